@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "failure.h"
+#include "number_format.h"
+
+namespace corvale {
+
+// The simulation's whole view of the window: the input boxes, the transcript
+// box and the locale that numbers are read and written in. Texts are UTF-8;
+// the transcript's line breaks are CR LF.
+class FormFields {
+ public:
+  virtual ~FormFields() = default;
+
+  virtual std::string ReadBox(Box box) const = 0;
+  virtual std::string ReadTranscript() const = 0;
+  // Replaces the whole transcript.
+  virtual void WriteTranscript(std::string_view text) = 0;
+  // Adds to the end of whatever the transcript holds, user edits included. A
+  // run calls it once with all its rows, so its cost follows what it adds.
+  virtual void AppendTranscript(std::string_view text) = 0;
+  virtual NumberFormat Numbers() const = 0;
+};
+
+}  // namespace corvale

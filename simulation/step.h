@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "failure.h"
+#include "loop_state.h"
+
+namespace corvale {
+
+// The gains and the set point of one run, converted once at its start.
+struct Gains {
+  double Kp = 0;
+  double Ki = 0;
+  double Kd = 0;
+  double SP = 0;
+};
+
+// What one step computed: the transcript's fields and the state it commits.
+struct StepRecord {
+  std::int64_t Step = 0;
+  double X = 0;  // the plant input as it stood before the step
+  double PV = 0;
+  double Error = 0;
+  double Integral = 0;
+  double P = 0;
+  double I = 0;
+  double D = 0;
+  double Output = 0;  // after limiting: the next step's X
+};
+
+// Evaluates the control law for the step after `state`, touching nothing, so
+// that a step whose result cannot be shown leaves no trace.
+StepRecord StepOnce(const LoopState& state, double lastError, const Gains& gains);
+
+// Makes the step the latest one.
+void CommitStep(LoopState& state, const StepRecord& record);
+
+// The box whose number drove the step out of binary64's finite range, taken
+// from the first value in evaluation order that is not finite; none when
+// every value is finite. The output needs no check: a sum of finite terms
+// that overflows is still rightly limited to 0 or 255.
+std::optional<Box> OverflowSource(const StepRecord& record);
+
+}  // namespace corvale

@@ -1,0 +1,111 @@
+#include "transcript.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+namespace corvale {
+namespace {
+
+constexpr int kSignificantDigits = 15;
+constexpr int kDecimals = 4;
+
+// Adds one unit in the last place to a string of decimal digits; returns true
+// when the carry runs out of the front (all nines).
+bool IncrementDigits(char* first, char* last) {
+  while (last != first) {
+    --last;
+    if (*last != '9') {
+      ++*last;
+      return false;
+    }
+    *last = '0';
+  }
+  return true;
+}
+
+void AppendNonFinite(std::string& out, double value) {
+  if (std::isnan(value)) {
+    out += "nan";
+  } else {
+    out += value < 0 ? "-inf" : "inf";
+  }
+}
+
+}  // namespace
+
+std::string HeaderText() { return "Step\tX\tPV\tError\tP\tI\tD"; }
+
+void AppendFormattedValue(std::string& out, double value, std::string_view decimalSeparator) {
+  if (!std::isfinite(value)) {
+    AppendNonFinite(out, value);
+    return;
+  }
+
+  // "d.ddddddddddddddde+XXX": the 15 significant digits, correctly rounded.
+  std::array<char, 32> scientific{};
+  const auto written = std::to_chars(scientific.data(), scientific.data() + scientific.size(),
+                                     std::fabs(value), std::chars_format::scientific,
+                                     kSignificantDigits - 1);
+  std::array<char, kSignificantDigits> significand{};
+  significand[0] = scientific[0];
+  std::memcpy(significand.data() + 1, scientific.data() + 2, kSignificantDigits - 1);
+  int exponent = 0;
+  const char* exponentText = scientific.data() + kSignificantDigits + 2;
+  if (*exponentText == '+') ++exponentText;
+  std::from_chars(exponentText, written.ptr, exponent);
+
+  // The value times 10^4, as digits of an integer: the significand's digits
+  // down to the fourth decimal place, rounded on the first digit dropped.
+  // Up to 15 significant digits plus 304 zeros for the largest binary64.
+  std::array<char, kSignificantDigits + 320> scaled{};
+  char* const begin = scaled.data();
+  char* end = begin;
+  const int kept = exponent + 1 + kDecimals;
+  if (kept >= kSignificantDigits) {
+    end = std::copy(significand.begin(), significand.end(), begin);
+    end = std::fill_n(end, kept - kSignificantDigits, '0');
+  } else if (kept >= 0) {
+    end = std::copy_n(significand.begin(), kept, begin);
+    if (significand[kept] >= '5' && IncrementDigits(begin, end)) {
+      *end++ = '0';
+      *begin = '1';
+    }
+  }
+  // Only a zero value has leading zero digits here.
+  char* const first = std::find_if(begin, end, [](char c) { return c != '0'; });
+  const std::ptrdiff_t length = end - first;
+
+  if (value < 0) out += '-';
+  if (length > kDecimals) out.append(first, end - kDecimals);
+  out += decimalSeparator;
+  if (length < kDecimals) out.append(kDecimals - length, '0');
+  out.append(end - std::min<std::ptrdiff_t>(length, kDecimals), end);
+}
+
+std::string FormatValue(double value, std::string_view decimalSeparator) {
+  std::string text;
+  AppendFormattedValue(text, value, decimalSeparator);
+  return text;
+}
+
+void AppendRowText(std::string& out, const StepRecord& record, std::string_view decimalSeparator) {
+  std::array<char, 24> step{};
+  const auto written = std::to_chars(step.data(), step.data() + step.size(), record.Step);
+  out += "\r\n";
+  out.append(step.data(), written.ptr);
+  for (double value : {record.X, record.PV, record.Error, record.P, record.I, record.D}) {
+    out += '\t';
+    AppendFormattedValue(out, value, decimalSeparator);
+  }
+}
+
+std::string RowText(const StepRecord& record, std::string_view decimalSeparator) {
+  std::string text;
+  AppendRowText(text, record, decimalSeparator);
+  return text;
+}
+
+}  // namespace corvale

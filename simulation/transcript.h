@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "step.h"
+
+namespace corvale {
+
+// The transcript is TAB-separated columns, one line per step. Each line break
+// (CR LF) stands before the row it introduces, so the text never ends with one.
+
+std::string HeaderText();
+
+// CR LF followed by the step's seven fields.
+std::string RowText(const StepRecord& record, std::string_view decimalSeparator);
+void AppendRowText(std::string& out, const StepRecord& record, std::string_view decimalSeparator);
+
+// The value rounded to four decimals: first to 15 significant digits, then to
+// four places with ties away from zero. All integer digits and no exponent
+// however large; no digit before the separator when the integer part is 0; a
+// minus sign whenever the value is below zero, also when it rounds to zero.
+std::string FormatValue(double value, std::string_view decimalSeparator);
+void AppendFormattedValue(std::string& out, double value, std::string_view decimalSeparator);
+
+}  // namespace corvale
