@@ -1,0 +1,74 @@
+// Speed of the simulation on its own: one value, one step with its row, and
+// a whole run into in-memory fields.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <random>
+#include <vector>
+
+#include "commands.h"
+#include "memory_form_fields.h"
+#include "step.h"
+#include "transcript.h"
+
+namespace corvale {
+namespace {
+
+void BM_FormatValue(benchmark::State& state) {
+  std::mt19937_64 random(1);
+  std::uniform_real_distribution<double> values(-300, 300);
+  std::vector<double> inputs(4096);
+  for (double& v : inputs) v = values(random);
+  std::string out;
+  std::size_t i = 0;
+  for (auto _ : state) {
+    out.clear();
+    AppendFormattedValue(out, inputs[i++ & 4095], ".");
+    benchmark::DoNotOptimize(out.data());
+  }
+}
+BENCHMARK(BM_FormatValue);
+
+void BM_StepWithRow(benchmark::State& state) {
+  LoopState loop;
+  const Gains gains{.Kp = 0.5, .Ki = 0.5, .Kd = 0.5, .SP = 5};
+  double lastError = 0;
+  std::string row;
+  for (auto _ : state) {
+    row.clear();
+    const StepRecord record = StepOnce(loop, lastError, gains);
+    AppendRowText(row, record, ".");
+    CommitStep(loop, record);
+    lastError = record.Error;
+    benchmark::DoNotOptimize(row.data());
+  }
+}
+BENCHMARK(BM_StepWithRow);
+
+long PeakResidentKiB() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
+
+// Run alone (--benchmark_filter=Run/1000000) for a meaningful peak memory.
+void BM_Run(benchmark::State& state) {
+  const auto steps = std::to_string(state.range(0));
+  std::size_t transcriptBytes = 0;
+  const long peakBefore = PeakResidentKiB();
+  for (auto _ : state) {
+    LoopState loop;
+    MemoryFormFields fields;
+    fields.SetBox(Box::Loops, steps);
+    if (!OnCompute(loop, fields).ok()) state.SkipWithError("run failed");
+    transcriptBytes = fields.ReadTranscript().size();
+  }
+  state.counters["transcript_MiB"] = static_cast<double>(transcriptBytes) / (1 << 20);
+  state.counters["peak_rss_growth_MiB"] = static_cast<double>(PeakResidentKiB() - peakBefore) / 1024;
+}
+BENCHMARK(BM_Run)->Arg(100)->Arg(32766)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace corvale
+
+BENCHMARK_MAIN();

@@ -1,0 +1,223 @@
+#include <QLabel>
+#include <QScrollBar>
+#include <QTextBlock>
+
+#include "widget_form_fields.h"
+#include "window_fixture.h"
+
+namespace corvale {
+namespace {
+
+using testing_support::MessageBoxAnswerer;
+using testing_support::WindowTest;
+
+const QString kHeader = QStringLiteral("Step\tX\tPV\tError\tP\tI\tD");
+
+struct Control {
+  const char* name;
+  const char* text;
+  QRect twips;  // left, top, width, height
+};
+
+// The window as drawn: captions, initial texts and positions in twips.
+const Control kControls[] = {
+    {"Command2", "Continue", {1920, 4200, 972, 372}}, {"Loops", "100", {5640, 4200, 972, 288}},
+    {"guiSP", "5", {5640, 3720, 972, 288}},           {"guiKP", ".5", {600, 3720, 972, 288}},
+    {"guiKI", ".5", {2400, 3720, 972, 288}},          {"guiKD", ".5", {4080, 3720, 972, 288}},
+    {"cwin", "", {240, 240, 6372, 3252}},             {"Command1", "Compute", {600, 4200, 1092, 372}},
+    {"Label5", "Loops", {5040, 4200, 456, 192}},      {"Label4", "SP", {5280, 3720, 252, 252}},
+    {"Label3", "Kd", {3720, 3720, 252, 252}},         {"Label2", "Ki", {2040, 3720, 252, 252}},
+    {"Label1", "Kp", {240, 3720, 252, 252}},
+};
+
+QString TextOf(QWidget* widget) {
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text();
+  if (auto* button = qobject_cast<QPushButton*>(widget)) return button->text();
+  if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
+  return qobject_cast<QPlainTextEdit*>(widget)->toPlainText();
+}
+
+// 15 twips to the pixel, rounded to the nearest.
+int Px(int twips) { return static_cast<int>(twips / 15.0 + 0.5); }
+
+void ExpectAtTablePositions(QWidget* window) {
+  for (const Control& c : kControls) {
+    SCOPED_TRACE(c.name);
+    QWidget* widget = window->findChild<QWidget*>(QLatin1String(c.name));
+    ASSERT_NE(widget, nullptr);
+    EXPECT_EQ(widget->pos(), QPoint(Px(c.twips.x()), Px(c.twips.y())));
+    const QSize drawn(Px(c.twips.width()), Px(c.twips.height()));
+    if (qobject_cast<QLabel*>(widget)) {
+      // Labels may be larger than drawn, so that their captions show in full.
+      EXPECT_EQ(widget->size(), drawn.expandedTo(widget->sizeHint()));
+    } else {
+      EXPECT_EQ(widget->size(), drawn);
+    }
+  }
+}
+
+class MainWindow : public WindowTest {};
+
+TEST_F(MainWindow, StartsWithTheInitialTextsAtTheirPlaces) {
+  EXPECT_EQ(window->windowTitle(), "Corvale by Brennick");
+  EXPECT_EQ(window->size(), QSize(454, 310));
+  for (const Control& c : kControls) {
+    EXPECT_EQ(TextOf(Find(c.name)), QString::fromUtf8(c.text)) << c.name;
+  }
+  ExpectAtTablePositions(window.get());
+  EXPECT_EQ(window->State(), LoopState{});
+}
+
+TEST_F(MainWindow, ResizingMovesNothing) {
+  window->resize(900, 700);
+  QTest::qWait(20);
+  ExpectAtTablePositions(window.get());
+  window->resize(200, 150);
+  QTest::qWait(20);
+  ExpectAtTablePositions(window.get());
+}
+
+TEST_F(MainWindow, TabVisitsTheControlsInOrderAndWrapsAround) {
+  EXPECT_EQ(QApplication::focusWidget(), Box("guiKP"));
+  const char* const order[] = {"guiKI", "guiKD", "guiSP", "Loops", "cwin", "Command1", "Command2",
+                               "guiKP"};
+  for (const char* name : order) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), name);
+  }
+}
+
+TEST_F(MainWindow, LabelsNameTheirBoxes) {
+  const std::pair<const char*, const char*> pairs[] = {
+      {"Label1", "guiKP"}, {"Label2", "guiKI"}, {"Label3", "guiKD"},
+      {"Label4", "guiSP"}, {"Label5", "Loops"}};
+  for (const auto& [label, box] : pairs) {
+    EXPECT_EQ(Find<QLabel>(label)->buddy(), Box(box)) << label;
+  }
+}
+
+TEST_F(MainWindow, TranscriptBoxIsSetUpForLongTables) {
+  QPlainTextEdit* cwin = Transcript();
+  EXPECT_EQ(cwin->lineWrapMode(), QPlainTextEdit::NoWrap);
+  EXPECT_EQ(cwin->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  EXPECT_EQ(cwin->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  EXPECT_FALSE(cwin->isUndoRedoEnabled());
+  EXPECT_FALSE(cwin->isReadOnly());
+}
+
+TEST_F(MainWindow, ComputeFillsTheTranscript) {
+  Click("Command1");
+  const QStringList lines = Lines();
+  ASSERT_EQ(lines.size(), 101);
+  EXPECT_EQ(lines[0], kHeader);
+  EXPECT_EQ(lines[1], "1\t.0000\t.0000\t5.0000\t2.5000\t2.5000\t2.5000");
+  EXPECT_EQ(lines[4], "4\t8.5938\t4.2969\t.7031\t.3516\t5.5078\t-1.6797");
+  EXPECT_EQ(lines[100], "100\t10.0001\t5.0000\t-.0000\t-.0000\t10.0000\t-.0000");
+  EXPECT_EQ(window->State().Step, 100);
+  EXPECT_EQ(Transcript()->verticalScrollBar()->value(), 0);
+}
+
+TEST_F(MainWindow, ContinueAppendsAndShowsItsFirstRow) {
+  Click("Command1");
+  Click("Command2");
+  const QStringList lines = Lines();
+  ASSERT_EQ(lines.size(), 201);
+  EXPECT_TRUE(lines[101].startsWith("101\t"));
+  EXPECT_EQ(lines.count(kHeader), 1);
+  QPlainTextEdit* cwin = Transcript();
+  EXPECT_EQ(cwin->textCursor().blockNumber(), 101);
+  EXPECT_EQ(cwin->verticalScrollBar()->value(), 101);  // the first line shown
+}
+
+TEST_F(MainWindow, EnterAndEscapeInABoxPressNothing) {
+  for (const char* box : {"guiKP", "guiKI", "guiKD", "guiSP", "Loops"}) {
+    Box(box)->setFocus();
+    QTest::keyClick(Box(box), Qt::Key_Return);
+    QTest::keyClick(Box(box), Qt::Key_Enter);
+    QTest::keyClick(Box(box), Qt::Key_Escape);
+  }
+  EXPECT_TRUE(Transcript()->toPlainText().isEmpty());
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_FALSE(Find<QPushButton>("Command1")->isDefault());
+  EXPECT_FALSE(Find<QPushButton>("Command2")->isDefault());
+}
+
+TEST_F(MainWindow, SpacePressesTheFocusedButton) {
+  Find<QPushButton>("Command1")->setFocus();
+  QTest::keyClick(Find<QPushButton>("Command1"), Qt::Key_Space);
+  EXPECT_EQ(Lines().size(), 101);
+}
+
+TEST_F(MainWindow, TextTypedIntoTheTranscriptStaysInFront) {
+  Box("Loops")->setText("2");
+  Click("Command1");
+  QPlainTextEdit* cwin = Transcript();
+  cwin->setFocus();
+  cwin->moveCursor(QTextCursor::End);
+  QTest::keyClick(cwin, Qt::Key_Return);
+  QTest::keyClicks(cwin, "my note");
+  Click("Command2");
+  const QStringList lines = Lines();
+  ASSERT_EQ(lines.size(), 6);
+  EXPECT_EQ(lines[3], "my note");
+  EXPECT_TRUE(lines[4].startsWith("3\t"));
+  EXPECT_TRUE(lines[5].startsWith("4\t"));
+}
+
+TEST_F(MainWindow, ContinueBeforeComputeStartsWithALineBreak) {
+  Box("Loops")->setText("1");
+  Click("Command2");
+  EXPECT_EQ(Transcript()->toPlainText(), "\n1\t.0000\t.0000\t5.0000\t2.5000\t2.5000\t2.5000");
+}
+
+TEST_F(MainWindow, PublicRunCarriesOn) {
+  Click("Command1");
+  EXPECT_TRUE(window->PID().ok());
+  EXPECT_EQ(window->State().Step, 200);
+}
+
+TEST(WidgetFormFields, GivesTheTranscriptBackWithCrLf) {
+  QPlainTextEdit box;
+  QLineEdit kp, ki, kd, sp, loops;
+  WidgetFormFields fields({&kp, &ki, &kd, &sp, &loops}, &box);
+  fields.WriteTranscript("a\tb\r\nc");
+  fields.AppendTranscript("\r\nd\r\ne");
+  EXPECT_EQ(box.document()->blockCount(), 4);
+  EXPECT_EQ(fields.ReadTranscript(), "a\tb\r\nc\r\nd\r\ne");
+  fields.WriteTranscript("\u00e9\u4e2d");
+  EXPECT_EQ(fields.ReadTranscript(), "\u00e9\u4e2d");
+  kp.setText(QStringLiteral("\u0665"));
+  EXPECT_EQ(fields.ReadBox(Box::Kp), "\u0665");
+}
+
+// Where the locale writes "0,5", the window shows and reads commas.
+class CommaLocale : public WindowTest {
+ protected:
+  void SetUp() override {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Open();
+  }
+  void TearDown() override {
+    WindowTest::TearDown();
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  }
+};
+
+TEST_F(CommaLocale, InitialTextsAndRowsUseTheComma) {
+  for (const char* box : {"guiKP", "guiKI", "guiKD"}) EXPECT_EQ(Box(box)->text(), ",5");
+  MessageBoxAnswerer answerer;
+  Click("Command1");
+  EXPECT_TRUE(answerer.messages.empty());
+  const QStringList lines = Lines();
+  ASSERT_EQ(lines.size(), 101);
+  EXPECT_EQ(lines[2], "2\t7,5000\t3,7500\t1,2500\t,6250\t3,1250\t-1,8750");
+
+  Box("guiKP")->setText(".5");
+  Click("Command2");
+  ASSERT_EQ(answerer.messages.size(), 1u);
+  EXPECT_TRUE(answerer.messages[0].contains(QStringLiteral("\u201C,\u201D")));
+}
+
+}  // namespace
+}  // namespace corvale

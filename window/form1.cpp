@@ -1,0 +1,170 @@
+#include "form1.h"
+
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
+
+#include "failure_message.h"
+#include "twips.h"
+#include "widget_form_fields.h"
+
+namespace corvale {
+namespace {
+
+// Shows the busy cursor for as long as a run works.
+class BusyCursor {
+ public:
+  BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+template <typename Widget>
+Widget* Make(QWidget* parent, const char* name, const QString& text, QRect geometry) {
+  auto* widget = new Widget(text, parent);
+  widget->setObjectName(QLatin1String(name));
+  widget->setGeometry(geometry);
+  return widget;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
+                        QRect geometry) {
+  auto* button = Make<QPushButton>(parent, name, caption, geometry);
+  button->setAutoDefault(false);  // Enter in a box presses nothing
+  return button;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect geometry,
+                  QWidget* buddy) {
+  auto* label = Make<QLabel>(parent, name, caption, geometry);
+  label->setBuddy(buddy);  // lets screen readers name the box by its label
+  // The layout was drawn for a narrower font: a caption that would be cut
+  // off gets the room it needs, keeping its place.
+  label->resize(label->size().expandedTo(label->sizeHint()));
+  return label;
+}
+
+// Wide enough for a typical value and a gap, so the header and the rows line
+// up in columns.
+qreal TranscriptTabStop(const QFont& font) {
+  return QFontMetricsF(font).horizontalAdvance(QLatin1String("-0000.0000"));
+}
+
+}  // namespace
+
+Form1::Form1(QWidget* parent) : QWidget(parent) {
+  setObjectName(QLatin1String("Form1"));
+  setWindowTitle(tr("Corvale by Brennick"));
+  resize(TwipsSize(6816, 4644));
+
+  // Where the locale writes "0,5", a point would make the very first
+  // Compute fail.
+  const QString half = QLocale().decimalPoint() + QLatin1String("5");
+
+  Command2 = MakeButton(this, "Command2", tr("Continue"), TwipsRect(1920, 4200, 972, 372));
+  Loops = Make<QLineEdit>(this, "Loops", QStringLiteral("100"), TwipsRect(5640, 4200, 972, 288));
+  guiSP = Make<QLineEdit>(this, "guiSP", QStringLiteral("5"), TwipsRect(5640, 3720, 972, 288));
+  guiKP = Make<QLineEdit>(this, "guiKP", half, TwipsRect(600, 3720, 972, 288));
+  guiKI = Make<QLineEdit>(this, "guiKI", half, TwipsRect(2400, 3720, 972, 288));
+  guiKD = Make<QLineEdit>(this, "guiKD", half, TwipsRect(4080, 3720, 972, 288));
+
+  cwin = Make<QPlainTextEdit>(this, "cwin", QString(), TwipsRect(240, 240, 6372, 3252));
+  cwin->setLineWrapMode(QPlainTextEdit::NoWrap);
+  cwin->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  cwin->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  cwin->setUndoRedoEnabled(false);  // a long transcript must not be kept twice
+  cwin->setTabChangesFocus(true);
+  cwin->setTabStopDistance(TranscriptTabStop(cwin->font()));
+
+  Command1 = MakeButton(this, "Command1", tr("Compute"), TwipsRect(600, 4200, 1092, 372));
+  Label5 = MakeLabel(this, "Label5", tr("Loops"), TwipsRect(5040, 4200, 456, 192), Loops);
+  Label4 = MakeLabel(this, "Label4", tr("SP"), TwipsRect(5280, 3720, 252, 252), guiSP);
+  Label3 = MakeLabel(this, "Label3", tr("Kd"), TwipsRect(3720, 3720, 252, 252), guiKD);
+  Label2 = MakeLabel(this, "Label2", tr("Ki"), TwipsRect(2040, 3720, 252, 252), guiKI);
+  Label1 = MakeLabel(this, "Label1", tr("Kp"), TwipsRect(240, 3720, 252, 252), guiKP);
+
+  QWidget* const tabOrder[] = {guiKP, guiKI, guiKD, guiSP, Loops, cwin, Command1, Command2};
+  for (std::size_t i = 1; i < std::size(tabOrder); ++i) {
+    setTabOrder(tabOrder[i - 1], tabOrder[i]);
+  }
+  guiKP->setFocus();
+
+  fields_ = std::make_unique<WidgetFormFields>(
+      std::array<const QLineEdit*, 5>{guiKP, guiKI, guiKD, guiSP, Loops}, cwin);
+
+  connect(Command1, &QPushButton::clicked, this, &Form1::OnCompute);
+  connect(Command2, &QPushButton::clicked, this, &Form1::OnContinue);
+}
+
+Form1::~Form1() = default;
+
+RunOutcome Form1::PID() {
+  BusyCursor busy;
+  return corvale::PID(state_, *fields_);
+}
+
+void Form1::OnCompute() {
+  RunOutcome outcome;
+  {
+    BusyCursor busy;
+    outcome = corvale::OnCompute(state_, *fields_);
+  }
+  // A Compute that could not start left everything as it was.
+  if (outcome.ok() || outcome.failure->step > 0) ShowFromLine(0);
+  if (!outcome.ok()) ReportFailure(*outcome.failure);
+}
+
+void Form1::OnContinue() {
+  const int firstNewLine = cwin->document()->blockCount();
+  RunOutcome outcome;
+  {
+    BusyCursor busy;
+    outcome = corvale::OnContinue(state_, *fields_);
+  }
+  if (outcome.rowsAdded > 0) ShowFromLine(firstNewLine);
+  if (!outcome.ok()) ReportFailure(*outcome.failure);
+}
+
+void Form1::ShowFromLine(int line) {
+  const QTextBlock block = cwin->document()->findBlockByNumber(line);
+  cwin->setTextCursor(QTextCursor(block.isValid() ? block : cwin->document()->lastBlock()));
+  // Without wrapping, the vertical scroll bar counts lines.
+  cwin->verticalScrollBar()->setValue(line);
+  cwin->horizontalScrollBar()->setValue(0);
+}
+
+void Form1::ReportFailure(const Failure& failure) {
+  QMessageBox message(QMessageBox::Warning, windowTitle(), FailureMessage(failure, QLocale()),
+                      QMessageBox::Ok, this);
+  message.setTextFormat(Qt::PlainText);  // the user's text must never be read as markup
+  message.exec();
+  QLineEdit* const box = BoxFor(failure.box);
+  box->setFocus();
+  box->selectAll();
+}
+
+QLineEdit* Form1::BoxFor(Box box) const {
+  switch (box) {
+    case Box::Kp:
+      return guiKP;
+    case Box::Ki:
+      return guiKI;
+    case Box::Kd:
+      return guiKD;
+    case Box::SP:
+      return guiSP;
+    case Box::Loops:
+      break;
+  }
+  return Loops;
+}
+
+}  // namespace corvale

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "commands.h"
+#include "loop_state.h"
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace corvale {
+
+class WidgetFormFields;
+
+// The program's only window: five input boxes, the transcript box and the
+// two commands. It owns the simulation's state for as long as it lives.
+class Form1 : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit Form1(QWidget* parent = nullptr);
+  ~Form1() override;
+
+  // A run that carries on from the current state, as Continue does, without
+  // telling the user about a failure.
+  RunOutcome PID();
+
+  const LoopState& State() const { return state_; }
+
+ private:
+  void OnCompute();
+  void OnContinue();
+  // Shows the first row a run added at the top of the transcript box.
+  void ShowFromLine(int line);
+  void ReportFailure(const Failure& failure);
+  QLineEdit* BoxFor(Box box) const;
+
+  QPushButton* Command2;
+  QLineEdit* Loops;
+  QLineEdit* guiSP;
+  QLineEdit* guiKP;
+  QLineEdit* guiKI;
+  QLineEdit* guiKD;
+  QPlainTextEdit* cwin;
+  QPushButton* Command1;
+  QLabel* Label5;
+  QLabel* Label4;
+  QLabel* Label3;
+  QLabel* Label2;
+  QLabel* Label1;
+
+  LoopState state_;
+  std::unique_ptr<WidgetFormFields> fields_;
+};
+
+}  // namespace corvale
