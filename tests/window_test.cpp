@@ -1,3 +1,4 @@
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -116,6 +117,18 @@ TEST_F(MainWindow, ComputeFillsTheTranscript) {
   EXPECT_EQ(lines[100], "100\t10.0001\t5.0000\t-.0000\t-.0000\t10.0000\t-.0000");
   EXPECT_EQ(window->State().Step, 100);
   EXPECT_EQ(Transcript()->verticalScrollBar()->value(), 0);
+}
+
+TEST_F(MainWindow, TheDefaultRunLinesUpInColumns) {
+  Click("Command1");
+  QPlainTextEdit* cwin = Transcript();
+  const QFontMetricsF metrics(cwin->font());
+  // A field narrower than a TAB stop ends before the stop its TAB jumps to.
+  for (const QString& line : Lines()) {
+    for (const QString& field : line.split(QLatin1Char('\t'))) {
+      EXPECT_LT(metrics.horizontalAdvance(field), cwin->tabStopDistance()) << field.toStdString();
+    }
+  }
 }
 
 TEST_F(MainWindow, ContinueAppendsAndShowsItsFirstRow) {

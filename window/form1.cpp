@@ -52,10 +52,11 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRe
   return label;
 }
 
-// Wide enough for a typical value and a gap, so the header and the rows line
-// up in columns.
+// Wide enough for a value like "-10.0000" and a gap, so the header and the
+// rows line up in columns, and narrow enough that a typical run's seven
+// columns fit the box.
 qreal TranscriptTabStop(const QFont& font) {
-  return QFontMetricsF(font).horizontalAdvance(QLatin1String("-0000.0000"));
+  return QFontMetricsF(font).horizontalAdvance(QLatin1String("-00.0000 "));
 }
 
 }  // namespace

@@ -8,11 +8,29 @@
 namespace corvale {
 namespace {
 
-// QTextDocument ends a paragraph at "\n" and would keep a lone "\r" as a
-// character of the line; CR LF is one line break to us.
+// QTextDocument ends a paragraph at "\n"; CR LF is one line break to us.
+// QString::replace moves the tail once per batch of matches, which makes a
+// million-row transcript quadratic: these conversions take one pass.
 QString ToDocumentText(std::string_view text) {
   QString converted = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  converted.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  QChar* const begin = converted.data();
+  QChar* const end = begin + converted.size();
+  QChar* out = begin;
+  for (const QChar* in = begin; in != end; ++in) {
+    if (*in == u'\r' && in + 1 != end && in[1] == u'\n') continue;
+    *out++ = *in;
+  }
+  converted.truncate(out - begin);
+  return converted;
+}
+
+QString ToTranscriptText(const QString& text) {
+  QString converted;
+  converted.reserve(text.size() + text.count(u'\n'));
+  for (const QChar c : text) {
+    if (c == u'\n') converted += u'\r';
+    converted += c;
+  }
   return converted;
 }
 
@@ -27,7 +45,7 @@ std::string WidgetFormFields::ReadBox(Box box) const {
 }
 
 std::string WidgetFormFields::ReadTranscript() const {
-  return transcript_->toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n")).toStdString();
+  return ToTranscriptText(transcript_->toPlainText()).toStdString();
 }
 
 void WidgetFormFields::WriteTranscript(std::string_view text) {

@@ -1,0 +1,105 @@
+// Drives the real window on the offscreen platform and times its commands
+// from the click until the text is in the box and painted.
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "form1.h"
+
+namespace {
+
+double PeakResidentMiB() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_maxrss) / 1024;
+}
+
+struct Window {
+  corvale::Form1 form;
+  Window() {
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form)) std::fputs("window not exposed\n", stderr);
+  }
+  void SetLoops(int steps) {
+    form.findChild<QLineEdit*>(QStringLiteral("Loops"))->setText(QString::number(steps));
+  }
+  double Click(const char* button) {
+    QElapsedTimer timer;
+    timer.start();
+    QTest::mouseClick(form.findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+  }
+  QString Text() const {
+    return form.findChild<QPlainTextEdit*>(QStringLiteral("cwin"))->toPlainText();
+  }
+};
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+double ComputeMs(int steps, int repeats) {
+  std::vector<double> times;
+  for (int i = 0; i < repeats; ++i) {
+    Window window;
+    window.SetLoops(steps);
+    times.push_back(window.Click("Command1"));
+  }
+  return Median(times);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  QApplication application(argc, argv);
+
+  std::printf("Compute 100 steps:            %8.2f ms (median of 21)\n", ComputeMs(100, 21));
+  std::printf("Compute 32766 steps:          %8.2f ms (median of 5)\n", ComputeMs(32766, 5));
+
+  {
+    Window window;
+    window.SetLoops(100'000);
+    const double compute = window.Click("Command1");
+    const QString text = window.Text();
+    QPlainTextEdit bare;
+    bare.resize(425, 217);
+    bare.show();
+    if (!QTest::qWaitForWindowExposed(&bare)) std::fputs("window not exposed\n", stderr);
+    QElapsedTimer timer;
+    timer.start();
+    bare.insertPlainText(text);
+    QCoreApplication::processEvents();
+    const double insert = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    std::printf("Compute 100000 steps:         %8.2f ms; bare QPlainTextEdit insertion %.2f ms; "
+                "ratio %.2f\n",
+                compute, insert, compute / insert);
+  }
+
+  {
+    const double before = PeakResidentMiB();
+    Window window;
+    window.SetLoops(1'000'000);
+    const double compute = window.Click("Command1");
+    std::printf("Compute 1000000 steps:        %8.2f ms, peak memory %.0f MiB (%.0f MiB more)\n",
+                compute, PeakResidentMiB(), PeakResidentMiB() - before);
+    window.SetLoops(100);
+    std::vector<double> times;
+    for (int i = 0; i < 11; ++i) times.push_back(window.Click("Command2"));
+    std::printf("Continue 100 on 1000000 rows: %8.2f ms (median of 11)\n", Median(times));
+  }
+  return 0;
+}
