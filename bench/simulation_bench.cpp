@@ -64,7 +64,8 @@ void BM_Run(benchmark::State& state) {
     transcriptBytes = fields.ReadTranscript().size();
   }
   state.counters["transcript_MiB"] = static_cast<double>(transcriptBytes) / (1 << 20);
-  state.counters["peak_rss_growth_MiB"] = static_cast<double>(PeakResidentKiB() - peakBefore) / 1024;
+  state.counters["peak_rss_growth_MiB"] =
+      static_cast<double>(PeakResidentKiB() - peakBefore) / 1024;
 }
 BENCHMARK(BM_Run)->Arg(100)->Arg(32766)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 

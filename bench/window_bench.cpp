@@ -84,9 +84,10 @@ int main(int argc, char* argv[]) {
     bare.insertPlainText(text);
     QCoreApplication::processEvents();
     const double insert = static_cast<double>(timer.nsecsElapsed()) / 1e6;
-    std::printf("Compute 100000 steps:         %8.2f ms; bare QPlainTextEdit insertion %.2f ms; "
-                "ratio %.2f\n",
-                compute, insert, compute / insert);
+    std::printf(
+        "Compute 100000 steps:         %8.2f ms; bare QPlainTextEdit insertion %.2f ms; "
+        "ratio %.2f\n",
+        compute, insert, compute / insert);
   }
 
   {

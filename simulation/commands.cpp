@@ -140,4 +140,3 @@ RunOutcome PID(LoopState& state, FormFields& fields) {
 }
 
 }  // namespace corvale
-

@@ -22,8 +22,8 @@ enum class FailureReason {
 // nothing; one that fails at a step keeps the rows before that step.
 struct Failure {
   Box box = Box::Loops;
-  std::string text;        // the box's text as typed
-  std::int64_t step = 0;   // the step that failed, 0 when no step was begun
+  std::string text;       // the box's text as typed
+  std::int64_t step = 0;  // the step that failed, 0 when no step was begun
   FailureReason reason = FailureReason::NotANumber;
 
   friend bool operator==(const Failure&, const Failure&) = default;

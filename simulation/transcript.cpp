@@ -46,9 +46,9 @@ void AppendFormattedValue(std::string& out, double value, std::string_view decim
 
   // "d.ddddddddddddddde+XXX": the 15 significant digits, correctly rounded.
   std::array<char, 32> scientific{};
-  const auto written = std::to_chars(scientific.data(), scientific.data() + scientific.size(),
-                                     std::fabs(value), std::chars_format::scientific,
-                                     kSignificantDigits - 1);
+  const auto written =
+      std::to_chars(scientific.data(), scientific.data() + scientific.size(), std::fabs(value),
+                    std::chars_format::scientific, kSignificantDigits - 1);
   std::array<char, kSignificantDigits> significand{};
   significand[0] = scientific[0];
   std::memcpy(significand.data() + 1, scientific.data() + 2, kSignificantDigits - 1);

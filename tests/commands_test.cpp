@@ -192,6 +192,10 @@ struct BadInput {
   Box box;
   std::string text;
   FailureReason reason;
+
+  friend void PrintTo(const BadInput& b, std::ostream* os) {
+    *os << BoxLabel(b.box) << " \"" << b.text << '"';
+  }
 };
 
 class BadInputChangesNothing : public testing::TestWithParam<BadInput> {};
@@ -219,8 +223,9 @@ TEST_P(BadInputChangesNothing, ThroughBothCommands) {
 
 std::vector<BadInput> AllBadInputs() {
   const std::vector<std::string> notNumbers = {
-      "", "   ", "\t", "abc", "1..2", "1.2.3", "1,5", "--5", "5-", "1e", "e5", "inf", "nan",
-      "0x10", "1 000", "1_000", "\xD9\xA5", "\xE0\xA5\xAB", "\xEF\xBC\x95", "5\x01", "\u200F5"};
+      "",      "   ",   "\t",       "abc",          "1..2",         "1.2.3", "1,5",
+      "--5",   "5-",    "1e",       "e5",           "inf",          "nan",   "0x10",
+      "1 000", "1_000", "\xD9\xA5", "\xE0\xA5\xAB", "\xEF\xBC\x95", "5\x01", "\u200F5"};
   std::vector<BadInput> cases;
   for (Box box : {Box::Kp, Box::Ki, Box::Kd, Box::SP, Box::Loops}) {
     for (const std::string& text : notNumbers) {

@@ -92,7 +92,8 @@ TEST(StepOnce, TheLimitsThemselvesPassUnchanged) {
 
 TEST(StepOnce, AddsPAndDBeforeI) {
   // By hand: (0.1 + 0.2) + 0.3 rounds to 0.6000000000000001, 0.1 + (0.2 + 0.3) to 0.6.
-  const StepRecord record = StepOnce(LoopState{}, 0, Gains{.Kp = 0.1, .Ki = 0.3, .Kd = 0.2, .SP = 1});
+  const StepRecord record =
+      StepOnce(LoopState{}, 0, Gains{.Kp = 0.1, .Ki = 0.3, .Kd = 0.2, .SP = 1});
   EXPECT_EQ(record.Output, 0.6000000000000001);
 }
 

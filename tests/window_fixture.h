@@ -20,7 +20,7 @@ namespace corvale::testing_support {
 class MessageBoxAnswerer {
  public:
   MessageBoxAnswerer() {
-    timer_.setInterval(5);
+    timer_.setInterval(0);  // at every turn of the event loop, a modal one included
     QObject::connect(&timer_, &QTimer::timeout, [this] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (!box) return;
@@ -70,6 +70,13 @@ class WindowTest : public testing::Test {
     QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton);
   }
   QStringList Lines() const { return Transcript()->toPlainText().split(QLatin1Char('\n')); }
+  // The box's and the transcript's texts and the state, to show that nothing changed.
+  struct Snapshot {
+    QString transcript;
+    LoopState state;
+    bool operator==(const Snapshot&) const = default;
+  };
+  Snapshot Take() const { return {Transcript()->toPlainText(), window->State()}; }
 
   std::unique_ptr<Form1> window;
 };

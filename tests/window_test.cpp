@@ -22,12 +22,18 @@ struct Control {
 
 // The window as drawn: captions, initial texts and positions in twips.
 const Control kControls[] = {
-    {"Command2", "Continue", {1920, 4200, 972, 372}}, {"Loops", "100", {5640, 4200, 972, 288}},
-    {"guiSP", "5", {5640, 3720, 972, 288}},           {"guiKP", ".5", {600, 3720, 972, 288}},
-    {"guiKI", ".5", {2400, 3720, 972, 288}},          {"guiKD", ".5", {4080, 3720, 972, 288}},
-    {"cwin", "", {240, 240, 6372, 3252}},             {"Command1", "Compute", {600, 4200, 1092, 372}},
-    {"Label5", "Loops", {5040, 4200, 456, 192}},      {"Label4", "SP", {5280, 3720, 252, 252}},
-    {"Label3", "Kd", {3720, 3720, 252, 252}},         {"Label2", "Ki", {2040, 3720, 252, 252}},
+    {"Command2", "Continue", {1920, 4200, 972, 372}},
+    {"Loops", "100", {5640, 4200, 972, 288}},
+    {"guiSP", "5", {5640, 3720, 972, 288}},
+    {"guiKP", ".5", {600, 3720, 972, 288}},
+    {"guiKI", ".5", {2400, 3720, 972, 288}},
+    {"guiKD", ".5", {4080, 3720, 972, 288}},
+    {"cwin", "", {240, 240, 6372, 3252}},
+    {"Command1", "Compute", {600, 4200, 1092, 372}},
+    {"Label5", "Loops", {5040, 4200, 456, 192}},
+    {"Label4", "SP", {5280, 3720, 252, 252}},
+    {"Label3", "Kd", {3720, 3720, 252, 252}},
+    {"Label2", "Ki", {2040, 3720, 252, 252}},
     {"Label1", "Kp", {240, 3720, 252, 252}},
 };
 
@@ -80,8 +86,8 @@ TEST_F(MainWindow, ResizingMovesNothing) {
 
 TEST_F(MainWindow, TabVisitsTheControlsInOrderAndWrapsAround) {
   EXPECT_EQ(QApplication::focusWidget(), Box("guiKP"));
-  const char* const order[] = {"guiKI", "guiKD", "guiSP", "Loops", "cwin", "Command1", "Command2",
-                               "guiKP"};
+  const char* const order[] = {"guiKI", "guiKD",    "guiSP",    "Loops",
+                               "cwin",  "Command1", "Command2", "guiKP"};
   for (const char* name : order) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_NE(QApplication::focusWidget(), nullptr);
@@ -90,9 +96,11 @@ TEST_F(MainWindow, TabVisitsTheControlsInOrderAndWrapsAround) {
 }
 
 TEST_F(MainWindow, LabelsNameTheirBoxes) {
-  const std::pair<const char*, const char*> pairs[] = {
-      {"Label1", "guiKP"}, {"Label2", "guiKI"}, {"Label3", "guiKD"},
-      {"Label4", "guiSP"}, {"Label5", "Loops"}};
+  const std::pair<const char*, const char*> pairs[] = {{"Label1", "guiKP"},
+                                                       {"Label2", "guiKI"},
+                                                       {"Label3", "guiKD"},
+                                                       {"Label4", "guiSP"},
+                                                       {"Label5", "Loops"}};
   for (const auto& [label, box] : pairs) {
     EXPECT_EQ(Find<QLabel>(label)->buddy(), Box(box)) << label;
   }

@@ -80,7 +80,8 @@ int main(int argc, char* argv[]) {
       status = 0;
     }
   }
-  if (status != 0) std::fprintf(stderr, "x11_window_tool: no window titled \"%s\"\n", title.c_str());
+  if (status != 0)
+    std::fprintf(stderr, "x11_window_tool: no window titled \"%s\"\n", title.c_str());
   XCloseDisplay(display);
   return status;
 }

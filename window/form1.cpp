@@ -35,8 +35,7 @@ Widget* Make(QWidget* parent, const char* name, const QString& text, QRect geome
   return widget;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
-                        QRect geometry) {
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
   auto* button = Make<QPushButton>(parent, name, caption, geometry);
   button->setAutoDefault(false);  // Enter in a box presses nothing
   return button;
