@@ -51,6 +51,8 @@ class FailingCommand : public WindowTest {
       return {};
     }
     EXPECT_TRUE(answerer.plainText[0]);
+    EXPECT_FALSE(answerer.busyWhileShown[0]);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(answerer.titles[0], "Corvale by Brennick");
     return answerer.messages[0];
   }

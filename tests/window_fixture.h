@@ -27,6 +27,7 @@ class MessageBoxAnswerer {
       messages.push_back(box->text());
       plainText.push_back(box->textFormat() == Qt::PlainText);
       titles.push_back(box->windowTitle());
+      busyWhileShown.push_back(QGuiApplication::overrideCursor() != nullptr);
       box->accept();
     });
     timer_.start();
@@ -35,6 +36,7 @@ class MessageBoxAnswerer {
   std::vector<QString> messages;
   std::vector<bool> plainText;
   std::vector<QString> titles;
+  std::vector<bool> busyWhileShown;  // the busy cursor must be gone before a message
 
  private:
   QTimer timer_;
