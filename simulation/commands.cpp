@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <variant>
 
@@ -49,21 +50,6 @@ const std::string& TextOf(const PreparedRun& run, Box box) {
   return run.SP;
 }
 
-double& GainOf(Gains& gains, Box box) {
-  switch (box) {
-    case Box::Kp:
-      return gains.Kp;
-    case Box::Ki:
-      return gains.Ki;
-    case Box::Kd:
-      return gains.Kd;
-    case Box::SP:
-    case Box::Loops:
-      break;
-  }
-  return gains.SP;
-}
-
 std::variant<PreparedRun, Failure> PrepareRun(const FormFields& fields, std::int64_t lastStep) {
   PreparedRun run;
   run.numbers = fields.Numbers();
@@ -84,11 +70,14 @@ std::variant<PreparedRun, Failure> PrepareRun(const FormFields& fields, std::int
 
   // In the order the first step uses them, so the failure named is the one a
   // step would meet first.
-  for (Box box : {Box::SP, Box::Kp, Box::Kd, Box::Ki}) {
-    const std::string& text = TextOf(run, box);
-    const ParsedNumber parsed = ParseNumber(text, run.numbers);
-    if (!parsed.ok()) return FailureBeforeSteps(box, text, parsed.error);
-    GainOf(run.gains, box) = parsed.value;
+  const std::tuple<Box, const std::string*, double*> inputs[] = {{Box::SP, &run.SP, &run.gains.SP},
+                                                                 {Box::Kp, &run.Kp, &run.gains.Kp},
+                                                                 {Box::Kd, &run.Kd, &run.gains.Kd},
+                                                                 {Box::Ki, &run.Ki, &run.gains.Ki}};
+  for (const auto& [box, text, value] : inputs) {
+    const ParsedNumber parsed = ParseNumber(*text, run.numbers);
+    if (!parsed.ok()) return FailureBeforeSteps(box, *text, parsed.error);
+    *value = parsed.value;
   }
   return run;
 }
