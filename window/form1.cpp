@@ -106,17 +106,15 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
 
 Form1::~Form1() = default;
 
-RunOutcome Form1::PID() {
+RunOutcome Form1::PID() { return Run(corvale::PID); }
+
+RunOutcome Form1::Run(RunOutcome (*command)(LoopState&, FormFields&)) {
   BusyCursor busy;
-  return corvale::PID(state_, *fields_);
+  return command(state_, *fields_);
 }
 
 void Form1::OnCompute() {
-  RunOutcome outcome;
-  {
-    BusyCursor busy;
-    outcome = corvale::OnCompute(state_, *fields_);
-  }
+  const RunOutcome outcome = Run(corvale::OnCompute);
   // A Compute that could not start left everything as it was.
   if (outcome.ok() || outcome.failure->step > 0) ShowFromLine(0);
   if (!outcome.ok()) ReportFailure(*outcome.failure);
@@ -124,11 +122,7 @@ void Form1::OnCompute() {
 
 void Form1::OnContinue() {
   const int firstNewLine = cwin->document()->blockCount();
-  RunOutcome outcome;
-  {
-    BusyCursor busy;
-    outcome = corvale::OnContinue(state_, *fields_);
-  }
+  const RunOutcome outcome = Run(corvale::OnContinue);
   if (outcome.rowsAdded > 0) ShowFromLine(firstNewLine);
   if (!outcome.ok()) ReportFailure(*outcome.failure);
 }

@@ -31,6 +31,8 @@ class Form1 : public QWidget {
   const LoopState& State() const { return state_; }
 
  private:
+  // Runs a command with the busy cursor shown.
+  RunOutcome Run(RunOutcome (*command)(LoopState&, FormFields&));
   void OnCompute();
   void OnContinue();
   // Shows the first row a run added at the top of the transcript box.
