@@ -87,9 +87,10 @@ int main(int argc, char* argv[]) {
     bare.insertPlainText(text);
     QCoreApplication::processEvents();
     const double insert = static_cast<double>(timer.nsecsElapsed()) / 1e6;
-    std::printf("| Compute, 100,000 steps, against inserting its text into a bare "
-                "QPlainTextEdit | %.0f ms / %.0f ms = ratio %.2f | ratio at most 1.3 |\n",
-                compute, insert, compute / insert);
+    std::printf(
+        "| Compute, 100,000 steps, against inserting its text into a bare "
+        "QPlainTextEdit | %.0f ms / %.0f ms = ratio %.2f | ratio at most 1.3 |\n",
+        compute, insert, compute / insert);
   }
 
   {
@@ -98,15 +99,17 @@ int main(int argc, char* argv[]) {
     window.SetLoops(1'000'000);
     const double compute = window.Click("Command1");
     std::printf("| Compute, 1,000,000 steps | %.2f s | under 5 s |\n", compute / 1000);
-    std::printf("| Peak memory of the 1,000,000-step window | %.0f MiB (%.0f MiB for the run) | "
-                "under 1 GiB |\n",
-                PeakResidentMiB(), PeakResidentMiB() - before);
+    std::printf(
+        "| Peak memory of the 1,000,000-step window | %.0f MiB (%.0f MiB for the run) | "
+        "under 1 GiB |\n",
+        PeakResidentMiB(), PeakResidentMiB() - before);
     window.SetLoops(100);
     std::vector<double> times;
     for (int i = 0; i < 11; ++i) times.push_back(window.Click("Command2"));
-    std::printf("| Continue, 100 steps, on a 1,000,000-row transcript | %.2f ms (median of 11) | "
-                "under 20 ms |\n",
-                Median(times));
+    std::printf(
+        "| Continue, 100 steps, on a 1,000,000-row transcript | %.2f ms (median of 11) | "
+        "under 20 ms |\n",
+        Median(times));
   }
   return 0;
 }
