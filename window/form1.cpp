@@ -97,8 +97,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   }
   guiKP->setFocus();
 
-  fields_ = std::make_unique<WidgetFormFields>(
-      std::array<const QLineEdit*, 5>{guiKP, guiKI, guiKD, guiSP, Loops}, cwin);
+  fields_ = std::make_unique<WidgetFormFields>(InputBoxes(), cwin);
 
   connect(Command1, &QPushButton::clicked, this, &Form1::OnCompute);
   connect(Command2, &QPushButton::clicked, this, &Form1::OnContinue);
@@ -145,20 +144,8 @@ void Form1::ReportFailure(const Failure& failure) {
   box->selectAll();
 }
 
-QLineEdit* Form1::BoxFor(Box box) const {
-  switch (box) {
-    case Box::Kp:
-      return guiKP;
-    case Box::Ki:
-      return guiKI;
-    case Box::Kd:
-      return guiKD;
-    case Box::SP:
-      return guiSP;
-    case Box::Loops:
-      break;
-  }
-  return Loops;
-}
+std::array<QLineEdit*, 5> Form1::InputBoxes() const { return {guiKP, guiKI, guiKD, guiSP, Loops}; }
+
+QLineEdit* Form1::BoxFor(Box box) const { return InputBoxes()[static_cast<std::size_t>(box)]; }
 
 }  // namespace corvale

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 #include <memory>
 
 #include "commands.h"
@@ -38,6 +39,8 @@ class Form1 : public QWidget {
   // Shows the first row a run added at the top of the transcript box.
   void ShowFromLine(int line);
   void ReportFailure(const Failure& failure);
+  // The input boxes in the order of Box: Kp, Ki, Kd, SP, Loops.
+  std::array<QLineEdit*, 5> InputBoxes() const;
   QLineEdit* BoxFor(Box box) const;
 
   QPushButton* Command2;

@@ -36,8 +36,7 @@ QString ToTranscriptText(const QString& text) {
 
 }  // namespace
 
-WidgetFormFields::WidgetFormFields(std::array<const QLineEdit*, 5> boxes,
-                                   QPlainTextEdit* transcript)
+WidgetFormFields::WidgetFormFields(std::array<QLineEdit*, 5> boxes, QPlainTextEdit* transcript)
     : boxes_(boxes), transcript_(transcript) {}
 
 std::string WidgetFormFields::ReadBox(Box box) const {

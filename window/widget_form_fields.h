@@ -13,7 +13,7 @@ namespace corvale {
 class WidgetFormFields final : public FormFields {
  public:
   // The boxes in the order of Box: Kp, Ki, Kd, SP, Loops.
-  WidgetFormFields(std::array<const QLineEdit*, 5> boxes, QPlainTextEdit* transcript);
+  WidgetFormFields(std::array<QLineEdit*, 5> boxes, QPlainTextEdit* transcript);
 
   std::string ReadBox(Box box) const override;
   // The box keeps its lines apart by paragraph; the transcript's CR LF is
@@ -27,7 +27,7 @@ class WidgetFormFields final : public FormFields {
   NumberFormat Numbers() const override;
 
  private:
-  std::array<const QLineEdit*, 5> boxes_;
+  std::array<QLineEdit*, 5> boxes_;  // only read
   QPlainTextEdit* transcript_;
 };
 
