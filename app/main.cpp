@@ -1,36 +1,60 @@
 #include <QApplication>
+#include <QStringList>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "form1.h"
 
 namespace {
 
-// Qt aborts with a backtrace when it cannot reach a display; say it plainly
-// instead. Other platforms (offscreen, vnc, ...) need no display.
-bool DisplayExpectedButMissing() {
-  const char* platform = std::getenv("QT_QPA_PLATFORM");
-  const std::string_view name = platform ? platform : "";
-  const bool needsDisplay = name.empty() || name.starts_with("xcb") || name.starts_with("wayland");
-  const auto isSet = [](const char* variable) {
-    const char* value = std::getenv(variable);
-    return value && *value;
-  };
-  return needsDisplay && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY");
+std::string displayName;  // as Qt will look for it: -display, then the environment
+
+void FindDisplayName(int argc, char* argv[]) {
+  for (const char* variable : {"WAYLAND_DISPLAY", "DISPLAY"}) {
+    if (const char* value = std::getenv(variable); value && *value) displayName = value;
+  }
+  for (int i = 1; i + 1 < argc; ++i) {
+    const std::string_view option = argv[i];
+    if (option == "-display" || option == "--display") displayName = argv[i + 1];
+  }
+}
+
+// Qt answers a display it cannot reach with lines of its own and an abort.
+// While the application starts, its messages are held back; if it cannot
+// start, one line says why and the program exits with status 1. Qt's own
+// options (-platform, -display) are Qt's to honour.
+QStringList heldMessages;
+
+void HoldStartupMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type != QtFatalMsg) {
+    heldMessages << message;
+    return;
+  }
+  if (displayName.empty()) {
+    std::fputs(
+        "corvale: no display found (DISPLAY and WAYLAND_DISPLAY are unset); start it from a "
+        "desktop session, or under xvfb-run\n",
+        stderr);
+  } else {
+    std::fprintf(stderr,
+                 "corvale: cannot connect to display \"%s\"; start it from a desktop session, or "
+                 "under xvfb-run\n",
+                 displayName.c_str());
+  }
+  std::_Exit(EXIT_FAILURE);
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (DisplayExpectedButMissing()) {
-    std::fputs(
-        "corvale: no display found (DISPLAY and WAYLAND_DISPLAY are unset); start it from a "
-        "desktop session, or under xvfb-run\n",
-        stderr);
-    return EXIT_FAILURE;
-  }
+  FindDisplayName(argc, argv);
+  const QtMessageHandler qtHandler = qInstallMessageHandler(HoldStartupMessages);
   QApplication application(argc, argv);
+  qInstallMessageHandler(qtHandler);
+  for (const QString& message : std::as_const(heldMessages)) qWarning("%s", qPrintable(message));
+
   QApplication::setApplicationName(QStringLiteral("Corvale"));
   QApplication::setApplicationVersion(QStringLiteral(CORVALE_DISPLAY_VERSION));
   QApplication::setOrganizationName(QStringLiteral("Corvale Developers"));

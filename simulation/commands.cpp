@@ -1,7 +1,9 @@
 #include "commands.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <new>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -16,7 +18,7 @@ namespace {
 
 // Everything a run needs, read and checked before it changes anything.
 struct PreparedRun {
-  std::string Ki, Kd, Kp, SP;
+  std::string Ki, Kd, Kp, SP, loops;
   Gains gains;
   std::int64_t steps = 0;
   NumberFormat numbers;
@@ -24,7 +26,7 @@ struct PreparedRun {
 
 Failure FailureBeforeSteps(Box box, std::string text, ParseError error) {
   return {box, std::move(text), 0,
-          error == ParseError::TooLarge ? FailureReason::TooLarge : FailureReason::NotANumber};
+          error == ParseError::OutOfRange ? FailureReason::OutOfRange : FailureReason::NotANumber};
 }
 
 // The loop counter starts at 1 and a step is done while it is at most the
@@ -44,10 +46,11 @@ const std::string& TextOf(const PreparedRun& run, Box box) {
     case Box::Kd:
       return run.Kd;
     case Box::SP:
+      return run.SP;
     case Box::Loops:
       break;
   }
-  return run.SP;
+  return run.loops;
 }
 
 std::variant<PreparedRun, Failure> PrepareRun(const FormFields& fields, std::int64_t lastStep) {
@@ -57,14 +60,16 @@ std::variant<PreparedRun, Failure> PrepareRun(const FormFields& fields, std::int
   run.Kd = fields.ReadBox(Box::Kd);
   run.Kp = fields.ReadBox(Box::Kp);
   run.SP = fields.ReadBox(Box::SP);
+  run.loops = fields.ReadBox(Box::Loops);
 
-  std::string loops = fields.ReadBox(Box::Loops);
-  const ParsedNumber bound = ParseNumber(loops, run.numbers);
-  if (!bound.ok()) return FailureBeforeSteps(Box::Loops, std::move(loops), bound.error);
+  const ParsedNumber bound = ParseNumber(run.loops, run.numbers);
+  // A bound beyond binary64's range still asks for far too many steps.
+  const bool hugeBound = bound.error == ParseError::OutOfRange && bound.value > 0;
+  if (!bound.ok() && !hugeBound) return FailureBeforeSteps(Box::Loops, run.loops, bound.error);
   run.steps = StepsForBound(bound.value);
   if (run.steps > kMaxStepsPerRun ||
       run.steps > std::numeric_limits<std::int64_t>::max() - lastStep) {
-    return Failure{Box::Loops, std::move(loops), 0, FailureReason::TooManySteps};
+    return Failure{Box::Loops, run.loops, 0, FailureReason::TooManySteps};
   }
   if (run.steps == 0) return run;  // no step will use the gains
 
@@ -82,31 +87,58 @@ std::variant<PreparedRun, Failure> PrepareRun(const FormFields& fields, std::int
   return run;
 }
 
+// Grows the rows' buffer ahead of the next row, never past the run's budget
+// and one row, so that the budget bounds the memory as well as the text.
+void MakeRoomForARow(std::string& rows) {
+  // Seven fields of at most 1 + 309 + 1 + 4 characters, with a separator of
+  // up to four bytes, and their TABs.
+  constexpr std::size_t kLongestRow = 2 + 7 * (1 + 309 + 4 + 4 + 1);
+  if (rows.capacity() - rows.size() >= kLongestRow) return;
+  rows.reserve(
+      std::min(std::max(2 * rows.capacity(), std::size_t{1} << 16), kMaxRunText + kLongestRow));
+}
+
 RunOutcome Execute(LoopState& state, FormFields& fields, PreparedRun run) {
   RunOutcome outcome;
-  std::string rows;
-  // A row is rarely longer than this; growth covers the rest.
-  constexpr std::size_t kTypicalRowLength = 56;
-  rows.reserve(static_cast<std::size_t>(run.steps) * kTypicalRowLength);
-
-  double lastError = 0;
-  for (std::int64_t n = 0; n < run.steps; ++n) {
-    const StepRecord record = StepOnce(state, lastError, run.gains);
-    if (const auto box = OverflowSource(record)) {
-      outcome.failure = Failure{*box, TextOf(run, *box), record.Step, FailureReason::Overflow};
-      break;
+  LoopState next = state;
+  try {
+    const std::size_t transcriptLength = fields.TranscriptLength();
+    const std::size_t transcriptRoom =
+        kMaxTranscriptText - std::min(kMaxTranscriptText, transcriptLength);
+    std::string rows;
+    double lastError = 0;
+    for (std::int64_t n = 0; n < run.steps; ++n) {
+      const StepRecord record = StepOnce(next, lastError, run.gains);
+      if (const auto box = OverflowSource(record)) {
+        outcome.failure = Failure{*box, TextOf(run, *box), record.Step, FailureReason::Overflow};
+        break;
+      }
+      const std::size_t before = rows.size();
+      MakeRoomForARow(rows);
+      AppendRowText(rows, record, run.numbers.decimalSeparator);
+      if (rows.size() > kMaxRunText || rows.size() > transcriptRoom) {
+        outcome.failure = Failure{Box::Loops, run.loops, record.Step,
+                                  rows.size() > kMaxRunText ? FailureReason::RunTooLong
+                                                            : FailureReason::TranscriptTooLong};
+        rows.resize(before);
+        break;
+      }
+      CommitStep(next, record);
+      lastError = record.Error;
+      ++outcome.rowsAdded;
     }
-    AppendRowText(rows, record, run.numbers.decimalSeparator);
-    CommitStep(state, record);
-    lastError = record.Error;
-    ++outcome.rowsAdded;
+    if (!rows.empty()) fields.AppendTranscript(std::move(rows));
+  } catch (const std::bad_alloc&) {
+    // Nothing of the run reached the transcript, so nothing of it is kept.
+    return {0,
+            Failure{Box::Loops, std::move(run.loops), state.Step + 1, FailureReason::OutOfMemory}};
   }
-  if (!rows.empty()) fields.AppendTranscript(rows);
 
-  state.Ki = std::move(run.Ki);
-  state.Kd = std::move(run.Kd);
-  state.Kp = std::move(run.Kp);
-  state.SP = std::move(run.SP);
+  next.Ki = std::move(run.Ki);
+  next.Kd = std::move(run.Kd);
+  next.Kp = std::move(run.Kp);
+  next.SP = std::move(run.SP);
+  state = std::move(next);
   return outcome;
 }
 

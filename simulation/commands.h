@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -9,9 +10,13 @@
 
 namespace corvale {
 
-// One run may add at most this many rows, so that no typo in Loops can
-// exhaust memory.
+// One run may add at most this many rows, and at most this much text; the
+// transcript may hold at most this much text. Rows are mostly ASCII, so a
+// character is a byte. Together they keep the window under 1 GiB whatever
+// values the boxes hold: a typo cannot exhaust memory.
 inline constexpr std::int64_t kMaxStepsPerRun = 1'000'000;
+inline constexpr std::size_t kMaxRunText = 64'000'000;
+inline constexpr std::size_t kMaxTranscriptText = 128'000'000;
 
 struct RunOutcome {
   std::int64_t rowsAdded = 0;
@@ -30,8 +35,10 @@ RunOutcome OnContinue(LoopState& state, FormFields& fields);
 
 // The run both commands share: reads the boxes, performs the steps that
 // Loops asks for and appends one row per step. A step whose result leaves
-// binary64's finite range stops the run before it changes anything; the rows
-// before it stay.
+// binary64's finite range, or whose row would break a text budget, stops the
+// run before it changes anything; the rows before it stay. The state is
+// committed only once the rows are in the transcript, so the two always
+// agree, even when memory runs out.
 RunOutcome PID(LoopState& state, FormFields& fields);
 
 }  // namespace corvale

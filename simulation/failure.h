@@ -2,20 +2,19 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
+
+#include "box.h"
 
 namespace corvale {
 
-// The input boxes, named by the labels the user sees beside them.
-enum class Box { Kp, Ki, Kd, SP, Loops };
-
-std::string_view BoxLabel(Box box);
-
 enum class FailureReason {
-  NotANumber,    // the text is no number
-  TooLarge,      // the number lies beyond the range of binary64
-  TooManySteps,  // the run would add more rows than one run may
-  Overflow,      // a step's result left the finite range
+  NotANumber,         // the text is no number
+  OutOfRange,         // the number lies beyond the range of binary64
+  TooManySteps,       // the run would add more rows than one run may
+  Overflow,           // a step's result left the finite range
+  RunTooLong,         // the step's row would take the run's text past its budget
+  TranscriptTooLong,  // the step's row would take the transcript past its budget
+  OutOfMemory,        // the machine had no memory for the rows
 };
 
 // Why a run stopped. A run that fails before its first step has changed

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -17,11 +18,15 @@ class FormFields {
 
   virtual std::string ReadBox(Box box) const = 0;
   virtual std::string ReadTranscript() const = 0;
+  // How many characters the transcript holds, as the box counts them; cheap
+  // however long the transcript is.
+  virtual std::size_t TranscriptLength() const = 0;
   // Replaces the whole transcript.
   virtual void WriteTranscript(std::string_view text) = 0;
   // Adds to the end of whatever the transcript holds, user edits included. A
-  // run calls it once with all its rows, so its cost follows what it adds.
-  virtual void AppendTranscript(std::string_view text) = 0;
+  // run calls it once with all its rows, so its cost follows what it adds;
+  // the text is handed over so that it need not be held twice.
+  virtual void AppendTranscript(std::string text) = 0;
   virtual NumberFormat Numbers() const = 0;
 };
 

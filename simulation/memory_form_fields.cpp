@@ -5,12 +5,7 @@
 namespace corvale {
 
 MemoryFormFields::MemoryFormFields(NumberFormat numbers) : numbers_(std::move(numbers)) {
-  const std::string half = numbers_.decimalSeparator + "5";
-  SetBox(Box::Kp, half);
-  SetBox(Box::Ki, half);
-  SetBox(Box::Kd, half);
-  SetBox(Box::SP, "5");
-  SetBox(Box::Loops, "100");
+  for (Box box : kAllBoxes) SetBox(box, InitialText(box, numbers_));
 }
 
 void MemoryFormFields::SetBox(Box box, std::string text) {
@@ -23,9 +18,11 @@ std::string MemoryFormFields::ReadBox(Box box) const {
 
 std::string MemoryFormFields::ReadTranscript() const { return transcript_; }
 
+std::size_t MemoryFormFields::TranscriptLength() const { return transcript_.size(); }
+
 void MemoryFormFields::WriteTranscript(std::string_view text) { transcript_ = text; }
 
-void MemoryFormFields::AppendTranscript(std::string_view text) { transcript_ += text; }
+void MemoryFormFields::AppendTranscript(std::string text) { transcript_ += text; }
 
 NumberFormat MemoryFormFields::Numbers() const { return numbers_; }
 

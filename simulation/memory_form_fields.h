@@ -17,12 +17,13 @@ class MemoryFormFields final : public FormFields {
 
   std::string ReadBox(Box box) const override;
   std::string ReadTranscript() const override;
+  std::size_t TranscriptLength() const override;
   void WriteTranscript(std::string_view text) override;
-  void AppendTranscript(std::string_view text) override;
+  void AppendTranscript(std::string text) override;
   NumberFormat Numbers() const override;
 
  private:
-  std::array<std::string, 5> boxes_;
+  std::array<std::string, std::size(kAllBoxes)> boxes_;
   std::string transcript_;
   NumberFormat numbers_;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -30,6 +31,53 @@ bool TakePrefix(std::string_view& text, std::string_view prefix) {
   return true;
 }
 
+// Left-to-right, right-to-left and Arabic letter marks. Persian and Arabic
+// locales write them around their signs; a user may type a sign with or
+// without them.
+bool TakeBidiMark(std::string_view& text) {
+  return TakePrefix(text, "\u200E") || TakePrefix(text, "\u200F") || TakePrefix(text, "\u061C");
+}
+
+void SkipBidiMarks(std::string_view& text) {
+  while (TakeBidiMark(text)) {
+  }
+}
+
+std::string WithoutBidiMarks(std::string_view sign) {
+  std::string core;
+  while (!sign.empty()) {
+    if (TakeBidiMark(sign)) continue;
+    core += sign.front();
+    sign.remove_prefix(1);
+  }
+  return core;
+}
+
+// The signs a number and its exponent may carry: the ASCII ones, the
+// mathematical minus U+2212 and the locale's own, each without its marks.
+struct Signs {
+  std::string localeMinus;
+  std::string localePlus;
+};
+
+enum class Sign { None, Plus, Minus };
+
+Sign TakeSign(std::string_view& text, const Signs& signs) {
+  std::string_view rest = text;
+  SkipBidiMarks(rest);
+  Sign sign = Sign::None;
+  if (TakePrefix(rest, "-") || TakePrefix(rest, "\u2212") || TakePrefix(rest, signs.localeMinus)) {
+    sign = Sign::Minus;
+  } else if (TakePrefix(rest, "+") || TakePrefix(rest, signs.localePlus)) {
+    sign = Sign::Plus;
+  } else {
+    return Sign::None;  // marks without a sign belong to no number
+  }
+  SkipBidiMarks(rest);
+  text = rest;
+  return sign;
+}
+
 // The power of ten of the leading digit, saturated far beyond binary64's
 // range; it tells an overflow from an underflow once the conversion has said
 // the value is out of range.
@@ -54,8 +102,8 @@ ParsedNumber ParseNumber(std::string_view text, const NumberFormat& format) {
   constexpr ParsedNumber kNotANumber{0, ParseError::NotANumber};
   std::string_view rest = TrimBlanks(text);
 
-  const bool negative =
-      !TakePrefix(rest, "+") && (TakePrefix(rest, "-") || TakePrefix(rest, format.minusSign));
+  const Signs signs{WithoutBidiMarks(format.minusSign), WithoutBidiMarks(format.plusSign)};
+  const bool negative = TakeSign(rest, signs) == Sign::Minus;
 
   const std::string_view integer = TakeDigits(rest);
   std::string_view fraction;
@@ -66,7 +114,7 @@ ParsedNumber ParseNumber(std::string_view text, const NumberFormat& format) {
   bool negativeExponent = false;
   if (!rest.empty() && (rest.front() == 'e' || rest.front() == 'E')) {
     rest.remove_prefix(1);
-    negativeExponent = !TakePrefix(rest, "+") && TakePrefix(rest, "-");
+    negativeExponent = TakeSign(rest, signs) == Sign::Minus;
     exponentDigits = TakeDigits(rest);
     if (exponentDigits.empty()) return kNotANumber;
   }
@@ -88,7 +136,7 @@ ParsedNumber ParseNumber(std::string_view text, const NumberFormat& format) {
   const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
   if (error == std::errc::result_out_of_range) {
     if (LeadingPowerOfTen(integer, fraction, exponentDigits, negativeExponent) > 0) {
-      return {0, ParseError::TooLarge};
+      return {negative ? -HUGE_VAL : HUGE_VAL, ParseError::OutOfRange};
     }
     return {negative ? -0.0 : 0.0, ParseError::None};
   }

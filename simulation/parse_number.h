@@ -6,21 +6,22 @@
 
 namespace corvale {
 
-enum class ParseError { None, NotANumber, TooLarge };
+enum class ParseError { None, NotANumber, OutOfRange };
 
 struct ParsedNumber {
-  double value = 0;
+  double value = 0;  // an infinity of the number's sign when out of range
   ParseError error = ParseError::None;
 
   bool ok() const { return error == ParseError::None; }
 };
 
 // Reads a number as a user types it: blanks (spaces, TABs) around, an
-// optional sign ("+", "-" or the locale's minus sign), ASCII digits with at
-// most one decimal separator (the locale's), at least one digit, and an
-// optional exponent ("e" or "E", an optional sign, digits). Anything else is
-// not a number. A value beyond binary64's range is too large; one too small
-// to represent becomes 0.
+// optional sign, ASCII digits with at most one decimal separator (the
+// locale's), at least one digit, and an optional exponent ("e" or "E", an
+// optional sign, digits). A sign is "+", "-", U+2212 or the locale's own, with
+// or without the bidirectional marks that some locales put around it.
+// Anything else is not a number. A value beyond binary64's range is out of
+// range; one too small to represent becomes 0.
 ParsedNumber ParseNumber(std::string_view text, const NumberFormat& format);
 
 }  // namespace corvale

@@ -102,10 +102,4 @@ void AppendRowText(std::string& out, const StepRecord& record, std::string_view 
   }
 }
 
-std::string RowText(const StepRecord& record, std::string_view decimalSeparator) {
-  std::string text;
-  AppendRowText(text, record, decimalSeparator);
-  return text;
-}
-
 }  // namespace corvale

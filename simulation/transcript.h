@@ -12,8 +12,7 @@ namespace corvale {
 
 std::string HeaderText();
 
-// CR LF followed by the step's seven fields.
-std::string RowText(const StepRecord& record, std::string_view decimalSeparator);
+// Appends CR LF followed by the step's seven fields.
 void AppendRowText(std::string& out, const StepRecord& record, std::string_view decimalSeparator);
 
 // The value rounded to four decimals: first to 15 significant digits, then to

@@ -55,15 +55,15 @@ INSTANTIATE_TEST_SUITE_P(
                     "\xEF\xBC\x95", "\xD9\xA5", "\xE0\xA5\xAB", "5\n", "\n5", "5\r",
                     "\xC2\xA0"
                     "5",
-                    "\u200F5", "5\u200E", "\xFF", "1e5 5", "5 .5", "\u22125", "$5", "5%", "(5)"));
+                    "\u200F5", "5\u200E", "\xFF", "1e5 5", "5 .5", "$5", "5%", "(5)"));
 
-TEST(ParseNumber, ValuesBeyondTheRangeAreTooLarge) {
+TEST(ParseNumber, ValuesBeyondTheRangeAreOutOfRange) {
   for (const char* text : {"1e999", "-1e999", "1.8e308", "1e99999999999999999999999",
                            "99999999999999999999e300", "0.000001e315"}) {
-    EXPECT_EQ(ParseNumber(text, kPoint).error, ParseError::TooLarge) << text;
+    EXPECT_EQ(ParseNumber(text, kPoint).error, ParseError::OutOfRange) << text;
   }
   const std::string hugeDigits(100'000, '9');
-  EXPECT_EQ(ParseNumber(hugeDigits, kPoint).error, ParseError::TooLarge);
+  EXPECT_EQ(ParseNumber(hugeDigits, kPoint).error, ParseError::OutOfRange);
   EXPECT_EQ(ParseNumber("0." + hugeDigits, kPoint).value, 1.0);
 }
 

@@ -18,17 +18,17 @@ struct BadText {
 const BadText kBadTexts[] = {
     {"guiKP", "Kp", "", "Kp is empty"},
     {"guiKI", "Ki", "   ", "Ki is empty"},
-    {"guiKD", "Kd", "abc", "Kd: \u201Cabc\u201D is not a number"},
-    {"guiSP", "SP", "1..2", "SP: \u201C1..2\u201D is not a number"},
-    {"Loops", "Loops", "ten", "Loops: \u201Cten\u201D is not a number"},
+    {"guiKD", "Kd", "abc", "Kd: \u201C\u2068abc\u2069\u201D is not a number"},
+    {"guiSP", "SP", "1..2", "SP: \u201C\u20681..2\u2069\u201D is not a number"},
+    {"Loops", "Loops", "ten", "Loops: \u201C\u2068ten\u2069\u201D is not a number"},
     {"guiKP", "Kp", "1,5", "decimal separator \u201C.\u201D"},
-    {"guiSP", "SP", "1e999", "SP: \u201C1e999\u201D is too large"},
-    {"guiKI", "Ki", "-1e999", "Ki: \u201C-1e999\u201D is too large"},
-    {"Loops", "Loops", "1e999", "Loops: \u201C1e999\u201D is too large"},
+    {"guiSP", "SP", "1e999", "SP: \u201C\u20681e999\u2069\u201D is out of range"},
+    {"guiKI", "Ki", "-1e999", "Ki: \u201C\u2068-1e999\u2069\u201D is out of range"},
+    {"Loops", "Loops", "1e999", "too many steps"},
     {"Loops", "Loops", "2000000", "at most 1000000 rows"},
     {"guiKD", "Kd", "\u0665", "not a number"},
-    {"guiKP", "Kp", "<b>5</b>", "\u201C<b>5</b>\u201D"},
-    {"guiSP", "SP", "5\t\x01", "\u201C5\u2409\u2401\u201D"},
+    {"guiKP", "Kp", "<b>5</b>", "\u201C\u2068<b>5</b>\u2069\u201D"},
+    {"guiSP", "SP", "5\t\x01", "\u201C\u20685\u2409\u2401\u2069\u201D"},
 };
 
 class FailingCommand : public WindowTest {
@@ -83,7 +83,7 @@ TEST_F(FailingCommand, LongTextsAreCutInTheMessage) {
   Box("guiKD")->setMaxLength(200'000);
   const QString message = FailWith("Command2", {"guiKD", "Kd", longText.c_str(), "Kd"});
   EXPECT_LT(message.size(), 400);
-  EXPECT_TRUE(message.contains(QStringLiteral("x\u2026\u201D")));
+  EXPECT_TRUE(message.contains(QStringLiteral("x\u2069\u2026\u201D")));
 }
 
 TEST_F(FailingCommand, OverflowKeepsTheRowsBeforeTheStep) {
@@ -94,8 +94,8 @@ TEST_F(FailingCommand, OverflowKeepsTheRowsBeforeTheStep) {
   MessageBoxAnswerer answerer;
   Click("Command1");
   ASSERT_EQ(answerer.messages.size(), 1u);
-  EXPECT_TRUE(
-      answerer.messages[0].startsWith("Step 2 cannot be computed: with SP \u201C1e308\u201D"));
+  EXPECT_TRUE(answerer.messages[0].startsWith(
+      "Step 2 cannot be computed: with SP \u201C\u20681e308\u2069\u201D"));
   EXPECT_EQ(Lines().size(), 2);
   EXPECT_EQ(window->State().Step, 1);
   EXPECT_EQ(window->focusWidget(), Box("guiSP"));

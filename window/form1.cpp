@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -65,16 +64,12 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   setWindowTitle(tr("Corvale by Brennick"));
   resize(TwipsSize(6816, 4644));
 
-  // Where the locale writes "0,5", a point would make the very first
-  // Compute fail.
-  const QString half = QLocale().decimalPoint() + QLatin1String("5");
-
   Command2 = MakeButton(this, "Command2", tr("Continue"), TwipsRect(1920, 4200, 972, 372));
-  Loops = Make<QLineEdit>(this, "Loops", QStringLiteral("100"), TwipsRect(5640, 4200, 972, 288));
-  guiSP = Make<QLineEdit>(this, "guiSP", QStringLiteral("5"), TwipsRect(5640, 3720, 972, 288));
-  guiKP = Make<QLineEdit>(this, "guiKP", half, TwipsRect(600, 3720, 972, 288));
-  guiKI = Make<QLineEdit>(this, "guiKI", half, TwipsRect(2400, 3720, 972, 288));
-  guiKD = Make<QLineEdit>(this, "guiKD", half, TwipsRect(4080, 3720, 972, 288));
+  Loops = Make<QLineEdit>(this, "Loops", QString(), TwipsRect(5640, 4200, 972, 288));
+  guiSP = Make<QLineEdit>(this, "guiSP", QString(), TwipsRect(5640, 3720, 972, 288));
+  guiKP = Make<QLineEdit>(this, "guiKP", QString(), TwipsRect(600, 3720, 972, 288));
+  guiKI = Make<QLineEdit>(this, "guiKI", QString(), TwipsRect(2400, 3720, 972, 288));
+  guiKD = Make<QLineEdit>(this, "guiKD", QString(), TwipsRect(4080, 3720, 972, 288));
 
   cwin = Make<QPlainTextEdit>(this, "cwin", QString(), TwipsRect(240, 240, 6372, 3252));
   cwin->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -97,7 +92,12 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   }
   guiKP->setFocus();
 
+  // The locale is read here, once: the initial texts, every run and every
+  // message use the same separator.
   fields_ = std::make_unique<WidgetFormFields>(InputBoxes(), cwin);
+  for (Box box : kAllBoxes) {
+    BoxFor(box)->setText(QString::fromStdString(InitialText(box, fields_->Numbers())));
+  }
 
   connect(Command1, &QPushButton::clicked, this, &Form1::OnCompute);
   connect(Command2, &QPushButton::clicked, this, &Form1::OnContinue);
@@ -135,8 +135,8 @@ void Form1::ShowFromLine(int line) {
 }
 
 void Form1::ReportFailure(const Failure& failure) {
-  QMessageBox message(QMessageBox::Warning, windowTitle(), FailureMessage(failure, QLocale()),
-                      QMessageBox::Ok, this);
+  QMessageBox message(QMessageBox::Warning, windowTitle(),
+                      FailureMessage(failure, fields_->Numbers()), QMessageBox::Ok, this);
   message.setTextFormat(Qt::PlainText);  // the user's text must never be read as markup
   message.exec();
   QLineEdit* const box = BoxFor(failure.box);
@@ -144,7 +144,9 @@ void Form1::ReportFailure(const Failure& failure) {
   box->selectAll();
 }
 
-std::array<QLineEdit*, 5> Form1::InputBoxes() const { return {guiKP, guiKI, guiKD, guiSP, Loops}; }
+std::array<QLineEdit*, std::size(kAllBoxes)> Form1::InputBoxes() const {
+  return {guiKP, guiKI, guiKD, guiSP, Loops};
+}
 
 QLineEdit* Form1::BoxFor(Box box) const { return InputBoxes()[static_cast<std::size_t>(box)]; }
 

@@ -40,7 +40,7 @@ class Form1 : public QWidget {
   void ShowFromLine(int line);
   void ReportFailure(const Failure& failure);
   // The input boxes in the order of Box: Kp, Ki, Kd, SP, Loops.
-  std::array<QLineEdit*, 5> InputBoxes() const;
+  std::array<QLineEdit*, std::size(kAllBoxes)> InputBoxes() const;
   QLineEdit* BoxFor(Box box) const;
 
   QPushButton* Command2;

@@ -36,8 +36,13 @@ QString ToTranscriptText(const QString& text) {
 
 }  // namespace
 
-WidgetFormFields::WidgetFormFields(std::array<QLineEdit*, 5> boxes, QPlainTextEdit* transcript)
-    : boxes_(boxes), transcript_(transcript) {}
+WidgetFormFields::WidgetFormFields(std::array<QLineEdit*, std::size(kAllBoxes)> boxes,
+                                   QPlainTextEdit* transcript, const QLocale& locale)
+    : boxes_(boxes),
+      transcript_(transcript),
+      numbers_{locale.decimalPoint().toStdString(), locale.negativeSign().toStdString(),
+               locale.positiveSign().toStdString()},
+      columns_(transcript) {}
 
 std::string WidgetFormFields::ReadBox(Box box) const {
   return boxes_[static_cast<std::size_t>(box)]->text().toStdString();
@@ -47,19 +52,25 @@ std::string WidgetFormFields::ReadTranscript() const {
   return ToTranscriptText(transcript_->toPlainText()).toStdString();
 }
 
-void WidgetFormFields::WriteTranscript(std::string_view text) {
-  transcript_->setPlainText(ToDocumentText(text));
+std::size_t WidgetFormFields::TranscriptLength() const {
+  // The document counts the paragraph separator after its last line too.
+  return static_cast<std::size_t>(transcript_->document()->characterCount() - 1);
 }
 
-void WidgetFormFields::AppendTranscript(std::string_view text) {
+void WidgetFormFields::WriteTranscript(std::string_view text) {
+  const QString converted = ToDocumentText(text);
+  transcript_->setPlainText(converted);
+  columns_.Reset();
+  columns_.Widen(converted);
+}
+
+void WidgetFormFields::AppendTranscript(std::string text) {
+  QString converted = ToDocumentText(text);
+  std::string().swap(text);  // the rows are now held once, as the box's text
+  columns_.Widen(converted);
   QTextCursor cursor(transcript_->document());
   cursor.movePosition(QTextCursor::End);
-  cursor.insertText(ToDocumentText(text));
-}
-
-NumberFormat WidgetFormFields::Numbers() const {
-  const QLocale locale;
-  return {locale.decimalPoint().toStdString(), locale.negativeSign().toStdString()};
+  cursor.insertText(converted);
 }
 
 }  // namespace corvale

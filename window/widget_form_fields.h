@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QLocale>
 #include <array>
 
 #include "form_fields.h"
+#include "transcript_columns.h"
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -12,23 +14,28 @@ namespace corvale {
 // The simulation's view of the window's controls.
 class WidgetFormFields final : public FormFields {
  public:
-  // The boxes in the order of Box: Kp, Ki, Kd, SP, Loops.
-  WidgetFormFields(std::array<QLineEdit*, 5> boxes, QPlainTextEdit* transcript);
+  // The boxes in the order of Box: Kp, Ki, Kd, SP, Loops. Numbers are read
+  // and written as `locale` does, for as long as the fields live.
+  WidgetFormFields(std::array<QLineEdit*, std::size(kAllBoxes)> boxes, QPlainTextEdit* transcript,
+                   const QLocale& locale = QLocale());
 
   std::string ReadBox(Box box) const override;
   // The box keeps its lines apart by paragraph; the transcript's CR LF is
   // given back here.
   std::string ReadTranscript() const override;
+  // In UTF-16 code units, which the box counts without reading its text.
+  std::size_t TranscriptLength() const override;
   void WriteTranscript(std::string_view text) override;
   // One insertion at the end of the document: its cost follows the rows
   // added, not the transcript already there.
-  void AppendTranscript(std::string_view text) override;
-  // The default locale's separator and minus sign, read at every run.
-  NumberFormat Numbers() const override;
+  void AppendTranscript(std::string text) override;
+  NumberFormat Numbers() const override { return numbers_; }
 
  private:
-  std::array<QLineEdit*, 5> boxes_;  // only read
+  std::array<QLineEdit*, std::size(kAllBoxes)> boxes_;  // only read
   QPlainTextEdit* transcript_;
+  NumberFormat numbers_;
+  TranscriptColumns columns_;
 };
 
 }  // namespace corvale

@@ -1,4 +1,4 @@
-#include "failure.h"
+#include "box.h"
 
 namespace corvale {
 
@@ -16,6 +16,20 @@ std::string_view BoxLabel(Box box) {
       return "Loops";
   }
   return {};
+}
+
+std::string InitialText(Box box, const NumberFormat& numbers) {
+  switch (box) {
+    case Box::SP:
+      return "5";
+    case Box::Loops:
+      return "100";
+    case Box::Kp:
+    case Box::Ki:
+    case Box::Kd:
+      break;
+  }
+  return numbers.decimalSeparator + "5";
 }
 
 }  // namespace corvale
