@@ -17,17 +17,13 @@ namespace {
 using corvale::NumberFormat;
 using corvale::ParseError;
 
-const std::regex& PointGrammar() {
-  static const std::regex grammar(
-      R"(^[ \t]*[+-]?([0-9]+(\.[0-9]*)?|\.[0-9]+)([eE][+-]?[0-9]+)?[ \t]*$)");
-  return grammar;
-}
-
-const std::regex& CommaGrammar() {
-  // A comma for the separator and U+2212 as another minus sign.
-  static const std::regex grammar(
-      "^[ \\t]*([+-]|\xE2\x88\x92)?([0-9]+(,[0-9]*)?|,[0-9]+)([eE][+-]?[0-9]+)?[ \\t]*$");
-  return grammar;
+// The grammar with the given decimal separator (a regular expression). A sign
+// is "+", "-" or U+2212, with or without bidirectional marks around it.
+std::regex Grammar(const std::string& separator) {
+  const std::string mark = "(\xE2\x80\x8E|\xE2\x80\x8F|\xD8\x9C)*";
+  const std::string sign = "(" + mark + "([+-]|\xE2\x88\x92)" + mark + ")?";
+  return std::regex("^[ \\t]*" + sign + "([0-9]+(" + separator + "[0-9]*)?|" + separator +
+                    "[0-9]+)([eE]" + sign + "[0-9]+)?[ \\t]*$");
 }
 
 }  // namespace
@@ -36,10 +32,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size == 0) return 0;
   const bool comma = data[0] & 1;
   const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
-  const NumberFormat format = comma ? NumberFormat{",", "\u2212"} : NumberFormat{".", "-"};
+  // Persian writes its minus sign with a left-to-right mark before it.
+  const NumberFormat format =
+      comma ? NumberFormat{",", "\u200E\u2212", "+"} : NumberFormat{".", "-", "+"};
 
   const corvale::ParsedNumber parsed = corvale::ParseNumber(text, format);
-  const bool grammatical = std::regex_match(text, comma ? CommaGrammar() : PointGrammar());
+  static const std::regex pointGrammar = Grammar("\\."), commaGrammar = Grammar(",");
+  const bool grammatical = std::regex_match(text, comma ? commaGrammar : pointGrammar);
   if (grammatical != (parsed.error != ParseError::NotANumber)) std::abort();
   if (!parsed.ok()) return 0;
   if (!std::isfinite(parsed.value)) std::abort();

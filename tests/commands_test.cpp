@@ -288,5 +288,57 @@ TEST_F(Commands, TheStepCounterCannotWrap) {
   EXPECT_EQ(state.Step, std::numeric_limits<std::int64_t>::max());
 }
 
+// Rows of about 955 characters each: SP 1e300 makes every value 300 digits long.
+TEST_F(Commands, TextBudgetsStopARunBeforeTheRowThatBreaksThem) {
+  fields.SetBox(Box::SP, "1e300");
+  const RunOutcome compute = Compute("1000000");
+  ASSERT_FALSE(compute.ok());
+  EXPECT_EQ(compute.failure->reason, FailureReason::RunTooLong);
+  EXPECT_EQ(compute.failure->step, state.Step + 1);
+  const std::size_t rowLength = TranscriptLines()[1].size() + 2;
+  EXPECT_GT(rowLength, 900u);
+  const std::size_t header = std::string(kHeader).size();
+  EXPECT_LE(fields.TranscriptLength() - header, kMaxRunText);
+  EXPECT_GT(fields.TranscriptLength() - header + rowLength, kMaxRunText);
+  EXPECT_EQ(TranscriptLines().size(), static_cast<std::size_t>(state.Step) + 1);
+
+  RunOutcome more = Continue("1000000");
+  while (more.ok() || more.failure->reason == FailureReason::RunTooLong) {
+    ASSERT_GT(more.rowsAdded, 0);
+    more = Continue("1000000");
+  }
+  EXPECT_EQ(more.failure->reason, FailureReason::TranscriptTooLong);
+  EXPECT_LE(fields.TranscriptLength(), kMaxTranscriptText);
+  EXPECT_GT(fields.TranscriptLength() + rowLength, kMaxTranscriptText);
+  EXPECT_EQ(TranscriptLines().size(), static_cast<std::size_t>(state.Step) + 1);
+}
+
+// A box that runs out of memory when the rows arrive.
+class FullMemoryFields final : public FormFields {
+ public:
+  std::string ReadBox(Box box) const override { return inner.ReadBox(box); }
+  std::string ReadTranscript() const override { return inner.ReadTranscript(); }
+  std::size_t TranscriptLength() const override { return inner.TranscriptLength(); }
+  void WriteTranscript(std::string_view text) override { inner.WriteTranscript(text); }
+  void AppendTranscript(std::string) override { throw std::bad_alloc(); }
+  NumberFormat Numbers() const override { return inner.Numbers(); }
+  MemoryFormFields inner;
+};
+
+TEST(OutOfMemory, EndsTheCommandWithTheStateAgreeingWithTheTranscript) {
+  LoopState state;
+  FullMemoryFields fields;
+  RunOutcome outcome = OnCompute(state, fields);
+  ASSERT_FALSE(outcome.ok());
+  EXPECT_EQ(*outcome.failure, (Failure{Box::Loops, "100", 1, FailureReason::OutOfMemory}));
+  EXPECT_EQ(fields.ReadTranscript(), kHeader);
+  EXPECT_EQ(state, LoopState{});
+
+  fields.inner.SetBox(Box::Kp, "2");
+  outcome = OnContinue(state, fields);
+  EXPECT_EQ(outcome.failure->reason, FailureReason::OutOfMemory);
+  EXPECT_EQ(state, LoopState{});  // not even the texts of a run that left no row
+}
+
 }  // namespace
 }  // namespace corvale

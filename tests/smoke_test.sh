@@ -1,32 +1,44 @@
 #!/usr/bin/env bash
-# Starts the real program under a real X server, waits for its window, closes
-# it as a window manager would, and expects a clean exit.
-#   smoke_test.sh CORVALE X11_WINDOW_TOOL
+# The real program under a real X server with a window manager, in a German
+# system locale: its boxes and rows use the comma, and closing its window as
+# a user does ends it with status 0.
+#   smoke_test.sh CORVALE
 set -euo pipefail
 if [[ "$1" != --under-xvfb ]]; then
   exec xvfb-run -a -s "-screen 0 800x600x24" "$0" --under-xvfb "$@"
 fi
 corvale=$2
-tool=$3
-title="Corvale by Brennick"
-unset QT_QPA_PLATFORM
-
-"$corvale" &
-pid=$!
-if ! "$tool" wait "$title" 20; then
-  kill "$pid" 2>/dev/null || true
-  echo "smoke: no window appeared" >&2
+unset QT_QPA_PLATFORM LANGUAGE LC_ALL LC_NUMERIC
+fail() {
+  echo "smoke: $*" >&2
   exit 1
-fi
-"$tool" close "$title"
+}
+copied() {  # what Ctrl+A Ctrl+C copies from the focused control
+  xdotool key ctrl+a ctrl+c
+  xclip -o -selection clipboard
+}
+
+openbox &
+wm=$!
+LANG=de_DE.UTF-8 "$corvale" &
+pid=$!
+trap 'kill "$pid" "$wm" 2>/dev/null || true' EXIT
+window=$(timeout 20 xdotool search --sync --name "^Corvale by Brennick$" | head -n 1) ||
+  fail "no window appeared"
+xdotool windowactivate --sync "$window"
+
+[[ $(copied) == ",5" ]] || fail "Kp does not start as \",5\" in a German locale"
+xdotool key Tab Tab Tab Tab Tab Tab space  # Compute, reached from Kp by keyboard
+xdotool key shift+Tab                      # back to the transcript
+row=$(copied | sed -n 3p)
+[[ $row == $'2\t7,5000\t3,7500\t1,2500\t,6250\t3,1250\t-1,8750'* ]] ||
+  fail "row 2 reads \"$row\""
+
+xdotool key alt+F4
 for _ in $(seq 100); do
   kill -0 "$pid" 2>/dev/null || break
   sleep 0.1
 done
-if kill -0 "$pid" 2>/dev/null; then
-  kill "$pid"
-  echo "smoke: the program did not end when its window closed" >&2
-  exit 1
-fi
-wait "$pid"  # set -e turns a failed exit status into a failed test
-echo "smoke: window appeared, closed, exit status 0"
+kill -0 "$pid" 2>/dev/null && fail "the program did not end when its window closed"
+wait "$pid" || fail "exit status $?"
+echo "smoke: comma locale read, row 2 computed, window closed, exit status 0"

@@ -20,7 +20,7 @@ const BadText kBadTexts[] = {
     {"guiKI", "Ki", "   ", "Ki is empty"},
     {"guiKD", "Kd", "abc", "Kd: \u201C\u2068abc\u2069\u201D is not a number"},
     {"guiSP", "SP", "1..2", "SP: \u201C\u20681..2\u2069\u201D is not a number"},
-    {"Loops", "Loops", "ten", "Loops: \u201C\u2068ten\u2069\u201D is not a number"},
+    {"Loops", "Loops", "ten", "is not a number.\n\nType how many steps to add, for example 100."},
     {"guiKP", "Kp", "1,5", "decimal separator \u201C.\u201D"},
     {"guiSP", "SP", "1e999", "SP: \u201C\u20681e999\u2069\u201D is out of range"},
     {"guiKI", "Ki", "-1e999", "Ki: \u201C\u2068-1e999\u2069\u201D is out of range"},

@@ -3,6 +3,8 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
+#include "failure_message.h"
+#include "parse_number.h"
 #include "widget_form_fields.h"
 #include "window_fixture.h"
 
@@ -196,6 +198,40 @@ TEST_F(MainWindow, PublicRunCarriesOn) {
   Click("Command1");
   EXPECT_TRUE(window->PID().ok());
   EXPECT_EQ(window->State().Step, 200);
+}
+
+// Persian writes its minus as U+200E U+2212, Arabic as U+061C "-", Swedish
+// as U+2212 alone; each reads its own signs, the bare ones and its separator.
+TEST(WidgetFormFields, ReadNumbersAsTheLocaleWritesThem) {
+  QPlainTextEdit box;
+  QLineEdit kp, ki, kd, sp, loops;
+  for (QLocale::Language language : {QLocale::Persian, QLocale::Arabic, QLocale::Swedish}) {
+    const QLocale locale(language);
+    SCOPED_TRACE(locale.name().toStdString());
+    const NumberFormat numbers =
+        WidgetFormFields({&kp, &ki, &kd, &sp, &loops}, &box, locale).Numbers();
+    const QString minus = locale.negativeSign(), plus = locale.positiveSign();
+    const QString point = locale.decimalPoint();
+    const std::pair<QString, double> cases[] = {
+        {minus + "1" + point + "5e" + minus + "3", -1.5e-3},
+        {plus + "2" + point + "5e" + plus + "1", 25},
+        {QStringLiteral("−5e−1"), -0.5},
+        {"-" + point + "5", -0.5},
+    };
+    for (const auto& [text, value] : cases) {
+      const ParsedNumber parsed = ParseNumber(text.toStdString(), numbers);
+      EXPECT_TRUE(parsed.ok() && parsed.value == value) << text.toStdString();
+    }
+  }
+}
+
+TEST(FailureMessage, QuotesTheTextIsolatedAndCutBetweenCharacters) {
+  const QString reversed = FailureMessage({Box::Kp, "\u202E5", 0, FailureReason::NotANumber}, {});
+  EXPECT_TRUE(reversed.startsWith(QStringLiteral("Kp: \u201C\u2068\u202E5\u2069\u201D is not")));
+  // 39 letters, then a character outside the BMP across the 40-unit cut.
+  const QString cut = FailureMessage(
+      {Box::Kd, std::string(39, 'x') + "\U0001F600yz", 0, FailureReason::NotANumber}, {});
+  EXPECT_TRUE(cut.contains(QString(39, u'x') + QStringLiteral("\u2069\u2026\u201D")));
 }
 
 TEST(WidgetFormFields, GivesTheTranscriptBackWithCrLf) {
