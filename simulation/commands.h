@@ -16,7 +16,7 @@ namespace corvale {
 // values the boxes hold: a typo cannot exhaust memory.
 inline constexpr std::int64_t kMaxStepsPerRun = 1'000'000;
 inline constexpr std::size_t kMaxRunText = 64'000'000;
-inline constexpr std::size_t kMaxTranscriptText = 128'000'000;
+inline constexpr std::size_t kMaxTranscriptText = 100'000'000;
 
 struct RunOutcome {
   std::int64_t rowsAdded = 0;
