@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextLayout>
 
 #include "failure_message.h"
 #include "parse_number.h"
@@ -129,16 +130,87 @@ TEST_F(MainWindow, ComputeFillsTheTranscript) {
   EXPECT_EQ(Transcript()->verticalScrollBar()->value(), 0);
 }
 
-TEST_F(MainWindow, TheDefaultRunLinesUpInColumns) {
-  Click("Command1");
-  QPlainTextEdit* cwin = Transcript();
-  const QFontMetricsF metrics(cwin->font());
-  // A field narrower than a TAB stop ends before the stop its TAB jumps to.
-  for (const QString& line : Lines()) {
-    for (const QString& field : line.split(QLatin1Char('\t'))) {
-      EXPECT_LT(metrics.horizontalAdvance(field), cwin->tabStopDistance()) << field.toStdString();
+// Where each field of a line starts and ends, laid out as the box lays it out.
+std::vector<std::pair<qreal, qreal>> FieldSpans(QPlainTextEdit* box, const QString& line) {
+  QTextLayout layout(line, box->font());
+  layout.setTextOption(box->document()->defaultTextOption());
+  layout.beginLayout();
+  QTextLine text = layout.createLine();
+  text.setLineWidth(1e6);
+  layout.endLayout();
+  std::vector<std::pair<qreal, qreal>> spans;
+  qsizetype start = 0;
+  for (const QString& field : line.split(u'\t')) {
+    spans.emplace_back(text.cursorToX(start), text.cursorToX(start + field.size()));
+    start += field.size() + 1;
+  }
+  return spans;
+}
+
+class Columns : public WindowTest {
+ protected:
+  void Run(const char* button, const char* kp, const char* ki, const char* kd, const char* sp) {
+    Box("guiKP")->setText(kp);
+    Box("guiKI")->setText(ki);
+    Box("guiKD")->setText(kd);
+    Box("guiSP")->setText(sp);
+    Click(button);
+  }
+  std::vector<qreal> Stops() const {
+    std::vector<qreal> stops;
+    for (const auto& tab : Transcript()->document()->defaultTextOption().tabs()) {
+      EXPECT_EQ(tab.type, QTextOption::RightTab);
+      stops.push_back(tab.position);
+    }
+    return stops;
+  }
+  // Every value, and every name of the header, ends at its column's stop,
+  // and a gap of two spaces at least parts neighbouring fields.
+  void ExpectATable() const {
+    const std::vector<qreal> stops = Stops();
+    ASSERT_EQ(stops.size(), 6u);
+    const qreal gap = 2 * QFontMetricsF(Transcript()->font()).horizontalAdvance(u' ');
+    for (const QString& line : Lines()) {
+      SCOPED_TRACE(line.toStdString());
+      const auto spans = FieldSpans(Transcript(), line);
+      ASSERT_EQ(spans.size(), 7u);
+      EXPECT_EQ(spans[0].first, 0);
+      for (std::size_t i = 1; i < spans.size(); ++i) {
+        EXPECT_NEAR(spans[i].second, stops[i - 1], 0.5);
+        EXPECT_GE(spans[i].first - spans[i - 1].second, gap - 0.5);
+      }
     }
   }
+};
+
+TEST_F(Columns, EveryValueEndsAtItsColumnsStop) {
+  Run("Command1", ".5", ".5", ".5", "5");  // the default run
+  ExpectATable();
+  Run("Command1", "100", "0.3", "2", "5");  // the output jumps between its limits
+  EXPECT_TRUE(Lines()[2].startsWith("2\t255.0000\t127.5000\t-122.5000\t-12250.0000\t"));
+  ExpectATable();
+  Run("Command1", "3000", "0.2", "1000", "-40000");  // millions, negative
+  EXPECT_TRUE(Lines()[100].contains("\t-120000000.0000\t"));
+  ExpectATable();
+}
+
+TEST_F(Columns, AContinueWidensOnlyTheColumnThatGrew) {
+  Run("Command1", ".5", ".5", ".5", "5");
+  const std::vector<qreal> before = Stops();
+  Box("Loops")->setText("1");
+  Run("Command2", "1e9", ".5", ".5", "5");  // P alone grows, to tens of thousands
+  const std::vector<qreal> after = Stops();
+  ASSERT_EQ(after.size(), before.size());
+  for (std::size_t i = 0; i < after.size(); ++i) {
+    const qreal widened = (after[i] - before[i]) - (i > 0 ? after[i - 1] - before[i - 1] : 0);
+    constexpr std::size_t kP = 3;  // the stop at the end of the P column
+    if (i == kP) {
+      EXPECT_GT(widened, 1) << i;
+    } else {
+      EXPECT_EQ(widened, 0) << i;
+    }
+  }
+  ExpectATable();
 }
 
 TEST_F(MainWindow, ContinueAppendsAndShowsItsFirstRow) {
