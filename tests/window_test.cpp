@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QScrollBar>
@@ -96,6 +97,24 @@ TEST_F(MainWindow, TabVisitsTheControlsInOrderAndWrapsAround) {
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), name);
   }
+}
+
+// What a screen reader is told of each control that takes focus.
+TEST_F(MainWindow, EveryFocusableControlHasANameAndADescription) {
+  int controls = 0;
+  for (QWidget* widget : window->findChildren<QWidget*>()) {
+    if (widget->focusPolicy() == Qt::NoFocus || !widget->isVisibleTo(window.get())) continue;
+    ++controls;
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty())
+        << widget->objectName().toStdString();
+    EXPECT_EQ(accessible->text(QAccessible::Description), widget->toolTip());
+    EXPECT_FALSE(widget->toolTip().isEmpty()) << widget->objectName().toStdString();
+  }
+  EXPECT_EQ(controls, 8);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(Box("guiKP"))->text(QAccessible::Name), "Kp");
+  EXPECT_TRUE(Box("guiSP")->toolTip().contains("2, .5 or 1.5e3"));
 }
 
 TEST_F(MainWindow, LabelsNameTheirBoxes) {
@@ -335,6 +354,7 @@ class CommaLocale : public WindowTest {
 
 TEST_F(CommaLocale, InitialTextsAndRowsUseTheComma) {
   for (const char* box : {"guiKP", "guiKI", "guiKD"}) EXPECT_EQ(Box(box)->text(), ",5");
+  EXPECT_TRUE(Box("guiKD")->toolTip().contains("2, ,5 or 1,5e3"));
   MessageBoxAnswerer answerer;
   Click("Command1");
   EXPECT_TRUE(answerer.messages.empty());

@@ -50,9 +50,8 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRe
   return label;
 }
 
-// Wide enough for a value like "-10.0000" and a gap, so the header and the
-// rows line up in columns, and narrow enough that a typical run's seven
-// columns fit the box.
+// The run's columns get stops of their own; this spacing serves the TABs past
+// them, in lines the user types.
 qreal TranscriptTabStop(const QFont& font) {
   return QFontMetricsF(font).horizontalAdvance(QLatin1String("-00.0000 "));
 }
@@ -98,12 +97,49 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   for (Box box : kAllBoxes) {
     BoxFor(box)->setText(QString::fromStdString(InitialText(box, fields_->Numbers())));
   }
+  Explain(fields_->Numbers());
 
   connect(Command1, &QPushButton::clicked, this, &Form1::OnCompute);
   connect(Command2, &QPushButton::clicked, this, &Form1::OnContinue);
 }
 
 Form1::~Form1() = default;
+
+void Form1::Explain(const NumberFormat& numbers) {
+  // An example in the format this window reads, separator and all.
+  const QString point = QString::fromStdString(numbers.decimalSeparator);
+  const QString example =
+      tr("Type a number, for example 2, %1 or 1%2e3.").arg(point + "5", point + "5");
+  const std::pair<QWidget*, QString> explanations[] = {
+      {guiKP, tr("Proportional gain: P = Kp \u00D7 Error. More of it answers harder, and "
+                 "overshoots more.\n") +
+                  example},
+      {guiKI, tr("Integral gain: I = Ki \u00D7 the sum of the errors. More of it removes an "
+                 "offset sooner, and swings more.\n") +
+                  example},
+      {guiKD, tr("Derivative gain: D = Kd \u00D7 the error's change. More of it damps swings, and "
+                 "answers jumps harder.\n") +
+                  example},
+      {guiSP,
+       tr("Set point: the value the loop drives PV, the process value, towards.\n") + example},
+      {Loops, tr("How many steps one press of Compute or Continue adds: a whole number, at most "
+                 "%1.")
+                  .arg(QString::number(kMaxStepsPerRun))},
+      {cwin, tr("One row per step. X: the plant's input, the controller's output of the step "
+                "before, limited to 0..255.\nPV: the process value, half of X.  Error: SP \u2212 "
+                "PV.  P, I, D: the controller's three terms.")},
+      {Command1, tr("Start afresh: clear the transcript and run Loops steps from step 1.")},
+      {Command2,
+       tr("Carry on from the last step for Loops more steps, with the gains as they stand "
+          "now.\nIts first D is Kd \u00D7 Error: no error is remembered from the run "
+          "before.")},
+  };
+  for (const auto& [widget, text] : explanations) {
+    widget->setToolTip(text);
+    widget->setAccessibleDescription(text);  // a screen reader reads what the mouse shows
+  }
+  cwin->setAccessibleName(tr("Transcript"));
+}
 
 RunOutcome Form1::PID() { return Run(corvale::PID); }
 

@@ -36,6 +36,8 @@ class Form1 : public QWidget {
   RunOutcome Run(RunOutcome (*command)(LoopState&, FormFields&));
   void OnCompute();
   void OnContinue();
+  // Tooltips and accessible descriptions: what each control is and does.
+  void Explain(const NumberFormat& numbers);
   // Shows the first row a run added at the top of the transcript box.
   void ShowFromLine(int line);
   void ReportFailure(const Failure& failure);
