@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <QStringList>
 #include <cstdio>
 #include <cstdlib>
@@ -58,7 +59,8 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Corvale"));
   QApplication::setApplicationVersion(QStringLiteral(CORVALE_DISPLAY_VERSION));
   QApplication::setOrganizationName(QStringLiteral("Corvale Developers"));
-  QGuiApplication::setDesktopFileName(QStringLiteral("corvale"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.corvale.Corvale"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/org.corvale.Corvale.svg")));
 
   corvale::Form1 window;
   window.show();

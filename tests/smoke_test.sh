@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program under a real X server with a window manager, in a German
-# system locale: its boxes and rows use the comma, and closing its window as
-# a user does ends it with status 0.
+# system locale: its window shows its icon, its boxes and rows use the comma,
+# and closing its window as a user does ends it with status 0. Runs the
+# program as built or as unpacked from the package.
 #   smoke_test.sh CORVALE
 set -euo pipefail
 if [[ "$1" != --under-xvfb ]]; then
@@ -26,6 +27,8 @@ trap 'kill "$pid" "$wm" 2>/dev/null || true' EXIT
 window=$(timeout 20 xdotool search --sync --name "^Corvale by Brennick$" | head -n 1) ||
   fail "no window appeared"
 xdotool windowactivate --sync "$window"
+# Drawn from SVG by a Qt plugin that only the installed system can supply.
+xprop -id "$window" _NET_WM_ICON | grep -q '^_NET_WM_ICON(CARDINAL)' || fail "the window has no icon"
 
 [[ $(copied) == ",5" ]] || fail "Kp does not start as \",5\" in a German locale"
 xdotool key Tab Tab Tab Tab Tab Tab space  # Compute, reached from Kp by keyboard
@@ -41,4 +44,4 @@ for _ in $(seq 100); do
 done
 kill -0 "$pid" 2>/dev/null && fail "the program did not end when its window closed"
 wait "$pid" || fail "exit status $?"
-echo "smoke: comma locale read, row 2 computed, window closed, exit status 0"
+echo "smoke: icon shown, comma locale read, row 2 computed, window closed, exit status 0"
