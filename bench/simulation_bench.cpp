@@ -37,7 +37,7 @@ void BM_StepWithRow(benchmark::State& state) {
   for (auto _ : state) {
     row.clear();
     const StepRecord record = StepOnce(loop, lastError, gains);
-    AppendRowText(row, record, ".");
+    RowText(row, record, ".");
     CommitStep(loop, record);
     lastError = record.Error;
     benchmark::DoNotOptimize(row.data());

@@ -115,7 +115,7 @@ RunOutcome Execute(LoopState& state, FormFields& fields, PreparedRun run) {
       }
       const std::size_t before = rows.size();
       MakeRoomForARow(rows);
-      AppendRowText(rows, record, run.numbers.decimalSeparator);
+      RowText(rows, record, run.numbers.decimalSeparator);
       if (rows.size() > kMaxRunText || rows.size() > transcriptRoom) {
         outcome.failure = Failure{Box::Loops, run.loops, record.Step,
                                   rows.size() > kMaxRunText ? FailureReason::RunTooLong

@@ -91,7 +91,7 @@ std::string FormatValue(double value, std::string_view decimalSeparator) {
   return text;
 }
 
-void AppendRowText(std::string& out, const StepRecord& record, std::string_view decimalSeparator) {
+void RowText(std::string& out, const StepRecord& record, std::string_view decimalSeparator) {
   std::array<char, 24> step{};
   const auto written = std::to_chars(step.data(), step.data() + step.size(), record.Step);
   out += "\r\n";

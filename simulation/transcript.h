@@ -12,8 +12,8 @@ namespace corvale {
 
 std::string HeaderText();
 
-// Appends CR LF followed by the step's seven fields.
-void AppendRowText(std::string& out, const StepRecord& record, std::string_view decimalSeparator);
+// Appends the step's row: CR LF, then its seven fields.
+void RowText(std::string& out, const StepRecord& record, std::string_view decimalSeparator);
 
 // The value rounded to four decimals: first to 15 significant digits, then to
 // four places with ties away from zero. All integer digits and no exponent

@@ -21,6 +21,9 @@ copied() {  # what Ctrl+A Ctrl+C copies from the focused control
 
 openbox &
 wm=$!
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+for _ in $(seq 100); do wm_ready && break || sleep 0.1; done
+wm_ready || fail "the window manager did not start"
 LANG=de_DE.UTF-8 "$corvale" &
 pid=$!
 trap 'kill "$pid" "$wm" 2>/dev/null || true' EXIT
@@ -28,7 +31,9 @@ window=$(timeout 20 xdotool search --sync --name "^Corvale by Brennick$" | head 
   fail "no window appeared"
 xdotool windowactivate --sync "$window"
 # Drawn from SVG by a Qt plugin that only the installed system can supply.
-xprop -id "$window" _NET_WM_ICON | grep -q '^_NET_WM_ICON(CARDINAL)' || fail "the window has no icon"
+has_icon() { xprop -id "$window" _NET_WM_ICON | grep -q '^_NET_WM_ICON(CARDINAL)'; }
+for _ in $(seq 50); do has_icon && break || sleep 0.1; done
+has_icon || fail "the window has no icon"
 
 [[ $(copied) == ",5" ]] || fail "Kp does not start as \",5\" in a German locale"
 xdotool key Tab Tab Tab Tab Tab Tab space  # Compute, reached from Kp by keyboard
