@@ -21,7 +21,7 @@ copied() {  # what Ctrl+A Ctrl+C copies from the focused control
 
 openbox &
 wm=$!
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+wm_ready() { [[ $(xprop -root _NET_SUPPORTING_WM_CHECK) == *"window id"* ]]; }
 for _ in $(seq 100); do wm_ready && break || sleep 0.1; done
 wm_ready || fail "the window manager did not start"
 LANG=de_DE.UTF-8 "$corvale" &
@@ -31,7 +31,7 @@ window=$(timeout 20 xdotool search --sync --name "^Corvale by Brennick$" | head 
   fail "no window appeared"
 xdotool windowactivate --sync "$window"
 # Drawn from SVG by a Qt plugin that only the installed system can supply.
-has_icon() { xprop -id "$window" _NET_WM_ICON | grep -q '^_NET_WM_ICON(CARDINAL)'; }
+has_icon() { [[ $(xprop -id "$window" _NET_WM_ICON) == "_NET_WM_ICON(CARDINAL)"* ]]; }
 for _ in $(seq 50); do has_icon && break || sleep 0.1; done
 has_icon || fail "the window has no icon"
 
