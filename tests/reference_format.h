@@ -13,39 +13,25 @@ namespace corvale::testing_support {
 inline std::string ReferenceFormat(double value) {
   if (std::isnan(value)) return "nan";
   if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
-
   char text[64];
   std::snprintf(text, sizeof text, "%.14e", std::fabs(value));
   const std::string significand = std::string(1, text[0]) + std::string(text + 2, 14);
-  const int exponent = std::atoi(text + 17);
-
-  // value * 10^4 as decimal digits.
+  // value * 10^4 = significand * 10^shift
+  const int shift = std::atoi(text + 17) - 14 + 4;
   std::string digits;
-  if (exponent >= 14) {
-    // Every significant digit lies left of the point: nothing to round.
-    digits = significand + std::string(exponent - 14 + 4, '0');
-  } else {
-    // value * 10^4 = significand * 10^shift with shift < 4; below 10^18 it
-    // fits a 64-bit integer.
-    const int shift = exponent - 14 + 4;
-    long long scaled = std::atoll(significand.c_str());
-    if (shift >= 0) {
-      for (int i = 0; i < shift; ++i) scaled *= 10;
-    } else if (shift < -15) {
-      scaled = 0;  // less than a twentieth of the last place
-    } else {
-      long long divisor = 1;
-      for (int i = 0; i < -shift; ++i) divisor *= 10;
-      const long long remainder = scaled % divisor;
-      scaled = scaled / divisor + (2 * remainder >= divisor ? 1 : 0);
-    }
-    digits = std::to_string(scaled);
-    if (scaled == 0) digits.clear();
-  }
-  while (digits.size() < 4) digits.insert(digits.begin(), '0');
-  const std::string integer = digits.substr(0, digits.size() - 4);
+  if (shift >= 0) {  // every significant digit left of the point: nothing to round
+    digits = significand + std::string(shift, '0');
+  } else if (shift >= -15) {  // below 10^18, so it fits a 64-bit integer
+    long long divisor = 1;
+    for (int i = 0; i < -shift; ++i) divisor *= 10;
+    const long long scaled = std::atoll(significand.c_str());
+    const long long rounded = scaled / divisor + (2 * (scaled % divisor) >= divisor ? 1 : 0);
+    if (rounded > 0) digits = std::to_string(rounded);
+  }  // else less than a twentieth of the last place: zero
+  if (digits.size() < 4) digits.insert(0, 4 - digits.size(), '0');
   std::string result = value < 0 ? "-" : "";
-  result += integer == std::string(integer.size(), '0') ? "" : integer;
+  const std::string integer = digits.substr(0, digits.size() - 4);
+  if (integer.find_first_not_of('0') != std::string::npos) result += integer;
   return result + "." + digits.substr(digits.size() - 4);
 }
 

@@ -14,6 +14,10 @@ fail() {
   echo "smoke: $*" >&2
   exit 1
 }
+wait_for() {  # up to ten seconds
+  for _ in $(seq 100); do "$@" && return || sleep 0.1; done
+  "$@"
+}
 copied() {  # what Ctrl+A Ctrl+C copies from the focused control
   xdotool key ctrl+a ctrl+c
   xclip -o -selection clipboard
@@ -22,8 +26,7 @@ copied() {  # what Ctrl+A Ctrl+C copies from the focused control
 openbox &
 wm=$!
 wm_ready() { [[ $(xprop -root _NET_SUPPORTING_WM_CHECK) == *"window id"* ]]; }
-for _ in $(seq 100); do wm_ready && break || sleep 0.1; done
-wm_ready || fail "the window manager did not start"
+wait_for wm_ready || fail "the window manager did not start"
 LANG=de_DE.UTF-8 "$corvale" &
 pid=$!
 trap 'kill "$pid" "$wm" 2>/dev/null || true' EXIT
@@ -32,8 +35,7 @@ window=$(timeout 20 xdotool search --sync --name "^Corvale by Brennick$" | head 
 xdotool windowactivate --sync "$window"
 # Drawn from SVG by a Qt plugin that only the installed system can supply.
 has_icon() { [[ $(xprop -id "$window" _NET_WM_ICON) == "_NET_WM_ICON(CARDINAL)"* ]]; }
-for _ in $(seq 50); do has_icon && break || sleep 0.1; done
-has_icon || fail "the window has no icon"
+wait_for has_icon || fail "the window has no icon"
 
 [[ $(copied) == ",5" ]] || fail "Kp does not start as \",5\" in a German locale"
 xdotool key Tab Tab Tab Tab Tab Tab space  # Compute, reached from Kp by keyboard
@@ -43,10 +45,7 @@ row=$(copied | sed -n 3p)
   fail "row 2 reads \"$row\""
 
 xdotool key alt+F4
-for _ in $(seq 100); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the program did not end when its window closed"
+ended() { ! kill -0 "$pid" 2>/dev/null; }
+wait_for ended || fail "the program did not end when its window closed"
 wait "$pid" || fail "exit status $?"
 echo "smoke: icon shown, comma locale read, row 2 computed, window closed, exit status 0"
