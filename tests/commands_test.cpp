@@ -2,6 +2,7 @@
 
 #include <limits>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "commands.h"
@@ -96,10 +97,9 @@ TEST_F(Commands, LoopBoundsCountFromOne) {
     EXPECT_EQ(state.Integral == 0, rows == 0);  // the 42 is gone either way
   }
   LoopState expected = state;  // a Continue without steps only reads the texts
-  Set("abc", ".5", ".5", "");
+  Set("p", "i", "d", "");
   ASSERT_TRUE(Run(false, "0").ok());
-  expected.Kp = "abc";
-  expected.SP = "";
+  std::tie(expected.Kp, expected.Ki, expected.Kd, expected.SP) = std::tuple("p", "i", "d", "");
   EXPECT_EQ(state, expected);
   EXPECT_EQ(Lines().size(), 1'000'001u);
 }

