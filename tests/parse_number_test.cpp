@@ -43,6 +43,8 @@ TEST(ParseNumber, ReadsWhatAUserTypes) {
   const std::string nines(100'000, '9');
   EXPECT_EQ(ParseNumber(nines, point).error, ParseError::OutOfRange);
   EXPECT_EQ(ParseNumber("0." + nines, point).value, 1.0);
+  // 10^400, written with a long exponent that must not be misread as an underflow.
+  EXPECT_EQ(ParseNumber("1" + std::string(2400, '0') + "e-2000", point).value, inf);
   EXPECT_TRUE(std::signbit(ParseNumber("-1e-999", point).value));
 }
 

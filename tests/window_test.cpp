@@ -128,6 +128,8 @@ TEST_F(MainWindow, KeysMoveAlongTheTabOrderAndOnlySpaceRuns) {
   EXPECT_EQ(Transcript()->verticalScrollBar()->value(), 102);
   EXPECT_TRUE(window->PID().ok());
   EXPECT_EQ(window->State().Step, 301);
+  Click("Command1");  // afresh, from the top
+  EXPECT_EQ(Transcript()->verticalScrollBar()->value() + Transcript()->textCursor().position(), 0);
 }
 
 // Every kind of failure, through both buttons: one plain message naming the
@@ -150,6 +152,7 @@ TEST_F(MainWindow, AFailureIsAMessageAndChangesNothing) {
       Box("guiKP")->setText("0.25");  // a good change that must not land either
       Box(box)->setText(QString::fromUtf8(text));
       const QString transcript = Transcript()->toPlainText();
+      const int cursor = Transcript()->textCursor().position();
       const LoopState state = window->State();
       MessageBoxAnswerer answerer;
       Click(button);
@@ -157,6 +160,7 @@ TEST_F(MainWindow, AFailureIsAMessageAndChangesNothing) {
       EXPECT_TRUE(answerer.messages[0].contains(QString::fromUtf8(saying)))
           << answerer.messages[0].toStdString();
       EXPECT_EQ(Transcript()->toPlainText(), transcript);
+      EXPECT_EQ(Transcript()->textCursor().position(), cursor);
       EXPECT_EQ(window->State(), state);
       EXPECT_EQ(window->focusWidget(), Box(box));
       EXPECT_EQ(Box(box)->selectedText(), Box(box)->text());
@@ -302,6 +306,11 @@ TEST(FailureMessage, QuotesTheTextIsolatedAndCutBetweenCharacters) {
   const QString cut = FailureMessage(
       {Box::Kd, std::string(39, 'x') + "\U0001F600yz", 0, FailureReason::NotANumber}, {});
   EXPECT_TRUE(cut.contains(QString(39, u'x') + "\u2069\u2026\u201D"));
+  const auto quoted = [](int letters) {
+    return FailureMessage({Box::Kd, std::string(letters, 'x'), 0, FailureReason::NotANumber}, {});
+  };
+  EXPECT_TRUE(quoted(40).contains(QString(40, u'x') + "\u2069\u201D"));  // 40 units are shown
+  EXPECT_TRUE(quoted(41).contains(QString(40, u'x') + "\u2069\u2026\u201D"));
   for (int reason = 0; reason <= int(FailureReason::OutOfMemory); ++reason) {
     const QString message = FailureMessage({Box::SP, "x", 7, FailureReason(reason)}, {});
     EXPECT_TRUE(message.contains("\u201C\u2068x\u2069\u201D") || message.startsWith("Step 7 "));
