@@ -116,6 +116,7 @@ TEST_F(MainWindow, KeysMoveAlongTheTabOrderAndOnlySpaceRuns) {
   Find("Command1")->setFocus();
   QTest::keyClick(Find("Command1"), Qt::Key_Space);
   ASSERT_EQ(Lines().size(), 101);
+  EXPECT_FALSE(Transcript()->document()->isUndoAvailable());  // no second copy kept for undo
   EXPECT_EQ(Lines()[100], "100\t10.0001\t5.0000\t-.0000\t-.0000\t10.0000\t-.0000");
   EXPECT_EQ(Transcript()->verticalScrollBar()->value(), 0);
   for (const char* loops : {"1", "100"}) {  // each Continue shows its first row at the top
@@ -235,6 +236,7 @@ TEST_F(Columns, EveryValueEndsAtItsColumnsStopAndOnlyAWiderOneMovesIt) {
   TableStops();
   Run("Command1", "3000", "0.2", "1000", "-40000");  // millions, negative
   EXPECT_TRUE(Lines()[100].contains("\t-120000000.0000\t"));
+  EXPECT_GT(Transcript()->horizontalScrollBar()->maximum(), 0);  // rows too wide are not wrapped
   TableStops();
   Run("Command1", ".5", ".5", ".5", "5");
   const std::vector<qreal> before = TableStops();
