@@ -106,6 +106,9 @@ RunOutcome Execute(LoopState& state, FormFields& fields, PreparedRun run) {
     const std::size_t transcriptRoom =
         kMaxTranscriptText - std::min(kMaxTranscriptText, transcriptLength);
     std::string rows;
+    // Most rows are about this long; longer ones grow the buffer as they come.
+    constexpr std::size_t kTypicalRowLength = 56;
+    rows.reserve(std::min(static_cast<std::size_t>(run.steps) * kTypicalRowLength, kMaxRunText));
     double lastError = 0;
     for (std::int64_t n = 0; n < run.steps; ++n) {
       const StepRecord record = StepOnce(next, lastError, run.gains);
