@@ -8,20 +8,12 @@
 namespace corvale {
 namespace {
 
-// QTextDocument ends a paragraph at "\n"; CR LF is one line break to us.
-// QString::replace moves the tail once per batch of matches, which makes a
-// million-row transcript quadratic: these conversions take one pass.
+// The text cursor takes CR LF as one line break, so the transcript's text goes
+// in as it is; only reading it back needs the CR put in again. That takes one
+// pass: QString::replace moves the tail once per batch of matches, which makes
+// a million-row transcript quadratic.
 QString ToDocumentText(std::string_view text) {
-  QString converted = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  QChar* const begin = converted.data();
-  QChar* const end = begin + converted.size();
-  QChar* out = begin;
-  for (const QChar* in = begin; in != end; ++in) {
-    if (*in == u'\r' && in + 1 != end && in[1] == u'\n') continue;
-    *out++ = *in;
-  }
-  converted.truncate(out - begin);
-  return converted;
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QString ToTranscriptText(const QString& text) {
