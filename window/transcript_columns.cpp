@@ -10,10 +10,7 @@ namespace corvale {
 
 TranscriptColumns::TranscriptColumns(QPlainTextEdit* box) : box_(box) {}
 
-void TranscriptColumns::Reset() {
-  widths_.clear();
-  stale_ = true;
-}
+void TranscriptColumns::Reset() { widths_.clear(); }
 
 qreal TranscriptColumns::Advance(QChar c) {
   if (c.unicode() >= asciiAdvances_.size()) return QFontMetricsF(box_->font()).horizontalAdvance(c);
@@ -68,7 +65,7 @@ void TranscriptColumns::Widen(QStringView text) {
     }
   }
   // A new tab list makes the box lay out every line again: only when needed.
-  if (widened || stale_) Apply();
+  if (widened) Apply();
 }
 
 void TranscriptColumns::Apply() {
@@ -83,7 +80,6 @@ void TranscriptColumns::Apply() {
   QTextOption option = document->defaultTextOption();
   option.setTabs(tabs);
   document->setDefaultTextOption(option);
-  stale_ = false;
 }
 
 }  // namespace corvale

@@ -30,7 +30,6 @@ class TranscriptColumns {
 
   QPlainTextEdit* box_;
   std::vector<qreal> widths_;
-  bool stale_ = false;                      // the box's stops are not those of widths_
   std::array<qreal, 128> asciiAdvances_{};  // of the box's font; 0 until measured
 };
 
