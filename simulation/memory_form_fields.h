@@ -8,7 +8,7 @@
 namespace corvale {
 
 // Form fields held in memory, for running the simulation without a window.
-class MemoryFormFields final : public FormFields {
+class MemoryFormFields : public FormFields {
  public:
   // Starts with the window's initial texts and an empty transcript.
   explicit MemoryFormFields(NumberFormat numbers = {});

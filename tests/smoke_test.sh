@@ -1,33 +1,36 @@
 #!/usr/bin/env bash
-# The real program under a real X server with a window manager, in a German
-# system locale: its window shows its icon, its boxes and rows use the comma,
-# and closing its window as a user does ends it with status 0. Runs the
-# program as built or as unpacked from the package.
+# The real program, as built or as unpacked from the package. Without a usable
+# display it prints one line and ends with status 1, never Qt's abort, and it
+# honours Qt's -platform option. Under a real X server with a window manager,
+# in a German system locale, its window shows its icon, its boxes and rows use
+# the comma, and closing the window as a user does ends it with status 0.
 #   smoke_test.sh CORVALE
 set -euo pipefail
+fail() { echo "smoke: $*" >&2 && exit 1; }
 if [[ "$1" != --under-xvfb ]]; then
+  expect() {  # STATUS LINE ARGUMENTS...: the status, and the one line printed starting so
+    local status=$1 line=$2 output actual=0
+    shift 2
+    output=$(timeout "${limit:-5}" env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@" 2>&1) ||
+      actual=$?
+    [[ $actual == "$status" && $output == "$line"* && $output != *$'\n'* ]] ||
+      fail "\"$*\" gave status $actual and: $output"
+  }
+  expect 1 'corvale: no display found (DISPLAY and WAYLAND_DISPLAY are unset)' "$1"
+  expect 1 'corvale: cannot connect to display ":97"' DISPLAY=:97 "$1"
+  expect 1 'corvale: cannot connect to display ":98"' "$1" -display :98
+  limit=2 expect 124 '' "$1" -platform offscreen  # still running: the window started
   exec xvfb-run -a -s "-screen 0 800x600x24" "$0" --under-xvfb "$@"
 fi
-corvale=$2
 unset QT_QPA_PLATFORM LANGUAGE LC_ALL LC_NUMERIC
-fail() {
-  echo "smoke: $*" >&2
-  exit 1
-}
-wait_for() {  # up to ten seconds
-  for _ in $(seq 100); do "$@" && return || sleep 0.1; done
-  "$@"
-}
-copied() {  # what Ctrl+A Ctrl+C copies from the focused control
-  xdotool key ctrl+a ctrl+c
-  xclip -o -selection clipboard
-}
+wait_for() { for _ in $(seq 100); do "$@" && return || sleep 0.1; done && "$@"; }  # 10 s
+copied() { xdotool key ctrl+a ctrl+c && xclip -o -selection clipboard; }  # from the focus
 
 openbox &
 wm=$!
 wm_ready() { [[ $(xprop -root _NET_SUPPORTING_WM_CHECK) == *"window id"* ]]; }
 wait_for wm_ready || fail "the window manager did not start"
-LANG=de_DE.UTF-8 "$corvale" &
+LANG=de_DE.UTF-8 "$2" &
 pid=$!
 trap 'kill "$pid" "$wm" 2>/dev/null || true' EXIT
 window=$(timeout 20 xdotool search --sync --name "^Corvale by Brennick$" | head -n 1) ||
@@ -38,14 +41,11 @@ has_icon() { [[ $(xprop -id "$window" _NET_WM_ICON) == "_NET_WM_ICON(CARDINAL)"*
 wait_for has_icon || fail "the window has no icon"
 
 [[ $(copied) == ",5" ]] || fail "Kp does not start as \",5\" in a German locale"
-xdotool key Tab Tab Tab Tab Tab Tab space  # Compute, reached from Kp by keyboard
-xdotool key shift+Tab                      # back to the transcript
+xdotool key Tab Tab Tab Tab Tab Tab space shift+Tab  # Compute by keyboard, then the transcript
 row=$(copied | sed -n 3p)
-[[ $row == $'2\t7,5000\t3,7500\t1,2500\t,6250\t3,1250\t-1,8750'* ]] ||
-  fail "row 2 reads \"$row\""
+[[ $row == $'2\t7,5000\t3,7500\t1,2500\t,6250\t3,1250\t-1,8750'* ]] || fail "row 2 reads \"$row\""
 
 xdotool key alt+F4
-ended() { ! kill -0 "$pid" 2>/dev/null; }
-wait_for ended || fail "the program did not end when its window closed"
+timeout 10 tail --pid="$pid" -f /dev/null || fail "the program did not end when its window closed"
 wait "$pid" || fail "exit status $?"
-echo "smoke: icon shown, comma locale read, row 2 computed, window closed, exit status 0"
+echo "smoke: start-up without a display, icon, comma locale, row 2, window closed, exit status 0"
