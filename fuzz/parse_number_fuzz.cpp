@@ -9,17 +9,13 @@
 #include "parse_number.h"
 #include "transcript.h"
 
-namespace {
-
 // A sign is "+", "-" or U+2212, with or without bidirectional marks around it.
-std::regex Grammar(const std::string& separator) {
+static std::regex Grammar(const std::string& separator) {
   const std::string mark = "(\xE2\x80\x8E|\xE2\x80\x8F|\xD8\x9C)*";
   const std::string sign = "(" + mark + "([+-]|\xE2\x88\x92)" + mark + ")?";
   return std::regex("^[ \\t]*" + sign + "([0-9]+(" + separator + "[0-9]*)?|" + separator +
                     "[0-9]+)([eE]" + sign + "[0-9]+)?[ \\t]*$");
 }
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
