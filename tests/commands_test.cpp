@@ -63,6 +63,7 @@ TEST_F(Commands, ComputeGivesThePublishedRowsAndContinueNumbersOn) {
   ASSERT_TRUE(Run(true, "100").ok());  // afresh: the same transcript again
   EXPECT_EQ(fields.ReadTranscript(), first);
   EXPECT_EQ(state, afterFirst);
+  EXPECT_NEAR(state.PV, 5, 1e-4);  // the state carries the last step's process value
 }
 
 TEST_F(Commands, LoopBoundsCountFromOnePast32767) {
@@ -75,9 +76,9 @@ TEST_F(Commands, LoopBoundsCountFromOnePast32767) {
     EXPECT_EQ(state.Step, rows);
   }
   LoopState expected = state;  // a Continue without steps only reads the texts
-  Set("p i d ");
+  Set("p i d s");
   ASSERT_TRUE(Run(false, "0").ok());
-  std::tie(expected.Kp, expected.Ki, expected.Kd, expected.SP) = std::tuple("p", "i", "d", "");
+  std::tie(expected.Kp, expected.Ki, expected.Kd, expected.SP) = std::tuple("p", "i", "d", "s");
   EXPECT_EQ(state, expected);
   EXPECT_EQ(Lines().size(), 1'000'001u);
   EXPECT_EQ(Field(32768, 0), "32768");
@@ -171,11 +172,12 @@ TEST_F(Commands, OverflowStopsBeforeTheStepThatOverflows) {
   }
 }
 
-// What four decimals cannot show: the order of the sums, and the integral
-// running on while the output is held at a limit.
+// What four decimals cannot show: the order of the sums, the edge of the limit,
+// and the integral running on while the output is held at a limit.
 TEST(StepOnce, AddsPAndDBeforeIAndKeepsIntegratingAtALimit) {
   // By hand: (0.1 + 0.2) + 0.3 rounds to 0.6000000000000001, 0.1 + (0.2 + 0.3) to 0.6.
   EXPECT_EQ(StepOnce({}, 0, {.Kp = 0.1, .Ki = 0.3, .Kd = 0.2, .SP = 1}).Output, 0.6000000000000001);
+  EXPECT_EQ(StepOnce({}, 0, {.Kp = 50.9, .SP = 5}).Output, 254.5);  // just under the limit
   LoopState state;
   for (int step = 1; step <= 3; ++step) CommitStep(state, StepOnce(state, 0, {.Kp = 1, .SP = -5}));
   EXPECT_TRUE(state.Integral == -15 && state.X == 0 && state.Output == 0);
@@ -209,7 +211,7 @@ TEST_F(Commands, OutOfMemoryEndsTheCommandAndKeepsNothingOfTheRun) {
             (Failure{Box::Loops, "100", 1, FailureReason::OutOfMemory}));
   EXPECT_EQ(full.ReadTranscript(), kHeader);
   full.SetBox(Box::Kp, "2");
-  EXPECT_EQ(OnContinue(state, full).failure->reason, FailureReason::OutOfMemory);
+  EXPECT_EQ(OnContinue(state, full).rowsAdded, 0);
   EXPECT_EQ(state, LoopState{});  // not even the texts of a run that left no row
 }
 
