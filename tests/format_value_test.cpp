@@ -73,9 +73,7 @@ TEST(FormatValue, AgreesWithAnIndependentReferenceOnMillionsOfValues) {
     const double value = std::pow(10.0, magnitude(random));
     check(i % 2 ? value : -value);
     const double tie = (static_cast<double>(tenThousandths(random)) + 0.5) / 10000;
-    check(tie);
-    check(std::nextafter(tie, 0.0));
-    check(std::nextafter(tie, tie * 2));
+    for (double near : {tie, std::nextafter(tie, 0.0), std::nextafter(tie, tie * 2)}) check(near);
   }
   EXPECT_EQ(mismatches, 0);
 }

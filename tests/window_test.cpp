@@ -1,5 +1,4 @@
-// The real window on Qt's offscreen platform (unless the environment names
-// another), in a fixed locale, with every message box answered.
+// The real window on Qt's offscreen platform, unless the environment names another.
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -62,6 +61,8 @@ const char* const kBoxes[] = {"guiKP", "guiKI", "guiKD", "guiSP", "Loops"};
 // that takes focus named, and explained to screen readers as to the mouse.
 TEST_F(Window, ShowsEveryControlAtItsPlaceWithItsTextAndExplanation) {
   EXPECT_EQ(window->size(), QSize(454, 310));
+  EXPECT_TRUE(Transcript()->verticalScrollBar()->isVisible() &&
+              Transcript()->horizontalScrollBar()->isVisible());  // as drawn, before any row
   for (QSize size : {QSize(454, 310), QSize(900, 700), QSize(200, 150)}) {
     window->resize(size);
     QTest::qWait(10);
@@ -123,7 +124,7 @@ TEST_F(Window, AFailureIsAMessageAndChangesNothing) {
       {"guiSP", "-1e999", "SP: \u201C\u2068-1e999\u2069\u201D is out of range"},
       {"Loops", "ten", "for example 100."},
       {"Loops", "1e999", "at most 1000000 rows"},
-      {"guiKI", "<b>5\t\x01", "\u201C\u2068<b>5\u2409\u2401\u2069\u201D"}};
+      {"guiKI", "<b>5\t\x01\x7F", "\u201C\u2068<b>5\u2409\u2401\u2421\u2069\u201D"}};
   Box("Loops")->setText("3");
   Click("Command1");
   for (const auto& [box, text, saying] : failures) {
