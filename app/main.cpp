@@ -23,17 +23,28 @@ void FindDisplayName(int argc, char* argv[]) {
 }
 
 // Qt answers a display it cannot reach with lines of its own and an abort.
-// While the application starts, its messages are held back; if it cannot
-// start, one line says why and the program exits with status 1. Qt's own
-// options (-platform, -display) are Qt's to honour.
+// While the application starts, its messages are held back. If it cannot
+// reach the display, one line says so; any other reason it cannot start (an
+// unknown platform, a plugin that does not load) is Qt's to explain, as it
+// names the plugins it has. Either way the program exits with status 1. Qt's
+// own options (-platform, -display) are Qt's to honour.
 QStringList heldMessages;
+bool displayUnreachable = false;
 
-void HoldStartupMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-  if (type != QtFatalMsg) {
-    heldMessages << message;
-    return;
+void HoldStartupMessages(QtMsgType type, const QMessageLogContext& context,
+                         const QString& message) {
+  const std::string_view category = context.category ? context.category : "";
+  if ((category == "qt.qpa.xcb" && message.startsWith(u"could not connect to display")) ||
+      (category.starts_with("qt.qpa.wayland") && message.contains(u"wayland connection"))) {
+    displayUnreachable = true;
   }
-  if (displayName.empty()) {
+  heldMessages << qFormatLogMessage(type, context, message);
+  if (type != QtFatalMsg) return;
+  if (!displayUnreachable) {
+    for (const QString& held : std::as_const(heldMessages)) {
+      std::fprintf(stderr, "%s\n", qPrintable(held));
+    }
+  } else if (displayName.empty()) {
     std::fputs(
         "corvale: no display found (DISPLAY and WAYLAND_DISPLAY are unset); start it from a "
         "desktop session, or under xvfb-run\n",
@@ -54,7 +65,10 @@ int main(int argc, char* argv[]) {
   const QtMessageHandler qtHandler = qInstallMessageHandler(HoldStartupMessages);
   QApplication application(argc, argv);
   qInstallMessageHandler(qtHandler);
-  for (const QString& message : std::as_const(heldMessages)) qWarning("%s", qPrintable(message));
+  // Started: what Qt said meanwhile goes out as it would have, already formatted.
+  for (const QString& message : std::as_const(heldMessages)) {
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+  }
 
   QApplication::setApplicationName(QStringLiteral("Corvale"));
   QApplication::setApplicationVersion(QStringLiteral(CORVALE_DISPLAY_VERSION));

@@ -30,11 +30,11 @@ Failure FailureBeforeSteps(Box box, std::string text, ParseError error) {
 }
 
 // The loop counter starts at 1 and a step is done while it is at most the
-// bound, whatever number the bound is.
+// bound, a whole number.
 std::int64_t StepsForBound(double bound) {
   if (!(bound >= 1)) return 0;
   if (bound > static_cast<double>(kMaxStepsPerRun + 1)) return kMaxStepsPerRun + 1;
-  return static_cast<std::int64_t>(std::floor(bound));
+  return static_cast<std::int64_t>(bound);
 }
 
 const std::string& TextOf(const PreparedRun& run, Box box) {
@@ -66,6 +66,11 @@ std::variant<PreparedRun, Failure> PrepareRun(const FormFields& fields, std::int
   // A bound beyond binary64's range still asks for far too many steps.
   const bool hugeBound = bound.error == ParseError::OutOfRange && bound.value > 0;
   if (!bound.ok() && !hugeBound) return FailureBeforeSteps(Box::Loops, run.loops, bound.error);
+  // The tooltip asks for a whole number; a fraction is more likely a slip
+  // than a wish for fewer steps.
+  if (bound.ok() && std::floor(bound.value) != bound.value) {
+    return Failure{Box::Loops, run.loops, 0, FailureReason::NotAWholeNumber};
+  }
   run.steps = StepsForBound(bound.value);
   if (run.steps > kMaxStepsPerRun ||
       run.steps > std::numeric_limits<std::int64_t>::max() - lastStep) {
@@ -98,6 +103,12 @@ void MakeRoomForARow(std::string& rows) {
       std::min(std::max(2 * rows.capacity(), std::size_t{1} << 16), kMaxRunText + kLongestRow));
 }
 
+std::optional<Failure> OverflowFailure(const StepRecord& record, const PreparedRun& run) {
+  const auto box = OverflowSource(record);
+  if (!box) return std::nullopt;
+  return Failure{*box, TextOf(run, *box), record.Step, FailureReason::Overflow};
+}
+
 RunOutcome Execute(LoopState& state, FormFields& fields, PreparedRun run) {
   RunOutcome outcome;
   LoopState next = state;
@@ -112,10 +123,7 @@ RunOutcome Execute(LoopState& state, FormFields& fields, PreparedRun run) {
     double lastError = 0;
     for (std::int64_t n = 0; n < run.steps; ++n) {
       const StepRecord record = StepOnce(next, lastError, run.gains);
-      if (const auto box = OverflowSource(record)) {
-        outcome.failure = Failure{*box, TextOf(run, *box), record.Step, FailureReason::Overflow};
-        break;
-      }
+      if ((outcome.failure = OverflowFailure(record, run))) break;
       const std::size_t before = rows.size();
       MakeRoomForARow(rows);
       RowText(rows, record, run.numbers.decimalSeparator);
@@ -150,9 +158,19 @@ RunOutcome Execute(LoopState& state, FormFields& fields, PreparedRun run) {
 RunOutcome OnCompute(LoopState& state, FormFields& fields) {
   auto run = PrepareRun(fields, 0);
   if (auto* failure = std::get_if<Failure>(&run)) return {0, std::move(*failure)};
-  ResetState(state);
+  PreparedRun& prepared = std::get<PreparedRun>(run);
+  LoopState fresh = state;
+  ResetState(fresh);
+  // A first step that cannot be computed would leave a transcript of the
+  // header alone: the old one is kept instead.
+  if (prepared.steps > 0) {
+    if (auto failure = OverflowFailure(StepOnce(fresh, 0, prepared.gains), prepared)) {
+      return {0, std::move(failure)};
+    }
+  }
+  state = std::move(fresh);
   fields.WriteTranscript(HeaderText());
-  return Execute(state, fields, std::move(std::get<PreparedRun>(run)));
+  return Execute(state, fields, std::move(prepared));
 }
 
 RunOutcome OnContinue(LoopState& state, FormFields& fields) { return PID(state, fields); }

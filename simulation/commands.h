@@ -11,9 +11,11 @@
 namespace corvale {
 
 // One run may add at most this many rows, and at most this much text; the
-// transcript may hold at most this much text. Rows are mostly ASCII, so a
-// character is a byte. Together they keep the window under 1 GiB whatever
-// values the boxes hold: a typo cannot exhaust memory.
+// transcript may hold at most this much text. Text is counted in UTF-8 bytes
+// with CR LF as two, the run's rows and the transcript alike, so that a run
+// that stops at a budget leaves no room for the next one to use. Together
+// they keep the window under 1 GiB whatever values the boxes hold: a typo
+// cannot exhaust memory.
 inline constexpr std::int64_t kMaxStepsPerRun = 1'000'000;
 inline constexpr std::size_t kMaxRunText = 64'000'000;
 inline constexpr std::size_t kMaxTranscriptText = 100'000'000;
@@ -25,9 +27,9 @@ struct RunOutcome {
   bool ok() const { return !failure; }
 };
 
-// Compute: a fresh simulation, the header, then a run. Every text is checked
-// first: a command that cannot start changes neither the state nor the
-// transcript.
+// Compute: a fresh simulation, the header, then a run. Every text, and the
+// first step, is checked first: a Compute that cannot start changes neither
+// the state nor the transcript.
 RunOutcome OnCompute(LoopState& state, FormFields& fields);
 
 // Continue: a run that carries on from the state as it stands.

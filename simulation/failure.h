@@ -9,6 +9,7 @@ namespace corvale {
 
 enum class FailureReason {
   NotANumber,         // the text is no number
+  NotAWholeNumber,    // a number of steps with a fraction
   OutOfRange,         // the number lies beyond the range of binary64
   TooManySteps,       // the run would add more rows than one run may
   Overflow,           // a step's result left the finite range

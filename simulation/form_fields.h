@@ -18,8 +18,8 @@ class FormFields {
 
   virtual std::string ReadBox(Box box) const = 0;
   virtual std::string ReadTranscript() const = 0;
-  // How many characters the transcript holds, as the box counts them; cheap
-  // however long the transcript is.
+  // How long the transcript is, as the run counts its rows: UTF-8 bytes, CR
+  // LF as two. Cheap however long the transcript is.
   virtual std::size_t TranscriptLength() const = 0;
   // Replaces the whole transcript.
   virtual void WriteTranscript(std::string_view text) = 0;

@@ -67,11 +67,19 @@ TEST_F(Commands, ComputeGivesThePublishedRowsAndContinueNumbersOn) {
 }
 
 TEST_F(Commands, LoopBoundsCountFromOnePast32767) {
+  // -1: a fraction, which is no number of steps and changes nothing.
   const std::pair<const char*, int> bounds[] = {
-      {"0", 0},       {"-32766", 0}, {"0.99", 0}, {"1e-999", 0},         {"1", 1},
-      {"2.99999", 2}, {" 3 ", 3},    {"1e1", 10}, {"1000000", 1'000'000}};
+      {"0", 0},    {"-32766", 0}, {"0.99", -1}, {"1e-999", 0}, {"1", 1},
+      {"2.5", -1}, {" 3 ", 3},    {"-0.5", -1}, {"1e1", 10},   {"1000000", 1'000'000}};
   for (const auto& [loops, rows] : bounds) {
-    ASSERT_TRUE(Run(true, loops).ok()) << loops;
+    const std::size_t lines = Lines().size();
+    const RunOutcome outcome = Run(true, loops);
+    if (rows < 0) {
+      EXPECT_EQ(outcome.failure, (Failure{Box::Loops, loops, 0, FailureReason::NotAWholeNumber}));
+      EXPECT_EQ(Lines().size(), lines);
+      continue;
+    }
+    ASSERT_TRUE(outcome.ok()) << loops;
     EXPECT_EQ(Lines().size(), rows + 1u) << loops;
     EXPECT_EQ(state.Step, rows);
   }
@@ -156,7 +164,8 @@ TEST_F(Commands, BadInputChangesNothing) {
 }
 
 // A step that leaves binary64's range is not written, and names the box that
-// drove it out. An output sum beyond the range is just 255: the last case.
+// drove it out; a Compute that cannot make its first step keeps the old
+// transcript. An output sum beyond the range is just 255: the last case.
 TEST_F(Commands, OverflowStopsBeforeTheStepThatOverflows) {
   // clang-format off
   const std::tuple<const char*, Box, std::int64_t> cases[] = {
@@ -164,11 +173,19 @@ TEST_F(Commands, OverflowStopsBeforeTheStepThatOverflows) {
       {"0 1e308 0 5", Box::Ki, 1}, {"1e308 1e308 1e308 1", Box::Kp, 2}};
   // clang-format on
   for (const auto& [gains, box, step] : cases) {
+    Set(".5 .5 .5 5");
+    ASSERT_TRUE(Run(true, "3").ok());
+    const LoopState before = state;
     Set(gains);
     EXPECT_EQ(Run(true, "10").failure,
               (Failure{box, fields.ReadBox(box), step, FailureReason::Overflow}));
-    EXPECT_EQ(state.Step, step - 1);
-    EXPECT_EQ(Lines().size(), static_cast<std::size_t>(step));
+    if (step == 1) {
+      EXPECT_EQ(state, before);
+      EXPECT_EQ(Lines().size(), 4u);
+    } else {
+      EXPECT_EQ(state.Step, step - 1);
+      EXPECT_EQ(Lines().size(), static_cast<std::size_t>(step));
+    }
   }
 }
 
@@ -178,6 +195,7 @@ TEST(StepOnce, AddsPAndDBeforeIAndKeepsIntegratingAtALimit) {
   // By hand: (0.1 + 0.2) + 0.3 rounds to 0.6000000000000001, 0.1 + (0.2 + 0.3) to 0.6.
   EXPECT_EQ(StepOnce({}, 0, {.Kp = 0.1, .Ki = 0.3, .Kd = 0.2, .SP = 1}).Output, 0.6000000000000001);
   EXPECT_EQ(StepOnce({}, 0, {.Kp = 50.9, .SP = 5}).Output, 254.5);  // just under the limit
+  EXPECT_EQ(StepOnce({}, 0, {.Kp = 51.1, .SP = 5}).Output, 255);    // just over it
   LoopState state;
   for (int step = 1; step <= 3; ++step) CommitStep(state, StepOnce(state, 0, {.Kp = 1, .SP = -5}));
   EXPECT_TRUE(state.Integral == -15 && state.X == 0 && state.Output == 0);

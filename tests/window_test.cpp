@@ -7,6 +7,8 @@
 #include "failure_message.h"
 #include "form1.h"
 #include "parse_number.h"
+#include "transcript_box.h"
+#include "transcript_mime_data.h"
 #include "widget_form_fields.h"
 
 namespace corvale {
@@ -39,7 +41,10 @@ class Window : public testing::Test {
   void Click(const char* button) const { QTest::mouseClick(Find(button), Qt::LeftButton); }
   QStringList Lines() const { return Transcript()->toPlainText().split(u'\n'); }
 
-  void TearDown() override { EXPECT_TRUE(messages.empty()); }
+  void TearDown() override {
+    EXPECT_TRUE(messages.empty());
+    EXPECT_FALSE(QGuiApplication::overrideCursor());  // no run left the busy cursor on
+  }
 
   QTimer answerer;
   std::vector<QString> messages;
@@ -57,31 +62,27 @@ const char* const kControls[] = {
 // clang-format on
 const char* const kBoxes[] = {"guiKP", "guiKI", "guiKD", "guiSP", "Loops"};
 
-// Each control at its place in any size of window, with its initial text; each
-// that takes focus named, and explained to screen readers as to the mouse.
+// Each control at its place with its initial text; each that takes focus
+// named, and explained to screen readers as to the mouse.
 TEST_F(Window, ShowsEveryControlAtItsPlaceWithItsTextAndExplanation) {
   EXPECT_EQ(window->size(), QSize(454, 310));
   EXPECT_TRUE(Transcript()->verticalScrollBar()->isVisible() &&
               Transcript()->horizontalScrollBar()->isVisible());  // as drawn, before any row
-  for (QSize size : {QSize(454, 310), QSize(900, 700), QSize(200, 150)}) {
-    window->resize(size);
-    QTest::qWait(10);
-    for (const char* control : kControls) {
-      const QStringList f = QString(control).split(u' ');
-      QWidget* widget = Find(f[0].toLatin1());
-      const bool box = qobject_cast<QPlainTextEdit*>(widget);
-      EXPECT_EQ(widget->property(box ? "plainText" : "text").toString(), box ? "" : f[1]);
-      const auto px = [&f](int i) { return qRound(f[i].toInt() / 15.0); };
-      const QRect drawn(px(2), px(3), px(4), px(5));
-      EXPECT_EQ(widget->pos(), drawn.topLeft()) << control;
-      // A label may grow so that its caption shows in full.
-      const QSize grown = drawn.size().expandedTo(widget->sizeHint());
-      EXPECT_EQ(widget->size(), qobject_cast<QLabel*>(widget) ? grown : drawn.size()) << control;
-      if (widget->focusPolicy() == Qt::NoFocus) continue;
-      QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-      EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty() || widget->toolTip().isEmpty());
-      EXPECT_EQ(accessible->text(QAccessible::Description), widget->toolTip());
-    }
+  for (const char* control : kControls) {
+    const QStringList f = QString(control).split(u' ');
+    QWidget* widget = Find(f[0].toLatin1());
+    const bool box = qobject_cast<QPlainTextEdit*>(widget);
+    EXPECT_EQ(widget->property(box ? "plainText" : "text").toString(), box ? "" : f[1]);
+    const auto px = [&f](int i) { return qRound(f[i].toInt() / 15.0); };
+    const QRect drawn(px(2), px(3), px(4), px(5));
+    EXPECT_EQ(widget->pos(), drawn.topLeft()) << control;
+    // A label may grow so that its caption shows in full.
+    const QSize grown = drawn.size().expandedTo(widget->sizeHint());
+    EXPECT_EQ(widget->size(), qobject_cast<QLabel*>(widget) ? grown : drawn.size()) << control;
+    if (widget->focusPolicy() == Qt::NoFocus) continue;
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty() || widget->toolTip().isEmpty());
+    EXPECT_EQ(accessible->text(QAccessible::Description), widget->toolTip());
   }
   EXPECT_EQ(QAccessible::queryAccessibleInterface(Box("guiKI"))->text(QAccessible::Name), "Ki");
 }
@@ -99,16 +100,16 @@ TEST_F(Window, KeysMoveAlongTheTabOrderAndOnlySpaceRuns) {
   Find("Command1")->setFocus();
   QTest::keyClick(Find("Command1"), Qt::Key_Space);
   ASSERT_EQ(Lines().size(), 101);
-  EXPECT_FALSE(Transcript()->document()->isUndoAvailable());  // no second copy kept for undo
   EXPECT_EQ(Transcript()->verticalScrollBar()->value(), 0);
-  for (const char* loops : {"1", "100"}) {  // each Continue shows its first row at the top
+  // Each Continue shows its first row at the top, just below the column names.
+  for (const char* loops : {"1", "100"}) {
     const int first = Lines().size();
     Box("Loops")->setText(loops);
     Click("Command2");
     EXPECT_TRUE(Lines()[first].startsWith(QString::number(first) + "\t"));
     EXPECT_EQ(Transcript()->textCursor().blockNumber(), first);
   }
-  EXPECT_EQ(Transcript()->verticalScrollBar()->value(), 102);
+  EXPECT_EQ(Transcript()->verticalScrollBar()->value(), 101);
   EXPECT_TRUE(window->PID().ok());
   EXPECT_EQ(window->State().Step, 301);
   Click("Command1");  // afresh, from the top
@@ -151,14 +152,10 @@ TEST_F(Window, AFailureIsAMessageAndChangesNothing) {
 }
 
 // Each column as wide as its widest field so far plus two spaces, values ending
-// at its stop. The widest run comes first, to show that Compute starts afresh.
+// at its stop, at any zoom. The widest run comes first, to show that Compute
+// starts afresh.
 TEST_F(Window, ColumnsFitTheirWidestFieldAndStartAfreshWithCompute) {
-  const char* const runs[][6] = {{"Command1", "3000", ".2", "1000", "-40000", "100"},
-                                 {"Command1", "100", ".3", "2", "5", "100"},  // at the limits
-                                 {"Command2", "1e9", ".5", ".5", "5", "1"}};
-  for (const auto& run : runs) {
-    for (int i = 0; i < 5; ++i) Box(kBoxes[i])->setText(run[i + 1]);
-    Click(run[0]);
+  const auto expectStopsFit = [this](const char* what) {
     const QFontMetricsF fm(Transcript()->font());
     std::vector<qreal> widest(7);
     for (const QString& line : Lines()) {
@@ -171,11 +168,109 @@ TEST_F(Window, ColumnsFitTheirWidestFieldAndStartAfreshWithCompute) {
     qreal stop = widest[0];
     for (int i = 1; i < 7; ++i) {
       stop += 2 * fm.horizontalAdvance(u' ') + widest[i];
-      EXPECT_NEAR(tabs[i - 1].position, stop, 0.5) << run[1] << " column " << i;
+      EXPECT_NEAR(tabs[i - 1].position, stop, 0.5) << what << " column " << i;
       EXPECT_EQ(tabs[i - 1].type, QTextOption::RightTab);
     }
+  };
+  const char* const runs[][6] = {{"Command1", "3000", ".2", "1000", "-40000", "100"},
+                                 {"Command1", "100", ".3", "2", "5", "100"},  // at the limits
+                                 {"Command2", "1e9", ".5", ".5", "5", "1"}};
+  for (const auto& run : runs) {
+    for (int i = 0; i < 5; ++i) Box(kBoxes[i])->setText(run[i + 1]);
+    Click(run[0]);
+    expectStopsFit(run[1]);
   }
   EXPECT_GT(Transcript()->horizontalScrollBar()->maximum(), 0);  // rows too wide are not wrapped
+
+  // Zoom: Ctrl with the wheel or a key, in steps, within bounds.
+  const qreal size = Transcript()->font().pointSizeF();
+  const auto zoomed = [&] { return Transcript()->font().pointSizeF() / size; };
+  QWheelEvent wheel({10, 10}, {10, 10}, {}, {0, 240}, Qt::NoButton, Qt::ControlModifier,
+                    Qt::NoScrollPhase, false);
+  QApplication::sendEvent(Transcript()->viewport(), &wheel);
+  EXPECT_DOUBLE_EQ(zoomed(), 1.25);
+  expectStopsFit("zoomed");
+  for (const auto& [key, times, scale] : {std::tuple{Qt::Key_Minus, 1, 1.1},
+                                          {Qt::Key_0, 1, 1.0},
+                                          {Qt::Key_Equal, 20, 4.0},
+                                          {Qt::Key_Minus, 20, 0.5}}) {
+    for (int i = 0; i < times; ++i) QTest::keyClick(Transcript(), key, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(zoomed(), scale) << key;
+  }
+}
+
+// Nothing typed lands in the transcript, and its menu offers no edit; a copy
+// of all of it, or of part, is TAB-separated text and an HTML table of the
+// same cells, which a spreadsheet pastes into cells.
+TEST_F(Window, TheTranscriptTakesNoTypingAndCopiesAsTextAndTableCells) {
+  Box("Loops")->setText("3");
+  Click("Command1");
+  QPlainTextEdit* box = Transcript();
+  box->setFocus();
+  const QString text = box->toPlainText();
+  QTest::keyClicks(box, "9x");
+  for (auto key : {QKeySequence::Paste, QKeySequence::Cut, QKeySequence::Delete}) {
+    QTest::keySequence(box, key);
+  }
+  QTest::keyClick(box, Qt::Key_Backspace);
+  EXPECT_EQ(box->toPlainText(), text);
+  QStringList actions;
+  const std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
+  for (QAction* action : menu->actions()) {
+    if (!action->isSeparator()) actions << action->objectName();
+  }
+  EXPECT_EQ(actions, QStringList({"edit-copy", "select-all"}));
+
+  const auto copied = [box](QList<QKeyCombination> keys) {
+    for (QKeyCombination key : keys) QTest::keyClick(box, key.key(), key.keyboardModifiers());
+    QTest::keySequence(box, QKeySequence::Copy);
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    QList<QStringList> cells;
+    static const QRegularExpression row("<tr>(.*?)</tr>"), cell("<td>(.*?)</td>");
+    for (const auto& r : row.globalMatch(QString::fromUtf8(data->data("text/html")))) {
+      cells.append(QStringList());
+      for (const auto& c : cell.globalMatch(r.captured(1))) cells.back() << c.captured(1);
+    }
+    EXPECT_EQ(data->formats(), QStringList({"text/plain", "text/html"}));
+    return std::pair(data->text(), cells);
+  };
+  const auto [all, allCells] = copied({Qt::ControlModifier | Qt::Key_A});
+  EXPECT_EQ(all, text);
+  ASSERT_EQ(allCells.size(), 4);
+  EXPECT_EQ(allCells[2].join(u' '), "2 7.5000 3.7500 1.2500 .6250 3.1250 -1.8750");
+  // From row 1 after "1\t." to row 2 after "2\t7", by keyboard.
+  const Qt::KeyboardModifier shift = Qt::ShiftModifier;
+  const auto [part, partCells] =
+      copied({Qt::ControlModifier | Qt::Key_Home, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right,
+              Qt::Key_Right, shift | Qt::Key_End, shift | Qt::Key_Right, shift | Qt::Key_Right,
+              shift | Qt::Key_Right, shift | Qt::Key_Right});
+  EXPECT_EQ(part, "0000\t.0000\t5.0000\t2.5000\t2.5000\t2.5000\n2\t7");
+  EXPECT_EQ(
+      partCells,
+      QList<QStringList>({{"0000", ".0000", "5.0000", "2.5000", "2.5000", "2.5000"}, {"2", "7"}}));
+  EXPECT_TRUE(TranscriptMimeData("a<b>&").data("text/html").contains("a&lt;b&gt;&amp;</td>"));
+}
+
+// Scrolled down, the transcript shows the header line over its first line
+// shown, as it stands at the top, also scrolled sideways; not when the
+// transcript has no header (a Continue before any Compute).
+TEST_F(Window, TheColumnNamesStayInViewOverTheRows) {
+  QPlainTextEdit* box = Transcript();
+  const auto line = [&box](int top) {
+    QCoreApplication::processEvents();
+    const QImage shown = box->viewport()->grab().toImage();
+    return shown.copy(0, top, shown.width(), QFontMetrics(box->font()).height() - 1);
+  };
+  for (const char* button : {"Command1", "Command2"}) {
+    Open();
+    Click(button);
+    box = Transcript();
+    box->horizontalScrollBar()->setValue(30);
+    box->verticalScrollBar()->setValue(0);
+    const QImage atTop = line(box->document()->documentMargin());
+    box->verticalScrollBar()->setValue(50);
+    EXPECT_EQ(line(0) == atTop, button == std::string("Command1")) << button;
+  }
 }
 
 // Where the locale writes "0,5", so do the boxes and the tooltips.
@@ -190,7 +285,7 @@ TEST_F(Window, WritesTheCommaWhereTheLocaleDoes) {
 // Persian writes its minus as U+200E U+2212, Arabic as U+061C "-", Swedish
 // as U+2212 alone; each reads its own signs, the bare ones and its separator.
 TEST(WidgetFormFields, ReadNumbersAsTheLocaleWritesThemAndGiveCrLfBack) {
-  QPlainTextEdit box;
+  TranscriptBox box;
   QLineEdit kp, ki, kd, sp, loops;
   for (QLocale::Language language : {QLocale::Persian, QLocale::Arabic, QLocale::Swedish}) {
     const QLocale locale(language);
@@ -209,7 +304,7 @@ TEST(WidgetFormFields, ReadNumbersAsTheLocaleWritesThemAndGiveCrLfBack) {
   fields.WriteTranscript("a\tb\r\n\u00e9");
   fields.AppendTranscript("\r\nd\r\n\u4e2d");
   EXPECT_EQ(fields.ReadTranscript(), "a\tb\r\n\u00e9\r\nd\r\n\u4e2d");
-  EXPECT_EQ(fields.TranscriptLength(), 9u);
+  EXPECT_EQ(fields.TranscriptLength(), fields.ReadTranscript().size());  // as the run counts
 }
 
 TEST(FailureMessage, QuotesTheTextIsolatedAndCutBetweenCharacters) {

@@ -55,6 +55,11 @@ QString FailureMessage(const Failure& failure, const NumberFormat& numbers) {
                  "\u201C%3\u201D, an optional sign and an optional exponent, for example %4, -2 "
                  "or %5.")
           .arg(box, text, point, point + QLatin1String("5"), QLatin1String("1") + point + "5e3");
+    case FailureReason::NotAWholeNumber:
+      return QCoreApplication::translate("FailureMessage",
+                                         "Loops: %1 is not a whole number.\n\nType how many steps "
+                                         "to add, for example 100.")
+          .arg(text);
     case FailureReason::OutOfRange:
       return QCoreApplication::translate(
                  "FailureMessage",
@@ -67,6 +72,14 @@ QString FailureMessage(const Failure& failure, const NumberFormat& numbers) {
                  "Continue for more.")
           .arg(text, QString::number(kMaxStepsPerRun));
     case FailureReason::Overflow:
+      // A run that fails at step 1 has not begun: nothing of it was kept.
+      if (failure.step == 1) {
+        return QCoreApplication::translate(
+                   "FailureMessage",
+                   "Step 1 cannot be computed: with %1 %2 its result leaves the range of "
+                   "numbers.\n\nNothing was changed.")
+            .arg(box, text);
+      }
       return QCoreApplication::translate(
                  "FailureMessage",
                  "Step %1 cannot be computed: with %2 %3 its result leaves the range of "

@@ -1,16 +1,14 @@
 #include "form1.h"
 
-#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QTextBlock>
 
 #include "failure_message.h"
+#include "queued_input.h"
+#include "transcript_box.h"
 #include "twips.h"
 #include "widget_form_fields.h"
 
@@ -50,12 +48,6 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRe
   return label;
 }
 
-// The run's columns get stops of their own; this spacing serves the TABs past
-// them, in lines the user types.
-qreal TranscriptTabStop(const QFont& font) {
-  return QFontMetricsF(font).horizontalAdvance(QLatin1String("-00.0000 "));
-}
-
 }  // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent) {
@@ -70,13 +62,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   guiKI = Make<QLineEdit>(this, "guiKI", QString(), TwipsRect(2400, 3720, 972, 288));
   guiKD = Make<QLineEdit>(this, "guiKD", QString(), TwipsRect(4080, 3720, 972, 288));
 
-  cwin = Make<QPlainTextEdit>(this, "cwin", QString(), TwipsRect(240, 240, 6372, 3252));
-  cwin->setLineWrapMode(QPlainTextEdit::NoWrap);
-  cwin->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  cwin->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  cwin->setUndoRedoEnabled(false);  // a long transcript must not be kept twice
-  cwin->setTabChangesFocus(true);
-  cwin->setTabStopDistance(TranscriptTabStop(cwin->font()));
+  cwin = new TranscriptBox(this);
+  cwin->setObjectName(QLatin1String("cwin"));
+  cwin->setGeometry(TwipsRect(240, 240, 6372, 3252));
 
   Command1 = MakeButton(this, "Command1", tr("Compute"), TwipsRect(600, 4200, 1092, 372));
   Label5 = MakeLabel(this, "Label5", tr("Loops"), TwipsRect(5040, 4200, 456, 192), Loops);
@@ -127,7 +115,8 @@ void Form1::Explain(const NumberFormat& numbers) {
                   .arg(QString::number(kMaxStepsPerRun))},
       {cwin, tr("One row per step. X: the plant's input, the controller's output of the step "
                 "before, limited to 0..255.\nPV: the process value, half of X.  Error: SP \u2212 "
-                "PV.  P, I, D: the controller's three terms.")},
+                "PV.  P, I, D: the controller's three terms.\nCtrl with the wheel, +, \u2212 or "
+                "0 makes the text larger, smaller or as it was.")},
       {Command1, tr("Start afresh: clear the transcript and run Loops steps from step 1.")},
       {Command2,
        tr("Carry on from the last step for Loops more steps, with the gains as they stand "
@@ -144,30 +133,27 @@ void Form1::Explain(const NumberFormat& numbers) {
 RunOutcome Form1::PID() { return Run(corvale::PID); }
 
 RunOutcome Form1::Run(RunOutcome (*command)(LoopState&, FormFields&)) {
-  BusyCursor busy;
-  return command(state_, *fields_);
+  RunOutcome outcome;
+  {
+    BusyCursor busy;
+    outcome = command(state_, *fields_);
+  }
+  DropQueuedInput();
+  return outcome;
 }
 
 void Form1::OnCompute() {
   const RunOutcome outcome = Run(corvale::OnCompute);
-  // A Compute that could not start left everything as it was.
-  if (outcome.ok() || outcome.failure->step > 0) ShowFromLine(0);
+  // A Compute that failed before step 2 left everything as it was.
+  if (outcome.ok() || outcome.failure->step > 1) cwin->ShowFromLine(0);
   if (!outcome.ok()) ReportFailure(*outcome.failure);
 }
 
 void Form1::OnContinue() {
   const int firstNewLine = cwin->document()->blockCount();
   const RunOutcome outcome = Run(corvale::OnContinue);
-  if (outcome.rowsAdded > 0) ShowFromLine(firstNewLine);
+  if (outcome.rowsAdded > 0) cwin->ShowFromLine(firstNewLine);
   if (!outcome.ok()) ReportFailure(*outcome.failure);
-}
-
-void Form1::ShowFromLine(int line) {
-  const QTextBlock block = cwin->document()->findBlockByNumber(line);
-  cwin->setTextCursor(QTextCursor(block.isValid() ? block : cwin->document()->lastBlock()));
-  // Without wrapping, the vertical scroll bar counts lines.
-  cwin->verticalScrollBar()->setValue(line);
-  cwin->horizontalScrollBar()->setValue(0);
 }
 
 void Form1::ReportFailure(const Failure& failure) {

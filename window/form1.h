@@ -9,11 +9,11 @@
 
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace corvale {
 
+class TranscriptBox;
 class WidgetFormFields;
 
 // The program's only window: five input boxes, the transcript box and the
@@ -32,14 +32,13 @@ class Form1 : public QWidget {
   const LoopState& State() const { return state_; }
 
  private:
-  // Runs a command with the busy cursor shown.
+  // Runs a command with the busy cursor shown; what the user clicked or typed
+  // meanwhile is dropped.
   RunOutcome Run(RunOutcome (*command)(LoopState&, FormFields&));
   void OnCompute();
   void OnContinue();
   // Tooltips and accessible descriptions: what each control is and does.
   void Explain(const NumberFormat& numbers);
-  // Shows the first row a run added at the top of the transcript box.
-  void ShowFromLine(int line);
   void ReportFailure(const Failure& failure);
   // The input boxes in the order of Box: Kp, Ki, Kd, SP, Loops.
   std::array<QLineEdit*, std::size(kAllBoxes)> InputBoxes() const;
@@ -51,7 +50,7 @@ class Form1 : public QWidget {
   QLineEdit* guiKP;
   QLineEdit* guiKI;
   QLineEdit* guiKD;
-  QPlainTextEdit* cwin;
+  TranscriptBox* cwin;
   QPushButton* Command1;
   QLabel* Label5;
   QLabel* Label4;

@@ -5,12 +5,16 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <QTextOption>
+#include <utility>
 
 namespace corvale {
 
 TranscriptColumns::TranscriptColumns(QPlainTextEdit* box) : box_(box) {}
 
-void TranscriptColumns::Reset() { widths_.clear(); }
+void TranscriptColumns::Reset() {
+  widths_.clear();
+  widestFields_.clear();
+}
 
 qreal TranscriptColumns::Advance(QChar c) {
   if (c.unicode() >= asciiAdvances_.size()) return QFontMetricsF(box_->font()).horizontalAdvance(c);
@@ -57,15 +61,29 @@ void TranscriptColumns::Widen(QStringView text) {
   const QFontMetricsF metrics(box_->font());
   bool widened = false;
   for (std::size_t column = 0; column < widest.size(); ++column) {
-    const qreal width = metrics.horizontalAdvance(widest[column].toString());
-    if (column == widths_.size()) widths_.push_back(0);
+    QString field = widest[column].toString();
+    const qreal width = metrics.horizontalAdvance(field);
+    if (column == widths_.size()) {
+      widths_.push_back(0);
+      widestFields_.emplace_back();
+    }
     if (width > widths_[column]) {
       widths_[column] = width;
+      widestFields_[column] = std::move(field);
       widened = true;
     }
   }
   // A new tab list makes the box lay out every line again: only when needed.
   if (widened) Apply();
+}
+
+void TranscriptColumns::Refit() {
+  asciiAdvances_.fill(0);
+  const QFontMetricsF metrics(box_->font());
+  for (std::size_t column = 0; column < widths_.size(); ++column) {
+    widths_[column] = metrics.horizontalAdvance(widestFields_[column]);
+  }
+  Apply();
 }
 
 void TranscriptColumns::Apply() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringView>
 #include <array>
 #include <vector>
@@ -23,6 +24,8 @@ class TranscriptColumns {
   // one measurement per column, of its widest field. Lines without a TAB
   // are no table rows and are passed over.
   void Widen(QStringView text);
+  // The box's font changed: each column's widest field is measured again.
+  void Refit();
 
  private:
   qreal Advance(QChar c);
@@ -30,6 +33,7 @@ class TranscriptColumns {
 
   QPlainTextEdit* box_;
   std::vector<qreal> widths_;
+  std::vector<QString> widestFields_;       // what each width was measured on
   std::array<qreal, 128> asciiAdvances_{};  // of the box's font; 0 until measured
 };
 

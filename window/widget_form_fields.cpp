@@ -2,8 +2,8 @@
 
 #include <QLineEdit>
 #include <QLocale>
-#include <QPlainTextEdit>
-#include <QTextCursor>
+
+#include "transcript_box.h"
 
 namespace corvale {
 namespace {
@@ -29,12 +29,11 @@ QString ToTranscriptText(const QString& text) {
 }  // namespace
 
 WidgetFormFields::WidgetFormFields(std::array<QLineEdit*, std::size(kAllBoxes)> boxes,
-                                   QPlainTextEdit* transcript, const QLocale& locale)
+                                   TranscriptBox* transcript, const QLocale& locale)
     : boxes_(boxes),
       transcript_(transcript),
       numbers_{locale.decimalPoint().toStdString(), locale.negativeSign().toStdString(),
-               locale.positiveSign().toStdString()},
-      columns_(transcript) {}
+               locale.positiveSign().toStdString()} {}
 
 std::string WidgetFormFields::ReadBox(Box box) const {
   return boxes_[static_cast<std::size_t>(box)]->text().toStdString();
@@ -44,25 +43,17 @@ std::string WidgetFormFields::ReadTranscript() const {
   return ToTranscriptText(transcript_->toPlainText()).toStdString();
 }
 
-std::size_t WidgetFormFields::TranscriptLength() const {
-  // The document counts the paragraph separator after its last line too.
-  return static_cast<std::size_t>(transcript_->document()->characterCount() - 1);
-}
-
 void WidgetFormFields::WriteTranscript(std::string_view text) {
-  const QString converted = ToDocumentText(text);
-  transcript_->setPlainText(converted);
-  columns_.Reset();
-  columns_.Widen(converted);
+  transcript_->SetText(ToDocumentText(text));
+  length_ = text.size();
 }
 
 void WidgetFormFields::AppendTranscript(std::string text) {
-  QString converted = ToDocumentText(text);
+  const QString converted = ToDocumentText(text);
+  const std::size_t added = text.size();
   std::string().swap(text);  // the rows are now held once, as the box's text
-  columns_.Widen(converted);
-  QTextCursor cursor(transcript_->document());
-  cursor.movePosition(QTextCursor::End);
-  cursor.insertText(converted);
+  transcript_->Append(converted);
+  length_ += added;
 }
 
 }  // namespace corvale

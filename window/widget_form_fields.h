@@ -4,27 +4,28 @@
 #include <array>
 
 #include "form_fields.h"
-#include "transcript_columns.h"
 
 class QLineEdit;
-class QPlainTextEdit;
 
 namespace corvale {
+
+class TranscriptBox;
 
 // The simulation's view of the window's controls.
 class WidgetFormFields final : public FormFields {
  public:
   // The boxes in the order of Box: Kp, Ki, Kd, SP, Loops. Numbers are read
   // and written as `locale` does, for as long as the fields live.
-  WidgetFormFields(std::array<QLineEdit*, std::size(kAllBoxes)> boxes, QPlainTextEdit* transcript,
+  WidgetFormFields(std::array<QLineEdit*, std::size(kAllBoxes)> boxes, TranscriptBox* transcript,
                    const QLocale& locale = QLocale());
 
   std::string ReadBox(Box box) const override;
   // The box keeps its lines apart by paragraph; the transcript's CR LF is
   // given back here.
   std::string ReadTranscript() const override;
-  // In UTF-16 code units, which the box counts without reading its text.
-  std::size_t TranscriptLength() const override;
+  // Kept as the text is written, not counted from the box: only these
+  // fields write to it.
+  std::size_t TranscriptLength() const override { return length_; }
   void WriteTranscript(std::string_view text) override;
   // One insertion at the end of the document: its cost follows the rows
   // added, not the transcript already there.
@@ -33,9 +34,9 @@ class WidgetFormFields final : public FormFields {
 
  private:
   std::array<QLineEdit*, std::size(kAllBoxes)> boxes_;  // only read
-  QPlainTextEdit* transcript_;
+  TranscriptBox* transcript_;
   NumberFormat numbers_;
-  TranscriptColumns columns_;
+  std::size_t length_ = 0;
 };
 
 }  // namespace corvale
