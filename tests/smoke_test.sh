@@ -3,7 +3,7 @@
 # display it prints one line and ends with status 1, never Qt's abort; a
 # platform Qt cannot load gets Qt's own explanation; it honours Qt's -platform
 # option. Under a real X server with a window manager, in a German system
-# locale, its window shows its icon, its boxes and rows use the comma, a click
+# locale, its window shows its icon and its launcher's class, its boxes and rows use the comma, a click
 # during a long run is not acted on after it, and closing the window as a user
 # does ends it with status 0.
 #   smoke_test.sh CORVALE
@@ -50,6 +50,10 @@ xdotool windowactivate --sync "$window"
 # Drawn from SVG by a Qt plugin that only the installed system can supply.
 has_icon() { [[ $(xprop -id "$window" _NET_WM_ICON) == "_NET_WM_ICON(CARDINAL)"* ]]; }
 wait_for has_icon || fail "the window has no icon"
+# A dock groups the window under its launcher by the class its entry names.
+class=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../packaging/org.corvale.Corvale.desktop")
+wm_class=$(xprop -id "$window" WM_CLASS)
+[[ -n $class && $wm_class == *", \"$class\"" ]] || fail "$wm_class, not class \"$class\""
 
 [[ $(copied) == ",5" ]] || fail "Kp does not start as \",5\" in a German locale"
 # Keys and clicks sent while a run works are dropped, so what follows a run
