@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "form1.h"
+#include "translations.h"
 
 namespace {
 
@@ -76,6 +77,7 @@ int main(int argc, char* argv[]) {
   QGuiApplication::setDesktopFileName(QStringLiteral("org.corvale.Corvale"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/org.corvale.Corvale.svg")));
 
+  const corvale::Translations translations;  // before the window, which is written in them
   corvale::Form1 window;
   window.show();
   return application.exec();

@@ -3,9 +3,10 @@
 # display it prints one line and ends with status 1, never Qt's abort; a
 # platform Qt cannot load gets Qt's own explanation; it honours Qt's -platform
 # option. Under a real X server with a window manager, in a German system
-# locale, its window shows its icon and its launcher's class, its boxes and rows use the comma, a click
-# during a long run is not acted on after it, and closing the window as a user
-# does ends it with status 0.
+# locale, its window shows its icon and its launcher's class, its boxes and
+# rows use the comma, its menu speaks German, a click during a long run is not
+# acted on after it, and closing the window as a user does ends it with
+# status 0.
 #   smoke_test.sh CORVALE
 set -euo pipefail
 fail() { echo "smoke: $*" >&2 && exit 1; }
@@ -66,6 +67,10 @@ row_2() { transcript ctrl+a | sed -n 3p; }
 computed() { [[ $(row_2) == $'2\t7,5000\t3,7500\t1,2500\t,6250\t3,1250\t-1,8750'* ]]; }
 xdotool key Tab Tab Tab Tab Tab Tab space  # Compute by keyboard
 wait_for computed || fail "row 2 reads \"$(row_2)\""
+# Qt's own texts speak German too: the transcript's menu copies with K.
+printf none | xclip -selection clipboard
+xdotool mousemove --window "$window" 228 124 click 1 key ctrl+a click 3 sleep 0.5 key k
+[[ $(xclip -o -selection clipboard) == Step$'\t'* ]] || fail "no German \"&Kopieren\" in the menu"
 
 # Loops 300000, Compute by mouse, and Continue clicked while it works: the
 # transcript ends at row 300000.
@@ -81,5 +86,5 @@ row=$(last_row)
 xdotool key alt+F4
 timeout 10 tail --pid="$pid" -f /dev/null || fail "the program did not end when its window closed"
 wait "$pid" || fail "exit status $?"
-echo "smoke: start-up errors, icon, comma locale, row 2, no click after a run, window closed," \
+echo "smoke: start-up errors, icon, comma locale, row 2, German menu, no click after a run, window closed," \
   "exit status 0"

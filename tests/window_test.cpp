@@ -9,6 +9,7 @@
 #include "parse_number.h"
 #include "transcript_box.h"
 #include "transcript_mime_data.h"
+#include "translations.h"
 #include "widget_form_fields.h"
 
 namespace corvale {
@@ -270,6 +271,36 @@ TEST_F(Window, TheColumnNamesStayInViewOverTheRows) {
     const QImage atTop = line(box->document()->documentMargin());
     box->verticalScrollBar()->setValue(50);
     EXPECT_EQ(line(0) == atTop, button == std::string("Command1")) << button;
+  }
+}
+
+// In German and in French, the program's texts and Qt's are in that language;
+// the program's own names (caption, buttons, labels) are not translated.
+TEST_F(Window, SpeaksGermanAndFrenchButKeepsItsOwnNames) {
+  const std::tuple<QLocale::Language, const char*, const char*, const char*> languages[] = {
+      {QLocale::German, "Proportionalverst\u00E4rkung: P = Kp", "&Kopieren",
+       "Kp: \u201E\u2068abc\u2069\u201C ist keine Zahl."},
+      {QLocale::French, "Gain proportionnel\u00A0: P = Kp", "Cop&ier",
+       "Kp\u00A0: \u00AB\u202F\u2068abc\u2069\u202F\u00BB n\u2019est pas un nombre."}};
+  for (const auto& [language, tip, copy, message] : languages) {
+    const Translations translations{QLocale(language)};
+    Open();
+    EXPECT_TRUE(Box("guiKP")->toolTip().startsWith(QString::fromUtf8(tip))) << tip;
+    const std::unique_ptr<QMenu> menu(Transcript()->createStandardContextMenu());
+    EXPECT_TRUE(menu->actions()[0]->text().startsWith(copy)) << copy;
+    EXPECT_EQ(window->windowTitle(), "Corvale by Brennick");
+    for (const char* control : kControls) {
+      const QStringList f = QString(control).split(u' ');
+      const QVariant caption = Find(f[0].toLatin1())->property("text");
+      if (!qobject_cast<QLineEdit*>(Find(f[0].toLatin1())) && caption.isValid()) {
+        EXPECT_EQ(caption.toString(), f[1]);
+      }
+    }
+    Box("guiKP")->setText("abc");
+    Click("Command1");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].startsWith(QString::fromUtf8(message))) << messages[0].toStdString();
+    messages.clear();
   }
 }
 

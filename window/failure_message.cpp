@@ -24,8 +24,10 @@ QString Quoted(const std::string& text) {
     if (c.unicode() < 0x20) c = QChar(0x2400 + c.unicode());
     if (c.unicode() == 0x7f) c = QChar(0x2421);
   }
-  return QStringLiteral("\u201C\u2068") + shown + QStringLiteral("\u2069") +
-         (cut ? QStringLiteral("\u2026\u201D") : QStringLiteral("\u201D"));
+  return QCoreApplication::translate("FailureMessage", "\u201C%1\u201D",
+                                     "the text as typed, in the language's quotation marks")
+      .arg(QStringLiteral("\u2068") + shown + QStringLiteral("\u2069") +
+           (cut ? QStringLiteral("\u2026") : QString()));
 }
 
 QString Million(std::size_t characters) { return QString::number(characters / 1'000'000); }

@@ -1,0 +1,153 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>FailureMessage</name>
+    <message>
+        <source>“%1”</source>
+        <comment>the text as typed, in the language&apos;s quotation marks</comment>
+        <translation>«&#x202f;%1&#x202f;»</translation>
+    </message>
+    <message>
+        <source>%1 is empty. Type a number there.</source>
+        <translation>%1 est vide. Saisissez-y un nombre.</translation>
+    </message>
+    <message>
+        <source>Loops: %1 is not a number.
+
+Type how many steps to add, for example 100.</source>
+        <translation>Loops&#xa0;: %1 n’est pas un nombre.
+
+Saisissez le nombre de pas à ajouter, par exemple 100.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a number.
+
+Type digits with at most one decimal separator “%3”, an optional sign and an optional exponent, for example %4, -2 or %5.</source>
+        <translation>%1&#xa0;: %2 n’est pas un nombre.
+
+Saisissez des chiffres avec au plus un séparateur décimal «&#x202f;%3&#x202f;», un signe et un exposant facultatifs, par exemple %4, -2 ou %5.</translation>
+    </message>
+    <message>
+        <source>Loops: %1 is not a whole number.
+
+Type how many steps to add, for example 100.</source>
+        <translation>Loops&#xa0;: %1 n’est pas un nombre entier.
+
+Saisissez le nombre de pas à ajouter, par exemple 100.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is out of range.
+
+Numbers must lie between -%3 and %3.</source>
+        <translation>%1&#xa0;: %2 est hors limites.
+
+Les nombres doivent être compris entre -%3 et %3.</translation>
+    </message>
+    <message>
+        <source>Loops: %1 asks for too many steps.
+
+One run adds at most %2 rows; press Continue for more.</source>
+        <translation>Loops&#xa0;: %1 demande trop de pas.
+
+Une exécution ajoute au plus %2 lignes&#xa0;; appuyez sur Continue pour en ajouter davantage.</translation>
+    </message>
+    <message>
+        <source>Step 1 cannot be computed: with %1 %2 its result leaves the range of numbers.
+
+Nothing was changed.</source>
+        <translation>Le pas 1 ne peut pas être calculé&#xa0;: avec %1 %2, son résultat sort de la plage des nombres.
+
+Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Step %1 cannot be computed: with %2 %3 its result leaves the range of numbers.
+
+Nothing was written for step %1; the rows before it stay.</source>
+        <translation>Le pas %1 ne peut pas être calculé&#xa0;: avec %2 %3, son résultat sort de la plage des nombres.
+
+Rien n’a été écrit pour le pas %1&#xa0;; les lignes précédentes restent.</translation>
+    </message>
+    <message>
+        <source>Step %1 would take this run past %2 million characters, the most one run adds.
+
+Nothing was written for step %1; the rows before it stay. Press Continue for more.</source>
+        <translation>Le pas %1 ferait dépasser à cette exécution %2 millions de caractères, le maximum qu’une exécution ajoute.
+
+Rien n’a été écrit pour le pas %1&#xa0;; les lignes précédentes restent. Appuyez sur Continue pour en ajouter davantage.</translation>
+    </message>
+    <message>
+        <source>Step %1 would take the transcript past %2 million characters, the most it keeps.
+
+Nothing was written for step %1; the rows before it stay. Press Compute to start afresh.</source>
+        <translation>Le pas %1 ferait dépasser au relevé %2 millions de caractères, le maximum qu’il conserve.
+
+Rien n’a été écrit pour le pas %1&#xa0;; les lignes précédentes restent. Appuyez sur Compute pour recommencer.</translation>
+    </message>
+    <message>
+        <source>Step %1 cannot be shown: there is not enough memory for the rows.
+
+No row of this run was kept; ask for fewer steps.</source>
+        <translation>Le pas %1 ne peut pas être affiché&#xa0;: la mémoire ne suffit pas pour les lignes.
+
+Aucune ligne de cette exécution n’a été conservée&#xa0;; demandez moins de pas.</translation>
+    </message>
+</context>
+<context>
+    <name>corvale::Form1</name>
+    <message>
+        <source>Type a number, for example 2, %1 or 1%2e3.</source>
+        <translation>Saisissez un nombre, par exemple 2, %1 ou 1%2e3.</translation>
+    </message>
+    <message>
+        <source>Proportional gain: P = Kp × Error. More of it answers harder, and overshoots more.
+</source>
+        <translation>Gain proportionnel&#xa0;: P = Kp × Error. Plus il est grand, plus la réponse est vive, et plus elle dépasse.
+</translation>
+    </message>
+    <message>
+        <source>Integral gain: I = Ki × the sum of the errors. More of it removes an offset sooner, and swings more.
+</source>
+        <translation>Gain intégral&#xa0;: I = Ki × la somme des erreurs. Plus il est grand, plus un écart persistant disparaît vite, et plus la boucle oscille.
+</translation>
+    </message>
+    <message>
+        <source>Derivative gain: D = Kd × the error&apos;s change. More of it damps swings, and answers jumps harder.
+</source>
+        <translation>Gain dérivé&#xa0;: D = Kd × la variation de l’erreur. Plus il est grand, plus les oscillations sont amorties, et plus les sauts sont suivis brusquement.
+</translation>
+    </message>
+    <message>
+        <source>Set point: the value the loop drives PV, the process value, towards.
+</source>
+        <translation>Consigne&#xa0;: la valeur vers laquelle la boucle amène PV, la valeur mesurée.
+</translation>
+    </message>
+    <message>
+        <source>How many steps one press of Compute or Continue adds: a whole number, at most %1.</source>
+        <translation>Nombre de pas qu’ajoute un appui sur Compute ou Continue&#xa0;: un nombre entier, au plus %1.</translation>
+    </message>
+    <message>
+        <source>One row per step. X: the plant&apos;s input, the controller&apos;s output of the step before, limited to 0..255.
+PV: the process value, half of X.  Error: SP − PV.  P, I, D: the controller&apos;s three terms.
+Ctrl with the wheel, +, − or 0 makes the text larger, smaller or as it was.</source>
+        <translation>Une ligne par pas. X&#xa0;: l’entrée du procédé, la sortie du régulateur au pas précédent, limitée à 0..255.
+PV&#xa0;: la valeur mesurée, la moitié de X.  Error&#xa0;: SP − PV.  P, I, D&#xa0;: les trois termes du régulateur.
+Ctrl avec la molette, +, − ou 0 agrandit le texte, le réduit ou le rétablit.</translation>
+    </message>
+    <message>
+        <source>Start afresh: clear the transcript and run Loops steps from step 1.</source>
+        <translation>Recommencer&#xa0;: vider le relevé et calculer Loops pas à partir du pas 1.</translation>
+    </message>
+    <message>
+        <source>Carry on from the last step for Loops more steps, with the gains as they stand now.
+Its first D is Kd × Error: no error is remembered from the run before.</source>
+        <translation>Poursuivre depuis le dernier pas pour Loops pas de plus, avec les gains tels qu’ils sont maintenant.
+Son premier D vaut Kd × Error&#xa0;: aucune erreur n’est reprise de l’exécution précédente.</translation>
+    </message>
+    <message>
+        <source>Transcript</source>
+        <translation>Relevé</translation>
+    </message>
+</context>
+</TS>
