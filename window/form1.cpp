@@ -57,7 +57,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral("Corvale by Brennick"));
   resize(TwipsSize(6816, 4644));
 
-  Command2 = MakeButton(this, "Command2", QStringLiteral("Continue"), TwipsRect(1920, 4200, 972, 372));
+  Command2 =
+      MakeButton(this, "Command2", QStringLiteral("Continue"), TwipsRect(1920, 4200, 972, 372));
   Loops = Make<QLineEdit>(this, "Loops", QString(), TwipsRect(5640, 4200, 972, 288));
   guiSP = Make<QLineEdit>(this, "guiSP", QString(), TwipsRect(5640, 3720, 972, 288));
   guiKP = Make<QLineEdit>(this, "guiKP", QString(), TwipsRect(600, 3720, 972, 288));
@@ -68,8 +69,10 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   cwin->setObjectName(QLatin1String("cwin"));
   cwin->setGeometry(TwipsRect(240, 240, 6372, 3252));
 
-  Command1 = MakeButton(this, "Command1", QStringLiteral("Compute"), TwipsRect(600, 4200, 1092, 372));
-  Label5 = MakeLabel(this, "Label5", QStringLiteral("Loops"), TwipsRect(5040, 4200, 456, 192), Loops);
+  Command1 =
+      MakeButton(this, "Command1", QStringLiteral("Compute"), TwipsRect(600, 4200, 1092, 372));
+  Label5 =
+      MakeLabel(this, "Label5", QStringLiteral("Loops"), TwipsRect(5040, 4200, 456, 192), Loops);
   Label4 = MakeLabel(this, "Label4", QStringLiteral("SP"), TwipsRect(5280, 3720, 252, 252), guiSP);
   Label3 = MakeLabel(this, "Label3", QStringLiteral("Kd"), TwipsRect(3720, 3720, 252, 252), guiKD);
   Label2 = MakeLabel(this, "Label2", QStringLiteral("Ki"), TwipsRect(2040, 3720, 252, 252), guiKI);
