@@ -26,7 +26,7 @@ Geben Sie ein, wie viele Schritte hinzukommen sollen, zum Beispiel 100.</transla
 Type digits with at most one decimal separator “%3”, an optional sign and an optional exponent, for example %4, -2 or %5.</source>
         <translation>%1: %2 ist keine Zahl.
 
-Geben Sie Ziffern mit höchstens einem Dezimaltrennzeichen „%3“ ein, wahlweise mit Vorzeichen und Exponent, zum Beispiel %4, -2 oder %5.</translation>
+Geben Sie Ziffern mit höchstens einem Dezimaltrennzeichen »%3« ein, wahlweise mit Vorzeichen und Exponent, zum Beispiel %4, -2 oder %5.</translation>
     </message>
     <message>
         <source>Loops: %1 is not a whole number.
