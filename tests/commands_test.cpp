@@ -67,10 +67,11 @@ TEST_F(Commands, ComputeGivesThePublishedRowsAndContinueNumbersOn) {
 }
 
 TEST_F(Commands, LoopBoundsCountFromOnePast32767) {
-  // -1: a fraction, which is no number of steps and changes nothing.
+  // -1: a fraction, which is no number of steps and changes nothing. No
+  // steps still start afresh.
   const std::pair<const char*, int> bounds[] = {
-      {"0", 0},    {"-32766", 0}, {"0.99", -1}, {"1e-999", 0}, {"1", 1},
-      {"2.5", -1}, {" 3 ", 3},    {"-0.5", -1}, {"1e1", 10},   {"1000000", 1'000'000}};
+      {"1", 1},    {"0", 0},      {"0.99", -1}, {"1e1", 10},  {"-32766", 0},
+      {"2.5", -1}, {"1e-999", 0}, {" 3 ", 3},   {"-0.5", -1}, {"1000000", 1'000'000}};
   for (const auto& [loops, rows] : bounds) {
     const std::size_t lines = Lines().size();
     const RunOutcome outcome = Run(true, loops);
@@ -82,6 +83,7 @@ TEST_F(Commands, LoopBoundsCountFromOnePast32767) {
     ASSERT_TRUE(outcome.ok()) << loops;
     EXPECT_EQ(Lines().size(), rows + 1u) << loops;
     EXPECT_EQ(state.Step, rows);
+    EXPECT_TRUE(rows > 0 || (state.PV == 0 && state.X == 0 && state.Output == 0)) << loops;
   }
   LoopState expected = state;  // a Continue without steps only reads the texts
   Set("p i d s");
@@ -145,8 +147,9 @@ TEST_F(Commands, BadInputChangesNothing) {
                                      : box == Box::Loops && text[0] == '1'
                                          ? FailureReason::TooManySteps
                                          : FailureReason::OutOfRange;
-        EXPECT_EQ(Run(compute, box == Box::Loops ? text : "3").failure,
-                  (Failure{box, text, 0, reason}));
+        const RunOutcome outcome = Run(compute, box == Box::Loops ? text : "3");
+        EXPECT_EQ(outcome.failure, (Failure{box, text, 0, reason}));
+        EXPECT_EQ(outcome.rowsAdded, 0);
         EXPECT_EQ(state, before);
         EXPECT_EQ(fields.ReadTranscript(), transcript);
         fields.SetBox(box, InitialText(box, {}));

@@ -19,9 +19,4 @@ Translations::Translations(const QLocale& locale) {
   }
 }
 
-Translations::~Translations() {
-  QCoreApplication::removeTranslator(&qt_);
-  QCoreApplication::removeTranslator(&program_);
-}
-
 }  // namespace corvale

@@ -9,13 +9,11 @@ namespace corvale {
 // The program's own texts and Qt's (the transcript's menu, the message box's
 // button) in the first of the user's languages that the program is
 // translated into; English where none is, Qt's texts too, so that a window
-// never mixes two languages. Installed for as long as this lives.
+// never mixes two languages. Installed for as long as this lives (a
+// translator removes itself as it goes).
 class Translations {
  public:
   explicit Translations(const QLocale& locale = QLocale::system());
-  ~Translations();
-  Translations(const Translations&) = delete;
-  Translations& operator=(const Translations&) = delete;
 
   // "de", "fr", ...; empty for English.
   QString Language() const { return language_; }
