@@ -1,12 +1,9 @@
 #!/usr/bin/env bash
-# The real program, as built or as unpacked from the package. Without a usable
-# display it prints one line and ends with status 1, never Qt's abort; a
-# platform Qt cannot load gets Qt's own explanation; it honours Qt's -platform
-# option. Under a real X server with a window manager, in a German system
-# locale, its window shows its icon and its launcher's class, its boxes and
-# rows use the comma, its menu speaks German, a click during a long run is not
-# acted on after it, and closing the window as a user does ends it with
-# status 0.
+# The real program, as built or as unpacked from the package: start-up without
+# a usable display (one line, status 1) or with a platform Qt cannot load (Qt's
+# own words); then, under Xvfb with a window manager in a German locale, its
+# icon and class, the comma, its German menu, no click acted on after a long
+# run, and status 0 when its window is closed.
 #   smoke_test.sh CORVALE
 set -euo pipefail
 fail() { echo "smoke: $*" >&2 && exit 1; }

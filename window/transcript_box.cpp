@@ -1,6 +1,5 @@
 #include "transcript_box.h"
 
-#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -38,7 +37,6 @@ TranscriptBox::TranscriptBox(QWidget* parent)
   // keyboard, and the context menu offers just that.
   setReadOnly(true);
   setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  FitToFont();
   // A scroll moves the drawn text; the strip of column names must stay put.
   for (QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()}) {
     connect(bar, &QScrollBar::valueChanged, viewport(), qOverload<>(&QWidget::update));
@@ -100,13 +98,7 @@ QMimeData* TranscriptBox::createMimeDataFromSelection() const {
 
 void TranscriptBox::changeEvent(QEvent* event) {
   QPlainTextEdit::changeEvent(event);
-  if (event->type() == QEvent::FontChange) FitToFont();
-}
-
-void TranscriptBox::FitToFont() {
-  // For TABs past the run's columns, as in lines of no run.
-  setTabStopDistance(QFontMetricsF(font()).horizontalAdvance(QLatin1String("-00.0000 ")));
-  columns_.Refit();
+  if (event->type() == QEvent::FontChange) columns_.Refit();
 }
 
 void TranscriptBox::keyPressEvent(QKeyEvent* event) {

@@ -36,8 +36,6 @@ class TranscriptBox : public QPlainTextEdit {
 
  private:
   bool StartsWithHeader() const;
-  // The column stops and TAB spacing for the font as it now is.
-  void FitToFont();
   void ZoomTo(int level);
 
   TranscriptColumns columns_;
