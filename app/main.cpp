@@ -32,6 +32,12 @@ void FindDisplayName(int argc, char* argv[]) {
 QStringList heldMessages;
 bool displayUnreachable = false;
 
+void PrintHeldMessages() {  // as Qt would have printed them, already formatted
+  for (const QString& message : std::as_const(heldMessages)) {
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+  }
+}
+
 void HoldStartupMessages(QtMsgType type, const QMessageLogContext& context,
                          const QString& message) {
   const std::string_view category = context.category ? context.category : "";
@@ -42,9 +48,7 @@ void HoldStartupMessages(QtMsgType type, const QMessageLogContext& context,
   heldMessages << qFormatLogMessage(type, context, message);
   if (type != QtFatalMsg) return;
   if (!displayUnreachable) {
-    for (const QString& held : std::as_const(heldMessages)) {
-      std::fprintf(stderr, "%s\n", qPrintable(held));
-    }
+    PrintHeldMessages();
   } else if (displayName.empty()) {
     std::fputs(
         "corvale: no display found (DISPLAY and WAYLAND_DISPLAY are unset); start it from a "
@@ -66,14 +70,11 @@ int main(int argc, char* argv[]) {
   const QtMessageHandler qtHandler = qInstallMessageHandler(HoldStartupMessages);
   QApplication application(argc, argv);
   qInstallMessageHandler(qtHandler);
-  // Started: what Qt said meanwhile goes out as it would have, already formatted.
-  for (const QString& message : std::as_const(heldMessages)) {
-    std::fprintf(stderr, "%s\n", qPrintable(message));
-  }
+  PrintHeldMessages();  // started: what Qt said meanwhile goes out now
 
   QApplication::setApplicationName(QStringLiteral("Corvale"));
   QApplication::setApplicationVersion(QStringLiteral(CORVALE_DISPLAY_VERSION));
-  QApplication::setOrganizationName(QStringLiteral("Corvale Developers"));
+  QApplication::setOrganizationName(QStringLiteral(CORVALE_DEVELOPER));
   QGuiApplication::setDesktopFileName(QStringLiteral("org.corvale.Corvale"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/org.corvale.Corvale.svg")));
 
