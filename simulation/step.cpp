@@ -1,7 +1,5 @@
 #include "step.h"
 
-#include <cmath>
-
 #include "plant.h"
 
 namespace corvale {
@@ -28,14 +26,6 @@ void CommitStep(LoopState& state, const StepRecord& record) {
   state.Integral = record.Integral;
   state.Output = record.Output;
   state.X = record.Output;
-}
-
-std::optional<Box> OverflowSource(const StepRecord& r) {
-  if (!std::isfinite(r.Error) || !std::isfinite(r.Integral)) return Box::SP;
-  if (!std::isfinite(r.P)) return Box::Kp;
-  if (!std::isfinite(r.D)) return Box::Kd;
-  if (!std::isfinite(r.I)) return Box::Ki;
-  return std::nullopt;
 }
 
 }  // namespace corvale

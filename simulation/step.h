@@ -1,9 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
-
-#include "failure.h"
 #include "loop_state.h"
 
 namespace corvale {
@@ -35,11 +32,5 @@ StepRecord StepOnce(const LoopState& state, double lastError, const Gains& gains
 
 // Makes the step the latest one.
 void CommitStep(LoopState& state, const StepRecord& record);
-
-// The box whose number drove the step out of binary64's finite range, taken
-// from the first value in evaluation order that is not finite; none when
-// every value is finite. The output needs no check: a sum of finite terms
-// that overflows is still rightly limited to 0 or 255.
-std::optional<Box> OverflowSource(const StepRecord& record);
 
 }  // namespace corvale

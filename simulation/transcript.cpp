@@ -38,6 +38,18 @@ void AppendNonFinite(std::string& out, double value) {
 
 std::string HeaderText() { return "Step\tX\tPV\tError\tP\tI\tD"; }
 
+Fields SplitFields(std::string_view line) {
+  Fields fields;
+  for (std::size_t column = 0; column + 1 < kColumns; ++column) {
+    const std::size_t tab = line.find('\t');
+    fields[column] = line.substr(0, tab);
+    if (tab == std::string_view::npos) return fields;
+    line.remove_prefix(tab + 1);
+  }
+  fields[kColumns - 1] = line;
+  return fields;
+}
+
 void AppendFormattedValue(std::string& out, double value, std::string_view decimalSeparator) {
   if (!std::isfinite(value)) {
     AppendNonFinite(out, value);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -11,6 +13,14 @@ namespace corvale {
 // (CR LF) stands before the row it introduces, so the text never ends with one.
 
 std::string HeaderText();
+
+// Step, X, PV, Error, P, I and D.
+inline constexpr std::size_t kColumns = 7;
+using Fields = std::array<std::string_view, kColumns>;
+
+// A line's TAB-separated fields; those it lacks are empty, and the last one
+// keeps whatever stands after the seventh field's TAB.
+Fields SplitFields(std::string_view line);
 
 // Appends the step's row: CR LF, then its seven fields.
 void RowText(std::string& out, const StepRecord& record, std::string_view decimalSeparator);

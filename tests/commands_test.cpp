@@ -136,7 +136,8 @@ TEST_F(Commands, BadInputChangesNothing) {
                                "1,5",    "--5",   "5-",     "1e",     "e5",     "inf",   "nan",
                                "0x10",   "1 000", "\u0665", "\u096B", "\uFF15", "5\x01", "\u200F5"};
   ASSERT_TRUE(Run(true, "3").ok());
-  for (Box box : kAllBoxes) {
+  for (const BoxDescription& described : kBoxes) {
+    const Box box = described.box;
     for (const std::string text : texts) {
       for (bool compute : {true, false}) {
         fields.SetBox(Box::Kp, "0.25");  // a good change that must not land either

@@ -69,16 +69,16 @@ printf none | xclip -selection clipboard
 xdotool mousemove --window "$window" 228 124 click 1 key ctrl+a click 3 sleep 0.5 key k
 [[ $(xclip -o -selection clipboard) == Step$'\t'* ]] || fail "no German \"&Kopieren\" in the menu"
 
-# Loops 300000, Compute by mouse, and Continue clicked while it works: the
-# transcript ends at row 300000.
-xdotool key shift+Tab ctrl+a type 300000
-xdotool mousemove --window "$window" 76 292 click 1 sleep 0.3 \
+# Loops 1000000, Compute by mouse, and Continue clicked while it works: the
+# transcript ends at row 1000000.
+xdotool key shift+Tab ctrl+a type 1000000
+xdotool mousemove --window "$window" 76 292 click 1 sleep 0.2 \
   mousemove --window "$window" 160 292 click 1
-last_row() { transcript ctrl+End shift+Home; }
-ran() { [[ $(last_row) == [0-9][0-9][0-9][0-9][0-9][0-9]$'\t'* ]]; }
+last_row() { transcript ctrl+End shift+Home | tail -n 1; }  # after the column names
+ran() { [[ $(last_row) == [0-9][0-9][0-9][0-9][0-9][0-9]*$'\t'* ]]; }
 wait_for ran || fail "the long run did not end"
 row=$(last_row)
-[[ $row == 300000$'\t'* ]] || fail "a click during the run was acted on: the last row is \"$row\""
+[[ $row == 1000000$'\t'* ]] || fail "a click during the run was acted on: the last row is \"$row\""
 
 xdotool key alt+F4
 timeout 10 tail --pid="$pid" -f /dev/null || fail "the program did not end when its window closed"

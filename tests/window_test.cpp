@@ -7,8 +7,8 @@
 #include "failure_message.h"
 #include "form1.h"
 #include "parse_number.h"
-#include "transcript_box.h"
-#include "transcript_mime_data.h"
+#include "transcript_model.h"
+#include "transcript_view.h"
 #include "translations.h"
 #include "widget_form_fields.h"
 
@@ -38,9 +38,23 @@ class Window : public testing::Test {
   }
   QWidget* Find(const char* name) const { return window->findChild<QWidget*>(name); }
   QLineEdit* Box(const char* name) const { return qobject_cast<QLineEdit*>(Find(name)); }
-  QPlainTextEdit* Transcript() const { return qobject_cast<QPlainTextEdit*>(Find("cwin")); }
+  TranscriptView* Table() const { return qobject_cast<TranscriptView*>(Find("cwin")); }
+  QString Text() const { return QString::fromStdString(Table()->Model()->Lines().Text()); }
+  QStringList Lines() const { return Text().split("\r\n"); }
   void Click(const char* button) const { QTest::mouseClick(Find(button), Qt::LeftButton); }
-  QStringList Lines() const { return Transcript()->toPlainText().split(u'\n'); }
+  // What is copied now, as text and as the HTML table's cells.
+  std::pair<QString, QList<QStringList>> Copied() const {
+    QTest::keySequence(Table(), QKeySequence::Copy);
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    QList<QStringList> cells;
+    static const QRegularExpression row("<tr>(.*?)</tr>"), cell("<td>(.*?)</td>");
+    for (const auto& r : row.globalMatch(QString::fromUtf8(data->data("text/html")))) {
+      cells.append(QStringList());
+      for (const auto& c : cell.globalMatch(r.captured(1))) cells.back() << c.captured(1);
+    }
+    EXPECT_EQ(data->formats(), QStringList({"text/plain", "text/html"}));
+    return {data->text(), cells};
+  }
 
   void TearDown() override {
     EXPECT_TRUE(messages.empty());
@@ -61,7 +75,7 @@ const char* const kControls[] = {
     "Label1 Kp 240 3720 252 252",  "Label2 Ki 2040 3720 252 252",  "Label3 Kd 3720 3720 252 252",
     "Label4 SP 5280 3720 252 252", "Label5 Loops 5040 4200 456 192"};
 // clang-format on
-const char* const kBoxes[] = {"guiKP", "guiKI", "guiKD", "guiSP", "Loops"};
+const char* const kBoxNames[] = {"guiKP", "guiKI", "guiKD", "guiSP", "Loops"};
 
 // Each control at its place with its initial text, in every language; each
 // that takes focus named, and explained to screen readers as to the mouse.
@@ -71,13 +85,13 @@ TEST_F(Window, ShowsEveryControlAtItsPlaceWithItsTextAndExplanation) {
     Open();
     EXPECT_EQ(window->windowTitle(), "Corvale by Brennick");
     EXPECT_EQ(window->size(), QSize(454, 310));
-    EXPECT_TRUE(Transcript()->verticalScrollBar()->isVisible() &&
-                Transcript()->horizontalScrollBar()->isVisible());  // as drawn, before any row
+    EXPECT_TRUE(Table()->verticalScrollBar()->isVisible() &&
+                Table()->horizontalScrollBar()->isVisible());  // as drawn, before any row
+    EXPECT_EQ(Table()->model()->rowCount(), 0);
     for (const char* control : kControls) {
       const QStringList f = QString(control).split(u' ');
       QWidget* widget = Find(f[0].toLatin1());
-      const bool box = qobject_cast<QPlainTextEdit*>(widget);
-      EXPECT_EQ(widget->property(box ? "plainText" : "text").toString(), box ? "" : f[1]);
+      EXPECT_EQ(widget->property("text").toString(), widget == Table() ? "" : f[1]);
       const auto px = [&f](int i) { return qRound(f[i].toInt() / 15.0); };
       const QRect drawn(px(2), px(3), px(4), px(5));
       EXPECT_EQ(widget->pos(), drawn.topLeft()) << control;
@@ -90,9 +104,12 @@ TEST_F(Window, ShowsEveryControlAtItsPlaceWithItsTextAndExplanation) {
       EXPECT_EQ(accessible->text(QAccessible::Description), widget->toolTip());
     }
     EXPECT_EQ(QAccessible::queryAccessibleInterface(Box("guiKI"))->text(QAccessible::Name), "Ki");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(window.get())->role(), QAccessible::Window);
   }
 }
 
+// Tab moves along the tab order, into and out of the table, with rows or
+// without; Enter and Escape press nothing, Space does.
 TEST_F(Window, KeysMoveAlongTheTabOrderAndOnlySpaceRuns) {
   for (const char* name :
        {"guiKP", "guiKI", "guiKD", "guiSP", "Loops", "cwin", "Command1", "Command2", "guiKP"}) {
@@ -102,24 +119,28 @@ TEST_F(Window, KeysMoveAlongTheTabOrderAndOnlySpaceRuns) {
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   }
-  EXPECT_TRUE(Transcript()->toPlainText().isEmpty());
+  EXPECT_TRUE(Text().isEmpty());
   Find("Command1")->setFocus();
   QTest::keyClick(Find("Command1"), Qt::Key_Space);
   ASSERT_EQ(Lines().size(), 101);
-  EXPECT_EQ(Transcript()->verticalScrollBar()->value(), 0);
-  // Each Continue shows its first row at the top, just below the column names.
+  QTest::keyClick(Find("Command1"), Qt::Key_Tab, Qt::ShiftModifier);
+  ASSERT_EQ(QApplication::focusWidget(), Table());
+  QTest::keyClick(Table(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget()->objectName(), "Command1");
+  EXPECT_EQ(Table()->verticalScrollBar()->value(), 0);
+  // Each Continue shows its first row at the top, under the column names.
   for (const char* loops : {"1", "100"}) {
-    const int first = Lines().size();
+    const int first = Lines().size() - 1;
     Box("Loops")->setText(loops);
     Click("Command2");
-    EXPECT_TRUE(Lines()[first].startsWith(QString::number(first) + "\t"));
-    EXPECT_EQ(Transcript()->textCursor().blockNumber(), first);
+    EXPECT_EQ(Table()->currentIndex().row(), first);
   }
-  EXPECT_EQ(Transcript()->verticalScrollBar()->value(), 101);
+  EXPECT_EQ(Table()->verticalScrollBar()->value(), 101);
+  EXPECT_EQ(Table()->rowAt(0), 101);
   EXPECT_TRUE(window->PID().ok());
   EXPECT_EQ(window->State().Step, 301);
   Click("Command1");  // afresh, from the top
-  EXPECT_EQ(Transcript()->verticalScrollBar()->value() + Transcript()->textCursor().position(), 0);
+  EXPECT_EQ(Table()->verticalScrollBar()->value() + Table()->currentIndex().row(), 0);
 }
 
 // Every kind of failure, through both buttons: one plain message naming the
@@ -140,14 +161,14 @@ TEST_F(Window, AFailureIsAMessageAndChangesNothing) {
       const QString good = Box(box)->text();
       Box("guiKP")->setText("0.25");  // a good change that must not land either
       Box(box)->setText(QString::fromUtf8(text));
-      const QString transcript = Transcript()->toPlainText();
-      const int cursor = Transcript()->textCursor().position();
+      const QString transcript = Text();
+      const QModelIndex current = Table()->currentIndex();
       const LoopState state = window->State();
       Click(button);
       ASSERT_EQ(messages.size(), 1u);
       EXPECT_TRUE(messages[0].contains(QString::fromUtf8(saying))) << messages[0].toStdString();
-      EXPECT_EQ(Transcript()->toPlainText(), transcript);
-      EXPECT_EQ(Transcript()->textCursor().position(), cursor);
+      EXPECT_EQ(Text(), transcript);
+      EXPECT_EQ(Table()->currentIndex(), current);
       EXPECT_EQ(window->State(), state);
       EXPECT_EQ(window->focusWidget(), Box(box));
       EXPECT_EQ(Box(box)->selectedText(), Box(box)->text());
@@ -157,140 +178,182 @@ TEST_F(Window, AFailureIsAMessageAndChangesNothing) {
   }
 }
 
-// Each column as wide as its widest field so far plus two spaces, values ending
-// at its stop, at any zoom. The widest run comes first, to show that Compute
-// starts afresh.
-TEST_F(Window, ColumnsFitTheirWidestFieldAndStartAfreshWithCompute) {
-  const auto expectStopsFit = [this](const char* what) {
-    const QFontMetricsF fm(Transcript()->font());
+// Each column as wide as its widest value so far and its cell's margins and a
+// space, or as its name, at any zoom; the rows as high as a line. The widest
+// run comes first, to show that Compute starts afresh; then the widest D
+// stands in a batch's last row.
+TEST_F(Window, ColumnsFitTheirWidestValueAndStartAfreshWithCompute) {
+  const auto expectColumnsFit = [this](const char* what) {
+    const QFontMetricsF fm(Table()->font());
+    const int margin = Table()->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
     std::vector<qreal> widest(7);
-    for (const QString& line : Lines()) {
+    for (const QString& line : Lines().mid(1)) {
       const QStringList fields = line.split(u'\t');
       ASSERT_EQ(fields.size(), 7);
       for (int i = 0; i < 7; ++i) widest[i] = std::max(widest[i], fm.horizontalAdvance(fields[i]));
     }
-    const QList<QTextOption::Tab> tabs = Transcript()->document()->defaultTextOption().tabs();
-    ASSERT_EQ(tabs.size(), 6);
-    qreal stop = widest[0];
-    for (int i = 1; i < 7; ++i) {
-      stop += 2 * fm.horizontalAdvance(u' ') + widest[i];
-      EXPECT_NEAR(tabs[i - 1].position, stop, 0.5) << what << " column " << i;
-      EXPECT_EQ(tabs[i - 1].type, QTextOption::RightTab);
+    QHeaderView* header = Table()->horizontalHeader();
+    for (int i = 0; i < 7; ++i) {
+      const int fit = qCeil(widest[i] + 2 * margin + fm.horizontalAdvance(u' '));
+      EXPECT_EQ(Table()->columnWidth(i), std::max(fit, header->sectionSizeHint(i)))
+          << what << " column " << i;
     }
+    EXPECT_EQ(Table()->rowHeight(0), QFontMetrics(Table()->font()).lineSpacing() + 2) << what;
   };
   const char* const runs[][6] = {{"Command1", "3000", ".2", "1000", "-40000", "100"},
-                                 {"Command1", "100", ".3", "2", "5", "100"},  // at the limits
-                                 {"Command2", "1e9", ".5", ".5", "5", "1"}};
+                                 {"Command1", "1", "1", "1", "5", "1"},
+                                 {"Command2", ".5", ".5", ".5", "5", "1"}};  // D: -1.2500
   for (const auto& run : runs) {
-    for (int i = 0; i < 5; ++i) Box(kBoxes[i])->setText(run[i + 1]);
+    for (int i = 0; i < 5; ++i) Box(kBoxNames[i])->setText(run[i + 1]);
     Click(run[0]);
-    expectStopsFit(run[1]);
+    expectColumnsFit(run[1]);
   }
-  EXPECT_GT(Transcript()->horizontalScrollBar()->maximum(), 0);  // rows too wide are not wrapped
+  EXPECT_EQ(Lines().last().split(u'\t').last(), "-1.2500");
 
   // Zoom: Ctrl with the wheel or a key, in steps, within bounds.
-  const qreal size = Transcript()->document()->defaultFont().pointSizeF();
-  const auto zoomed = [&] { return Transcript()->document()->defaultFont().pointSizeF() / size; };
-  const int scrolled = Transcript()->verticalScrollBar()->value();
+  Box("Loops")->setText("100");
+  Click("Command1");
+  const qreal size = Table()->font().pointSizeF();
+  const auto zoomed = [&] { return Table()->font().pointSizeF() / size; };
+  const int scrolled = Table()->verticalScrollBar()->value();
   for (auto modifier : {Qt::NoModifier, Qt::ControlModifier, Qt::ControlModifier}) {
-    QWheelEvent wheel({10, 10}, {10, 10}, {}, {0, 240}, {}, modifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(Transcript()->viewport(), &wheel);
+    QWheelEvent wheel({10, 10}, {10, 10}, {}, {0, -240}, {}, modifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(Table()->viewport(), &wheel);
   }
-  EXPECT_LT(Transcript()->verticalScrollBar()->value(), scrolled);  // the wheel alone scrolls
-  EXPECT_DOUBLE_EQ(zoomed(), 1.75);  // two steps a turn of 240, twice
-  expectStopsFit("zoomed");
+  EXPECT_GT(Table()->verticalScrollBar()->value(), scrolled);  // the wheel alone scrolls
+  EXPECT_DOUBLE_EQ(zoomed(), 0.5);                             // two steps a turn of 240, twice
+  expectColumnsFit("zoomed out");
   // clang-format off
-  for (const auto& [key, times, scale] : {std::tuple{Qt::Key_Minus, 1, 1.5}, {Qt::Key_0, 1, 1.0},
+  for (const auto& [key, times, scale] : {std::tuple{Qt::Key_Plus, 1, 0.67}, {Qt::Key_0, 1, 1.0},
            {Qt::Key_Equal, 1, 1.1}, {Qt::Key_Plus, 20, 4.0}, {Qt::Key_Minus, 20, 0.5}}) {
     // clang-format on
-    for (int i = 0; i < times; ++i) QTest::keyClick(Transcript(), key, Qt::ControlModifier);
+    for (int i = 0; i < times; ++i) QTest::keyClick(Table(), key, Qt::ControlModifier);
     EXPECT_DOUBLE_EQ(zoomed(), scale) << key;
   }
+  EXPECT_EQ(Table()->horizontalHeader()->font(), Table()->font());
+  expectColumnsFit("zoomed");
 }
 
-// Nothing typed lands in the transcript, and its menu offers no edit; a copy
-// of all of it, or of part, is TAB-separated text and an HTML table of the
-// same cells, which a spreadsheet pastes into cells.
-TEST_F(Window, TheTranscriptTakesNoTypingAndCopiesAsTextAndTableCells) {
-  Box("Loops")->setText("3");
+// Nothing typed lands in the transcript, and its menu offers no edit. A copy
+// carries exactly the cells selected, as TAB-separated text and as an HTML
+// table of the same cells; whole rows come with their column names.
+TEST_F(Window, TheTranscriptTakesNoTypingAndCopiesExactlyItsSelectedCells) {
+  Box("Loops")->setText("4");
   Click("Command1");
-  QPlainTextEdit* box = Transcript();
-  box->setFocus();
-  const QString text = box->toPlainText();
-  QTest::keyClicks(box, "9x");
-  QTest::keyClick(box, Qt::Key_Backspace);
-  EXPECT_EQ(box->toPlainText(), text);
+  TranscriptView* table = Table();
+  table->setFocus();
+  const QString text = Text();
+  QTest::keyClicks(table, "9x");
+  QTest::keyClick(table, Qt::Key_Backspace);
+  QTest::keyClick(table, Qt::Key_Delete);
+  EXPECT_EQ(Text(), text);
   QStringList actions;
-  const std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
-  for (QAction* action : menu->actions()) {
-    if (!action->isSeparator()) actions << action->objectName();
-  }
+  const std::unique_ptr<QMenu> menu(table->CreateContextMenu());
+  for (QAction* action : menu->actions()) actions << action->objectName();
   EXPECT_EQ(actions, QStringList({"edit-copy", "select-all"}));
 
-  const auto copied = [box](QList<QKeyCombination> keys) {
-    for (QKeyCombination key : keys) QTest::keyClick(box, key.key(), key.keyboardModifiers());
-    QTest::keySequence(box, QKeySequence::Copy);
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    QList<QStringList> cells;
-    static const QRegularExpression row("<tr>(.*?)</tr>"), cell("<td>(.*?)</td>");
-    for (const auto& r : row.globalMatch(QString::fromUtf8(data->data("text/html")))) {
-      cells.append(QStringList());
-      for (const auto& c : cell.globalMatch(r.captured(1))) cells.back() << c.captured(1);
-    }
-    EXPECT_EQ(data->formats(), QStringList({"text/plain", "text/html"}));
-    return std::pair(data->text(), cells);
-  };
-  const auto [all, allCells] = copied({Qt::ControlModifier | Qt::Key_A});
-  EXPECT_EQ(all, text);
-  ASSERT_EQ(allCells.size(), 4);
-  EXPECT_EQ(allCells[2].join(u' '), "2 7.5000 3.7500 1.2500 .6250 3.1250 -1.8750");
-  // From row 1 after "1\t." to row 2 after "2\t7", by keyboard.
-  const Qt::KeyboardModifier shift = Qt::ShiftModifier;
-  const auto [part, partCells] =
-      copied({Qt::ControlModifier | Qt::Key_Home, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right,
-              Qt::Key_Right, shift | Qt::Key_End, shift | Qt::Key_Right, shift | Qt::Key_Right,
-              shift | Qt::Key_Right, shift | Qt::Key_Right});
-  EXPECT_EQ(part, "0000\t.0000\t5.0000\t2.5000\t2.5000\t2.5000\n2\t7");
-  EXPECT_EQ(
-      partCells,
-      QList<QStringList>({{"0000", ".0000", "5.0000", "2.5000", "2.5000", "2.5000"}, {"2", "7"}}));
-  EXPECT_TRUE(TranscriptMimeData("a<b>&").data("text/html").contains("a&lt;b&gt;&amp;</td>"));
+  const QModelIndex pv3 = table->model()->index(2, 2);  // ".9375" on step 3
+  const QPoint at = table->visualRect(pv3).center();
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+  for (int i = 0; i < 2; ++i) QTest::keyClick(table, Qt::Key_Right, Qt::ShiftModifier);
+  QTest::keyClick(table, Qt::Key_Down, Qt::ShiftModifier);
+  auto [block, blockCells] = Copied();
+  EXPECT_EQ(block, ".9375\t4.0625\t2.0313\n4.2969\t.7031\t.3516");
+  EXPECT_EQ(blockCells,
+            QList<QStringList>({{".9375", "4.0625", "2.0313"}, {"4.2969", ".7031", ".3516"}}));
+  // Whole rows: Shift+Space, a click in the Step column, Ctrl+A.
+  const QString names = "Step\tX\tPV\tError\tP\tI\tD\n";
+  QTest::keyClick(table, Qt::Key_Space, Qt::ShiftModifier);
+  EXPECT_EQ(Copied().first, names + Lines()[3].replace("\r\n", "\n") + "\n" + Lines()[4]);
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                    table->visualRect(table->model()->index(1, 0)).center());
+  QTest::keyClick(table, Qt::Key_Down, Qt::ShiftModifier);
+  auto [rows, rowCells] = Copied();
+  EXPECT_EQ(rows, names + Lines()[2] + "\n" + Lines()[3]);
+  ASSERT_EQ(rowCells.size(), 3);
+  EXPECT_EQ(rowCells[1].join(u' '), "2 7.5000 3.7500 1.2500 .6250 3.1250 -1.8750");
+  QTest::keyClick(table, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(Copied().first, QString(text).replace("\r\n", "\n"));
+  // The copy stays as it was when copied, through a fresh Compute.
+  Box("guiSP")->setText("<&>");
+  Box("Loops")->setText("0");
+  Click("Command1");
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QString(text).replace("\r\n", "\n"));
 }
 
-// What waited while a run worked: input is dropped, all else delivered.
+// Continue in a fresh window: its rows under the column names, a copy of them
+// with the names first and no empty line.
+TEST_F(Window, AContinueInAFreshWindowShowsItsRowsUnderTheColumnNames) {
+  Box("Loops")->setText("2");
+  Click("Command2");
+  EXPECT_EQ(Text(),
+            "\r\n1\t.0000\t.0000\t5.0000\t2.5000\t2.5000\t2.5000"
+            "\r\n2\t7.5000\t3.7500\t1.2500\t.6250\t3.1250\t-1.8750");
+  EXPECT_EQ(Table()->model()->rowCount(), 2);
+  EXPECT_EQ(Table()->model()->headerData(3, Qt::Horizontal).toString(), "Error");
+  EXPECT_TRUE(Table()->horizontalHeader()->isVisible());
+  Table()->setFocus();
+  QTest::keyClick(Table(), Qt::Key_A, Qt::ControlModifier);
+  EXPECT_TRUE(Copied().first.startsWith("Step\tX\tPV\tError\tP\tI\tD\n1\t.0000\t"));
+}
+
+// The column names never stand over a row: row 1 shows first after Compute
+// with no steps and then Continue, and keyboard scrolling paints what a full
+// repaint paints.
+TEST_F(Window, TheColumnNamesNeverCoverARow) {
+  Box("Loops")->setText("0");
+  Click("Command1");
+  Box("Loops")->setText("100");
+  Click("Command2");
+  TranscriptView* table = Table();
+  EXPECT_EQ(table->rowAt(0), 0);
+  EXPECT_EQ(table->viewport()->mapTo(table, QPoint(0, 0)).y(),
+            table->horizontalHeader()->geometry().bottom() + 1);
+  const auto shown = [this] {
+    QCoreApplication::processEvents();
+    return window->screen()->grabWindow(window->winId()).toImage();
+  };
+  table->setFocus();
+  table->Zoom(3);  // wider than the box: End scrolls sideways
+  QImage before = shown();
+  for (Qt::Key key : {Qt::Key_PageDown, Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Up,
+                      Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_End}) {
+    QTest::keyClick(table, key);
+    const QImage scrolled = shown();
+    EXPECT_NE(scrolled, before) << key;
+    table->viewport()->repaint();
+    table->horizontalHeader()->viewport()->repaint();
+    EXPECT_EQ(scrolled, shown()) << key;
+    before = scrolled;
+  }
+  EXPECT_GT(table->verticalScrollBar()->value(), 20);
+  EXPECT_GT(table->horizontalScrollBar()->value(), 0);
+}
+
+// What waited while a run worked: clicks, keys and wheel turns are dropped,
+// all else delivered.
 TEST_F(Window, ARunDropsTheInputThatWaitedForIt) {
+  Box("Loops")->setText("1");
+  const QPoint continueAt = Find("Command2")->rect().center();
+  const QPointF global = Find("Command2")->mapToGlobal(QPointF(continueAt));
   QCoreApplication::postEvent(Box("guiSP"),
                               new QKeyEvent(QEvent::KeyPress, Qt::Key_9, Qt::NoModifier, "9"));
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QCoreApplication::postEvent(Find("Command2"),
+                                new QMouseEvent(type, QPointF(continueAt), global, Qt::LeftButton,
+                                                Qt::LeftButton, Qt::NoModifier));
+  }
+  QCoreApplication::postEvent(Table()->viewport(),
+                              new QWheelEvent({10, 10}, {10, 10}, {}, {0, 240}, {},
+                                              Qt::ControlModifier, Qt::NoScrollPhase, false));
   QMetaObject::invokeMethod(Box("guiKD"), &QLineEdit::clear, Qt::QueuedConnection);
+  const qreal size = Table()->font().pointSizeF();
   Click("Command1");
   EXPECT_TRUE(Box("guiKD")->text().isEmpty());  // delivered as the run ended
   QCoreApplication::processEvents();
   EXPECT_EQ(Box("guiSP")->text(), "5");
-}
-
-// Scrolled down, the transcript shows the header line over its first line
-// shown, as it stands at the top, also scrolled sideways; not when the
-// transcript has no header (a Continue before any Compute).
-TEST_F(Window, TheColumnNamesStayInViewOverTheRows) {
-  QPlainTextEdit* box = Transcript();
-  const auto line = [&box](int top) {
-    QCoreApplication::processEvents();
-    const QImage shown = box->viewport()->grab().toImage();
-    return shown.copy(0, top, shown.width(), QFontMetrics(box->font()).height() - 1);
-  };
-  for (const char* button : {"Command1", "Command2"}) {
-    Open();
-    Click(button);
-    Click(button);
-    box = Transcript();
-    // A second Continue shows its first row at the top: no strip covers it.
-    EXPECT_EQ(box->verticalScrollBar()->value(), button == std::string("Command1") ? 0 : 101);
-    box->horizontalScrollBar()->setValue(30);
-    box->verticalScrollBar()->setValue(0);
-    const QImage atTop = line(box->document()->documentMargin());
-    box->verticalScrollBar()->setValue(50);
-    EXPECT_EQ(line(0) == atTop, button == std::string("Command1")) << button;
-  }
+  EXPECT_EQ(Lines().size(), 2);                   // no Continue
+  EXPECT_EQ(Table()->font().pointSizeF(), size);  // no zoom
 }
 
 // In German and in French, the program's texts and Qt's are in that language,
@@ -309,7 +372,7 @@ TEST_F(Window, SpeaksGermanAndFrenchButKeepsItsOwnNames) {
     EXPECT_EQ(Box("guiKI")->text(), ",5");  // where the locale writes "0,5", so do the boxes
     EXPECT_TRUE(Box("guiKD")->toolTip().contains("2, ,5 o"));  // "oder", "ou" 1,5e3
     EXPECT_TRUE(Box("guiKP")->toolTip().startsWith(QString::fromUtf8(tip))) << tip;
-    const std::unique_ptr<QMenu> menu(Transcript()->createStandardContextMenu());
+    const std::unique_ptr<QMenu> menu(Table()->CreateContextMenu());
     EXPECT_TRUE(menu->actions()[0]->text().startsWith(copy)) << copy;
     Box("guiKP")->setText("abc");
     Click("Command1");
@@ -321,8 +384,8 @@ TEST_F(Window, SpeaksGermanAndFrenchButKeepsItsOwnNames) {
 
 // Persian writes its minus as U+200E U+2212, Arabic as U+061C "-", Swedish
 // as U+2212 alone; each reads its own signs, the bare ones and its separator.
-TEST(WidgetFormFields, ReadNumbersAsTheLocaleWritesThemAndGiveCrLfBack) {
-  TranscriptBox box;
+TEST(WidgetFormFields, ReadNumbersAsTheLocaleWritesThemAndKeepTheTranscript) {
+  TranscriptModel box;
   QLineEdit kp, ki, kd, sp, loops;
   for (QLocale::Language language : {QLocale::Persian, QLocale::Arabic, QLocale::Swedish}) {
     const QLocale locale(language);

@@ -35,7 +35,7 @@ QString Million(std::size_t characters) { return QString::number(characters / 1'
 }  // namespace
 
 QString FailureMessage(const Failure& failure, const NumberFormat& numbers) {
-  const QString box = FromUtf8(BoxLabel(failure.box));
+  const QString box = FromUtf8(Describe(failure.box).label);
   const QString text = Quoted(failure.text);
   const QString point = FromUtf8(numbers.decimalSeparator);
   const QString step = QString::number(failure.step);

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include <QAccessibleWidget>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,7 +9,8 @@
 
 #include "failure_message.h"
 #include "queued_input.h"
-#include "transcript_box.h"
+#include "transcript_model.h"
+#include "transcript_view.h"
 #include "twips.h"
 #include "widget_form_fields.h"
 
@@ -38,6 +40,13 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
   return button;
 }
 
+// The window is a frame to a screen reader, as a main window is; a plain
+// widget would be a filler.
+QAccessibleInterface* AccessibleForm(const QString& className, QObject* object) {
+  if (className != QLatin1String(Form1::staticMetaObject.className())) return nullptr;
+  return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+}
+
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect geometry,
                   QWidget* buddy) {
   auto* label = Make<QLabel>(parent, name, caption, geometry);
@@ -51,6 +60,11 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRe
 }  // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent) {
+  static const bool frameForScreenReaders = [] {
+    QAccessible::installFactory(AccessibleForm);
+    return true;
+  }();
+  Q_UNUSED(frameForScreenReaders);
   setObjectName(QLatin1String("Form1"));
   // The caption, the buttons' and the labels' texts are the program's own
   // names and stay as they are in every language; the tooltips explain them.
@@ -59,36 +73,31 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
 
   Command2 =
       MakeButton(this, "Command2", QStringLiteral("Continue"), TwipsRect(1920, 4200, 972, 372));
-  Loops = Make<QLineEdit>(this, "Loops", QString(), TwipsRect(5640, 4200, 972, 288));
-  guiSP = Make<QLineEdit>(this, "guiSP", QString(), TwipsRect(5640, 3720, 972, 288));
-  guiKP = Make<QLineEdit>(this, "guiKP", QString(), TwipsRect(600, 3720, 972, 288));
-  guiKI = Make<QLineEdit>(this, "guiKI", QString(), TwipsRect(2400, 3720, 972, 288));
-  guiKD = Make<QLineEdit>(this, "guiKD", QString(), TwipsRect(4080, 3720, 972, 288));
-
-  cwin = new TranscriptBox(this);
+  cwin = new TranscriptView(this);
   cwin->setObjectName(QLatin1String("cwin"));
   cwin->setGeometry(TwipsRect(240, 240, 6372, 3252));
-
   Command1 =
       MakeButton(this, "Command1", QStringLiteral("Compute"), TwipsRect(600, 4200, 1092, 372));
-  Label5 =
-      MakeLabel(this, "Label5", QStringLiteral("Loops"), TwipsRect(5040, 4200, 456, 192), Loops);
-  Label4 = MakeLabel(this, "Label4", QStringLiteral("SP"), TwipsRect(5280, 3720, 252, 252), guiSP);
-  Label3 = MakeLabel(this, "Label3", QStringLiteral("Kd"), TwipsRect(3720, 3720, 252, 252), guiKD);
-  Label2 = MakeLabel(this, "Label2", QStringLiteral("Ki"), TwipsRect(2040, 3720, 252, 252), guiKI);
-  Label1 = MakeLabel(this, "Label1", QStringLiteral("Kp"), TwipsRect(240, 3720, 252, 252), guiKP);
+  for (const BoxDescription& box : kBoxes) {
+    QLineEdit* const edit = Make<QLineEdit>(this, box.name.data(), QString(), TwipsRect(box.place));
+    boxes_[IndexOf(box.box)] = edit;
+    MakeLabel(this, box.labelName.data(), QString::fromUtf8(box.label.data(), box.label.size()),
+              TwipsRect(box.labelPlace), edit);
+  }
 
-  QWidget* const tabOrder[] = {guiKP, guiKI, guiKD, guiSP, Loops, cwin, Command1, Command2};
+  QWidget* const tabOrder[] = {
+      BoxFor(Box::Kp), BoxFor(Box::Ki), BoxFor(Box::Kd), BoxFor(Box::SP), BoxFor(Box::Loops), cwin,
+      Command1,        Command2};
   for (std::size_t i = 1; i < std::size(tabOrder); ++i) {
     setTabOrder(tabOrder[i - 1], tabOrder[i]);
   }
-  guiKP->setFocus();
+  BoxFor(Box::Kp)->setFocus();
 
   // The locale is read here, once: the initial texts, every run and every
   // message use the same separator.
-  fields_ = std::make_unique<WidgetFormFields>(InputBoxes(), cwin);
-  for (Box box : kAllBoxes) {
-    BoxFor(box)->setText(QString::fromStdString(InitialText(box, fields_->Numbers())));
+  fields_ = std::make_unique<WidgetFormFields>(boxes_, cwin->Model());
+  for (const BoxDescription& box : kBoxes) {
+    BoxFor(box.box)->setText(QString::fromStdString(InitialText(box.box, fields_->Numbers())));
   }
   Explain(fields_->Numbers());
 
@@ -104,20 +113,23 @@ void Form1::Explain(const NumberFormat& numbers) {
   const QString example =
       tr("Type a number, for example 2, %1 or 1%2e3.").arg(point + "5", point + "5");
   const std::pair<QWidget*, QString> explanations[] = {
-      {guiKP, tr("Proportional gain: P = Kp \u00D7 Error. More of it answers harder, and "
-                 "overshoots more.\n") +
-                  example},
-      {guiKI, tr("Integral gain: I = Ki \u00D7 the sum of the errors. More of it removes an "
-                 "offset sooner, and swings more.\n") +
-                  example},
-      {guiKD, tr("Derivative gain: D = Kd \u00D7 the error's change. More of it damps swings, and "
-                 "answers jumps harder.\n") +
-                  example},
-      {guiSP,
+      {BoxFor(Box::Kp), tr("Proportional gain: P = Kp \u00D7 Error. More of it answers harder, and "
+                           "overshoots more.\n") +
+                            example},
+      {BoxFor(Box::Ki),
+       tr("Integral gain: I = Ki \u00D7 the sum of the errors. More of it removes an "
+          "offset sooner, and swings more.\n") +
+           example},
+      {BoxFor(Box::Kd),
+       tr("Derivative gain: D = Kd \u00D7 the error's change. More of it damps swings, and "
+          "answers jumps harder.\n") +
+           example},
+      {BoxFor(Box::SP),
        tr("Set point: the value the loop drives PV, the process value, towards.\n") + example},
-      {Loops, tr("How many steps one press of Compute or Continue adds: a whole number, at most "
-                 "%1.")
-                  .arg(QString::number(kMaxStepsPerRun))},
+      {BoxFor(Box::Loops),
+       tr("How many steps one press of Compute or Continue adds: a whole number, at most "
+          "%1.")
+           .arg(QString::number(kMaxStepsPerRun))},
       {cwin, tr("One row per step. X: the plant's input, the controller's output of the step "
                 "before, limited to 0..255.\nPV: the process value, half of X.  Error: SP \u2212 "
                 "PV.  P, I, D: the controller's three terms.\nCtrl with the wheel, +, \u2212 or "
@@ -150,14 +162,14 @@ RunOutcome Form1::Run(RunOutcome (*command)(LoopState&, FormFields&)) {
 void Form1::OnCompute() {
   const RunOutcome outcome = Run(corvale::OnCompute);
   // A Compute that failed before step 2 left everything as it was.
-  if (outcome.ok() || outcome.failure->step > 1) cwin->ShowFromLine(0);
+  if (outcome.ok() || outcome.failure->step > 1) cwin->ShowRow(0);
   if (!outcome.ok()) ReportFailure(*outcome.failure);
 }
 
 void Form1::OnContinue() {
-  const int firstNewLine = cwin->document()->blockCount();
+  const int firstNewRow = cwin->Model()->rowCount();
   const RunOutcome outcome = Run(corvale::OnContinue);
-  if (outcome.rowsAdded > 0) cwin->ShowFromLine(firstNewLine);
+  if (outcome.rowsAdded > 0) cwin->ShowRow(firstNewRow);
   if (!outcome.ok()) ReportFailure(*outcome.failure);
 }
 
@@ -170,11 +182,5 @@ void Form1::ReportFailure(const Failure& failure) {
   box->setFocus();
   box->selectAll();
 }
-
-std::array<QLineEdit*, std::size(kAllBoxes)> Form1::InputBoxes() const {
-  return {guiKP, guiKI, guiKD, guiSP, Loops};
-}
-
-QLineEdit* Form1::BoxFor(Box box) const { return InputBoxes()[static_cast<std::size_t>(box)]; }
 
 }  // namespace corvale

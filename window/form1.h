@@ -13,7 +13,7 @@ class QPushButton;
 
 namespace corvale {
 
-class TranscriptBox;
+class TranscriptView;
 class WidgetFormFields;
 
 // The program's only window: five input boxes, the transcript box and the
@@ -40,23 +40,12 @@ class Form1 : public QWidget {
   // Tooltips and accessible descriptions: what each control is and does.
   void Explain(const NumberFormat& numbers);
   void ReportFailure(const Failure& failure);
-  // The input boxes in the order of Box: Kp, Ki, Kd, SP, Loops.
-  std::array<QLineEdit*, std::size(kAllBoxes)> InputBoxes() const;
-  QLineEdit* BoxFor(Box box) const;
+  QLineEdit* BoxFor(Box box) const { return boxes_[IndexOf(box)]; }
 
-  QPushButton* Command2;
-  QLineEdit* Loops;
-  QLineEdit* guiSP;
-  QLineEdit* guiKP;
-  QLineEdit* guiKI;
-  QLineEdit* guiKD;
-  TranscriptBox* cwin;
   QPushButton* Command1;
-  QLabel* Label5;
-  QLabel* Label4;
-  QLabel* Label3;
-  QLabel* Label2;
-  QLabel* Label1;
+  QPushButton* Command2;
+  TranscriptView* cwin;
+  std::array<QLineEdit*, kBoxCount> boxes_;  // guiKP, guiKI, guiKD, guiSP and Loops
 
   LoopState state_;
   std::unique_ptr<WidgetFormFields> fields_;

@@ -1,7 +1,7 @@
 #include "transcript_mime_data.h"
 
-#include <algorithm>
-#include <utility>
+#include "transcript.h"
+#include "transcript_model.h"
 
 namespace corvale {
 namespace {
@@ -9,58 +9,108 @@ namespace {
 const QString kPlain = QStringLiteral("text/plain");
 const QString kHtml = QStringLiteral("text/html");
 
+void AppendEscaped(QByteArray& out, std::string_view text) {
+  if (text.find_first_of("&<>") == std::string_view::npos) {  // as numbers are
+    out.append(text.data(), static_cast<qsizetype>(text.size()));
+    return;
+  }
+  for (const char c : text) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      default:
+        out += c;
+    }
+  }
+}
+
 }  // namespace
 
-TranscriptMimeData::TranscriptMimeData(QString text) : text_(std::move(text)) {}
+TranscriptMimeData::TranscriptMimeData(TranscriptModel* model, int firstRow, int lastRow, int left,
+                                       int right)
+    : model_(model),
+      firstLine_(TranscriptModel::LineOf(firstRow)),
+      lineCount_(static_cast<std::size_t>(lastRow - firstRow + 1)),
+      left_(static_cast<std::size_t>(left)),
+      right_(static_cast<std::size_t>(right)),
+      names_(left == 0 && right + 1 == static_cast<int>(kColumns)) {
+  connect(model, &TranscriptModel::RowsAboutToChange, this, &TranscriptMimeData::KeepLines);
+}
 
-QStringList TranscriptMimeData::formats() const { return {kPlain, kHtml}; }
+QStringList TranscriptMimeData::formats() const {
+  if (lineCount_ + names_ > kMostTableRows) return {kPlain};
+  return {kPlain, kHtml};
+}
 
 QVariant TranscriptMimeData::retrieveData(const QString& mimeType, QMetaType) const {
-  if (mimeType == kPlain) return text_;
-  if (mimeType == kHtml) return Table();
+  if (mimeType == kPlain) return Render(false);
+  if (mimeType == kHtml && formats().contains(kHtml)) return Render(true);
   return {};
 }
 
-QByteArray TranscriptMimeData::Table() const {
+void TranscriptMimeData::KeepLines() {
+  if (isKept_ || !model_) return;
+  const TranscriptLines& lines = model_->Lines();
+  const std::string_view first = lines.Line(firstLine_);
+  const std::string_view last = lines.Line(firstLine_ + lineCount_ - 1);
+  kept_.Assign(
+      std::string_view(first.data(), static_cast<std::size_t>(last.end() - first.begin())));
+  firstLine_ = 0;
+  isKept_ = true;
+}
+
+const TranscriptLines& TranscriptMimeData::Source() const {
+  return isKept_ ? kept_ : model_->Lines();
+}
+
+QByteArray TranscriptMimeData::Render(bool html) const {
   // The charset is named: without it, a spreadsheet reads a non-ASCII
   // decimal separator as some older encoding.
   static constexpr char kHead[] =
-      "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"></head><body><table>\n<tr><td>";
-  static constexpr char kTail[] = "</td></tr>\n</table></body></html>\n";
-  const QByteArray text = text_.toUtf8();
-  const auto lines = std::count(text.begin(), text.end(), '\n');
-  const auto cells = lines + std::count(text.begin(), text.end(), '\t');
-  QByteArray table;
-  table.reserve(text.size() + 9 * cells + 10 * lines + sizeof kHead + sizeof kTail);
-  table += kHead;
-  qsizetype copied = 0;  // the text before this is in the table
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const char* markup = nullptr;
-    switch (text[i]) {
-      case '\t':
-        markup = "</td><td>";
-        break;
-      case '\n':
-        markup = "</td></tr>\n<tr><td>";
-        break;
-      case '&':
-        markup = "&amp;";
-        break;
-      case '<':
-        markup = "&lt;";
-        break;
-      case '>':
-        markup = "&gt;";
-        break;
-      default:
-        continue;
+      "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"></head><body><table>\n";
+  static constexpr char kTail[] = "</table></body></html>\n";
+  if (!isKept_ && !model_) return {};  // cannot happen: a model keeps its lines for us as it goes
+  const TranscriptLines& lines = Source();
+  const std::string header = HeaderText();
+  const std::size_t cells = (right_ - left_ + 1) * (lineCount_ + names_);
+  const std::string_view first = lines.Line(firstLine_);
+  const std::string_view last = lines.Line(firstLine_ + lineCount_ - 1);
+  QByteArray out;
+  out.reserve(static_cast<qsizetype>(static_cast<std::size_t>(last.end() - first.begin()) +
+                                     header.size() + (html ? 10 * cells + sizeof kHead : 0)));
+  if (html) out += kHead;
+  const auto addLine = [&](std::string_view line) {
+    if (html) out += "<tr>";
+    const Fields fields = SplitFields(line);
+    for (std::size_t column = left_; column <= right_; ++column) {
+      if (html) {
+        out += "<td>";
+        AppendEscaped(out, fields[column]);
+        out += "</td>";
+      } else {
+        if (column > left_) out += '\t';
+        out.append(fields[column].data(), static_cast<qsizetype>(fields[column].size()));
+      }
     }
-    table.append(text.constData() + copied, i - copied).append(markup);
-    copied = i + 1;
+    out += html ? "</tr>\n" : "\n";
+  };
+  if (names_) addLine(header);
+  for (std::size_t line = firstLine_; line < firstLine_ + lineCount_; ++line) {
+    addLine(lines.Line(line));
   }
-  table.append(text.constData() + copied, text.size() - copied);
-  table += kTail;
-  return table;
+  if (html) {
+    out += kTail;
+  } else {
+    out.chop(1);  // lines are separated, not ended, as in the transcript
+  }
+  return out;
 }
 
 }  // namespace corvale

@@ -1,21 +1,31 @@
 #pragma once
 
 #include <QMimeData>
-#include <QString>
+#include <QPointer>
+#include <cstddef>
+
+#include "transcript_lines.h"
 
 namespace corvale {
 
-// What a copy of the transcript offers: the selected text as TAB-separated
-// lines (text/plain), and the same as a plain HTML table, one row per line and
-// one cell per field (text/html), which spreadsheets prefer when they paste.
-// The table is made only when a program asks for it, so that a copy costs no
-// more than its text until something pastes HTML.
+class TranscriptModel;
+
+// A copy of a block of the transcript's cells: TAB-separated lines
+// (text/plain) and a plain HTML table of the same cells (text/html), which a
+// spreadsheet prefers when it pastes. A copy of whole rows starts with the
+// column names. Nothing is built until a program asks for a format, and then
+// only that one, as bytes; the rows are read from the transcript itself until
+// it is about to change, when the copy keeps the lines it needs.
 class TranscriptMimeData : public QMimeData {
   Q_OBJECT
 
  public:
-  // Lines separated by LF.
-  explicit TranscriptMimeData(QString text);
+  // Rows first..last and columns left..right of the model, all inclusive.
+  TranscriptMimeData(TranscriptModel* model, int firstRow, int lastRow, int left, int right);
+
+  // A spreadsheet takes at most this many rows, column names included; a
+  // larger copy offers text alone.
+  static constexpr std::size_t kMostTableRows = 1'048'576;
 
   QStringList formats() const override;
 
@@ -23,9 +33,18 @@ class TranscriptMimeData : public QMimeData {
   QVariant retrieveData(const QString& mimeType, QMetaType type) const override;
 
  private:
-  QByteArray Table() const;
+  void KeepLines();
+  const TranscriptLines& Source() const;
+  QByteArray Render(bool html) const;
 
-  QString text_;
+  QPointer<TranscriptModel> model_;
+  TranscriptLines kept_;  // the copied lines, once the model's are about to change
+  bool isKept_ = false;
+  std::size_t firstLine_;  // in the model's lines, or in kept_ once kept
+  std::size_t lineCount_;
+  std::size_t left_;
+  std::size_t right_;
+  bool names_;  // whole rows: the column names come first
 };
 
 }  // namespace corvale

@@ -3,6 +3,8 @@
 #include <QRect>
 #include <QSize>
 
+#include "box.h"
+
 namespace corvale {
 
 // The layout is drawn in twips; at 96 dots per inch a logical pixel is 15
@@ -12,6 +14,10 @@ constexpr int TwipsToPixels(int twips) { return (twips + 7) / 15; }
 constexpr QRect TwipsRect(int left, int top, int width, int height) {
   return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
                TwipsToPixels(height));
+}
+
+constexpr QRect TwipsRect(const Place& place) {
+  return TwipsRect(place.left, place.top, place.width, place.height);
 }
 
 constexpr QSize TwipsSize(int width, int height) {

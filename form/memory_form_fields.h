@@ -23,7 +23,7 @@ class MemoryFormFields : public FormFields {
   NumberFormat Numbers() const override;
 
  private:
-  std::array<std::string, std::size(kAllBoxes)> boxes_;
+  std::array<std::string, kBoxCount> boxes_;
   std::string transcript_;
   NumberFormat numbers_;
 };

@@ -5,16 +5,12 @@
 namespace corvale {
 
 MemoryFormFields::MemoryFormFields(NumberFormat numbers) : numbers_(std::move(numbers)) {
-  for (Box box : kAllBoxes) SetBox(box, InitialText(box, numbers_));
+  for (const BoxDescription& box : kBoxes) SetBox(box.box, InitialText(box.box, numbers_));
 }
 
-void MemoryFormFields::SetBox(Box box, std::string text) {
-  boxes_[static_cast<std::size_t>(box)] = std::move(text);
-}
+void MemoryFormFields::SetBox(Box box, std::string text) { boxes_[IndexOf(box)] = std::move(text); }
 
-std::string MemoryFormFields::ReadBox(Box box) const {
-  return boxes_[static_cast<std::size_t>(box)];
-}
+std::string MemoryFormFields::ReadBox(Box box) const { return boxes_[IndexOf(box)]; }
 
 std::string MemoryFormFields::ReadTranscript() const { return transcript_; }
 

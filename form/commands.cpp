@@ -1,11 +1,11 @@
 #include "commands.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <new>
 #include <string>
-#include <tuple>
 #include <utility>
 #include <variant>
 
@@ -18,7 +18,7 @@ namespace {
 
 // Everything a run needs, read and checked before it changes anything.
 struct PreparedRun {
-  std::string Ki, Kd, Kp, SP, loops;
+  std::array<std::string, kBoxCount> texts;  // as typed, by Box
   Gains gains;
   std::int64_t steps = 0;
   NumberFormat numbers;
@@ -37,56 +37,52 @@ std::int64_t StepsForBound(double bound) {
   return static_cast<std::int64_t>(bound);
 }
 
-const std::string& TextOf(const PreparedRun& run, Box box) {
-  switch (box) {
-    case Box::Kp:
-      return run.Kp;
-    case Box::Ki:
-      return run.Ki;
-    case Box::Kd:
-      return run.Kd;
-    case Box::SP:
-      return run.SP;
-    case Box::Loops:
-      break;
-  }
-  return run.loops;
+// The box whose number drove the step out of binary64's finite range, taken
+// from the first value in evaluation order that is not finite; none when
+// every value is finite. The output needs no check: a sum of finite terms
+// that overflows is still rightly limited to 0 or 255.
+std::optional<Box> OverflowSource(const StepRecord& r) {
+  if (!std::isfinite(r.Error) || !std::isfinite(r.Integral)) return Box::SP;
+  if (!std::isfinite(r.P)) return Box::Kp;
+  if (!std::isfinite(r.D)) return Box::Kd;
+  if (!std::isfinite(r.I)) return Box::Ki;
+  return std::nullopt;
 }
 
 std::variant<PreparedRun, Failure> PrepareRun(const FormFields& fields, std::int64_t lastStep) {
   PreparedRun run;
   run.numbers = fields.Numbers();
-  run.Ki = fields.ReadBox(Box::Ki);
-  run.Kd = fields.ReadBox(Box::Kd);
-  run.Kp = fields.ReadBox(Box::Kp);
-  run.SP = fields.ReadBox(Box::SP);
-  run.loops = fields.ReadBox(Box::Loops);
+  for (Box box : {Box::Ki, Box::Kd, Box::Kp, Box::SP, Box::Loops}) {
+    run.texts[IndexOf(box)] = fields.ReadBox(box);
+  }
+  const std::string& loops = run.texts[IndexOf(Box::Loops)];
 
-  const ParsedNumber bound = ParseNumber(run.loops, run.numbers);
+  const ParsedNumber bound = ParseNumber(loops, run.numbers);
   // A bound beyond binary64's range still asks for far too many steps.
   const bool hugeBound = bound.error == ParseError::OutOfRange && bound.value > 0;
-  if (!bound.ok() && !hugeBound) return FailureBeforeSteps(Box::Loops, run.loops, bound.error);
+  if (!bound.ok() && !hugeBound) return FailureBeforeSteps(Box::Loops, loops, bound.error);
   // The tooltip asks for a whole number; a fraction is more likely a slip
   // than a wish for fewer steps.
   if (bound.ok() && std::floor(bound.value) != bound.value) {
-    return Failure{Box::Loops, run.loops, 0, FailureReason::NotAWholeNumber};
+    return Failure{Box::Loops, loops, 0, FailureReason::NotAWholeNumber};
   }
   run.steps = StepsForBound(bound.value);
   if (run.steps > kMaxStepsPerRun ||
       run.steps > std::numeric_limits<std::int64_t>::max() - lastStep) {
-    return Failure{Box::Loops, run.loops, 0, FailureReason::TooManySteps};
+    return Failure{Box::Loops, loops, 0, FailureReason::TooManySteps};
   }
   if (run.steps == 0) return run;  // no step will use the gains
 
   // In the order the first step uses them, so the failure named is the one a
   // step would meet first.
-  const std::tuple<Box, const std::string*, double*> inputs[] = {{Box::SP, &run.SP, &run.gains.SP},
-                                                                 {Box::Kp, &run.Kp, &run.gains.Kp},
-                                                                 {Box::Kd, &run.Kd, &run.gains.Kd},
-                                                                 {Box::Ki, &run.Ki, &run.gains.Ki}};
-  for (const auto& [box, text, value] : inputs) {
-    const ParsedNumber parsed = ParseNumber(*text, run.numbers);
-    if (!parsed.ok()) return FailureBeforeSteps(box, *text, parsed.error);
+  const std::pair<Box, double*> inputs[] = {{Box::SP, &run.gains.SP},
+                                            {Box::Kp, &run.gains.Kp},
+                                            {Box::Kd, &run.gains.Kd},
+                                            {Box::Ki, &run.gains.Ki}};
+  for (const auto& [box, value] : inputs) {
+    const std::string& text = run.texts[IndexOf(box)];
+    const ParsedNumber parsed = ParseNumber(text, run.numbers);
+    if (!parsed.ok()) return FailureBeforeSteps(box, text, parsed.error);
     *value = parsed.value;
   }
   return run;
@@ -106,7 +102,7 @@ void MakeRoomForARow(std::string& rows) {
 std::optional<Failure> OverflowFailure(const StepRecord& record, const PreparedRun& run) {
   const auto box = OverflowSource(record);
   if (!box) return std::nullopt;
-  return Failure{*box, TextOf(run, *box), record.Step, FailureReason::Overflow};
+  return Failure{*box, run.texts[IndexOf(*box)], record.Step, FailureReason::Overflow};
 }
 
 RunOutcome Execute(LoopState& state, FormFields& fields, PreparedRun run) {
@@ -128,7 +124,7 @@ RunOutcome Execute(LoopState& state, FormFields& fields, PreparedRun run) {
       MakeRoomForARow(rows);
       RowText(rows, record, run.numbers.decimalSeparator);
       if (rows.size() > kMaxRunText || rows.size() > transcriptRoom) {
-        outcome.failure = Failure{Box::Loops, run.loops, record.Step,
+        outcome.failure = Failure{Box::Loops, run.texts[IndexOf(Box::Loops)], record.Step,
                                   rows.size() > kMaxRunText ? FailureReason::RunTooLong
                                                             : FailureReason::TranscriptTooLong};
         rows.resize(before);
@@ -141,14 +137,14 @@ RunOutcome Execute(LoopState& state, FormFields& fields, PreparedRun run) {
     if (!rows.empty()) fields.AppendTranscript(std::move(rows));
   } catch (const std::bad_alloc&) {
     // Nothing of the run reached the transcript, so nothing of it is kept.
-    return {0,
-            Failure{Box::Loops, std::move(run.loops), state.Step + 1, FailureReason::OutOfMemory}};
+    return {0, Failure{Box::Loops, std::move(run.texts[IndexOf(Box::Loops)]), state.Step + 1,
+                       FailureReason::OutOfMemory}};
   }
 
-  next.Ki = std::move(run.Ki);
-  next.Kd = std::move(run.Kd);
-  next.Kp = std::move(run.Kp);
-  next.SP = std::move(run.SP);
+  next.Ki = std::move(run.texts[IndexOf(Box::Ki)]);
+  next.Kd = std::move(run.texts[IndexOf(Box::Kd)]);
+  next.Kp = std::move(run.texts[IndexOf(Box::Kp)]);
+  next.SP = std::move(run.texts[IndexOf(Box::SP)]);
   state = std::move(next);
   return outcome;
 }

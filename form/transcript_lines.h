@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvale {
+
+// The transcript's text, byte for byte, and where each of its lines starts,
+// so that any line is found at once however long the text grows. Lines are
+// separated by CR LF; an empty text is one empty line. The commands' budgets
+// keep the text far below the 4 GiB its line offsets can reach.
+class TranscriptLines {
+ public:
+  const std::string& Text() const { return text_; }
+  std::size_t LineCount() const { return starts_.size(); }
+  // The line without its line break.
+  std::string_view Line(std::size_t line) const;
+
+  // How many lines the text would gain with `added` at its end, and whether
+  // its last line would change.
+  std::size_t LinesAddedBy(std::string_view added) const;
+  static bool ExtendsLastLine(std::string_view added) { return !added.starts_with("\r\n"); }
+
+  void Assign(std::string_view text);
+  void Append(std::string text);
+
+ private:
+  // Calls `found` with the position after each line break whose LF stands
+  // in `text` at or after `from`.
+  template <typename Found>
+  static void ForEachLineBreak(std::string_view text, std::size_t from, Found found);
+
+  std::string text_;
+  std::vector<std::uint32_t> starts_ = {0};  // first byte of each line
+};
+
+}  // namespace corvale

@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "transcript.h"
+#include "transcript_lines.h"
+
+namespace corvale {
+namespace {
+
+std::vector<std::string> SplitOnCrLf(const std::string& text) {
+  std::vector<std::string> lines(1);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text.compare(i, 2, "\r\n") == 0) {
+      lines.emplace_back();
+      ++i;
+    } else {
+      lines.back() += text[i];
+    }
+  }
+  return lines;
+}
+
+// Any text, added to in any piece, has the lines that splitting the whole at
+// each CR LF gives, also where a piece ends in CR and the next starts in LF.
+TEST(TranscriptLines, FindEveryLineOfTextAddedInPieces) {
+  const std::vector<std::vector<std::string>> pieces = {
+      {"", ""},           {"", "\r\n1\t2"},     {"Step\tX", "\r\n1", "\r\n2\r\n"},
+      {"a\r", "\nb"},     {"a\n\r", "\r\n\n"},  {"a", "b\r\nc", "d"},
+      {"\r\n\r\n", "\r"}, {"\r", "\r", "\n\n"}, {"h", std::string(100'000, 'x') + "\r\ny"}};
+  for (const auto& texts : pieces) {
+    TranscriptLines lines;
+    std::string whole;
+    for (const std::string& text : texts) {
+      SCOPED_TRACE(::testing::PrintToString(whole + "|" + text));
+      const std::size_t before = SplitOnCrLf(whole).size();
+      whole += text;
+      const std::vector<std::string> expected = SplitOnCrLf(whole);
+      EXPECT_EQ(lines.LinesAddedBy(text), expected.size() - before);
+      EXPECT_EQ(TranscriptLines::ExtendsLastLine(text), !text.starts_with("\r\n"));
+      if (&text == &texts.front()) {
+        lines.Assign(text);
+      } else {
+        std::string buffer;
+        buffer.reserve(3 * text.size());  // as a run hands its rows over, with room
+        buffer = text;
+        lines.Append(std::move(buffer));
+      }
+      EXPECT_EQ(lines.Text(), whole);
+      std::vector<std::string> found;
+      for (std::size_t i = 0; i < lines.LineCount(); ++i) found.emplace_back(lines.Line(i));
+      EXPECT_EQ(found, expected);
+    }
+  }
+}
+
+TEST(SplitFields, GivesSevenFieldsTheLastKeepingTheRest) {
+  EXPECT_EQ(SplitFields(HeaderText()), (Fields{"Step", "X", "PV", "Error", "P", "I", "D"}));
+  EXPECT_EQ(SplitFields("1\t.5"), (Fields{"1", ".5", "", "", "", "", ""}));
+  EXPECT_EQ(SplitFields(""), Fields{});
+  EXPECT_EQ(SplitFields("a\tb\tc\td\te\tf\tg\th\t"),
+            (Fields{"a", "b", "c", "d", "e", "f", "g\th\t"}));
+}
+
+}  // namespace
+}  // namespace corvale

@@ -1,0 +1,81 @@
+#include "transcript_model.h"
+
+#include <utility>
+
+#include "transcript.h"
+
+namespace corvale {
+namespace {
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+TranscriptModel::TranscriptModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+TranscriptModel::~TranscriptModel() { emit RowsAboutToChange(); }
+
+void TranscriptModel::SetText(std::string_view text) {
+  emit RowsAboutToChange();
+  beginResetModel();
+  lines_.Assign(text);
+  endResetModel();
+}
+
+void TranscriptModel::Append(std::string text) {
+  if (text.empty()) return;
+  const int lastRow = rowCount() - 1;
+  const int added = static_cast<int>(lines_.LinesAddedBy(text));
+  // A run's rows each start with a line break; other text goes on the last line.
+  const bool lastLineChanges = TranscriptLines::ExtendsLastLine(text);
+  if (lastLineChanges) emit RowsAboutToChange();
+  if (added > 0) beginInsertRows({}, lastRow + 1, lastRow + added);
+  lines_.Append(std::move(text));
+  if (added > 0) endInsertRows();
+  if (lastLineChanges && lastRow >= 0) {
+    emit dataChanged(index(lastRow, 0), index(lastRow, columnCount() - 1));
+  }
+}
+
+int TranscriptModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(lines_.LineCount() - 1);
+}
+
+int TranscriptModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(kColumns);
+}
+
+QVariant TranscriptModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid()) return {};
+  switch (role) {
+    case Qt::DisplayRole:
+      return FromUtf8(
+          SplitFields(lines_.Line(LineOf(index.row())))[static_cast<std::size_t>(index.column())]);
+    case Qt::TextAlignmentRole:  // numbers, their separators one above the other
+      return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    default:
+      return {};
+  }
+}
+
+QVariant TranscriptModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
+  switch (role) {
+    case Qt::DisplayRole: {
+      static const std::string header = HeaderText();
+      return FromUtf8(SplitFields(header)[static_cast<std::size_t>(section)]);
+    }
+    case Qt::TextAlignmentRole:  // over the numbers' last digits
+      return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    default:
+      return {};
+  }
+}
+
+Qt::ItemFlags TranscriptModel::flags(const QModelIndex& index) const {
+  return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+}  // namespace corvale

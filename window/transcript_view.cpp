@@ -1,0 +1,296 @@
+#include "transcript_view.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <iterator>
+
+#include "transcript_mime_data.h"
+#include "transcript_model.h"
+
+namespace corvale {
+namespace {
+
+// The text's size in percent at each zoom level: the steps a browser takes.
+constexpr int kZoomPercent[] = {50, 67, 80, 90, 100, 110, 125, 150, 175, 200, 250, 300, 400};
+constexpr int kDefaultZoom = 4;
+constexpr int kWheelStep = 120;  // one notch of an ordinary wheel, in eighths of a degree
+
+// Qt's own words, in Qt's own translation, as its text boxes' menus show them.
+QString QtText(const char* context, const char* text) {
+  return QCoreApplication::translate(context, text);
+}
+
+}  // namespace
+
+TranscriptView::TranscriptView(QWidget* parent)
+    : QTableView(parent),
+      model_(new TranscriptModel(this)),
+      baseFont_(font()),
+      zoomLevel_(kDefaultZoom) {
+  setModel(model_);
+  setEditTriggers(NoEditTriggers);
+  setSelectionMode(ContiguousSelection);
+  setSelectionBehavior(SelectItems);
+  setTabKeyNavigation(false);  // Tab leaves the table, as it leaves a text box
+  setShowGrid(false);
+  setWordWrap(false);
+  setCornerButtonEnabled(false);
+  setHorizontalScrollMode(ScrollPerPixel);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  verticalHeader()->hide();  // the Step column numbers the rows
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setMinimumSectionSize(1);
+  QHeaderView* const header = horizontalHeader();
+  header->setHighlightSections(false);
+  // The header asks its selection model, for each column it paints, whether
+  // every row is selected: with the view's, a million rows' worth at every
+  // change of the selection. It highlights nothing, so it needs none of it.
+  header->setSelectionModel(new QItemSelectionModel(model_, header));
+  header->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  Fit();
+}
+
+void TranscriptView::ShowRow(int row) {
+  const QModelIndex index = model_->index(row, 0);
+  selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+  updateGeometries();  // the scroll range takes in rows just added
+  scrollTo(index, PositionAtTop);
+  horizontalScrollBar()->setValue(0);
+}
+
+void TranscriptView::Zoom(int steps) { ZoomTo(zoomLevel_ + steps); }
+
+void TranscriptView::ResetZoom() { ZoomTo(kDefaultZoom); }
+
+void TranscriptView::ZoomTo(int level) {
+  zoomLevel_ = std::clamp(level, 0, static_cast<int>(std::size(kZoomPercent)) - 1);
+  const qreal scale = kZoomPercent[zoomLevel_] / 100.0;
+  QFont zoomed = baseFont_;
+  if (baseFont_.pointSizeF() > 0) {
+    zoomed.setPointSizeF(baseFont_.pointSizeF() * scale);
+  } else {
+    zoomed.setPixelSize(std::max(1, static_cast<int>(std::lround(baseFont_.pixelSize() * scale))));
+  }
+  setFont(zoomed);
+}
+
+QMenu* TranscriptView::CreateContextMenu() {
+  auto* menu = new QMenu(this);
+  const auto add = [menu](const char* name, const QString& text, QKeySequence::StandardKey key) {
+    QAction* action =
+        menu->addAction(text + u'\t' + QKeySequence(key).toString(QKeySequence::NativeText));
+    action->setObjectName(QLatin1String(name));
+    return action;
+  };
+  QAction* copy = add("edit-copy", QtText("QWidgetTextControl", "&Copy"), QKeySequence::Copy);
+  copy->setEnabled(selectionModel()->hasSelection());
+  connect(copy, &QAction::triggered, this, &TranscriptView::Copy);
+  QAction* all =
+      add("select-all", QtText("QWidgetTextControl", "Select All"), QKeySequence::SelectAll);
+  all->setEnabled(model_->rowCount() > 0);
+  connect(all, &QAction::triggered, this, &QAbstractItemView::selectAll);
+  return menu;
+}
+
+void TranscriptView::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu* menu = CreateContextMenu();
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(event->globalPos());
+}
+
+void TranscriptView::Copy() {
+  const QItemSelection selection = selectionModel()->selection();
+  if (selection.isEmpty()) return;
+  // The selection is one block, though it may be held in several ranges.
+  int top = INT_MAX, bottom = -1, left = INT_MAX, right = -1;
+  for (const QItemSelectionRange& range : selection) {
+    top = std::min(top, range.top());
+    bottom = std::max(bottom, range.bottom());
+    left = std::min(left, range.left());
+    right = std::max(right, range.right());
+  }
+  QGuiApplication::clipboard()->setMimeData(
+      new TranscriptMimeData(model_, top, bottom, left, right));
+}
+
+void TranscriptView::SelectWholeRows() {
+  // The rows of the selection, or else the current row, as a spreadsheet does.
+  int top = currentIndex().row(), bottom = top;
+  for (const QItemSelectionRange& range : selectionModel()->selection()) {
+    top = std::min(top, range.top());
+    bottom = std::max(bottom, range.bottom());
+  }
+  if (top < 0) return;
+  rowsPicked_ = true;
+  selectionModel()->select(
+      QItemSelection(model_->index(top, 0), model_->index(bottom, model_->columnCount() - 1)),
+      QItemSelectionModel::ClearAndSelect);
+}
+
+void TranscriptView::keyPressEvent(QKeyEvent* event) {
+  if (event->modifiers() & Qt::ControlModifier) {
+    switch (event->key()) {
+      case Qt::Key_Plus:
+      case Qt::Key_Equal:  // + without Shift on many keyboards
+        Zoom(1);
+        return;
+      case Qt::Key_Minus:
+        Zoom(-1);
+        return;
+      case Qt::Key_0:
+        ResetZoom();
+        return;
+      default:
+        break;
+    }
+  }
+  if (event == QKeySequence::Copy) {
+    Copy();
+    return;
+  }
+  if (event->key() == Qt::Key_Space && event->modifiers() == Qt::ShiftModifier) {
+    SelectWholeRows();
+    return;
+  }
+  // A move without Shift starts a new selection, of cells.
+  if (!(event->modifiers() & Qt::ShiftModifier)) rowsPicked_ = false;
+  QTableView::keyPressEvent(event);
+}
+
+void TranscriptView::mousePressEvent(QMouseEvent* event) {
+  // The Step column picks whole rows; Shift extends what was picked.
+  if (!(event->modifiers() & Qt::ShiftModifier)) {
+    rowsPicked_ = indexAt(event->position().toPoint()).column() == 0;
+  }
+  QTableView::mousePressEvent(event);
+}
+
+void TranscriptView::wheelEvent(QWheelEvent* event) {
+  if (!(event->modifiers() & Qt::ControlModifier)) {
+    QTableView::wheelEvent(event);
+    return;
+  }
+  // A touchpad turns in small amounts: they add up to whole steps.
+  wheelAngle_ += event->angleDelta().y();
+  const int steps = wheelAngle_ / kWheelStep;
+  wheelAngle_ -= steps * kWheelStep;
+  if (steps != 0) Zoom(steps);
+  event->accept();
+}
+
+QItemSelectionModel::SelectionFlags TranscriptView::selectionCommand(const QModelIndex& index,
+                                                                     const QEvent* event) const {
+  const QItemSelectionModel::SelectionFlags command = QTableView::selectionCommand(index, event);
+  return rowsPicked_ ? command | QItemSelectionModel::Rows : command;
+}
+
+void TranscriptView::selectionChanged(const QItemSelection& selected,
+                                      const QItemSelection& deselected) {
+  // QTableView tells a screen reader of the first cell selected and the first
+  // deselected, but finds each by listing every cell of the selection: for
+  // Ctrl+A on a million rows, seconds and hundreds of megabytes. The first
+  // cell of each is at hand.
+  if (QAccessible::isActive()) {
+    const auto announce = [this](const QItemSelection& cells, QAccessible::Event type) {
+      if (cells.isEmpty()) return;
+      const QModelIndex first = cells.first().topLeft();
+      QAccessibleEvent event(this, type);
+      // Cells are numbered row by row after the header's, with a place for
+      // the (hidden) row header in each row.
+      event.setChild((first.row() + 1) * (model_->columnCount() + 1) + first.column() + 1);
+      QAccessible::updateAccessibility(&event);
+    };
+    announce(selected, QAccessible::SelectionAdd);
+    announce(deselected, QAccessible::SelectionRemove);
+  }
+  QAbstractItemView::selectionChanged(selected, deselected);
+}
+
+void TranscriptView::reset() {
+  QTableView::reset();
+  rowsPicked_ = false;
+  widest_ = {};
+  widestEstimate_ = {};
+  Widen(0, model_->rowCount() - 1);
+}
+
+void TranscriptView::rowsInserted(const QModelIndex& parent, int first, int last) {
+  QTableView::rowsInserted(parent, first, last);
+  Widen(first, last);
+}
+
+void TranscriptView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                                 const QList<int>& roles) {
+  QTableView::dataChanged(topLeft, bottomRight, roles);
+  Widen(topLeft.row(), bottomRight.row());
+}
+
+void TranscriptView::changeEvent(QEvent* event) {
+  QTableView::changeEvent(event);
+  if (event->type() == QEvent::FontChange) Fit();
+}
+
+void TranscriptView::Widen(int firstRow, int lastRow) {
+  // The widest value of each column, judged by its bytes' advances; only
+  // that one is then measured as a whole, kerning and all.
+  bool widened = false;
+  const TranscriptLines& lines = model_->Lines();
+  for (int row = firstRow; row <= lastRow; ++row) {
+    const Fields fields = SplitFields(lines.Line(TranscriptModel::LineOf(row)));
+    for (std::size_t column = 0; column < kColumns; ++column) {
+      qreal estimate = 0;
+      for (const char c : fields[column]) estimate += byteAdvances_[static_cast<unsigned char>(c)];
+      if (estimate > widestEstimate_[column]) {
+        widestEstimate_[column] = estimate;
+        widest_[column] = fields[column];
+        widened = true;
+      }
+    }
+  }
+  if (widened) Fit();
+}
+
+void TranscriptView::Fit() {
+  const QFontMetricsF metrics(font());
+  // ASCII by its own advance; a character of more bytes, such as a locale's
+  // decimal separator, by an average one on its first byte.
+  for (int byte = 0; byte < 256; ++byte) {
+    byteAdvances_[byte] = byte < 0x80    ? metrics.horizontalAdvance(QChar(byte))
+                          : byte >= 0xC0 ? metrics.averageCharWidth()
+                                         : 0;
+  }
+  // The cell's margins, and a space between one column's values and the next.
+  const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+  const qreal padding = 2 * margin + metrics.horizontalAdvance(u' ');
+  QHeaderView* const header = horizontalHeader();
+  for (std::size_t column = 0; column < kColumns; ++column) {
+    const QString widest = QString::fromStdString(widest_[column]);
+    widestEstimate_[column] = 0;
+    for (const char c : widest_[column]) {
+      widestEstimate_[column] += byteAdvances_[static_cast<unsigned char>(c)];
+    }
+    const int section = static_cast<int>(column);
+    header->resizeSection(
+        section,
+        std::max(header->sectionSizeHint(section),
+                 static_cast<int>(std::ceil(metrics.horizontalAdvance(widest) + padding))));
+  }
+  const int rowHeight = QFontMetrics(font()).lineSpacing() + 2;
+  if (verticalHeader()->defaultSectionSize() != rowHeight) {
+    verticalHeader()->setDefaultSectionSize(rowHeight);
+  }
+}
+
+}  // namespace corvale
