@@ -55,7 +55,9 @@ struct Window {
 
 // Fills the transcript up to its budget with the given set point, and
 // reports the process's peak memory. Each budget's message is answered.
-void FillToTheBudgets(const char* setPoint, const char* what) {
+// With `serveSeconds`, it then selects and copies the whole transcript and
+// serves the copy to other programs for that long (xclip under Xvfb, say).
+void FillToTheBudgets(const char* setPoint, const char* what, int serveSeconds = 0) {
   QTimer answerer;
   QObject::connect(&answerer, &QTimer::timeout, [] {
     if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
@@ -81,6 +83,15 @@ void FillToTheBudgets(const char* setPoint, const char* what) {
       what, firstRun, PeakResidentMiB(), static_cast<long long>(step),
       static_cast<double>(window.TextSize()) / 1e6,
       static_cast<double>(timer.nsecsElapsed()) / 1e9);
+  if (serveSeconds == 0) return;
+  window.Table()->setFocus();
+  QTest::keyClick(window.Table(), Qt::Key_A, Qt::ControlModifier);
+  QTest::keySequence(window.Table(), QKeySequence::Copy);
+  std::printf("copied\n");
+  std::fflush(stdout);
+  QTimer::singleShot(serveSeconds * 1000, qApp, &QCoreApplication::quit);
+  QCoreApplication::exec();
+  std::printf("peak %.0f MiB after serving the copy\n", PeakResidentMiB());
 }
 
 double Median(std::vector<double> values) {
@@ -116,6 +127,10 @@ int main(int argc, char* argv[]) {
     std::printf(
         "| Peak memory of the window after a 1,000,000-step Compute | %.0f MiB | under 200 MiB |\n",
         PeakResidentMiB());
+    return 0;
+  }
+  if (argc > 2 && std::strcmp(argv[1], "--serve-copy") == 0) {
+    FillToTheBudgets(argv[2], argv[2], 20);
     return 0;
   }
   if (argc > 1 && std::strcmp(argv[1], "--budget-short-rows") == 0) {

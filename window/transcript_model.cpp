@@ -61,7 +61,11 @@ QVariant TranscriptModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant TranscriptModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
+  // A row's header, which a screen reader names a row by, is its step.
+  if (orientation == Qt::Vertical) {
+    return role == Qt::DisplayRole ? data(index(section, 0), role) : QVariant();
+  }
+  if (section < 0 || section >= columnCount()) return {};
   switch (role) {
     case Qt::DisplayRole: {
       static const std::string header = HeaderText();
