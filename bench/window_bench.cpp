@@ -79,7 +79,7 @@ void FillToTheBudgets(const char* setPoint, const char* what, int serveSeconds =
   std::printf(
       "| %s: the largest run, then Continue up to the transcript's budget | peak %.0f MiB "
       "after the first run, %.0f MiB at %lld rows and %.0f M characters (%.1f s in all) | "
-      "under 1 GiB |\n",
+      "under 400 MiB |\n",
       what, firstRun, PeakResidentMiB(), static_cast<long long>(step),
       static_cast<double>(window.TextSize()) / 1e6,
       static_cast<double>(timer.nsecsElapsed()) / 1e9);
