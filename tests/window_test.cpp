@@ -105,6 +105,7 @@ TEST_F(Window, ShowsEveryControlAtItsPlaceWithItsTextAndExplanation) {
     }
     EXPECT_EQ(QAccessible::queryAccessibleInterface(Box("guiKI"))->text(QAccessible::Name), "Ki");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(window.get())->role(), QAccessible::Window);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Table())->role(), QAccessible::Table);
   }
 }
 
@@ -123,6 +124,12 @@ TEST_F(Window, KeysMoveAlongTheTabOrderAndOnlySpaceRuns) {
   Find("Command1")->setFocus();
   QTest::keyClick(Find("Command1"), Qt::Key_Space);
   ASSERT_EQ(Lines().size(), 101);
+  // A screen reader reads each cell with its row and its column's name.
+  QAccessibleInterface* cell =
+      QAccessible::queryAccessibleInterface(Table())->tableInterface()->cellAt(1, 3);
+  EXPECT_EQ(cell->text(QAccessible::Name), "1.2500");
+  EXPECT_EQ(cell->tableCellInterface()->rowIndex(), 1);
+  EXPECT_EQ(cell->tableCellInterface()->columnHeaderCells()[0]->text(QAccessible::Name), "Error");
   QTest::keyClick(Find("Command1"), Qt::Key_Tab, Qt::ShiftModifier);
   ASSERT_EQ(QApplication::focusWidget(), Table());
   QTest::keyClick(Table(), Qt::Key_Tab);
@@ -352,8 +359,9 @@ TEST_F(Window, ARunDropsTheInputThatWaitedForIt) {
   EXPECT_TRUE(Box("guiKD")->text().isEmpty());  // delivered as the run ended
   QCoreApplication::processEvents();
   EXPECT_EQ(Box("guiSP")->text(), "5");
-  EXPECT_EQ(Lines().size(), 2);                   // no Continue
-  EXPECT_EQ(Table()->font().pointSizeF(), size);  // no zoom
+  EXPECT_EQ(Lines().size(), 2);                                          // no Continue
+  EXPECT_EQ(Table()->font().pointSizeF(), size);                         // no zoom
+  EXPECT_FALSE(qobject_cast<QPushButton*>(Find("Command2"))->isDown());  // not even pressed
 }
 
 // In German and in French, the program's texts and Qt's are in that language,
