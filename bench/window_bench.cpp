@@ -174,6 +174,18 @@ int main(int argc, char* argv[]) {
         Median(times));
 
     corvale::TranscriptView* table = window.Table();
+    table->scrollToBottom();
+    times.clear();
+    for (int i = 0; i < 21; ++i) {
+      QElapsedTimer timer;
+      timer.start();
+      table->viewport()->repaint();
+      times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    std::printf(
+        "| Painting a screenful of the table, picture and all, at the end of 1,001,100 rows | "
+        "%.2f ms (median of 21) | under 2 ms |\n",
+        Median(times));
     table->setFocus();
     table->selectAll();
     table->setCurrentIndex(table->model()->index(0, 0));

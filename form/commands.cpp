@@ -116,6 +116,8 @@ RunOutcome Execute(LoopState& state, FormFields& fields, PreparedRun run) {
     // Most rows are about this long; longer ones grow the buffer as they come.
     constexpr std::size_t kTypicalRowLength = 56;
     rows.reserve(std::min(static_cast<std::size_t>(run.steps) * kTypicalRowLength, kMaxRunText));
+    outcome.samples.reserve(static_cast<std::size_t>(run.steps));
+    StepResponseMeter meter(state.PV, run.gains.SP);
     double lastError = 0;
     for (std::int64_t n = 0; n < run.steps; ++n) {
       const StepRecord record = StepOnce(next, lastError, run.gains);
@@ -133,12 +135,15 @@ RunOutcome Execute(LoopState& state, FormFields& fields, PreparedRun run) {
       CommitStep(next, record);
       lastError = record.Error;
       ++outcome.rowsAdded;
+      meter.Add(record.Step, record.X, record.PV);
+      outcome.samples.push_back(ResponseSample::Of(record));
     }
     if (!rows.empty()) fields.AppendTranscript(std::move(rows));
+    if (outcome.rowsAdded > 0) outcome.figures = meter.Figures();
   } catch (const std::bad_alloc&) {
     // Nothing of the run reached the transcript, so nothing of it is kept.
-    return {0, Failure{Box::Loops, std::move(run.texts[IndexOf(Box::Loops)]), state.Step + 1,
-                       FailureReason::OutOfMemory}};
+    return RunOutcome::Failed({Box::Loops, std::move(run.texts[IndexOf(Box::Loops)]),
+                               state.Step + 1, FailureReason::OutOfMemory});
   }
 
   next.Ki = std::move(run.texts[IndexOf(Box::Ki)]);
@@ -153,7 +158,7 @@ RunOutcome Execute(LoopState& state, FormFields& fields, PreparedRun run) {
 
 RunOutcome OnCompute(LoopState& state, FormFields& fields) {
   auto run = PrepareRun(fields, 0);
-  if (auto* failure = std::get_if<Failure>(&run)) return {0, std::move(*failure)};
+  if (auto* failure = std::get_if<Failure>(&run)) return RunOutcome::Failed(std::move(*failure));
   PreparedRun& prepared = std::get<PreparedRun>(run);
   LoopState fresh = state;
   ResetState(fresh);
@@ -161,7 +166,7 @@ RunOutcome OnCompute(LoopState& state, FormFields& fields) {
   // header alone: the old one is kept instead.
   if (prepared.steps > 0) {
     if (auto failure = OverflowFailure(StepOnce(fresh, 0, prepared.gains), prepared)) {
-      return {0, std::move(failure)};
+      return RunOutcome::Failed(std::move(*failure));
     }
   }
   state = std::move(fresh);
@@ -173,7 +178,7 @@ RunOutcome OnContinue(LoopState& state, FormFields& fields) { return PID(state, 
 
 RunOutcome PID(LoopState& state, FormFields& fields) {
   auto run = PrepareRun(fields, state.Step);
-  if (auto* failure = std::get_if<Failure>(&run)) return {0, std::move(*failure)};
+  if (auto* failure = std::get_if<Failure>(&run)) return RunOutcome::Failed(std::move(*failure));
   return Execute(state, fields, std::move(std::get<PreparedRun>(run)));
 }
 

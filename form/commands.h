@@ -3,10 +3,14 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "failure.h"
 #include "form_fields.h"
 #include "loop_state.h"
+#include "response_trace.h"
+#include "step_response.h"
 
 namespace corvale {
 
@@ -23,8 +27,17 @@ inline constexpr std::size_t kMaxTranscriptText = 100'000'000;
 struct RunOutcome {
   std::int64_t rowsAdded = 0;
   std::optional<Failure> failure;
+  // What the rows added show, for the window to draw and to tell; never part
+  // of the transcript's text. The figures only where a row was added.
+  std::vector<ResponseSample> samples;
+  std::optional<StepFigures> figures;
 
   bool ok() const { return !failure; }
+  static RunOutcome Failed(Failure failure) {
+    RunOutcome outcome;
+    outcome.failure = std::move(failure);
+    return outcome;
+  }
 };
 
 // Compute: a fresh simulation, the header, then a run. Every text, and the

@@ -7,6 +7,8 @@
 #include "failure_message.h"
 #include "form1.h"
 #include "parse_number.h"
+#include "transcript_header.h"
+#include "transcript_mime_data.h"
 #include "transcript_model.h"
 #include "transcript_view.h"
 #include "translations.h"
@@ -124,6 +126,12 @@ TEST_F(Window, KeysMoveAlongTheTabOrderAndOnlySpaceRuns) {
   Find("Command1")->setFocus();
   QTest::keyClick(Find("Command1"), Qt::Key_Space);
   ASSERT_EQ(Lines().size(), 101);
+  // The run's figures, worked out by hand, over the picture and for a screen reader.
+  for (const char* figure : {"from 10 % to 90 % of the way: 4 steps (step 2 to step 6)",
+                             "Peak PV 5.2424 at step 14; overshoot 4.8 %", "from step 28."}) {
+    EXPECT_TRUE(Table()->toolTip().contains(figure)) << Table()->toolTip().toStdString();
+  }
+  EXPECT_EQ(Table()->accessibleDescription(), Table()->toolTip());
   // A screen reader reads each cell with its row and its column's name.
   QAccessibleInterface* cell =
       QAccessible::queryAccessibleInterface(Table())->tableInterface()->cellAt(1, 3);
@@ -207,7 +215,7 @@ TEST_F(Window, ColumnsFitTheirWidestValueAndStartAfreshWithCompute) {
     }
     EXPECT_EQ(Table()->rowHeight(0), QFontMetrics(Table()->font()).lineSpacing() + 2) << what;
   };
-  const char* const runs[][6] = {{"Command1", "3000", ".2", "1000", "-40000", "100"},
+  const char* const runs[][6] = {{"Command1", "3000", ".2", "1000", "-40000", "20000"},
                                  {"Command1", "1", "1", "1", "5", "1"},
                                  {"Command2", ".5", ".5", ".5", "5", "1"}};  // D: -1.2500
   for (const auto& run : runs) {
@@ -241,6 +249,77 @@ TEST_F(Window, ColumnsFitTheirWidestValueAndStartAfreshWithCompute) {
   expectColumnsFit("zoomed");
 }
 
+// Ctrl with + zooms the whole window from any control: each control's place
+// scaled from its twips and its font with it, a style sheet's font too;
+// Ctrl+0 restores the layout.
+TEST_F(Window, ZoomsTheWholeWindowFromItsTwips) {
+  const auto expectPlaces = [this](double scale) {
+    for (const char* control : kControls) {
+      const QStringList f = QString(control).split(u' ');
+      QWidget* widget = Find(f[0].toLatin1());
+      const auto px = [&](int i) { return qRound(f[i].toInt() * scale / 15); };
+      EXPECT_EQ(widget->pos(), QPoint(px(2), px(3))) << control << " at " << scale;
+      const QSize drawn(px(4), px(5));  // a label may grow for its caption
+      EXPECT_EQ(widget->size(),
+                qobject_cast<QLabel*>(widget) ? widget->size().expandedTo(drawn) : drawn);
+    }
+    EXPECT_EQ(window->size(), QSize(qRound(6816 * scale / 15), qRound(4644 * scale / 15)));
+  };
+  Table()->setStyleSheet("font-size: 20pt");
+  const qreal size = Box("Loops")->font().pointSizeF();
+  for (int i = 0; i < 5; ++i) QTest::keyClick(Box("guiKI"), Qt::Key_Plus, Qt::ControlModifier);
+  expectPlaces(2.0);
+  EXPECT_DOUBLE_EQ(Box("Loops")->font().pointSizeF(), 2 * size);
+  EXPECT_DOUBLE_EQ(Table()->font().pointSizeF(), 40);
+  EXPECT_EQ(Box("guiKI")->text(), ".5");  // the keys went to the zoom, not the box
+  QTest::keyClick(Find("Command1"), Qt::Key_0, Qt::ControlModifier);
+  expectPlaces(1.0);
+  EXPECT_DOUBLE_EQ(Box("Loops")->font().pointSizeF(), size);
+}
+
+// Behind the rows: SP dashed and PV as a line on one scale from 0, X's bar on
+// 0..255 with a mark where it sits at a limit. With Kp 100 the output swings
+// between the limits and PV reaches 127.5: the scale runs to 150.
+TEST_F(Window, DrawsTheResponseBehindTheRows) {
+  for (const auto& [box, text] :
+       {std::pair{"guiKP", "100"}, {"guiKI", "0"}, {"guiKD", "0"}, {"Loops", "4"}}) {
+    Box(box)->setText(text);
+  }
+  Click("Command1");
+  EXPECT_EQ(qobject_cast<TranscriptHeader*>(Table()->horizontalHeader())->Caption(),
+            "PV 0\u2013150 \u00B7 X 0\u2013255");
+  const QImage picture = Table()->viewport()->grab().toImage();
+  const int width = picture.width(), height = Table()->rowHeight(0);
+  // Somewhere within two pixels of x in row `row`, at `fraction` of its height.
+  const auto seen = [&](int row, qreal x, qreal fraction, auto colour) {
+    const int y = Table()->rowViewportPosition(row) + qRound(fraction * height);
+    for (int dx = -2; dx <= 2; ++dx) {
+      if (colour(picture.pixelColor(qRound(x) + dx, y))) return true;
+    }
+    return false;
+  };
+  const auto blue = [](QColor c) { return c.blue() > c.red() + 40; };
+  const auto grey = [](QColor c) { return c.red() < 200 && qAbs(c.red() - c.blue()) < 20; };
+  const auto mark = [](QColor c) { return c.red() > 120 && c.blue() < 60; };
+  const auto value = [width](double v) { return 4 + v / 150 * (width - 8); };
+  const auto input = [width](double x) { return 4 + x / 255 * (width - 8); };
+  EXPECT_TRUE(seen(0, value(0), 0.5, blue));  // PV 0 at step 1
+  EXPECT_TRUE(seen(1, value(5), 0.2, grey));  // SP 5, dashed
+  EXPECT_FALSE(seen(1, value(5), 0.85, grey));
+  EXPECT_TRUE(seen(1, input(255) - 3, 0.5, mark));  // X at 255 at step 2
+  EXPECT_TRUE(seen(2, input(0) + 3, 0.5, mark));    // X at 0 at step 3
+  EXPECT_FALSE(seen(2, input(255) - 3, 0.5, mark));
+  EXPECT_TRUE(seen(1, input(200), 0.15, [](QColor c) { return c.red() > c.blue() + 20; }));
+
+  // The whole run in the scroll bar: a click beside its handle brings that
+  // place into view.
+  Box("Loops")->setText("1000");
+  Click("Command1");
+  QScrollBar* overview = Table()->verticalScrollBar();
+  QTest::mouseClick(overview, Qt::LeftButton, {}, {overview->width() / 2, overview->height() / 2});
+  EXPECT_NEAR(overview->value() + overview->pageStep() / 2, 500, 20);
+}
+
 // Nothing typed lands in the transcript, and its menu offers no edit. A copy
 // carries exactly the cells selected, as TAB-separated text and as an HTML
 // table of the same cells; whole rows come with their column names.
@@ -268,6 +347,9 @@ TEST_F(Window, TheTranscriptTakesNoTypingAndCopiesExactlyItsSelectedCells) {
   EXPECT_EQ(block, ".9375\t4.0625\t2.0313\n4.2969\t.7031\t.3516");
   EXPECT_EQ(blockCells,
             QList<QStringList>({{".9375", "4.0625", "2.0313"}, {"4.2969", ".7031", ".3516"}}));
+  // A block from the Step column is no whole row: no column names.
+  QTest::keyClick(table, Qt::Key_Home, Qt::ShiftModifier);
+  EXPECT_EQ(Copied().first, "3\t1.8750\t.9375\n4\t8.5938\t4.2969");
   // Whole rows: Shift+Space, a click in the Step column, Ctrl+A.
   const QString names = "Step\tX\tPV\tError\tP\tI\tD\n";
   QTest::keyClick(table, Qt::Key_Space, Qt::ShiftModifier);
@@ -311,6 +393,8 @@ TEST_F(Window, TheColumnNamesNeverCoverARow) {
   Box("Loops")->setText("0");
   Click("Command1");
   Box("Loops")->setText("100");
+  Box("guiKP")->setText("3000");  // rows wider than the box
+  Box("guiSP")->setText("-40000");
   Click("Command2");
   TranscriptView* table = Table();
   EXPECT_EQ(table->rowAt(0), 0);
@@ -321,7 +405,6 @@ TEST_F(Window, TheColumnNamesNeverCoverARow) {
     return window->screen()->grabWindow(window->winId()).toImage();
   };
   table->setFocus();
-  table->Zoom(3);  // wider than the box: End scrolls sideways
   QImage before = shown();
   for (Qt::Key key : {Qt::Key_PageDown, Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Up,
                       Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_End}) {
@@ -413,6 +496,22 @@ TEST(WidgetFormFields, ReadNumbersAsTheLocaleWritesThemAndKeepTheTranscript) {
   fields.AppendTranscript("\r\nd\r\n\u4e2d");
   EXPECT_EQ(fields.ReadTranscript(), "a\tb\r\n\u00e9\r\nd\r\n\u4e2d");
   EXPECT_EQ(fields.TranscriptLength(), fields.ReadTranscript().size());  // as the run counts
+}
+
+// A spreadsheet holds 1,048,576 rows: a copy of more, column names included,
+// offers text alone.
+TEST(TranscriptMimeData, OffersATableOnlyUpToASpreadsheetsRows) {
+  std::string text;
+  for (int row = 0; row < 1'048'576; ++row) text += "\r\n7";
+  TranscriptModel model;
+  model.SetText(text);
+  const auto formats = [&model](int lastRow, int right) {
+    return TranscriptMimeData(&model, 0, lastRow, 0, right).formats().size();
+  };
+  EXPECT_EQ(formats(1'048'574, 6), 2);  // and the names make 1,048,576
+  EXPECT_EQ(formats(1'048'575, 6), 1);
+  EXPECT_EQ(formats(1'048'575, 5), 2);  // no names: 1,048,576
+  EXPECT_EQ(TranscriptMimeData(&model, 9, 10, 0, 0).text(), "7\n7");
 }
 
 TEST(FailureMessage, QuotesTheTextIsolatedAndCutBetweenCharacters) {

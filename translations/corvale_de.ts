@@ -94,6 +94,65 @@ Keine Zeile dieses Laufs wurde behalten; verlangen Sie weniger Schritte.</transl
     </message>
 </context>
 <context>
+    <name>ResponseText</name>
+    <message>
+        <source>X never sat at %1.</source>
+        <translation>X lag nie bei %1.</translation>
+    </message>
+    <message>
+        <source>X sat at %1 at step %2.</source>
+        <translation>X lag in Schritt %2 bei %1.</translation>
+    </message>
+    <message>
+        <source>X sat at %1 in %2 steps, from step %3 to step %4.</source>
+        <translation>X lag in %2 Schritten bei %1, von Schritt %3 bis Schritt %4.</translation>
+    </message>
+    <message>
+        <source>The last run&apos;s step, PV from %1 to SP %2:</source>
+        <translation>Der Sprung des letzten Laufs, PV von %1 auf SP %2:</translation>
+    </message>
+    <message>
+        <source>SP cannot be reached: X is at least 0, so PV never falls below 0.</source>
+        <translation>SP ist nicht erreichbar: X ist mindestens 0, also fällt PV nie unter 0.</translation>
+    </message>
+    <message>
+        <source>No step: PV already stood at SP.</source>
+        <translation>Kein Sprung: PV stand schon auf SP.</translation>
+    </message>
+    <message>
+        <source>Rise from 10 % to 90 % of the way: %1 steps (step %2 to step %3).</source>
+        <translation>Anstiegszeit von 10 % auf 90 % des Sprungs: %1 Schritte (Schritt %2 bis Schritt %3).</translation>
+    </message>
+    <message>
+        <source>PV did not rise to 90 % of the way.</source>
+        <translation>PV erreichte nicht 90 % des Sprungs.</translation>
+    </message>
+    <message>
+        <source>Peak PV %1 at step %2; overshoot %3 %.</source>
+        <translation>Höchster PV %1 in Schritt %2; Überschwingen %3 %.</translation>
+    </message>
+    <message>
+        <source>Settled within 2 % of the step from step %1.</source>
+        <translation>Ab Schritt %1 eingeschwungen, innerhalb von 2 % des Sprungs.</translation>
+    </message>
+    <message>
+        <source>Not settled within 2 % of the step.</source>
+        <translation>Nicht auf 2 % des Sprungs eingeschwungen.</translation>
+    </message>
+    <message>
+        <source>Final error %1.</source>
+        <translation>Regelabweichung am Ende: %1.</translation>
+    </message>
+    <message>
+        <source>SP cannot be reached: with the plant&apos;s gain of one half and X at most 255, PV never passes %1.</source>
+        <translation>SP ist nicht erreichbar: Mit der Streckenverstärkung von einhalb und X höchstens 255 steigt PV nie über %1.</translation>
+    </message>
+    <message>
+        <source>X never sat at 0 or 255.</source>
+        <translation>X lag nie bei 0 oder 255.</translation>
+    </message>
+</context>
+<context>
     <name>corvale::Form1</name>
     <message>
         <source>Type a number, for example 2, %1 or 1%2e3.</source>
@@ -128,14 +187,6 @@ Keine Zeile dieses Laufs wurde behalten; verlangen Sie weniger Schritte.</transl
         <translation>Wie viele Schritte ein Druck auf Compute oder Continue hinzufügt: eine ganze Zahl, höchstens %1.</translation>
     </message>
     <message>
-        <source>One row per step. X: the plant&apos;s input, the controller&apos;s output of the step before, limited to 0..255.
-PV: the process value, half of X.  Error: SP − PV.  P, I, D: the controller&apos;s three terms.
-Ctrl with the wheel, +, − or 0 makes the text larger, smaller or as it was.</source>
-        <translation>Eine Zeile je Schritt. X: der Eingang der Strecke, die Stellgröße des Reglers aus dem Schritt davor, begrenzt auf 0..255.
-PV: der Istwert, die Hälfte von X.  Error: SP − PV.  P, I, D: die drei Anteile des Reglers.
-Strg mit dem Mausrad, +, − oder 0 macht die Schrift größer, kleiner oder wieder wie zuvor.</translation>
-    </message>
-    <message>
         <source>Start afresh: clear the transcript and run Loops steps from step 1.</source>
         <translation>Neu beginnen: das Protokoll leeren und Loops Schritte ab Schritt 1 rechnen.</translation>
     </message>
@@ -148,6 +199,16 @@ Sein erstes D ist Kd × Error: Aus dem vorigen Lauf wird kein Fehler übernommen
     <message>
         <source>Transcript</source>
         <translation>Protokoll</translation>
+    </message>
+    <message>
+        <source>One row per step. X: the plant&apos;s input, the controller&apos;s output of the step before, limited to 0..255.
+PV: the process value, half of X.  Error: SP − PV.  P, I, D: the controller&apos;s three terms.
+Behind the rows: PV as a line, SP dashed, X as a pale bar from 0 to 255, with a triangle where it sits at 0 or 255.
+Ctrl with the wheel, +, − or 0 makes the window larger, smaller or as it was.</source>
+        <translation>Eine Zeile je Schritt. X: der Eingang der Strecke, die Stellgröße des Reglers aus dem Schritt davor, begrenzt auf 0..255.
+PV: der Istwert, die Hälfte von X.  Error: SP − PV.  P, I, D: die drei Anteile des Reglers.
+Hinter den Zeilen: PV als Linie, SP gestrichelt, X als blasser Balken von 0 bis 255, mit einem Dreieck, wo X bei 0 oder 255 liegt.
+Strg mit dem Mausrad, +, − oder 0 macht das Fenster größer, kleiner oder wieder wie zuvor.</translation>
     </message>
 </context>
 </TS>

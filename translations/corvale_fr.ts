@@ -94,6 +94,65 @@ Aucune ligne de cette exécution n’a été conservée&#xa0;; demandez moins de
     </message>
 </context>
 <context>
+    <name>ResponseText</name>
+    <message>
+        <source>X never sat at %1.</source>
+        <translation>X n’a jamais été à %1.</translation>
+    </message>
+    <message>
+        <source>X sat at %1 at step %2.</source>
+        <translation>X a été à %1 au pas %2.</translation>
+    </message>
+    <message>
+        <source>X sat at %1 in %2 steps, from step %3 to step %4.</source>
+        <translation>X a été à %1 pendant %2 pas, du pas %3 au pas %4.</translation>
+    </message>
+    <message>
+        <source>The last run&apos;s step, PV from %1 to SP %2:</source>
+        <translation>L’échelon de la dernière exécution, PV de %1 à SP %2&#xa0;:</translation>
+    </message>
+    <message>
+        <source>SP cannot be reached: X is at least 0, so PV never falls below 0.</source>
+        <translation>SP est inaccessible&#xa0;: X vaut au moins 0, donc PV ne descend jamais sous 0.</translation>
+    </message>
+    <message>
+        <source>No step: PV already stood at SP.</source>
+        <translation>Pas d’échelon&#xa0;: PV était déjà à SP.</translation>
+    </message>
+    <message>
+        <source>Rise from 10 % to 90 % of the way: %1 steps (step %2 to step %3).</source>
+        <translation>Temps de montée de 10&#xa0;% à 90&#xa0;% de l’échelon&#xa0;: %1 pas (du pas %2 au pas %3).</translation>
+    </message>
+    <message>
+        <source>PV did not rise to 90 % of the way.</source>
+        <translation>PV n’a pas atteint 90&#xa0;% de l’échelon.</translation>
+    </message>
+    <message>
+        <source>Peak PV %1 at step %2; overshoot %3 %.</source>
+        <translation>PV maximale %1 au pas %2&#xa0;; dépassement %3&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>Settled within 2 % of the step from step %1.</source>
+        <translation>Stabilisée à 2&#xa0;% de l’échelon près à partir du pas %1.</translation>
+    </message>
+    <message>
+        <source>Not settled within 2 % of the step.</source>
+        <translation>Non stabilisée à 2&#xa0;% de l’échelon près.</translation>
+    </message>
+    <message>
+        <source>Final error %1.</source>
+        <translation>Erreur finale&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>SP cannot be reached: with the plant&apos;s gain of one half and X at most 255, PV never passes %1.</source>
+        <translation>SP est inaccessible&#xa0;: avec un gain du procédé d’un demi et X au plus égal à 255, PV ne dépasse jamais %1.</translation>
+    </message>
+    <message>
+        <source>X never sat at 0 or 255.</source>
+        <translation>X n’a jamais été à 0 ni à 255.</translation>
+    </message>
+</context>
+<context>
     <name>corvale::Form1</name>
     <message>
         <source>Type a number, for example 2, %1 or 1%2e3.</source>
@@ -128,14 +187,6 @@ Aucune ligne de cette exécution n’a été conservée&#xa0;; demandez moins de
         <translation>Nombre de pas qu’ajoute un appui sur Compute ou Continue&#xa0;: un nombre entier, au plus %1.</translation>
     </message>
     <message>
-        <source>One row per step. X: the plant&apos;s input, the controller&apos;s output of the step before, limited to 0..255.
-PV: the process value, half of X.  Error: SP − PV.  P, I, D: the controller&apos;s three terms.
-Ctrl with the wheel, +, − or 0 makes the text larger, smaller or as it was.</source>
-        <translation>Une ligne par pas. X&#xa0;: l’entrée du procédé, la sortie du régulateur au pas précédent, limitée à 0..255.
-PV&#xa0;: la valeur mesurée, la moitié de X.  Error&#xa0;: SP − PV.  P, I, D&#xa0;: les trois termes du régulateur.
-Ctrl avec la molette, +, − ou 0 agrandit le texte, le réduit ou le rétablit.</translation>
-    </message>
-    <message>
         <source>Start afresh: clear the transcript and run Loops steps from step 1.</source>
         <translation>Recommencer&#xa0;: vider le relevé et calculer Loops pas à partir du pas 1.</translation>
     </message>
@@ -148,6 +199,16 @@ Son premier D vaut Kd × Error&#xa0;: aucune erreur n’est reprise de l’exéc
     <message>
         <source>Transcript</source>
         <translation>Relevé</translation>
+    </message>
+    <message>
+        <source>One row per step. X: the plant&apos;s input, the controller&apos;s output of the step before, limited to 0..255.
+PV: the process value, half of X.  Error: SP − PV.  P, I, D: the controller&apos;s three terms.
+Behind the rows: PV as a line, SP dashed, X as a pale bar from 0 to 255, with a triangle where it sits at 0 or 255.
+Ctrl with the wheel, +, − or 0 makes the window larger, smaller or as it was.</source>
+        <translation>Une ligne par pas. X&#xa0;: l’entrée du procédé, la sortie du régulateur au pas précédent, limitée à 0..255.
+PV&#xa0;: la valeur mesurée, la moitié de X.  Error&#xa0;: SP − PV.  P, I, D&#xa0;: les trois termes du régulateur.
+Derrière les lignes&#xa0;: PV en trait, SP en tirets, X en barre pâle de 0 à 255, avec un triangle là où X est à 0 ou à 255.
+Ctrl avec la molette, +, − ou 0 agrandit la fenêtre, la réduit ou la rétablit.</translation>
     </message>
 </context>
 </TS>

@@ -1,14 +1,20 @@
 #include "form1.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
 
 #include "failure_message.h"
 #include "queued_input.h"
+#include "response_text.h"
 #include "transcript_model.h"
 #include "transcript_view.h"
 #include "twips.h"
@@ -26,16 +32,21 @@ class BusyCursor {
   BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
+// The text's size in percent at each zoom level: the steps a browser takes.
+constexpr int kZoomPercent[] = {50, 67, 80, 90, 100, 110, 125, 150, 175, 200, 250, 300, 400};
+constexpr int kDefaultZoom = 4;
+constexpr int kWheelStep = 120;  // one notch of an ordinary wheel, in eighths of a degree
+constexpr Place kClientArea{0, 0, 6816, 4644};
+
 template <typename Widget>
-Widget* Make(QWidget* parent, const char* name, const QString& text, QRect geometry) {
+Widget* Make(QWidget* parent, const char* name, const QString& text) {
   auto* widget = new Widget(text, parent);
   widget->setObjectName(QLatin1String(name));
-  widget->setGeometry(geometry);
   return widget;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
-  auto* button = Make<QPushButton>(parent, name, caption, geometry);
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption) {
+  auto* button = Make<QPushButton>(parent, name, caption);
   button->setAutoDefault(false);  // Enter in a box presses nothing
   return button;
 }
@@ -47,13 +58,9 @@ QAccessibleInterface* AccessibleForm(const QString& className, QObject* object) 
   return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect geometry,
-                  QWidget* buddy) {
-  auto* label = Make<QLabel>(parent, name, caption, geometry);
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QWidget* buddy) {
+  auto* label = Make<QLabel>(parent, name, caption);
   label->setBuddy(buddy);  // lets screen readers name the box by its label
-  // The layout was drawn for a narrower font: a caption that would be cut
-  // off gets the room it needs, keeping its place.
-  label->resize(label->size().expandedTo(label->sizeHint()));
   return label;
 }
 
@@ -69,21 +76,26 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   // The caption, the buttons' and the labels' texts are the program's own
   // names and stay as they are in every language; the tooltips explain them.
   setWindowTitle(QStringLiteral("Corvale by Brennick"));
-  resize(TwipsSize(6816, 4644));
 
-  Command2 =
-      MakeButton(this, "Command2", QStringLiteral("Continue"), TwipsRect(1920, 4200, 972, 372));
+  Command2 = MakeButton(this, "Command2", QStringLiteral("Continue"));
   cwin = new TranscriptView(this);
   cwin->setObjectName(QLatin1String("cwin"));
-  cwin->setGeometry(TwipsRect(240, 240, 6372, 3252));
-  Command1 =
-      MakeButton(this, "Command1", QStringLiteral("Compute"), TwipsRect(600, 4200, 1092, 372));
+  Command1 = MakeButton(this, "Command1", QStringLiteral("Compute"));
+  places_ = {{Command2, {1920, 4200, 972, 372}},
+             {cwin, {240, 240, 6372, 3252}},
+             {Command1, {600, 4200, 1092, 372}}};
   for (const BoxDescription& box : kBoxes) {
-    QLineEdit* const edit = Make<QLineEdit>(this, box.name.data(), QString(), TwipsRect(box.place));
+    QLineEdit* const edit = Make<QLineEdit>(this, box.name.data(), QString());
     boxes_[IndexOf(box.box)] = edit;
-    MakeLabel(this, box.labelName.data(), QString::fromUtf8(box.label.data(), box.label.size()),
-              TwipsRect(box.labelPlace), edit);
+    QLabel* const label = MakeLabel(this, box.labelName.data(),
+                                    QString::fromUtf8(box.label.data(), box.label.size()), edit);
+    places_.push_back({edit, box.place});
+    places_.push_back({label, box.labelPlace});
   }
+  ZoomTo(kDefaultZoom);
+  // Ctrl with +, -, 0 or the wheel zooms wherever it is typed or turned in
+  // the window.
+  QCoreApplication::instance()->installEventFilter(this);
 
   QWidget* const tabOrder[] = {
       BoxFor(Box::Kp), BoxFor(Box::Ki), BoxFor(Box::Kd), BoxFor(Box::SP), BoxFor(Box::Loops), cwin,
@@ -105,13 +117,104 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   connect(Command2, &QPushButton::clicked, this, &Form1::OnContinue);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() { QCoreApplication::instance()->removeEventFilter(this); }
+
+void Form1::Zoom(int steps) { ZoomTo(zoomLevel_ + steps); }
+
+void Form1::ZoomTo(int level) {
+  zoomLevel_ = std::clamp(level, 0, static_cast<int>(std::size(kZoomPercent)) - 1);
+  const double scale = kZoomPercent[zoomLevel_] / 100.0;
+  // Each control's font as the application, its style and any style sheet
+  // made it, taken before the first zoom and scaled from then on.
+  if (baseFonts_.empty() && zoomLevel_ != kDefaultZoom) {
+    for (const auto& [widget, place] : places_) {
+      baseFonts_.push_back({widget, widget->font(), widget->styleSheet()});
+    }
+  }
+  const bool styled = !qApp->styleSheet().isEmpty();
+  for (const auto& [widget, font, styleSheet] : baseFonts_) {
+    QFont zoomed = font;
+    QString size;
+    if (font.pointSizeF() > 0) {
+      zoomed.setPointSizeF(font.pointSizeF() * scale);
+      size = QString::number(zoomed.pointSizeF()) + QStringLiteral("pt");
+    } else {
+      zoomed.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * scale))));
+      size = QString::number(zoomed.pixelSize()) + QStringLiteral("px");
+    }
+    widget->setFont(zoomed);
+    // A style sheet's font outranks setFont: one more rule in the control's
+    // own sheet, which outranks the application's, carries the zoom there.
+    if (styled || !styleSheet.isEmpty()) {
+      widget->setStyleSheet(zoomLevel_ == kDefaultZoom
+                                ? styleSheet
+                                : styleSheet + QStringLiteral("\n* { font-size: %1; }").arg(size));
+    }
+  }
+  for (const auto& [widget, place] : places_) {
+    widget->setGeometry(TwipsRect(place, scale));
+    // The layout was drawn for a narrower font: a caption that would be cut
+    // off gets the room it needs, keeping its place.
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+      label->resize(label->size().expandedTo(label->sizeHint()));
+    }
+  }
+  resize(TwipsRect(kClientArea, scale).size());
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  const auto* widget = qobject_cast<QWidget*>(watched);
+  if (!widget || widget->window() != this) return false;
+  if (event->type() == QEvent::Wheel) {
+    auto* wheel = static_cast<QWheelEvent*>(event);
+    if (!(wheel->modifiers() & Qt::ControlModifier)) return false;
+    // A touchpad turns in small amounts: they add up to whole steps.
+    wheelAngle_ += wheel->angleDelta().y();
+    const int steps = wheelAngle_ / kWheelStep;
+    wheelAngle_ -= steps * kWheelStep;
+    if (steps != 0) Zoom(steps);
+    return true;
+  }
+  if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) return false;
+  auto* key = static_cast<QKeyEvent*>(event);
+  if (!(key->modifiers() & Qt::ControlModifier)) return false;
+  int steps = 0;
+  switch (key->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:  // + without Shift on many keyboards
+      steps = 1;
+      break;
+    case Qt::Key_Minus:
+      steps = -1;
+      break;
+    case Qt::Key_0:
+      break;
+    default:
+      return false;
+  }
+  // Claimed before any box can take it as a shortcut, acted on once.
+  if (event->type() == QEvent::KeyPress) {
+    if (key->key() == Qt::Key_0) {
+      ZoomTo(kDefaultZoom);
+    } else {
+      Zoom(steps);
+    }
+  }
+  event->accept();
+  return event->type() == QEvent::KeyPress;
+}
 
 void Form1::Explain(const NumberFormat& numbers) {
   // An example in the format this window reads, separator and all.
   const QString point = QString::fromStdString(numbers.decimalSeparator);
   const QString example =
       tr("Type a number, for example 2, %1 or 1%2e3.").arg(point + "5", point + "5");
+  transcriptExplanation_ =
+      tr("One row per step. X: the plant's input, the controller's output of the step before, "
+         "limited to 0..255.\nPV: the process value, half of X.  Error: SP \u2212 PV.  P, I, D: "
+         "the controller's three terms.\nBehind the rows: PV as a line, SP dashed, X as a pale "
+         "bar from 0 to 255, with a triangle where it sits at 0 or 255.\nCtrl with the wheel, "
+         "+, \u2212 or 0 makes the window larger, smaller or as it was.");
   const std::pair<QWidget*, QString> explanations[] = {
       {BoxFor(Box::Kp), tr("Proportional gain: P = Kp \u00D7 Error. More of it answers harder, and "
                            "overshoots more.\n") +
@@ -130,10 +233,7 @@ void Form1::Explain(const NumberFormat& numbers) {
        tr("How many steps one press of Compute or Continue adds: a whole number, at most "
           "%1.")
            .arg(QString::number(kMaxStepsPerRun))},
-      {cwin, tr("One row per step. X: the plant's input, the controller's output of the step "
-                "before, limited to 0..255.\nPV: the process value, half of X.  Error: SP \u2212 "
-                "PV.  P, I, D: the controller's three terms.\nCtrl with the wheel, +, \u2212 or "
-                "0 makes the text larger, smaller or as it was.")},
+      {cwin, transcriptExplanation_},
       {Command1, tr("Start afresh: clear the transcript and run Loops steps from step 1.")},
       {Command2,
        tr("Carry on from the last step for Loops more steps, with the gains as they stand "
@@ -155,6 +255,7 @@ RunOutcome Form1::Run(RunOutcome (*command)(LoopState&, FormFields&)) {
     BusyCursor busy;
     outcome = command(state_, *fields_);
   }
+  if (outcome.figures) ShowResponse(outcome);  // which takes the samples over
   DropQueuedInput();
   return outcome;
 }
@@ -171,6 +272,15 @@ void Form1::OnContinue() {
   const RunOutcome outcome = Run(corvale::OnContinue);
   if (outcome.rowsAdded > 0) cwin->ShowRow(firstNewRow);
   if (!outcome.ok()) ReportFailure(*outcome.failure);
+}
+
+void Form1::ShowResponse(RunOutcome& outcome) {
+  cwin->AddResponse(std::move(outcome.samples), outcome.figures->setPoint);
+  // What the picture shows, in numbers, over the picture and for a screen
+  // reader, which speaks a description as it changes.
+  const QString figures = ResponseText(*outcome.figures, fields_->Numbers());
+  cwin->setToolTip(figures + QStringLiteral("\n\n") + transcriptExplanation_);
+  cwin->setAccessibleDescription(figures + QStringLiteral("\n\n") + transcriptExplanation_);
 }
 
 void Form1::ReportFailure(const Failure& failure) {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QFont>
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "commands.h"
 #include "loop_state.h"
@@ -31,6 +34,14 @@ class Form1 : public QWidget {
 
   const LoopState& State() const { return state_; }
 
+  // Makes the whole window larger (steps > 0) or smaller, within bounds, as
+  // Ctrl with +, -, 0 or the wheel does: every control, its text and its
+  // place, and the window's own size.
+  void Zoom(int steps);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   // Runs a command with the busy cursor shown; what the user clicked or typed
   // meanwhile is dropped.
@@ -40,12 +51,27 @@ class Form1 : public QWidget {
   // Tooltips and accessible descriptions: what each control is and does.
   void Explain(const NumberFormat& numbers);
   void ReportFailure(const Failure& failure);
+  // The picture of what the run did, and its figures. The picture keeps the
+  // run's samples.
+  void ShowResponse(RunOutcome& outcome);
+  void ZoomTo(int level);
   QLineEdit* BoxFor(Box box) const { return boxes_[IndexOf(box)]; }
 
   QPushButton* Command1;
   QPushButton* Command2;
   TranscriptView* cwin;
   std::array<QLineEdit*, kBoxCount> boxes_;  // guiKP, guiKI, guiKD, guiSP and Loops
+
+  std::vector<std::pair<QWidget*, Place>> places_;  // each control's, in twips
+  struct BaseFont {
+    QWidget* widget;
+    QFont font;
+    QString styleSheet;  // the control's own, without the zoom's
+  };
+  std::vector<BaseFont> baseFonts_;
+  int zoomLevel_ = 0;
+  int wheelAngle_ = 0;  // what the wheel turned short of a whole step
+  QString transcriptExplanation_;
 
   LoopState state_;
   std::unique_ptr<WidgetFormFields> fields_;

@@ -66,16 +66,9 @@ QVariant TranscriptModel::headerData(int section, Qt::Orientation orientation, i
     return role == Qt::DisplayRole ? data(index(section, 0), role) : QVariant();
   }
   if (section < 0 || section >= columnCount()) return {};
-  switch (role) {
-    case Qt::DisplayRole: {
-      static const std::string header = HeaderText();
-      return FromUtf8(SplitFields(header)[static_cast<std::size_t>(section)]);
-    }
-    case Qt::TextAlignmentRole:  // over the numbers' last digits
-      return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
-    default:
-      return {};
-  }
+  if (role != Qt::DisplayRole) return {};
+  static const std::string header = HeaderText();
+  return FromUtf8(SplitFields(header)[static_cast<std::size_t>(section)]);
 }
 
 Qt::ItemFlags TranscriptModel::flags(const QModelIndex& index) const {

@@ -8,23 +8,21 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
 #include <QScrollBar>
-#include <QWheelEvent>
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <iterator>
+#include <utility>
 
+#include "overview_scroll_bar.h"
+#include "response_painter.h"
+#include "transcript_header.h"
 #include "transcript_mime_data.h"
 #include "transcript_model.h"
 
 namespace corvale {
 namespace {
-
-// The text's size in percent at each zoom level: the steps a browser takes.
-constexpr int kZoomPercent[] = {50, 67, 80, 90, 100, 110, 125, 150, 175, 200, 250, 300, 400};
-constexpr int kDefaultZoom = 4;
-constexpr int kWheelStep = 120;  // one notch of an ordinary wheel, in eighths of a degree
 
 // Qt's own words, in Qt's own translation, as its text boxes' menus show them.
 QString QtText(const char* context, const char* text) {
@@ -36,9 +34,9 @@ QString QtText(const char* context, const char* text) {
 TranscriptView::TranscriptView(QWidget* parent)
     : QTableView(parent),
       model_(new TranscriptModel(this)),
-      baseFont_(font()),
-      zoomLevel_(kDefaultZoom) {
+      overview_(new OverviewScrollBar(&trace_, this)) {
   setModel(model_);
+  setVerticalScrollBar(overview_);
   setEditTriggers(NoEditTriggers);
   setSelectionMode(ContiguousSelection);
   setSelectionBehavior(SelectItems);
@@ -52,13 +50,14 @@ TranscriptView::TranscriptView(QWidget* parent)
   verticalHeader()->hide();  // the Step column numbers the rows
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   verticalHeader()->setMinimumSectionSize(1);
-  QHeaderView* const header = horizontalHeader();
+  auto* const header = new TranscriptHeader(this);
+  setHorizontalHeader(header);
   header->setHighlightSections(false);
   // The header asks its selection model, for each column it paints, whether
   // every row is selected: with the view's, a million rows' worth at every
   // change of the selection. It highlights nothing, so it needs none of it.
   header->setSelectionModel(new QItemSelectionModel(model_, header));
-  header->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  header->SetTrace(&trace_);
   Fit();
 }
 
@@ -70,20 +69,11 @@ void TranscriptView::ShowRow(int row) {
   horizontalScrollBar()->setValue(0);
 }
 
-void TranscriptView::Zoom(int steps) { ZoomTo(zoomLevel_ + steps); }
-
-void TranscriptView::ResetZoom() { ZoomTo(kDefaultZoom); }
-
-void TranscriptView::ZoomTo(int level) {
-  zoomLevel_ = std::clamp(level, 0, static_cast<int>(std::size(kZoomPercent)) - 1);
-  const qreal scale = kZoomPercent[zoomLevel_] / 100.0;
-  QFont zoomed = baseFont_;
-  if (baseFont_.pointSizeF() > 0) {
-    zoomed.setPointSizeF(baseFont_.pointSizeF() * scale);
-  } else {
-    zoomed.setPixelSize(std::max(1, static_cast<int>(std::lround(baseFont_.pixelSize() * scale))));
-  }
-  setFont(zoomed);
+void TranscriptView::AddResponse(std::vector<ResponseSample> samples, double setPoint) {
+  trace_.Append(std::move(samples), setPoint);
+  overview_->Refresh();
+  horizontalHeader()->viewport()->update();  // the scale may have grown
+  viewport()->update();
 }
 
 QMenu* TranscriptView::CreateContextMenu() {
@@ -140,22 +130,6 @@ void TranscriptView::SelectWholeRows() {
 }
 
 void TranscriptView::keyPressEvent(QKeyEvent* event) {
-  if (event->modifiers() & Qt::ControlModifier) {
-    switch (event->key()) {
-      case Qt::Key_Plus:
-      case Qt::Key_Equal:  // + without Shift on many keyboards
-        Zoom(1);
-        return;
-      case Qt::Key_Minus:
-        Zoom(-1);
-        return;
-      case Qt::Key_0:
-        ResetZoom();
-        return;
-      default:
-        break;
-    }
-  }
   if (event == QKeySequence::Copy) {
     Copy();
     return;
@@ -177,17 +151,29 @@ void TranscriptView::mousePressEvent(QMouseEvent* event) {
   QTableView::mousePressEvent(event);
 }
 
-void TranscriptView::wheelEvent(QWheelEvent* event) {
-  if (!(event->modifiers() & Qt::ControlModifier)) {
-    QTableView::wheelEvent(event);
-    return;
+void TranscriptView::paintEvent(QPaintEvent* event) {
+  // The picture first, the cells' text over it.
+  if (trace_.Size() > 0 && model_->rowCount() > 0) {
+    QPainter painter(viewport());
+    ResponsePainter picture(trace_, trace_.Scale(), viewport()->rect());
+    const int first = std::max(0, rowAt(event->rect().top()));
+    int last = rowAt(event->rect().bottom());
+    if (last < 0) last = model_->rowCount() - 1;
+    picture.PaintRows(painter, first, last, [this](int row) {
+      return QRect(0, rowViewportPosition(row), viewport()->width(), rowHeight(row));
+    });
   }
-  // A touchpad turns in small amounts: they add up to whole steps.
-  wheelAngle_ += event->angleDelta().y();
-  const int steps = wheelAngle_ / kWheelStep;
-  wheelAngle_ -= steps * kWheelStep;
-  if (steps != 0) Zoom(steps);
-  event->accept();
+  QTableView::paintEvent(event);
+}
+
+void TranscriptView::scrollContentsBy(int dx, int dy) {
+  QTableView::scrollContentsBy(dx, dy);
+  // The picture and its scale stay across the box while the columns move
+  // sideways: what was moved with them is drawn again.
+  if (dx != 0) {
+    viewport()->update();
+    horizontalHeader()->viewport()->update();
+  }
 }
 
 QItemSelectionModel::SelectionFlags TranscriptView::selectionCommand(const QModelIndex& index,
@@ -220,6 +206,8 @@ void TranscriptView::selectionChanged(const QItemSelection& selected,
 
 void TranscriptView::reset() {
   QTableView::reset();
+  trace_.Clear();
+  overview_->Refresh();
   rowsPicked_ = false;
   widest_ = {};
   widestEstimate_ = {};

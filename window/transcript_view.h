@@ -1,16 +1,18 @@
 #pragma once
 
-#include <QFont>
 #include <QTableView>
 #include <array>
 #include <string>
 
+#include "response_trace.h"
 #include "transcript.h"
 
 class QMenu;
 
+
 namespace corvale {
 
+class OverviewScrollBar;
 class TranscriptModel;
 
 // The transcript as a read-only table under its column names. Whole rows are
@@ -18,8 +20,10 @@ class TranscriptModel;
 // block of cells by mouse or by Shift with the arrows; a copy carries exactly
 // the selected cells, as TAB-separated lines and as an HTML table that a
 // spreadsheet pastes into cells. Every column is as wide as its widest value
-// so far, measured on the rows as they arrive. It zooms for a projector (Ctrl
-// with the wheel, +, - or 0).
+// so far, measured on the rows as they arrive. Behind the rows it draws the
+// response as a chart recorder would, time running down: PV as a line, SP
+// dashed, X as a pale bar on 0..255 with a mark where it sits at a limit;
+// its header gives the scale, and its scroll bar shows the whole run.
 class TranscriptView : public QTableView {
   Q_OBJECT
 
@@ -27,18 +31,19 @@ class TranscriptView : public QTableView {
   explicit TranscriptView(QWidget* parent = nullptr);
 
   TranscriptModel* Model() const { return model_; }
+  const ResponseTrace& Trace() const { return trace_; }
+  // What the rows a run has just added show, under the run's set point.
+  void AddResponse(std::vector<ResponseSample> samples, double setPoint);
   // Makes the row the current one and shows it first.
   void ShowRow(int row);
-  // Makes the text larger (steps > 0) or smaller, within bounds.
-  void Zoom(int steps);
-  void ResetZoom();
   // Copy and Select All, in the user's language; the caller owns it.
   QMenu* CreateContextMenu();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
-  void wheelEvent(QWheelEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   void changeEvent(QEvent* event) override;
   QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
@@ -56,16 +61,14 @@ class TranscriptView : public QTableView {
   void Widen(int firstRow, int lastRow);
   // Sizes rows and columns for the font.
   void Fit();
-  void ZoomTo(int level);
 
   TranscriptModel* model_;
+  ResponseTrace trace_;
+  OverviewScrollBar* overview_;
   std::array<std::string, kColumns> widest_;  // each column's widest value so far
   std::array<qreal, kColumns> widestEstimate_{};
   std::array<qreal, 256> byteAdvances_{};  // by UTF-8 byte, in the current font
   bool rowsPicked_ = false;                // the selection is of whole rows
-  const QFont baseFont_;
-  int zoomLevel_;
-  int wheelAngle_ = 0;  // what the wheel turned short of a whole step
 };
 
 }  // namespace corvale

@@ -1,27 +1,20 @@
 #pragma once
 
 #include <QRect>
-#include <QSize>
+#include <cmath>
 
 #include "box.h"
 
 namespace corvale {
 
-// The layout is drawn in twips; at 96 dots per inch a logical pixel is 15
-// twips, and Qt's high-DPI scaling takes it from there.
-constexpr int TwipsToPixels(int twips) { return (twips + 7) / 15; }
-
-constexpr QRect TwipsRect(int left, int top, int width, int height) {
-  return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
-               TwipsToPixels(height));
-}
-
-constexpr QRect TwipsRect(const Place& place) {
-  return TwipsRect(place.left, place.top, place.width, place.height);
-}
-
-constexpr QSize TwipsSize(int width, int height) {
-  return QSize(TwipsToPixels(width), TwipsToPixels(height));
+// The layout is drawn in twips; at 96 dots per inch and no zoom a logical
+// pixel is 15 twips, and Qt's high-DPI scaling takes it from there. A zoom
+// draws the same layout `scale` times as large.
+inline QRect TwipsRect(const Place& place, double scale = 1) {
+  const auto pixels = [scale](int twips) {
+    return static_cast<int>(std::lround(twips * scale / 15));
+  };
+  return QRect(pixels(place.left), pixels(place.top), pixels(place.width), pixels(place.height));
 }
 
 }  // namespace corvale

@@ -1,0 +1,84 @@
+#include "overview_scroll_bar.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionSlider>
+#include <algorithm>
+
+#include "response_painter.h"
+#include "response_trace.h"
+
+namespace corvale {
+
+OverviewScrollBar::OverviewScrollBar(const ResponseTrace* trace, QWidget* parent)
+    : QScrollBar(Qt::Vertical, parent), trace_(trace) {}
+
+void OverviewScrollBar::Refresh() {
+  pixels_.clear();
+  update();
+}
+
+QRect OverviewScrollBar::Groove() const {
+  QStyleOptionSlider option;
+  initStyleOption(&option);
+  return style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarGroove, this);
+}
+
+int OverviewScrollBar::Rows() const { return static_cast<int>(trace_->Size()); }
+
+int OverviewScrollBar::RowAt(int y) const {
+  const QRect groove = Groove();
+  if (groove.height() <= 0) return 0;
+  const qint64 row = qint64(y - groove.top()) * Rows() / groove.height();
+  return static_cast<int>(std::clamp<qint64>(row, 0, std::max(0, Rows() - 1)));
+}
+
+void OverviewScrollBar::resizeEvent(QResizeEvent* event) {
+  pixels_.clear();
+  QScrollBar::resizeEvent(event);
+}
+
+void OverviewScrollBar::paintEvent(QPaintEvent* event) {
+  QScrollBar::paintEvent(event);
+  const int rows = Rows();
+  const QRect groove = Groove().adjusted(2, 0, -2, 0);
+  if (rows == 0 || groove.height() <= 0 || groove.width() <= 0) return;
+  if (pixels_.empty()) {
+    pixels_.reserve(static_cast<std::size_t>(groove.height()));
+    for (int y = 0; y < groove.height(); ++y) {
+      const auto first = static_cast<std::size_t>(qint64(y) * rows / groove.height());
+      const auto last = static_cast<std::size_t>(qint64(y + 1) * rows / groove.height());
+      pixels_.push_back(trace_->Range(first, std::max(last, first + 1)));
+    }
+  }
+  QPainter painter(this);
+  const ResponsePainter scale(*trace_, trace_->Scale(), groove);
+  painter.setPen(ResponsePainter::PvColor());
+  for (int y = 0; y < groove.height(); ++y) {
+    const auto [low, high] = pixels_[static_cast<std::size_t>(y)];
+    painter.drawLine(QPointF(scale.ValueX(low), groove.top() + y + 0.5),
+                     QPointF(scale.ValueX(high) + 1, groove.top() + y + 0.5));
+  }
+  // The rows in view.
+  const qreal perRow = qreal(groove.height()) / rows;
+  painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+  painter.drawRect(QRectF(groove.left() - 1.5, groove.top() + value() * perRow + 0.5,
+                          groove.width() + 2, std::max(2.0, pageStep() * perRow - 1)));
+}
+
+void OverviewScrollBar::mousePressEvent(QMouseEvent* event) {
+  QStyleOptionSlider option;
+  initStyleOption(&option);
+  const QStyle::SubControl part = style()->hitTestComplexControl(QStyle::CC_ScrollBar, &option,
+                                                                 event->position().toPoint(), this);
+  // On the groove, outside the handle: that place in the overview comes into view.
+  if (event->button() == Qt::LeftButton && Rows() > 0 &&
+      (part == QStyle::SC_ScrollBarAddPage || part == QStyle::SC_ScrollBarSubPage)) {
+    setValue(RowAt(event->position().toPoint().y()) - pageStep() / 2);
+    event->accept();
+    return;
+  }
+  QScrollBar::mousePressEvent(event);
+}
+
+}  // namespace corvale

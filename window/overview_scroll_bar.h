@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QScrollBar>
+#include <utility>
+#include <vector>
+
+namespace corvale {
+
+class ResponseTrace;
+
+// The table's vertical scroll bar, which shows the whole transcript squeezed
+// into its height: in each pixel row, the smallest to the largest PV of the
+// rows that pixel stands for, with the rows in view outlined. A click beside
+// the handle scrolls there.
+class OverviewScrollBar : public QScrollBar {
+  Q_OBJECT
+
+ public:
+  OverviewScrollBar(const ResponseTrace* trace, QWidget* parent = nullptr);
+
+  // The trace changed: its overview is drawn anew.
+  void Refresh();
+  // The first row that a point in the bar stands for.
+  int RowAt(int y) const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  QRect Groove() const;
+  int Rows() const;
+
+  const ResponseTrace* trace_;
+  std::vector<std::pair<float, float>> pixels_;  // PV's range in each pixel row, made when drawn
+};
+
+}  // namespace corvale

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+#include "number_format.h"
+#include "step_response.h"
+
+namespace corvale {
+
+// The step-response figures of a run as sentences, for its picture's tooltip
+// and for a screen reader: rise, peak and overshoot, settling, the final
+// error and the steps at a limit, or why the set point cannot be reached.
+// Values as the transcript writes them.
+QString ResponseText(const StepFigures& figures, const NumberFormat& numbers);
+
+}  // namespace corvale
