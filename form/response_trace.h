@@ -61,7 +61,7 @@ class ResponseTrace {
   std::vector<ResponseSample> samples_;
   std::vector<std::pair<float, float>> blocks_;
   std::vector<Run> runs_;
-  double lowest_ = 0;   // of every set point and process value, and 0
+  double lowest_ = 0;  // of every set point and process value, and 0
   double highest_ = 0;
 };
 

@@ -22,9 +22,9 @@ struct StepFigures {
   std::int64_t steps = 0;
   std::optional<std::int64_t> riseFrom;  // the first step at 10 % of the way
   std::optional<std::int64_t> riseTo;    // the first step at 90 %
-  double peak = 0;  // the PV farthest along the step's direction
+  double peak = 0;                       // the PV farthest along the step's direction
   std::int64_t peakStep = 0;
-  double overshootPercent = 0;  // how far the peak went past SP, in percent of the step
+  double overshootPercent = 0;              // how far the peak went past SP, in percent of the step
   std::optional<std::int64_t> settledFrom;  // the first step after the last outside 2 %
   double finalError = 0;                    // SP - PV at the last step
   LimitSpan atZero, atFull;                 // steps whose X sat at 0 or at 255

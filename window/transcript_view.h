@@ -9,7 +9,6 @@
 
 class QMenu;
 
-
 namespace corvale {
 
 class OverviewScrollBar;
