@@ -70,10 +70,16 @@ void TranscriptView::ShowRow(int row) {
 }
 
 void TranscriptView::AddResponse(std::vector<ResponseSample> samples, double setPoint) {
+  const ResponseScale before = trace_.Scale();
   trace_.Append(std::move(samples), setPoint);
   overview_->Refresh();
-  horizontalHeader()->viewport()->update();  // the scale may have grown
-  viewport()->update();
+  // The rows added are drawn as they come into view; all the others only
+  // when the scale grew.
+  const ResponseScale after = trace_.Scale();
+  if (after.low != before.low || after.high != before.high) {
+    horizontalHeader()->viewport()->update();
+    viewport()->update();
+  }
 }
 
 QMenu* TranscriptView::CreateContextMenu() {
