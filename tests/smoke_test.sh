@@ -23,9 +23,12 @@ if [[ "$1" != --under-xvfb ]]; then
     [[ $actual == "$status" && $output == "$line"* && $output != *$'\n'* ]] ||
       fail "\"$*\" gave status $actual and: $output"
   }
-  expect 1 'corvale: no display found (DISPLAY and WAYLAND_DISPLAY are unset)' "$1"
-  expect 1 'corvale: cannot connect to display ":97"' DISPLAY=:97 "$1"
-  expect 1 'corvale: cannot connect to display ":98"' "$1" -display :98
+  expect 1 'corvale: no X display to connect to (DISPLAY is unset)' "$1"
+  # Qt tries X: a Wayland display is not the one that failed.
+  expect 1 'corvale: no X display to connect to (DISPLAY is unset)' WAYLAND_DISPLAY=wayland-0 "$1"
+  expect 1 'corvale: cannot connect to X display ":97"' DISPLAY=:97 "$1"
+  expect 1 'corvale: cannot connect to X display ":98"' "$1" -display :98
+  expect 1 'corvale: cannot connect to X display ":55"' "$1" -platform xcb:display=:55
   limit=2 expect 124 '' "$1" -platform offscreen  # still running: the window started
   explained env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=nosuch "$1"
   exec xvfb-run -a -s "-screen 0 800x600x24" "$0" --under-xvfb "$@"

@@ -166,7 +166,7 @@ TEST_F(Window, AFailureIsAMessageAndChangesNothing) {
       {"guiKD", "1..2", "Kd: \u201C\u20681..2\u2069\u201D is not a number"},
       {"guiSP", "-1e999", "SP: \u201C\u2068-1e999\u2069\u201D is out of range"},
       {"Loops", "ten", "for example 100."},
-      {"Loops", "1e999", "at most 1000000 rows"},
+      {"Loops", "1e999", "at most 1,000,000 rows: type at most 1,000,000 in Loops"},
       {"guiKI", "<b>5\t\x01\x7F", "\u201C\u2068<b>5\u2409\u2401\u2421\u2069\u201D"}};
   Box("Loops")->setText("3");
   Click("Command1");
@@ -448,20 +448,26 @@ TEST_F(Window, ARunDropsTheInputThatWaitedForIt) {
 }
 
 // In German and in French, the program's texts and Qt's are in that language,
-// and numbers are written with the comma.
+// numbers are written with the comma and grouped as the language groups them,
+// and examples are quoted, so that the comma cannot run them together.
 TEST_F(Window, SpeaksGermanAndFrenchButKeepsItsOwnNames) {
-  const std::tuple<QLocale::Language, const char*, const char*, const char*> languages[] = {
-      {QLocale::German, "Proportionalverst\u00E4rkung: P = Kp", "&Kopieren",
-       "Kp: \u201E\u2068abc\u2069\u201C ist keine Zahl."},
-      {QLocale::French, "Gain proportionnel\u00A0: P = Kp", "Cop&ier",
-       "Kp\u00A0: \u00AB\u202F\u2068abc\u2069\u202F\u00BB n\u2019est pas un nombre."}};
-  for (const auto& [language, tip, copy, message] : languages) {
+  const std::tuple<QLocale::Language, const char*, const char*, const char*, const char*,
+                   const char*>
+      languages[] = {
+          {QLocale::German, "Proportionalbeiwert: P = Kp", "\u201E2\u201C, \u201E,5\u201C",
+           "&Kopieren", "Kp: \u201E\u2068abc\u2069\u201C ist keine Zahl.",
+           "h\u00F6chstens 1.000.000 Zeilen"},
+          {QLocale::French, "Gain proportionnel\u00A0: P = Kp",
+           "\u00AB\u202F2\u202F\u00BB, \u00AB\u202F,5\u202F\u00BB", "Cop&ier",
+           "Kp\u00A0: \u00AB\u202F\u2068abc\u2069\u202F\u00BB n\u2019est pas un nombre.",
+           "au plus 1\u202F000\u202F000 lignes"}};
+  for (const auto& [language, tip, examples, copy, message, grouped] : languages) {
     const Translations translations{QLocale(language)};
     QLocale::setDefault(QLocale(language));
     Open();  // the window reads the locale once, as it opens
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     EXPECT_EQ(Box("guiKI")->text(), ",5");  // where the locale writes "0,5", so do the boxes
-    EXPECT_TRUE(Box("guiKD")->toolTip().contains("2, ,5 o"));  // "oder", "ou" 1,5e3
+    EXPECT_TRUE(Box("guiKD")->toolTip().contains(QString::fromUtf8(examples))) << examples;
     EXPECT_TRUE(Box("guiKP")->toolTip().startsWith(QString::fromUtf8(tip))) << tip;
     const std::unique_ptr<QMenu> menu(Table()->CreateContextMenu());
     EXPECT_TRUE(menu->actions()[0]->text().startsWith(copy)) << copy;
@@ -469,7 +475,33 @@ TEST_F(Window, SpeaksGermanAndFrenchButKeepsItsOwnNames) {
     Click("Command1");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].startsWith(QString::fromUtf8(message))) << messages[0].toStdString();
+    Box("guiKP")->setText(".5");
+    Box("Loops")->setText("1e9");
+    Click("Command2");
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_TRUE(messages[1].contains(QString::fromUtf8(grouped))) << messages[1].toStdString();
     messages.clear();
+  }
+}
+
+// The first of the user's languages that the program speaks wins, and
+// English, which it is written in, is one of them. Qt reads LANGUAGE once, so
+// each case is this program started again.
+TEST(Translations, TheFirstLanguageThatTheProgramSpeaksWins) {
+  for (const auto& [variable, chosen] : {std::pair{"en_GB:fr", ""},
+                                         {"en:de", ""},
+                                         {"fr:en", "fr"},
+                                         {"de_CH", "de"},
+                                         {"it:pt:fr", "fr"}}) {
+    QProcess self;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LANGUAGE", variable);
+    environment.insert("LANG", "en_US.UTF-8");
+    for (const char* other : {"LC_ALL", "LC_MESSAGES"}) environment.remove(other);
+    self.setProcessEnvironment(environment);
+    self.start(QCoreApplication::applicationFilePath(), {"--chosen-language"});
+    ASSERT_TRUE(self.waitForFinished());
+    EXPECT_EQ(self.readAllStandardOutput().trimmed(), chosen) << variable;
   }
 }
 
@@ -517,15 +549,18 @@ TEST(TranscriptMimeData, OffersATableOnlyUpToASpreadsheetsRows) {
 TEST(FailureMessage, QuotesTheTextIsolatedAndCutBetweenCharacters) {
   const auto message = [](std::string text, FailureReason reason = FailureReason::NotANumber,
                           Box box = Box::Kd) {
-    return FailureMessage({box, text, 7, reason}, {});
+    return FailureMessage({box, text, 7, reason}, QLocale(QLocale::English));
   };
-  EXPECT_TRUE(message("\u202E5").startsWith("Kd: \u201C\u2068\u202E5\u2069\u201D is not"));
+  // Direction controls show by name: none can end the isolate or turn the words.
+  EXPECT_TRUE(message("\u2069\u202E5x\u202A\u2066")
+                  .startsWith("Kd: \u201C\u2068[PDI][RLO]5x[LRE][LRI]\u2069\u201D is not"));
   // 39 letters, then a character outside the BMP across the 40-unit cut.
   EXPECT_TRUE(message(std::string(39, 'x') + "\U0001F600yz")
                   .contains(QString(39, u'x') + "\u2069\u2026\u201D"));
   EXPECT_TRUE(message(std::string(40, 'x')).contains(QString(40, u'x') + "\u2069\u201D"));
   EXPECT_TRUE(message(std::string(41, 'x')).contains(QString(40, u'x') + "\u2069\u2026\u201D"));
-  EXPECT_TRUE(FailureMessage({Box::Kp, ".5"}, {","}).contains("separator \u201C,\u201D"));
+  EXPECT_TRUE(FailureMessage({Box::Kp, ".5"}, QLocale(QLocale::German))
+                  .contains("separator \u201C,\u201D"));
   for (int reason = 0; reason <= int(FailureReason::OutOfMemory) * 2 + 1; ++reason) {
     const QString text = message("x", FailureReason(reason / 2), reason % 2 ? Box::Loops : Box::Kd);
     EXPECT_TRUE(text.contains("\u201C\u2068x\u2069\u201D") || text.startsWith("Step 7 "));
@@ -537,6 +572,10 @@ TEST(FailureMessage, QuotesTheTextIsolatedAndCutBetweenCharacters) {
 }  // namespace corvale
 
 int main(int argc, char* argv[]) {
+  if (argc > 1 && std::string_view(argv[1]) == "--chosen-language") {
+    std::puts(qPrintable(corvale::Translations().Language()));  // as the program chooses
+    return 0;
+  }
   setenv("QT_QPA_PLATFORM", "offscreen", 0);  // unless the environment names another
   QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
   QApplication application(argc, argv);

@@ -21,14 +21,6 @@ Type how many steps to add, for example 100.</source>
 Saisissez le nombre de pas à ajouter, par exemple 100.</translation>
     </message>
     <message>
-        <source>%1: %2 is not a number.
-
-Type digits with at most one decimal separator “%3”, an optional sign and an optional exponent, for example %4, -2 or %5.</source>
-        <translation>%1&#xa0;: %2 n’est pas un nombre.
-
-Saisissez des chiffres avec au plus un séparateur décimal «&#x202f;%3&#x202f;», un signe et un exposant facultatifs, par exemple %4, -2 ou %5.</translation>
-    </message>
-    <message>
         <source>Loops: %1 is not a whole number.
 
 Type how many steps to add, for example 100.</source>
@@ -45,52 +37,60 @@ Numbers must lie between -%3 and %3.</source>
 Les nombres doivent être compris entre -%3 et %3.</translation>
     </message>
     <message>
+        <source>%1: %2 is not a number.
+
+Type digits with at most one decimal separator “%3”, an optional sign and an optional exponent, for example “%4”, “-2” or “%5”.</source>
+        <translation>%1&#xa0;: %2 n’est pas un nombre.
+
+Saisissez des chiffres avec au plus un séparateur décimal («&#x202f;%3&#x202f;»), éventuellement un signe et un exposant, par exemple «&#x202f;%4&#x202f;», «&#x202f;-2&#x202f;» ou «&#x202f;%5&#x202f;».</translation>
+    </message>
+    <message>
         <source>Loops: %1 asks for too many steps.
 
-One run adds at most %2 rows; press Continue for more.</source>
-        <translation>Loops&#xa0;: %1 demande trop de pas.
+One run adds at most %2 rows: type at most %2 in Loops, and press Continue for more.</source>
+        <translation>Loops&#xa0;: %1 dépasse le nombre maximal de pas.
 
-Une exécution ajoute au plus %2 lignes&#xa0;; appuyez sur Continue pour en ajouter davantage.</translation>
+Une exécution ajoute au plus %2 lignes&#xa0;: saisissez au plus %2 dans Loops, puis appuyez sur Continue pour poursuivre.</translation>
     </message>
     <message>
-        <source>Step 1 cannot be computed: with %1 %2 its result leaves the range of numbers.
-
-Nothing was changed.</source>
-        <translation>Le pas 1 ne peut pas être calculé&#xa0;: avec %1 %2, son résultat sort de la plage des nombres.
-
-Rien n’a été modifié.</translation>
-    </message>
-    <message>
-        <source>Step %1 cannot be computed: with %2 %3 its result leaves the range of numbers.
-
-Nothing was written for step %1; the rows before it stay.</source>
-        <translation>Le pas %1 ne peut pas être calculé&#xa0;: avec %2 %3, son résultat sort de la plage des nombres.
-
-Rien n’a été écrit pour le pas %1&#xa0;; les lignes précédentes restent.</translation>
-    </message>
-    <message>
-        <source>Step %1 would take this run past %2 million characters, the most one run adds.
+        <source>Step %1 would take this run past %2 bytes of text, the most one run adds.
 
 Nothing was written for step %1; the rows before it stay. Press Continue for more.</source>
-        <translation>Le pas %1 ferait dépasser à cette exécution %2 millions de caractères, le maximum qu’une exécution ajoute.
+        <translation>Avec le pas %1, cette exécution dépasserait %2 octets de texte, le maximum pour une exécution.
 
-Rien n’a été écrit pour le pas %1&#xa0;; les lignes précédentes restent. Appuyez sur Continue pour en ajouter davantage.</translation>
+Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont conservées. Appuyez sur Continue pour poursuivre.</translation>
     </message>
     <message>
-        <source>Step %1 would take the transcript past %2 million characters, the most it keeps.
+        <source>Step %1 would take the transcript past %2 bytes of text, the most it keeps.
 
 Nothing was written for step %1; the rows before it stay. Press Compute to start afresh.</source>
-        <translation>Le pas %1 ferait dépasser au relevé %2 millions de caractères, le maximum qu’il conserve.
+        <translation>Avec le pas %1, le relevé dépasserait %2 octets de texte, le maximum qu’il peut contenir.
 
-Rien n’a été écrit pour le pas %1&#xa0;; les lignes précédentes restent. Appuyez sur Compute pour recommencer.</translation>
+Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont conservées. Appuyez sur Compute pour recommencer.</translation>
     </message>
     <message>
         <source>Step %1 cannot be shown: there is not enough memory for the rows.
 
-No row of this run was kept; ask for fewer steps.</source>
+No row of this run was kept; type fewer steps in Loops.</source>
         <translation>Le pas %1 ne peut pas être affiché&#xa0;: la mémoire ne suffit pas pour les lignes.
 
-Aucune ligne de cette exécution n’a été conservée&#xa0;; demandez moins de pas.</translation>
+Aucune ligne de cette exécution n’a été conservée&#x202f;; saisissez moins de pas dans Loops.</translation>
+    </message>
+    <message>
+        <source>Step 1 cannot be computed: with %1 %2 its result leaves the range of numbers.
+
+Nothing was changed. Type a number closer to 0 in %1.</source>
+        <translation>Le pas 1 ne peut pas être calculé&#xa0;: avec %1 %2, le résultat sort de la plage des nombres représentables.
+
+Rien n’a été modifié. Saisissez dans %1 un nombre plus proche de 0.</translation>
+    </message>
+    <message>
+        <source>Step %1 cannot be computed: with %2 %3 its result leaves the range of numbers.
+
+Nothing was written for step %1; the rows before it stay. Type a number closer to 0 in %2.</source>
+        <translation>Le pas %1 ne peut pas être calculé&#xa0;: avec %2 %3, le résultat sort de la plage des nombres représentables.
+
+Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont conservées. Saisissez dans %2 un nombre plus proche de 0.</translation>
     </message>
 </context>
 <context>
@@ -105,23 +105,23 @@ Aucune ligne de cette exécution n’a été conservée&#xa0;; demandez moins de
     </message>
     <message>
         <source>X sat at %1 in %2 steps, from step %3 to step %4.</source>
-        <translation>X a été à %1 pendant %2 pas, du pas %3 au pas %4.</translation>
+        <translation>X a été à %1 pendant %2 pas au total, entre le pas %3 et le pas %4.</translation>
     </message>
     <message>
         <source>The last run&apos;s step, PV from %1 to SP %2:</source>
-        <translation>L’échelon de la dernière exécution, PV de %1 à SP %2&#xa0;:</translation>
+        <translation>Réponse à l’échelon de la dernière exécution, PV de %1 à SP %2&#xa0;:</translation>
     </message>
     <message>
         <source>SP cannot be reached: X is at least 0, so PV never falls below 0.</source>
-        <translation>SP est inaccessible&#xa0;: X vaut au moins 0, donc PV ne descend jamais sous 0.</translation>
+        <translation>SP est hors d’atteinte&#xa0;: X vaut au moins 0, donc PV ne descend jamais sous 0.</translation>
     </message>
     <message>
         <source>No step: PV already stood at SP.</source>
-        <translation>Pas d’échelon&#xa0;: PV était déjà à SP.</translation>
+        <translation>Aucun échelon&#xa0;: PV valait déjà SP.</translation>
     </message>
     <message>
         <source>Rise from 10 % to 90 % of the way: %1 steps (step %2 to step %3).</source>
-        <translation>Temps de montée de 10&#xa0;% à 90&#xa0;% de l’échelon&#xa0;: %1 pas (du pas %2 au pas %3).</translation>
+        <translation>Temps de montée (de 10&#xa0;% à 90&#xa0;% de l’échelon)&#xa0;: %1 pas (du pas %2 au pas %3).</translation>
     </message>
     <message>
         <source>PV did not rise to 90 % of the way.</source>
@@ -129,15 +129,15 @@ Aucune ligne de cette exécution n’a été conservée&#xa0;; demandez moins de
     </message>
     <message>
         <source>Peak PV %1 at step %2; overshoot %3 %.</source>
-        <translation>PV maximale %1 au pas %2&#xa0;; dépassement %3&#xa0;%.</translation>
+        <translation>Pic de PV&#xa0;: %1 au pas %2&#x202f;; dépassement&#xa0;: %3&#xa0;%.</translation>
     </message>
     <message>
         <source>Settled within 2 % of the step from step %1.</source>
-        <translation>Stabilisée à 2&#xa0;% de l’échelon près à partir du pas %1.</translation>
+        <translation>Réponse stabilisée à 2&#xa0;% de l’échelon près à partir du pas %1.</translation>
     </message>
     <message>
         <source>Not settled within 2 % of the step.</source>
-        <translation>Non stabilisée à 2&#xa0;% de l’échelon près.</translation>
+        <translation>Réponse non stabilisée à 2&#xa0;% de l’échelon près.</translation>
     </message>
     <message>
         <source>Final error %1.</source>
@@ -145,37 +145,19 @@ Aucune ligne de cette exécution n’a été conservée&#xa0;; demandez moins de
     </message>
     <message>
         <source>SP cannot be reached: with the plant&apos;s gain of one half and X at most 255, PV never passes %1.</source>
-        <translation>SP est inaccessible&#xa0;: avec un gain du procédé d’un demi et X au plus égal à 255, PV ne dépasse jamais %1.</translation>
+        <translation>SP est hors d’atteinte&#xa0;: le procédé divise X par deux et X vaut au plus 255, donc PV ne dépasse jamais %1.</translation>
     </message>
     <message>
         <source>X never sat at 0 or 255.</source>
         <translation>X n’a jamais été à 0 ni à 255.</translation>
     </message>
+    <message>
+        <source>Rise from 10 % to 90 % of the way: 1 step (step %1 to step %2).</source>
+        <translation>Temps de montée (de 10&#xa0;% à 90&#xa0;% de l’échelon)&#xa0;: 1 pas (du pas %1 au pas %2).</translation>
+    </message>
 </context>
 <context>
     <name>corvale::Form1</name>
-    <message>
-        <source>Type a number, for example 2, %1 or 1%2e3.</source>
-        <translation>Saisissez un nombre, par exemple 2, %1 ou 1%2e3.</translation>
-    </message>
-    <message>
-        <source>Proportional gain: P = Kp × Error. More of it answers harder, and overshoots more.
-</source>
-        <translation>Gain proportionnel&#xa0;: P = Kp × Error. Plus il est grand, plus la réponse est vive, et plus elle dépasse.
-</translation>
-    </message>
-    <message>
-        <source>Integral gain: I = Ki × the sum of the errors. More of it removes an offset sooner, and swings more.
-</source>
-        <translation>Gain intégral&#xa0;: I = Ki × la somme des erreurs. Plus il est grand, plus un écart persistant disparaît vite, et plus la boucle oscille.
-</translation>
-    </message>
-    <message>
-        <source>Derivative gain: D = Kd × the error&apos;s change. More of it damps swings, and answers jumps harder.
-</source>
-        <translation>Gain dérivé&#xa0;: D = Kd × la variation de l’erreur. Plus il est grand, plus les oscillations sont amorties, et plus les sauts sont suivis brusquement.
-</translation>
-    </message>
     <message>
         <source>Set point: the value the loop drives PV, the process value, towards.
 </source>
@@ -191,12 +173,6 @@ Aucune ligne de cette exécution n’a été conservée&#xa0;; demandez moins de
         <translation>Recommencer&#xa0;: vider le relevé et calculer Loops pas à partir du pas 1.</translation>
     </message>
     <message>
-        <source>Carry on from the last step for Loops more steps, with the gains as they stand now.
-Its first D is Kd × Error: no error is remembered from the run before.</source>
-        <translation>Poursuivre depuis le dernier pas pour Loops pas de plus, avec les gains tels qu’ils sont maintenant.
-Son premier D vaut Kd × Error&#xa0;: aucune erreur n’est reprise de l’exécution précédente.</translation>
-    </message>
-    <message>
         <source>Transcript</source>
         <translation>Relevé</translation>
     </message>
@@ -206,9 +182,37 @@ PV: the process value, half of X.  Error: SP − PV.  P, I, D: the controller&ap
 Behind the rows: PV as a line, SP dashed, X as a pale bar from 0 to 255, with a triangle where it sits at 0 or 255.
 Ctrl with the wheel, +, − or 0 makes the window larger, smaller or as it was.</source>
         <translation>Une ligne par pas. X&#xa0;: l’entrée du procédé, la sortie du régulateur au pas précédent, limitée à 0..255.
-PV&#xa0;: la valeur mesurée, la moitié de X.  Error&#xa0;: SP − PV.  P, I, D&#xa0;: les trois termes du régulateur.
-Derrière les lignes&#xa0;: PV en trait, SP en tirets, X en barre pâle de 0 à 255, avec un triangle là où X est à 0 ou à 255.
-Ctrl avec la molette, +, − ou 0 agrandit la fenêtre, la réduit ou la rétablit.</translation>
+PV&#xa0;: la valeur mesurée, la moitié de X.  Error&#xa0;: l’erreur SP − PV.  P, I, D&#xa0;: les trois termes du régulateur.
+Derrière les lignes&#xa0;: PV en trait plein, SP en tirets, X en barre pâle de 0 à 255, avec un triangle là où X est à 0 ou à 255.
+Ctrl avec la molette, + ou − agrandit ou réduit la fenêtre&#x202f;; Ctrl avec 0 lui rend sa taille d’origine.</translation>
+    </message>
+    <message>
+        <source>Proportional gain: P = Kp × Error. More of it makes the loop react more strongly, with more overshoot.
+</source>
+        <translation>Gain proportionnel&#xa0;: P = Kp × Error. Plus il est élevé, plus la boucle réagit fortement et plus le dépassement est grand.
+</translation>
+    </message>
+    <message>
+        <source>Integral gain: I = Ki × the sum of the errors. More of it removes a steady-state error sooner, but makes the loop oscillate more.
+</source>
+        <translation>Gain intégral&#xa0;: I = Ki × somme des erreurs. Plus il est élevé, plus vite disparaît l’erreur statique, mais plus la boucle oscille.
+</translation>
+    </message>
+    <message>
+        <source>Derivative gain: D = Kd × the change of the error. More of it damps oscillations, but reacts more strongly to sudden changes.
+</source>
+        <translation>Gain dérivé&#xa0;: D = Kd × variation de l’erreur. Plus il est élevé, plus les oscillations sont amorties, mais plus le régulateur réagit fortement aux variations brusques.
+</translation>
+    </message>
+    <message>
+        <source>Carry on from the last step for Loops more steps, with the gains and SP as they stand now.
+The first of these steps has D = Kd × Error: no error is carried over from the run before.</source>
+        <translation>Poursuivre&#xa0;: calculer Loops pas de plus à partir du dernier pas, avec les gains et la consigne SP tels qu’ils sont saisis.
+Au premier de ces pas, D = Kd × Error&#xa0;: aucune erreur n’est reprise de l’exécution précédente.</translation>
+    </message>
+    <message>
+        <source>Type a number, for example “2”, “%1” or “1%2e3”.</source>
+        <translation>Saisissez un nombre, par exemple «&#x202f;2&#x202f;», «&#x202f;%1&#x202f;» ou «&#x202f;1%2e3&#x202f;».</translation>
     </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QWheelEvent>
@@ -107,7 +108,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
 
   // The locale is read here, once: the initial texts, every run and every
   // message use the same separator.
-  fields_ = std::make_unique<WidgetFormFields>(boxes_, cwin->Model());
+  fields_ = std::make_unique<WidgetFormFields>(boxes_, cwin->Model(), locale_);
   for (const BoxDescription& box : kBoxes) {
     BoxFor(box.box)->setText(QString::fromStdString(InitialText(box.box, fields_->Numbers())));
   }
@@ -205,10 +206,11 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1::Explain(const NumberFormat& numbers) {
-  // An example in the format this window reads, separator and all.
+  // Examples in the format this window reads, separator and all, each quoted
+  // so that a decimal comma cannot run them together.
   const QString point = QString::fromStdString(numbers.decimalSeparator);
   const QString example =
-      tr("Type a number, for example 2, %1 or 1%2e3.").arg(point + "5", point + "5");
+      tr("Type a number, for example “2”, “%1” or “1%2e3”.").arg(point + "5", point + "5");
   transcriptExplanation_ =
       tr("One row per step. X: the plant's input, the controller's output of the step before, "
          "limited to 0..255.\nPV: the process value, half of X.  Error: SP \u2212 PV.  P, I, D: "
@@ -216,29 +218,27 @@ void Form1::Explain(const NumberFormat& numbers) {
          "bar from 0 to 255, with a triangle where it sits at 0 or 255.\nCtrl with the wheel, "
          "+, \u2212 or 0 makes the window larger, smaller or as it was.");
   const std::pair<QWidget*, QString> explanations[] = {
-      {BoxFor(Box::Kp), tr("Proportional gain: P = Kp \u00D7 Error. More of it answers harder, and "
-                           "overshoots more.\n") +
+      {BoxFor(Box::Kp), tr("Proportional gain: P = Kp \u00D7 Error. More of it makes the loop "
+                           "react more strongly, with more overshoot.\n") +
                             example},
-      {BoxFor(Box::Ki),
-       tr("Integral gain: I = Ki \u00D7 the sum of the errors. More of it removes an "
-          "offset sooner, and swings more.\n") +
-           example},
-      {BoxFor(Box::Kd),
-       tr("Derivative gain: D = Kd \u00D7 the error's change. More of it damps swings, and "
-          "answers jumps harder.\n") +
-           example},
+      {BoxFor(Box::Ki), tr("Integral gain: I = Ki \u00D7 the sum of the errors. More of it removes "
+                           "a steady-state error sooner, but makes the loop oscillate more.\n") +
+                            example},
+      {BoxFor(Box::Kd), tr("Derivative gain: D = Kd \u00D7 the change of the error. More of it "
+                           "damps oscillations, but reacts more strongly to sudden changes.\n") +
+                            example},
       {BoxFor(Box::SP),
        tr("Set point: the value the loop drives PV, the process value, towards.\n") + example},
       {BoxFor(Box::Loops),
        tr("How many steps one press of Compute or Continue adds: a whole number, at most "
           "%1.")
-           .arg(QString::number(kMaxStepsPerRun))},
+           .arg(locale_.toString(kMaxStepsPerRun))},
       {cwin, transcriptExplanation_},
       {Command1, tr("Start afresh: clear the transcript and run Loops steps from step 1.")},
       {Command2,
-       tr("Carry on from the last step for Loops more steps, with the gains as they stand "
-          "now.\nIts first D is Kd \u00D7 Error: no error is remembered from the run "
-          "before.")},
+       tr("Carry on from the last step for Loops more steps, with the gains and SP as they "
+          "stand now.\nThe first of these steps has D = Kd \u00D7 Error: no error is carried "
+          "over from the run before.")},
   };
   for (const auto& [widget, text] : explanations) {
     widget->setToolTip(text);
@@ -278,14 +278,14 @@ void Form1::ShowResponse(RunOutcome& outcome) {
   cwin->AddResponse(std::move(outcome.samples), outcome.figures->setPoint);
   // What the picture shows, in numbers, over the picture and for a screen
   // reader, which speaks a description as it changes.
-  const QString figures = ResponseText(*outcome.figures, fields_->Numbers());
+  const QString figures = ResponseText(*outcome.figures, locale_);
   cwin->setToolTip(figures + QStringLiteral("\n\n") + transcriptExplanation_);
   cwin->setAccessibleDescription(figures + QStringLiteral("\n\n") + transcriptExplanation_);
 }
 
 void Form1::ReportFailure(const Failure& failure) {
-  QMessageBox message(QMessageBox::Warning, windowTitle(),
-                      FailureMessage(failure, fields_->Numbers()), QMessageBox::Ok, this);
+  QMessageBox message(QMessageBox::Warning, windowTitle(), FailureMessage(failure, locale_),
+                      QMessageBox::Ok, this);
   message.setTextFormat(Qt::PlainText);  // the user's text must never be read as markup
   message.exec();
   QLineEdit* const box = BoxFor(failure.box);

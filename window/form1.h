@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QLocale>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -73,6 +74,9 @@ class Form1 : public QWidget {
   int wheelAngle_ = 0;  // what the wheel turned short of a whole step
   QString transcriptExplanation_;
 
+  // Read once, as the window opens: the initial texts, every run, message
+  // and figure use the same separators.
+  const QLocale locale_;
   LoopState state_;
   std::unique_ptr<WidgetFormFields> fields_;
 };

@@ -6,12 +6,6 @@
 #include "response_trace.h"
 
 namespace corvale {
-namespace {
-
-QString Number(double value) { return QLocale().toString(value, 'g', 6); }
-
-}  // namespace
-
 TranscriptHeader::TranscriptHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
   // The names over the numbers' last digits, the scale under them.
   setDefaultAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -22,7 +16,7 @@ QString TranscriptHeader::Caption() const {
   const ResponseScale scale = trace_->Scale();
   // Names and numbers only, the same in every language.
   return QStringLiteral("PV %1\u2013%2 \u00B7 X 0\u2013255")
-      .arg(Number(scale.low), Number(scale.high));
+      .arg(locale_.toString(scale.low, 'g', 6), locale_.toString(scale.high, 'g', 6));
 }
 
 QSize TranscriptHeader::sizeHint() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHeaderView>
+#include <QLocale>
 
 namespace corvale {
 
@@ -24,6 +25,7 @@ class TranscriptHeader : public QHeaderView {
 
  private:
   const ResponseTrace* trace_ = nullptr;
+  const QLocale locale_;  // the window's, as it opened
 };
 
 }  // namespace corvale
