@@ -2,6 +2,7 @@
 
 #include "commands.h"
 #include "memory_form_fields.h"
+#include "response_trace.h"
 
 namespace corvale {
 namespace {
@@ -86,6 +87,33 @@ TEST(StepResponse, AContinueMeasuresFromWherePvStood) {
   const RunOutcome none = OnCompute(still, idle);
   EXPECT_FALSE(none.figures->HasStep());
   EXPECT_EQ(none.samples[0].limit, ResponseSample::None);  // step 1 shows no limit
+}
+
+// The picture's trace: each row under its run's set point, the range of any
+// rows however they fall on the blocks it keeps, and a scale in round numbers
+// from 0, or from below a set point under it, with a tenth to spare.
+TEST(ResponseTrace, KeepsEachRunsSetPointAndScalesInRoundNumbers) {
+  ResponseTrace trace;
+  std::vector<ResponseSample> rows(1000);
+  for (int i = 0; i < 1000; ++i) rows[i].pv = static_cast<float>(i % 300);
+  rows[700].pv = -7;
+  trace.Append(rows, 5);
+  trace.Append({ResponseSample{0, 900, ResponseSample::None}}, -50);
+  EXPECT_EQ(trace.SetPointOf(0), 5);
+  EXPECT_EQ(trace.SetPointOf(999), 5);
+  EXPECT_EQ(trace.SetPointOf(1000), -50);
+  for (auto [first, last, low, high] : {std::tuple{0, 1, 0.0f, 0.0f},
+                                        {255, 258, 255.0f, 257.0f},
+                                        {290, 620, 0.0f, 299.0f},
+                                        {650, 701, -7.0f, 99.0f},
+                                        {701, 1001, 0.0f, 900.0f}}) {
+    EXPECT_EQ(trace.Range(first, last), std::pair(low, high)) << first << " " << last;
+  }
+  // From -50 to 900, a tenth of the span (95) to spare on each side.
+  EXPECT_EQ(std::pair(trace.Scale().low, trace.Scale().high), std::pair(-150.0, 1000.0));
+  trace.Clear();
+  trace.Append({ResponseSample{0, 5.2f, ResponseSample::None}}, 5);
+  EXPECT_EQ(std::pair(trace.Scale().low, trace.Scale().high), std::pair(0.0, 6.0));
 }
 
 }  // namespace

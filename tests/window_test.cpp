@@ -299,7 +299,7 @@ TEST_F(Window, DrawsTheResponseBehindTheRows) {
     return false;
   };
   const auto blue = [](QColor c) { return c.blue() > c.red() + 40; };
-  const auto grey = [](QColor c) { return c.red() < 200 && qAbs(c.red() - c.blue()) < 20; };
+  const auto grey = [](QColor c) { return c.value() < 215; };  // darker than bar or base
   const auto mark = [](QColor c) { return c.red() > 120 && c.blue() < 60; };
   const auto value = [width](double v) { return 4 + v / 150 * (width - 8); };
   const auto input = [width](double x) { return 4 + x / 255 * (width - 8); };
@@ -310,12 +310,23 @@ TEST_F(Window, DrawsTheResponseBehindTheRows) {
   EXPECT_TRUE(seen(2, input(0) + 3, 0.5, mark));    // X at 0 at step 3
   EXPECT_FALSE(seen(2, input(255) - 3, 0.5, mark));
   EXPECT_TRUE(seen(1, input(200), 0.15, [](QColor c) { return c.red() > c.blue() + 20; }));
+  EXPECT_TRUE(Table()->toolTip().contains(
+      "X sat at 0 at step 3. X sat at 255 in 2 steps, from step 2 to step 4."));
+  // The scale's caption stands in the header's bottom line.
+  const QImage header = Table()->horizontalHeader()->grab().toImage();
+  int dark = 0;
+  for (int x = 0; x < header.width(); ++x)
+    dark += header.pixelColor(x, header.height() - 8).value() < 100;
+  EXPECT_GT(dark, 10);
 
   // The whole run in the scroll bar: a click beside its handle brings that
   // place into view.
   Box("Loops")->setText("1000");
   Click("Command1");
   QScrollBar* overview = Table()->verticalScrollBar();
+  // PV swings from 0 to 127.5 in every pixel's rows: a line most of the way across.
+  const QImage bar = overview->grab().toImage();
+  EXPECT_TRUE(blue(bar.pixelColor(bar.width() * 3 / 4, bar.height() * 3 / 4)));
   QTest::mouseClick(overview, Qt::LeftButton, {}, {overview->width() / 2, overview->height() / 2});
   EXPECT_NEAR(overview->value() + overview->pageStep() / 2, 500, 20);
 }
@@ -359,6 +370,9 @@ TEST_F(Window, TheTranscriptTakesNoTypingAndCopiesExactlyItsSelectedCells) {
   QTest::keyClick(table, Qt::Key_Down, Qt::ShiftModifier);
   auto [rows, rowCells] = Copied();
   EXPECT_EQ(rows, names + Lines()[2] + "\n" + Lines()[3]);
+  QTest::keyClick(table, Qt::Key_Right);  // a move without Shift: cells again
+  QTest::keyClick(table, Qt::Key_Down, Qt::ShiftModifier);
+  EXPECT_EQ(Copied().first, "1.8750\n8.5938");
   ASSERT_EQ(rowCells.size(), 3);
   EXPECT_EQ(rowCells[1].join(u' '), "2 7.5000 3.7500 1.2500 .6250 3.1250 -1.8750");
   QTest::keyClick(table, Qt::Key_A, Qt::ControlModifier);

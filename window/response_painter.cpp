@@ -7,20 +7,22 @@
 namespace corvale {
 namespace {
 
-constexpr int kMargin = 4;  // the picture keeps clear of the box's edges
+// The picture keeps clear of the area's edges: by 4 pixels in the table, less
+// in an area as narrow as a scroll bar.
+qreal Margin(QRect area) { return std::min(4.0, area.width() / 10.0); }
 
 }  // namespace
 
 ResponsePainter::ResponsePainter(const ResponseTrace& trace, ResponseScale scale, QRect area)
-    : trace_(trace), scale_(scale), area_(area) {}
+    : trace_(trace), scale_(scale), area_(area), margin_(Margin(area)) {}
 
 qreal ResponsePainter::ValueX(double value) const {
-  const qreal width = area_.width() - 2 * kMargin;
-  return area_.left() + kMargin + (value - scale_.low) / (scale_.high - scale_.low) * width;
+  const qreal width = area_.width() - 2 * margin_;
+  return area_.left() + margin_ + (value - scale_.low) / (scale_.high - scale_.low) * width;
 }
 
 qreal ResponsePainter::InputX(double x) const {
-  return area_.left() + kMargin + x / 255 * (area_.width() - 2 * kMargin);
+  return area_.left() + margin_ + x / 255 * (area_.width() - 2 * margin_);
 }
 
 void ResponsePainter::PaintRows(QPainter& painter, int first, int last,

@@ -21,7 +21,7 @@ class ResponsePainter {
 
   // Pale enough for the numbers over them to read as before.
   static QColor PvColor() { return {110, 160, 205}; }
-  static QColor SpColor() { return {60, 60, 60, 170}; }
+  static QColor SpColor() { return {60, 60, 60, 100}; }
   static QColor XColor() { return {255, 127, 14, 50}; }
   static QColor MarkColor() { return {170, 70, 0}; }
 
@@ -36,6 +36,7 @@ class ResponsePainter {
   const ResponseTrace& trace_;
   ResponseScale scale_;
   QRect area_;
+  qreal margin_;
 };
 
 }  // namespace corvale
