@@ -147,9 +147,14 @@ void Form1::ZoomTo(int level) {
     // A style sheet's font outranks setFont: one more rule in the control's
     // own sheet, which outranks the application's, carries the zoom there.
     if (styled || !styleSheet.isEmpty()) {
+      // A control's own sheet may be bare declarations; as a rule it can take
+      // one more after it.
+      const QString rules = styleSheet.isEmpty() || styleSheet.contains(u'{')
+                                ? styleSheet
+                                : QStringLiteral("* { %1 }").arg(styleSheet);
       widget->setStyleSheet(zoomLevel_ == kDefaultZoom
                                 ? styleSheet
-                                : styleSheet + QStringLiteral("\n* { font-size: %1; }").arg(size));
+                                : rules + QStringLiteral("\n* { font-size: %1; }").arg(size));
     }
   }
   for (const auto& [widget, place] : places_) {
