@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <utility>
 
 #include "commands.h"
 
@@ -16,28 +17,14 @@ QString FromUtf8(std::string_view text) {
 // the user's text they show by name, so that none can end the isolate around
 // it and turn the message's own words around.
 QString DirectionControl(char16_t c) {
-  switch (c) {
-    case u'\u202A':
-      return QStringLiteral("[LRE]");
-    case u'\u202B':
-      return QStringLiteral("[RLE]");
-    case u'\u202C':
-      return QStringLiteral("[PDF]");
-    case u'\u202D':
-      return QStringLiteral("[LRO]");
-    case u'\u202E':
-      return QStringLiteral("[RLO]");
-    case u'\u2066':
-      return QStringLiteral("[LRI]");
-    case u'\u2067':
-      return QStringLiteral("[RLI]");
-    case u'\u2068':
-      return QStringLiteral("[FSI]");
-    case u'\u2069':
-      return QStringLiteral("[PDI]");
-    default:
-      return {};
+  static constexpr std::pair<char16_t, const char*> kNames[] = {
+      {u'\u202A', "LRE"}, {u'\u202B', "RLE"}, {u'\u202C', "PDF"},
+      {u'\u202D', "LRO"}, {u'\u202E', "RLO"}, {u'\u2066', "LRI"},
+      {u'\u2067', "RLI"}, {u'\u2068', "FSI"}, {u'\u2069', "PDI"}};
+  for (const auto& [control, name] : kNames) {
+    if (c == control) return u'[' + QLatin1String(name) + u']';
   }
+  return {};
 }
 
 // The text as typed, made printable and short enough for a message: control
