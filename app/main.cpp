@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
 #include <string>
 #include <string_view>
 
@@ -18,29 +19,33 @@ std::string Environment(const char* variable) {
 }
 
 // The display each platform will open, as Qt finds it. X: -display, else a
-// "display=" among the options of an xcb platform (-platform xcb:display=:1,
-// or the same in QT_QPA_PLATFORM), else DISPLAY. Wayland: WAYLAND_DISPLAY.
+// "display=" among the options of the xcb platform (-platform
+// xcb:display=:1, which replaces QT_QPA_PLATFORM, or the same in that
+// variable), else DISPLAY. Wayland: WAYLAND_DISPLAY.
 std::string xDisplay;
 std::string waylandDisplay;
 
 void FindDisplays(int argc, char* argv[]) {
-  const auto fromPlatform = [](std::string_view platform) {
-    if (!platform.starts_with("xcb:")) return;
-    platform.remove_prefix(4);
-    while (!platform.empty()) {
-      const std::string_view option = platform.substr(0, platform.find(','));
-      if (option.starts_with("display=")) xDisplay = option.substr(8);
-      platform.remove_prefix(std::min(platform.size(), option.size() + 1));
-    }
-  };
-  xDisplay = Environment("DISPLAY");
-  waylandDisplay = Environment("WAYLAND_DISPLAY");
-  fromPlatform(Environment("QT_QPA_PLATFORM"));
+  std::string platform = Environment("QT_QPA_PLATFORM");
   std::string explicitDisplay;
   for (int i = 1; i + 1 < argc; ++i) {
     const std::string_view option = argv[i];
-    if (option == "-platform" || option == "--platform") fromPlatform(argv[i + 1]);
+    if (option == "-platform" || option == "--platform") platform = argv[i + 1];
     if (option == "-display" || option == "--display") explicitDisplay = argv[i + 1];
+  }
+  xDisplay = Environment("DISPLAY");
+  waylandDisplay = Environment("WAYLAND_DISPLAY");
+  // A list of platforms to try ("xcb:display=:1;wayland"): the xcb one.
+  std::string_view xcb = platform;
+  const auto at = xcb.find("xcb");
+  xcb = at == std::string_view::npos ? std::string_view() : xcb.substr(at);
+  xcb = xcb.substr(0, xcb.find(';'));
+  if (xcb.starts_with("xcb:")) {
+    for (std::string_view options = xcb.substr(4); !options.empty();) {
+      const std::string_view option = options.substr(0, options.find(','));
+      if (option.starts_with("display=")) xDisplay = option.substr(8);
+      options.remove_prefix(std::min(options.size(), option.size() + 1));
+    }
   }
   if (!explicitDisplay.empty()) xDisplay = explicitDisplay;
 }
@@ -63,10 +68,14 @@ void PrintHeldMessages() {  // as Qt would have printed them, already formatted
 
 void HoldStartupMessages(QtMsgType type, const QMessageLogContext& context,
                          const QString& message) {
+  // Qt's own threads (the X event reader, D-Bus) may speak while it starts.
+  static std::mutex held;
+  const std::lock_guard<std::mutex> lock(held);
   const std::string_view category = context.category ? context.category : "";
   if (category == "qt.qpa.xcb" && message.startsWith(u"could not connect to display")) {
     unreachable = Platform::X;
-  } else if (category.starts_with("qt.qpa.wayland") && message.contains(u"wayland connection")) {
+  } else if ((category.starts_with("qt.qpa.wayland") && message.contains(u"wayland connection")) ||
+             message.startsWith(u"Failed to create wl_display")) {
     unreachable = Platform::Wayland;
   }
   heldMessages << qFormatLogMessage(type, context, message);
@@ -79,7 +88,7 @@ void HoldStartupMessages(QtMsgType type, const QMessageLogContext& context,
   const char* const kind = x ? "X" : "Wayland";
   const std::string& name = x ? xDisplay : waylandDisplay;
   if (name.empty()) {
-    std::fprintf(stderr, "corvale: no %s display to connect to (%s is unset)", kind,
+    std::fprintf(stderr, "corvale: no %s display to connect to (%s is unset or empty)", kind,
                  x ? "DISPLAY" : "WAYLAND_DISPLAY");
   } else {
     std::fprintf(stderr, "corvale: cannot connect to %s display \"%s\"", kind, name.c_str());

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace corvale {
 namespace {
@@ -21,12 +22,8 @@ double RoundAway(double value) {
 }  // namespace
 
 ResponseSample ResponseSample::Of(const StepRecord& record) {
-  ResponseSample sample{static_cast<float>(record.X), static_cast<float>(record.PV), None};
-  // The first step of a simulation shows the input it started from, not one
-  // the controller chose.
-  if (record.Step > 1 && record.X == 0) sample.limit = AtZero;
-  if (record.Step > 1 && record.X == 255) sample.limit = AtFull;
-  return sample;
+  return {static_cast<float>(record.X), static_cast<float>(record.PV),
+          LimitOf(record.Step, record.X)};
 }
 
 void ResponseTrace::Clear() {
@@ -72,8 +69,14 @@ double ResponseTrace::SetPointOf(std::size_t row) const {
 }
 
 ResponseScale ResponseTrace::Scale() const {
-  const double margin = (highest_ - lowest_) / 10;
-  ResponseScale scale{lowest_ < 0 ? RoundAway(lowest_ - margin) : 0, RoundAway(highest_ + margin)};
+  // In that order, and kept finite, for set points as large as numbers go.
+  const double margin = highest_ / 10 - lowest_ / 10;
+  const auto finite = [](double value) {
+    return std::clamp(value, -std::numeric_limits<double>::max(),
+                      std::numeric_limits<double>::max());
+  };
+  ResponseScale scale{lowest_ < 0 ? finite(RoundAway(finite(lowest_ - margin))) : 0,
+                      finite(RoundAway(finite(highest_ + margin)))};
   if (!(scale.high > scale.low)) scale.high = scale.low + 1;
   return scale;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "step.h"
+#include "step_response.h"
 
 namespace corvale {
 
@@ -13,11 +14,9 @@ namespace corvale {
 // value, and whether X sat at one of the output's limits. Single precision is
 // plenty for a drawing and keeps a million rows under 12 MB.
 struct ResponseSample {
-  enum Limit : std::uint8_t { None, AtZero, AtFull };
-
   float x = 0;
   float pv = 0;
-  Limit limit = None;
+  Limit limit = Limit::None;
 
   static ResponseSample Of(const StepRecord& record);
 };

@@ -17,13 +17,6 @@ void TranscriptLines::ForEachLineBreak(std::string_view text, std::size_t from, 
   }
 }
 
-std::size_t TranscriptLines::LinesAddedBy(std::string_view added) const {
-  // A CR at the end of the text may begin a line break that `added` ends.
-  std::size_t lines = text_.ends_with('\r') && added.starts_with('\n') ? 1 : 0;
-  ForEachLineBreak(added, 0, [&lines](std::size_t) { ++lines; });
-  return lines;
-}
-
 void TranscriptLines::Assign(std::string_view text) {
   text_.assign(text);
   starts_.assign(1, 0);
@@ -32,20 +25,34 @@ void TranscriptLines::Assign(std::string_view text) {
   });
 }
 
-void TranscriptLines::Append(std::string text) {
+std::size_t TranscriptLines::Prepare(std::string& text) {
   const std::size_t oldSize = text_.size();
+  pending_.clear();
+  for (std::size_t lf = 0; (lf = text.find('\n', lf)) != std::string::npos; ++lf) {
+    // The CR before it may stand at the end of the text there is.
+    const char before = lf > 0 ? text[lf - 1] : (oldSize > 0 ? text_.back() : '\0');
+    if (before == '\r') pending_.push_back(static_cast<std::uint32_t>(oldSize + lf + 1));
+  }
+  starts_.reserve(starts_.size() + pending_.size());
   // A run hands over all its rows at once: where they are the larger part and
   // their buffer has room, the old text goes in front of them, so that the
   // rows are not copied and not held twice.
-  if (text.size() > oldSize && text.capacity() - text.size() >= oldSize) {
+  if (text.size() <= oldSize || text.capacity() - text.size() < oldSize) {
+    text_.reserve(oldSize + text.size());
+  }
+  return pending_.size();
+}
+
+void TranscriptLines::Commit(std::string text) noexcept {
+  // Nothing here allocates: Prepare made the room.
+  if (text.size() > text_.size() && text.capacity() - text.size() >= text_.size()) {
     text.insert(0, text_);
     text_.swap(text);
   } else {
     text_ += text;
   }
-  ForEachLineBreak(text_, oldSize, [this](std::size_t start) {
-    starts_.push_back(static_cast<std::uint32_t>(start));
-  });
+  starts_.insert(starts_.end(), pending_.begin(), pending_.end());
+  std::vector<std::uint32_t>().swap(pending_);
 }
 
 }  // namespace corvale

@@ -19,13 +19,16 @@ class TranscriptLines {
   // The line without its line break.
   std::string_view Line(std::size_t line) const;
 
-  // How many lines the text would gain with `added` at its end, and whether
-  // its last line would change.
-  std::size_t LinesAddedBy(std::string_view added) const;
+  // Whether `added` at the end would change the last line there is.
   static bool ExtendsLastLine(std::string_view added) { return !added.starts_with("\r\n"); }
 
   void Assign(std::string_view text);
-  void Append(std::string text);
+  // Adding takes two calls, so that a view can be told between them: Prepare
+  // takes all the memory that adding `text` needs, and may throw; it returns
+  // how many lines the text gains. Commit then adds the same text, and
+  // cannot fail.
+  std::size_t Prepare(std::string& text);
+  void Commit(std::string text) noexcept;
 
  private:
   // Calls `found` with the position after each line break whose LF stands
@@ -35,6 +38,7 @@ class TranscriptLines {
 
   std::string text_;
   std::vector<std::uint32_t> starts_ = {0};  // first byte of each line
+  std::vector<std::uint32_t> pending_;       // the starts Prepare found
 };
 
 }  // namespace corvale

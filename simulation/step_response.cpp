@@ -12,6 +12,12 @@ void Note(LimitSpan& span, std::int64_t step) {
 
 }  // namespace
 
+Limit LimitOf(std::int64_t step, double x) {
+  if (step <= 1) return Limit::None;
+  if (x == 0) return Limit::AtZero;
+  return x == 255 ? Limit::AtFull : Limit::None;
+}
+
 StepResponseMeter::StepResponseMeter(double start, double setPoint) {
   figures_.start = start;
   figures_.setPoint = setPoint;
@@ -22,10 +28,16 @@ void StepResponseMeter::Add(std::int64_t step, double x, double pv) {
   const double height = f.setPoint - f.start;
   const bool first = f.steps++ == 0;
   f.finalError = f.setPoint - pv;
-  // The first step of a simulation shows the input it started from, not one
-  // the controller chose.
-  if (step > 1 && x == 0) Note(f.atZero, step);
-  if (step > 1 && x == 255) Note(f.atFull, step);
+  switch (LimitOf(step, x)) {
+    case Limit::AtZero:
+      Note(f.atZero, step);
+      break;
+    case Limit::AtFull:
+      Note(f.atFull, step);
+      break;
+    case Limit::None:
+      break;
+  }
   if (height == 0) return;
 
   const double way = (pv - f.start) / height;  // 0 at the start, 1 at SP

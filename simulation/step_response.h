@@ -5,6 +5,12 @@
 
 namespace corvale {
 
+// Whether a row's plant input sits at one of the output's limits. The first
+// step of a simulation shows the input it started from, not one the
+// controller chose: it is at none.
+enum class Limit { None, AtZero, AtFull };
+Limit LimitOf(std::int64_t step, double x);
+
 // Steps at one of the output's limits: how many, the first and the last.
 struct LimitSpan {
   std::int64_t steps = 0;

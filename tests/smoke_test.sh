@@ -23,12 +23,16 @@ if [[ "$1" != --under-xvfb ]]; then
     [[ $actual == "$status" && $output == "$line"* && $output != *$'\n'* ]] ||
       fail "\"$*\" gave status $actual and: $output"
   }
-  expect 1 'corvale: no X display to connect to (DISPLAY is unset)' "$1"
+  expect 1 'corvale: no X display to connect to (DISPLAY is unset or empty)' "$1"
   # Qt tries X: a Wayland display is not the one that failed.
-  expect 1 'corvale: no X display to connect to (DISPLAY is unset)' WAYLAND_DISPLAY=wayland-0 "$1"
+  expect 1 'corvale: no X display to connect to (DISPLAY is unset or empty)' \
+    WAYLAND_DISPLAY=wayland-0 "$1"
   expect 1 'corvale: cannot connect to X display ":97"' DISPLAY=:97 "$1"
   expect 1 'corvale: cannot connect to X display ":98"' "$1" -display :98
   expect 1 'corvale: cannot connect to X display ":55"' "$1" -platform xcb:display=:55
+  # -platform replaces QT_QPA_PLATFORM, its display with it.
+  expect 1 'corvale: cannot connect to X display ":96"' QT_QPA_PLATFORM=xcb:display=:77 \
+    DISPLAY=:96 "$1" -platform xcb
   limit=2 expect 124 '' "$1" -platform offscreen  # still running: the window started
   explained env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=nosuch "$1"
   exec xvfb-run -a -s "-screen 0 800x600x24" "$0" --under-xvfb "$@"

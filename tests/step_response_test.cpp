@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "commands.h"
 #include "memory_form_fields.h"
 #include "response_trace.h"
@@ -80,13 +82,13 @@ TEST(StepResponse, AContinueMeasuresFromWherePvStood) {
   // Step 201 still shows the last X of the Compute, 10; by hand, step 202's
   // X is 0, step 203's 2.5 (D = .5 * (-5 + 10)), and from step 204 on 0.
   EXPECT_EQ(std::tie(down.figures->atZero.steps, down.figures->atZero.first), std::tuple(198, 202));
-  EXPECT_EQ(down.samples[1].limit, ResponseSample::AtZero);
+  EXPECT_EQ(down.samples[1].limit, Limit::AtZero);
   LoopState still;
   MemoryFormFields idle;
   idle.SetBox(Box::SP, "0");
   const RunOutcome none = OnCompute(still, idle);
   EXPECT_FALSE(none.figures->HasStep());
-  EXPECT_EQ(none.samples[0].limit, ResponseSample::None);  // step 1 shows no limit
+  EXPECT_EQ(none.samples[0].limit, Limit::None);  // step 1 shows no limit
 }
 
 // The picture's trace: each row under its run's set point, the range of any
@@ -98,7 +100,7 @@ TEST(ResponseTrace, KeepsEachRunsSetPointAndScalesInRoundNumbers) {
   for (int i = 0; i < 1000; ++i) rows[i].pv = static_cast<float>(i % 300);
   rows[700].pv = -7;
   trace.Append(rows, 5);
-  trace.Append({ResponseSample{0, 900, ResponseSample::None}}, -50);
+  trace.Append({ResponseSample{0, 900, Limit::None}}, -50);
   EXPECT_EQ(trace.SetPointOf(0), 5);
   EXPECT_EQ(trace.SetPointOf(999), 5);
   EXPECT_EQ(trace.SetPointOf(1000), -50);
@@ -112,8 +114,13 @@ TEST(ResponseTrace, KeepsEachRunsSetPointAndScalesInRoundNumbers) {
   // From -50 to 900, a tenth of the span (95) to spare on each side.
   EXPECT_EQ(std::pair(trace.Scale().low, trace.Scale().high), std::pair(-150.0, 1000.0));
   trace.Clear();
-  trace.Append({ResponseSample{0, 5.2f, ResponseSample::None}}, 5);
+  trace.Append({ResponseSample{0, 5.2f, Limit::None}}, 5);
   EXPECT_EQ(std::pair(trace.Scale().low, trace.Scale().high), std::pair(0.0, 6.0));
+  // Set points as large as numbers go still give a finite scale around them.
+  trace.Append({ResponseSample{}}, 1.6e308);
+  trace.Append({ResponseSample{}}, -1.7e308);
+  EXPECT_TRUE(std::isfinite(trace.Scale().low) && std::isfinite(trace.Scale().high));
+  EXPECT_TRUE(trace.Scale().low <= -1.7e308 && trace.Scale().high >= 1.6e308);
 }
 
 }  // namespace

@@ -132,6 +132,7 @@ TEST_F(Window, KeysMoveAlongTheTabOrderAndOnlySpaceRuns) {
     EXPECT_TRUE(Table()->toolTip().contains(figure)) << Table()->toolTip().toStdString();
   }
   EXPECT_EQ(Table()->accessibleDescription(), Table()->toolTip());
+  const QString figures = Table()->toolTip();
   // A screen reader reads each cell with its row and its column's name.
   QAccessibleInterface* cell =
       QAccessible::queryAccessibleInterface(Table())->tableInterface()->cellAt(1, 3);
@@ -160,6 +161,10 @@ TEST_F(Window, KeysMoveAlongTheTabOrderAndOnlySpaceRuns) {
   EXPECT_EQ(window->State().Step, 301);
   Click("Command1");  // afresh, from the top
   EXPECT_EQ(Table()->verticalScrollBar()->value() + Table()->currentIndex().row(), 0);
+  Box("Loops")->setText("0");
+  Click("Command1");  // no run left to describe
+  EXPECT_FALSE(Table()->toolTip().contains("Rise") || figures == Table()->toolTip());
+  EXPECT_EQ(Table()->accessibleDescription(), Table()->toolTip());
 }
 
 // Every kind of failure, through both buttons: one plain message naming the

@@ -148,13 +148,16 @@ void Form1::ZoomTo(int level) {
     // own sheet, which outranks the application's, carries the zoom there.
     if (styled || !styleSheet.isEmpty()) {
       // A control's own sheet may be bare declarations; as a rule it can take
-      // one more after it.
+      // more after it. By its name the control outranks any rule of its own
+      // sheet; its parts take the size from the first rule.
       const QString rules = styleSheet.isEmpty() || styleSheet.contains(u'{')
                                 ? styleSheet
                                 : QStringLiteral("* { %1 }").arg(styleSheet);
-      widget->setStyleSheet(zoomLevel_ == kDefaultZoom
-                                ? styleSheet
-                                : rules + QStringLiteral("\n* { font-size: %1; }").arg(size));
+      widget->setStyleSheet(
+          zoomLevel_ == kDefaultZoom
+              ? styleSheet
+              : rules + QStringLiteral("\n* { font-size: %1; } #%2 { font-size: %1; }")
+                            .arg(size, widget->objectName()));
     }
   }
   for (const auto& [widget, place] : places_) {
@@ -260,7 +263,13 @@ RunOutcome Form1::Run(RunOutcome (*command)(LoopState&, FormFields&)) {
     BusyCursor busy;
     outcome = command(state_, *fields_);
   }
-  if (outcome.figures) ShowResponse(outcome);  // which takes the samples over
+  if (outcome.figures) {
+    ShowResponse(outcome);  // which takes the samples over
+  } else if (cwin->Model()->rowCount() == 0) {
+    // A Compute of no steps left no run to describe.
+    cwin->setToolTip(transcriptExplanation_);
+    cwin->setAccessibleDescription(transcriptExplanation_);
+  }
   DropQueuedInput();
   return outcome;
 }

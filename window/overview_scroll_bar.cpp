@@ -43,7 +43,10 @@ void OverviewScrollBar::paintEvent(QPaintEvent* event) {
   const int rows = Rows();
   const QRect groove = Groove().adjusted(2, 0, -2, 0);
   if (rows == 0 || groove.height() <= 0 || groove.width() <= 0) return;
-  if (pixels_.empty()) {
+  // Made again when the trace or the groove changed (a style can change the
+  // groove without resizing the bar).
+  if (pixels_.size() != static_cast<std::size_t>(groove.height())) {
+    pixels_.clear();
     pixels_.reserve(static_cast<std::size_t>(groove.height()));
     for (int y = 0; y < groove.height(); ++y) {
       const auto first = static_cast<std::size_t>(qint64(y) * rows / groove.height());

@@ -64,12 +64,12 @@ void ResponsePainter::PaintRows(QPainter& painter, int first, int last,
   painter.setPen(Qt::NoPen);
   painter.setBrush(MarkColor());
   for (int row = first; row <= last; ++row) {
-    const ResponseSample::Limit limit = trace_.Sample(static_cast<std::size_t>(row)).limit;
-    if (limit == ResponseSample::None) continue;
+    const Limit limit = trace_.Sample(static_cast<std::size_t>(row)).limit;
+    if (limit == Limit::None) continue;
     const QRect r = rowRect(row);
-    const qreal tip = InputX(limit == ResponseSample::AtFull ? 255 : 0);
+    const qreal tip = InputX(limit == Limit::AtFull ? 255 : 0);
     const qreal side = r.height() * 0.35;
-    const qreal base = limit == ResponseSample::AtFull ? tip - side : tip + side;
+    const qreal base = limit == Limit::AtFull ? tip - side : tip + side;
     const qreal middle = r.center().y() + 0.5;
     const QPointF triangle[] = {{tip, middle}, {base, middle - side}, {base, middle + side}};
     painter.drawPolygon(triangle, 3);

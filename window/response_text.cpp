@@ -12,7 +12,7 @@ class Words {
   Q_DECLARE_TR_FUNCTIONS(ResponseText)
 };
 
-QString Limit(const LimitSpan& span, const QString& limit, const QLocale& locale) {
+QString AtLimit(const LimitSpan& span, const QString& limit, const QLocale& locale) {
   const auto Count = [&locale](std::int64_t number) { return locale.toString(number); };
   if (span.steps == 0) return Words::tr("X never sat at %1.").arg(limit);
   if (span.steps == 1) return Words::tr("X sat at %1 at step %2.").arg(limit, Count(span.first));
@@ -63,8 +63,8 @@ QString ResponseText(const StepFigures& f, const QLocale& locale) {
   lines << Words::tr("Final error %1.").arg(Value(f.finalError));
   lines << (f.atZero.steps + f.atFull.steps == 0
                 ? Words::tr("X never sat at 0 or 255.")
-                : Limit(f.atZero, QStringLiteral("0"), locale) + u' ' +
-                      Limit(f.atFull, QStringLiteral("255"), locale));
+                : AtLimit(f.atZero, QStringLiteral("0"), locale) + u' ' +
+                      AtLimit(f.atFull, QStringLiteral("255"), locale));
   return lines.join(u'\n');
 }
 

@@ -3,6 +3,8 @@
 #include "transcript.h"
 #include "transcript_model.h"
 
+#include <new>
+
 namespace corvale {
 namespace {
 
@@ -57,15 +59,21 @@ QVariant TranscriptMimeData::retrieveData(const QString& mimeType, QMetaType) co
 
 void TranscriptMimeData::KeepLines() {
   if (isKept_ || !model_) return;
-  const TranscriptLines& lines = model_->Lines();
-  const std::string_view first = lines.Line(firstLine_);
-  const std::string_view last = lines.Line(firstLine_ + lineCount_ - 1);
-  kept_.Assign(
-      std::string_view(first.data(), static_cast<std::size_t>(last.end() - first.begin())));
-  firstLine_ = 0;
-  isKept_ = true;
+  try {
+    kept_.Assign(Span(model_->Lines()));
+    firstLine_ = 0;
+    isKept_ = true;
+  } catch (const std::bad_alloc&) {
+    // No memory for the copy: it is given up, and offers nothing.
+    lineCount_ = 0;
+  }
 }
 
+std::string_view TranscriptMimeData::Span(const TranscriptLines& lines) const {
+  const std::string_view first = lines.Line(firstLine_);
+  const std::string_view last = lines.Line(firstLine_ + lineCount_ - 1);
+  return {first.data(), static_cast<std::size_t>(last.data() + last.size() - first.data())};
+}
 const TranscriptLines& TranscriptMimeData::Source() const {
   return isKept_ ? kept_ : model_->Lines();
 }
@@ -76,15 +84,13 @@ QByteArray TranscriptMimeData::Render(bool html) const {
   static constexpr char kHead[] =
       "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"></head><body><table>\n";
   static constexpr char kTail[] = "</table></body></html>\n";
-  if (!isKept_ && !model_) return {};  // cannot happen: a model keeps its lines for us as it goes
+  if (lineCount_ == 0 || (!isKept_ && !model_)) return {};
   const TranscriptLines& lines = Source();
   const std::string header = HeaderText();
   const std::size_t cells = (right_ - left_ + 1) * (lineCount_ + names_);
-  const std::string_view first = lines.Line(firstLine_);
-  const std::string_view last = lines.Line(firstLine_ + lineCount_ - 1);
   QByteArray out;
-  out.reserve(static_cast<qsizetype>(static_cast<std::size_t>(last.end() - first.begin()) +
-                                     header.size() + (html ? 10 * cells + sizeof kHead : 0)));
+  out.reserve(static_cast<qsizetype>(Span(lines).size() + header.size() +
+                                     (html ? 10 * cells + sizeof kHead : 0)));
   if (html) out += kHead;
   const auto addLine = [&](std::string_view line) {
     if (html) out += "<tr>";

@@ -35,13 +35,15 @@ class TranscriptMimeData : public QMimeData {
  private:
   void KeepLines();
   const TranscriptLines& Source() const;
+  // The copied lines' text in `lines`, line breaks between them included.
+  std::string_view Span(const TranscriptLines& lines) const;
   QByteArray Render(bool html) const;
 
   QPointer<TranscriptModel> model_;
   TranscriptLines kept_;  // the copied lines, once the model's are about to change
   bool isKept_ = false;
   std::size_t firstLine_;  // in the model's lines, or in kept_ once kept
-  std::size_t lineCount_;
+  std::size_t lineCount_;  // 0 once given up
   std::size_t left_;
   std::size_t right_;
   bool names_;  // whole rows: the column names come first

@@ -27,12 +27,13 @@ void TranscriptModel::SetText(std::string_view text) {
 void TranscriptModel::Append(std::string text) {
   if (text.empty()) return;
   const int lastRow = rowCount() - 1;
-  const int added = static_cast<int>(lines_.LinesAddedBy(text));
+  // All the memory first: a run that cannot have it leaves the table as it was.
+  const int added = static_cast<int>(lines_.Prepare(text));
   // A run's rows each start with a line break; other text goes on the last line.
   const bool lastLineChanges = TranscriptLines::ExtendsLastLine(text);
   if (lastLineChanges) emit RowsAboutToChange();
   if (added > 0) beginInsertRows({}, lastRow + 1, lastRow + added);
-  lines_.Append(std::move(text));
+  lines_.Commit(std::move(text));
   if (added > 0) endInsertRows();
   if (lastLineChanges && lastRow >= 0) {
     emit dataChanged(index(lastRow, 0), index(lastRow, columnCount() - 1));
