@@ -1,5 +1,6 @@
 #include "transcript_lines.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace corvale {
@@ -25,6 +26,17 @@ void TranscriptLines::Assign(std::string_view text) {
   });
 }
 
+namespace {
+
+// Room for `size` elements, doubling as it grows, so that many small
+// additions move the whole only now and then.
+template <typename Container>
+void Grow(Container& container, std::size_t size) {
+  if (size > container.capacity()) container.reserve(std::max(size, 2 * container.capacity()));
+}
+
+}  // namespace
+
 std::size_t TranscriptLines::Prepare(std::string& text) {
   const std::size_t oldSize = text_.size();
   pending_.clear();
@@ -33,12 +45,12 @@ std::size_t TranscriptLines::Prepare(std::string& text) {
     const char before = lf > 0 ? text[lf - 1] : (oldSize > 0 ? text_.back() : '\0');
     if (before == '\r') pending_.push_back(static_cast<std::uint32_t>(oldSize + lf + 1));
   }
-  starts_.reserve(starts_.size() + pending_.size());
+  Grow(starts_, starts_.size() + pending_.size());
   // A run hands over all its rows at once: where they are the larger part and
   // their buffer has room, the old text goes in front of them, so that the
   // rows are not copied and not held twice.
   if (text.size() <= oldSize || text.capacity() - text.size() < oldSize) {
-    text_.reserve(oldSize + text.size());
+    Grow(text_, oldSize + text.size());
   }
   return pending_.size();
 }
