@@ -11,19 +11,12 @@ std::string_view TranscriptLines::Line(std::size_t line) const {
   return std::string_view(text_).substr(start, end - start);
 }
 
-template <typename Found>
-void TranscriptLines::ForEachLineBreak(std::string_view text, std::size_t from, Found found) {
-  for (std::size_t lf = from; (lf = text.find('\n', lf)) != std::string_view::npos; ++lf) {
-    if (lf > 0 && text[lf - 1] == '\r') found(lf + 1);
-  }
-}
-
 void TranscriptLines::Assign(std::string_view text) {
-  text_.assign(text);
+  text_.clear();
   starts_.assign(1, 0);
-  ForEachLineBreak(text_, 0, [this](std::size_t start) {
-    starts_.push_back(static_cast<std::uint32_t>(start));
-  });
+  std::string copy(text);
+  Prepare(copy);
+  Commit(std::move(copy));
 }
 
 namespace {

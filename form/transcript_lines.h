@@ -31,11 +31,6 @@ class TranscriptLines {
   void Commit(std::string text) noexcept;
 
  private:
-  // Calls `found` with the position after each line break whose LF stands
-  // in `text` at or after `from`.
-  template <typename Found>
-  static void ForEachLineBreak(std::string_view text, std::size_t from, Found found);
-
   std::string text_;
   std::vector<std::uint32_t> starts_ = {0};  // first byte of each line
   std::vector<std::uint32_t> pending_;       // the starts Prepare found

@@ -9,10 +9,6 @@
 namespace corvale {
 namespace {
 
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The names of the direction controls that embed, override or isolate: in
 // the user's text they show by name, so that none can end the isolate around
 // it and turn the message's own words around.
@@ -57,7 +53,7 @@ QString Quoted(const std::string& text) {
 QString FailureMessage(const Failure& failure, const QLocale& locale) {
   // The program's own numbers, grouped as the user's locale groups them.
   const auto grouped = [&locale](std::int64_t number) { return locale.toString(number); };
-  const QString box = FromUtf8(Describe(failure.box).label);
+  const QString box = QString::fromUtf8(Describe(failure.box).label);
   const QString text = Quoted(failure.text);
   const QString point = locale.decimalPoint();
   const QString step = grouped(failure.step);

@@ -52,6 +52,12 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
   return button;
 }
 
+// What a control is and does, to the mouse and to a screen reader alike.
+void SetExplanation(QWidget* widget, const QString& text) {
+  widget->setToolTip(text);
+  widget->setAccessibleDescription(text);
+}
+
 // The window is a frame to a screen reader, as a main window is; a plain
 // widget would be a filler.
 QAccessibleInterface* AccessibleForm(const QString& className, QObject* object) {
@@ -88,8 +94,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   for (const BoxDescription& box : kBoxes) {
     QLineEdit* const edit = Make<QLineEdit>(this, box.name.data(), QString());
     boxes_[IndexOf(box.box)] = edit;
-    QLabel* const label = MakeLabel(this, box.labelName.data(),
-                                    QString::fromUtf8(box.label.data(), box.label.size()), edit);
+    QLabel* const label = MakeLabel(this, box.labelName.data(), QString::fromUtf8(box.label), edit);
     places_.push_back({edit, box.place});
     places_.push_back({label, box.labelPlace});
   }
@@ -106,8 +111,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   }
   BoxFor(Box::Kp)->setFocus();
 
-  // The locale is read here, once: the initial texts, every run and every
-  // message use the same separator.
+  // In the window's locale, read once as it opened: the initial texts, every
+  // run and every message use the same separator.
   fields_ = std::make_unique<WidgetFormFields>(boxes_, cwin->Model(), locale_);
   for (const BoxDescription& box : kBoxes) {
     BoxFor(box.box)->setText(QString::fromStdString(InitialText(box.box, fields_->Numbers())));
@@ -249,8 +254,7 @@ void Form1::Explain(const NumberFormat& numbers) {
           "over from the run before.")},
   };
   for (const auto& [widget, text] : explanations) {
-    widget->setToolTip(text);
-    widget->setAccessibleDescription(text);  // a screen reader reads what the mouse shows
+    SetExplanation(widget, text);
   }
   cwin->setAccessibleName(tr("Transcript"));
 }
@@ -267,8 +271,7 @@ RunOutcome Form1::Run(RunOutcome (*command)(LoopState&, FormFields&)) {
     ShowResponse(outcome);  // which takes the samples over
   } else if (cwin->Model()->rowCount() == 0) {
     // A Compute of no steps left no run to describe.
-    cwin->setToolTip(transcriptExplanation_);
-    cwin->setAccessibleDescription(transcriptExplanation_);
+    SetExplanation(cwin, transcriptExplanation_);
   }
   DropQueuedInput();
   return outcome;
@@ -293,8 +296,7 @@ void Form1::ShowResponse(RunOutcome& outcome) {
   // What the picture shows, in numbers, over the picture and for a screen
   // reader, which speaks a description as it changes.
   const QString figures = ResponseText(*outcome.figures, locale_);
-  cwin->setToolTip(figures + QStringLiteral("\n\n") + transcriptExplanation_);
-  cwin->setAccessibleDescription(figures + QStringLiteral("\n\n") + transcriptExplanation_);
+  SetExplanation(cwin, figures + QStringLiteral("\n\n") + transcriptExplanation_);
 }
 
 void Form1::ReportFailure(const Failure& failure) {

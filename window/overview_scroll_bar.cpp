@@ -33,18 +33,13 @@ int OverviewScrollBar::RowAt(int y) const {
   return static_cast<int>(std::clamp<qint64>(row, 0, std::max(0, Rows() - 1)));
 }
 
-void OverviewScrollBar::resizeEvent(QResizeEvent* event) {
-  pixels_.clear();
-  QScrollBar::resizeEvent(event);
-}
-
 void OverviewScrollBar::paintEvent(QPaintEvent* event) {
   QScrollBar::paintEvent(event);
   const int rows = Rows();
   const QRect groove = Groove().adjusted(2, 0, -2, 0);
   if (rows == 0 || groove.height() <= 0 || groove.width() <= 0) return;
-  // Made again when the trace or the groove changed (a style can change the
-  // groove without resizing the bar).
+  // Made again when the trace or the groove's height changed (by a resize,
+  // or by a style, which can change the groove without resizing the bar).
   if (pixels_.size() != static_cast<std::size_t>(groove.height())) {
     pixels_.clear();
     pixels_.reserve(static_cast<std::size_t>(groove.height()));

@@ -26,7 +26,6 @@ class OverviewScrollBar : public QScrollBar {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
 
  private:
   QRect Groove() const;

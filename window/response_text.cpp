@@ -12,20 +12,21 @@ class Words {
   Q_DECLARE_TR_FUNCTIONS(ResponseText)
 };
 
+// Step numbers and counts, grouped as the locale groups them.
+QString Count(const QLocale& locale, std::int64_t number) { return locale.toString(number); }
+
 QString AtLimit(const LimitSpan& span, const QString& limit, const QLocale& locale) {
-  const auto Count = [&locale](std::int64_t number) { return locale.toString(number); };
   if (span.steps == 0) return Words::tr("X never sat at %1.").arg(limit);
-  if (span.steps == 1) return Words::tr("X sat at %1 at step %2.").arg(limit, Count(span.first));
+  if (span.steps == 1)
+    return Words::tr("X sat at %1 at step %2.").arg(limit, Count(locale, span.first));
   return Words::tr("X sat at %1 in %2 steps, from step %3 to step %4.")
-      .arg(limit, Count(span.steps), Count(span.first), Count(span.last));
+      .arg(limit, Count(locale, span.steps), Count(locale, span.first), Count(locale, span.last));
 }
 
 }  // namespace
 
 QString ResponseText(const StepFigures& f, const QLocale& locale) {
-  // Step numbers and counts grouped as the locale groups them, values as the
-  // transcript writes them.
-  const auto Count = [&locale](std::int64_t number) { return locale.toString(number); };
+  // Values as the transcript writes them.
   const auto Value = [point = locale.decimalPoint().toStdString()](double value) {
     return QString::fromStdString(FormatValue(value, point));
   };
@@ -48,16 +49,16 @@ QString ResponseText(const StepFigures& f, const QLocale& locale) {
       lines << Words::tr("PV did not rise to 90 % of the way.");
     } else if (*rise == 1) {
       lines << Words::tr("Rise from 10 % to 90 % of the way: 1 step (step %1 to step %2).")
-                   .arg(Count(*f.riseFrom), Count(*f.riseTo));
+                   .arg(Count(locale, *f.riseFrom), Count(locale, *f.riseTo));
     } else {
       lines << Words::tr("Rise from 10 % to 90 % of the way: %1 steps (step %2 to step %3).")
-                   .arg(Count(*rise), Count(*f.riseFrom), Count(*f.riseTo));
+                   .arg(Count(locale, *rise), Count(locale, *f.riseFrom), Count(locale, *f.riseTo));
     }
     lines << Words::tr("Peak PV %1 at step %2; overshoot %3 %.")
-                 .arg(Value(f.peak), Count(f.peakStep))
+                 .arg(Value(f.peak), Count(locale, f.peakStep))
                  .arg(locale.toString(f.overshootPercent, 'f', 1));
     lines << (f.settledFrom ? Words::tr("Settled within 2 % of the step from step %1.")
-                                  .arg(Count(*f.settledFrom))
+                                  .arg(Count(locale, *f.settledFrom))
                             : Words::tr("Not settled within 2 % of the step."));
   }
   lines << Words::tr("Final error %1.").arg(Value(f.finalError));

@@ -5,14 +5,6 @@
 #include "transcript.h"
 
 namespace corvale {
-namespace {
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 TranscriptModel::TranscriptModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 TranscriptModel::~TranscriptModel() { emit RowsAboutToChange(); }
@@ -52,7 +44,7 @@ QVariant TranscriptModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   switch (role) {
     case Qt::DisplayRole:
-      return FromUtf8(
+      return QString::fromUtf8(
           SplitFields(lines_.Line(LineOf(index.row())))[static_cast<std::size_t>(index.column())]);
     case Qt::TextAlignmentRole:  // numbers, their separators one above the other
       return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
@@ -69,7 +61,7 @@ QVariant TranscriptModel::headerData(int section, Qt::Orientation orientation, i
   if (section < 0 || section >= columnCount()) return {};
   if (role != Qt::DisplayRole) return {};
   static const std::string header = HeaderText();
-  return FromUtf8(SplitFields(header)[static_cast<std::size_t>(section)]);
+  return QString::fromUtf8(SplitFields(header)[static_cast<std::size_t>(section)]);
 }
 
 Qt::ItemFlags TranscriptModel::flags(const QModelIndex& index) const {

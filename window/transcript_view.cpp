@@ -11,7 +11,6 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <utility>
 
@@ -58,7 +57,7 @@ TranscriptView::TranscriptView(QWidget* parent)
   // change of the selection. It highlights nothing, so it needs none of it.
   header->setSelectionModel(new QItemSelectionModel(model_, header));
   header->SetTrace(&trace_);
-  Fit();
+  Measure();
 }
 
 void TranscriptView::ShowRow(int row) {
@@ -106,29 +105,28 @@ void TranscriptView::contextMenuEvent(QContextMenuEvent* event) {
   menu->popup(event->globalPos());
 }
 
-void TranscriptView::Copy() {
-  const QItemSelection selection = selectionModel()->selection();
-  if (selection.isEmpty()) return;
+QRect TranscriptView::SelectedBlock() const {
   // The selection is one block, though it may be held in several ranges.
-  int top = INT_MAX, bottom = -1, left = INT_MAX, right = -1;
-  for (const QItemSelectionRange& range : selection) {
-    top = std::min(top, range.top());
-    bottom = std::max(bottom, range.bottom());
-    left = std::min(left, range.left());
-    right = std::max(right, range.right());
+  QRect block;
+  for (const QItemSelectionRange& range : selectionModel()->selection()) {
+    block |= QRect(QPoint(range.left(), range.top()), QPoint(range.right(), range.bottom()));
   }
+  return block;
+}
+
+void TranscriptView::Copy() {
+  const QRect block = SelectedBlock();
+  if (block.isEmpty()) return;
   QGuiApplication::clipboard()->setMimeData(
-      new TranscriptMimeData(model_, top, bottom, left, right));
+      new TranscriptMimeData(model_, block.top(), block.bottom(), block.left(), block.right()));
 }
 
 void TranscriptView::SelectWholeRows() {
   // The rows of the selection, or else the current row, as a spreadsheet does.
-  int top = currentIndex().row(), bottom = top;
-  for (const QItemSelectionRange& range : selectionModel()->selection()) {
-    top = std::min(top, range.top());
-    bottom = std::max(bottom, range.bottom());
-  }
-  if (top < 0) return;
+  const int current = currentIndex().row();
+  if (current < 0) return;
+  const QRect block = SelectedBlock() | QRect(0, current, 1, 1);
+  const int top = block.top(), bottom = block.bottom();
   rowsPicked_ = true;
   selectionModel()->select(
       QItemSelection(model_->index(top, 0), model_->index(bottom, model_->columnCount() - 1)),
@@ -233,7 +231,7 @@ void TranscriptView::dataChanged(const QModelIndex& topLeft, const QModelIndex& 
 
 void TranscriptView::changeEvent(QEvent* event) {
   QTableView::changeEvent(event);
-  if (event->type() == QEvent::FontChange) Fit();
+  if (event->type() == QEvent::FontChange) Measure();
 }
 
 void TranscriptView::Widen(int firstRow, int lastRow) {
@@ -244,8 +242,7 @@ void TranscriptView::Widen(int firstRow, int lastRow) {
   for (int row = firstRow; row <= lastRow; ++row) {
     const Fields fields = SplitFields(lines.Line(TranscriptModel::LineOf(row)));
     for (std::size_t column = 0; column < kColumns; ++column) {
-      qreal estimate = 0;
-      for (const char c : fields[column]) estimate += byteAdvances_[static_cast<unsigned char>(c)];
+      const qreal estimate = Estimate(fields[column]);
       if (estimate > widestEstimate_[column]) {
         widestEstimate_[column] = estimate;
         widest_[column] = fields[column];
@@ -253,10 +250,16 @@ void TranscriptView::Widen(int firstRow, int lastRow) {
       }
     }
   }
-  if (widened) Fit();
+  if (widened) FitColumns();
 }
 
-void TranscriptView::Fit() {
+qreal TranscriptView::Estimate(std::string_view text) const {
+  qreal width = 0;
+  for (const char c : text) width += byteAdvances_[static_cast<unsigned char>(c)];
+  return width;
+}
+
+void TranscriptView::Measure() {
   const QFontMetricsF metrics(font());
   // ASCII by its own advance; a character of more bytes, such as a locale's
   // decimal separator, by an average one on its first byte.
@@ -265,25 +268,27 @@ void TranscriptView::Fit() {
                           : byte >= 0xC0 ? metrics.averageCharWidth()
                                          : 0;
   }
+  for (std::size_t column = 0; column < kColumns; ++column) {
+    widestEstimate_[column] = Estimate(widest_[column]);
+  }
+  const int rowHeight = QFontMetrics(font()).lineSpacing() + 2;
+  if (verticalHeader()->defaultSectionSize() != rowHeight) {
+    verticalHeader()->setDefaultSectionSize(rowHeight);
+  }
+  FitColumns();
+}
+
+void TranscriptView::FitColumns() {
+  const QFontMetricsF metrics(font());
   // The cell's margins, and a space between one column's values and the next.
   const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
   const qreal padding = 2 * margin + metrics.horizontalAdvance(u' ');
   QHeaderView* const header = horizontalHeader();
   for (std::size_t column = 0; column < kColumns; ++column) {
-    const QString widest = QString::fromStdString(widest_[column]);
-    widestEstimate_[column] = 0;
-    for (const char c : widest_[column]) {
-      widestEstimate_[column] += byteAdvances_[static_cast<unsigned char>(c)];
-    }
     const int section = static_cast<int>(column);
-    header->resizeSection(
-        section,
-        std::max(header->sectionSizeHint(section),
-                 static_cast<int>(std::ceil(metrics.horizontalAdvance(widest) + padding))));
-  }
-  const int rowHeight = QFontMetrics(font()).lineSpacing() + 2;
-  if (verticalHeader()->defaultSectionSize() != rowHeight) {
-    verticalHeader()->setDefaultSectionSize(rowHeight);
+    const qreal widest = metrics.horizontalAdvance(QString::fromStdString(widest_[column]));
+    header->resizeSection(section, std::max(header->sectionSizeHint(section),
+                                            static_cast<int>(std::ceil(widest + padding))));
   }
 }
 

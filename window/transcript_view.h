@@ -3,6 +3,7 @@
 #include <QTableView>
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "response_trace.h"
 #include "transcript.h"
@@ -58,8 +59,14 @@ class TranscriptView : public QTableView {
   void SelectWholeRows();
   // Takes in the widest values of these rows; fits the columns if one widened.
   void Widen(int firstRow, int lastRow);
-  // Sizes rows and columns for the font.
-  void Fit();
+  // The font's advances for the estimates, the rows' height and the columns.
+  void Measure();
+  // Each column as wide as its widest value, or its name.
+  void FitColumns();
+  // A text's width judged by its bytes' advances, cheaply.
+  qreal Estimate(std::string_view text) const;
+  // The cells selected, as columns (x) and rows (y); empty when none are.
+  QRect SelectedBlock() const;
 
   TranscriptModel* model_;
   ResponseTrace trace_;
