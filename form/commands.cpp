@@ -117,7 +117,7 @@ RunOutcome Execute(LoopState& state, FormFields& fields, PreparedRun run) {
     constexpr std::size_t kTypicalRowLength = 56;
     rows.reserve(std::min(static_cast<std::size_t>(run.steps) * kTypicalRowLength, kMaxRunText));
     outcome.samples.reserve(static_cast<std::size_t>(run.steps));
-    StepResponseMeter meter(state.PV, run.gains.SP);
+    outcome.setPoint = run.gains.SP;
     double lastError = 0;
     for (std::int64_t n = 0; n < run.steps; ++n) {
       const StepRecord record = StepOnce(next, lastError, run.gains);
@@ -135,11 +135,9 @@ RunOutcome Execute(LoopState& state, FormFields& fields, PreparedRun run) {
       CommitStep(next, record);
       lastError = record.Error;
       ++outcome.rowsAdded;
-      meter.Add(record.Step, record.X, record.PV);
       outcome.samples.push_back(ResponseSample::Of(record));
     }
     if (!rows.empty()) fields.AppendTranscript(std::move(rows));
-    if (outcome.rowsAdded > 0) outcome.figures = meter.Figures();
   } catch (const std::bad_alloc&) {
     // Nothing of the run reached the transcript, so nothing of it is kept.
     return RunOutcome::Failed({Box::Loops, std::move(run.texts[IndexOf(Box::Loops)]),

@@ -10,7 +10,6 @@
 #include "form_fields.h"
 #include "loop_state.h"
 #include "response_trace.h"
-#include "step_response.h"
 
 namespace corvale {
 
@@ -27,10 +26,10 @@ inline constexpr std::size_t kMaxTranscriptText = 100'000'000;
 struct RunOutcome {
   std::int64_t rowsAdded = 0;
   std::optional<Failure> failure;
-  // What the rows added show, for the window to draw and to tell; never part
-  // of the transcript's text. The figures only where a row was added.
+  // What the rows added show, under the run's set point, for the window to
+  // draw and to measure; never part of the transcript's text.
   std::vector<ResponseSample> samples;
-  std::optional<StepFigures> figures;
+  double setPoint = 0;
 
   bool ok() const { return !failure; }
   static RunOutcome Failed(Failure failure) {

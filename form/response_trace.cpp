@@ -1,36 +1,28 @@
 #include "response_trace.h"
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
 namespace corvale {
 namespace {
 
-// The round number at or beyond `value` (away from zero), from a scale of
-// 1, 1.2, 1.5, 2, 2.5, 3, 4, 5, 6 and 8 in each power of ten.
-double RoundAway(double value) {
-  if (value == 0 || !std::isfinite(value)) return value;
-  const double magnitude = std::fabs(value);
-  const double decade = std::pow(10.0, std::floor(std::log10(magnitude)));
-  for (double step : {1.0, 1.2, 1.5, 2.0, 2.5, 3.0, 4.0, 5.0, 6.0, 8.0, 10.0}) {
-    if (step * decade >= magnitude) return std::copysign(step * decade, value);
-  }
-  return value;
+void Take(ValueRange& range, ValueRange other) {
+  range.low = std::min(range.low, other.low);
+  range.high = std::max(range.high, other.high);
 }
 
 }  // namespace
 
-ResponseSample ResponseSample::Of(const StepRecord& record) {
-  return {static_cast<float>(record.X), static_cast<float>(record.PV),
-          LimitOf(record.Step, record.X)};
+Limit LimitOf(std::int64_t step, double x) {
+  if (step <= 1) return Limit::None;
+  if (x == 0) return Limit::AtZero;
+  return x == 255 ? Limit::AtFull : Limit::None;
 }
 
 void ResponseTrace::Clear() {
   samples_.clear();
   blocks_.clear();
   runs_.clear();
-  lowest_ = highest_ = 0;
+  extent_ = {};
 }
 
 void ResponseTrace::Append(std::vector<ResponseSample> samples, double setPoint) {
@@ -43,9 +35,8 @@ void ResponseTrace::Append(std::vector<ResponseSample> samples, double setPoint)
     samples_.insert(samples_.end(), samples.begin(), samples.end());
   }
   Summarize(first);
-  const auto [low, high] = Range(first, samples_.size());
-  lowest_ = std::min({lowest_, setPoint, static_cast<double>(low)});
-  highest_ = std::max({highest_, setPoint, static_cast<double>(high)});
+  Take(extent_, PvRange(first, samples_.size()));
+  Take(extent_, {setPoint, setPoint});
 }
 
 void ResponseTrace::Summarize(std::size_t fromRow) {
@@ -53,12 +44,12 @@ void ResponseTrace::Summarize(std::size_t fromRow) {
   blocks_.resize(fromRow / kBlock);
   for (std::size_t start = blocks_.size() * kBlock; start < samples_.size(); start += kBlock) {
     const std::size_t end = std::min(start + kBlock, samples_.size());
-    float low = samples_[start].pv, high = low;
+    Block block{{samples_[start].pv, samples_[start].pv}, {samples_[start].x, samples_[start].x}};
     for (std::size_t row = start + 1; row < end; ++row) {
-      low = std::min(low, samples_[row].pv);
-      high = std::max(high, samples_[row].pv);
+      Take(block.pv, {samples_[row].pv, samples_[row].pv});
+      Take(block.x, {samples_[row].x, samples_[row].x});
     }
-    blocks_.emplace_back(low, high);
+    blocks_.push_back(block);
   }
 }
 
@@ -68,33 +59,69 @@ double ResponseTrace::SetPointOf(std::size_t row) const {
   return run == runs_.begin() ? 0 : std::prev(run)->setPoint;
 }
 
-ResponseScale ResponseTrace::Scale() const {
-  // In that order, and kept finite, for set points as large as numbers go.
-  const double margin = highest_ / 10 - lowest_ / 10;
-  const auto finite = [](double value) {
-    return std::clamp(value, -std::numeric_limits<double>::max(),
-                      std::numeric_limits<double>::max());
-  };
-  ResponseScale scale{lowest_ < 0 ? finite(RoundAway(finite(lowest_ - margin))) : 0,
-                      finite(RoundAway(finite(highest_ + margin)))};
-  if (!(scale.high > scale.low)) scale.high = scale.low + 1;
-  return scale;
+std::size_t ResponseTrace::StepStart() const {
+  std::size_t run = runs_.size();
+  while (run > 1 && runs_[run - 2].setPoint == runs_[run - 1].setPoint) --run;
+  return run == 0 ? 0 : runs_[run - 1].firstRow;
 }
 
-std::pair<float, float> ResponseTrace::Range(std::size_t first, std::size_t last) const {
-  float low = samples_[first].pv, high = low;
-  const auto take = [&low, &high](float lo, float hi) {
-    low = std::min(low, lo);
-    high = std::max(high, hi);
+ValueRange ResponseTrace::PvRange(std::size_t first, std::size_t last) const {
+  return RangeOf<&ResponseSample::pv, &Block::pv>(first, last);
+}
+
+ValueRange ResponseTrace::XRange(std::size_t first, std::size_t last) const {
+  return RangeOf<&ResponseSample::x, &Block::x>(first, last);
+}
+
+template <double ResponseSample::*value, ValueRange ResponseTrace::Block::*summary>
+ValueRange ResponseTrace::RangeOf(std::size_t first, std::size_t last) const {
+  const auto one = [this](std::size_t row) {
+    const double v = samples_[row].*value;
+    return ValueRange{v, v};
   };
+  ValueRange range = one(first);
   std::size_t row = first;
-  for (; row < last && row % kBlock != 0; ++row) take(samples_[row].pv, samples_[row].pv);
-  for (; row + kBlock <= last; row += kBlock) {
-    const auto [lo, hi] = blocks_[row / kBlock];
-    take(lo, hi);
+  for (; row < last && row % kBlock != 0; ++row) Take(range, one(row));
+  for (; row + kBlock <= last; row += kBlock) Take(range, blocks_[row / kBlock].*summary);
+  for (; row < last; ++row) Take(range, one(row));
+  return range;
+}
+
+std::size_t ResponseTrace::FirstReaching(std::size_t first, std::size_t last, double level,
+                                         bool below) const {
+  const auto reaches = [level, below](double pv) { return below ? pv <= level : pv >= level; };
+  std::size_t row = first;
+  while (row < last) {
+    // A whole block that cannot reach the level is passed over at once.
+    if (row % kBlock == 0 && row + kBlock <= last) {
+      const ValueRange block = blocks_[row / kBlock].pv;
+      if (!reaches(below ? block.low : block.high)) {
+        row += kBlock;
+        continue;
+      }
+    }
+    if (reaches(samples_[row].pv)) return row;
+    ++row;
   }
-  for (; row < last; ++row) take(samples_[row].pv, samples_[row].pv);
-  return {low, high};
+  return last;
+}
+
+std::size_t ResponseTrace::LastOutside(std::size_t first, std::size_t last, double low,
+                                       double high) const {
+  std::size_t row = last;
+  while (row > first) {
+    // A whole block inside the band is passed over at once.
+    if (row % kBlock == 0 && row - kBlock >= first) {
+      const ValueRange block = blocks_[row / kBlock - 1].pv;
+      if (block.low >= low && block.high <= high) {
+        row -= kBlock;
+        continue;
+      }
+    }
+    --row;
+    if (samples_[row].pv < low || samples_[row].pv > high) return row;
+  }
+  return last;
 }
 
 }  // namespace corvale

@@ -2,36 +2,45 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <utility>
 #include <vector>
 
 #include "step.h"
-#include "step_response.h"
 
 namespace corvale {
 
-// What one row shows, as its picture needs it: the plant input X, the process
-// value, and whether X sat at one of the output's limits. Single precision is
-// plenty for a drawing and keeps a million rows under 12 MB.
-struct ResponseSample {
-  float x = 0;
-  float pv = 0;
-  Limit limit = Limit::None;
+// Whether a row's plant input sits at one of the output's limits. The first
+// step of a simulation shows the input it started from, not one the
+// controller chose: it is at none.
+enum class Limit { None, AtZero, AtFull };
+Limit LimitOf(std::int64_t step, double x);
 
-  static ResponseSample Of(const StepRecord& record);
+// What one row shows, as the chart and the figures need it: the plant input X
+// and the process value, in full precision, so that a set point as small as
+// 1e-300 is drawn and measured as exactly as one of 5.
+struct ResponseSample {
+  double x = 0;
+  double pv = 0;
+
+  static ResponseSample Of(const StepRecord& record) { return {record.X, record.PV}; }
 };
 
-// The value axis of the picture: from its low end to its high end, in round
-// numbers.
-struct ResponseScale {
+// The smallest and the largest of some values.
+struct ValueRange {
   double low = 0;
-  double high = 1;
+  double high = 0;
 };
 
 // Every row's sample with the set point of the run that wrote it, for the
-// whole transcript, Compute and its Continues; and the scale that covers them.
+// whole transcript, Compute and its Continues. Row r is step r + 1. Keeps the
+// range of PV and of X of each block of rows, so that the range of many rows,
+// as a chart's pixel column or the figures need it, takes a look at few.
 class ResponseTrace {
  public:
+  struct Run {
+    std::size_t firstRow;
+    double setPoint;
+  };
+
   void Clear();
   // A run's rows, all under one set point; taken over whole when they are
   // the first.
@@ -39,29 +48,40 @@ class ResponseTrace {
 
   std::size_t Size() const { return samples_.size(); }
   const ResponseSample& Sample(std::size_t row) const { return samples_[row]; }
+  static std::int64_t StepOf(std::size_t row) { return static_cast<std::int64_t>(row) + 1; }
+  Limit LimitAt(std::size_t row) const { return LimitOf(StepOf(row), samples_[row].x); }
+  const std::vector<Run>& Runs() const { return runs_; }
   double SetPointOf(std::size_t row) const;
-  // Starts at 0 (or below, for a set point below it) and covers every set
-  // point and process value with a margin of a tenth.
-  ResponseScale Scale() const;
-  // The smallest and the largest process value in rows first..last-1.
-  std::pair<float, float> Range(std::size_t first, std::size_t last) const;
+  // The rows since the set point last changed: the step the figures measure.
+  // A Continue under the same set point carries the step on.
+  std::size_t StepStart() const;
+
+  // PV's and X's range over rows first..last-1 (first < last <= Size()).
+  ValueRange PvRange(std::size_t first, std::size_t last) const;
+  ValueRange XRange(std::size_t first, std::size_t last) const;
+  // Every PV and set point, and 0.
+  ValueRange Extent() const { return extent_; }
+
+  // The first row in first..last-1 whose PV is at least (or, with `below`, at
+  // most) `level`; `last` when there is none.
+  std::size_t FirstReaching(std::size_t first, std::size_t last, double level, bool below) const;
+  // The last row in first..last-1 whose PV is outside low..high; `last` when
+  // there is none.
+  std::size_t LastOutside(std::size_t first, std::size_t last, double low, double high) const;
 
  private:
-  struct Run {
-    std::size_t firstRow;
-    double setPoint;
-  };
-
-  // The smallest and largest process value of each block of rows, so that
-  // the range of many rows takes a look at few.
   static constexpr std::size_t kBlock = 256;
+  struct Block {
+    ValueRange pv, x;
+  };
   void Summarize(std::size_t fromRow);
+  template <double ResponseSample::*value, ValueRange Block::*summary>
+  ValueRange RangeOf(std::size_t first, std::size_t last) const;
 
   std::vector<ResponseSample> samples_;
-  std::vector<std::pair<float, float>> blocks_;
+  std::vector<Block> blocks_;
   std::vector<Run> runs_;
-  double lowest_ = 0;  // of every set point and process value, and 0
-  double highest_ = 0;
+  ValueRange extent_;
 };
 
 }  // namespace corvale

@@ -16,6 +16,7 @@
 #include "failure_message.h"
 #include "queued_input.h"
 #include "response_text.h"
+#include "step_info.h"
 #include "transcript_model.h"
 #include "transcript_view.h"
 #include "twips.h"
@@ -267,7 +268,7 @@ RunOutcome Form1::Run(RunOutcome (*command)(LoopState&, FormFields&)) {
     BusyCursor busy;
     outcome = command(state_, *fields_);
   }
-  if (outcome.figures) {
+  if (outcome.rowsAdded > 0) {
     ShowResponse(outcome);  // which takes the samples over
   } else if (cwin->Model()->rowCount() == 0) {
     // A Compute of no steps left no run to describe.
@@ -292,10 +293,11 @@ void Form1::OnContinue() {
 }
 
 void Form1::ShowResponse(RunOutcome& outcome) {
-  cwin->AddResponse(std::move(outcome.samples), outcome.figures->setPoint);
+  cwin->AddResponse(std::move(outcome.samples), outcome.setPoint);
+  const std::optional<StepFigures> measured = MeasureStep(cwin->Trace());
   // What the picture shows, in numbers, over the picture and for a screen
   // reader, which speaks a description as it changes.
-  const QString figures = ResponseText(*outcome.figures, locale_);
+  const QString figures = ResponseText(*measured, locale_);
   SetExplanation(cwin, figures + QStringLiteral("\n\n") + transcriptExplanation_);
 }
 

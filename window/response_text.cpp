@@ -41,7 +41,7 @@ QString ResponseText(const StepFigures& f, const QLocale& locale) {
                         .arg(locale.toString(127.5))
                   : Words::tr("SP cannot be reached: X is at least 0, so PV never falls below 0."));
   }
-  if (!f.HasStep()) {
+  if (!f.isStep) {
     lines << Words::tr("No step: PV already stood at SP.");
   } else {
     const auto rise = f.RiseSteps();
@@ -61,7 +61,7 @@ QString ResponseText(const StepFigures& f, const QLocale& locale) {
                                   .arg(Count(locale, *f.settledFrom))
                             : Words::tr("Not settled within 2 % of the step."));
   }
-  lines << Words::tr("Final error %1.").arg(Value(f.finalError));
+  lines << Words::tr("Final error %1.").arg(Value(f.SteadyStateError()));
   lines << (f.atZero.steps + f.atFull.steps == 0
                 ? Words::tr("X never sat at 0 or 255.")
                 : AtLimit(f.atZero, QStringLiteral("0"), locale) + u' ' +

@@ -3,7 +3,7 @@
 #include <QLocale>
 #include <QString>
 
-#include "step_response.h"
+#include "step_info.h"
 
 namespace corvale {
 

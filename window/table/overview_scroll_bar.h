@@ -1,12 +1,11 @@
 #pragma once
 
 #include <QScrollBar>
-#include <utility>
 #include <vector>
 
-namespace corvale {
+#include "response_trace.h"
 
-class ResponseTrace;
+namespace corvale {
 
 // The table's vertical scroll bar, which shows the whole transcript squeezed
 // into its height: in each pixel row, the smallest to the largest PV of the
@@ -32,7 +31,7 @@ class OverviewScrollBar : public QScrollBar {
   int Rows() const;
 
   const ResponseTrace* trace_;
-  std::vector<std::pair<float, float>> pixels_;  // PV's range in each pixel row, made when drawn
+  std::vector<ValueRange> pixels_;  // PV's range in each pixel row, made when drawn
 };
 
 }  // namespace corvale

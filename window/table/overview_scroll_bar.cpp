@@ -5,7 +5,6 @@
 #include <QStyleOptionSlider>
 #include <algorithm>
 
-#include "response_painter.h"
 #include "response_trace.h"
 
 namespace corvale {
@@ -46,16 +45,22 @@ void OverviewScrollBar::paintEvent(QPaintEvent* event) {
     for (int y = 0; y < groove.height(); ++y) {
       const auto first = static_cast<std::size_t>(qint64(y) * rows / groove.height());
       const auto last = static_cast<std::size_t>(qint64(y + 1) * rows / groove.height());
-      pixels_.push_back(trace_->Range(first, std::max(last, first + 1)));
+      pixels_.push_back(trace_->PvRange(first, std::max(last, first + 1)));
     }
   }
   QPainter painter(this);
-  const ResponsePainter scale(*trace_, trace_->Scale(), groove);
-  painter.setPen(ResponsePainter::PvColor());
+  // Across the groove from the lowest PV or set point (or 0) to the highest;
+  // halves, so that a span as wide as numbers go stays finite.
+  const ValueRange extent = trace_->Extent();
+  const double half = extent.high / 2 - extent.low / 2;
+  const auto at = [&](double value) {
+    return groove.left() + (half > 0 ? (value / 2 - extent.low / 2) / half * groove.width() : 0);
+  };
+  painter.setPen(palette().color(QPalette::Highlight));
   for (int y = 0; y < groove.height(); ++y) {
-    const auto [low, high] = pixels_[static_cast<std::size_t>(y)];
-    painter.drawLine(QPointF(scale.ValueX(low), groove.top() + y + 0.5),
-                     QPointF(scale.ValueX(high) + 1, groove.top() + y + 0.5));
+    const ValueRange range = pixels_[static_cast<std::size_t>(y)];
+    painter.drawLine(QPointF(at(range.low), groove.top() + y + 0.5),
+                     QPointF(at(range.high) + 1, groove.top() + y + 0.5));
   }
   // The rows in view.
   const qreal perRow = qreal(groove.height()) / rows;

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "response_trace.h"
 #include "transcript.h"
@@ -20,10 +21,8 @@ class TranscriptModel;
 // block of cells by mouse or by Shift with the arrows; a copy carries exactly
 // the selected cells, as TAB-separated lines and as an HTML table that a
 // spreadsheet pastes into cells. Every column is as wide as its widest value
-// so far, measured on the rows as they arrive. Behind the rows it draws the
-// response as a chart recorder would, time running down: PV as a line, SP
-// dashed, X as a pale bar on 0..255 with a mark where it sits at a limit;
-// its header gives the scale, and its scroll bar shows the whole run.
+// so far, measured on the rows as they arrive. It keeps the run's samples,
+// which its scroll bar shows whole and the chart draws.
 class TranscriptView : public QTableView {
   Q_OBJECT
 
@@ -34,16 +33,21 @@ class TranscriptView : public QTableView {
   const ResponseTrace& Trace() const { return trace_; }
   // What the rows a run has just added show, under the run's set point.
   void AddResponse(std::vector<ResponseSample> samples, double setPoint);
+  // The rows in view, first and last; last < first when there are none.
+  std::pair<int, int> VisibleRows() const;
   // Makes the row the current one and shows it first.
   void ShowRow(int row);
   // Copy and Select All, in the user's language; the caller owns it.
   QMenu* CreateContextMenu();
 
+ signals:
+  void VisibleRowsChanged(int first, int last);
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
+  void resizeEvent(QResizeEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   void changeEvent(QEvent* event) override;
   QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
@@ -55,6 +59,7 @@ class TranscriptView : public QTableView {
                    const QList<int>& roles) override;
 
  private:
+  void EmitVisibleRows();
   void Copy();
   void SelectWholeRows();
   // Takes in the widest values of these rows; fits the columns if one widened.

@@ -8,15 +8,12 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
 #include "overview_scroll_bar.h"
-#include "response_painter.h"
-#include "transcript_header.h"
 #include "transcript_mime_data.h"
 #include "transcript_model.h"
 
@@ -49,14 +46,14 @@ TranscriptView::TranscriptView(QWidget* parent)
   verticalHeader()->hide();  // the Step column numbers the rows
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   verticalHeader()->setMinimumSectionSize(1);
-  auto* const header = new TranscriptHeader(this);
-  setHorizontalHeader(header);
+  QHeaderView* const header = horizontalHeader();
+  // The names over the numbers' last digits.
+  header->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
   header->setHighlightSections(false);
   // The header asks its selection model, for each column it paints, whether
   // every row is selected: with the view's, a million rows' worth at every
   // change of the selection. It highlights nothing, so it needs none of it.
   header->setSelectionModel(new QItemSelectionModel(model_, header));
-  header->SetTrace(&trace_);
   Measure();
 }
 
@@ -69,16 +66,15 @@ void TranscriptView::ShowRow(int row) {
 }
 
 void TranscriptView::AddResponse(std::vector<ResponseSample> samples, double setPoint) {
-  const ResponseScale before = trace_.Scale();
   trace_.Append(std::move(samples), setPoint);
   overview_->Refresh();
-  // The rows added are drawn as they come into view; all the others only
-  // when the scale grew.
-  const ResponseScale after = trace_.Scale();
-  if (after.low != before.low || after.high != before.high) {
-    horizontalHeader()->viewport()->update();
-    viewport()->update();
-  }
+}
+
+std::pair<int, int> TranscriptView::VisibleRows() const {
+  const int first = rowAt(0);
+  if (first < 0) return {0, -1};
+  const int last = rowAt(viewport()->height() - 1);
+  return {first, last < 0 ? model_->rowCount() - 1 : last};
 }
 
 QMenu* TranscriptView::CreateContextMenu() {
@@ -155,29 +151,19 @@ void TranscriptView::mousePressEvent(QMouseEvent* event) {
   QTableView::mousePressEvent(event);
 }
 
-void TranscriptView::paintEvent(QPaintEvent* event) {
-  // The picture first, the cells' text over it.
-  if (trace_.Size() > 0 && model_->rowCount() > 0) {
-    QPainter painter(viewport());
-    ResponsePainter picture(trace_, trace_.Scale(), viewport()->rect());
-    const int first = std::max(0, rowAt(event->rect().top()));
-    int last = rowAt(event->rect().bottom());
-    if (last < 0) last = model_->rowCount() - 1;
-    picture.PaintRows(painter, first, last, [this](int row) {
-      return QRect(0, rowViewportPosition(row), viewport()->width(), rowHeight(row));
-    });
-  }
-  QTableView::paintEvent(event);
-}
-
 void TranscriptView::scrollContentsBy(int dx, int dy) {
   QTableView::scrollContentsBy(dx, dy);
-  // The picture and its scale stay across the box while the columns move
-  // sideways: what was moved with them is drawn again.
-  if (dx != 0) {
-    viewport()->update();
-    horizontalHeader()->viewport()->update();
-  }
+  if (dy != 0) EmitVisibleRows();
+}
+
+void TranscriptView::resizeEvent(QResizeEvent* event) {
+  QTableView::resizeEvent(event);
+  EmitVisibleRows();
+}
+
+void TranscriptView::EmitVisibleRows() {
+  const auto [first, last] = VisibleRows();
+  emit VisibleRowsChanged(first, last);
 }
 
 QItemSelectionModel::SelectionFlags TranscriptView::selectionCommand(const QModelIndex& index,

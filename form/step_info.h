@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "response_trace.h"
+
+namespace corvale {
+
+// Steps whose X sat at one of the output's limits: how many, the first and
+// the last.
+struct LimitSpan {
+  std::int64_t steps = 0;
+  std::int64_t first = 0;
+  std::int64_t last = 0;
+
+  bool Consecutive() const { return steps == last - first + 1; }
+};
+
+// How PV answered the last change of the set point, as MATLAB's and GNU
+// Octave's stepinfo measure sampled data, with their default final value,
+// the last sample: rise (or fall) from 10 % to 90 % of the change toward the
+// final value, peak and overshoot relative to it, settling within ±2 % of the
+// change around it. Step numbers are the transcript's.
+struct StepFigures {
+  std::int64_t firstStep = 0;  // the steps measured: since SP last changed
+  std::int64_t lastStep = 0;
+  double start = 0;  // PV before the first step measured
+  double setPoint = 0;
+  double finalValue = 0;  // PV at the last step
+
+  // A change of SP smaller than the transcript shows is no step, and neither
+  // is a final value that did not move from the start: no percentages.
+  bool isStep = false;
+  // PV stayed within the band for at least the last tenth of the steps. A
+  // response still moving has no final value to measure against: no rise,
+  // peak, overshoot or settling, but PV's range over that last tenth.
+  bool settled = false;
+  std::optional<std::int64_t> riseFrom;  // the first step at 10 % of the change
+  std::optional<std::int64_t> riseTo;    // the first step at 90 %
+  double peak = 0;                       // the PV farthest in the change's direction
+  std::int64_t peakStep = 0;
+  double overshootPercent = 0;              // how far the peak went past the final value
+  std::optional<std::int64_t> settledFrom;  // the first step after the last outside ±2 %
+  std::int64_t tailFrom = 0;                // the last tenth's first step
+  ValueRange tail;                          // PV's range over it
+
+  LimitSpan atZero, atFull;  // steps whose X sat at 0 or at 255
+
+  // With the plant's gain of one half and X within 0..255, PV stays within
+  // 0..127.5: a set point outside that range cannot be reached.
+  bool Reachable() const { return setPoint >= 0 && setPoint <= 127.5; }
+  bool Falling() const { return finalValue < start; }
+  double SteadyStateError() const { return setPoint - finalValue; }
+  std::optional<std::int64_t> RiseSteps() const {
+    if (!riseFrom || !riseTo) return std::nullopt;
+    return *riseTo - *riseFrom;
+  }
+};
+
+// The smallest change of SP that counts as a step: the transcript's last digit.
+inline constexpr double kSmallestStep = 5e-5;
+
+// The figures of the trace's last step (ResponseTrace::StepStart() on); none
+// for an empty trace.
+std::optional<StepFigures> MeasureStep(const ResponseTrace& trace);
+
+}  // namespace corvale

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QLocale>
+#include <QWidget>
+#include <optional>
+
+#include "step_info.h"
+
+namespace corvale {
+
+class ResponseTrace;
+
+// The whole run as a plotting tool draws a step response: PV as a line and SP
+// dashed against the step, X on an axis of its own with its limits and the
+// steps it sat at them shaded, axes with round-number ticks in the locale's
+// format, a legend, and the last step's figures marked (rise, peak, the ±2 %
+// band, settling) and written out. The rows the table shows are marked; a
+// click asks for that step in the table. From the keyboard, the arrows move a
+// cursor along the steps, which a screen reader speaks.
+class ResponseChart : public QWidget {
+  Q_OBJECT
+
+ public:
+  ResponseChart(const ResponseTrace* trace, QLocale locale, QWidget* parent = nullptr);
+
+  // The trace changed: the figures of its last step (none for an empty
+  // trace) and their sentences, drawn in the chart.
+  void Refresh(const std::optional<StepFigures>& figures, const QString& figuresText);
+  // The rows the table shows, rows first..last; none when last < first.
+  void SetVisibleRows(int first, int last);
+  // Text, lines and marks at `scale` times their size, as the window zooms.
+  void SetZoom(double scale);
+  // The row at the keyboard's cursor; -1 before the arrows moved it.
+  int Cursor() const { return cursor_; }
+  void SetCursor(int row);
+  // What a screen reader says of a row: its step, PV, SP and X.
+  QString RowDescription(int row) const;
+
+ signals:
+  // A click or the cursor asks for this row in the table.
+  void RowRequested(int row);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  const ResponseTrace* trace_;
+  const QLocale locale_;
+  std::optional<StepFigures> figures_;
+  QString figuresText_;
+  int firstVisible_ = 0;
+  int lastVisible_ = -1;
+  int cursor_ = -1;
+  double zoom_ = 1;
+};
+
+}  // namespace corvale
