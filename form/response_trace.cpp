@@ -1,9 +1,17 @@
 #include "response_trace.h"
 
 #include <algorithm>
+#include <new>
 
 namespace corvale {
 namespace {
+
+// Room for `size` elements, grown by doubling, so that many short Continues
+// on a long trace do not copy it each time.
+template <class T>
+void MakeRoom(std::vector<T>& values, std::size_t size) {
+  if (values.capacity() < size) values.reserve(std::max(size, 2 * values.capacity()));
+}
 
 void Take(ValueRange& range, ValueRange other) {
   range.low = std::min(range.low, other.low);
@@ -25,11 +33,21 @@ void ResponseTrace::Clear() {
   extent_ = {};
 }
 
-void ResponseTrace::Append(std::vector<ResponseSample> samples, double setPoint) {
-  if (samples.empty()) return;
+bool ResponseTrace::Append(std::vector<ResponseSample> samples, double setPoint) {
+  if (samples.empty()) return true;
   const std::size_t first = samples_.size();
+  const std::size_t size = first + samples.size();
+  // All the memory first: what follows cannot fail, so the trace never holds
+  // rows without their blocks or their run.
+  try {
+    MakeRoom(runs_, runs_.size() + 1);
+    MakeRoom(blocks_, (size + kBlock - 1) / kBlock);
+    if (first > 0) MakeRoom(samples_, size);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
   runs_.push_back({first, setPoint});
-  if (samples_.empty()) {
+  if (first == 0) {
     samples_.swap(samples);
   } else {
     samples_.insert(samples_.end(), samples.begin(), samples.end());
@@ -37,6 +55,7 @@ void ResponseTrace::Append(std::vector<ResponseSample> samples, double setPoint)
   Summarize(first);
   Take(extent_, PvRange(first, samples_.size()));
   Take(extent_, {setPoint, setPoint});
+  return true;
 }
 
 void ResponseTrace::Summarize(std::size_t fromRow) {
@@ -44,10 +63,14 @@ void ResponseTrace::Summarize(std::size_t fromRow) {
   blocks_.resize(fromRow / kBlock);
   for (std::size_t start = blocks_.size() * kBlock; start < samples_.size(); start += kBlock) {
     const std::size_t end = std::min(start + kBlock, samples_.size());
-    Block block{{samples_[start].pv, samples_[start].pv}, {samples_[start].x, samples_[start].x}};
-    for (std::size_t row = start + 1; row < end; ++row) {
+    Block block{{samples_[start].pv, samples_[start].pv},
+                {samples_[start].x, samples_[start].x},
+                blocks_.empty() ? std::array<std::size_t, 2>{} : blocks_.back().limitsThrough};
+    for (std::size_t row = start; row < end; ++row) {
       Take(block.pv, {samples_[row].pv, samples_[row].pv});
       Take(block.x, {samples_[row].x, samples_[row].x});
+      const Limit limit = LimitAt(row);
+      if (limit != Limit::None) ++block.limitsThrough[IndexOf(limit)];
     }
     blocks_.push_back(block);
   }
@@ -122,6 +145,34 @@ std::size_t ResponseTrace::LastOutside(std::size_t first, std::size_t last, doub
     if (samples_[row].pv < low || samples_[row].pv > high) return row;
   }
   return last;
+}
+
+std::size_t ResponseTrace::CountBefore(Limit limit, std::size_t row) const {
+  const std::size_t block = row / kBlock;
+  std::size_t count = block == 0 ? 0 : blocks_[block - 1].limitsThrough[IndexOf(limit)];
+  for (std::size_t r = block * kBlock; r < row; ++r) count += LimitAt(r) == limit;
+  return count;
+}
+
+// The row of the trace's nth (from 1) row at `limit`; there must be one.
+std::size_t ResponseTrace::NthAt(Limit limit, std::size_t n) const {
+  const auto block =
+      std::partition_point(blocks_.begin(), blocks_.end(),
+                           [&](const Block& b) { return b.limitsThrough[IndexOf(limit)] < n; }) -
+      blocks_.begin();
+  std::size_t seen = block == 0 ? 0 : blocks_[block - 1].limitsThrough[IndexOf(limit)];
+  std::size_t row = block * kBlock;
+  for (; row + 1 < samples_.size(); ++row) {
+    if (LimitAt(row) == limit && ++seen == n) break;
+  }
+  return row;
+}
+
+LimitRows ResponseTrace::RowsAt(Limit limit, std::size_t first, std::size_t last) const {
+  const std::size_t before = CountBefore(limit, first);
+  const std::size_t count = CountBefore(limit, last) - before;
+  if (count == 0) return {0, last, last};
+  return {count, NthAt(limit, before + 1), NthAt(limit, before + count)};
 }
 
 }  // namespace corvale

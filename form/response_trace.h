@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -30,10 +31,19 @@ struct ValueRange {
   double high = 0;
 };
 
+// Some rows whose X sat at one limit: how many, and the first and the last of
+// them.
+struct LimitRows {
+  std::size_t count = 0;
+  std::size_t first = 0;
+  std::size_t last = 0;
+};
+
 // Every row's sample with the set point of the run that wrote it, for the
 // whole transcript, Compute and its Continues. Row r is step r + 1. Keeps the
-// range of PV and of X of each block of rows, so that the range of many rows,
-// as a chart's pixel column or the figures need it, takes a look at few.
+// range of PV and of X of each block of rows, and how many rows sat at each
+// limit up to it, so that what many rows did, as a chart's pixel column or the
+// figures need it, takes a look at few.
 class ResponseTrace {
  public:
   struct Run {
@@ -43,8 +53,8 @@ class ResponseTrace {
 
   void Clear();
   // A run's rows, all under one set point; taken over whole when they are
-  // the first.
-  void Append(std::vector<ResponseSample> samples, double setPoint);
+  // the first. False, with the trace as it was, when memory runs out.
+  bool Append(std::vector<ResponseSample> samples, double setPoint);
 
   std::size_t Size() const { return samples_.size(); }
   const ResponseSample& Sample(std::size_t row) const { return samples_[row]; }
@@ -68,13 +78,19 @@ class ResponseTrace {
   // The last row in first..last-1 whose PV is outside low..high; `last` when
   // there is none.
   std::size_t LastOutside(std::size_t first, std::size_t last, double low, double high) const;
+  // The rows in first..last-1 whose X sat at `limit` (AtZero or AtFull).
+  LimitRows RowsAt(Limit limit, std::size_t first, std::size_t last) const;
 
  private:
   static constexpr std::size_t kBlock = 256;
   struct Block {
     ValueRange pv, x;
+    std::array<std::size_t, 2> limitsThrough;  // rows at 0 and at 255, from row 0 to its end
   };
+  static std::size_t IndexOf(Limit limit) { return limit == Limit::AtZero ? 0 : 1; }
   void Summarize(std::size_t fromRow);
+  std::size_t CountBefore(Limit limit, std::size_t row) const;
+  std::size_t NthAt(Limit limit, std::size_t n) const;
   template <double ResponseSample::*value, ValueRange Block::*summary>
   ValueRange RangeOf(std::size_t first, std::size_t last) const;
 

@@ -1,10 +1,65 @@
 #include "step_info.h"
 
-namespace corvale {
+#include <algorithm>
+#include <cmath>
 
+namespace corvale {
+namespace {
+
+LimitSpan SpanOf(const ResponseTrace& trace, Limit limit, std::size_t first, std::size_t last) {
+  const LimitRows rows = trace.RowsAt(limit, first, last);
+  if (rows.count == 0) return {};
+  return {static_cast<std::int64_t>(rows.count), ResponseTrace::StepOf(rows.first),
+          ResponseTrace::StepOf(rows.last)};
+}
+
+}  // namespace
+
+// Every search goes through the trace's blocks: a Continue on a long step
+// looks at a few thousand block summaries, not at a million rows.
 std::optional<StepFigures> MeasureStep(const ResponseTrace& trace) {
-  if (trace.Size() == 0) return std::nullopt;
-  return StepFigures{};
+  const std::size_t end = trace.Size();
+  if (end == 0) return std::nullopt;
+  const std::size_t first = trace.StepStart();
+  const std::size_t rows = end - first;
+  StepFigures f;
+  f.firstStep = ResponseTrace::StepOf(first);
+  f.lastStep = ResponseTrace::StepOf(end - 1);
+  f.start = first == 0 ? 0 : trace.Sample(first - 1).pv;
+  f.setPoint = trace.Runs().back().setPoint;
+  f.finalValue = trace.Sample(end - 1).pv;
+  f.atZero = SpanOf(trace, Limit::AtZero, first, end);
+  f.atFull = SpanOf(trace, Limit::AtFull, first, end);
+
+  const std::size_t tail = std::max<std::size_t>(1, (rows + 9) / 10);
+  f.tailFrom = ResponseTrace::StepOf(end - tail);
+  f.tail = trace.PvRange(end - tail, end);
+
+  // PV is bounded by the plant, so the change is finite even for a set point
+  // as large as numbers go.
+  const double change = f.finalValue - f.start;
+  f.isStep = std::abs(f.setPoint - f.start) >= kSmallestStep && std::abs(change) >= kSmallestStep;
+  const double band = 0.02 * std::abs(change);
+  const double low = f.finalValue - band;
+  const double high = f.finalValue + band;
+  f.settled = f.isStep && f.tail.low >= low && f.tail.high <= high;
+  if (!f.settled) return f;
+
+  const bool falling = change < 0;
+  const auto firstAt = [&](double level) -> std::optional<std::int64_t> {
+    const std::size_t row = trace.FirstReaching(first, end, level, falling);
+    if (row == end) return std::nullopt;
+    return ResponseTrace::StepOf(row);
+  };
+  f.riseFrom = firstAt(f.start + 0.1 * change);
+  f.riseTo = firstAt(f.start + 0.9 * change);
+  const ValueRange range = trace.PvRange(first, end);
+  f.peak = falling ? range.low : range.high;
+  f.peakStep = ResponseTrace::StepOf(trace.FirstReaching(first, end, f.peak, falling));
+  f.overshootPercent = std::max(0.0, (f.peak - f.finalValue) / change * 100);
+  const std::size_t outside = trace.LastOutside(first, end, low, high);
+  f.settledFrom = ResponseTrace::StepOf(outside == end ? first : outside + 1);
+  return f;
 }
 
 }  // namespace corvale

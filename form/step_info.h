@@ -25,16 +25,17 @@ struct LimitSpan {
 struct StepFigures {
   std::int64_t firstStep = 0;  // the steps measured: since SP last changed
   std::int64_t lastStep = 0;
-  double start = 0;  // PV before the first step measured
+  double start = 0;  // PV of the row before the first step measured; 0 at step 1
   double setPoint = 0;
   double finalValue = 0;  // PV at the last step
 
   // A change of SP smaller than the transcript shows is no step, and neither
   // is a final value that did not move from the start: no percentages.
   bool isStep = false;
-  // PV stayed within the band for at least the last tenth of the steps. A
-  // response still moving has no final value to measure against: no rise,
-  // peak, overshoot or settling, but PV's range over that last tenth.
+  // PV stayed within the band for at least the last tenth of the steps (and
+  // at least the last step). A response still moving has no final value to
+  // measure against: no rise, peak, overshoot or settling, but PV's range
+  // over that last tenth.
   bool settled = false;
   std::optional<std::int64_t> riseFrom;  // the first step at 10 % of the change
   std::optional<std::int64_t> riseTo;    // the first step at 90 %

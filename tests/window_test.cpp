@@ -8,6 +8,10 @@
 #include "form1.h"
 #include "parse_number.h"
 #include "transcript_mime_data.h"
+#include "announcer.h"
+#include "chart_placement.h"
+#include "overview_scroll_bar.h"
+#include "response_chart.h"
 #include "transcript_model.h"
 #include "transcript_view.h"
 #include "translations.h"
@@ -39,7 +43,7 @@ class Window : public testing::Test {
   }
   QWidget* Find(const char* name) const { return window->findChild<QWidget*>(name); }
   QLineEdit* Box(const char* name) const { return qobject_cast<QLineEdit*>(Find(name)); }
-  TranscriptView* Table() const { return qobject_cast<TranscriptView*>(Find("cwin")); }
+  TranscriptView* Table() const { return window->findChild<TranscriptView*>(); }
   QString Text() const { return QString::fromStdString(Table()->Model()->Lines().Text()); }
   QStringList Lines() const { return Text().split("\r\n"); }
   void Click(const char* button) const { QTest::mouseClick(Find(button), Qt::LeftButton); }
@@ -49,7 +53,12 @@ class Window : public testing::Test {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     QList<QStringList> cells;
     static const QRegularExpression row("<tr>(.*?)</tr>"), cell("<td>(.*?)</td>");
-    for (const auto& r : row.globalMatch(QString::fromUtf8(data->data("text/html")))) {
+    const QString html = QString::fromUtf8(data->data("text/html"));
+    // A spreadsheet takes cells only from a whole table.
+    static const QRegularExpression table("^<!DOCTYPE html>\n.*<table>\n<tr>.*</tr>\n</table>",
+                                          QRegularExpression::DotMatchesEverythingOption);
+    EXPECT_TRUE(table.match(html).hasMatch()) << html.left(200).toStdString();
+    for (const auto& r : row.globalMatch(html)) {
       cells.append(QStringList());
       for (const auto& c : cell.globalMatch(r.captured(1))) cells.back() << c.captured(1);
     }
@@ -92,7 +101,7 @@ TEST_F(Window, ShowsEveryControlAtItsPlaceWithItsTextAndExplanation) {
     for (const char* control : kControls) {
       const QStringList f = QString(control).split(u' ');
       QWidget* widget = Find(f[0].toLatin1());
-      EXPECT_EQ(widget->property("text").toString(), widget == Table() ? "" : f[1]);
+      EXPECT_EQ(widget->property("text").toString(), f[1] == "-" ? "" : f[1]);
       const auto px = [&f](int i) { return qRound(f[i].toInt() / 15.0); };
       const QRect drawn(px(2), px(3), px(4), px(5));
       EXPECT_EQ(widget->pos(), drawn.topLeft()) << control;
@@ -110,11 +119,12 @@ TEST_F(Window, ShowsEveryControlAtItsPlaceWithItsTextAndExplanation) {
   }
 }
 
-// Tab moves along the tab order, into and out of the table, with rows or
-// without; Enter and Escape press nothing, Space does.
+// Tab moves along the tab order, into and out of the table (and the box's
+// switch under it), with rows or without; Enter and Escape press nothing,
+// Space does.
 TEST_F(Window, KeysMoveAlongTheTabOrderAndOnlySpaceRuns) {
-  for (const char* name :
-       {"guiKP", "guiKI", "guiKD", "guiSP", "Loops", "cwin", "Command1", "Command2", "guiKP"}) {
+  for (const char* name : {"guiKP", "guiKI", "guiKD", "guiSP", "Loops", "table", "view-switch",
+                           "Command1", "Command2", "guiKP"}) {
     ASSERT_EQ(QApplication::focusWidget()->objectName(), name);
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
       if (Box(name)) QTest::keyClick(Box(name), key);
@@ -126,8 +136,9 @@ TEST_F(Window, KeysMoveAlongTheTabOrderAndOnlySpaceRuns) {
   QTest::keyClick(Find("Command1"), Qt::Key_Space);
   ASSERT_EQ(Lines().size(), 101);
   // The run's figures, worked out by hand, over the picture and for a screen reader.
-  for (const char* figure : {"from 10 % to 90 % of the way: 4 steps (step 2 to step 6)",
-                             "Peak PV 5.2424 at step 14; overshoot 4.8 %", "from step 28."}) {
+  for (const char* figure : {"Rise time (10–90 % of the change): 4 steps, from step 2 to step 6.",
+                             "Peak: PV 5.2424 at step 14; overshoot 4.8 % of the change.",
+                             "Settling time (±2 % of the change): from step 28."}) {
     EXPECT_TRUE(Table()->toolTip().contains(figure)) << Table()->toolTip().toStdString();
   }
   EXPECT_EQ(Table()->accessibleDescription(), Table()->toolTip());
@@ -142,24 +153,24 @@ TEST_F(Window, KeysMoveAlongTheTabOrderAndOnlySpaceRuns) {
   QAccessibleInterface* name = cell->tableCellInterface()->columnHeaderCells()[0];
   EXPECT_EQ(name->text(QAccessible::Name), "Error");
   QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(name));
-  QTest::keyClick(Find("Command1"), Qt::Key_Tab, Qt::ShiftModifier);
+  for (int i = 0; i < 2; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
   ASSERT_EQ(QApplication::focusWidget(), Table());
   QTest::keyClick(Table(), Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget()->objectName(), "Command1");
+  EXPECT_EQ(QApplication::focusWidget()->objectName(), "view-switch");
   EXPECT_EQ(Table()->verticalScrollBar()->value(), 0);
   // Each Continue shows its first row at the top, under the column names.
   for (const char* loops : {"1", "100"}) {
     const int first = Lines().size() - 1;
     Box("Loops")->setText(loops);
     Click("Command2");
-    EXPECT_EQ(Table()->currentIndex().row(), first);
+    EXPECT_EQ(Table()->CurrentRow(), first);
   }
   EXPECT_EQ(Table()->verticalScrollBar()->value(), 101);
   EXPECT_EQ(Table()->rowAt(0), 101);
   EXPECT_TRUE(window->PID().ok());
   EXPECT_EQ(window->State().Step, 301);
   Click("Command1");  // afresh, from the top
-  EXPECT_EQ(Table()->verticalScrollBar()->value() + Table()->currentIndex().row(), 0);
+  EXPECT_EQ(Table()->verticalScrollBar()->value() + Table()->CurrentRow(), 0);
   Box("Loops")->setText("0");
   Click("Command1");  // no run left to describe
   EXPECT_FALSE(Table()->toolTip().contains("Rise") || figures == Table()->toolTip());
@@ -185,13 +196,13 @@ TEST_F(Window, AFailureIsAMessageAndChangesNothing) {
       Box("guiKP")->setText("0.25");  // a good change that must not land either
       Box(box)->setText(QString::fromUtf8(text));
       const QString transcript = Text();
-      const QModelIndex current = Table()->currentIndex();
+      const int current = Table()->CurrentRow();
       const LoopState state = window->State();
       Click(button);
       ASSERT_EQ(messages.size(), 1u);
       EXPECT_TRUE(messages[0].contains(QString::fromUtf8(saying))) << messages[0].toStdString();
       EXPECT_EQ(Text(), transcript);
-      EXPECT_EQ(Table()->currentIndex(), current);
+      EXPECT_EQ(Table()->CurrentRow(), current);
       EXPECT_EQ(window->State(), state);
       EXPECT_EQ(window->focusWidget(), Box(box));
       EXPECT_EQ(Box(box)->selectedText(), Box(box)->text());
@@ -248,7 +259,7 @@ TEST_F(Window, ColumnsFitTheirWidestValueAndStartAfreshWithCompute) {
   expectColumnsFit("zoomed out");
   // clang-format off
   for (const auto& [key, times, scale] : {std::tuple{Qt::Key_Plus, 1, 0.67}, {Qt::Key_0, 1, 1.0},
-           {Qt::Key_Equal, 1, 1.1}, {Qt::Key_Plus, 20, 4.0}, {Qt::Key_Minus, 20, 0.5}}) {
+           {Qt::Key_Equal, 1, 1.1}, {Qt::Key_Plus, 20, 1.75}, {Qt::Key_Minus, 20, 0.5}}) {
     // clang-format on
     for (int i = 0; i < times; ++i) QTest::keyClick(Table(), key, Qt::ControlModifier);
     EXPECT_DOUBLE_EQ(zoomed(), scale) << key;
@@ -275,15 +286,138 @@ TEST_F(Window, ZoomsTheWholeWindowFromItsTwips) {
   };
   Table()->setStyleSheet("font-size: 20pt; color: #c00000");
   const qreal size = Box("Loops")->font().pointSizeF();
-  for (int i = 0; i < 5; ++i) QTest::keyClick(Box("guiKI"), Qt::Key_Plus, Qt::ControlModifier);
-  expectPlaces(2.0);
-  EXPECT_DOUBLE_EQ(Box("Loops")->font().pointSizeF(), 2 * size);
-  EXPECT_DOUBLE_EQ(Table()->font().pointSizeF(), 40);
+  for (int i = 0; i < 4; ++i) QTest::keyClick(Box("guiKI"), Qt::Key_Plus, Qt::ControlModifier);
+  expectPlaces(1.75);
+  EXPECT_DOUBLE_EQ(Box("Loops")->font().pointSizeF(), 1.75 * size);
+  EXPECT_DOUBLE_EQ(Table()->font().pointSizeF(), 35);
   EXPECT_EQ(Table()->palette().color(QPalette::Text), QColor(0xc00000));  // the sheet still holds
   EXPECT_EQ(Box("guiKI")->text(), ".5");  // the keys went to the zoom, not the box
   QTest::keyClick(Find("Command1"), Qt::Key_0, Qt::ControlModifier);
   expectPlaces(1.0);
   EXPECT_DOUBLE_EQ(Box("Loops")->font().pointSizeF(), size);
+}
+
+// The chart beside the form takes the larger of the spaces the form leaves,
+// right of it or below it, when one is large enough to read a chart in.
+TEST(ChartPlacement, TakesTheLargerSpaceTheFormLeaves) {
+  const QSize form(454, 310);
+  for (const auto& [window, scale, space] :
+       {std::tuple{QSize(454, 310), 1.0, QRect()},
+        {QSize(1280, 800), 1.0, QRect(454, 8, 818, 784)},  // right: 818 × 784 > 1264 × 482
+        {QSize(800, 600), 1.0, QRect(8, 310, 784, 282)},   // below: 784 × 282 > 338 × 584
+        {QSize(600, 900), 1.0, QRect(8, 310, 584, 582)},   // right is too narrow
+        {QSize(773, 549), 1.0, QRect()},                   // below, 231 px high, is too low
+        {QSize(1280, 800), 2.0, QRect(454, 16, 810, 768)}}) {  // at least 640 × 480
+    EXPECT_EQ(ChartPlacement::Space(window, form, scale), space) << window.width();
+  }
+}
+
+// In the box at the default size, the switch shows the chart in the table's
+// place and the table again where it was; the chart's cursor walks the steps,
+// spoken, and brings each into view in the table. In a larger window the
+// chart stands beside the form, every control where it was, and after the
+// buttons in the tab order.
+TEST_F(Window, ShowsTheChartBehindTheBoxsSwitchOrBesideTheForm) {
+  Box("Loops")->setText("300");
+  Click("Command1");
+  auto* chart = window->findChild<ResponseChart*>("chart");
+  auto* tabs = window->findChild<QTabBar*>("view-switch");
+  ASSERT_TRUE(chart && tabs && tabs->isVisible());
+  EXPECT_FALSE(tabs->accessibleName().isEmpty());
+  EXPECT_FALSE(chart->isVisible());
+  Table()->verticalScrollBar()->setValue(120);
+  tabs->setFocus();
+  QTest::keyClick(tabs, Qt::Key_Right);
+  ASSERT_TRUE(chart->isVisible());
+  EXPECT_FALSE(Table()->isVisible());
+  EXPECT_TRUE(Find("cwin")->geometry().contains(chart->mapTo(window.get(), chart->rect().center())));
+  QTest::keyClick(tabs, Qt::Key_Left);
+  EXPECT_TRUE(Table()->isVisible());
+  EXPECT_EQ(Table()->verticalScrollBar()->value(), 120);
+
+  QTest::keyClick(tabs, Qt::Key_Right);
+  chart->setFocus();
+  QTest::keyClick(chart, Qt::Key_Home);
+  for (int i = 0; i < 4; ++i) QTest::keyClick(chart, Qt::Key_Right);
+  EXPECT_EQ(chart->Cursor(), 4);
+  EXPECT_EQ(Table()->CurrentRow(), 4);
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(chart);
+  EXPECT_EQ(accessible->role(), QAccessible::Chart);
+  ASSERT_TRUE(accessible->focusChild());
+  EXPECT_TRUE(accessible->focusChild()->text(QAccessible::Name).startsWith("Step 5"));
+
+  window->resize(1280, 800);
+  EXPECT_TRUE(chart->isVisible() && Table()->isVisible());
+  EXPECT_FALSE(tabs->isVisible());
+  EXPECT_EQ(chart->parentWidget(), window.get());
+  EXPECT_GE(chart->x(), Find("cwin")->geometry().right());
+  for (const char* control : kControls) {
+    const QStringList f = QString(control).split(u' ');
+    EXPECT_EQ(Find(f[0].toLatin1())->pos(), QPoint(qRound(f[2].toInt() / 15.0),
+                                                   qRound(f[3].toInt() / 15.0)));
+  }
+  Find("Command2")->setFocus();
+  QTest::keyClick(Find("Command2"), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), chart);
+  QTest::keyClick(chart, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), Box("guiKP"));
+  // A click on the chart brings its step into view in the table.
+  const int before = Table()->CurrentRow();
+  QTest::mouseClick(chart, Qt::LeftButton, {}, chart->rect().center());
+  const int row = Table()->CurrentRow();
+  EXPECT_NE(row, before);
+  const auto [first, last] = Table()->VisibleRows();
+  EXPECT_TRUE(first <= row && row <= last) << row;
+  window->resize(454, 310);
+  EXPECT_TRUE(tabs->isVisible());
+  EXPECT_EQ(chart->parentWidget(), Find("cwin"));
+}
+
+// Ctrl++ stops at the largest size whose window the screen shows whole (the
+// offscreen screen is 800 × 600: 175 %), and a maximised window stays so.
+TEST_F(Window, ZoomStopsWhereTheScreenEndsAndAMaximisedWindowStaysMaximised) {
+  const QRect screen = window->screen()->availableGeometry();
+  const qreal size = Table()->font().pointSizeF();
+  for (int i = 0; i < 20; ++i) QTest::keyClick(Box("guiKP"), Qt::Key_Plus, Qt::ControlModifier);
+  EXPECT_TRUE(screen.contains(window->frameGeometry())) << window->frameGeometry().width();
+  EXPECT_DOUBLE_EQ(Table()->font().pointSizeF(), 1.75 * size);
+  EXPECT_DOUBLE_EQ(QToolTip::font().pointSizeF() / Table()->font().pointSizeF(),
+                   QApplication::font().pointSizeF() / size);  // tooltips zoom too
+  QTest::keyClick(Box("guiKP"), Qt::Key_0, Qt::ControlModifier);
+  window->showMaximized();
+  QCoreApplication::processEvents();
+  QTest::keyClick(Box("guiKP"), Qt::Key_Plus, Qt::ControlModifier);
+  EXPECT_TRUE(window->isMaximized());
+  EXPECT_DOUBLE_EQ(Table()->font().pointSizeF(), 1.1 * size);
+  QTest::keyClick(Box("guiKP"), Qt::Key_0, Qt::ControlModifier);
+  EXPECT_TRUE(window->isMaximized());
+  EXPECT_TRUE(window->findChild<ResponseChart*>("chart")->isVisible());  // below the form
+}
+
+// Only the widget with the keyboard focus reports itself focused: no cell of
+// the table while Compute has it. The run's figures are spoken once, by a
+// notification, the focus staying on Compute; Shift+Tab back into the table
+// makes its current cell the focused one again, where it was.
+TEST_F(Window, TellsAScreenReaderTheFiguresOnceAndTheFocusTruly) {
+  Find("Command1")->setFocus();
+  auto* announcer = window->findChild<Announcer*>();
+  QTest::keyClick(Find("Command1"), Qt::Key_Space);
+  EXPECT_EQ(announcer->Spoken(), 1);
+  QAccessibleInterface* notification = QAccessible::queryAccessibleInterface(announcer);
+  EXPECT_EQ(notification->role(), QAccessible::Notification);
+  ASSERT_EQ(notification->childCount(), 1);
+  EXPECT_EQ(notification->child(0)->text(QAccessible::Name), Table()->toolTip().section("\n\n", 0, 0));
+  EXPECT_EQ(QApplication::focusWidget(), Find("Command1"));
+  QAccessibleTableInterface* cells = QAccessible::queryAccessibleInterface(Table())->tableInterface();
+  for (int row = 0; row < 5; ++row) {
+    for (int column = 0; column < 7; ++column) {
+      EXPECT_FALSE(cells->cellAt(row, column)->state().focused) << row << " " << column;
+    }
+  }
+  for (int i = 0; i < 2; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+  ASSERT_EQ(QApplication::focusWidget(), Table());
+  EXPECT_TRUE(cells->cellAt(0, 0)->state().focused);
+  EXPECT_EQ(Table()->verticalScrollBar()->value(), 0);
 }
 
 // The whole run in the scroll bar: PV's range in each pixel row, and a click
@@ -298,10 +432,16 @@ TEST_F(Window, TheScrollBarShowsTheWholeRun) {
   Click("Command1");
   QScrollBar* overview = Table()->verticalScrollBar();
   // PV swings from 0 to 127.5 in every pixel's rows: a line most of the way across.
-  const QImage bar = overview->grab().toImage();
-  EXPECT_TRUE(blue(bar.pixelColor(bar.width() * 3 / 4, bar.height() * 3 / 4)));
+  const QImage picture = overview->grab().toImage();
+  EXPECT_TRUE(blue(picture.pixelColor(picture.width() * 3 / 4, picture.height() * 3 / 4)));
   QTest::mouseClick(overview, Qt::LeftButton, {}, {overview->width() / 2, overview->height() / 2});
   EXPECT_NEAR(overview->value() + overview->pageStep() / 2, 500, 20);
+  // Each point of the groove stands for its share of the rows.
+  auto* bar = qobject_cast<OverviewScrollBar*>(overview);
+  const QRect groove = bar->Groove();
+  for (double share : {0.0, 0.25, 0.75}) {
+    EXPECT_NEAR(bar->RowAt(groove.top() + qRound(share * groove.height())), share * 1000, 7);
+  }
 }
 
 // Nothing typed lands in the transcript, and its menu offers no edit. A copy
@@ -531,6 +671,19 @@ TEST(TranscriptMimeData, OffersATableOnlyUpToASpreadsheetsRows) {
   EXPECT_EQ(formats(1'048'575, 6), 1);
   EXPECT_EQ(formats(1'048'575, 5), 2);  // no names: 1,048,576
   EXPECT_EQ(TranscriptMimeData(&model, 9, 10, 0, 0).text(), "7\n7");
+}
+
+// The column names are the header's text alone: a name given for any other
+// role, its font or its size, say, would be read as that.
+TEST(TranscriptModel, NamesItsColumnsAsTextOnly) {
+  TranscriptModel model;
+  model.SetText("Step\tX\tPV\tError\tP\tI\tD\r\n1\t.0000\t.0000\t5.0000\t2.5000\t2.5000\t2.5000");
+  EXPECT_EQ(model.headerData(3, Qt::Horizontal).toString(), "Error");
+  EXPECT_EQ(model.headerData(0, Qt::Vertical).toString(), "1");
+  for (int role : {Qt::FontRole, Qt::SizeHintRole, Qt::TextAlignmentRole, Qt::DecorationRole}) {
+    EXPECT_FALSE(model.headerData(3, Qt::Horizontal, role).isValid()) << role;
+    EXPECT_FALSE(model.headerData(0, Qt::Vertical, role).isValid()) << role;
+  }
 }
 
 TEST(FailureMessage, QuotesTheTextIsolatedAndCutBetweenCharacters) {

@@ -96,64 +96,94 @@ Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geb
 <context>
     <name>ResponseText</name>
     <message>
-        <source>X never sat at %1.</source>
-        <translation>X lag nie bei %1.</translation>
+        <source>X at %1: step %2 only</source>
+        <translation>Stellgröße X bei %1: nur in Schritt %2</translation>
     </message>
     <message>
-        <source>X sat at %1 at step %2.</source>
-        <translation>X lag in Schritt %2 bei %1.</translation>
+        <source>X at %1: %2 steps, from step %3 to step %4</source>
+        <translation>Stellgröße X bei %1: %2 Schritte, von Schritt %3 bis Schritt %4</translation>
     </message>
     <message>
-        <source>X sat at %1 in %2 steps, from step %3 to step %4.</source>
-        <translation>X lag in insgesamt %2 Schritten bei %1, zwischen Schritt %3 und Schritt %4.</translation>
+        <source>X at %1: %2 steps between step %3 and step %4, not all consecutive</source>
+        <translation>Stellgröße X bei %1: %2 Schritte zwischen Schritt %3 und Schritt %4, nicht alle aufeinanderfolgend</translation>
     </message>
     <message>
-        <source>The last run&apos;s step, PV from %1 to SP %2:</source>
-        <translation>Sprungantwort des letzten Laufs, PV von %1 auf SP %2:</translation>
+        <source>Fall time</source>
+        <translation>Abfallzeit</translation>
     </message>
     <message>
-        <source>SP cannot be reached: X is at least 0, so PV never falls below 0.</source>
-        <translation>SP ist nicht erreichbar: X ist mindestens 0, daher sinkt PV nie unter 0.</translation>
+        <source>Rise time</source>
+        <translation>Anstiegszeit</translation>
     </message>
     <message>
-        <source>No step: PV already stood at SP.</source>
-        <translation>Kein Sprung: PV lag bereits auf SP.</translation>
+        <source>%1: PV did not reach 90 % of the change.</source>
+        <translation>%1: PV erreichte keine 90&#xa0;% der Änderung.</translation>
     </message>
     <message>
-        <source>Rise from 10 % to 90 % of the way: %1 steps (step %2 to step %3).</source>
-        <translation>Anstiegszeit (10&#xa0;% bis 90&#xa0;% des Sprungs): %1 Schritte (Schritt %2 bis Schritt %3).</translation>
+        <source>%1 (10–90 % of the change): under one step, at step %2.</source>
+        <translation>%1 (10–90&#xa0;% der Änderung): unter einem Schritt, in Schritt %2.</translation>
     </message>
     <message>
-        <source>PV did not rise to 90 % of the way.</source>
-        <translation>PV erreichte keine 90&#xa0;% des Sprungs.</translation>
+        <source>%1 (10–90 % of the change): 1 step, from step %2 to step %3.</source>
+        <translation>%1 (10–90&#xa0;% der Änderung): 1 Schritt, von Schritt %2 bis Schritt %3.</translation>
     </message>
     <message>
-        <source>Peak PV %1 at step %2; overshoot %3 %.</source>
-        <translation>Spitzenwert von PV: %1 in Schritt %2; Überschwingen: %3&#xa0;%.</translation>
+        <source>%1 (10–90 % of the change): %2 steps, from step %3 to step %4.</source>
+        <translation>%1 (10–90&#xa0;% der Änderung): %2 Schritte, von Schritt %3 bis Schritt %4.</translation>
     </message>
     <message>
-        <source>Settled within 2 % of the step from step %1.</source>
-        <translation>Ab Schritt %1 eingeschwungen (Toleranzband ±2&#xa0;% des Sprungs).</translation>
+        <source>Step response at step %1: PV from %2 toward SP %3.</source>
+        <translation>Sprungantwort in Schritt %1: PV von %2 in Richtung SP %3.</translation>
     </message>
     <message>
-        <source>Not settled within 2 % of the step.</source>
-        <translation>Nicht eingeschwungen (Toleranzband ±2&#xa0;% des Sprungs).</translation>
-    </message>
-    <message>
-        <source>Final error %1.</source>
-        <translation>Regelabweichung im letzten Schritt: %1.</translation>
+        <source>Step response from step %1 to step %2: PV from %3 toward SP %4.</source>
+        <translation>Sprungantwort von Schritt %1 bis Schritt %2: PV von %3 in Richtung SP %4.</translation>
     </message>
     <message>
         <source>SP cannot be reached: with the plant&apos;s gain of one half and X at most 255, PV never passes %1.</source>
         <translation>SP ist nicht erreichbar: Die Strecke halbiert X, und X ist höchstens 255, daher steigt PV nie über %1.</translation>
     </message>
     <message>
-        <source>X never sat at 0 or 255.</source>
-        <translation>X lag nie bei 0 oder 255.</translation>
+        <source>SP cannot be reached: X is at least 0, so PV never falls below 0.</source>
+        <translation>SP ist nicht erreichbar: X ist mindestens 0, daher sinkt PV nie unter 0.</translation>
     </message>
     <message>
-        <source>Rise from 10 % to 90 % of the way: 1 step (step %1 to step %2).</source>
-        <translation>Anstiegszeit (10&#xa0;% bis 90&#xa0;% des Sprungs): 1 Schritt (Schritt %1 bis Schritt %2).</translation>
+        <source>No step: SP differs from where PV stood by less than 0.00005.</source>
+        <translation>Kein Sprung: SP weicht um weniger als 0,00005 vom bisherigen Wert von PV ab.</translation>
+    </message>
+    <message>
+        <source>No step to measure: PV ends where it started, at %1.</source>
+        <translation>Kein Sprung zu messen: PV endet, wo es begann, bei %1.</translation>
+    </message>
+    <message>
+        <source>Peak: PV %1 at step %2; overshoot %3 % of the change.</source>
+        <translation>Spitzenwert: PV %1 in Schritt %2; Überschwingweite %3&#xa0;% der Änderung.</translation>
+    </message>
+    <message>
+        <source>Settling time (±2 % of the change): from step %1.</source>
+        <translation>Ausregelzeit (Toleranzband ±2&#xa0;% der Änderung): ab Schritt %1.</translation>
+    </message>
+    <message>
+        <source>Not settled: over the last tenth (from step %1), PV still moves between %2 and %3.</source>
+        <translation>Nicht eingeschwungen: Im letzten Zehntel (ab Schritt %1) bewegt sich PV noch zwischen %2 und %3.</translation>
+    </message>
+    <message>
+        <source>Steady-state error (SP − final PV): %1.</source>
+        <translation>Bleibende Regelabweichung (SP − letzter PV): %1.</translation>
+    </message>
+    <message>
+        <source>%1; %2.</source>
+        <comment>the clauses of X at 0 and X at 255</comment>
+        <translation>%1; %2.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <comment>the clause of X at one limit</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Output at its limits: never.</source>
+        <translation>Stellgröße an ihren Grenzen: nie.</translation>
     </message>
 </context>
 <context>
@@ -213,6 +243,53 @@ Im ersten dieser Schritte ist D = Kd × Error: Aus dem vorigen Lauf wird keine R
     <message>
         <source>Type a number, for example “2”, “%1” or “1%2e3”.</source>
         <translation>Geben Sie eine Zahl ein, zum Beispiel „2“, „%1“ oder „1%2e3“.</translation>
+    </message>
+</context>
+<context>
+    <name>corvale::ResponseChart</name>
+    <message>
+        <source>Response chart</source>
+        <translation>Diagramm der Sprungantwort</translation>
+    </message>
+    <message>
+        <source>Step %1: PV %2, SP %3, X %4</source>
+        <translation>Schritt %1: PV %2, SP %3, X %4</translation>
+    </message>
+    <message>
+        <source>PV</source>
+        <translation>PV</translation>
+    </message>
+    <message>
+        <source>SP</source>
+        <translation>SP</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>X at 0 or 255</source>
+        <translation>X bei 0 oder 255</translation>
+    </message>
+    <message>
+        <source>rise</source>
+        <translation>Anstieg</translation>
+    </message>
+    <message>
+        <source>settled</source>
+        <translation>eingeschwungen</translation>
+    </message>
+    <message>
+        <source>peak</source>
+        <translation>Spitze</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <source>PV, SP</source>
+        <translation>PV, SP</translation>
     </message>
 </context>
 </TS>

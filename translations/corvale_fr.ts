@@ -96,64 +96,94 @@ Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont co
 <context>
     <name>ResponseText</name>
     <message>
-        <source>X never sat at %1.</source>
-        <translation>X n’a jamais été à %1.</translation>
+        <source>X at %1: step %2 only</source>
+        <translation>Commande X à %1&#xa0;: au pas %2 seulement</translation>
     </message>
     <message>
-        <source>X sat at %1 at step %2.</source>
-        <translation>X a été à %1 au pas %2.</translation>
+        <source>X at %1: %2 steps, from step %3 to step %4</source>
+        <translation>Commande X à %1&#xa0;: %2 pas, du pas %3 au pas %4</translation>
     </message>
     <message>
-        <source>X sat at %1 in %2 steps, from step %3 to step %4.</source>
-        <translation>X a été à %1 pendant %2 pas au total, entre le pas %3 et le pas %4.</translation>
+        <source>X at %1: %2 steps between step %3 and step %4, not all consecutive</source>
+        <translation>Commande X à %1&#xa0;: %2 pas entre le pas %3 et le pas %4, avec des interruptions</translation>
     </message>
     <message>
-        <source>The last run&apos;s step, PV from %1 to SP %2:</source>
-        <translation>Réponse à l’échelon de la dernière exécution, PV de %1 à SP %2&#xa0;:</translation>
+        <source>Fall time</source>
+        <translation>Temps de descente</translation>
     </message>
     <message>
-        <source>SP cannot be reached: X is at least 0, so PV never falls below 0.</source>
-        <translation>SP est hors d’atteinte&#xa0;: X vaut au moins 0, donc PV ne descend jamais sous 0.</translation>
+        <source>Rise time</source>
+        <translation>Temps de montée</translation>
     </message>
     <message>
-        <source>No step: PV already stood at SP.</source>
-        <translation>Aucun échelon&#xa0;: PV valait déjà SP.</translation>
+        <source>%1: PV did not reach 90 % of the change.</source>
+        <translation>%1&#xa0;: PV n’a pas atteint 90&#xa0;% de la variation.</translation>
     </message>
     <message>
-        <source>Rise from 10 % to 90 % of the way: %1 steps (step %2 to step %3).</source>
-        <translation>Temps de montée (de 10&#xa0;% à 90&#xa0;% de l’échelon)&#xa0;: %1 pas (du pas %2 au pas %3).</translation>
+        <source>%1 (10–90 % of the change): under one step, at step %2.</source>
+        <translation>%1 (10–90&#xa0;% de la variation)&#xa0;: moins d’un pas, au pas %2.</translation>
     </message>
     <message>
-        <source>PV did not rise to 90 % of the way.</source>
-        <translation>PV n’a pas atteint 90&#xa0;% de l’échelon.</translation>
+        <source>%1 (10–90 % of the change): 1 step, from step %2 to step %3.</source>
+        <translation>%1 (10–90&#xa0;% de la variation)&#xa0;: 1 pas, du pas %2 au pas %3.</translation>
     </message>
     <message>
-        <source>Peak PV %1 at step %2; overshoot %3 %.</source>
-        <translation>Pic de PV&#xa0;: %1 au pas %2&#x202f;; dépassement&#xa0;: %3&#xa0;%.</translation>
+        <source>%1 (10–90 % of the change): %2 steps, from step %3 to step %4.</source>
+        <translation>%1 (10–90&#xa0;% de la variation)&#xa0;: %2 pas, du pas %3 au pas %4.</translation>
     </message>
     <message>
-        <source>Settled within 2 % of the step from step %1.</source>
-        <translation>Réponse stabilisée à 2&#xa0;% de l’échelon près à partir du pas %1.</translation>
+        <source>Step response at step %1: PV from %2 toward SP %3.</source>
+        <translation>Réponse indicielle au pas %1&#xa0;: PV part de %2 vers SP %3.</translation>
     </message>
     <message>
-        <source>Not settled within 2 % of the step.</source>
-        <translation>Réponse non stabilisée à 2&#xa0;% de l’échelon près.</translation>
-    </message>
-    <message>
-        <source>Final error %1.</source>
-        <translation>Erreur finale&#xa0;: %1.</translation>
+        <source>Step response from step %1 to step %2: PV from %3 toward SP %4.</source>
+        <translation>Réponse indicielle du pas %1 au pas %2&#xa0;: PV part de %3 vers SP %4.</translation>
     </message>
     <message>
         <source>SP cannot be reached: with the plant&apos;s gain of one half and X at most 255, PV never passes %1.</source>
         <translation>SP est hors d’atteinte&#xa0;: le procédé divise X par deux et X vaut au plus 255, donc PV ne dépasse jamais %1.</translation>
     </message>
     <message>
-        <source>X never sat at 0 or 255.</source>
-        <translation>X n’a jamais été à 0 ni à 255.</translation>
+        <source>SP cannot be reached: X is at least 0, so PV never falls below 0.</source>
+        <translation>SP est hors d’atteinte&#xa0;: X vaut au moins 0, donc PV ne descend jamais sous 0.</translation>
     </message>
     <message>
-        <source>Rise from 10 % to 90 % of the way: 1 step (step %1 to step %2).</source>
-        <translation>Temps de montée (de 10&#xa0;% à 90&#xa0;% de l’échelon)&#xa0;: 1 pas (du pas %1 au pas %2).</translation>
+        <source>No step: SP differs from where PV stood by less than 0.00005.</source>
+        <translation>Aucun échelon&#xa0;: SP diffère de moins de 0,00005 de la valeur où se trouvait PV.</translation>
+    </message>
+    <message>
+        <source>No step to measure: PV ends where it started, at %1.</source>
+        <translation>Aucun échelon à mesurer&#xa0;: PV finit là où il a commencé, à %1.</translation>
+    </message>
+    <message>
+        <source>Peak: PV %1 at step %2; overshoot %3 % of the change.</source>
+        <translation>Pic&#xa0;: PV %1 au pas %2&#x202f;; dépassement de %3&#xa0;% de la variation.</translation>
+    </message>
+    <message>
+        <source>Settling time (±2 % of the change): from step %1.</source>
+        <translation>Temps de réponse à ±2&#xa0;% de la variation&#xa0;: à partir du pas %1.</translation>
+    </message>
+    <message>
+        <source>Not settled: over the last tenth (from step %1), PV still moves between %2 and %3.</source>
+        <translation>Non stabilisé&#xa0;: sur le dernier dixième (à partir du pas %1), PV varie encore entre %2 et %3.</translation>
+    </message>
+    <message>
+        <source>Steady-state error (SP − final PV): %1.</source>
+        <translation>Erreur statique (SP − PV final)&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>%1; %2.</source>
+        <comment>the clauses of X at 0 and X at 255</comment>
+        <translation>%1&#x202f;; %2.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <comment>the clause of X at one limit</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Output at its limits: never.</source>
+        <translation>Commande à ses limites&#xa0;: jamais.</translation>
     </message>
 </context>
 <context>
@@ -213,6 +243,53 @@ Au premier de ces pas, D = Kd × Error&#xa0;: aucune erreur n’est reprise de l
     <message>
         <source>Type a number, for example “2”, “%1” or “1%2e3”.</source>
         <translation>Saisissez un nombre, par exemple «&#x202f;2&#x202f;», «&#x202f;%1&#x202f;» ou «&#x202f;1%2e3&#x202f;».</translation>
+    </message>
+</context>
+<context>
+    <name>corvale::ResponseChart</name>
+    <message>
+        <source>Response chart</source>
+        <translation>Graphique de la réponse</translation>
+    </message>
+    <message>
+        <source>Step %1: PV %2, SP %3, X %4</source>
+        <translation>Pas %1&#xa0;: PV %2, SP %3, X %4</translation>
+    </message>
+    <message>
+        <source>PV</source>
+        <translation>PV</translation>
+    </message>
+    <message>
+        <source>SP</source>
+        <translation>SP</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>X at 0 or 255</source>
+        <translation>X à 0 ou 255</translation>
+    </message>
+    <message>
+        <source>rise</source>
+        <translation>montée</translation>
+    </message>
+    <message>
+        <source>settled</source>
+        <translation>établi</translation>
+    </message>
+    <message>
+        <source>peak</source>
+        <translation>pic</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Pas</translation>
+    </message>
+    <message>
+        <source>PV, SP</source>
+        <translation>PV, SP</translation>
     </message>
 </context>
 </TS>

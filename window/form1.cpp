@@ -13,14 +13,18 @@
 #include <algorithm>
 #include <cmath>
 
+#include "announcer.h"
+#include "chart_placement.h"
 #include "failure_message.h"
 #include "queued_input.h"
+#include "response_chart.h"
 #include "response_text.h"
 #include "step_info.h"
+#include "transcript_box.h"
 #include "transcript_model.h"
 #include "transcript_view.h"
-#include "twips.h"
 #include "widget_form_fields.h"
+#include "zoom.h"
 
 namespace corvale {
 namespace {
@@ -34,9 +38,6 @@ class BusyCursor {
   BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
-// The text's size in percent at each zoom level: the steps a browser takes.
-constexpr int kZoomPercent[] = {50, 67, 80, 90, 100, 110, 125, 150, 175, 200, 250, 300, 400};
-constexpr int kDefaultZoom = 4;
 constexpr int kWheelStep = 120;  // one notch of an ordinary wheel, in eighths of a degree
 constexpr Place kClientArea{0, 0, 6816, 4644};
 
@@ -86,95 +87,77 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral("Corvale by Brennick"));
 
   Command2 = MakeButton(this, "Command2", QStringLiteral("Continue"));
-  cwin = new TranscriptView(this);
+  cwin = new TranscriptBox(this);
   cwin->setObjectName(QLatin1String("cwin"));
+  TranscriptView* const table = cwin->Table();
+  table->setObjectName(QLatin1String("table"));
   Command1 = MakeButton(this, "Command1", QStringLiteral("Compute"));
-  places_ = {{Command2, {1920, 4200, 972, 372}},
-             {cwin, {240, 240, 6372, 3252}},
-             {Command1, {600, 4200, 1092, 372}}};
+  std::vector<std::pair<QWidget*, Place>> places = {{Command2, {1920, 4200, 972, 372}},
+                                                    {cwin, {240, 240, 6372, 3252}},
+                                                    {Command1, {600, 4200, 1092, 372}}};
   for (const BoxDescription& box : kBoxes) {
     QLineEdit* const edit = Make<QLineEdit>(this, box.name.data(), QString());
     boxes_[IndexOf(box.box)] = edit;
     QLabel* const label = MakeLabel(this, box.labelName.data(), QString::fromUtf8(box.label), edit);
-    places_.push_back({edit, box.place});
-    places_.push_back({label, box.labelPlace});
+    places.push_back({edit, box.place});
+    places.push_back({label, box.labelPlace});
   }
-  ZoomTo(kDefaultZoom);
+  chart_ = new ResponseChart(&table->Trace(), locale_, this);
+  chart_->setObjectName(QLatin1String("chart"));
+  announcer_ = new Announcer(this);
+  zoom_ = std::make_unique<Zoom>(this, kClientArea, std::move(places),
+                                 std::vector<QWidget*>{table, cwin->Switch()});
+  placement_ = std::make_unique<ChartPlacement>(this, cwin, chart_);
+  Arrange();
   // Ctrl with +, -, 0 or the wheel zooms wherever it is typed or turned in
   // the window.
   QCoreApplication::instance()->installEventFilter(this);
-
-  QWidget* const tabOrder[] = {
-      BoxFor(Box::Kp), BoxFor(Box::Ki), BoxFor(Box::Kd), BoxFor(Box::SP), BoxFor(Box::Loops), cwin,
-      Command1,        Command2};
-  for (std::size_t i = 1; i < std::size(tabOrder); ++i) {
-    setTabOrder(tabOrder[i - 1], tabOrder[i]);
-  }
   BoxFor(Box::Kp)->setFocus();
 
   // In the window's locale, read once as it opened: the initial texts, every
   // run and every message use the same separator.
-  fields_ = std::make_unique<WidgetFormFields>(boxes_, cwin->Model(), locale_);
+  fields_ = std::make_unique<WidgetFormFields>(boxes_, table->Model(), locale_);
   for (const BoxDescription& box : kBoxes) {
     BoxFor(box.box)->setText(QString::fromStdString(InitialText(box.box, fields_->Numbers())));
   }
   Explain(fields_->Numbers());
 
+  // The chart marks the rows in view; a click or its cursor brings a step
+  // into view in the table.
+  connect(table, &TranscriptView::VisibleRowsChanged, chart_, &ResponseChart::SetVisibleRows);
+  connect(chart_, &ResponseChart::RowRequested, table,
+          [table](int row) { table->ShowRow(row, QAbstractItemView::PositionAtCenter); });
   connect(Command1, &QPushButton::clicked, this, &Form1::OnCompute);
   connect(Command2, &QPushButton::clicked, this, &Form1::OnContinue);
 }
 
 Form1::~Form1() { QCoreApplication::instance()->removeEventFilter(this); }
 
-void Form1::Zoom(int steps) { ZoomTo(zoomLevel_ + steps); }
+void Form1::ZoomBy(int steps) {
+  if (steps == 0) {
+    zoom_->Reset();
+  } else {
+    zoom_->Step(steps);
+  }
+  Arrange();
+}
 
-void Form1::ZoomTo(int level) {
-  zoomLevel_ = std::clamp(level, 0, static_cast<int>(std::size(kZoomPercent)) - 1);
-  const double scale = kZoomPercent[zoomLevel_] / 100.0;
-  // Each control's font as the application, its style and any style sheet
-  // made it, taken before the first zoom and scaled from then on.
-  if (baseFonts_.empty() && zoomLevel_ != kDefaultZoom) {
-    for (const auto& [widget, place] : places_) {
-      baseFonts_.push_back({widget, widget->font(), widget->styleSheet()});
-    }
-  }
-  const bool styled = !qApp->styleSheet().isEmpty();
-  for (const auto& [widget, font, styleSheet] : baseFonts_) {
-    QFont zoomed = font;
-    QString size;
-    if (font.pointSizeF() > 0) {
-      zoomed.setPointSizeF(font.pointSizeF() * scale);
-      size = QString::number(zoomed.pointSizeF()) + QStringLiteral("pt");
-    } else {
-      zoomed.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * scale))));
-      size = QString::number(zoomed.pixelSize()) + QStringLiteral("px");
-    }
-    widget->setFont(zoomed);
-    // A style sheet's font outranks setFont: one more rule in the control's
-    // own sheet, which outranks the application's, carries the zoom there.
-    if (styled || !styleSheet.isEmpty()) {
-      // A control's own sheet may be bare declarations; as a rule it can take
-      // more after it. By its name the control outranks any rule of its own
-      // sheet; its parts take the size from the first rule.
-      const QString rules = styleSheet.isEmpty() || styleSheet.contains(u'{')
-                                ? styleSheet
-                                : QStringLiteral("* { %1 }").arg(styleSheet);
-      widget->setStyleSheet(
-          zoomLevel_ == kDefaultZoom
-              ? styleSheet
-              : rules + QStringLiteral("\n* { font-size: %1; } #%2 { font-size: %1; }")
-                            .arg(size, widget->objectName()));
-    }
-  }
-  for (const auto& [widget, place] : places_) {
-    widget->setGeometry(TwipsRect(place, scale));
-    // The layout was drawn for a narrower font: a caption that would be cut
-    // off gets the room it needs, keeping its place.
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-      label->resize(label->size().expandedTo(label->sizeHint()));
-    }
-  }
-  resize(TwipsRect(kClientArea, scale).size());
+void Form1::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (placement_) Arrange();
+}
+
+void Form1::Arrange() {
+  chart_->SetZoom(zoom_->Scale());
+  placement_->Place(zoom_->ClientSize(zoom_->Scale()), zoom_->Scale());
+  // The controls' own order, the chart in the box's place or after the
+  // buttons, where it stands beside them.
+  std::vector<QWidget*> order = {BoxFor(Box::Kp),    BoxFor(Box::Ki), BoxFor(Box::Kd),
+                                 BoxFor(Box::SP),    BoxFor(Box::Loops), cwin->Table()};
+  if (!placement_->Beside()) order.push_back(chart_);
+  order.insert(order.end(), {cwin->Switch(), Command1, Command2});
+  if (placement_->Beside()) order.push_back(chart_);
+  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
@@ -187,7 +170,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     wheelAngle_ += wheel->angleDelta().y();
     const int steps = wheelAngle_ / kWheelStep;
     wheelAngle_ -= steps * kWheelStep;
-    if (steps != 0) Zoom(steps);
+    if (steps != 0) ZoomBy(steps);
     return true;
   }
   if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) return false;
@@ -202,19 +185,13 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     case Qt::Key_Minus:
       steps = -1;
       break;
-    case Qt::Key_0:
+    case Qt::Key_0:  // as it opened
       break;
     default:
       return false;
   }
   // Claimed before any box can take it as a shortcut, acted on once.
-  if (event->type() == QEvent::KeyPress) {
-    if (key->key() == Qt::Key_0) {
-      ZoomTo(kDefaultZoom);
-    } else {
-      Zoom(steps);
-    }
-  }
+  if (event->type() == QEvent::KeyPress) ZoomBy(steps);
   event->accept();
   return event->type() == QEvent::KeyPress;
 }
@@ -228,9 +205,8 @@ void Form1::Explain(const NumberFormat& numbers) {
   transcriptExplanation_ =
       tr("One row per step. X: the plant's input, the controller's output of the step before, "
          "limited to 0..255.\nPV: the process value, half of X.  Error: SP \u2212 PV.  P, I, D: "
-         "the controller's three terms.\nBehind the rows: PV as a line, SP dashed, X as a pale "
-         "bar from 0 to 255, with a triangle where it sits at 0 or 255.\nCtrl with the wheel, "
-         "+, \u2212 or 0 makes the window larger, smaller or as it was.");
+         "the controller's three terms.\nChart, under the table, shows the run as a chart.\n"
+         "Ctrl with the wheel, +, \u2212 or 0 makes the window larger, smaller or as it was.");
   const std::pair<QWidget*, QString> explanations[] = {
       {BoxFor(Box::Kp), tr("Proportional gain: P = Kp \u00D7 Error. More of it makes the loop "
                            "react more strongly, with more overshoot.\n") +
@@ -247,7 +223,7 @@ void Form1::Explain(const NumberFormat& numbers) {
        tr("How many steps one press of Compute or Continue adds: a whole number, at most "
           "%1.")
            .arg(locale_.toString(kMaxStepsPerRun))},
-      {cwin, transcriptExplanation_},
+      {cwin->Table(), transcriptExplanation_},
       {Command1, tr("Start afresh: clear the transcript and run Loops steps from step 1.")},
       {Command2,
        tr("Carry on from the last step for Loops more steps, with the gains and SP as they "
@@ -257,7 +233,7 @@ void Form1::Explain(const NumberFormat& numbers) {
   for (const auto& [widget, text] : explanations) {
     SetExplanation(widget, text);
   }
-  cwin->setAccessibleName(tr("Transcript"));
+  cwin->Table()->setAccessibleName(tr("Transcript"));
 }
 
 RunOutcome Form1::PID() { return Run(corvale::PID); }
@@ -270,9 +246,10 @@ RunOutcome Form1::Run(RunOutcome (*command)(LoopState&, FormFields&)) {
   }
   if (outcome.rowsAdded > 0) {
     ShowResponse(outcome);  // which takes the samples over
-  } else if (cwin->Model()->rowCount() == 0) {
+  } else if (cwin->Table()->Model()->rowCount() == 0) {
     // A Compute of no steps left no run to describe.
-    SetExplanation(cwin, transcriptExplanation_);
+    SetExplanation(cwin->Table(), transcriptExplanation_);
+    chart_->Refresh(std::nullopt, QString());
   }
   DropQueuedInput();
   return outcome;
@@ -281,24 +258,30 @@ RunOutcome Form1::Run(RunOutcome (*command)(LoopState&, FormFields&)) {
 void Form1::OnCompute() {
   const RunOutcome outcome = Run(corvale::OnCompute);
   // A Compute that failed before step 2 left everything as it was.
-  if (outcome.ok() || outcome.failure->step > 1) cwin->ShowRow(0);
+  if (outcome.ok() || outcome.failure->step > 1) cwin->Table()->ShowRow(0);
   if (!outcome.ok()) ReportFailure(*outcome.failure);
 }
 
 void Form1::OnContinue() {
-  const int firstNewRow = cwin->Model()->rowCount();
+  const int firstNewRow = cwin->Table()->Model()->rowCount();
   const RunOutcome outcome = Run(corvale::OnContinue);
-  if (outcome.rowsAdded > 0) cwin->ShowRow(firstNewRow);
+  if (outcome.rowsAdded > 0) cwin->Table()->ShowRow(firstNewRow);
   if (!outcome.ok()) ReportFailure(*outcome.failure);
 }
 
 void Form1::ShowResponse(RunOutcome& outcome) {
-  cwin->AddResponse(std::move(outcome.samples), outcome.setPoint);
-  const std::optional<StepFigures> measured = MeasureStep(cwin->Trace());
-  // What the picture shows, in numbers, over the picture and for a screen
-  // reader, which speaks a description as it changes.
-  const QString figures = ResponseText(*measured, locale_);
-  SetExplanation(cwin, figures + QStringLiteral("\n\n") + transcriptExplanation_);
+  TranscriptView* const table = cwin->Table();
+  table->AddResponse(std::move(outcome.samples), outcome.setPoint);
+  const std::optional<StepFigures> figures = MeasureStep(table->Trace());
+  const QString text = figures ? ResponseText(*figures, locale_) : QString();
+  chart_->Refresh(figures, text);
+  if (!figures) {
+    SetExplanation(table, transcriptExplanation_);
+    return;
+  }
+  // In the table's tooltip too, and spoken once: the focus stays where it is.
+  SetExplanation(table, text + QStringLiteral("\n\n") + transcriptExplanation_);
+  announcer_->Say(text);
 }
 
 void Form1::ReportFailure(const Failure& failure) {

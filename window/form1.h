@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFont>
 #include <QLocale>
 #include <QWidget>
 #include <array>
@@ -17,11 +16,16 @@ class QPushButton;
 
 namespace corvale {
 
-class TranscriptView;
+class Announcer;
+class ChartPlacement;
+class ResponseChart;
+class TranscriptBox;
 class WidgetFormFields;
+class Zoom;
 
 // The program's only window: five input boxes, the transcript box and the
-// two commands. It owns the simulation's state for as long as it lives.
+// two commands, and the chart of the response where the window has room for
+// it beside them. It owns the simulation's state for as long as it lives.
 class Form1 : public QWidget {
   Q_OBJECT
 
@@ -38,10 +42,11 @@ class Form1 : public QWidget {
   // Makes the whole window larger (steps > 0) or smaller, within bounds, as
   // Ctrl with +, -, 0 or the wheel does: every control, its text and its
   // place, and the window's own size.
-  void Zoom(int steps);
+  void ZoomBy(int steps);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   // Runs a command with the busy cursor shown; what the user clicked or typed
@@ -52,25 +57,21 @@ class Form1 : public QWidget {
   // Tooltips and accessible descriptions: what each control is and does.
   void Explain(const NumberFormat& numbers);
   void ReportFailure(const Failure& failure);
-  // The picture of what the run did, and its figures. The picture keeps the
-  // run's samples.
+  // What the run did: its samples to the table's trace, the chart and the
+  // figures, spoken once.
   void ShowResponse(RunOutcome& outcome);
-  void ZoomTo(int level);
+  // The chart where it fits, and the tab order through whatever is shown.
+  void Arrange();
   QLineEdit* BoxFor(Box box) const { return boxes_[IndexOf(box)]; }
 
   QPushButton* Command1;
   QPushButton* Command2;
-  TranscriptView* cwin;
+  TranscriptBox* cwin;
   std::array<QLineEdit*, kBoxCount> boxes_;  // guiKP, guiKI, guiKD, guiSP and Loops
-
-  std::vector<std::pair<QWidget*, Place>> places_;  // each control's, in twips
-  struct BaseFont {
-    QWidget* widget;
-    QFont font;
-    QString styleSheet;  // the control's own, without the zoom's
-  };
-  std::vector<BaseFont> baseFonts_;
-  int zoomLevel_ = 0;
+  ResponseChart* chart_;
+  Announcer* announcer_;
+  std::unique_ptr<Zoom> zoom_;
+  std::unique_ptr<ChartPlacement> placement_;
   int wheelAngle_ = 0;  // what the wheel turned short of a whole step
   QString transcriptExplanation_;
 

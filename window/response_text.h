@@ -7,10 +7,11 @@
 
 namespace corvale {
 
-// The step-response figures of a run as sentences, for its picture's tooltip
-// and for a screen reader: rise, peak and overshoot, settling, the final
-// error and the steps at a limit, or why the set point cannot be reached.
-// Values as the transcript writes them, in `locale`, the window's.
+// The step-response figures as sentences, one a line, for the picture's
+// tooltip and for a screen reader: rise (or fall), peak and overshoot,
+// settling, or how PV still moves; the steady-state error and the steps at a
+// limit, or why the set point cannot be reached. Numbers as prose writes
+// them in `locale`, the window's, not as the transcript's cells.
 QString ResponseText(const StepFigures& figures, const QLocale& locale);
 
 }  // namespace corvale

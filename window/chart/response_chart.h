@@ -3,12 +3,16 @@
 #include <QLocale>
 #include <QWidget>
 #include <optional>
+#include <unordered_map>
 
 #include "step_info.h"
+
+class QAccessibleInterface;
 
 namespace corvale {
 
 class ResponseTrace;
+class ChartAccessible;
 
 // The whole run as a plotting tool draws a step response: PV as a line and SP
 // dashed against the step, X on an axis of its own with its limits and the
@@ -22,6 +26,7 @@ class ResponseChart : public QWidget {
 
  public:
   ResponseChart(const ResponseTrace* trace, QLocale locale, QWidget* parent = nullptr);
+  ~ResponseChart() override;
 
   // The trace changed: the figures of its last step (none for an empty
   // trace) and their sentences, drawn in the chart.
@@ -35,6 +40,10 @@ class ResponseChart : public QWidget {
   void SetCursor(int row);
   // What a screen reader says of a row: its step, PV, SP and X.
   QString RowDescription(int row) const;
+  // The height of the chart's text and the width of its lines, in pixels, at
+  // the chart's present size and zoom.
+  int TextPixelSize() const;
+  double LineWidth() const;
 
  signals:
   // A click or the cursor asks for this row in the table.
@@ -47,6 +56,23 @@ class ResponseChart : public QWidget {
   void changeEvent(QEvent* event) override;
 
  private:
+  friend class ChartAccessible;
+  friend class RowAccessible;
+  struct Frame;
+
+  Frame Layout() const;
+  // The row whose step is nearest to x, or -1 off the plot or without rows.
+  int RowAt(const Frame& frame, double x) const;
+  int RowAt(double x) const;
+  // Where a row's step is drawn, across both panels, in the widget.
+  QRect RowRect(int row) const;
+  void MoveCursor(int row);
+  // A screen reader's view of one row, made when first asked for; the few
+  // made are kept until the trace changes, so a million rows never make a
+  // million of them.
+  QAccessibleInterface* RowInterface(int row);
+  void ForgetRowInterfaces();
+
   const ResponseTrace* trace_;
   const QLocale locale_;
   std::optional<StepFigures> figures_;
@@ -55,6 +81,7 @@ class ResponseChart : public QWidget {
   int lastVisible_ = -1;
   int cursor_ = -1;
   double zoom_ = 1;
+  std::unordered_map<int, unsigned> rowInterfaces_;
 };
 
 }  // namespace corvale

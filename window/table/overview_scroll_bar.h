@@ -21,13 +21,14 @@ class OverviewScrollBar : public QScrollBar {
   void Refresh();
   // The first row that a point in the bar stands for.
   int RowAt(int y) const;
+  // Where the rows are shown, between the arrows.
+  QRect Groove() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
-  QRect Groove() const;
   int Rows() const;
 
   const ResponseTrace* trace_;

@@ -57,16 +57,22 @@ TranscriptView::TranscriptView(QWidget* parent)
   Measure();
 }
 
-void TranscriptView::ShowRow(int row) {
+void TranscriptView::ShowRow(int row, ScrollHint hint) {
   const QModelIndex index = model_->index(row, 0);
-  selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+  if (hasFocus()) {
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+  } else {
+    resume_ = index;
+  }
   updateGeometries();  // the scroll range takes in rows just added
-  scrollTo(index, PositionAtTop);
+  scrollTo(index, hint);
   horizontalScrollBar()->setValue(0);
 }
 
 void TranscriptView::AddResponse(std::vector<ResponseSample> samples, double setPoint) {
-  trace_.Append(std::move(samples), setPoint);
+  // Without the memory for them, no chart at all rather than one that does
+  // not match the rows.
+  if (!trace_.Append(std::move(samples), setPoint)) trace_.Clear();
   overview_->Refresh();
 }
 
@@ -151,6 +157,32 @@ void TranscriptView::mousePressEvent(QMouseEvent* event) {
   QTableView::mousePressEvent(event);
 }
 
+int TranscriptView::CurrentRow() const {
+  return hasFocus() || !resume_.isValid() ? currentIndex().row() : resume_.row();
+}
+
+void TranscriptView::focusOutEvent(QFocusEvent* event) {
+  // Qt tells a screen reader that the current cell is focused whichever
+  // widget has the focus: the cell is kept aside until the focus comes back.
+  if (currentIndex().isValid()) {
+    resume_ = currentIndex();
+    selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+  }
+  QTableView::focusOutEvent(event);
+}
+
+void TranscriptView::focusInEvent(QFocusEvent* event) {
+  // Back where it was, without scrolling: a screen reader hears that cell.
+  if (resume_.isValid() && !currentIndex().isValid()) {
+    const bool scrolls = hasAutoScroll();
+    setAutoScroll(false);
+    selectionModel()->setCurrentIndex(resume_, QItemSelectionModel::NoUpdate);
+    setAutoScroll(scrolls);
+  }
+  resume_ = QPersistentModelIndex();
+  QTableView::focusInEvent(event);
+}
+
 void TranscriptView::scrollContentsBy(int dx, int dy) {
   QTableView::scrollContentsBy(dx, dy);
   if (dy != 0) EmitVisibleRows();
@@ -196,6 +228,7 @@ void TranscriptView::selectionChanged(const QItemSelection& selected,
 
 void TranscriptView::reset() {
   QTableView::reset();
+  resume_ = QPersistentModelIndex();
   trace_.Clear();
   overview_->Refresh();
   rowsPicked_ = false;

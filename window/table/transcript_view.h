@@ -35,8 +35,10 @@ class TranscriptView : public QTableView {
   void AddResponse(std::vector<ResponseSample> samples, double setPoint);
   // The rows in view, first and last; last < first when there are none.
   std::pair<int, int> VisibleRows() const;
-  // Makes the row the current one and shows it first.
-  void ShowRow(int row);
+  // Makes the row the current one and shows it, first or where `hint` says.
+  void ShowRow(int row, ScrollHint hint = PositionAtTop);
+  // The current row, also while the focus is elsewhere; -1 for none.
+  int CurrentRow() const;
   // Copy and Select All, in the user's language; the caller owns it.
   QMenu* CreateContextMenu();
 
@@ -46,6 +48,8 @@ class TranscriptView : public QTableView {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
   void resizeEvent(QResizeEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
@@ -80,6 +84,7 @@ class TranscriptView : public QTableView {
   std::array<qreal, kColumns> widestEstimate_{};
   std::array<qreal, 256> byteAdvances_{};  // by UTF-8 byte, in the current font
   bool rowsPicked_ = false;                // the selection is of whole rows
+  QPersistentModelIndex resume_;           // the current cell while the focus is elsewhere
 };
 
 }  // namespace corvale

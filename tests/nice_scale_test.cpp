@@ -1,0 +1,96 @@
+#include "nice_scale.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace corvale {
+namespace {
+
+constexpr double kMax = std::numeric_limits<double>::max();
+
+// Heckbert's loose labelling, five ticks asked for, worked by hand: the nice
+// range, the nice step of a quarter of it, then the multiples that enclose.
+TEST(NiceScale, OrdinarySpans) {
+  struct Case {
+    double low, high;
+    std::vector<double> ticks;
+    int decimals;
+  } const cases[] = {
+      {0, 5.5, {0, 2, 4, 6}, 0},                  // range 10, step 2.5 → 2
+      {0, 127.5, {0, 50, 100, 150}, 0},           // range 200, step 50
+      {-3, 7, {-4, -2, 0, 2, 4, 6, 8}, 0},        // range 10, step 2
+      {0, 1e6, {0, 2e5, 4e5, 6e5, 8e5, 1e6}, 0},  // range 1e6, step 2e5
+      {0, 0.3, {0, 0.1, 0.2, 0.3}, 1},            // range 0.5, step 0.1
+      {4.9, 5.3, {4.9, 5, 5.1, 5.2, 5.3}, 1},
+  };
+  for (const Case& c : cases) {
+    const NiceScale s = MakeNiceScale(c.low, c.high, 5);
+    ASSERT_EQ(s.ticks.size(), c.ticks.size()) << c.low << ".." << c.high;
+    for (std::size_t i = 0; i < c.ticks.size(); ++i) EXPECT_NEAR(s.ticks[i], c.ticks[i], 1e-9);
+    EXPECT_EQ(s.decimals, c.decimals);
+    EXPECT_FALSE(s.exponent);
+    EXPECT_NEAR(s.low, s.ticks.front(), 1e-9);
+    EXPECT_NEAR(s.high, s.ticks.back(), 1e-9);
+  }
+  // A tight scale keeps its ends and the ticks within them.
+  const NiceScale steps = MakeNiceScale(1, 100, 5, false);
+  EXPECT_EQ(steps.low, 1);
+  EXPECT_EQ(steps.high, 100);
+  EXPECT_EQ(steps.ticks, (std::vector<double>{20, 40, 60, 80, 100}));
+}
+
+// Every scale is finite, covers its values, and tells its ticks apart.
+void ExpectSound(const NiceScale& s, double low, double high) {
+  ASSERT_GE(s.ticks.size(), 2u) << low << ".." << high;
+  for (double t : s.ticks) EXPECT_TRUE(std::isfinite(t));
+  for (std::size_t i = 1; i < s.ticks.size(); ++i) EXPECT_LT(s.ticks[i - 1], s.ticks[i]);
+  EXPECT_TRUE(std::isfinite(s.low) && std::isfinite(s.high) && s.step > 0);
+  EXPECT_LE(s.low, low);
+  EXPECT_GE(s.high, high);
+  EXPECT_LT(s.low, s.high);
+  const double middle = (low + high) / 2;
+  EXPECT_TRUE(std::isfinite(FractionOf(s, middle)));
+  EXPECT_TRUE(FractionOf(s, low) >= 0 && FractionOf(s, high) <= 1);
+}
+
+TEST(NiceScale, ExtremeSpans) {
+  const struct {
+    double low, high;
+    bool exponent;
+  } cases[] = {{-1.7e308, 0, true},
+               {0, 1.7e308, true},
+               {-1.7e308, 1.7e308, true},
+               {-kMax, kMax, true},
+               {0, 1e-300, true},
+               {1e-300, 1e-300, true},
+               {0, 0, false},
+               {5, 5, false},
+               {-kMax, -kMax, true},
+               {4.9e-324, 4.9e-324, true}};
+  for (const auto& c : cases) {
+    const NiceScale s = MakeNiceScale(c.low, c.high, 5);
+    ExpectSound(s, c.low, c.high);
+    EXPECT_EQ(s.exponent, c.exponent) << c.low << ".." << c.high;
+  }
+  // Halves: a span past the largest double still gets its nice step.
+  EXPECT_EQ(MakeNiceScale(-1.7e308, 1.7e308, 5).step, 1e308);
+  EXPECT_EQ(MakeNiceScale(-1.7e308, 0, 5).step, 5e307);
+  // 1e-300 is divided as 1 is: step 2e-301, two significant digits.
+  const NiceScale tiny = MakeNiceScale(0, 1e-300, 5);
+  EXPECT_DOUBLE_EQ(tiny.step, 2e-301);
+  EXPECT_EQ(tiny.ticks.size(), 6u);
+  EXPECT_EQ(tiny.digits, 2);
+  // One value gets a range around it; zero one of ±1.
+  EXPECT_EQ(MakeNiceScale(0, 0, 5).ticks, (std::vector<double>{-1, -0.5, 0, 0.5, 1}));
+  const NiceScale five = MakeNiceScale(5, 5, 5);
+  EXPECT_LT(five.low, 5);
+  EXPECT_GT(five.high, 5);
+  // No negative zero, no NaN even from NaN or infinities.
+  for (double t : MakeNiceScale(-0.3, 0.2, 5).ticks) EXPECT_FALSE(t == 0 && std::signbit(t));
+  ExpectSound(MakeNiceScale(std::nan(""), -std::numeric_limits<double>::infinity(), 5), -kMax, 0);
+}
+
+}  // namespace
+}  // namespace corvale

@@ -1,0 +1,112 @@
+#include "response_text.h"
+
+#include <gtest/gtest.h>
+
+#include "command_runs.h"
+#include "prose_number.h"
+#include "translations.h"
+
+namespace corvale {
+namespace {
+
+TEST(ProseNumber, WritesNumbersAsASentenceDoes) {
+  const QLocale en(QLocale::English, QLocale::UnitedStates), de(QLocale::German, QLocale::Germany);
+  const std::tuple<QLocale, double, const char*> cases[] = {
+      {en, 0.5, "0.5"},
+      {en, -0.0, "0"},
+      {en, 1.666666, "1.6667"},
+      {en, 3.33333, "3.3333"},
+      {en, 9.99999, "10"},
+      {en, 1e-4, "0.0001"},
+      {en, -0.00001, "-1e-5"},
+      {en, -1e-300, "-1e-300"},
+      {en, 1.7e308, "1.7e308"},
+      {en, 1e15, "1e15"},
+      {en, 123456789012345, "123,456,789,012,345"},
+      {QLocale::c(), 1e6, "1,000,000"},  // grouped though C omits groups
+      {de, 0.5, "0,5"},
+      {de, 1234567.25, "1.234.567"},
+      {de, -4.0100936e-5, "-4,0101e-5"},
+      {QLocale(QLocale::Swedish), -1.5, "\u22121,5"},
+  };
+  for (const auto& [locale, value, text] : cases) {
+    EXPECT_EQ(ProseNumber(value, locale).toStdString(), text) << value;
+  }
+  EXPECT_EQ(ProsePercent(-0.01, en), "0.0");
+  EXPECT_EQ(ProsePercent(4.847, de), "4,8");
+}
+
+QString TextOf(const std::vector<Command>& commands, const QLocale& locale = QLocale::c()) {
+  const auto figures = MeasureStep(TraceOf(commands));
+  return figures ? ResponseText(*figures, locale) : QString();
+}
+
+// The figures' sentences for the runs of tests/stepinfo_reference.py.
+TEST(ResponseText, SaysWhatTheFiguresAre) {
+  const char* const d[] = {".5", ".5", ".5"};
+  const std::tuple<std::vector<Command>, const char*, const char*> cases[] = {
+      {{{true, d[0], d[1], d[2], "5", "100"}},
+       "Step response from step 1 to step 100: PV from 0 toward SP 5.\n"
+       "Rise time (10–90 % of the change): 4 steps, from step 2 to step 6.\n"
+       "Peak: PV 5.2424 at step 14; overshoot 4.8 % of the change.\n"
+       "Settling time (±2 % of the change): from step 28.\n"
+       "Steady-state error (SP − final PV): 0.\n"
+       "Output at its limits: never.",
+       "settled"},
+      {{{true, "1", "0", "0", "5", "30"}},
+       "Rise time (10–90 % of the change): under one step, at step 2.\n"
+       "Peak: PV 2.5 at step 2; overshoot 50.0 % of the change.\n"
+       "Settling time (±2 % of the change): from step 7.\n"
+       "Steady-state error (SP − final PV): 3.3333.",
+       "Not"},
+      {{{true, d[0], d[1], d[2], "300", "10"}, {false, d[0], d[1], d[2], "50", "100"}},
+       "Step response from step 11 to step 110: PV from 127.5 toward SP 50.\n"
+       "Fall time (10–90 % of the change): 10 steps, from step 28 to step 38.\n"
+       "Peak: PV 49.994 at step 70; overshoot 0.0 % of the change.\n"
+       "Settling time (±2 % of the change): from step 46.\n"
+       "Steady-state error (SP − final PV): 0.00014776.\n"
+       "X at 255: 17 steps, from step 11 to step 27.",
+       "Rise"},
+      {{{true, "3", "0", "0", "5", "100"}},
+       "Not settled: over the last tenth (from step 91), PV still moves between 0 and 7.5.\n"
+       "Steady-state error (SP − final PV): -2.5.\n"
+       "X at 0: 49 steps between step 3 and step 99, not all consecutive.",
+       "overshoot"},
+      {{{true, d[0], d[1], d[2], "5", "100"}, {false, d[0], d[1], d[2], "5.00003", "100"}},
+       "No step: SP differs from where PV stood by less than 0.00005.",
+       "Peak"},
+      {{{true, d[0], d[1], d[2], "5", "1"}},
+       "Step response at step 1: PV from 0 toward SP 5.\n"
+       "No step to measure: PV ends where it started, at 0.",
+       "Peak"},
+      {{{true, "100", "0", "0", "5", "100"}},
+       "X at 0: 49 steps between step 3 and step 99, not all consecutive; "
+       "X at 255: 50 steps between step 2 and step 100, not all consecutive.",
+       "Rise"},
+      {{{true, d[0], d[1], d[2], "300", "1000"}},
+       "to step 1,000: PV from 0 toward SP 300.\n"
+       "SP cannot be reached: with the plant's gain of one half and X at most 255, PV never "
+       "passes 127.5.\n",
+       "No step"},
+  };
+  for (const auto& [commands, expected, absent] : cases) {
+    const QString text = TextOf(commands);
+    EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QString::fromUtf8(absent))) << text.toStdString();
+  }
+  // The Continue's fresh D moves PV by less than the sentences show.
+  const Command compute{true, d[0], d[1], d[2], "5", "100"},
+      more{false, d[0], d[1], d[2], "5", "100"};
+  EXPECT_EQ(TextOf({compute, more}).toStdString(),
+            TextOf({{true, d[0], d[1], d[2], "5", "200"}}).toStdString());
+}
+
+TEST(ResponseText, SpeaksTheUsersLanguage) {
+  const Translations translations{QLocale(QLocale::German)};
+  const QString text = TextOf({{true, "1", "0", "0", "5", "30"}}, QLocale(QLocale::German));
+  EXPECT_TRUE(text.contains(QString::fromUtf8("Anstiegszeit"))) << text.toStdString();
+  EXPECT_TRUE(text.contains(QString::fromUtf8("50,0\u00A0%"))) << text.toStdString();
+}
+
+}  // namespace
+}  // namespace corvale

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+namespace corvale {
+
+// Tells a screen reader something once, without moving the keyboard focus:
+// a notification holding a label, shown anew with each message. (Qt 6.4 has
+// no announcement event, and its bridge drops alerts and the texts of name
+// and description changes.)
+class Announcer : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit Announcer(QWidget* parent = nullptr);
+
+  void Say(const QString& text);
+  // How many times it has spoken.
+  int Spoken() const { return spoken_; }
+
+ private:
+  QLabel* label_;
+  int spoken_ = 0;
+};
+
+}  // namespace corvale
