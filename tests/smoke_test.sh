@@ -69,7 +69,7 @@ transcript() {
 }
 row_2() { transcript ctrl+a | sed -n 3p; }
 computed() { [[ $(row_2) == $'2\t7,5000\t3,7500\t1,2500\t,6250\t3,1250\t-1,8750'* ]]; }
-xdotool key Tab Tab Tab Tab Tab Tab space  # Compute by keyboard
+xdotool key Tab Tab Tab Tab Tab Tab Tab space  # Compute by keyboard, past the box's switch
 wait_for computed || fail "row 2 reads \"$(row_2)\""
 # Qt's own texts speak German too: the transcript's menu copies with K.
 printf none | xclip -selection clipboard

@@ -207,16 +207,6 @@ Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geb
         <translation>Protokoll</translation>
     </message>
     <message>
-        <source>One row per step. X: the plant&apos;s input, the controller&apos;s output of the step before, limited to 0..255.
-PV: the process value, half of X.  Error: SP − PV.  P, I, D: the controller&apos;s three terms.
-Behind the rows: PV as a line, SP dashed, X as a pale bar from 0 to 255, with a triangle where it sits at 0 or 255.
-Ctrl with the wheel, +, − or 0 makes the window larger, smaller or as it was.</source>
-        <translation>Eine Zeile je Schritt. X: der Eingang der Strecke, die Stellgröße des Reglers aus dem vorigen Schritt, begrenzt auf 0..255.
-PV: der Istwert, die Hälfte von X.  Error: die Regelabweichung SP − PV.  P, I, D: die drei Anteile des Reglers.
-Hinter den Zeilen: PV als Linie, SP gestrichelt, X als blasser Balken von 0 bis 255, mit einem Dreieck, wo X bei 0 oder 255 liegt.
-Strg mit Mausrad, + oder − vergrößert oder verkleinert das Fenster; Strg mit 0 stellt die ursprüngliche Größe wieder her.</translation>
-    </message>
-    <message>
         <source>Proportional gain: P = Kp × Error. More of it makes the loop react more strongly, with more overshoot.
 </source>
         <translation>Proportionalbeiwert: P = Kp × Error. Je größer er ist, desto kräftiger greift der Regler ein und desto stärker ist das Überschwingen.
@@ -243,6 +233,16 @@ Im ersten dieser Schritte ist D = Kd × Error: Aus dem vorigen Lauf wird keine R
     <message>
         <source>Type a number, for example “2”, “%1” or “1%2e3”.</source>
         <translation>Geben Sie eine Zahl ein, zum Beispiel „2“, „%1“ oder „1%2e3“.</translation>
+    </message>
+    <message>
+        <source>One row per step. X: the plant&apos;s input, the controller&apos;s output of the step before, limited to 0..255.
+PV: the process value, half of X.  Error: SP − PV.  P, I, D: the controller&apos;s three terms.
+The switch under the table shows the run as a chart; a larger window shows the chart beside the boxes.
+Ctrl with the wheel, +, − or 0 makes the window larger, smaller or as it was.</source>
+        <translation>Eine Zeile je Schritt. X: der Eingang der Strecke, die Stellgröße des Reglers aus dem vorigen Schritt, begrenzt auf 0..255.
+PV: der Istwert, die Hälfte von X.  Error: die Regelabweichung SP − PV.  P, I, D: die drei Anteile des Reglers.
+Der Umschalter unter der Tabelle zeigt den Lauf als Diagramm; in einem größeren Fenster steht das Diagramm neben den Eingabefeldern.
+Strg mit Mausrad, + oder − vergrößert oder verkleinert das Fenster; Strg mit 0 stellt die ursprüngliche Größe wieder her.</translation>
     </message>
 </context>
 <context>
@@ -290,6 +290,25 @@ Im ersten dieser Schritte ist D = Kd × Error: Aus dem vorigen Lauf wird keine R
     <message>
         <source>PV, SP</source>
         <translation>PV, SP</translation>
+    </message>
+</context>
+<context>
+    <name>corvale::TranscriptBox</name>
+    <message>
+        <source>Table</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Show the transcript as</source>
+        <translation>Protokoll anzeigen als</translation>
+    </message>
+    <message>
+        <source>The transcript&apos;s rows as a table, or the run as a chart.</source>
+        <translation>Die Zeilen des Protokolls als Tabelle oder der Lauf als Diagramm.</translation>
     </message>
 </context>
 </TS>

@@ -207,16 +207,6 @@ Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont co
         <translation>Relevé</translation>
     </message>
     <message>
-        <source>One row per step. X: the plant&apos;s input, the controller&apos;s output of the step before, limited to 0..255.
-PV: the process value, half of X.  Error: SP − PV.  P, I, D: the controller&apos;s three terms.
-Behind the rows: PV as a line, SP dashed, X as a pale bar from 0 to 255, with a triangle where it sits at 0 or 255.
-Ctrl with the wheel, +, − or 0 makes the window larger, smaller or as it was.</source>
-        <translation>Une ligne par pas. X&#xa0;: l’entrée du procédé, la sortie du régulateur au pas précédent, limitée à 0..255.
-PV&#xa0;: la valeur mesurée, la moitié de X.  Error&#xa0;: l’erreur SP − PV.  P, I, D&#xa0;: les trois termes du régulateur.
-Derrière les lignes&#xa0;: PV en trait plein, SP en tirets, X en barre pâle de 0 à 255, avec un triangle là où X est à 0 ou à 255.
-Ctrl avec la molette, + ou − agrandit ou réduit la fenêtre&#x202f;; Ctrl avec 0 lui rend sa taille d’origine.</translation>
-    </message>
-    <message>
         <source>Proportional gain: P = Kp × Error. More of it makes the loop react more strongly, with more overshoot.
 </source>
         <translation>Gain proportionnel&#xa0;: P = Kp × Error. Plus il est élevé, plus la boucle réagit fortement et plus le dépassement est grand.
@@ -243,6 +233,16 @@ Au premier de ces pas, D = Kd × Error&#xa0;: aucune erreur n’est reprise de l
     <message>
         <source>Type a number, for example “2”, “%1” or “1%2e3”.</source>
         <translation>Saisissez un nombre, par exemple «&#x202f;2&#x202f;», «&#x202f;%1&#x202f;» ou «&#x202f;1%2e3&#x202f;».</translation>
+    </message>
+    <message>
+        <source>One row per step. X: the plant&apos;s input, the controller&apos;s output of the step before, limited to 0..255.
+PV: the process value, half of X.  Error: SP − PV.  P, I, D: the controller&apos;s three terms.
+The switch under the table shows the run as a chart; a larger window shows the chart beside the boxes.
+Ctrl with the wheel, +, − or 0 makes the window larger, smaller or as it was.</source>
+        <translation>Une ligne par pas. X&#xa0;: l’entrée du procédé, la sortie du régulateur au pas précédent, limitée à 0..255.
+PV&#xa0;: la valeur mesurée, la moitié de X.  Error&#xa0;: l’erreur SP − PV.  P, I, D&#xa0;: les trois termes du régulateur.
+Le sélecteur sous le tableau montre l’exécution en graphique&#x202f;; dans une fenêtre plus grande, le graphique se place à côté des champs.
+Ctrl avec la molette, + ou − agrandit ou réduit la fenêtre&#x202f;; Ctrl avec 0 lui rend sa taille d’origine.</translation>
     </message>
 </context>
 <context>
@@ -290,6 +290,25 @@ Au premier de ces pas, D = Kd × Error&#xa0;: aucune erreur n’est reprise de l
     <message>
         <source>PV, SP</source>
         <translation>PV, SP</translation>
+    </message>
+</context>
+<context>
+    <name>corvale::TranscriptBox</name>
+    <message>
+        <source>Table</source>
+        <translation>Tableau</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>Show the transcript as</source>
+        <translation>Afficher le relevé en</translation>
+    </message>
+    <message>
+        <source>The transcript&apos;s rows as a table, or the run as a chart.</source>
+        <translation>Les lignes du relevé en tableau, ou l’exécution en graphique.</translation>
     </message>
 </context>
 </TS>

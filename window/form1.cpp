@@ -205,7 +205,8 @@ void Form1::Explain(const NumberFormat& numbers) {
   transcriptExplanation_ =
       tr("One row per step. X: the plant's input, the controller's output of the step before, "
          "limited to 0..255.\nPV: the process value, half of X.  Error: SP \u2212 PV.  P, I, D: "
-         "the controller's three terms.\nChart, under the table, shows the run as a chart.\n"
+         "the controller's three terms.\nThe switch under the table shows the run as a chart; a larger "
+         "window shows the chart beside the boxes.\n"
          "Ctrl with the wheel, +, \u2212 or 0 makes the window larger, smaller or as it was.");
   const std::pair<QWidget*, QString> explanations[] = {
       {BoxFor(Box::Kp), tr("Proportional gain: P = Kp \u00D7 Error. More of it makes the loop "
