@@ -48,9 +48,7 @@ struct Window {
     QCoreApplication::processEvents();
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
   }
-  corvale::TranscriptView* Table() const {
-    return form.findChild<corvale::TranscriptView*>();
-  }
+  corvale::TranscriptView* Table() const { return form.findChild<corvale::TranscriptView*>(); }
   std::size_t TextSize() const { return Table()->Model()->Lines().Text().size(); }
 };
 

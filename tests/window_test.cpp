@@ -4,14 +4,14 @@
 #include <QTest>
 #include <QtWidgets>
 
-#include "failure_message.h"
-#include "form1.h"
-#include "parse_number.h"
-#include "transcript_mime_data.h"
 #include "announcer.h"
 #include "chart_placement.h"
+#include "failure_message.h"
+#include "form1.h"
 #include "overview_scroll_bar.h"
+#include "parse_number.h"
 #include "response_chart.h"
+#include "transcript_mime_data.h"
 #include "transcript_model.h"
 #include "transcript_view.h"
 #include "translations.h"
@@ -303,10 +303,10 @@ TEST(ChartPlacement, TakesTheLargerSpaceTheFormLeaves) {
   const QSize form(454, 310);
   for (const auto& [window, scale, space] :
        {std::tuple{QSize(454, 310), 1.0, QRect()},
-        {QSize(1280, 800), 1.0, QRect(454, 8, 818, 784)},  // right: 818 × 784 > 1264 × 482
-        {QSize(800, 600), 1.0, QRect(8, 310, 784, 282)},   // below: 784 × 282 > 338 × 584
-        {QSize(600, 900), 1.0, QRect(8, 310, 584, 582)},   // right is too narrow
-        {QSize(773, 549), 1.0, QRect()},                   // below, 231 px high, is too low
+        {QSize(1280, 800), 1.0, QRect(454, 8, 818, 784)},      // right: 818 × 784 > 1264 × 482
+        {QSize(800, 600), 1.0, QRect(8, 310, 784, 282)},       // below: 784 × 282 > 338 × 584
+        {QSize(600, 900), 1.0, QRect(8, 310, 584, 582)},       // right is too narrow
+        {QSize(773, 549), 1.0, QRect()},                       // below, 231 px high, is too low
         {QSize(1280, 800), 2.0, QRect(454, 16, 810, 768)}}) {  // at least 640 × 480
     EXPECT_EQ(ChartPlacement::Space(window, form, scale), space) << window.width();
   }
@@ -330,7 +330,8 @@ TEST_F(Window, ShowsTheChartBehindTheBoxsSwitchOrBesideTheForm) {
   QTest::keyClick(tabs, Qt::Key_Right);
   ASSERT_TRUE(chart->isVisible());
   EXPECT_FALSE(Table()->isVisible());
-  EXPECT_TRUE(Find("cwin")->geometry().contains(chart->mapTo(window.get(), chart->rect().center())));
+  EXPECT_TRUE(
+      Find("cwin")->geometry().contains(chart->mapTo(window.get(), chart->rect().center())));
   QTest::keyClick(tabs, Qt::Key_Left);
   EXPECT_TRUE(Table()->isVisible());
   EXPECT_EQ(Table()->verticalScrollBar()->value(), 120);
@@ -353,8 +354,8 @@ TEST_F(Window, ShowsTheChartBehindTheBoxsSwitchOrBesideTheForm) {
   EXPECT_GE(chart->x(), Find("cwin")->geometry().right());
   for (const char* control : kControls) {
     const QStringList f = QString(control).split(u' ');
-    EXPECT_EQ(Find(f[0].toLatin1())->pos(), QPoint(qRound(f[2].toInt() / 15.0),
-                                                   qRound(f[3].toInt() / 15.0)));
+    EXPECT_EQ(Find(f[0].toLatin1())->pos(),
+              QPoint(qRound(f[2].toInt() / 15.0), qRound(f[3].toInt() / 15.0)));
   }
   Find("Command2")->setFocus();
   QTest::keyClick(Find("Command2"), Qt::Key_Tab);
@@ -406,9 +407,11 @@ TEST_F(Window, TellsAScreenReaderTheFiguresOnceAndTheFocusTruly) {
   QAccessibleInterface* notification = QAccessible::queryAccessibleInterface(announcer);
   EXPECT_EQ(notification->role(), QAccessible::Notification);
   ASSERT_EQ(notification->childCount(), 1);
-  EXPECT_EQ(notification->child(0)->text(QAccessible::Name), Table()->toolTip().section("\n\n", 0, 0));
+  EXPECT_EQ(notification->child(0)->text(QAccessible::Name),
+            Table()->toolTip().section("\n\n", 0, 0));
   EXPECT_EQ(QApplication::focusWidget(), Find("Command1"));
-  QAccessibleTableInterface* cells = QAccessible::queryAccessibleInterface(Table())->tableInterface();
+  QAccessibleTableInterface* cells =
+      QAccessible::queryAccessibleInterface(Table())->tableInterface();
   for (int row = 0; row < 5; ++row) {
     for (int column = 0; column < 7; ++column) {
       EXPECT_FALSE(cells->cellAt(row, column)->state().focused) << row << " " << column;

@@ -152,8 +152,8 @@ void Form1::Arrange() {
   placement_->Place(zoom_->ClientSize(zoom_->Scale()), zoom_->Scale());
   // The controls' own order, the chart in the box's place or after the
   // buttons, where it stands beside them.
-  std::vector<QWidget*> order = {BoxFor(Box::Kp),    BoxFor(Box::Ki), BoxFor(Box::Kd),
-                                 BoxFor(Box::SP),    BoxFor(Box::Loops), cwin->Table()};
+  std::vector<QWidget*> order = {BoxFor(Box::Kp), BoxFor(Box::Ki),    BoxFor(Box::Kd),
+                                 BoxFor(Box::SP), BoxFor(Box::Loops), cwin->Table()};
   if (!placement_->Beside()) order.push_back(chart_);
   order.insert(order.end(), {cwin->Switch(), Command1, Command2});
   if (placement_->Beside()) order.push_back(chart_);
@@ -205,7 +205,8 @@ void Form1::Explain(const NumberFormat& numbers) {
   transcriptExplanation_ =
       tr("One row per step. X: the plant's input, the controller's output of the step before, "
          "limited to 0..255.\nPV: the process value, half of X.  Error: SP \u2212 PV.  P, I, D: "
-         "the controller's three terms.\nThe switch under the table shows the run as a chart; a larger "
+         "the controller's three terms.\nThe switch under the table shows the run as a chart; a "
+         "larger "
          "window shows the chart beside the boxes.\n"
          "Ctrl with the wheel, +, \u2212 or 0 makes the window larger, smaller or as it was.");
   const std::pair<QWidget*, QString> explanations[] = {

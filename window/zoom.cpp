@@ -34,7 +34,10 @@ std::pair<QFont, QString> Scaled(const QFont& font, double scale) {
 
 Zoom::Zoom(QWidget* window, Place clientArea, std::vector<std::pair<QWidget*, Place>> places,
            std::vector<QWidget*> parts)
-    : window_(window), clientArea_(clientArea), places_(std::move(places)), fonts_(std::move(parts)) {
+    : window_(window),
+      clientArea_(clientArea),
+      places_(std::move(places)),
+      fonts_(std::move(parts)) {
   for (const auto& [widget, place] : places_) fonts_.push_back(widget);
   Apply(kDefaultLevel);
 }
@@ -72,7 +75,8 @@ void Zoom::Apply(int level) {
   // Each control's font as the application, its style and any style sheet
   // made it, taken before the first zoom and scaled from then on.
   if (baseFonts_.empty() && changed) {
-    for (QWidget* widget : fonts_) baseFonts_.push_back({widget, widget->font(), widget->styleSheet()});
+    for (QWidget* widget : fonts_)
+      baseFonts_.push_back({widget, widget->font(), widget->styleSheet()});
   }
   const bool styled = !qApp->styleSheet().isEmpty();
   for (const auto& [widget, font, styleSheet] : baseFonts_) {
