@@ -248,8 +248,8 @@ Strg mit Mausrad, + oder − vergrößert oder verkleinert das Fenster; Strg mit
 <context>
     <name>corvale::ResponseChart</name>
     <message>
-        <source>Response chart</source>
-        <translation>Diagramm der Sprungantwort</translation>
+        <source>Step response</source>
+        <translation>Sprungantwort</translation>
     </message>
     <message>
         <source>Step %1: PV %2, SP %3, X %4</source>

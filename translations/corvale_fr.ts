@@ -248,8 +248,8 @@ Ctrl avec la molette, + ou − agrandit ou réduit la fenêtre&#x202f;; Ctrl ave
 <context>
     <name>corvale::ResponseChart</name>
     <message>
-        <source>Response chart</source>
-        <translation>Graphique de la réponse</translation>
+        <source>Step response</source>
+        <translation>Réponse indicielle</translation>
     </message>
     <message>
         <source>Step %1: PV %2, SP %3, X %4</source>

@@ -250,8 +250,8 @@ RunOutcome Form1::Run(RunOutcome (*command)(LoopState&, FormFields&)) {
     ShowResponse(outcome);  // which takes the samples over
   } else if (cwin->Table()->Model()->rowCount() == 0) {
     // A Compute of no steps left no run to describe.
-    SetExplanation(cwin->Table(), transcriptExplanation_);
     chart_->Refresh(std::nullopt, QString());
+    chart_->setToolTip(QString());
   }
   DropQueuedInput();
   return outcome;
@@ -276,14 +276,10 @@ void Form1::ShowResponse(RunOutcome& outcome) {
   table->AddResponse(std::move(outcome.samples), outcome.setPoint);
   const std::optional<StepFigures> figures = MeasureStep(table->Trace());
   const QString text = figures ? ResponseText(*figures, locale_) : QString();
+  // In the chart and its tooltip, and spoken once: the focus stays where it is.
   chart_->Refresh(figures, text);
-  if (!figures) {
-    SetExplanation(table, transcriptExplanation_);
-    return;
-  }
-  // In the table's tooltip too, and spoken once: the focus stays where it is.
-  SetExplanation(table, text + QStringLiteral("\n\n") + transcriptExplanation_);
-  announcer_->Say(text);
+  chart_->setToolTip(text);
+  if (figures) announcer_->Say(text);
 }
 
 void Form1::ReportFailure(const Failure& failure) {

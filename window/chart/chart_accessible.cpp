@@ -33,7 +33,7 @@ ResponseChart* ChartAccessible::Chart() const { return static_cast<ResponseChart
 QString ChartAccessible::text(QAccessible::Text t) const {
   switch (t) {
     case QAccessible::Name:
-      return ResponseChart::tr("Response chart");
+      return ResponseChart::tr("Step response");  // a screen reader adds "chart"
     case QAccessible::Description:
       return Chart()->figuresText_;
     default:

@@ -556,13 +556,22 @@ void ResponseChart::paintEvent(QPaintEvent*) {
     const double maxHeight = f.topInner.height() * 0.62 - 2 * pad;
     QStringList shown;
     double height = 0, blockWidth = 0;
-    for (const QString& s : sentences) {
-      const QRectF r = metrics.boundingRect(QRectF(0, 0, maxWidth, 1e6), Qt::TextWordWrap, s);
-      if (height + r.height() > maxHeight) break;
-      shown << s;
-      height += r.height();
-      blockWidth = std::max(blockWidth, r.width());
-    }
+    // Where not all fit, the figures come before the heading that says what
+    // they measure: the rest of it is in the tooltip.
+    const auto take = [&](qsizetype from) {
+      shown.clear();
+      height = blockWidth = 0;
+      for (qsizetype i = from; i < sentences.size(); ++i) {
+        const QRectF r =
+            metrics.boundingRect(QRectF(0, 0, maxWidth, 1e6), Qt::TextWordWrap, sentences[i]);
+        if (height + r.height() > maxHeight) return false;
+        shown << sentences[i];
+        height += r.height();
+        blockWidth = std::max(blockWidth, r.width());
+      }
+      return true;
+    };
+    if (!take(0) && sentences.size() > 1) take(1);
     if (shown.isEmpty()) {
       shown << metrics.elidedText(sentences.front(), Qt::ElideRight, maxWidth);
       height = line;

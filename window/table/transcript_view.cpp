@@ -181,6 +181,25 @@ void TranscriptView::focusInEvent(QFocusEvent* event) {
   }
   resume_ = QPersistentModelIndex();
   QTableView::focusInEvent(event);
+  // The window tells a screen reader of the table after this; the cell is
+  // told of after that, so that it is what the reader speaks last.
+  if (QAccessible::isActive()) {
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          if (!hasFocus() || !currentIndex().isValid()) return;
+          QAccessibleEvent focus(this, QAccessible::Focus);
+          focus.setChild(AccessibleChild(currentIndex()));
+          QAccessible::updateAccessibility(&focus);
+        },
+        Qt::QueuedConnection);
+  }
+}
+
+int TranscriptView::AccessibleChild(const QModelIndex& index) const {
+  // Cells are numbered row by row after the header's, with a place for the
+  // (hidden) row header in each row.
+  return (index.row() + 1) * (model_->columnCount() + 1) + index.column() + 1;
 }
 
 void TranscriptView::scrollContentsBy(int dx, int dy) {
@@ -215,9 +234,7 @@ void TranscriptView::selectionChanged(const QItemSelection& selected,
       if (cells.isEmpty()) return;
       const QModelIndex first = cells.first().topLeft();
       QAccessibleEvent event(this, type);
-      // Cells are numbered row by row after the header's, with a place for
-      // the (hidden) row header in each row.
-      event.setChild((first.row() + 1) * (model_->columnCount() + 1) + first.column() + 1);
+      event.setChild(AccessibleChild(first));
       QAccessible::updateAccessibility(&event);
     };
     announce(selected, QAccessible::SelectionAdd);
