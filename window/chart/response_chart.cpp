@@ -573,7 +573,8 @@ void ResponseChart::paintEvent(QPaintEvent*) {
     };
     if (!take(0) && sentences.size() > 1) take(1);
     if (shown.isEmpty()) {
-      shown << metrics.elidedText(sentences.front(), Qt::ElideRight, maxWidth);
+      shown << metrics.elidedText(sentences[sentences.size() > 1 ? 1 : 0], Qt::ElideRight,
+                                  maxWidth);
       height = line;
       blockWidth = metrics.horizontalAdvance(shown.front());
     }
