@@ -377,10 +377,12 @@ TEST_F(Window, ShowsTheChartBehindTheBoxsSwitchOrBesideTheForm) {
 }
 
 // Ctrl++ stops at the largest size whose window the screen shows whole (the
-// offscreen screen is 800 × 600: 175 %), and a maximised window stays so.
+// offscreen screen is 800 × 600: 175 %), moving the window back onto it, and
+// a maximised window stays so.
 TEST_F(Window, ZoomStopsWhereTheScreenEndsAndAMaximisedWindowStaysMaximised) {
   const QRect screen = window->screen()->availableGeometry();
   const qreal size = Table()->font().pointSizeF();
+  window->move(500, 400);  // so far down and right that a larger window must move
   for (int i = 0; i < 20; ++i) QTest::keyClick(Box("guiKP"), Qt::Key_Plus, Qt::ControlModifier);
   EXPECT_TRUE(screen.contains(window->frameGeometry())) << window->frameGeometry().width();
   EXPECT_DOUBLE_EQ(Table()->font().pointSizeF(), 1.75 * size);
