@@ -31,18 +31,22 @@ std::optional<StepFigures> MeasureStep(const ResponseTrace& trace) {
   f.atZero = SpanOf(trace, Limit::AtZero, first, end);
   f.atFull = SpanOf(trace, Limit::AtFull, first, end);
 
-  const std::size_t tail = std::max<std::size_t>(1, (rows + 9) / 10);
+  // The last tenth, and never fewer than ten steps (or all there are): a
+  // short run that rings is not taken for one that settled.
+  const std::size_t tail = std::max((rows + 9) / 10, std::min<std::size_t>(rows, 10));
   f.tailFrom = ResponseTrace::StepOf(end - tail);
   f.tail = trace.PvRange(end - tail, end);
 
   // PV is bounded by the plant, so the change is finite even for a set point
   // as large as numbers go.
   const double change = f.finalValue - f.start;
-  f.isStep = std::abs(f.setPoint - f.start) >= kSmallestStep && std::abs(change) >= kSmallestStep;
+  f.isStep = std::abs(f.setPoint - f.start) >= kSmallestStep;
   const double band = 0.02 * std::abs(change);
   const double low = f.finalValue - band;
   const double high = f.finalValue + band;
-  f.settled = f.isStep && f.tail.low >= low && f.tail.high <= high;
+  // A PV that ends where it started has no change to take percentages of.
+  f.settled =
+      f.isStep && std::abs(change) >= kSmallestStep && f.tail.low >= low && f.tail.high <= high;
   if (!f.settled) return f;
 
   const bool falling = change < 0;

@@ -29,13 +29,13 @@ struct StepFigures {
   double setPoint = 0;
   double finalValue = 0;  // PV at the last step
 
-  // A change of SP smaller than the transcript shows is no step, and neither
-  // is a final value that did not move from the start: no percentages.
+  // A change of SP smaller than the transcript shows is no step.
   bool isStep = false;
-  // PV stayed within the band for at least the last tenth of the steps (and
-  // at least the last step). A response still moving has no final value to
-  // measure against: no rise, peak, overshoot or settling, but PV's range
-  // over that last tenth.
+  // PV moved and stayed within the band for at least the last tenth of the
+  // steps, and at least the last ten (or all there are). A response still
+  // moving, or one that ends where it started, has no final value to measure
+  // against: no rise, peak, overshoot, settling or steady-state error, but
+  // PV's range over those last steps.
   bool settled = false;
   std::optional<std::int64_t> riseFrom;  // the first step at 10 % of the change
   std::optional<std::int64_t> riseTo;    // the first step at 90 %

@@ -69,10 +69,15 @@ TEST(ResponseText, SaysWhatTheFiguresAre) {
        "X at 255: 17 steps, from step 11 to step 27.",
        "Rise"},
       {{{true, "3", "0", "0", "5", "100"}},
-       "Not settled: over the last tenth (from step 91), PV still moves between 0 and 7.5.\n"
-       "Steady-state error (SP − final PV): -2.5.\n"
+       "Not settled: from step 91 on, PV still moves between 0 and 7.5.\n"
        "X at 0: 49 steps between step 3 and step 99, not all consecutive.",
-       "overshoot"},
+       "error"},                               // no steady state, no error of it
+      {{{true, "2.5", "0", "0", "5", "101"}},  // ends where it started, but rings
+       "Not settled: from step 91 on, PV still moves between 0 and 6.25.",
+       "No step"},
+      {{{true, d[0], d[1], d[2], "5", "10"}},  // too short to have settled
+       "Not settled: from step 1 on, PV still moves between 0 and 5.1697.",
+       "Settling"},
       {{{true, d[0], d[1], d[2], "5", "100"}, {false, d[0], d[1], d[2], "5.00003", "100"}},
        "No step: SP differs from where PV stood by less than 0.00005.",
        "Peak"},

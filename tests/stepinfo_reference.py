@@ -68,12 +68,14 @@ def stepinfo(loop):
     final = pv[-1]
     change = final - start
     f = dict(first=steps[0], last=steps[-1], start=start, final=final, sp=sp)
-    f["isStep"] = abs(sp - start) >= SMALLEST_STEP and abs(change) >= SMALLEST_STEP
+    f["isStep"] = abs(sp - start) >= SMALLEST_STEP
     band = 0.02 * abs(change)
-    tail = max(1, math.ceil(n / 10))
+    # The last tenth, and never fewer than ten steps (or all there are).
+    tail = max(math.ceil(n / 10), min(n, 10))
     f["tailFrom"] = steps[n - tail]
     f["tail"] = (min(pv[n - tail:]), max(pv[n - tail:]))
-    f["settled"] = f["isStep"] and all(abs(v - final) <= band for v in pv[n - tail:])
+    f["settled"] = (f["isStep"] and abs(change) >= SMALLEST_STEP
+                    and all(abs(v - final) <= band for v in pv[n - tail:]))
     f["riseFrom"] = f["riseTo"] = f["settledFrom"] = None
     f["peak"], f["peakStep"], f["overshoot"] = 0.0, 0, 0.0
     if f["settled"]:
@@ -112,6 +114,8 @@ CASES = [
      [(True, *D, "5", "100"), (False, *D, "5.00003", "100")]),
     ("one step", [(True, *D, "5", "1")]),
     ("bang-bang", [(True, "100", "0", "0", "5", "100")]),
+    ("ringing, ending where it started", [(True, "2.5", "0", "0", "5", "101")]),
+    ("ten steps, still ringing", [(True, *D, "5", "10")]),
 ]
 
 

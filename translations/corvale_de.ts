@@ -164,8 +164,8 @@ Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geb
         <translation>Ausregelzeit (Toleranzband ±2&#xa0;% der Änderung): ab Schritt %1.</translation>
     </message>
     <message>
-        <source>Not settled: over the last tenth (from step %1), PV still moves between %2 and %3.</source>
-        <translation>Nicht eingeschwungen: Im letzten Zehntel (ab Schritt %1) bewegt sich PV noch zwischen %2 und %3.</translation>
+        <source>Not settled: from step %1 on, PV still moves between %2 and %3.</source>
+        <translation>Nicht eingeschwungen: Ab Schritt %1 bewegt sich PV noch zwischen %2 und %3.</translation>
     </message>
     <message>
         <source>Steady-state error (SP − final PV): %1.</source>

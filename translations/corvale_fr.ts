@@ -164,8 +164,8 @@ Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont co
         <translation>Temps de réponse à ±2&#xa0;% de la variation&#xa0;: à partir du pas %1.</translation>
     </message>
     <message>
-        <source>Not settled: over the last tenth (from step %1), PV still moves between %2 and %3.</source>
-        <translation>Non stabilisé&#xa0;: sur le dernier dixième (à partir du pas %1), PV varie encore entre %2 et %3.</translation>
+        <source>Not settled: from step %1 on, PV still moves between %2 and %3.</source>
+        <translation>Non stabilisé&#xa0;: à partir du pas %1, PV varie encore entre %2 et %3.</translation>
     </message>
     <message>
         <source>Steady-state error (SP − final PV): %1.</source>

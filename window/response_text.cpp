@@ -59,12 +59,11 @@ QString ResponseText(const StepFigures& f, const QLocale& locale) {
                         .arg(number(127.5))
                   : Words::tr("SP cannot be reached: X is at least 0, so PV never falls below 0."));
   }
+  const bool still = f.tail.high - f.tail.low < kSmallestStep;
   if (!f.isStep) {
-    // Which of the two reasons: SP did not move, or PV did not.
-    lines << (std::abs(f.setPoint - f.start) < kSmallestStep
-                  ? Words::tr("No step: SP differs from where PV stood by less than 0.00005.")
-                  : Words::tr("No step to measure: PV ends where it started, at %1.")
-                        .arg(number(f.start)));
+    lines << Words::tr("No step: SP differs from where PV stood by less than 0.00005.");
+  } else if (!f.settled && still && std::abs(f.finalValue - f.start) < kSmallestStep) {
+    lines << Words::tr("No step to measure: PV ends where it started, at %1.").arg(number(f.start));
   } else if (f.settled) {
     lines << Rise(f, locale);
     lines << Words::tr("Peak: PV %1 at step %2; overshoot %3 % of the change.")
@@ -72,17 +71,18 @@ QString ResponseText(const StepFigures& f, const QLocale& locale) {
     lines << Words::tr("Settling time (±2 % of the change): from step %1.")
                  .arg(count(*f.settledFrom));
   } else {
-    lines << Words::tr(
-                 "Not settled: over the last tenth (from step %1), PV still moves between "
-                 "%2 and %3.")
+    lines << Words::tr("Not settled: from step %1 on, PV still moves between %2 and %3.")
                  .arg(count(f.tailFrom), number(f.tail.low), number(f.tail.high));
   }
   // The error is a difference of PVs that the transcript shows to its last
   // digit; below that digit lie the loop's roundings (a Continue's fresh D
   // moves PV by less), not an error a teacher would name.
+  // A PV still moving has no steady state to be in error.
   const double error = f.SteadyStateError();
-  lines << Words::tr("Steady-state error (SP − final PV): %1.")
-               .arg(number(std::abs(error) < kSmallestStep ? 0 : error));
+  if (f.settled || !f.isStep) {
+    lines << Words::tr("Steady-state error (SP − final PV): %1.")
+                 .arg(number(std::abs(error) < kSmallestStep ? 0 : error));
+  }
   QStringList limits;
   if (f.atZero.steps > 0) limits << AtLimit(f.atZero, count(0), locale);
   if (f.atFull.steps > 0) limits << AtLimit(f.atFull, count(255), locale);

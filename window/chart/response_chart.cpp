@@ -61,6 +61,7 @@ struct ResponseChart::Frame {
   QRectF legend;
   QRect top, bottom;          // the panels: PV and SP above, X below
   QRectF topInner, lowInner;  // where their scales reach, off the frames
+  QRectF figures;             // the figures' own room, where the chart has it
   NiceScale steps, values, inputs;
   std::size_t rows = 0;
 
@@ -139,7 +140,36 @@ ResponseChart::Frame ResponseChart::Layout() const {
 
   f.legend = QRectF(pad, pad, width() - 2 * pad, line);
   const int plotTop = static_cast<int>(f.legend.bottom() + pad);
-  const int plotBottom = static_cast<int>(height() - pad - line - u * 0.3);
+  // Where the chart has room, the figures stand beside the plots (a wide
+  // chart) or under them, every sentence whole and no line covered.
+  double textRight = 0, textBelow = 0;
+  const QStringList sentences = figuresText_.split(u'\n', Qt::SkipEmptyParts);
+  const auto heightOf = [&](double wrap) {
+    double total = 0;
+    for (const QString& sentence : sentences) {
+      total += metrics.boundingRect(QRectF(0, 0, wrap, 1e6), Qt::TextWordWrap, sentence).height();
+    }
+    return total;
+  };
+  if (!sentences.isEmpty()) {
+    const double room = height() - plotTop - pad;
+    if (width() >= 1.4 * height()) {
+      const double wrap = std::min(u * 22, width() * 0.34);
+      const double needed = heightOf(wrap);
+      if (needed <= room && width() - wrap > u * 25) {
+        f.figures = QRectF(width() - pad - wrap, plotTop, wrap, needed);
+        textRight = wrap + u;
+      }
+    } else {
+      const double wrap = width() - 2 * pad;
+      const double needed = heightOf(wrap);
+      if (needed <= room * 0.4 && room - needed > u * 16) {
+        f.figures = QRectF(pad, height() - pad - needed, wrap, needed);
+        textBelow = needed + pad;
+      }
+    }
+  }
+  const int plotBottom = static_cast<int>(height() - pad - line - u * 0.3 - textBelow);
   const int gap = static_cast<int>(std::round(u * 0.8));
   const int panels = std::max(plotBottom - plotTop - gap, 2);
   const int topHeight = panels * 2 / 3;
@@ -155,7 +185,7 @@ ResponseChart::Frame ResponseChart::Layout() const {
       labels = std::max(labels, metrics.horizontalAdvance(TickLabel(locale_, *scale, tick)));
   const double title = line * 1.2;  // the panels' titles, turned upright
   const int left = static_cast<int>(std::ceil(pad + title + labels + u * 0.4));
-  const int right = static_cast<int>(width() - pad - u);
+  const int right = static_cast<int>(width() - pad - u - textRight);
   const int plotWidth = std::max(right - left, 2);
 
   f.top = QRect(left, plotTop, plotWidth, topHeight);
@@ -547,10 +577,19 @@ void ResponseChart::paintEvent(QPaintEvent*) {
     }
   }
 
-  // The figures' sentences, where they cover the least of the lines; as many
+  // The figures' sentences: in their own room where the chart has it;
+  // otherwise over the plot where they cover the least of the lines, as many
   // as fit, the rest left to the tooltip and the screen reader.
   const QStringList sentences = figuresText_.split('\n', Qt::SkipEmptyParts);
-  if (!sentences.isEmpty() && f.topInner.height() > line * 1.5) {
+  if (!f.figures.isEmpty()) {
+    p.setPen(text);
+    double ty = f.figures.top();
+    for (const QString& sentence : sentences) {
+      const QRectF r(f.figures.left(), ty, f.figures.width(), f.figures.bottom() + line - ty);
+      p.drawText(r, Qt::TextWordWrap, sentence);
+      ty += metrics.boundingRect(r, Qt::TextWordWrap, sentence).height();
+    }
+  } else if (!sentences.isEmpty() && f.topInner.height() > line * 1.5) {
     const double pad = u * 0.4;
     const double maxWidth = std::min(f.topInner.width() * 0.62, u * 30) - 2 * pad;
     const double maxHeight = f.topInner.height() * 0.62 - 2 * pad;

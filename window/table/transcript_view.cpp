@@ -252,11 +252,13 @@ void TranscriptView::reset() {
   widest_ = {};
   widestEstimate_ = {};
   Widen(0, model_->rowCount() - 1);
+  EmitVisibleRows();
 }
 
 void TranscriptView::rowsInserted(const QModelIndex& parent, int first, int last) {
   QTableView::rowsInserted(parent, first, last);
   Widen(first, last);
+  EmitVisibleRows();  // rows added under the last row in view come into view
 }
 
 void TranscriptView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
@@ -312,6 +314,7 @@ void TranscriptView::Measure() {
     verticalHeader()->setDefaultSectionSize(rowHeight);
   }
   FitColumns();
+  EmitVisibleRows();
 }
 
 void TranscriptView::FitColumns() {
