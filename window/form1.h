@@ -39,9 +39,9 @@ class Form1 : public QWidget {
 
   const LoopState& State() const { return state_; }
 
-  // Makes the whole window larger (steps > 0) or smaller, within bounds, as
-  // Ctrl with +, -, 0 or the wheel does: every control, its text and its
-  // place, and the window's own size.
+  // Makes the whole window larger (steps > 0), smaller, or as it opened (0),
+  // within bounds, as Ctrl with +, -, 0 or the wheel does: every control, its
+  // text and its place, the chart and the window's own size.
   void ZoomBy(int steps);
 
  protected:

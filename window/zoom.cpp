@@ -59,12 +59,12 @@ void Zoom::Reset() { Apply(kDefaultLevel); }
 bool Zoom::Fits(int level) const {
   const QScreen* screen = window_->screen();
   if (!screen) return true;
-  // The frame as the window manager draws it now; none before the window is shown.
+  // A maximised window keeps its size: the form must fit in it. Any other
+  // grows, its frame (as the window manager draws it now) and all.
+  const bool kept = window_->isMaximized() || window_->isFullScreen();
   const QSize frame = window_->frameGeometry().size() - window_->geometry().size();
-  const QSize size = window_->isMaximized() || window_->isFullScreen()
-                         ? QSize()
-                         : ClientSize(kPercent[level] / 100.0) + frame;
-  const QSize available = screen->availableGeometry().size();
+  const QSize size = ClientSize(kPercent[level] / 100.0) + (kept ? QSize() : frame);
+  const QSize available = kept ? window_->size() : screen->availableGeometry().size();
   return size.width() <= available.width() && size.height() <= available.height();
 }
 
