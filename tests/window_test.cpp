@@ -348,6 +348,14 @@ TEST_F(Window, ShowsTheChartBehindTheBoxsSwitchOrBesideTheForm) {
   EXPECT_EQ(accessible->role(), QAccessible::Chart);
   ASSERT_TRUE(accessible->focusChild());
   EXPECT_TRUE(accessible->focusChild()->text(QAccessible::Name).startsWith("Step 5"));
+  // What the chart marks, spoken with the step.
+  for (const auto& [step, mark] : {std::pair{2, "; 10 % of the change"},
+                                   {6, "; 90 % of the change"},
+                                   {14, "; peak"},
+                                   {28, "; settled from here"},
+                                   {15, "X 8.8172"}}) {  // and nothing more
+    EXPECT_TRUE(chart->RowDescription(step - 1).endsWith(mark)) << step;
+  }
 
   window->resize(1280, 800);
   EXPECT_TRUE(chart->isVisible() && Table()->isVisible());

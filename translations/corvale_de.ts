@@ -291,6 +291,18 @@ Strg mit Mausrad, + oder − vergrößert oder verkleinert das Fenster; Strg mit
         <source>PV, SP</source>
         <translation>PV, SP</translation>
     </message>
+    <message>
+        <source>10 % of the change</source>
+        <translation>10 % der Änderung</translation>
+    </message>
+    <message>
+        <source>90 % of the change</source>
+        <translation>90 % der Änderung</translation>
+    </message>
+    <message>
+        <source>settled from here</source>
+        <translation>ab hier eingeschwungen</translation>
+    </message>
 </context>
 <context>
     <name>corvale::TranscriptBox</name>

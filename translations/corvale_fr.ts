@@ -291,6 +291,18 @@ Ctrl avec la molette, + ou − agrandit ou réduit la fenêtre&#x202f;; Ctrl ave
         <source>PV, SP</source>
         <translation>PV, SP</translation>
     </message>
+    <message>
+        <source>10 % of the change</source>
+        <translation>10&#xa0;% de la variation</translation>
+    </message>
+    <message>
+        <source>90 % of the change</source>
+        <translation>90&#xa0;% de la variation</translation>
+    </message>
+    <message>
+        <source>settled from here</source>
+        <translation>stabilisée à partir d’ici</translation>
+    </message>
 </context>
 <context>
     <name>corvale::TranscriptBox</name>

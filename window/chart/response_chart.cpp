@@ -114,9 +114,20 @@ void ResponseChart::SetCursor(int row) {
 QString ResponseChart::RowDescription(int row) const {
   if (row < 0 || static_cast<std::size_t>(row) >= trace_->Size()) return {};
   const ResponseSample& sample = trace_->Sample(row);
-  return tr("Step %1: PV %2, SP %3, X %4")
-      .arg(ProseCount(ResponseTrace::StepOf(row), locale_), ProseNumber(sample.pv, locale_),
-           ProseNumber(trace_->SetPointOf(row), locale_), ProseNumber(sample.x, locale_));
+  const std::int64_t step = ResponseTrace::StepOf(row);
+  QString text =
+      tr("Step %1: PV %2, SP %3, X %4")
+          .arg(ProseCount(step, locale_), ProseNumber(sample.pv, locale_),
+               ProseNumber(trace_->SetPointOf(row), locale_), ProseNumber(sample.x, locale_));
+  // What the chart marks at this step, which a listener cannot see.
+  QStringList marks;
+  if (figures_ && figures_->settled) {
+    if (step == figures_->riseFrom) marks << tr("10 % of the change");
+    if (step == figures_->riseTo) marks << tr("90 % of the change");
+    if (step == figures_->peakStep) marks << tr("peak");
+    if (step == figures_->settledFrom) marks << tr("settled from here");
+  }
+  return marks.isEmpty() ? text : text + QStringLiteral("; ") + marks.join(QStringLiteral(", "));
 }
 
 int ResponseChart::TextPixelSize() const {
