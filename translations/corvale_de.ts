@@ -303,6 +303,10 @@ Strg mit Mausrad, + oder − vergrößert oder verkleinert das Fenster; Strg mit
         <source>settled from here</source>
         <translation>ab hier eingeschwungen</translation>
     </message>
+    <message>
+        <source>fall</source>
+        <translation>Abfall</translation>
+    </message>
 </context>
 <context>
     <name>corvale::TranscriptBox</name>

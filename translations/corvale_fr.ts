@@ -303,6 +303,10 @@ Ctrl avec la molette, + ou − agrandit ou réduit la fenêtre&#x202f;; Ctrl ave
         <source>settled from here</source>
         <translation>stabilisée à partir d’ici</translation>
     </message>
+    <message>
+        <source>fall</source>
+        <translation>descente</translation>
+    </message>
 </context>
 <context>
     <name>corvale::TranscriptBox</name>

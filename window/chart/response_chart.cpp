@@ -467,7 +467,7 @@ void ResponseChart::paintEvent(QPaintEvent*) {
       p.drawLine(QPointF(a, bottom), QPointF(b, bottom));
       p.drawLine(QPointF(a, bottom - u * 0.3), QPointF(a, bottom + u * 0.3));
       p.drawLine(QPointF(b, bottom - u * 0.3), QPointF(b, bottom + u * 0.3));
-      const QString rise = tr("rise");
+      const QString rise = fig.Falling() ? tr("fall") : tr("rise");
       if (labelled)
         p.drawText(QRectF(b + u * 0.3, bottom - line, metrics.horizontalAdvance(rise) + 1, line),
                    Qt::AlignLeft | Qt::AlignVCenter, rise);
