@@ -583,9 +583,10 @@ TEST_F(Window, ARunDropsTheInputThatWaitedForIt) {
   EXPECT_TRUE(Box("guiKD")->text().isEmpty());  // delivered as the run ended
   QCoreApplication::processEvents();
   EXPECT_EQ(Box("guiSP")->text(), "5");
-  EXPECT_EQ(Lines().size(), 2);                                          // no Continue
-  EXPECT_EQ(Table()->font().pointSizeF(), size);                         // no zoom
-  EXPECT_FALSE(qobject_cast<QPushButton*>(Find("Command2"))->isDown());  // not even pressed
+  EXPECT_EQ(Lines().size(), 2);                                           // no Continue
+  EXPECT_TRUE(Chart()->toolTip().startsWith("Step response at step 1"));  // one step measured
+  EXPECT_EQ(Table()->font().pointSizeF(), size);                          // no zoom
+  EXPECT_FALSE(qobject_cast<QPushButton*>(Find("Command2"))->isDown());   // not even pressed
 }
 
 // In German and in French, the program's texts and Qt's are in that language,
