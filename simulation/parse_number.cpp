@@ -96,9 +96,77 @@ std::int64_t LeadingPowerOfTen(std::string_view integer, std::string_view fracti
   return exponent - static_cast<std::int64_t>(fractionNonZero) - 1;
 }
 
-}  // namespace
+// The code point that `text` starts with and its length in UTF-8; a length of
+// 0 for ASCII and for a malformed or overlong sequence, which is never a digit.
+struct CodePoint {
+  char32_t value = 0;
+  std::size_t length = 0;
+};
 
-ParsedNumber ParseNumber(std::string_view text, const NumberFormat& format) {
+CodePoint LeadingCodePoint(std::string_view text) {
+  const auto lead = static_cast<unsigned char>(text.front());
+  const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+  if (length == 0 || lead > 0xF4 || text.size() < length) return {};
+  char32_t value = lead & (0x7F >> length);
+  for (std::size_t i = 1; i < length; ++i) {
+    const auto next = static_cast<unsigned char>(text[i]);
+    if ((next & 0xC0) != 0x80) return {};
+    value = value << 6 | (next & 0x3F);
+  }
+  constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (value < kSmallest[length] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
+    return {};
+  }
+  return {value, length};
+}
+
+// A locale's zero that is not one whole code point adds no digits.
+char32_t LocaleZero(std::string_view zeroDigit) {
+  if (zeroDigit.empty()) return U'0';
+  const CodePoint zero = LeadingCodePoint(zeroDigit);
+  return zero.length == zeroDigit.size() ? zero.value : U'0';
+}
+
+// The runs of digits read besides ASCII's: the locale's own and, where that
+// is one of the two Arabic-Indic runs, the other as well. Arabic and Persian
+// keyboards each give the other's digits in places, and a code point of
+// either run is a digit of the same value in both, so no text that is not a
+// number becomes one. Elsewhere they stay no number, as any other script's.
+struct DigitZeros {
+  char32_t own = U'0';
+  char32_t kin = U'0';  // ASCII's when there is none, which this mapping never meets
+};
+
+DigitZeros ZerosOf(std::string_view zeroDigit) {
+  const char32_t own = LocaleZero(zeroDigit);
+  return {own, own == U'\u0660' ? U'\u06F0' : own == U'\u06F0' ? U'\u0660' : U'0'};
+}
+
+std::string ToAsciiDigits(std::string_view text, DigitZeros zeros) {
+  std::string ascii;
+  ascii.reserve(text.size());
+  while (!text.empty()) {
+    const CodePoint c = LeadingCodePoint(text);
+    std::size_t taken = 1;
+    char mapped = text.front();
+    for (char32_t zero : {zeros.own, zeros.kin}) {
+      if (c.length > 0 && c.value - zero < 10) {  // unsigned: below zero wraps past 10
+        mapped = static_cast<char>('0' + (c.value - zero));
+        taken = c.length;
+        break;
+      }
+    }
+    ascii += mapped;
+    text.remove_prefix(taken);
+  }
+  return ascii;
+}
+
+bool IsAscii(char c) { return static_cast<unsigned char>(c) < 0x80; }
+
+// `text` with its digits, and `exponential` too, already in ASCII.
+ParsedNumber ParseAsciiDigits(std::string_view text, const NumberFormat& format,
+                              std::string_view exponential) {
   constexpr ParsedNumber kNotANumber{0, ParseError::NotANumber};
   std::string_view rest = TrimBlanks(text);
 
@@ -112,8 +180,7 @@ ParsedNumber ParseNumber(std::string_view text, const NumberFormat& format) {
 
   std::string_view exponentDigits;
   bool negativeExponent = false;
-  if (!rest.empty() && (rest.front() == 'e' || rest.front() == 'E')) {
-    rest.remove_prefix(1);
+  if (TakePrefix(rest, "e") || TakePrefix(rest, "E") || TakePrefix(rest, exponential)) {
     negativeExponent = TakeSign(rest, signs) == Sign::Minus;
     exponentDigits = TakeDigits(rest);
     if (exponentDigits.empty()) return kNotANumber;
@@ -142,6 +209,18 @@ ParsedNumber ParseNumber(std::string_view text, const NumberFormat& format) {
   }
   if (error != std::errc{} || end != plain.data() + plain.size()) return kNotANumber;
   return {value, ParseError::None};
+}
+
+}  // namespace
+
+ParsedNumber ParseNumber(std::string_view text, const NumberFormat& format) {
+  const DigitZeros zeros = ZerosOf(format.zeroDigit);
+  const std::string exponential = ToAsciiDigits(format.exponential, zeros);
+  // ASCII holds no other digits: most text is read as it stands, uncopied.
+  if (std::all_of(text.begin(), text.end(), IsAscii)) {
+    return ParseAsciiDigits(text, format, exponential);
+  }
+  return ParseAsciiDigits(ToAsciiDigits(text, zeros), format, exponential);
 }
 
 }  // namespace corvale

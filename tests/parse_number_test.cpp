@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 
 #include "parse_number.h"
 
@@ -35,6 +36,33 @@ TEST(ParseNumber, ReadsWhatAUserTypes) {
   // 10^400, written with a long exponent that must not be misread as an underflow.
   EXPECT_EQ(ParseNumber("1" + std::string(2400, '0') + "e-2000", point).value, HUGE_VAL);
   EXPECT_TRUE(std::signbit(ParseNumber("-1e-999", point).value));
+}
+
+// The locale's digits read as the ASCII ones of their values, to the last bit,
+// in any mix; Arabic-Indic and Persian alike where either is its own. Not other
+// scripts', nor the group separator, an empty exponent or an overlong "٠" (NaN).
+TEST(ParseNumber, ReadsTheLocalesDigitsExactlyAsAscii) {
+  const NumberFormat point, arabic{"\u066B", "\u061C-", "\u061C+", "\u0660", "\u0627\u0633"},
+      persian{"\u066B", "\u200E\u2212", "\u200E+", "\u06F0", "\u00D7\u06F1\u06F0^"},
+      marathi{".", "-", "+", "\u0966", "E"};
+  // clang-format off
+  const std::tuple<const NumberFormat&, const char*, double> numbers[] = {
+      {arabic, "١٢٣٫٥", 123.5}, {arabic, "\u061C-٠٫١", -0.1}, {arabic, "١اس\u061C+٢", 100},
+      {arabic, "٤٫٩e-٣٢٤", 4.9e-324}, {arabic, "١٫٧٩٧٦٩٣١٣٤٨٦٢٣١٥٧اس٣٠٨", 1.7976931348623157e308},
+      {arabic, "١اس٣٠٩", HUGE_VAL}, {arabic, "۱٢3٫٠", 123}, {persian, "۱٫۵e۳", 1500},
+      {persian, "۲×۱۰^\u200E\u2212۲", 0.02}, {persian, "2×10^2", 200},
+      {persian, "-۹e۹۹۹۹۹۹", -HUGE_VAL}, {marathi, "१.५E१", 15}, {marathi, "0.१", 0.1},
+      {arabic, "१", NAN}, {arabic, "١٬٠٠٠", NAN}, {arabic, "١اس", NAN}, {point, "٣", NAN},
+      {arabic, "\xE0\x99\xA0", NAN}, {point, "۳", NAN}, {marathi, "٣", NAN}, {persian, "١e١٫٥", NAN}};
+  // clang-format on
+  for (const auto& [format, text, value] : numbers) {
+    const ParsedNumber parsed = ParseNumber(text, format);
+    EXPECT_EQ(parsed.error, std::isnan(value)   ? ParseError::NotANumber
+                            : std::isinf(value) ? ParseError::OutOfRange
+                                                : ParseError::None)
+        << text;
+    EXPECT_TRUE(std::isnan(value) || parsed.value == value) << text;
+  }
 }
 
 }  // namespace

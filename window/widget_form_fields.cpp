@@ -12,7 +12,8 @@ WidgetFormFields::WidgetFormFields(std::array<QLineEdit*, kBoxCount> boxes,
     : boxes_(boxes),
       transcript_(transcript),
       numbers_{locale.decimalPoint().toStdString(), locale.negativeSign().toStdString(),
-               locale.positiveSign().toStdString()} {}
+               locale.positiveSign().toStdString(), locale.zeroDigit().toStdString(),
+               locale.exponential().toStdString()} {}
 
 std::string WidgetFormFields::ReadBox(Box box) const {
   return boxes_[IndexOf(box)]->text().toStdString();
