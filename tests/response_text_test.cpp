@@ -63,7 +63,7 @@ TEST(ResponseText, SaysWhatTheFiguresAre) {
       {{{true, d[0], d[1], d[2], "300", "10"}, {false, d[0], d[1], d[2], "50", "100"}},
        "Step response from step 11 to step 110: PV from 127.5 toward SP 50.\n"
        "Fall time (10–90 % of the change): 10 steps, from step 28 to step 38.\n"
-       "Peak: PV 49.994 at step 70; overshoot 0.0 % of the change.\n"
+       "Lowest point: PV 49.994 at step 70; overshoot 0.0 % of the change.\n"
        "Settling time (±2 % of the change): from step 46.\n"
        "Steady-state error (SP − final PV): 0.00014776.\n"
        "X at 255: 17 steps, from step 11 to step 27.",

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The real program, as built or as unpacked from the package: start-up without
-# a usable display (one line, status 1) or with a platform Qt cannot load (Qt's
-# own words); then, under Xvfb with a window manager in a German locale, its
-# icon and class, the comma, its German menu, no click acted on after a long
-# run, and status 0 when its window is closed.
+# a usable display (one line, status 1, with advice that names what holds it
+# to that display) or with a platform Qt cannot load (Qt's own words); then,
+# under Xvfb with a window manager in a German locale, its icon and class, the
+# comma, its German menu, no click acted on after a long run, and status 0
+# when its window is closed.
 #   smoke_test.sh CORVALE
 set -euo pipefail
 fail() { echo "smoke: $*" >&2 && exit 1; }
@@ -27,18 +28,40 @@ if [[ "$1" != --under-xvfb ]]; then
   # Qt tries X: a Wayland display is not the one that failed.
   expect 1 'corvale: no X display to connect to (DISPLAY is unset or empty)' \
     WAYLAND_DISPLAY=wayland-0 "$1"
-  expect 1 'corvale: cannot connect to X display ":97"' DISPLAY=:97 "$1"
-  expect 1 'corvale: cannot connect to X display ":98"' "$1" -display :98
-  expect 1 'corvale: cannot connect to X display ":55"' "$1" -platform xcb:display=:55
+  cannot='corvale: cannot connect to X display'
+  elsewhere='start it from a desktop session, or under xvfb-run'
+  expect 1 "$cannot \":97\"; $elsewhere" DISPLAY=:97 "$1"
+  # A display given with an option or in QT_QPA_PLATFORM holds the program to
+  # it under xvfb-run too: the advice is to drop it, and says what that opens.
+  there='start an X server there, or drop'
+  elsewhere_too='and run corvale from a desktop session or under xvfb-run'
+  expect 1 "$cannot \":98\" (given with -display); $there -display $elsewhere_too" \
+    "$1" -display :98
+  expect 1 "$cannot \":98\" (given with -display); $there -display to use \":97\" from DISPLAY" \
+    DISPLAY=:97 "$1" -display :98
+  option="$cannot \":55\" (given with -platform); $there display=:55 from -platform"
+  expect 1 "$option $elsewhere_too" "$1" -platform xcb:display=:55
+  qpa="$cannot \":77\" (given in QT_QPA_PLATFORM); $there display=:77 from QT_QPA_PLATFORM"
+  expect 1 "$qpa $elsewhere_too" QT_QPA_PLATFORM=xcb:display=:77 "$1"
+  expect 1 "$qpa to use \":96\" from DISPLAY" QT_QPA_PLATFORM=xcb:display=:77 DISPLAY=:96 "$1"
   # -platform replaces QT_QPA_PLATFORM, its display with it.
-  expect 1 'corvale: cannot connect to X display ":96"' QT_QPA_PLATFORM=xcb:display=:77 \
-    DISPLAY=:96 "$1" -platform xcb
+  expect 1 "$cannot \":96\"; $elsewhere" QT_QPA_PLATFORM=xcb:display=:77 DISPLAY=:96 "$1" \
+    -platform xcb
+  # The Wayland line, which names -platform xcb, is not tried: no Wayland
+  # platform plugin is installed where this runs.
   limit=2 expect 124 '' "$1" -platform offscreen  # still running: the window started
   explained env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=nosuch "$1"
   exec xvfb-run -a -s "-screen 0 800x600x24" "$0" --under-xvfb "$@"
 fi
 unset QT_QPA_PLATFORM LANGUAGE LC_ALL LC_NUMERIC
 explained "$2" -platform nosuch  # with a display that works
+# Dropping -display, as the advice says, opens the display that works.
+status=0
+output=$(timeout 5 "$2" -display :77 2>&1) || status=$?
+given='corvale: cannot connect to X display ":77" (given with -display)'
+[[ $status == 1 &&
+  $output == "$given; start an X server there, or drop -display to use \"$DISPLAY\" from DISPLAY" ]] ||
+  fail "\"-display :77\" gave status $status and: $output"
 wait_for() { for _ in $(seq 100); do "$@" && return || sleep 0.1; done && "$@"; }  # 10 s
 copied() { xdotool key ctrl+a ctrl+c && xclip -o -selection clipboard; }  # from the focus
 
@@ -90,5 +113,5 @@ row=$(last_row)
 xdotool key alt+F4
 timeout 10 tail --pid="$pid" -f /dev/null || fail "the program did not end when its window closed"
 wait "$pid" || fail "exit status $?"
-echo "smoke: start-up errors, icon, comma locale, row 2, German menu, no click after a run, window closed," \
+echo "smoke: start-up errors and their advice, icon, comma locale, row 2, German menu, no click after a run, window closed," \
   "exit status 0"

@@ -53,7 +53,7 @@ class Window : public testing::Test {
     QTest::keySequence(Table(), QKeySequence::Copy);
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     QList<QStringList> cells;
-    static const QRegularExpression row("<tr>(.*?)</tr>"), cell("<td>(.*?)</td>");
+    static const QRegularExpression row("<tr>(.*?)</tr>"), cell("<td[^>]*>(.*?)</td>");
     const QString html = QString::fromUtf8(data->data("text/html"));
     // A spreadsheet takes cells only from a whole table.
     static const QRegularExpression table("^<!DOCTYPE html>\n.*<table>\n<tr>.*</tr>\n</table>",
@@ -511,6 +511,50 @@ TEST_F(Window, TheTranscriptTakesNoTypingAndCopiesExactlyItsSelectedCells) {
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QString(text).replace("\r\n", "\n"));
 }
 
+// Each number carries its value with a point, and a format with the decimals
+// it shows, which a spreadsheet reads whatever its language and the window's.
+TEST_F(Window, ACopyGivesEachNumberItsValueWithAPoint) {
+  for (QLocale::Language language : {QLocale::English, QLocale::German}) {
+    QLocale::setDefault(QLocale(language));
+    Open();  // the window reads the locale once, as it opens
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    Box("Loops")->setText("2");
+    Click("Command1");
+    QTest::keyClick(Table(), Qt::Key_A, Qt::ControlModifier);
+    const QString p = QLocale(language).decimalPoint();
+    EXPECT_EQ(Copied().second.value(2).value(4), p + "6250");
+    const auto n = [&p](const char* value, QString shown) {
+      const QString cell = "<td sdval=\"%1\" sdnum=\"1033;0;0.0000\">%2</td>";
+      return cell.arg(value, shown.replace(u'.', p));
+    };
+    const QString html = QGuiApplication::clipboard()->mimeData()->html();
+    EXPECT_TRUE(html.contains("<tr><td>Step</td><td>X</td>"));
+    EXPECT_TRUE(html.contains("<tr><td sdval=\"2\" sdnum=\"1033;0;0\">2</td>" + n("7.5", "7.5000") +
+                              n("3.75", "3.7500") + n("1.25", "1.2500") + n("0.625", ".6250") +
+                              n("3.125", "3.1250") + n("-1.875", "-1.8750") + "</tr>"));
+  }
+}
+
+// Whatever the separator, a value is read from the text the cell shows; what
+// is not a number in the window's digits carries none.
+TEST(TranscriptMimeData, GivesOnlyNumbersAValue) {
+  const QString p = QLocale("ar_EG").decimalPoint();  // U+066B, two bytes in UTF-8
+  const auto withPoint = [&p](const char* text) { return QString(text).replace(u'@', p); };
+  TranscriptModel model;
+  model.SetText(withPoint("\r\n007\t-@0000\t10@0629\t-1@8750\t1.5\t<@5>\t").toStdString());
+  QLocale::setDefault(QLocale("ar_EG"));  // read by a copy with no window
+  const QByteArray html = TranscriptMimeData(&model, 0, 0, 0, 6).data("text/html");
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  const char* const number = "<td sdval=\"%1\" sdnum=\"1033;0;0.0000\">%2</td>";
+  EXPECT_TRUE(
+      QString::fromUtf8(html).contains("<tr><td sdval=\"7\" sdnum=\"1033;0;0\">007</td>" +
+                                       QString(number).arg("0", withPoint("-@0000")) +
+                                       QString(number).arg("10.0629", withPoint("10@0629")) +
+                                       QString(number).arg("-1.875", withPoint("-1@8750")) +
+                                       withPoint("<td>1.5</td><td>&lt;@5&gt;</td><td></td></tr>")))
+      << html.toStdString();
+}
+
 // Continue in a fresh window: its rows under the column names, a copy of them
 // with the names first and no empty line.
 TEST_F(Window, AContinueInAFreshWindowShowsItsRowsUnderTheColumnNames) {
@@ -596,11 +640,11 @@ TEST_F(Window, SpeaksGermanAndFrenchButKeepsItsOwnNames) {
   const std::tuple<QLocale::Language, const char*, const char*, const char*, const char*,
                    const char*>
       languages[] = {
-          {QLocale::German, "Proportionalbeiwert: P = Kp", "\u201E2\u201C, \u201E,5\u201C",
+          {QLocale::German, "Proportionalbeiwert: P = Kp", "\u201E2\u201C, \u201E0,5\u201C",
            "&Kopieren", "Kp: \u201E\u2068abc\u2069\u201C ist keine Zahl.",
            "h\u00F6chstens 1.000.000 Zeilen"},
           {QLocale::French, "Gain proportionnel\u00A0: P = Kp",
-           "\u00AB\u202F2\u202F\u00BB, \u00AB\u202F,5\u202F\u00BB", "Cop&ier",
+           "\u00AB\u202F2\u202F\u00BB, \u00AB\u202F0,5\u202F\u00BB", "Cop&ier",
            "Kp\u00A0: \u00AB\u202F\u2068abc\u2069\u202F\u00BB n\u2019est pas un nombre.",
            "au plus 1\u202F000\u202F000 lignes"}};
   for (const auto& [language, tip, examples, copy, message, grouped] : languages) {
@@ -701,25 +745,138 @@ TEST(TranscriptModel, NamesItsColumnsAsTextOnly) {
   }
 }
 
+// The user's text in a message stands in its isolate, printable and cut
+// short; the message names its limits and writes its numbers as the locale
+// does, in English and in each translation.
 TEST(FailureMessage, QuotesTheTextIsolatedAndCutBetweenCharacters) {
   const auto message = [](std::string text, FailureReason reason = FailureReason::NotANumber,
-                          Box box = Box::Kd) {
-    return FailureMessage({box, text, 7, reason}, QLocale(QLocale::English));
+                          Box box = Box::Kd, std::int64_t step = 7,
+                          QLocale locale = QLocale(QLocale::English)) {
+    return FailureMessage({box, text, step, reason}, locale);
   };
-  // Direction controls show by name: none can end the isolate or turn the words.
-  EXPECT_TRUE(message("\u2069\u202E5x\u202A\u2066")
-                  .startsWith("Kd: \u201C\u2068[PDI][RLO]5x[LRE][LRI]\u2069\u201D is not"));
-  // 39 letters, then a character outside the BMP across the 40-unit cut.
-  EXPECT_TRUE(message(std::string(39, 'x') + "\U0001F600yz")
-                  .contains(QString(39, u'x') + "\u2069\u2026\u201D"));
-  EXPECT_TRUE(message(std::string(40, 'x')).contains(QString(40, u'x') + "\u2069\u201D"));
-  EXPECT_TRUE(message(std::string(41, 'x')).contains(QString(40, u'x') + "\u2069\u2026\u201D"));
-  EXPECT_TRUE(FailureMessage({Box::Kp, ".5"}, QLocale(QLocale::German))
-                  .contains("separator \u201C,\u201D"));
+  // Each kind of control, quoted and after "=": a separator or NEL would end
+  // the isolate, a direction control turn the words around.
+  const std::pair<const char*, const char*> controls[] = {
+      {"1\u2029\u05E9\u05DC\u05D5\u05DD", "1[PS]\u05E9\u05DC\u05D5\u05DD"},
+      {"\u0085", "[NEL]"},
+      {"\u009B", "[CSI]"},
+      {"a\u2028b", "a[LS]b"},
+      {"\u0080\u0081\u0099\u009F", "[PAD][HOP][SGCI][APC]"},
+      {"\u2069\u202E5x\u202A\u2066", "[PDI][RLO]5x[LRE][LRI]"},
+      {"<b>5\t\x01\x1F\x7F", "<b>5\u2409\u2401\u241F\u2421"},
+      {"\u00A0\u00E9", "\u00A0\u00E9"}};  // just above the C1 controls: as typed
+  for (const auto& [typed, shown] : controls) {
+    SCOPED_TRACE(typed);
+    const QString isolated = "\u2068" + QString::fromUtf8(shown) + "\u2069";
+    const QString quoted = message(typed), computed = message(typed, FailureReason::Overflow);
+    EXPECT_TRUE(quoted.startsWith("Kd: \u201C" + isolated + "\u201D is not a number.\n\nType"))
+        << quoted.toStdString();
+    EXPECT_TRUE(computed.startsWith("Step 7 cannot be computed: with Kd = " + isolated +
+                                    ", its result leaves the range of numbers.\n\nNothing"))
+        << computed.toStdString();
+    for (const QString& text : {quoted, computed}) {
+      EXPECT_EQ(text.count(u'\u2068'), 1);
+      EXPECT_EQ(text.count(u'\u2069'), 1);
+      for (const QChar c : text) {
+        EXPECT_FALSE(c.unicode() >= 0x80 && c.unicode() <= 0x9F) << text.toStdString();
+        EXPECT_FALSE(c.unicode() == 0x2028 || c.unicode() == 0x2029) << text.toStdString();
+      }
+    }
+  }
+  // Every C1 control by its ISO 6429 abbreviation.
+  const QStringList c1 = QStringLiteral(
+                             "PAD HOP BPH NBH IND NEL SSA ESA HTS HTJ VTS PLD PLU RI "
+                             "SS2 SS3 DCS PU1 PU2 STS CCH MW SPA EPA SOS SGCI SCI CSI "
+                             "ST OSC PM APC")
+                             .split(u' ');
+  ASSERT_EQ(c1.size(), 32);
+  for (char16_t c = 0x80; c <= 0x9F; ++c) {
+    EXPECT_TRUE(message(QString(QChar(c)).toStdString())
+                    .startsWith("Kd: \u201C\u2068[" + c1[c - 0x80] + "]\u2069\u201D is not"))
+        << c1[c - 0x80].toStdString();
+  }
+  // 40 UTF-16 units at most, cut between two characters; a name counts as
+  // the one character it shows.
+  const std::pair<std::string, QString> cuts[] = {
+      {std::string(39, 'x') + "\U0001F600yz", QString(39, u'x') + "\u2069\u2026\u201D"},
+      {std::string(40, 'x'), QString(40, u'x') + "\u2069\u201D"},
+      {std::string(41, 'x'), QString(40, u'x') + "\u2069\u2026\u201D"},
+      {std::string(39, 'x') + "\u0085", QString(39, u'x') + "[NEL]\u2069\u201D"},
+      {std::string(39, 'x') + "\u2029yz", QString(39, u'x') + "[PS]\u2069\u2026\u201D"},
+      {std::string(40, 'x') + "\u2029", QString(40, u'x') + "\u2069\u2026\u201D"}};
+  for (const auto& [typed, end] : cuts) {
+    EXPECT_TRUE(message(typed).contains("\u2068" + end + " is not")) << typed;
+  }
   for (int reason = 0; reason <= int(FailureReason::OutOfMemory) * 2 + 1; ++reason) {
     const QString text = message("x", FailureReason(reason / 2), reason % 2 ? Box::Loops : Box::Kd);
-    EXPECT_TRUE(text.contains("\u201C\u2068x\u2069\u201D") || text.startsWith("Step 7 "));
+    EXPECT_TRUE(text.contains("\u201C\u2068x\u2069\u201D") || text.contains("= \u2068x\u2069,") ||
+                text.contains(" step 7 ") || text.startsWith("Step 7 "));
     EXPECT_FALSE(text.contains('%')) << text.toStdString();
+  }
+
+  // The wording, and numbers as the locale writes them in a sentence: the
+  // separator by name, a leading zero, counts grouped even where the locale
+  // would not group them.
+  QLocale ungrouped(QLocale::English);
+  ungrouped.setNumberOptions(QLocale::OmitGroupSeparator);
+  const auto english = [&](FailureReason reason, std::int64_t step, QLocale locale) {
+    return message("1e308", reason, Box::Kp, step, locale);
+  };
+  const std::tuple<QString, QString> wordings[] = {
+      {english(FailureReason::NotANumber, 0, ungrouped),
+       "Kp: \u201C\u20681e308\u2069\u201D is not a number.\n\nType digits with at most one decimal "
+       "point, an optional sign and an optional exponent, for example 0.5, -2 or 1.5e3."},
+      {english(FailureReason::NotANumber, 0, QLocale(QLocale::German)),
+       "with at most one decimal comma, an optional sign and an optional exponent, for example "
+       "0,5, -2 or 1,5e3."},
+      {english(FailureReason::NotANumber, 0, QLocale(QLocale::Arabic, QLocale::Egypt)),
+       "with at most one decimal separator \u201C\u066B\u201D, "},
+      {english(FailureReason::Overflow, 1, ungrouped),
+       "Step 1 cannot be computed: with Kp = \u20681e308\u2069, its result leaves the range of "
+       "numbers.\n\nNothing was changed. Type a number closer to 0 in Kp."},
+      {english(FailureReason::Overflow, 12345, ungrouped),
+       "Step 12,345 cannot be computed: with Kp = \u20681e308\u2069, its result leaves"},
+      {english(FailureReason::RunTooLong, 12345, ungrouped),
+       "Step 12,345 would go beyond the limit of 64,000,000 bytes of text per run.\n\nNothing was "
+       "written for step 12,345; the rows before it stay. Press Continue for more. Compute "
+       "clears the rows: copy the ones you want to keep first."},
+      {english(FailureReason::TranscriptTooLong, 12345, ungrouped),
+       "Step 12,345 would go beyond the transcript's limit of 100,000,000 bytes of text.\n\n"
+       "Nothing was written for step 12,345; the rows before it stay. Copy the rows you want to "
+       "keep, then press Compute to start afresh."},
+      {english(FailureReason::OutOfMemory, 12345, ungrouped),
+       "The run from step 12,345 cannot be shown: there is not enough memory for the rows."}};
+  for (const auto& [text, wording] : wordings) {
+    EXPECT_TRUE(text.contains(wording)) << text.toStdString() << "\n" << wording.toStdString();
+  }
+  const std::pair<QLocale::Language, QStringList> languages[] = {
+      {QLocale::German,
+       {"mit h\u00F6chstens einem Komma ein, wahlweise mit Vorzeichen und Exponent, zum Beispiel "
+        "0,5; -2 oder 1,5e3.",
+        "Schritt 1 l\u00E4sst sich nicht berechnen: Mit Kp = \u20681e308\u2069 verl\u00E4sst das "
+        "Ergebnis den darstellbaren Zahlenbereich.",
+        "die Grenze von 64.000.000 Byte Text pro Lauf",
+        "seine Grenze von 100.000.000 Byte Text \u00FCberschreiten.",
+        "Der Lauf ab Schritt 12.345 l\u00E4sst sich nicht anzeigen"}},
+      {QLocale::French,
+       {"avec au plus une virgule, \u00E9ventuellement un signe et un exposant, par exemple "
+        "0,5\u202F; -2 ou 1,5e3.",
+        "Le pas 1 ne peut pas \u00EAtre calcul\u00E9\u00A0: avec Kp = \u20681e308\u2069, le "
+        "r\u00E9sultat sort",
+        "la limite de 64\u202F000\u202F000 octets de texte par ex\u00E9cution.",
+        "sa limite de 100\u202F000\u202F000 octets de texte.",
+        "L\u2019ex\u00E9cution \u00E0 partir du pas 12\u202F345 ne peut pas \u00EAtre "
+        "affich\u00E9e\u00A0:"}}};
+  for (const auto& [language, expected] : languages) {
+    const Translations translations{QLocale(language)};
+    const FailureReason reasons[] = {FailureReason::NotANumber, FailureReason::Overflow,
+                                     FailureReason::RunTooLong, FailureReason::TranscriptTooLong,
+                                     FailureReason::OutOfMemory};
+    for (std::size_t i = 0; i < std::size(reasons); ++i) {
+      const QString text =
+          message("1e308", reasons[i], Box::Kp, i == 1 ? 1 : 12345, QLocale(language));
+      EXPECT_TRUE(text.contains(expected[qsizetype(i)])) << text.toStdString();
+    }
   }
 }
 

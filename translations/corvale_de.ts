@@ -37,14 +37,6 @@ Numbers must lie between -%3 and %3.</source>
 Zahlen müssen zwischen -%3 und %3 liegen.</translation>
     </message>
     <message>
-        <source>%1: %2 is not a number.
-
-Type digits with at most one decimal separator “%3”, an optional sign and an optional exponent, for example “%4”, “-2” or “%5”.</source>
-        <translation>%1: %2 ist keine Zahl.
-
-Geben Sie Ziffern mit höchstens einem Dezimaltrennzeichen („%3“) ein, wahlweise mit Vorzeichen und Exponent, zum Beispiel „%4“, „-2“ oder „%5“.</translation>
-    </message>
-    <message>
         <source>Loops: %1 asks for too many steps.
 
 One run adds at most %2 rows: type at most %2 in Loops, and press Continue for more.</source>
@@ -53,44 +45,67 @@ One run adds at most %2 rows: type at most %2 in Loops, and press Continue for m
 Ein Lauf fügt höchstens %2 Zeilen hinzu: Geben Sie bei Loops höchstens %2 ein und rechnen Sie mit Continue weiter.</translation>
     </message>
     <message>
-        <source>Step %1 would take this run past %2 bytes of text, the most one run adds.
-
-Nothing was written for step %1; the rows before it stay. Press Continue for more.</source>
-        <translation>Mit Schritt %1 würde dieser Lauf mehr als %2 Byte Text erzeugen, das Höchstmaß für einen Lauf.
-
-Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Mit Continue rechnen Sie weiter.</translation>
+        <source>at most one decimal point</source>
+        <comment>as in: Type digits with …</comment>
+        <translation>höchstens einem Punkt</translation>
     </message>
     <message>
-        <source>Step %1 would take the transcript past %2 bytes of text, the most it keeps.
-
-Nothing was written for step %1; the rows before it stay. Press Compute to start afresh.</source>
-        <translation>Mit Schritt %1 würde das Protokoll mehr als %2 Byte Text umfassen; mehr kann es nicht aufnehmen.
-
-Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Mit Compute beginnen Sie neu.</translation>
+        <source>at most one decimal comma</source>
+        <comment>as in: Type digits with …</comment>
+        <translation>höchstens einem Komma</translation>
     </message>
     <message>
-        <source>Step %1 cannot be shown: there is not enough memory for the rows.
-
-No row of this run was kept; type fewer steps in Loops.</source>
-        <translation>Schritt %1 lässt sich nicht anzeigen: Der Arbeitsspeicher reicht für die Zeilen nicht aus.
-
-Von diesem Lauf wurde keine Zeile behalten; geben Sie bei Loops weniger Schritte ein.</translation>
+        <source>at most one decimal separator “%1”</source>
+        <comment>as in: Type digits with …</comment>
+        <translation>höchstens einem Dezimaltrennzeichen „%1“</translation>
     </message>
     <message>
-        <source>Step 1 cannot be computed: with %1 %2 its result leaves the range of numbers.
+        <source>%1: %2 is not a number.
+
+Type digits with %3, an optional sign and an optional exponent, for example %4, -2 or %5.</source>
+        <translation>%1: %2 ist keine Zahl.
+
+Geben Sie Ziffern mit %3 ein, wahlweise mit Vorzeichen und Exponent, zum Beispiel %4; -2 oder %5.</translation>
+    </message>
+    <message>
+        <source>Step 1 cannot be computed: with %1 = %2, its result leaves the range of numbers.
 
 Nothing was changed. Type a number closer to 0 in %1.</source>
-        <translation>Schritt 1 lässt sich nicht berechnen: Mit %1 %2 verlässt das Ergebnis den Zahlenbereich.
+        <translation>Schritt 1 lässt sich nicht berechnen: Mit %1 = %2 verlässt das Ergebnis den darstellbaren Zahlenbereich.
 
 Es wurde nichts geändert. Geben Sie bei %1 eine Zahl näher an 0 ein.</translation>
     </message>
     <message>
-        <source>Step %1 cannot be computed: with %2 %3 its result leaves the range of numbers.
+        <source>Step %1 cannot be computed: with %2 = %3, its result leaves the range of numbers.
 
 Nothing was written for step %1; the rows before it stay. Type a number closer to 0 in %2.</source>
-        <translation>Schritt %1 lässt sich nicht berechnen: Mit %2 %3 verlässt das Ergebnis den Zahlenbereich.
+        <translation>Schritt %1 lässt sich nicht berechnen: Mit %2 = %3 verlässt das Ergebnis den darstellbaren Zahlenbereich.
 
 Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geben Sie bei %2 eine Zahl näher an 0 ein.</translation>
+    </message>
+    <message>
+        <source>Step %1 would go beyond the limit of %2 bytes of text per run.
+
+Nothing was written for step %1; the rows before it stay. Press Continue for more. Compute clears the rows: copy the ones you want to keep first.</source>
+        <translation>Mit Schritt %1 würde der Lauf die Grenze von %2 Byte Text pro Lauf überschreiten.
+
+Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Mit Continue rechnen Sie weiter. Compute löscht die Zeilen: Kopieren Sie vorher die, die Sie behalten möchten.</translation>
+    </message>
+    <message>
+        <source>Step %1 would go beyond the transcript&apos;s limit of %2 bytes of text.
+
+Nothing was written for step %1; the rows before it stay. Copy the rows you want to keep, then press Compute to start afresh.</source>
+        <translation>Mit Schritt %1 würde das Protokoll seine Grenze von %2 Byte Text überschreiten.
+
+Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Kopieren Sie die Zeilen, die Sie behalten möchten, und beginnen Sie dann mit Compute neu.</translation>
+    </message>
+    <message>
+        <source>The run from step %1 cannot be shown: there is not enough memory for the rows.
+
+No row of this run was kept; type fewer steps in Loops.</source>
+        <translation>Der Lauf ab Schritt %1 lässt sich nicht anzeigen: Der Arbeitsspeicher reicht für die Zeilen nicht aus.
+
+Von diesem Lauf wurde keine Zeile behalten; geben Sie bei Loops weniger Schritte ein.</translation>
     </message>
 </context>
 <context>
@@ -185,15 +200,13 @@ Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geb
         <source>Output at its limits: never.</source>
         <translation>Stellgröße an ihren Grenzen: nie.</translation>
     </message>
+    <message>
+        <source>Lowest point: PV %1 at step %2; overshoot %3 % of the change.</source>
+        <translation>Tiefstwert: PV %1 in Schritt %2; Überschwingweite %3&#xa0;% der Änderung.</translation>
+    </message>
 </context>
 <context>
     <name>corvale::Form1</name>
-    <message>
-        <source>Set point: the value the loop drives PV, the process value, towards.
-</source>
-        <translation>Sollwert: der Wert, auf den der Regelkreis den Istwert PV bringen soll.
-</translation>
-    </message>
     <message>
         <source>How many steps one press of Compute or Continue adds: a whole number, at most %1.</source>
         <translation>Wie viele Schritte ein Klick auf Compute oder Continue hinzufügt: eine ganze Zahl, höchstens %1.</translation>
@@ -207,42 +220,48 @@ Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geb
         <translation>Protokoll</translation>
     </message>
     <message>
-        <source>Proportional gain: P = Kp × Error. More of it makes the loop react more strongly, with more overshoot.
-</source>
-        <translation>Proportionalbeiwert: P = Kp × Error. Je größer er ist, desto kräftiger greift der Regler ein und desto stärker ist das Überschwingen.
-</translation>
-    </message>
-    <message>
-        <source>Integral gain: I = Ki × the sum of the errors. More of it removes a steady-state error sooner, but makes the loop oscillate more.
-</source>
-        <translation>Integralbeiwert: I = Ki × Summe der Regelabweichungen. Je größer er ist, desto schneller verschwindet eine bleibende Regelabweichung, aber desto stärker schwingt der Regelkreis.
-</translation>
-    </message>
-    <message>
-        <source>Derivative gain: D = Kd × the change of the error. More of it damps oscillations, but reacts more strongly to sudden changes.
-</source>
-        <translation>Differentialbeiwert: D = Kd × Änderung der Regelabweichung. Je größer er ist, desto stärker dämpft der Regler Schwingungen, aber desto heftiger reagiert er auf sprunghafte Änderungen.
-</translation>
-    </message>
-    <message>
-        <source>Carry on from the last step for Loops more steps, with the gains and SP as they stand now.
-The first of these steps has D = Kd × Error: no error is carried over from the run before.</source>
-        <translation>Ab dem letzten Schritt Loops weitere Schritte berechnen, mit den Beiwerten und dem Sollwert SP, wie sie jetzt eingetragen sind.
-Im ersten dieser Schritte ist D = Kd × Error: Aus dem vorigen Lauf wird keine Regelabweichung übernommen.</translation>
-    </message>
-    <message>
         <source>Type a number, for example “2”, “%1” or “1%2e3”.</source>
         <translation>Geben Sie eine Zahl ein, zum Beispiel „2“, „%1“ oder „1%2e3“.</translation>
     </message>
     <message>
-        <source>One row per step. X: the plant&apos;s input, the controller&apos;s output of the step before, limited to 0..255.
+        <source>Proportional gain: P = Kp × Error. A larger Kp makes the loop react more strongly, with more overshoot.
+</source>
+        <translation>Proportionalbeiwert: P = Kp × Error. Je größer Kp ist, desto kräftiger greift der Regler ein und desto stärker schwingt PV über.
+</translation>
+    </message>
+    <message>
+        <source>Integral gain: I = Ki × the sum of the errors. A larger Ki removes a steady-state error sooner, but makes the loop oscillate more.
+</source>
+        <translation>Integralbeiwert: I = Ki × Summe der Regelabweichungen. Je größer Ki ist, desto schneller verschwindet eine bleibende Regelabweichung, aber desto stärker schwingt der Regelkreis.
+</translation>
+    </message>
+    <message>
+        <source>Derivative gain: D = Kd × the change of the error. A larger Kd damps oscillations more, but makes the controller react more strongly to sudden changes.
+</source>
+        <translation>Differentialbeiwert: D = Kd × Änderung der Regelabweichung. Je größer Kd ist, desto stärker dämpft der Regler Schwingungen, aber desto heftiger reagiert er auf sprunghafte Änderungen.
+</translation>
+    </message>
+    <message>
+        <source>Set point: the value that PV, the process value, should reach.
+</source>
+        <translation>Sollwert: der Wert, den PV, der Istwert, erreichen soll.
+</translation>
+    </message>
+    <message>
+        <source>Carry on from the last step for Loops more steps, with the gains and SP as they stand now.
+The sum of the errors in I carries on; D starts afresh, so the first of these steps has D = Kd × Error.</source>
+        <translation>Weiterrechnen: ab dem letzten Schritt Loops weitere Schritte berechnen, mit den Beiwerten und dem Sollwert SP, wie sie jetzt eingetragen sind.
+Die Summe der Regelabweichungen im I-Anteil läuft weiter; nur der D-Anteil beginnt neu, im ersten dieser Schritte ist also D = Kd × Error.</translation>
+    </message>
+    <message>
+        <source>One row per step. X: the plant&apos;s input, the controller&apos;s output of the step before, limited to 0–255.
 PV: the process value, half of X.  Error: SP − PV.  P, I, D: the controller&apos;s three terms.
 The switch under the table shows the run as a chart; a larger window shows the chart beside the boxes.
-Ctrl with the wheel, +, − or 0 makes the window larger, smaller or as it was.</source>
-        <translation>Eine Zeile je Schritt. X: der Eingang der Strecke, die Stellgröße des Reglers aus dem vorigen Schritt, begrenzt auf 0..255.
+Ctrl with the wheel, + or − makes the window larger or smaller; Ctrl+0 gives it its first size again.</source>
+        <translation>Eine Zeile je Schritt. X: der Eingang der Strecke, die Stellgröße des Reglers aus dem vorigen Schritt, begrenzt auf 0 bis 255.
 PV: der Istwert, die Hälfte von X.  Error: die Regelabweichung SP − PV.  P, I, D: die drei Anteile des Reglers.
 Der Umschalter unter der Tabelle zeigt den Lauf als Diagramm; in einem größeren Fenster steht das Diagramm neben den Eingabefeldern.
-Strg mit Mausrad, + oder − vergrößert oder verkleinert das Fenster; Strg mit 0 stellt die ursprüngliche Größe wieder her.</translation>
+Strg mit Mausrad, + oder − vergrößert oder verkleinert das Fenster; Strg+0 stellt die ursprüngliche Größe wieder her.</translation>
     </message>
 </context>
 <context>
@@ -306,6 +325,10 @@ Strg mit Mausrad, + oder − vergrößert oder verkleinert das Fenster; Strg mit
     <message>
         <source>fall</source>
         <translation>Abfall</translation>
+    </message>
+    <message>
+        <source>lowest point</source>
+        <translation>Tiefstwert</translation>
     </message>
 </context>
 <context>

@@ -37,14 +37,6 @@ Numbers must lie between -%3 and %3.</source>
 Les nombres doivent être compris entre -%3 et %3.</translation>
     </message>
     <message>
-        <source>%1: %2 is not a number.
-
-Type digits with at most one decimal separator “%3”, an optional sign and an optional exponent, for example “%4”, “-2” or “%5”.</source>
-        <translation>%1&#xa0;: %2 n’est pas un nombre.
-
-Saisissez des chiffres avec au plus un séparateur décimal («&#x202f;%3&#x202f;»), éventuellement un signe et un exposant, par exemple «&#x202f;%4&#x202f;», «&#x202f;-2&#x202f;» ou «&#x202f;%5&#x202f;».</translation>
-    </message>
-    <message>
         <source>Loops: %1 asks for too many steps.
 
 One run adds at most %2 rows: type at most %2 in Loops, and press Continue for more.</source>
@@ -53,44 +45,67 @@ One run adds at most %2 rows: type at most %2 in Loops, and press Continue for m
 Une exécution ajoute au plus %2 lignes&#xa0;: saisissez au plus %2 dans Loops, puis appuyez sur Continue pour poursuivre.</translation>
     </message>
     <message>
-        <source>Step %1 would take this run past %2 bytes of text, the most one run adds.
-
-Nothing was written for step %1; the rows before it stay. Press Continue for more.</source>
-        <translation>Avec le pas %1, cette exécution dépasserait %2 octets de texte, le maximum pour une exécution.
-
-Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont conservées. Appuyez sur Continue pour poursuivre.</translation>
+        <source>at most one decimal point</source>
+        <comment>as in: Type digits with …</comment>
+        <translation>au plus un point</translation>
     </message>
     <message>
-        <source>Step %1 would take the transcript past %2 bytes of text, the most it keeps.
-
-Nothing was written for step %1; the rows before it stay. Press Compute to start afresh.</source>
-        <translation>Avec le pas %1, le relevé dépasserait %2 octets de texte, le maximum qu’il peut contenir.
-
-Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont conservées. Appuyez sur Compute pour recommencer.</translation>
+        <source>at most one decimal comma</source>
+        <comment>as in: Type digits with …</comment>
+        <translation>au plus une virgule</translation>
     </message>
     <message>
-        <source>Step %1 cannot be shown: there is not enough memory for the rows.
-
-No row of this run was kept; type fewer steps in Loops.</source>
-        <translation>Le pas %1 ne peut pas être affiché&#xa0;: la mémoire ne suffit pas pour les lignes.
-
-Aucune ligne de cette exécution n’a été conservée&#x202f;; saisissez moins de pas dans Loops.</translation>
+        <source>at most one decimal separator “%1”</source>
+        <comment>as in: Type digits with …</comment>
+        <translation>au plus un séparateur décimal «&#x202f;%1&#x202f;»</translation>
     </message>
     <message>
-        <source>Step 1 cannot be computed: with %1 %2 its result leaves the range of numbers.
+        <source>%1: %2 is not a number.
+
+Type digits with %3, an optional sign and an optional exponent, for example %4, -2 or %5.</source>
+        <translation>%1&#xa0;: %2 n’est pas un nombre.
+
+Saisissez des chiffres avec %3, éventuellement un signe et un exposant, par exemple %4&#x202f;; -2 ou %5.</translation>
+    </message>
+    <message>
+        <source>Step 1 cannot be computed: with %1 = %2, its result leaves the range of numbers.
 
 Nothing was changed. Type a number closer to 0 in %1.</source>
-        <translation>Le pas 1 ne peut pas être calculé&#xa0;: avec %1 %2, le résultat sort de la plage des nombres représentables.
+        <translation>Le pas 1 ne peut pas être calculé&#xa0;: avec %1 = %2, le résultat sort de la plage des nombres représentables.
 
 Rien n’a été modifié. Saisissez dans %1 un nombre plus proche de 0.</translation>
     </message>
     <message>
-        <source>Step %1 cannot be computed: with %2 %3 its result leaves the range of numbers.
+        <source>Step %1 cannot be computed: with %2 = %3, its result leaves the range of numbers.
 
 Nothing was written for step %1; the rows before it stay. Type a number closer to 0 in %2.</source>
-        <translation>Le pas %1 ne peut pas être calculé&#xa0;: avec %2 %3, le résultat sort de la plage des nombres représentables.
+        <translation>Le pas %1 ne peut pas être calculé&#xa0;: avec %2 = %3, le résultat sort de la plage des nombres représentables.
 
 Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont conservées. Saisissez dans %2 un nombre plus proche de 0.</translation>
+    </message>
+    <message>
+        <source>Step %1 would go beyond the limit of %2 bytes of text per run.
+
+Nothing was written for step %1; the rows before it stay. Press Continue for more. Compute clears the rows: copy the ones you want to keep first.</source>
+        <translation>Avec le pas %1, cette exécution dépasserait la limite de %2 octets de texte par exécution.
+
+Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont conservées. Appuyez sur Continue pour poursuivre. Compute efface les lignes&#xa0;: copiez d’abord celles que vous voulez garder.</translation>
+    </message>
+    <message>
+        <source>Step %1 would go beyond the transcript&apos;s limit of %2 bytes of text.
+
+Nothing was written for step %1; the rows before it stay. Copy the rows you want to keep, then press Compute to start afresh.</source>
+        <translation>Avec le pas %1, le relevé dépasserait sa limite de %2 octets de texte.
+
+Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont conservées. Copiez les lignes que vous voulez garder, puis appuyez sur Compute pour recommencer.</translation>
+    </message>
+    <message>
+        <source>The run from step %1 cannot be shown: there is not enough memory for the rows.
+
+No row of this run was kept; type fewer steps in Loops.</source>
+        <translation>L’exécution à partir du pas %1 ne peut pas être affichée&#xa0;: la mémoire ne suffit pas pour les lignes.
+
+Aucune ligne de cette exécution n’a été conservée&#x202f;; saisissez moins de pas dans Loops.</translation>
     </message>
 </context>
 <context>
@@ -185,15 +200,13 @@ Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont co
         <source>Output at its limits: never.</source>
         <translation>Commande à ses limites&#xa0;: jamais.</translation>
     </message>
+    <message>
+        <source>Lowest point: PV %1 at step %2; overshoot %3 % of the change.</source>
+        <translation>Minimum&#xa0;: PV %1 au pas %2&#x202f;; dépassement de %3&#xa0;% de la variation.</translation>
+    </message>
 </context>
 <context>
     <name>corvale::Form1</name>
-    <message>
-        <source>Set point: the value the loop drives PV, the process value, towards.
-</source>
-        <translation>Consigne&#xa0;: la valeur vers laquelle la boucle amène PV, la valeur mesurée.
-</translation>
-    </message>
     <message>
         <source>How many steps one press of Compute or Continue adds: a whole number, at most %1.</source>
         <translation>Nombre de pas qu’ajoute un appui sur Compute ou Continue&#xa0;: un nombre entier, au plus %1.</translation>
@@ -207,42 +220,48 @@ Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont co
         <translation>Relevé</translation>
     </message>
     <message>
-        <source>Proportional gain: P = Kp × Error. More of it makes the loop react more strongly, with more overshoot.
-</source>
-        <translation>Gain proportionnel&#xa0;: P = Kp × Error. Plus il est élevé, plus la boucle réagit fortement et plus le dépassement est grand.
-</translation>
-    </message>
-    <message>
-        <source>Integral gain: I = Ki × the sum of the errors. More of it removes a steady-state error sooner, but makes the loop oscillate more.
-</source>
-        <translation>Gain intégral&#xa0;: I = Ki × somme des erreurs. Plus il est élevé, plus vite disparaît l’erreur statique, mais plus la boucle oscille.
-</translation>
-    </message>
-    <message>
-        <source>Derivative gain: D = Kd × the change of the error. More of it damps oscillations, but reacts more strongly to sudden changes.
-</source>
-        <translation>Gain dérivé&#xa0;: D = Kd × variation de l’erreur. Plus il est élevé, plus les oscillations sont amorties, mais plus le régulateur réagit fortement aux variations brusques.
-</translation>
-    </message>
-    <message>
-        <source>Carry on from the last step for Loops more steps, with the gains and SP as they stand now.
-The first of these steps has D = Kd × Error: no error is carried over from the run before.</source>
-        <translation>Poursuivre&#xa0;: calculer Loops pas de plus à partir du dernier pas, avec les gains et la consigne SP tels qu’ils sont saisis.
-Au premier de ces pas, D = Kd × Error&#xa0;: aucune erreur n’est reprise de l’exécution précédente.</translation>
-    </message>
-    <message>
         <source>Type a number, for example “2”, “%1” or “1%2e3”.</source>
         <translation>Saisissez un nombre, par exemple «&#x202f;2&#x202f;», «&#x202f;%1&#x202f;» ou «&#x202f;1%2e3&#x202f;».</translation>
     </message>
     <message>
-        <source>One row per step. X: the plant&apos;s input, the controller&apos;s output of the step before, limited to 0..255.
+        <source>Proportional gain: P = Kp × Error. A larger Kp makes the loop react more strongly, with more overshoot.
+</source>
+        <translation>Gain proportionnel&#xa0;: P = Kp × Error. Plus Kp est élevé, plus la boucle réagit fortement et plus le dépassement est grand.
+</translation>
+    </message>
+    <message>
+        <source>Integral gain: I = Ki × the sum of the errors. A larger Ki removes a steady-state error sooner, but makes the loop oscillate more.
+</source>
+        <translation>Gain intégral&#xa0;: I = Ki × somme des erreurs. Plus Ki est élevé, plus vite disparaît l’erreur statique, mais plus la boucle oscille.
+</translation>
+    </message>
+    <message>
+        <source>Derivative gain: D = Kd × the change of the error. A larger Kd damps oscillations more, but makes the controller react more strongly to sudden changes.
+</source>
+        <translation>Gain dérivé&#xa0;: D = Kd × variation de l’erreur. Plus Kd est élevé, plus les oscillations sont amorties, mais plus le régulateur réagit fortement aux variations brusques.
+</translation>
+    </message>
+    <message>
+        <source>Set point: the value that PV, the process value, should reach.
+</source>
+        <translation>Consigne&#xa0;: la valeur que PV, la valeur mesurée, doit atteindre.
+</translation>
+    </message>
+    <message>
+        <source>Carry on from the last step for Loops more steps, with the gains and SP as they stand now.
+The sum of the errors in I carries on; D starts afresh, so the first of these steps has D = Kd × Error.</source>
+        <translation>Poursuivre&#xa0;: calculer Loops pas de plus à partir du dernier pas, avec les gains et la consigne SP tels qu’ils sont saisis.
+La dernière erreur du calcul précédent n’est pas reprise (la somme des erreurs continue)&#xa0;: au premier de ces pas, D = Kd × Error.</translation>
+    </message>
+    <message>
+        <source>One row per step. X: the plant&apos;s input, the controller&apos;s output of the step before, limited to 0–255.
 PV: the process value, half of X.  Error: SP − PV.  P, I, D: the controller&apos;s three terms.
 The switch under the table shows the run as a chart; a larger window shows the chart beside the boxes.
-Ctrl with the wheel, +, − or 0 makes the window larger, smaller or as it was.</source>
-        <translation>Une ligne par pas. X&#xa0;: l’entrée du procédé, la sortie du régulateur au pas précédent, limitée à 0..255.
+Ctrl with the wheel, + or − makes the window larger or smaller; Ctrl+0 gives it its first size again.</source>
+        <translation>Une ligne par pas. X&#xa0;: l’entrée du procédé, la commande du régulateur au pas précédent, limitée de 0 à 255.
 PV&#xa0;: la valeur mesurée, la moitié de X.  Error&#xa0;: l’erreur SP − PV.  P, I, D&#xa0;: les trois termes du régulateur.
 Le sélecteur sous le tableau montre l’exécution en graphique&#x202f;; dans une fenêtre plus grande, le graphique se place à côté des champs.
-Ctrl avec la molette, + ou − agrandit ou réduit la fenêtre&#x202f;; Ctrl avec 0 lui rend sa taille d’origine.</translation>
+Ctrl avec la molette, + ou − agrandit ou réduit la fenêtre&#x202f;; Ctrl+0 lui rend sa taille d’origine.</translation>
     </message>
 </context>
 <context>
@@ -306,6 +325,10 @@ Ctrl avec la molette, + ou − agrandit ou réduit la fenêtre&#x202f;; Ctrl ave
     <message>
         <source>fall</source>
         <translation>descente</translation>
+    </message>
+    <message>
+        <source>lowest point</source>
+        <translation>minimum</translation>
     </message>
 </context>
 <context>

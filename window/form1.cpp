@@ -201,26 +201,27 @@ void Form1::Explain(const NumberFormat& numbers) {
   // so that a decimal comma cannot run them together.
   const QString point = QString::fromStdString(numbers.decimalSeparator);
   const QString example =
-      tr("Type a number, for example “2”, “%1” or “1%2e3”.").arg(point + "5", point + "5");
-  transcriptExplanation_ =
-      tr("One row per step. X: the plant's input, the controller's output of the step before, "
-         "limited to 0..255.\nPV: the process value, half of X.  Error: SP \u2212 PV.  P, I, D: "
-         "the controller's three terms.\nThe switch under the table shows the run as a chart; a "
-         "larger "
-         "window shows the chart beside the boxes.\n"
-         "Ctrl with the wheel, +, \u2212 or 0 makes the window larger, smaller or as it was.");
+      tr("Type a number, for example “2”, “%1” or “1%2e3”.").arg("0" + point + "5", point + "5");
+  transcriptExplanation_ = tr(
+      "One row per step. X: the plant's input, the controller's output of the step before, "
+      "limited to 0–255.\nPV: the process value, half of X.  Error: SP \u2212 PV.  P, I, D: "
+      "the controller's three terms.\nThe switch under the table shows the run as a chart; a "
+      "larger window shows the chart beside the boxes.\nCtrl with the wheel, + or \u2212 makes "
+      "the window larger or smaller; Ctrl+0 gives it its first size again.");
   const std::pair<QWidget*, QString> explanations[] = {
-      {BoxFor(Box::Kp), tr("Proportional gain: P = Kp \u00D7 Error. More of it makes the loop "
+      {BoxFor(Box::Kp), tr("Proportional gain: P = Kp \u00D7 Error. A larger Kp makes the loop "
                            "react more strongly, with more overshoot.\n") +
                             example},
-      {BoxFor(Box::Ki), tr("Integral gain: I = Ki \u00D7 the sum of the errors. More of it removes "
-                           "a steady-state error sooner, but makes the loop oscillate more.\n") +
-                            example},
-      {BoxFor(Box::Kd), tr("Derivative gain: D = Kd \u00D7 the change of the error. More of it "
-                           "damps oscillations, but reacts more strongly to sudden changes.\n") +
+      {BoxFor(Box::Ki),
+       tr("Integral gain: I = Ki \u00D7 the sum of the errors. A larger Ki removes "
+          "a steady-state error sooner, but makes the loop oscillate more.\n") +
+           example},
+      {BoxFor(Box::Kd), tr("Derivative gain: D = Kd \u00D7 the change of the error. A larger Kd "
+                           "damps oscillations more, but makes the controller react more "
+                           "strongly to sudden changes.\n") +
                             example},
       {BoxFor(Box::SP),
-       tr("Set point: the value the loop drives PV, the process value, towards.\n") + example},
+       tr("Set point: the value that PV, the process value, should reach.\n") + example},
       {BoxFor(Box::Loops),
        tr("How many steps one press of Compute or Continue adds: a whole number, at most "
           "%1.")
@@ -229,8 +230,8 @@ void Form1::Explain(const NumberFormat& numbers) {
       {Command1, tr("Start afresh: clear the transcript and run Loops steps from step 1.")},
       {Command2,
        tr("Carry on from the last step for Loops more steps, with the gains and SP as they "
-          "stand now.\nThe first of these steps has D = Kd \u00D7 Error: no error is carried "
-          "over from the run before.")},
+          "stand now.\nThe sum of the errors in I carries on; D starts afresh, so the first of "
+          "these steps has D = Kd \u00D7 Error.")},
   };
   for (const auto& [widget, text] : explanations) {
     SetExplanation(widget, text);

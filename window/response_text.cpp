@@ -66,7 +66,10 @@ QString ResponseText(const StepFigures& f, const QLocale& locale) {
     lines << Words::tr("No step to measure: PV ends where it started, at %1.").arg(number(f.start));
   } else if (f.settled) {
     lines << Rise(f, locale);
-    lines << Words::tr("Peak: PV %1 at step %2; overshoot %3 % of the change.")
+    // A fall's extreme is its lowest point, past which PV overshoots downward.
+    lines << (f.Falling()
+                  ? Words::tr("Lowest point: PV %1 at step %2; overshoot %3 % of the change.")
+                  : Words::tr("Peak: PV %1 at step %2; overshoot %3 % of the change."))
                  .arg(number(f.peak), count(f.peakStep), ProsePercent(f.overshootPercent, locale));
     lines << Words::tr("Settling time (±2 % of the change): from step %1.")
                  .arg(count(*f.settledFrom));

@@ -124,7 +124,8 @@ QString ResponseChart::RowDescription(int row) const {
   if (figures_ && figures_->settled) {
     if (step == figures_->riseFrom) marks << tr("10 % of the change");
     if (step == figures_->riseTo) marks << tr("90 % of the change");
-    if (step == figures_->peakStep) marks << tr("peak");
+    if (step == figures_->peakStep)
+      marks << (figures_->Falling() ? tr("lowest point") : tr("peak"));
     if (step == figures_->settledFrom) marks << tr("settled from here");
   }
   return marks.isEmpty() ? text : text + QStringLiteral("; ") + marks.join(QStringLiteral(", "));
@@ -491,7 +492,7 @@ void ResponseChart::paintEvent(QPaintEvent*) {
     p.drawPolygon(QPolygonF({peak + QPointF(0, -r), peak + QPointF(r, 0), peak + QPointF(0, r),
                              peak + QPointF(-r, 0)}));
     p.setBrush(Qt::NoBrush);
-    const QString peakName = tr("peak");
+    const QString peakName = fig.Falling() ? tr("lowest point") : tr("peak");
     if (labelled)
       p.drawText(QRectF(peak.x() + r * 1.5, peak.y() - line - r * 0.5,
                         metrics.horizontalAdvance(peakName) + 1, line),
