@@ -202,12 +202,12 @@ void Form1::Explain(const NumberFormat& numbers) {
   const QString point = QString::fromStdString(numbers.decimalSeparator);
   const QString example =
       tr("Type a number, for example “2”, “%1” or “1%2e3”.").arg("0" + point + "5", point + "5");
-  transcriptExplanation_ = tr(
-      "One row per step. X: the plant's input, the controller's output of the step before, "
-      "limited to 0–255.\nPV: the process value, half of X.  Error: SP \u2212 PV.  P, I, D: "
-      "the controller's three terms.\nThe switch under the table shows the run as a chart; a "
-      "larger window shows the chart beside the boxes.\nCtrl with the wheel, + or \u2212 makes "
-      "the window larger or smaller; Ctrl+0 gives it its first size again.");
+  transcriptExplanation_ =
+      tr("One row per step. X: the plant's input, the controller's output of the step before, "
+         "limited to 0–255.\nPV: the process value, half of X.  Error: SP \u2212 PV.  P, I, D: "
+         "the controller's three terms.\nThe switch under the table shows the run as a chart; a "
+         "larger window shows the chart beside the boxes.\nCtrl with the wheel, + or \u2212 makes "
+         "the window larger or smaller; Ctrl+0 gives it its first size again.");
   const std::pair<QWidget*, QString> explanations[] = {
       {BoxFor(Box::Kp), tr("Proportional gain: P = Kp \u00D7 Error. A larger Kp makes the loop "
                            "react more strongly, with more overshoot.\n") +
