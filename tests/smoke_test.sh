@@ -3,8 +3,8 @@
 # a usable display (one line, status 1, with advice that names what holds it
 # to that display) or with a platform Qt cannot load (Qt's own words); then,
 # under Xvfb with a window manager in a German locale, its icon and class, the
-# comma, its German menu, no click acted on after a long run, and status 0
-# when its window is closed.
+# comma, its German menu, its copy read back by LibreOffice Calc in English, no
+# click acted on after a long run, and status 0 when its window is closed.
 #   smoke_test.sh CORVALE
 set -euo pipefail
 fail() { echo "smoke: $*" >&2 && exit 1; }
@@ -98,6 +98,18 @@ wait_for computed || fail "row 2 reads \"$(row_2)\""
 printf none | xclip -selection clipboard
 xdotool mousemove --window "$window" 228 124 click 1 key ctrl+a click 3 sleep 0.5 key k
 [[ $(xclip -o -selection clipboard) == Step$'\t'* ]] || fail "no German \"&Kopieren\" in the menu"
+# The same copy's cells carry their values, so that a spreadsheet in another
+# language reads numbers, not text: LibreOffice Calc in English reads the
+# German window's "-1,8750" as -1.875.
+spreadsheet=$(mktemp -d)
+xclip -o -selection clipboard -t text/html >"$spreadsheet/copy.html"
+LC_ALL=C.UTF-8 timeout 120 soffice "-env:UserInstallation=file://$spreadsheet/profile" --headless \
+  --infilter="HTML (StarCalc)" --convert-to "csv:Text - txt - csv (StarCalc):59,34,76,1,,0,true" \
+  --outdir "$spreadsheet" "$spreadsheet/copy.html" >/dev/null 2>&1
+read_back=$(sed -n 3p "$spreadsheet/copy.csv" 2>/dev/null)
+rm -rf "$spreadsheet"
+[[ $read_back == "2;7.5;3.75;1.25;0.625;3.125;-1.875" ]] ||
+  fail "LibreOffice Calc in English read row 2 of a German copy as \"$read_back\""
 
 # Loops 1000000, Compute by mouse, and Continue clicked while it works: the
 # transcript ends at row 1000000.
@@ -113,5 +125,5 @@ row=$(last_row)
 xdotool key alt+F4
 timeout 10 tail --pid="$pid" -f /dev/null || fail "the program did not end when its window closed"
 wait "$pid" || fail "exit status $?"
-echo "smoke: start-up errors and their advice, icon, comma locale, row 2, German menu, no click after a run, window closed," \
+echo "smoke: start-up errors and their advice, icon, comma locale, row 2, German menu, a German copy read by an English Calc, no click after a run, window closed," \
   "exit status 0"
