@@ -79,10 +79,10 @@ void FindDisplays(int argc, char* argv[]) {
 // followed, does not meet the same display again.
 std::string Advice(bool x) {
   if (!x) {  // xvfb-run is no help while Qt takes Wayland
-    return std::string("; start it from a desktop session, or to use X instead, run ") +
+    return std::string("; start corvale from a desktop session or, to use X instead, run ") +
            (xDisplay.name.empty() ? "xvfb-run " : "") + "corvale -platform xcb";
   }
-  if (xDisplay.source.empty()) return "; start it from a desktop session, or under xvfb-run";
+  if (xDisplay.source.empty()) return "; start corvale from a desktop session or under xvfb-run";
   const char* const given = xDisplay.source.starts_with('-') ? " (given with " : " (given in ";
   const std::string advice =
       given + xDisplay.source + "); start an X server there, or drop " + xDisplay.drop;

@@ -29,7 +29,7 @@ if [[ "$1" != --under-xvfb ]]; then
   expect 1 'corvale: no X display to connect to (DISPLAY is unset or empty)' \
     WAYLAND_DISPLAY=wayland-0 "$1"
   cannot='corvale: cannot connect to X display'
-  elsewhere='start it from a desktop session, or under xvfb-run'
+  elsewhere='start corvale from a desktop session or under xvfb-run'
   expect 1 "$cannot \":97\"; $elsewhere" DISPLAY=:97 "$1"
   # A display given with an option or in QT_QPA_PLATFORM holds the program to
   # it under xvfb-run too: the advice is to drop it, and says what that opens.

@@ -772,7 +772,7 @@ TEST(FailureMessage, QuotesTheTextIsolatedAndCutBetweenCharacters) {
     EXPECT_TRUE(quoted.startsWith("Kd: \u201C" + isolated + "\u201D is not a number.\n\nType"))
         << quoted.toStdString();
     EXPECT_TRUE(computed.startsWith("Step 7 cannot be computed: with Kd = " + isolated +
-                                    ", its result leaves the range of numbers.\n\nNothing"))
+                                    ", its result is too large to represent.\n\nNothing"))
         << computed.toStdString();
     for (const QString& text : {quoted, computed}) {
       EXPECT_EQ(text.count(u'\u2068'), 1);

@@ -68,28 +68,12 @@ Type digits with %3, an optional sign and an optional exponent, for example %4, 
 Geben Sie Ziffern mit %3 ein, wahlweise mit Vorzeichen und Exponent, zum Beispiel %4; -2 oder %5.</translation>
     </message>
     <message>
-        <source>Step 1 cannot be computed: with %1 = %2, its result leaves the range of numbers.
-
-Nothing was changed. Type a number closer to 0 in %1.</source>
-        <translation>Schritt 1 lässt sich nicht berechnen: Mit %1 = %2 verlässt das Ergebnis den darstellbaren Zahlenbereich.
-
-Es wurde nichts geändert. Geben Sie bei %1 eine Zahl näher an 0 ein.</translation>
-    </message>
-    <message>
-        <source>Step %1 cannot be computed: with %2 = %3, its result leaves the range of numbers.
-
-Nothing was written for step %1; the rows before it stay. Type a number closer to 0 in %2.</source>
-        <translation>Schritt %1 lässt sich nicht berechnen: Mit %2 = %3 verlässt das Ergebnis den darstellbaren Zahlenbereich.
-
-Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geben Sie bei %2 eine Zahl näher an 0 ein.</translation>
-    </message>
-    <message>
         <source>Step %1 would go beyond the limit of %2 bytes of text per run.
 
 Nothing was written for step %1; the rows before it stay. Press Continue for more. Compute clears the rows: copy the ones you want to keep first.</source>
-        <translation>Mit Schritt %1 würde der Lauf die Grenze von %2 Byte Text pro Lauf überschreiten.
+        <translation>Mit Schritt %1 würde die Grenze von %2 Byte Text pro Lauf überschritten.
 
-Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Mit Continue rechnen Sie weiter. Compute löscht die Zeilen: Kopieren Sie vorher die, die Sie behalten möchten.</translation>
+Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Mit Continue rechnen Sie weiter. Compute löscht die Zeilen: Kopieren Sie vorher die Zeilen, die Sie behalten möchten.</translation>
     </message>
     <message>
         <source>Step %1 would go beyond the transcript&apos;s limit of %2 bytes of text.
@@ -106,6 +90,22 @@ No row of this run was kept; type fewer steps in Loops.</source>
         <translation>Der Lauf ab Schritt %1 lässt sich nicht anzeigen: Der Arbeitsspeicher reicht für die Zeilen nicht aus.
 
 Von diesem Lauf wurde keine Zeile behalten; geben Sie bei Loops weniger Schritte ein.</translation>
+    </message>
+    <message>
+        <source>Step 1 cannot be computed: with %1 = %2, its result is too large to represent.
+
+Nothing was changed. Type a number closer to 0 in %1.</source>
+        <translation>Schritt 1 lässt sich nicht berechnen: Mit %1 = %2 verlässt das Ergebnis den darstellbaren Zahlenbereich.
+
+Es wurde nichts geändert. Geben Sie bei %1 eine Zahl näher an 0 ein.</translation>
+    </message>
+    <message>
+        <source>Step %1 cannot be computed: with %2 = %3, its result is too large to represent.
+
+Nothing was written for step %1; the rows before it stay. Type a number closer to 0 in %2.</source>
+        <translation>Schritt %1 lässt sich nicht berechnen: Mit %2 = %3 verlässt das Ergebnis den darstellbaren Zahlenbereich.
+
+Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geben Sie bei %2 eine Zahl näher an 0 ein.</translation>
     </message>
 </context>
 <context>
@@ -168,7 +168,7 @@ Von diesem Lauf wurde keine Zeile behalten; geben Sie bei Loops weniger Schritte
     </message>
     <message>
         <source>No step to measure: PV ends where it started, at %1.</source>
-        <translation>Kein Sprung zu messen: PV endet, wo es begann, bei %1.</translation>
+        <translation>Kein Sprung zu messen: PV endet, wo er begann, bei %1.</translation>
     </message>
     <message>
         <source>Peak: PV %1 at step %2; overshoot %3 % of the change.</source>
@@ -198,7 +198,7 @@ Von diesem Lauf wurde keine Zeile behalten; geben Sie bei Loops weniger Schritte
     </message>
     <message>
         <source>Output at its limits: never.</source>
-        <translation>Stellgröße an ihren Grenzen: nie.</translation>
+        <translation>Stellgröße in der Begrenzung: nie.</translation>
     </message>
     <message>
         <source>Lowest point: PV %1 at step %2; overshoot %3 % of the change.</source>
@@ -236,12 +236,6 @@ Von diesem Lauf wurde keine Zeile behalten; geben Sie bei Loops weniger Schritte
 </translation>
     </message>
     <message>
-        <source>Derivative gain: D = Kd × the change of the error. A larger Kd damps oscillations more, but makes the controller react more strongly to sudden changes.
-</source>
-        <translation>Differentialbeiwert: D = Kd × Änderung der Regelabweichung. Je größer Kd ist, desto stärker dämpft der Regler Schwingungen, aber desto heftiger reagiert er auf sprunghafte Änderungen.
-</translation>
-    </message>
-    <message>
         <source>Set point: the value that PV, the process value, should reach.
 </source>
         <translation>Sollwert: der Wert, den PV, der Istwert, erreichen soll.
@@ -254,14 +248,20 @@ The sum of the errors in I carries on; D starts afresh, so the first of these st
 Die Summe der Regelabweichungen im I-Anteil läuft weiter; nur der D-Anteil beginnt neu, im ersten dieser Schritte ist also D = Kd × Error.</translation>
     </message>
     <message>
-        <source>One row per step. X: the plant&apos;s input, the controller&apos;s output of the step before, limited to 0–255.
+        <source>One row per step. X: the plant&apos;s input, the controller&apos;s output from the step before, limited to 0–255.
 PV: the process value, half of X.  Error: SP − PV.  P, I, D: the controller&apos;s three terms.
 The switch under the table shows the run as a chart; a larger window shows the chart beside the boxes.
-Ctrl with the wheel, + or − makes the window larger or smaller; Ctrl+0 gives it its first size again.</source>
+Ctrl with the mouse wheel, + or − makes the window larger or smaller; Ctrl+0 restores its original size.</source>
         <translation>Eine Zeile je Schritt. X: der Eingang der Strecke, die Stellgröße des Reglers aus dem vorigen Schritt, begrenzt auf 0 bis 255.
 PV: der Istwert, die Hälfte von X.  Error: die Regelabweichung SP − PV.  P, I, D: die drei Anteile des Reglers.
 Der Umschalter unter der Tabelle zeigt den Lauf als Diagramm; in einem größeren Fenster steht das Diagramm neben den Eingabefeldern.
 Strg mit Mausrad, + oder − vergrößert oder verkleinert das Fenster; Strg+0 stellt die ursprüngliche Größe wieder her.</translation>
+    </message>
+    <message>
+        <source>Derivative gain: D = Kd × the change in the error. A larger Kd damps oscillations more, but makes the controller react more strongly to sudden changes.
+</source>
+        <translation>Differentialbeiwert: D = Kd × Änderung der Regelabweichung. Je größer Kd ist, desto stärker dämpft der Regler Schwingungen, aber desto heftiger reagiert er auf sprunghafte Änderungen.
+</translation>
     </message>
 </context>
 <context>
@@ -312,11 +312,11 @@ Strg mit Mausrad, + oder − vergrößert oder verkleinert das Fenster; Strg+0 s
     </message>
     <message>
         <source>10 % of the change</source>
-        <translation>10 % der Änderung</translation>
+        <translation>10&#xa0;% der Änderung</translation>
     </message>
     <message>
         <source>90 % of the change</source>
-        <translation>90 % der Änderung</translation>
+        <translation>90&#xa0;% der Änderung</translation>
     </message>
     <message>
         <source>settled from here</source>

@@ -68,26 +68,10 @@ Type digits with %3, an optional sign and an optional exponent, for example %4, 
 Saisissez des chiffres avec %3, éventuellement un signe et un exposant, par exemple %4&#x202f;; -2 ou %5.</translation>
     </message>
     <message>
-        <source>Step 1 cannot be computed: with %1 = %2, its result leaves the range of numbers.
-
-Nothing was changed. Type a number closer to 0 in %1.</source>
-        <translation>Le pas 1 ne peut pas être calculé&#xa0;: avec %1 = %2, le résultat sort de la plage des nombres représentables.
-
-Rien n’a été modifié. Saisissez dans %1 un nombre plus proche de 0.</translation>
-    </message>
-    <message>
-        <source>Step %1 cannot be computed: with %2 = %3, its result leaves the range of numbers.
-
-Nothing was written for step %1; the rows before it stay. Type a number closer to 0 in %2.</source>
-        <translation>Le pas %1 ne peut pas être calculé&#xa0;: avec %2 = %3, le résultat sort de la plage des nombres représentables.
-
-Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont conservées. Saisissez dans %2 un nombre plus proche de 0.</translation>
-    </message>
-    <message>
         <source>Step %1 would go beyond the limit of %2 bytes of text per run.
 
 Nothing was written for step %1; the rows before it stay. Press Continue for more. Compute clears the rows: copy the ones you want to keep first.</source>
-        <translation>Avec le pas %1, cette exécution dépasserait la limite de %2 octets de texte par exécution.
+        <translation>Le pas %1 ferait dépasser la limite de %2 octets de texte par exécution.
 
 Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont conservées. Appuyez sur Continue pour poursuivre. Compute efface les lignes&#xa0;: copiez d’abord celles que vous voulez garder.</translation>
     </message>
@@ -106,6 +90,22 @@ No row of this run was kept; type fewer steps in Loops.</source>
         <translation>L’exécution à partir du pas %1 ne peut pas être affichée&#xa0;: la mémoire ne suffit pas pour les lignes.
 
 Aucune ligne de cette exécution n’a été conservée&#x202f;; saisissez moins de pas dans Loops.</translation>
+    </message>
+    <message>
+        <source>Step 1 cannot be computed: with %1 = %2, its result is too large to represent.
+
+Nothing was changed. Type a number closer to 0 in %1.</source>
+        <translation>Le pas 1 ne peut pas être calculé&#xa0;: avec %1 = %2, le résultat sort de la plage des nombres représentables.
+
+Rien n’a été modifié. Saisissez dans %1 un nombre plus proche de 0.</translation>
+    </message>
+    <message>
+        <source>Step %1 cannot be computed: with %2 = %3, its result is too large to represent.
+
+Nothing was written for step %1; the rows before it stay. Type a number closer to 0 in %2.</source>
+        <translation>Le pas %1 ne peut pas être calculé&#xa0;: avec %2 = %3, le résultat sort de la plage des nombres représentables.
+
+Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont conservées. Saisissez dans %2 un nombre plus proche de 0.</translation>
     </message>
 </context>
 <context>
@@ -198,7 +198,7 @@ Aucune ligne de cette exécution n’a été conservée&#x202f;; saisissez moins
     </message>
     <message>
         <source>Output at its limits: never.</source>
-        <translation>Commande à ses limites&#xa0;: jamais.</translation>
+        <translation>Commande en butée&#xa0;: jamais.</translation>
     </message>
     <message>
         <source>Lowest point: PV %1 at step %2; overshoot %3 % of the change.</source>
@@ -236,12 +236,6 @@ Aucune ligne de cette exécution n’a été conservée&#x202f;; saisissez moins
 </translation>
     </message>
     <message>
-        <source>Derivative gain: D = Kd × the change of the error. A larger Kd damps oscillations more, but makes the controller react more strongly to sudden changes.
-</source>
-        <translation>Gain dérivé&#xa0;: D = Kd × variation de l’erreur. Plus Kd est élevé, plus les oscillations sont amorties, mais plus le régulateur réagit fortement aux variations brusques.
-</translation>
-    </message>
-    <message>
         <source>Set point: the value that PV, the process value, should reach.
 </source>
         <translation>Consigne&#xa0;: la valeur que PV, la valeur mesurée, doit atteindre.
@@ -251,17 +245,23 @@ Aucune ligne de cette exécution n’a été conservée&#x202f;; saisissez moins
         <source>Carry on from the last step for Loops more steps, with the gains and SP as they stand now.
 The sum of the errors in I carries on; D starts afresh, so the first of these steps has D = Kd × Error.</source>
         <translation>Poursuivre&#xa0;: calculer Loops pas de plus à partir du dernier pas, avec les gains et la consigne SP tels qu’ils sont saisis.
-La dernière erreur du calcul précédent n’est pas reprise (la somme des erreurs continue)&#xa0;: au premier de ces pas, D = Kd × Error.</translation>
+La somme des erreurs du terme I se poursuit&#x202f;; seul le terme D repart à neuf&#xa0;: au premier de ces pas, D = Kd × Error.</translation>
     </message>
     <message>
-        <source>One row per step. X: the plant&apos;s input, the controller&apos;s output of the step before, limited to 0–255.
+        <source>One row per step. X: the plant&apos;s input, the controller&apos;s output from the step before, limited to 0–255.
 PV: the process value, half of X.  Error: SP − PV.  P, I, D: the controller&apos;s three terms.
 The switch under the table shows the run as a chart; a larger window shows the chart beside the boxes.
-Ctrl with the wheel, + or − makes the window larger or smaller; Ctrl+0 gives it its first size again.</source>
+Ctrl with the mouse wheel, + or − makes the window larger or smaller; Ctrl+0 restores its original size.</source>
         <translation>Une ligne par pas. X&#xa0;: l’entrée du procédé, la commande du régulateur au pas précédent, limitée de 0 à 255.
 PV&#xa0;: la valeur mesurée, la moitié de X.  Error&#xa0;: l’erreur SP − PV.  P, I, D&#xa0;: les trois termes du régulateur.
 Le sélecteur sous le tableau montre l’exécution en graphique&#x202f;; dans une fenêtre plus grande, le graphique se place à côté des champs.
 Ctrl avec la molette, + ou − agrandit ou réduit la fenêtre&#x202f;; Ctrl+0 lui rend sa taille d’origine.</translation>
+    </message>
+    <message>
+        <source>Derivative gain: D = Kd × the change in the error. A larger Kd damps oscillations more, but makes the controller react more strongly to sudden changes.
+</source>
+        <translation>Gain dérivé&#xa0;: D = Kd × variation de l’erreur. Plus Kd est élevé, plus les oscillations sont amorties, mais plus le régulateur réagit fortement aux variations brusques.
+</translation>
     </message>
 </context>
 <context>
@@ -296,7 +296,7 @@ Ctrl avec la molette, + ou − agrandit ou réduit la fenêtre&#x202f;; Ctrl+0 l
     </message>
     <message>
         <source>settled</source>
-        <translation>établi</translation>
+        <translation>stabilisé</translation>
     </message>
     <message>
         <source>peak</source>
@@ -320,7 +320,7 @@ Ctrl avec la molette, + ou − agrandit ou réduit la fenêtre&#x202f;; Ctrl+0 l
     </message>
     <message>
         <source>settled from here</source>
-        <translation>stabilisée à partir d’ici</translation>
+        <translation>stabilisé à partir d’ici</translation>
     </message>
     <message>
         <source>fall</source>

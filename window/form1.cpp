@@ -203,11 +203,11 @@ void Form1::Explain(const NumberFormat& numbers) {
   const QString example =
       tr("Type a number, for example “2”, “%1” or “1%2e3”.").arg("0" + point + "5", point + "5");
   transcriptExplanation_ =
-      tr("One row per step. X: the plant's input, the controller's output of the step before, "
+      tr("One row per step. X: the plant's input, the controller's output from the step before, "
          "limited to 0–255.\nPV: the process value, half of X.  Error: SP \u2212 PV.  P, I, D: "
          "the controller's three terms.\nThe switch under the table shows the run as a chart; a "
-         "larger window shows the chart beside the boxes.\nCtrl with the wheel, + or \u2212 makes "
-         "the window larger or smaller; Ctrl+0 gives it its first size again.");
+         "larger window shows the chart beside the boxes.\nCtrl with the mouse wheel, + or "
+         "\u2212 makes the window larger or smaller; Ctrl+0 restores its original size.");
   const std::pair<QWidget*, QString> explanations[] = {
       {BoxFor(Box::Kp), tr("Proportional gain: P = Kp \u00D7 Error. A larger Kp makes the loop "
                            "react more strongly, with more overshoot.\n") +
@@ -216,7 +216,7 @@ void Form1::Explain(const NumberFormat& numbers) {
        tr("Integral gain: I = Ki \u00D7 the sum of the errors. A larger Ki removes "
           "a steady-state error sooner, but makes the loop oscillate more.\n") +
            example},
-      {BoxFor(Box::Kd), tr("Derivative gain: D = Kd \u00D7 the change of the error. A larger Kd "
+      {BoxFor(Box::Kd), tr("Derivative gain: D = Kd \u00D7 the change in the error. A larger Kd "
                            "damps oscillations more, but makes the controller react more "
                            "strongly to sudden changes.\n") +
                             example},
