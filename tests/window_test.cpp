@@ -832,10 +832,10 @@ TEST(FailureMessage, QuotesTheTextIsolatedAndCutBetweenCharacters) {
       {english(FailureReason::NotANumber, 0, QLocale(QLocale::Arabic, QLocale::Egypt)),
        "with at most one decimal separator \u201C\u066B\u201D, "},
       {english(FailureReason::Overflow, 1, ungrouped),
-       "Step 1 cannot be computed: with Kp = \u20681e308\u2069, its result leaves the range of "
-       "numbers.\n\nNothing was changed. Type a number closer to 0 in Kp."},
+       "Step 1 cannot be computed: with Kp = \u20681e308\u2069, its result is too large to "
+       "represent.\n\nNothing was changed. Type a number closer to 0 in Kp."},
       {english(FailureReason::Overflow, 12345, ungrouped),
-       "Step 12,345 cannot be computed: with Kp = \u20681e308\u2069, its result leaves"},
+       "Step 12,345 cannot be computed: with Kp = \u20681e308\u2069, its result is too"},
       {english(FailureReason::RunTooLong, 12345, ungrouped),
        "Step 12,345 would go beyond the limit of 64,000,000 bytes of text per run.\n\nNothing was "
        "written for step 12,345; the rows before it stay. Press Continue for more. Compute "
