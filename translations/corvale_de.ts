@@ -300,7 +300,7 @@ Strg mit Mausrad, + oder − vergrößert oder verkleinert das Fenster; Strg+0 s
     </message>
     <message>
         <source>peak</source>
-        <translation>Spitze</translation>
+        <translation>Spitzenwert</translation>
     </message>
     <message>
         <source>Step</source>

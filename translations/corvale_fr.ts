@@ -189,7 +189,7 @@ Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont co
     <message>
         <source>%1; %2.</source>
         <comment>the clauses of X at 0 and X at 255</comment>
-        <translation>%1&#x202f;; %2.</translation>
+        <translation>%1. %2.</translation>
     </message>
     <message>
         <source>%1.</source>
