@@ -417,6 +417,10 @@ void ResponseChart::paintEvent(QPaintEvent*) {
                  x1 = std::min(xOf(fig.lastStep), left + width);
     p.fillRect(QRectF(QPointF(x0, a - 0.5), QPointF(std::max(x1, x0 + 1), b + 0.5)),
                WithAlpha(text, 30));
+    // Its edges dotted, as a textbook draws a tolerance band, so that it is
+    // not taken for the grey of the steps at a limit.
+    p.setPen(QPen(WithAlpha(pvColor, 160), std::max(1.0, f.pen / 2), Qt::DotLine));
+    for (const double edge : {a, b}) p.drawLine(QPointF(x0, edge), QPointF(x1, edge));
   }
 
   p.setClipRect(f.top.adjusted(0, -1, 0, 1));
