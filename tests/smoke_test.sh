@@ -92,7 +92,7 @@ transcript() {
 }
 row_2() { transcript ctrl+a | sed -n 3p; }
 computed() { [[ $(row_2) == $'2\t7,5000\t3,7500\t1,2500\t,6250\t3,1250\t-1,8750'* ]]; }
-xdotool key Tab Tab Tab Tab Tab Tab Tab space  # Compute by keyboard, past the box's switch
+xdotool key Tab Tab Tab Tab Tab Tab Tab space  # Compute by keyboard, past the box's switch and table
 wait_for computed || fail "row 2 reads \"$(row_2)\""
 # Qt's own texts speak German too: the transcript's menu copies with K.
 printf none | xclip -selection clipboard
@@ -113,7 +113,7 @@ rm -rf "$spreadsheet"
 
 # Loops 1000000, Compute by mouse, and Continue clicked while it works: the
 # transcript ends at row 1000000.
-xdotool key shift+Tab ctrl+a type 1000000
+xdotool key shift+Tab shift+Tab ctrl+a type 1000000  # back past the switch to Loops
 xdotool mousemove --window "$window" 76 292 click 1 sleep 0.2 \
   mousemove --window "$window" 160 292 click 1
 last_row() { transcript ctrl+End shift+Home | tail -n 1; }  # after the column names

@@ -134,10 +134,19 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
 Form1::~Form1() { QCoreApplication::instance()->removeEventFilter(this); }
 
 void Form1::ZoomBy(int steps) {
+  const int before = zoom_->Level();
   if (steps == 0) {
     zoom_->Reset();
   } else {
     zoom_->Step(steps);
+  }
+  // A maximised window keeps its size, and with it the chart beside the
+  // form: a larger step that leaves the chart no room there is not taken.
+  const bool kept = isMaximized() || isFullScreen();
+  const double scale = zoom_->Scale();
+  if (steps > 0 && kept && placement_->Beside() &&
+      !ChartPlacement::Space(size(), zoom_->ClientSize(scale), scale).isValid()) {
+    zoom_->Step(before - zoom_->Level());
   }
   Arrange();
 }
@@ -150,12 +159,14 @@ void Form1::resizeEvent(QResizeEvent* event) {
 void Form1::Arrange() {
   chart_->SetZoom(zoom_->Scale());
   placement_->Place(zoom_->ClientSize(zoom_->Scale()), zoom_->Scale());
-  // The controls' own order, the chart in the box's place or after the
-  // buttons, where it stands beside them.
+  // The controls' own order; in the box, the switch and then the page it
+  // shows, as a tab widget has them; the chart beside the form after the
+  // buttons.
   std::vector<QWidget*> order = {BoxFor(Box::Kp), BoxFor(Box::Ki),    BoxFor(Box::Kd),
-                                 BoxFor(Box::SP), BoxFor(Box::Loops), cwin->Table()};
+                                 BoxFor(Box::SP), BoxFor(Box::Loops), cwin->Switch(),
+                                 cwin->Table()};
   if (!placement_->Beside()) order.push_back(chart_);
-  order.insert(order.end(), {cwin->Switch(), Command1, Command2});
+  order.insert(order.end(), {Command1, Command2});
   if (placement_->Beside()) order.push_back(chart_);
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }

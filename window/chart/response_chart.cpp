@@ -484,10 +484,13 @@ void ResponseChart::paintEvent(QPaintEvent*) {
       p.drawLine(QPointF(a, f.top.top()), QPointF(a, f.top.bottom()));
       const QString settled = tr("settled");
       p.setPen(text);
-      if (labelled)
-        p.drawText(QRectF(a + u * 0.3, f.top.top() + u * 0.2,
-                          metrics.horizontalAdvance(settled) + 1, line),
-                   Qt::AlignLeft | Qt::AlignVCenter, settled);
+      if (labelled) {
+        // On the Base colour: SP's dashes may run through the top of the plot.
+        const QRectF label(a + u * 0.3, f.top.top() + u * 0.2,
+                           metrics.horizontalAdvance(settled) + 1, line);
+        p.fillRect(label, WithAlpha(base, 220));
+        p.drawText(label, Qt::AlignLeft | Qt::AlignVCenter, settled);
+      }
     }
     const QPointF peak(xOf(fig.peakStep), y(f.values, fig.peak));
     const double r = u * 0.35;
