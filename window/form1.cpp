@@ -16,6 +16,7 @@
 #include "announcer.h"
 #include "chart_placement.h"
 #include "failure_message.h"
+#include "prose_number.h"
 #include "queued_input.h"
 #include "response_chart.h"
 #include "response_text.h"
@@ -134,19 +135,16 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
 Form1::~Form1() { QCoreApplication::instance()->removeEventFilter(this); }
 
 void Form1::ZoomBy(int steps) {
-  const int before = zoom_->Level();
   if (steps == 0) {
     zoom_->Reset();
+  } else if ((isMaximized() || isFullScreen()) && placement_->Beside()) {
+    // A maximised window keeps its size, and with it the chart beside the
+    // form: no larger than leaves the chart its room there.
+    zoom_->Step(steps, [this](QSize form, double scale) {
+      return ChartPlacement::Space(size(), form, scale).isValid();
+    });
   } else {
     zoom_->Step(steps);
-  }
-  // A maximised window keeps its size, and with it the chart beside the
-  // form: a larger step that leaves the chart no room there is not taken.
-  const bool kept = isMaximized() || isFullScreen();
-  const double scale = zoom_->Scale();
-  if (steps > 0 && kept && placement_->Beside() &&
-      !ChartPlacement::Space(size(), zoom_->ClientSize(scale), scale).isValid()) {
-    zoom_->Step(before - zoom_->Level());
   }
   Arrange();
 }
@@ -236,7 +234,7 @@ void Form1::Explain(const NumberFormat& numbers) {
       {BoxFor(Box::Loops),
        tr("How many steps one press of Compute or Continue adds: a whole number, at most "
           "%1.")
-           .arg(locale_.toString(kMaxStepsPerRun))},
+           .arg(ProseCount(kMaxStepsPerRun, locale_))},
       {cwin->Table(), transcriptExplanation_},
       {Command1, tr("Start afresh: clear the transcript and run Loops steps from step 1.")},
       {Command2,

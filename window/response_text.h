@@ -7,8 +7,8 @@
 
 namespace corvale {
 
-// The step-response figures as sentences, one a line, for the picture's
-// tooltip and for a screen reader: rise (or fall), peak and overshoot,
+// The step-response figures as sentences, one a line, for the chart,
+// its tooltip and a screen reader: rise (or fall), peak and overshoot,
 // settling, or how PV still moves; the steady-state error and the steps at a
 // limit, or why the set point cannot be reached. Numbers as prose writes
 // them in `locale`, the window's, not as the transcript's cells.

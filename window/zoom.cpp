@@ -46,11 +46,15 @@ double Zoom::Scale() const { return kPercent[level_] / 100.0; }
 
 QSize Zoom::ClientSize(double scale) const { return TwipsRect(clientArea_, scale).size(); }
 
-void Zoom::Step(int steps) {
+void Zoom::Step(int steps, const std::function<bool(QSize form, double scale)>& alsoFits) {
   int level = std::clamp(level_ + steps, 0, kLevels - 1);
   // Larger only as far as the screen shows the whole window; never smaller
   // than asked, where the screen is smaller than the window already is.
-  while (level > level_ && !Fits(level)) --level;
+  const auto fits = [&](int candidate) {
+    const double scale = kPercent[candidate] / 100.0;
+    return Fits(candidate) && (!alsoFits || alsoFits(ClientSize(scale), scale));
+  };
+  while (level > level_ && !fits(level)) --level;
   Apply(level);
 }
 

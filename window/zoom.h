@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QString>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -26,8 +27,9 @@ class Zoom {
 
   double Scale() const;
   int Level() const { return level_; }
-  // Larger by `steps` (smaller when below 0); up to the largest that fits.
-  void Step(int steps);
+  // Larger by `steps` (smaller when below 0); up to the largest that fits,
+  // and for which `alsoFits` holds of the form's size at that scale.
+  void Step(int steps, const std::function<bool(QSize form, double scale)>& alsoFits = {});
   // As it opened.
   void Reset();
   // The client area's size at a scale.

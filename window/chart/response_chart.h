@@ -37,7 +37,6 @@ class ResponseChart : public QWidget {
   void SetZoom(double scale);
   // The row at the keyboard's cursor; -1 before the arrows moved it.
   int Cursor() const { return cursor_; }
-  void SetCursor(int row);
   // What a screen reader says of a row: its step, PV, SP and X.
   QString RowDescription(int row) const;
   // The height of the chart's text and the width of its lines, in pixels, at
@@ -66,6 +65,9 @@ class ResponseChart : public QWidget {
   int RowAt(double x) const;
   // Where a row's step is drawn, across both panels, in the widget.
   QRect RowRect(int row) const;
+  // The cursor to a row (none for one outside the trace), asked for in the
+  // table and spoken.
+  void SetCursor(int row);
   void MoveCursor(int row);
   // A screen reader's view of one row, made when first asked for; the few
   // made are kept until the trace changes, so a million rows never make a
