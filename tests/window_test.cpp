@@ -769,7 +769,15 @@ TEST(FailureMessage, QuotesTheTextIsolatedAndCutBetweenCharacters) {
       {"\u0080\u0081\u0099\u009F", "[PAD][HOP][SGCI][APC]"},
       {"\u2069\u202E5x\u202A\u2066", "[PDI][RLO]5x[LRE][LRI]"},
       {"<b>5\t\x01\x1F\x7F", "<b>5\u2409\u2401\u241F\u2421"},
-      {"\u00A0\u00E9", "\u00A0\u00E9"}};  // just above the C1 controls: as typed
+      {"\u00A0\u00E9", "\u00A0\u00E9"},  // just above the C1 controls: as typed
+      // Invisible: each would leave a message that calls "5" no number.
+      {"5\u200B", "5[ZWSP]"},
+      {"\u00AD\u034F\u180E\u2060", "[SHY][CGJ][MVS][WJ]"},
+      {"\u200C\u200D\u200E\u200F\u061C", "[ZWNJ][ZWJ][LRM][RLM][ALM]"},
+      {"\u206A\u206B\u206C\u206D\u206E\u206F", "[ISS][ASS][IAFS][AAFS][NADS][NODS]"},
+      {"5\uFEFF\uFFF9\uFFFA\uFFFB", "5[ZWNBSP][IAA][IAS][IAT]"},
+      {"1\u2064\u2061", "1[U+2064][U+2061]"},  // format characters without a short name
+      {"\u2010\u00B7", "\u2010\u00B7"}};       // visible punctuation: as typed
   for (const auto& [typed, shown] : controls) {
     SCOPED_TRACE(typed);
     const QString isolated = "\u2068" + QString::fromUtf8(shown) + "\u2069";

@@ -15,26 +15,41 @@ namespace {
 // that embed, override or isolate could end the isolate around it and turn
 // the message's own words around; the separators and NEL end its line or
 // paragraph, and with it the isolate; the other C1 controls have no picture
-// of their own, and a font draws them as nothing or as a box.
+// of their own, and a font draws them as nothing or as a box. The invisible
+// and format characters (a zero-width space, a soft hyphen, a direction
+// mark) are drawn as nothing: where one is all that makes a number
+// unreadable, a message that hid it would quote a number it calls none.
 constexpr std::pair<char16_t, const char*> kNames[] = {
-    {u'\u0080', "PAD"}, {u'\u0081', "HOP"},  {u'\u0082', "BPH"}, {u'\u0083', "NBH"},
-    {u'\u0084', "IND"}, {u'\u0085', "NEL"},  {u'\u0086', "SSA"}, {u'\u0087', "ESA"},
-    {u'\u0088', "HTS"}, {u'\u0089', "HTJ"},  {u'\u008A', "VTS"}, {u'\u008B', "PLD"},
-    {u'\u008C', "PLU"}, {u'\u008D', "RI"},   {u'\u008E', "SS2"}, {u'\u008F', "SS3"},
-    {u'\u0090', "DCS"}, {u'\u0091', "PU1"},  {u'\u0092', "PU2"}, {u'\u0093', "STS"},
-    {u'\u0094', "CCH"}, {u'\u0095', "MW"},   {u'\u0096', "SPA"}, {u'\u0097', "EPA"},
-    {u'\u0098', "SOS"}, {u'\u0099', "SGCI"}, {u'\u009A', "SCI"}, {u'\u009B', "CSI"},
-    {u'\u009C', "ST"},  {u'\u009D', "OSC"},  {u'\u009E', "PM"},  {u'\u009F', "APC"},
-    {u'\u2028', "LS"},  {u'\u2029', "PS"},   {u'\u202A', "LRE"}, {u'\u202B', "RLE"},
-    {u'\u202C', "PDF"}, {u'\u202D', "LRO"},  {u'\u202E', "RLO"}, {u'\u2066', "LRI"},
-    {u'\u2067', "RLI"}, {u'\u2068', "FSI"},  {u'\u2069', "PDI"}};
+    {u'\u0080', "PAD"},  {u'\u0081', "HOP"},  {u'\u0082', "BPH"},  {u'\u0083', "NBH"},
+    {u'\u0084', "IND"},  {u'\u0085', "NEL"},  {u'\u0086', "SSA"},  {u'\u0087', "ESA"},
+    {u'\u0088', "HTS"},  {u'\u0089', "HTJ"},  {u'\u008A', "VTS"},  {u'\u008B', "PLD"},
+    {u'\u008C', "PLU"},  {u'\u008D', "RI"},   {u'\u008E', "SS2"},  {u'\u008F', "SS3"},
+    {u'\u0090', "DCS"},  {u'\u0091', "PU1"},  {u'\u0092', "PU2"},  {u'\u0093', "STS"},
+    {u'\u0094', "CCH"},  {u'\u0095', "MW"},   {u'\u0096', "SPA"},  {u'\u0097', "EPA"},
+    {u'\u0098', "SOS"},  {u'\u0099', "SGCI"}, {u'\u009A', "SCI"},  {u'\u009B', "CSI"},
+    {u'\u009C', "ST"},   {u'\u009D', "OSC"},  {u'\u009E', "PM"},   {u'\u009F', "APC"},
+    {u'\u00AD', "SHY"},  {u'\u034F', "CGJ"},  {u'\u061C', "ALM"},  {u'\u180E', "MVS"},
+    {u'\u200B', "ZWSP"}, {u'\u200C', "ZWNJ"}, {u'\u200D', "ZWJ"},  {u'\u200E', "LRM"},
+    {u'\u200F', "RLM"},  {u'\u2028', "LS"},   {u'\u2029', "PS"},   {u'\u202A', "LRE"},
+    {u'\u202B', "RLE"},  {u'\u202C', "PDF"},  {u'\u202D', "LRO"},  {u'\u202E', "RLO"},
+    {u'\u2060', "WJ"},   {u'\u2066', "LRI"},  {u'\u2067', "RLI"},  {u'\u2068', "FSI"},
+    {u'\u2069', "PDI"},  {u'\u206A', "ISS"},  {u'\u206B', "ASS"},  {u'\u206C', "IAFS"},
+    {u'\u206D', "AAFS"}, {u'\u206E', "NADS"}, {u'\u206F', "NODS"}, {u'\uFEFF', "ZWNBSP"},
+    {u'\uFFF9', "IAA"},  {u'\uFFFA', "IAS"},  {u'\uFFFB', "IAT"}};
 static_assert(std::ranges::is_sorted(kNames, {}, &std::pair<char16_t, const char*>::first));
 
 QString Named(char16_t c) {
   const auto* const found =
       std::ranges::lower_bound(kNames, c, {}, &std::pair<char16_t, const char*>::first);
-  if (found == std::end(kNames) || found->first != c) return {};
-  return u'[' + QLatin1String(found->second) + u']';
+  if (found != std::end(kNames) && found->first == c) {
+    return u'[' + QLatin1String(found->second) + u']';
+  }
+  // Any other format character, one a later Unicode adds among them, by its
+  // code point: invisible, it would vanish from the message as well.
+  if (QChar::category(c) == QChar::Other_Format) {
+    return QStringLiteral("[U+%1]").arg(static_cast<unsigned>(c), 4, 16, QChar(u'0')).toUpper();
+  }
+  return {};
 }
 
 // The text as typed, made printable and short enough for a message: C0
