@@ -131,52 +131,12 @@ Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geb
         <translation>Anstiegszeit</translation>
     </message>
     <message>
-        <source>%1: PV did not reach 90 % of the change.</source>
-        <translation>%1: PV erreichte keine 90&#xa0;% der Änderung.</translation>
-    </message>
-    <message>
-        <source>%1 (10–90 % of the change): under one step, at step %2.</source>
-        <translation>%1 (10–90&#xa0;% der Änderung): unter einem Schritt, in Schritt %2.</translation>
-    </message>
-    <message>
-        <source>%1 (10–90 % of the change): 1 step, from step %2 to step %3.</source>
-        <translation>%1 (10–90&#xa0;% der Änderung): 1 Schritt, von Schritt %2 bis Schritt %3.</translation>
-    </message>
-    <message>
-        <source>%1 (10–90 % of the change): %2 steps, from step %3 to step %4.</source>
-        <translation>%1 (10–90&#xa0;% der Änderung): %2 Schritte, von Schritt %3 bis Schritt %4.</translation>
-    </message>
-    <message>
         <source>Step response at step %1: PV from %2 toward SP %3.</source>
         <translation>Sprungantwort in Schritt %1: PV von %2 in Richtung SP %3.</translation>
     </message>
     <message>
         <source>Step response from step %1 to step %2: PV from %3 toward SP %4.</source>
         <translation>Sprungantwort von Schritt %1 bis Schritt %2: PV von %3 in Richtung SP %4.</translation>
-    </message>
-    <message>
-        <source>SP cannot be reached: with the plant&apos;s gain of one half and X at most 255, PV never passes %1.</source>
-        <translation>SP ist nicht erreichbar: Die Strecke halbiert X, und X ist höchstens 255, daher steigt PV nie über %1.</translation>
-    </message>
-    <message>
-        <source>SP cannot be reached: X is at least 0, so PV never falls below 0.</source>
-        <translation>SP ist nicht erreichbar: X ist mindestens 0, daher sinkt PV nie unter 0.</translation>
-    </message>
-    <message>
-        <source>No step: SP differs from where PV stood by less than 0.00005.</source>
-        <translation>Kein Sprung: SP weicht um weniger als 0,00005 vom bisherigen Wert von PV ab.</translation>
-    </message>
-    <message>
-        <source>No step to measure: PV ends where it started, at %1.</source>
-        <translation>Kein Sprung zu messen: PV endet, wo er begann, bei %1.</translation>
-    </message>
-    <message>
-        <source>Peak: PV %1 at step %2; overshoot %3 % of the change.</source>
-        <translation>Spitzenwert: PV %1 in Schritt %2; Überschwingweite %3&#xa0;% der Änderung.</translation>
-    </message>
-    <message>
-        <source>Settling time (±2 % of the change): from step %1.</source>
-        <translation>Ausregelzeit (Toleranzband ±2&#xa0;% der Änderung): ab Schritt %1.</translation>
     </message>
     <message>
         <source>Not settled: from step %1 on, PV still moves between %2 and %3.</source>
@@ -197,12 +157,64 @@ Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geb
         <translation>%1.</translation>
     </message>
     <message>
-        <source>Output at its limits: never.</source>
-        <translation>Stellgröße in der Begrenzung: nie.</translation>
+        <source>%1: PV did not reach %2&#xa0;% of the change.</source>
+        <translation>%1: PV erreichte keine %2&#xa0;% der Änderung.</translation>
     </message>
     <message>
-        <source>Lowest point: PV %1 at step %2; overshoot %3 % of the change.</source>
-        <translation>Tiefstwert: PV %1 in Schritt %2; Überschwingweite %3&#xa0;% der Änderung.</translation>
+        <source>%1 (%2–%3&#xa0;% of the change): under one step, at step %4.</source>
+        <translation>%1 (%2–%3&#xa0;% der Änderung): unter einem Schritt, in Schritt %4.</translation>
+    </message>
+    <message>
+        <source>%1 (%2–%3&#xa0;% of the change): %4 steps, from step %5 to step %6.</source>
+        <translation>%1 (%2–%3&#xa0;% der Änderung): %4 Schritte, von Schritt %5 bis Schritt %6.</translation>
+    </message>
+    <message>
+        <source>Settling time (±%1&#xa0;% of the change): %2 steps, from step %3 to step %4.</source>
+        <translation>Ausregelzeit (Toleranzband ±%1&#xa0;% der Änderung): %2 Schritte, von Schritt %3 bis Schritt %4.</translation>
+    </message>
+    <message>
+        <source>No step: SP changed by less than %1 from its previous value.</source>
+        <translation>Kein Sprung: SP hat sich gegenüber seinem vorigen Wert um weniger als %1 geändert.</translation>
+    </message>
+    <message>
+        <source>No response to measure: PV stayed at %1.</source>
+        <translation>Keine Sprungantwort zu messen: PV blieb bei %1.</translation>
+    </message>
+    <message>
+        <source>No change to measure: PV moved, but ended where it started, at %1.</source>
+        <translation>Keine Änderung zu messen: PV hat sich bewegt, endet aber dort, wo er begann, bei %1.</translation>
+    </message>
+    <message>
+        <source>Lowest point: PV %1 at step %2; overshoot %3&#xa0;% of the change, beyond the final value %4.</source>
+        <translation>Tiefstwert: PV %1 in Schritt %2; Überschwingweite %3&#xa0;% der Änderung, gemessen vom Endwert %4.</translation>
+    </message>
+    <message>
+        <source>Peak: PV %1 at step %2; overshoot %3&#xa0;% of the change, beyond the final value %4.</source>
+        <translation>Spitzenwert: PV %1 in Schritt %2; Überschwingweite %3&#xa0;% der Änderung, gemessen vom Endwert %4.</translation>
+    </message>
+    <message>
+        <source>X at %1 or %2: never.</source>
+        <translation>Stellgröße X bei %1 oder %2: nie.</translation>
+    </message>
+    <message>
+        <source>SP cannot be reached: with the plant&apos;s gain of one half and X at most %1, PV never passes %2.</source>
+        <translation>SP ist nicht erreichbar: Die Strecke halbiert X, und X ist höchstens %1, daher steigt PV nie über %2.</translation>
+    </message>
+    <message>
+        <source>SP cannot be reached: X is at least %1, so PV never falls below %1.</source>
+        <translation>SP ist nicht erreichbar: X ist mindestens %1, daher sinkt PV nie unter %1.</translation>
+    </message>
+    <message>
+        <source>%1 (%2–%3&#xa0;% of the change): one step, from step %4 to step %5.</source>
+        <translation>%1 (%2–%3&#xa0;% der Änderung): ein Schritt, von Schritt %4 bis Schritt %5.</translation>
+    </message>
+    <message>
+        <source>Settling time (±%1&#xa0;% of the change): none, PV is within the band from step %2 on.</source>
+        <translation>Ausregelzeit (Toleranzband ±%1&#xa0;% der Änderung): keine, PV liegt ab Schritt %2 im Toleranzband.</translation>
+    </message>
+    <message>
+        <source>Settling time (±%1&#xa0;% of the change): one step, from step %2 to step %3.</source>
+        <translation>Ausregelzeit (Toleranzband ±%1&#xa0;% der Änderung): ein Schritt, von Schritt %2 bis Schritt %3.</translation>
     </message>
 </context>
 <context>

@@ -42,7 +42,7 @@ Les nombres doivent être compris entre -%3 et %3.</translation>
 One run adds at most %2 rows: type at most %2 in Loops, and press Continue for more.</source>
         <translation>Loops&#xa0;: %1 dépasse le nombre maximal de pas.
 
-Une exécution ajoute au plus %2 lignes&#xa0;: saisissez au plus %2 dans Loops, puis appuyez sur Continue pour poursuivre.</translation>
+Une simulation ajoute au plus %2 lignes&#xa0;: saisissez au plus %2 dans Loops, puis appuyez sur Continue pour poursuivre.</translation>
     </message>
     <message>
         <source>at most one decimal point</source>
@@ -71,7 +71,7 @@ Saisissez des chiffres avec %3, éventuellement un signe et un exposant, par exe
         <source>Step %1 would go beyond the limit of %2 bytes of text per run.
 
 Nothing was written for step %1; the rows before it stay. Press Continue for more. Compute clears the rows: copy the ones you want to keep first.</source>
-        <translation>Le pas %1 ferait dépasser la limite de %2 octets de texte par exécution.
+        <translation>Le pas %1 ferait dépasser la limite de %2 octets de texte par simulation.
 
 Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont conservées. Appuyez sur Continue pour poursuivre. Compute efface les lignes&#xa0;: copiez d’abord celles que vous voulez garder.</translation>
     </message>
@@ -87,9 +87,9 @@ Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont co
         <source>The run from step %1 cannot be shown: there is not enough memory for the rows.
 
 No row of this run was kept; type fewer steps in Loops.</source>
-        <translation>L’exécution à partir du pas %1 ne peut pas être affichée&#xa0;: la mémoire ne suffit pas pour les lignes.
+        <translation>La simulation à partir du pas %1 ne peut pas être affichée&#xa0;: la mémoire ne suffit pas pour les lignes.
 
-Aucune ligne de cette exécution n’a été conservée&#x202f;; saisissez moins de pas dans Loops.</translation>
+Aucune ligne de cette simulation n’a été conservée&#x202f;; saisissez moins de pas dans Loops.</translation>
     </message>
     <message>
         <source>Step 1 cannot be computed: with %1 = %2, its result is too large to represent.
@@ -112,15 +112,15 @@ Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont co
     <name>ResponseText</name>
     <message>
         <source>X at %1: step %2 only</source>
-        <translation>Commande X à %1&#xa0;: au pas %2 seulement</translation>
+        <translation>Commande X en butée à %1&#xa0;: au pas %2 seulement</translation>
     </message>
     <message>
         <source>X at %1: %2 steps, from step %3 to step %4</source>
-        <translation>Commande X à %1&#xa0;: %2 pas, du pas %3 au pas %4</translation>
+        <translation>Commande X en butée à %1&#xa0;: %2 pas, du pas %3 au pas %4</translation>
     </message>
     <message>
         <source>X at %1: %2 steps between step %3 and step %4, not all consecutive</source>
-        <translation>Commande X à %1&#xa0;: %2 pas entre le pas %3 et le pas %4, avec des interruptions</translation>
+        <translation>Commande X en butée à %1&#xa0;: %2 pas entre le pas %3 et le pas %4, avec des interruptions</translation>
     </message>
     <message>
         <source>Fall time</source>
@@ -131,52 +131,12 @@ Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont co
         <translation>Temps de montée</translation>
     </message>
     <message>
-        <source>%1: PV did not reach 90 % of the change.</source>
-        <translation>%1&#xa0;: PV n’a pas atteint 90&#xa0;% de la variation.</translation>
-    </message>
-    <message>
-        <source>%1 (10–90 % of the change): under one step, at step %2.</source>
-        <translation>%1 (10–90&#xa0;% de la variation)&#xa0;: moins d’un pas, au pas %2.</translation>
-    </message>
-    <message>
-        <source>%1 (10–90 % of the change): 1 step, from step %2 to step %3.</source>
-        <translation>%1 (10–90&#xa0;% de la variation)&#xa0;: 1 pas, du pas %2 au pas %3.</translation>
-    </message>
-    <message>
-        <source>%1 (10–90 % of the change): %2 steps, from step %3 to step %4.</source>
-        <translation>%1 (10–90&#xa0;% de la variation)&#xa0;: %2 pas, du pas %3 au pas %4.</translation>
-    </message>
-    <message>
         <source>Step response at step %1: PV from %2 toward SP %3.</source>
         <translation>Réponse indicielle au pas %1&#xa0;: PV part de %2 vers SP %3.</translation>
     </message>
     <message>
         <source>Step response from step %1 to step %2: PV from %3 toward SP %4.</source>
         <translation>Réponse indicielle du pas %1 au pas %2&#xa0;: PV part de %3 vers SP %4.</translation>
-    </message>
-    <message>
-        <source>SP cannot be reached: with the plant&apos;s gain of one half and X at most 255, PV never passes %1.</source>
-        <translation>SP est hors d’atteinte&#xa0;: le procédé divise X par deux et X vaut au plus 255, donc PV ne dépasse jamais %1.</translation>
-    </message>
-    <message>
-        <source>SP cannot be reached: X is at least 0, so PV never falls below 0.</source>
-        <translation>SP est hors d’atteinte&#xa0;: X vaut au moins 0, donc PV ne descend jamais sous 0.</translation>
-    </message>
-    <message>
-        <source>No step: SP differs from where PV stood by less than 0.00005.</source>
-        <translation>Aucun échelon&#xa0;: SP diffère de moins de 0,00005 de la valeur où se trouvait PV.</translation>
-    </message>
-    <message>
-        <source>No step to measure: PV ends where it started, at %1.</source>
-        <translation>Aucun échelon à mesurer&#xa0;: PV finit là où il a commencé, à %1.</translation>
-    </message>
-    <message>
-        <source>Peak: PV %1 at step %2; overshoot %3 % of the change.</source>
-        <translation>Pic&#xa0;: PV %1 au pas %2&#x202f;; dépassement de %3&#xa0;% de la variation.</translation>
-    </message>
-    <message>
-        <source>Settling time (±2 % of the change): from step %1.</source>
-        <translation>Temps de réponse à ±2&#xa0;% de la variation&#xa0;: à partir du pas %1.</translation>
     </message>
     <message>
         <source>Not settled: from step %1 on, PV still moves between %2 and %3.</source>
@@ -197,12 +157,64 @@ Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont co
         <translation>%1.</translation>
     </message>
     <message>
-        <source>Output at its limits: never.</source>
-        <translation>Commande en butée&#xa0;: jamais.</translation>
+        <source>%1: PV did not reach %2&#xa0;% of the change.</source>
+        <translation>%1&#xa0;: PV n’a pas atteint %2&#xa0;% de la variation.</translation>
     </message>
     <message>
-        <source>Lowest point: PV %1 at step %2; overshoot %3 % of the change.</source>
-        <translation>Minimum&#xa0;: PV %1 au pas %2&#x202f;; dépassement de %3&#xa0;% de la variation.</translation>
+        <source>%1 (%2–%3&#xa0;% of the change): under one step, at step %4.</source>
+        <translation>%1 (%2–%3&#xa0;% de la variation)&#xa0;: moins d’un pas, au pas %4.</translation>
+    </message>
+    <message>
+        <source>%1 (%2–%3&#xa0;% of the change): %4 steps, from step %5 to step %6.</source>
+        <translation>%1 (%2–%3&#xa0;% de la variation)&#xa0;: %4 pas, du pas %5 au pas %6.</translation>
+    </message>
+    <message>
+        <source>Settling time (±%1&#xa0;% of the change): %2 steps, from step %3 to step %4.</source>
+        <translation>Temps de réponse à ±%1&#xa0;% de la variation&#xa0;: %2 pas, du pas %3 au pas %4.</translation>
+    </message>
+    <message>
+        <source>No step: SP changed by less than %1 from its previous value.</source>
+        <translation>Aucun échelon&#xa0;: SP a varié de moins de %1 par rapport à sa valeur précédente.</translation>
+    </message>
+    <message>
+        <source>No response to measure: PV stayed at %1.</source>
+        <translation>Aucune réponse à mesurer&#xa0;: PV est resté à %1.</translation>
+    </message>
+    <message>
+        <source>No change to measure: PV moved, but ended where it started, at %1.</source>
+        <translation>Aucune variation à mesurer&#xa0;: PV a bougé, mais finit là où il a commencé, à %1.</translation>
+    </message>
+    <message>
+        <source>Lowest point: PV %1 at step %2; overshoot %3&#xa0;% of the change, beyond the final value %4.</source>
+        <translation>Minimum&#xa0;: PV %1 au pas %2&#x202f;; dépassement de %3&#xa0;% de la variation, mesuré par rapport à la valeur finale %4.</translation>
+    </message>
+    <message>
+        <source>Peak: PV %1 at step %2; overshoot %3&#xa0;% of the change, beyond the final value %4.</source>
+        <translation>Maximum&#xa0;: PV %1 au pas %2&#x202f;; dépassement de %3&#xa0;% de la variation, mesuré par rapport à la valeur finale %4.</translation>
+    </message>
+    <message>
+        <source>X at %1 or %2: never.</source>
+        <translation>Commande X en butée à %1 ou %2&#xa0;: jamais.</translation>
+    </message>
+    <message>
+        <source>SP cannot be reached: with the plant&apos;s gain of one half and X at most %1, PV never passes %2.</source>
+        <translation>SP est hors d’atteinte&#xa0;: le procédé divise X par deux et X vaut au plus %1, donc PV ne dépasse jamais %2.</translation>
+    </message>
+    <message>
+        <source>SP cannot be reached: X is at least %1, so PV never falls below %1.</source>
+        <translation>SP est hors d’atteinte&#xa0;: X vaut au moins %1, donc PV ne descend jamais sous %1.</translation>
+    </message>
+    <message>
+        <source>%1 (%2–%3&#xa0;% of the change): one step, from step %4 to step %5.</source>
+        <translation>%1 (%2–%3&#xa0;% de la variation)&#xa0;: un pas, du pas %4 au pas %5.</translation>
+    </message>
+    <message>
+        <source>Settling time (±%1&#xa0;% of the change): none, PV is within the band from step %2 on.</source>
+        <translation>Temps de réponse à ±%1&#xa0;% de la variation&#xa0;: nul, PV est dans la bande dès le pas %2.</translation>
+    </message>
+    <message>
+        <source>Settling time (±%1&#xa0;% of the change): one step, from step %2 to step %3.</source>
+        <translation>Temps de réponse à ±%1&#xa0;% de la variation&#xa0;: un pas, du pas %2 au pas %3.</translation>
     </message>
 </context>
 <context>
@@ -347,7 +359,7 @@ Ctrl avec la molette, + ou − agrandit ou réduit la fenêtre&#x202f;; Ctrl+0 l
     </message>
     <message>
         <source>The transcript&apos;s rows as a table, or the run as a chart.</source>
-        <translation>Les lignes du relevé en tableau, ou l’exécution en graphique.</translation>
+        <translation>Les lignes du relevé en tableau, ou la simulation en graphique.</translation>
     </message>
 </context>
 </TS>
