@@ -236,18 +236,6 @@ Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geb
         <translation>Geben Sie eine Zahl ein, zum Beispiel „2“, „%1“ oder „1%2e3“.</translation>
     </message>
     <message>
-        <source>Proportional gain: P = Kp × Error. A larger Kp makes the loop react more strongly, with more overshoot.
-</source>
-        <translation>Proportionalbeiwert: P = Kp × Error. Je größer Kp ist, desto kräftiger greift der Regler ein und desto stärker schwingt PV über.
-</translation>
-    </message>
-    <message>
-        <source>Integral gain: I = Ki × the sum of the errors. A larger Ki removes a steady-state error sooner, but makes the loop oscillate more.
-</source>
-        <translation>Integralbeiwert: I = Ki × Summe der Regelabweichungen. Je größer Ki ist, desto schneller verschwindet eine bleibende Regelabweichung, aber desto stärker schwingt der Regelkreis.
-</translation>
-    </message>
-    <message>
         <source>Set point: the value that PV, the process value, should reach.
 </source>
         <translation>Sollwert: der Wert, den PV, der Istwert, erreichen soll.
@@ -260,19 +248,31 @@ The sum of the errors in I carries on; D starts afresh, so the first of these st
 Die Summe der Regelabweichungen im I-Anteil läuft weiter; nur der D-Anteil beginnt neu, im ersten dieser Schritte ist also D = Kd × Error.</translation>
     </message>
     <message>
-        <source>One row per step. X: the plant&apos;s input, the controller&apos;s output from the step before, limited to 0–255.
-PV: the process value, half of X.  Error: SP − PV.  P, I, D: the controller&apos;s three terms.
-The switch under the table shows the run as a chart; a larger window shows the chart beside the boxes.
-Ctrl with the mouse wheel, + or − makes the window larger or smaller; Ctrl+0 restores its original size.</source>
-        <translation>Eine Zeile je Schritt. X: der Eingang der Strecke, die Stellgröße des Reglers aus dem vorigen Schritt, begrenzt auf 0 bis 255.
-PV: der Istwert, die Hälfte von X.  Error: die Regelabweichung SP − PV.  P, I, D: die drei Anteile des Reglers.
-Der Umschalter unter der Tabelle zeigt den Lauf als Diagramm; in einem größeren Fenster steht das Diagramm neben den Eingabefeldern.
-Strg mit Mausrad, + oder − vergrößert oder verkleinert das Fenster; Strg+0 stellt die ursprüngliche Größe wieder her.</translation>
+        <source>Derivative gain: D = Kd × the change in the error. In this loop D does not damp: where PV zigzags around SP, up one step and down the next, the change in the error is twice the error, so D adds %1 × Kd to Kp. With Kp %2 and Ki %3, PV settles from step %5 without overshoot at Kd %4, overshoots by %7&#xa0;% and settles from step %8 at Kd %6, and never settles at Kd %9.
+</source>
+        <translation>Differentialbeiwert: D = Kd × Änderung der Regelabweichung. In diesem Regelkreis dämpft D nicht: Wo PV im Zickzack um SP springt, einen Schritt nach oben und den nächsten nach unten, ist die Änderung der Regelabweichung doppelt so groß wie die Regelabweichung selbst, und D wirkt wie ein um %1 × Kd größeres Kp. Bei Kp %2 und Ki %3 ist PV mit Kd %4 ohne Überschwingen ab Schritt %5 eingeschwungen, mit Kd %6 schwingt er um %7&#xa0;% über und ist ab Schritt %8 eingeschwungen, mit Kd %9 schwingt er nie ein.
+</translation>
     </message>
     <message>
-        <source>Derivative gain: D = Kd × the change in the error. A larger Kd damps oscillations more, but makes the controller react more strongly to sudden changes.
+        <source>One row per step. X: the plant&apos;s input, the controller&apos;s output from the step before, limited to %1–%2.
+PV: the process value, half of X.  Error: SP − PV.  P, I, D: the controller&apos;s three terms.
+The switch under the table shows the run as a chart; a larger window shows the chart beside the boxes.
+Ctrl+plus and Ctrl+minus, or Ctrl with the mouse wheel, make the window larger or smaller; Ctrl+0 restores its original size.</source>
+        <translation>Eine Zeile je Schritt. X: der Eingang der Strecke, die Stellgröße des Reglers aus dem vorigen Schritt, begrenzt auf %1 bis %2.
+PV: der Istwert, die Hälfte von X.  Error: die Regelabweichung SP − PV.  P, I, D: die drei Anteile des Reglers.
+Der Umschalter unter der Tabelle zeigt den Lauf als Diagramm; in einem größeren Fenster steht das Diagramm neben den Eingabefeldern.
+Strg+Plus und Strg+Minus oder Strg mit dem Mausrad vergrößern bzw. verkleinern das Fenster; Strg+0 stellt die ursprüngliche Größe wieder her.</translation>
+    </message>
+    <message>
+        <source>Proportional gain: P = Kp × Error. With P alone, PV settles short of SP: the larger Kp, the nearer to SP, but the more PV overshoots and the later it settles; from Kp %1 on, it never settles.
 </source>
-        <translation>Differentialbeiwert: D = Kd × Änderung der Regelabweichung. Je größer Kd ist, desto stärker dämpft der Regler Schwingungen, aber desto heftiger reagiert er auf sprunghafte Änderungen.
+        <translation>Proportionalbeiwert: P = Kp × Error. Mit P allein kommt PV unterhalb von SP zur Ruhe: Je größer Kp, desto näher an SP, aber desto stärker schwingt PV über und desto länger dauert das Einschwingen; ab Kp %1 schwingt PV nie ein.
+</translation>
+    </message>
+    <message>
+        <source>Integral gain: I = Ki × the sum of the errors. I keeps growing while PV is below SP, so it removes the steady-state error that P alone leaves. A larger Ki removes it sooner, up to a point: beyond that, PV overshoots, rings and settles later.
+</source>
+        <translation>Integralbeiwert: I = Ki × Summe der Regelabweichungen. Solange PV unter SP liegt, wächst I weiter und beseitigt so die bleibende Regelabweichung, die P allein übrig lässt. Je größer Ki, desto schneller, bis zu einer Grenze: Darüber hinaus schwingt PV über, pendelt und ist später eingeschwungen.
 </translation>
     </message>
 </context>

@@ -236,18 +236,6 @@ Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont co
         <translation>Saisissez un nombre, par exemple «&#x202f;2&#x202f;», «&#x202f;%1&#x202f;» ou «&#x202f;1%2e3&#x202f;».</translation>
     </message>
     <message>
-        <source>Proportional gain: P = Kp × Error. A larger Kp makes the loop react more strongly, with more overshoot.
-</source>
-        <translation>Gain proportionnel&#xa0;: P = Kp × Error. Plus Kp est élevé, plus la boucle réagit fortement et plus le dépassement est grand.
-</translation>
-    </message>
-    <message>
-        <source>Integral gain: I = Ki × the sum of the errors. A larger Ki removes a steady-state error sooner, but makes the loop oscillate more.
-</source>
-        <translation>Gain intégral&#xa0;: I = Ki × somme des erreurs. Plus Ki est élevé, plus vite disparaît l’erreur statique, mais plus la boucle oscille.
-</translation>
-    </message>
-    <message>
         <source>Set point: the value that PV, the process value, should reach.
 </source>
         <translation>Consigne&#xa0;: la valeur que PV, la valeur mesurée, doit atteindre.
@@ -260,19 +248,31 @@ The sum of the errors in I carries on; D starts afresh, so the first of these st
 La somme des erreurs du terme I se poursuit&#x202f;; seul le terme D repart à neuf&#xa0;: au premier de ces pas, D = Kd × Error.</translation>
     </message>
     <message>
-        <source>One row per step. X: the plant&apos;s input, the controller&apos;s output from the step before, limited to 0–255.
-PV: the process value, half of X.  Error: SP − PV.  P, I, D: the controller&apos;s three terms.
-The switch under the table shows the run as a chart; a larger window shows the chart beside the boxes.
-Ctrl with the mouse wheel, + or − makes the window larger or smaller; Ctrl+0 restores its original size.</source>
-        <translation>Une ligne par pas. X&#xa0;: l’entrée du procédé, la commande du régulateur au pas précédent, limitée de 0 à 255.
-PV&#xa0;: la valeur mesurée, la moitié de X.  Error&#xa0;: l’erreur SP − PV.  P, I, D&#xa0;: les trois termes du régulateur.
-Le sélecteur sous le tableau montre l’exécution en graphique&#x202f;; dans une fenêtre plus grande, le graphique se place à côté des champs.
-Ctrl avec la molette, + ou − agrandit ou réduit la fenêtre&#x202f;; Ctrl+0 lui rend sa taille d’origine.</translation>
+        <source>Derivative gain: D = Kd × the change in the error. In this loop D does not damp: where PV zigzags around SP, up one step and down the next, the change in the error is twice the error, so D adds %1 × Kd to Kp. With Kp %2 and Ki %3, PV settles from step %5 without overshoot at Kd %4, overshoots by %7&#xa0;% and settles from step %8 at Kd %6, and never settles at Kd %9.
+</source>
+        <translation>Gain dérivé&#xa0;: D = Kd × variation de l’erreur. Dans cette boucle, D n’amortit pas&#xa0;: là où PV oscille en zigzag autour de SP, montant d’un pas et descendant au suivant, la variation de l’erreur vaut le double de l’erreur, si bien que D ajoute %1 × Kd à Kp. Avec Kp %2 et Ki %3, PV se stabilise dès le pas %5 sans dépassement pour Kd %4, dépasse de %7&#xa0;% et se stabilise dès le pas %8 pour Kd %6, et ne se stabilise jamais pour Kd %9.
+</translation>
     </message>
     <message>
-        <source>Derivative gain: D = Kd × the change in the error. A larger Kd damps oscillations more, but makes the controller react more strongly to sudden changes.
+        <source>One row per step. X: the plant&apos;s input, the controller&apos;s output from the step before, limited to %1–%2.
+PV: the process value, half of X.  Error: SP − PV.  P, I, D: the controller&apos;s three terms.
+The switch under the table shows the run as a chart; a larger window shows the chart beside the boxes.
+Ctrl+plus and Ctrl+minus, or Ctrl with the mouse wheel, make the window larger or smaller; Ctrl+0 restores its original size.</source>
+        <translation>Une ligne par pas. X&#xa0;: l’entrée du procédé, la commande du régulateur au pas précédent, limitée de %1 à %2.
+PV&#xa0;: la valeur mesurée, la moitié de X.  Error&#xa0;: l’erreur SP − PV.  P, I, D&#xa0;: les trois termes du régulateur.
+Le sélecteur sous le tableau montre la simulation en graphique&#x202f;; dans une fenêtre plus grande, le graphique se place à côté des champs.
+Ctrl+plus et Ctrl+moins, ou Ctrl avec la molette de la souris, agrandissent ou réduisent la fenêtre&#x202f;; Ctrl+0 lui rend sa taille d’origine.</translation>
+    </message>
+    <message>
+        <source>Proportional gain: P = Kp × Error. With P alone, PV settles short of SP: the larger Kp, the nearer to SP, but the more PV overshoots and the later it settles; from Kp %1 on, it never settles.
 </source>
-        <translation>Gain dérivé&#xa0;: D = Kd × variation de l’erreur. Plus Kd est élevé, plus les oscillations sont amorties, mais plus le régulateur réagit fortement aux variations brusques.
+        <translation>Gain proportionnel&#xa0;: P = Kp × Error. Avec P seul, PV se stabilise en deçà de SP&#xa0;: plus Kp est élevé, plus PV s’approche de SP, mais plus le dépassement est grand et plus PV met de temps à se stabiliser&#x202f;; à partir de Kp = %1, il ne se stabilise jamais.
+</translation>
+    </message>
+    <message>
+        <source>Integral gain: I = Ki × the sum of the errors. I keeps growing while PV is below SP, so it removes the steady-state error that P alone leaves. A larger Ki removes it sooner, up to a point: beyond that, PV overshoots, rings and settles later.
+</source>
+        <translation>Gain intégral&#xa0;: I = Ki × somme des erreurs. Tant que PV reste sous SP, I continue de croître&#xa0;: il supprime ainsi l’erreur statique que laisse P seul. Plus Ki est élevé, plus elle disparaît vite, jusqu’à un certain point&#xa0;: au-delà, PV dépasse SP, oscille et se stabilise plus tard.
 </translation>
     </message>
 </context>
