@@ -140,6 +140,55 @@ TEST(ResponseText, SaysWhatTheFiguresAre) {
             TextOf({{true, d[0], d[1], d[2], "5", "200"}}).toStdString());
 }
 
+// The README's first lesson, one change at a time: the figures it quotes, as
+// the window writes them.
+TEST(ResponseText, FiguresOfTheReadmesFirstLesson) {
+  const Command pAlone{true, ".5", "0", "0", "5", "100"}, withI{true, ".5", ".5", "0", "5", "100"},
+      withD{true, ".5", ".5", ".5", "5", "100"}, tooMuchP{true, "1", ".5", ".5", "5", "100"},
+      outOfReach{true, ".5", ".5", ".5", "300", "100"},
+      backTo5{false, ".5", ".5", ".5", "5", "300"};
+  const std::pair<std::vector<Command>, const char*> lessons[] = {
+      {{pAlone},
+       "Rise time (10–90 % of the change): under one step, at step 2.\n"
+       "Peak: PV 1.25 at step 2; overshoot 25.0 % of the change, beyond the final value 1.\n"
+       "Settling time (±2 % of the change): 3 steps, from step 1 to step 4.\n"
+       "Steady-state error (SP − final PV): 4.\n"},
+      {{withI},
+       "Rise time (10–90 % of the change): 9 steps, from step 2 to step 11.\n"
+       "Peak: PV 5 at step 100; overshoot 0.0 % of the change, beyond the final value 5.\n"
+       "Settling time (±2 % of the change): 17 steps, from step 1 to step 18.\n"
+       "Steady-state error (SP − final PV): 0.\n"},
+      {{withD},
+       "Rise time (10–90 % of the change): 4 steps, from step 2 to step 6.\n"
+       "Peak: PV 5.2424 at step 14; overshoot 4.8 % of the change, beyond the final value 5.\n"
+       "Settling time (±2 % of the change): 27 steps, from step 1 to step 28.\n"},
+      {{tooMuchP},
+       "Not settled: from step 91 on, PV still moves between 0 and 10.\n"
+       "X at 0: 49 steps between step 3 and step 99, not all consecutive."},
+      {{outOfReach},
+       "SP cannot be reached: with the plant's gain of one half and X at most 255, PV never "
+       "passes 127.5.\n"
+       "Rise time (10–90 % of the change): under one step, at step 2.\n"
+       "Peak: PV 127.5 at step 2; overshoot 0.0 % of the change, beyond the final value 127.5.\n"
+       "Settling time (±2 % of the change): one step, from step 1 to step 2.\n"
+       "Steady-state error (SP − final PV): 172.5.\n"
+       "X at 255: 99 steps, from step 2 to step 100."},
+      {{outOfReach, backTo5},
+       "Step response from step 101 to step 400: PV from 127.5 toward SP 5.\n"
+       "Fall time (10–90 % of the change): 10 steps, from step 239 to step 249.\n"
+       "Lowest point: PV 4.9803 at step 277; overshoot 0.0 % of the change, beyond the final "
+       "value 5.\n"
+       "Settling time (±2 % of the change): 154 steps, from step 101 to step 255.\n"
+       "Steady-state error (SP − final PV): 0.\n"
+       "X at 255: 137 steps, from step 101 to step 237."},
+  };
+  for (const auto& [commands, expected] : lessons) {
+    const QString text = TextOf(commands);
+    EXPECT_TRUE(text.contains(QString::fromUtf8(expected).replace(" %", "\u00A0%")))
+        << text.toStdString();
+  }
+}
+
 TEST(ResponseText, SpeaksTheUsersLanguage) {
   const Translations translations{QLocale(QLocale::German)};
   const QString text = TextOf({{true, "1", "0", "0", "5", "30"}}, QLocale(QLocale::German));
