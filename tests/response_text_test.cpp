@@ -83,6 +83,12 @@ TEST(ResponseText, SaysWhatTheFiguresAre) {
        "Settling time (±2 % of the change): 6 steps, from step 31 to step 37.\n"
        "Steady-state error (SP − final PV): 1.1111.\n",
        "No step"},
+      // PV already where it ends from the step's first row.
+      {{{true, d[0], d[1], "0", "5", "1"}, {false, "1", "0", "0", "7.5", "20"}},
+       "Rise time (10–90 % of the change): under one step, at step 2.\n"
+       "Peak: PV 2.5 at step 2; overshoot 0.0 % of the change, beyond the final value 2.5.\n"
+       "Settling time (±2 % of the change): none, PV is within the band from step 2 on.\n",
+       "No "},
       {{{true, "3", "0", "0", "5", "100"}},
        "Not settled: from step 91 on, PV still moves between 0 and 7.5.\n"
        "X at 0: 49 steps between step 3 and step 99, not all consecutive.",

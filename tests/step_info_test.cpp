@@ -80,6 +80,9 @@ TEST(StepInfo, FollowsStepinfoOverTheRowsSinceSpChanged) {
       // no gains: a step, but no response
       {{{true, "0", "0", "0", "5", "20"}},
        1, 20, 0.0, 0.0, 0.0, true, false, {}, {}, 0.0, 0, 0.0, {}, 11, {0.0, 0.0}, {19, 2, 20}, {0, 0, 0}},
+      // within the band from the step's first row
+      {{{true, ".5", ".5", "0", "5", "1"}, {false, "1", "0", "0", "7.5", "20"}},
+       2, 21, 5.0, 0.0, 2.5, true, true, 2, 2, 2.5, 2, 0.0, 2, 12, {2.5, 2.5}, {0, 0, 0}, {0, 0, 0}},
   };
   // clang-format on
   for (const Case& c : cases) {

@@ -125,6 +125,8 @@ CASES = [
     ("SP 0 from rest: no step", [(True, *D, "0", "10")]),
     ("SP less than the transcript shows from rest: no step", [(True, *D, "0.00003", "10")]),
     ("no gains: a step, but no response", [(True, "0", "0", "0", "5", "20")]),
+    ("within the band from the step's first row",
+     [(True, ".5", ".5", "0", "5", "1"), (False, "1", "0", "0", "7.5", "20")]),
 ]
 
 
