@@ -92,20 +92,20 @@ No row of this run was kept; type fewer steps in Loops.</source>
 Von diesem Lauf wurde keine Zeile behalten; geben Sie bei Loops weniger Schritte ein.</translation>
     </message>
     <message>
-        <source>Step 1 cannot be computed: with %1 = %2, its result is too large to represent.
+        <source>Step %3 cannot be computed: with %1 = %2, its result is too large to represent.
 
-Nothing was changed. Type a number closer to 0 in %1.</source>
-        <translation>Schritt 1 lässt sich nicht berechnen: Mit %1 = %2 verlässt das Ergebnis den darstellbaren Zahlenbereich.
+Nothing was changed. Type a number closer to %4 in %1.</source>
+        <translation>Schritt %3 lässt sich nicht berechnen: Mit %1 = %2 verlässt das Ergebnis den darstellbaren Zahlenbereich.
 
-Es wurde nichts geändert. Geben Sie bei %1 eine Zahl näher an 0 ein.</translation>
+Es wurde nichts geändert. Geben Sie bei %1 eine Zahl näher an %4 ein.</translation>
     </message>
     <message>
         <source>Step %1 cannot be computed: with %2 = %3, its result is too large to represent.
 
-Nothing was written for step %1; the rows before it stay. Type a number closer to 0 in %2.</source>
+Nothing was written for step %1; the rows before it stay. Type a number closer to %4 in %2.</source>
         <translation>Schritt %1 lässt sich nicht berechnen: Mit %2 = %3 verlässt das Ergebnis den darstellbaren Zahlenbereich.
 
-Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geben Sie bei %2 eine Zahl näher an 0 ein.</translation>
+Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geben Sie bei %2 eine Zahl näher an %4 ein.</translation>
     </message>
 </context>
 <context>

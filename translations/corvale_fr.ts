@@ -92,20 +92,20 @@ No row of this run was kept; type fewer steps in Loops.</source>
 Aucune ligne de cette simulation n’a été conservée&#x202f;; saisissez moins de pas dans Loops.</translation>
     </message>
     <message>
-        <source>Step 1 cannot be computed: with %1 = %2, its result is too large to represent.
+        <source>Step %3 cannot be computed: with %1 = %2, its result is too large to represent.
 
-Nothing was changed. Type a number closer to 0 in %1.</source>
-        <translation>Le pas 1 ne peut pas être calculé&#xa0;: avec %1 = %2, le résultat sort de la plage des nombres représentables.
+Nothing was changed. Type a number closer to %4 in %1.</source>
+        <translation>Le pas %3 ne peut pas être calculé&#xa0;: avec %1 = %2, le résultat sort de la plage des nombres représentables.
 
-Rien n’a été modifié. Saisissez dans %1 un nombre plus proche de 0.</translation>
+Rien n’a été modifié. Saisissez dans %1 un nombre plus proche de %4.</translation>
     </message>
     <message>
         <source>Step %1 cannot be computed: with %2 = %3, its result is too large to represent.
 
-Nothing was written for step %1; the rows before it stay. Type a number closer to 0 in %2.</source>
+Nothing was written for step %1; the rows before it stay. Type a number closer to %4 in %2.</source>
         <translation>Le pas %1 ne peut pas être calculé&#xa0;: avec %2 = %3, le résultat sort de la plage des nombres représentables.
 
-Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont conservées. Saisissez dans %2 un nombre plus proche de 0.</translation>
+Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont conservées. Saisissez dans %2 un nombre plus proche de %4.</translation>
     </message>
 </context>
 <context>

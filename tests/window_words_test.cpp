@@ -1,12 +1,14 @@
-// The window's tooltips: what each gain does in this loop (the claims
-// themselves are checked against the loop in gain_claims_test.cpp), the keys
-// that zoom, and every number in the window's own digits.
+// The window's words: what the tooltips say each gain does in this loop (the
+// claims themselves are checked against the loop in gain_claims_test.cpp),
+// the keys that zoom, and every number in the window's own digits, the
+// messages' too.
 #include <gtest/gtest.h>
 
 #include <QLocale>
 #include <QWidget>
 #include <memory>
 
+#include "failure_message.h"
 #include "form1.h"
 #include "translations.h"
 
@@ -92,6 +94,20 @@ TEST(Tooltips, SpeakGermanAndFrench) {
     EXPECT_TRUE(kd.startsWith(QString::fromUtf8(start))) << kd.toStdString();
     EXPECT_TRUE(kd.contains("Kp 0,5") && kd.contains(QString::fromUtf8("4,8\u00A0%")))
         << kd.toStdString();
+  }
+}
+
+// A message's step and the number to aim for, in the window's digits; what
+// the user typed stays as typed.
+TEST(FailureMessageWords, WriteTheirNumbersInTheWindowsDigits) {
+  const QLocale egyptian(QLocale::Arabic, QLocale::Egypt);
+  for (std::int64_t step : {1, 12345}) {
+    const QString text =
+        FailureMessage({Box::Kp, "1e308", step, FailureReason::Overflow}, egyptian);
+    EXPECT_TRUE(text.startsWith("Step " + egyptian.toString(static_cast<qlonglong>(step))))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains("closer to " + egyptian.toString(0))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromUtf8("\u20681e308\u2069"))) << text.toStdString();
   }
 }
 
