@@ -157,8 +157,8 @@ def main():
         print(f"      // {name}")
         print(f"      {{{cpp(commands)},")
         print(
-            "       {first}, {last}, {prev!r}, {start!r}, {final!r}, {step}, {settled}, {rf}, {rt}, "
-            "{peak!r}, {ps}, {os!r}, {sf}, {tf}, {{{tl!r}, {th!r}}}, "
+            "       {first}, {last}, {prev!r}, {start!r}, {final!r}, {step}, {settled}, "
+            "{rf}, {rt}, {peak!r}, {ps}, {os!r}, {sf}, {tf}, {{{tl!r}, {th!r}}}, "
             "{{{z[0]}, {z[1]}, {z[2]}}}, {{{u[0]}, {u[1]}, {u[2]}}}}},".format(
                 first=f["first"], last=f["last"], prev=f["previous_sp"], start=f["start"],
                 final=f["final"],
