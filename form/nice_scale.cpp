@@ -11,6 +11,15 @@ constexpr double kLargest = std::numeric_limits<double>::max();
 // Spans below this are widened: their steps would fall among the subnormals,
 // where multiples of a step are no longer distinct.
 constexpr double kSmallestHalfSpan = 1e-305;
+// Nor may a span be a mere rounding error of its values (5 and the double
+// after it, 0.3 and 0.1 + 0.2): its step would be a few units in their last
+// place, the multiples of it that reach them beyond 2^53 and so no longer
+// distinct, and the ticks' loop endless. At this share the multiples stay
+// below 10^12 times the ticks asked for.
+constexpr double kSmallestRelativeHalfSpan = 1e-12;
+// However many ticks are asked for: far more than an axis has room for, and
+// with it the multiples stay below 2^53.
+constexpr int kMostTicks = 1000;
 
 // value × 10^power, in parts so that neither the power of ten nor a partial
 // product leaves double's range before the result does.
@@ -62,10 +71,11 @@ NiceScale MakeNiceScale(double low, double high, int ticks, bool loose) {
   low = Sanitized(low);
   high = Sanitized(high);
   if (low > high) std::swap(low, high);
-  ticks = std::max(ticks, 2);
+  ticks = std::clamp(ticks, 2, kMostTicks);
   // Halves: high - low itself may pass the largest double.
   double halfSpan = high / 2 - low / 2;
-  if (halfSpan < kSmallestHalfSpan) {
+  const double magnitude = std::max(std::abs(low), std::abs(high));
+  if (halfSpan < std::max(kSmallestHalfSpan, magnitude * kSmallestRelativeHalfSpan)) {
     // One value, or all but: a range around it, a tenth of it each way.
     // Tiny, so its difference is finite; halves of the smallest doubles are 0.
     const double middle = low + (high - low) / 2;

@@ -25,9 +25,10 @@ struct NiceScale {
   int digits = 1;
 };
 
-// Ticks for values from `low` to `high`, about `ticks` of them. A single
-// value gets a range around it; NaN counts as 0 and infinities as the largest
-// doubles.
+// Ticks for values from `low` to `high`, about `ticks` of them (at most
+// 1000 asked for). A single value gets a range around it, and so do values
+// whose span is a mere rounding error of them (0.3 and 0.1 + 0.2); NaN counts
+// as 0 and infinities as the largest doubles.
 NiceScale MakeNiceScale(double low, double high, int ticks, bool loose = true);
 
 // Where `value` lies from the scale's low end (0) to its high end (1), computed

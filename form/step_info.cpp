@@ -26,6 +26,7 @@ std::optional<StepFigures> MeasureStep(const ResponseTrace& trace) {
   f.firstStep = ResponseTrace::StepOf(first);
   f.lastStep = ResponseTrace::StepOf(end - 1);
   f.start = first == 0 ? 0 : trace.Sample(first - 1).pv;
+  f.previousSetPoint = first == 0 ? 0 : trace.SetPointOf(first - 1);
   f.setPoint = trace.Runs().back().setPoint;
   f.finalValue = trace.Sample(end - 1).pv;
   f.atZero = SpanOf(trace, Limit::AtZero, first, end);
@@ -36,11 +37,12 @@ std::optional<StepFigures> MeasureStep(const ResponseTrace& trace) {
   const std::size_t tail = std::max((rows + 9) / 10, std::min<std::size_t>(rows, 10));
   f.tailFrom = ResponseTrace::StepOf(end - tail);
   f.tail = trace.PvRange(end - tail, end);
+  f.range = trace.PvRange(first, end);
 
   // PV is bounded by the plant, so the change is finite even for a set point
   // as large as numbers go.
   const double change = f.finalValue - f.start;
-  f.isStep = std::abs(f.setPoint - f.start) >= kSmallestStep;
+  f.isStep = std::abs(f.setPoint - f.previousSetPoint) >= kSmallestStep;
   const double band = 0.02 * std::abs(change);
   const double low = f.finalValue - band;
   const double high = f.finalValue + band;
@@ -57,8 +59,7 @@ std::optional<StepFigures> MeasureStep(const ResponseTrace& trace) {
   };
   f.riseFrom = firstAt(f.start + 0.1 * change);
   f.riseTo = firstAt(f.start + 0.9 * change);
-  const ValueRange range = trace.PvRange(first, end);
-  f.peak = falling ? range.low : range.high;
+  f.peak = falling ? f.range.low : f.range.high;
   f.peakStep = ResponseTrace::StepOf(trace.FirstReaching(first, end, f.peak, falling));
   f.overshootPercent = std::max(0.0, (f.peak - f.finalValue) / change * 100);
   const std::size_t outside = trace.LastOutside(first, end, low, high);

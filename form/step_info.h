@@ -25,11 +25,14 @@ struct LimitSpan {
 struct StepFigures {
   std::int64_t firstStep = 0;  // the steps measured: since SP last changed
   std::int64_t lastStep = 0;
-  double start = 0;  // PV of the row before the first step measured; 0 at step 1
+  double start = 0;             // PV of the row before the first step measured; 0 at step 1
+  double previousSetPoint = 0;  // SP before the step; 0 before step 1, the loop at rest
   double setPoint = 0;
   double finalValue = 0;  // PV at the last step
 
-  // A change of SP smaller than the transcript shows is no step.
+  // Whether SP changed from previousSetPoint by at least kSmallestStep: a
+  // change smaller than the transcript shows is no step. Where PV stood does
+  // not matter: SP stepping to just where P alone left PV is a step still.
   bool isStep = false;
   // PV moved and stayed within the band for at least the last tenth of the
   // steps, and at least the last ten (or all there are). A response still
@@ -45,6 +48,7 @@ struct StepFigures {
   std::optional<std::int64_t> settledFrom;  // the first step after the last outside ±2 %
   std::int64_t tailFrom = 0;                // the last tenth's first step
   ValueRange tail;                          // PV's range over it
+  ValueRange range;                         // PV's range over every step measured
 
   LimitSpan atZero, atFull;  // steps whose X sat at 0 or at 255
 

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace corvale {
 namespace {
@@ -91,6 +92,44 @@ TEST(NiceScale, ExtremeSpans) {
   // No negative zero, no NaN even from NaN or infinities.
   for (double t : MakeNiceScale(-0.3, 0.2, 5).ticks) EXPECT_FALSE(t == 0 && std::signbit(t));
   ExpectSound(MakeNiceScale(std::nan(""), -std::numeric_limits<double>::infinity(), 5), -kMax, 0);
+}
+
+// A value plus or minus a few units in the last place: as one value, a range
+// around it with about as many ticks as asked, at every magnitude.
+TEST(NiceScale, SpansOfAFewUlps) {
+  const auto up = [](double value, int ulps) {
+    for (int i = 0; i < ulps; ++i) value = std::nextafter(value, kMax);
+    return value;
+  };
+  const double smallestNormal = std::numeric_limits<double>::min();
+  const double smallestSubnormal = std::numeric_limits<double>::denorm_min();
+  const std::pair<double, double> cases[] = {
+      {5, up(5, 1)},
+      {0.3, 0.30000000000000004},
+      {0.1 + 0.2, 0.3},  // given the other way round
+      {5, up(5, 4)},
+      {-7, up(-7, 3)},
+      {1, up(1, 64)},
+      {1e15, up(1e15, 2)},
+      {123456789.0, up(123456789.0, 5)},
+      {1e-200, up(1e-200, 3)},
+      {1e300, up(1e300, 3)},
+      {0, smallestSubnormal},
+      {-smallestSubnormal, smallestSubnormal},
+      {1e-310, up(1e-310, 5)},
+      {smallestNormal, up(smallestNormal, 2)},
+      {std::nextafter(kMax, 0), kMax},
+      {std::nextafter(std::nextafter(kMax, 0), 0), kMax},
+      {-kMax, std::nextafter(-kMax, 0)},
+  };
+  for (const auto& [low, high] : cases) {
+    SCOPED_TRACE(testing::Message() << std::hexfloat << low << ".." << high);
+    for (bool loose : {true, false}) {
+      const NiceScale s = MakeNiceScale(low, high, 5, loose);
+      EXPECT_LE(s.ticks.size(), 11u);
+      if (loose) ExpectSound(s, std::min(low, high), std::max(low, high));
+    }
+  }
 }
 
 }  // namespace

@@ -60,6 +60,9 @@ def stepinfo(loop):
         first_run -= 1
     first = sum(len(r) for r, _ in loop.runs[:first_run])
     sp = loop.runs[-1][1]
+    # A step is a change of SP from the command before; the loop starts from
+    # rest, under SP 0.
+    previous_sp = loop.runs[first_run - 1][1] if first_run > 0 else 0.0
     measured = rows[first:]
     steps = [r[0] for r in measured]
     pv = [r[2] for r in measured]
@@ -67,8 +70,9 @@ def stepinfo(loop):
     start = rows[first - 1][2] if first > 0 else 0.0
     final = pv[-1]
     change = final - start
-    f = dict(first=steps[0], last=steps[-1], start=start, final=final, sp=sp)
-    f["isStep"] = abs(sp - start) >= SMALLEST_STEP
+    f = dict(first=steps[0], last=steps[-1], previous_sp=previous_sp, start=start, final=final,
+             sp=sp)
+    f["isStep"] = abs(sp - previous_sp) >= SMALLEST_STEP
     band = 0.02 * abs(change)
     # The last tenth, and never fewer than ten steps (or all there are).
     tail = max(math.ceil(n / 10), min(n, 10))
@@ -116,6 +120,13 @@ CASES = [
     ("bang-bang", [(True, "100", "0", "0", "5", "100")]),
     ("ringing, ending where it started", [(True, "2.5", "0", "0", "5", "101")]),
     ("ten steps, still ringing", [(True, *D, "5", "10")]),
+    ("SP down to where P alone left PV: a step, though SP is where PV stood",
+     [(True, "1", "0", "0", "5", "30"), (False, "1", "0", "0", "1.66667", "30")]),
+    ("SP 0 from rest: no step", [(True, *D, "0", "10")]),
+    ("SP less than the transcript shows from rest: no step", [(True, *D, "0.00003", "10")]),
+    ("no gains: a step, but no response", [(True, "0", "0", "0", "5", "20")]),
+    ("within the band from the step's first row",
+     [(True, ".5", ".5", "0", "5", "1"), (False, "1", "0", "0", "7.5", "20")]),
 ]
 
 
@@ -146,10 +157,11 @@ def main():
         print(f"      // {name}")
         print(f"      {{{cpp(commands)},")
         print(
-            "       {first}, {last}, {start!r}, {final!r}, {step}, {settled}, {rf}, {rt}, "
-            "{peak!r}, {ps}, {os!r}, {sf}, {tf}, {{{tl!r}, {th!r}}}, "
+            "       {first}, {last}, {prev!r}, {start!r}, {final!r}, {step}, {settled}, "
+            "{rf}, {rt}, {peak!r}, {ps}, {os!r}, {sf}, {tf}, {{{tl!r}, {th!r}}}, "
             "{{{z[0]}, {z[1]}, {z[2]}}}, {{{u[0]}, {u[1]}, {u[2]}}}}},".format(
-                first=f["first"], last=f["last"], start=f["start"], final=f["final"],
+                first=f["first"], last=f["last"], prev=f["previous_sp"], start=f["start"],
+                final=f["final"],
                 step=str(f["isStep"]).lower(), settled=str(f["settled"]).lower(),
                 rf=opt(f["riseFrom"]), rt=opt(f["riseTo"]), peak=f["peak"], ps=f["peakStep"],
                 os=f["overshoot"], sf=opt(f["settledFrom"]), tf=f["tailFrom"],

@@ -137,10 +137,12 @@ TEST_F(Window, KeysMoveAlongTheTabOrderAndOnlySpaceRuns) {
   QTest::keyClick(Find("Command1"), Qt::Key_Space);
   ASSERT_EQ(Lines().size(), 101);
   // The run's figures, worked out by hand, in the chart and for a screen reader.
-  for (const char* figure : {"Rise time (10–90 % of the change): 4 steps, from step 2 to step 6.",
-                             "Peak: PV 5.2424 at step 14; overshoot 4.8 % of the change.",
-                             "Settling time (±2 % of the change): from step 28."}) {
-    EXPECT_TRUE(Chart()->toolTip().contains(figure)) << Chart()->toolTip().toStdString();
+  for (const char* figure :
+       {"Rise time (10–90\u00A0% of the change): 4 steps, from step 2 to step 6.",
+        "Peak: PV 5.2424 at step 14; overshoot 4.8\u00A0% of the change, beyond the final value 5.",
+        "Settling time (±2\u00A0% of the change): 27 steps, from step 1 to step 28."}) {
+    EXPECT_TRUE(Chart()->toolTip().contains(QString::fromUtf8(figure)))
+        << Chart()->toolTip().toStdString();
   }
   EXPECT_EQ(QAccessible::queryAccessibleInterface(Chart())->text(QAccessible::Description),
             Chart()->toolTip());
@@ -876,9 +878,9 @@ TEST(FailureMessage, QuotesTheTextIsolatedAndCutBetweenCharacters) {
         "0,5\u202F; -2 ou 1,5e3.",
         "Le pas 1 ne peut pas \u00EAtre calcul\u00E9\u00A0: avec Kp = \u20681e308\u2069, le "
         "r\u00E9sultat sort",
-        "la limite de 64\u202F000\u202F000 octets de texte par ex\u00E9cution.",
+        "la limite de 64\u202F000\u202F000 octets de texte par simulation.",
         "sa limite de 100\u202F000\u202F000 octets de texte.",
-        "L\u2019ex\u00E9cution \u00E0 partir du pas 12\u202F345 ne peut pas \u00EAtre "
+        "La simulation \u00E0 partir du pas 12\u202F345 ne peut pas \u00EAtre "
         "affich\u00E9e\u00A0:"}}};
   for (const auto& [language, expected] : languages) {
     const Translations translations{QLocale(language)};

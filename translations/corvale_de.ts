@@ -92,20 +92,20 @@ No row of this run was kept; type fewer steps in Loops.</source>
 Von diesem Lauf wurde keine Zeile behalten; geben Sie bei Loops weniger Schritte ein.</translation>
     </message>
     <message>
-        <source>Step 1 cannot be computed: with %1 = %2, its result is too large to represent.
+        <source>Step %3 cannot be computed: with %1 = %2, its result is too large to represent.
 
-Nothing was changed. Type a number closer to 0 in %1.</source>
-        <translation>Schritt 1 lässt sich nicht berechnen: Mit %1 = %2 verlässt das Ergebnis den darstellbaren Zahlenbereich.
+Nothing was changed. Type a number closer to %4 in %1.</source>
+        <translation>Schritt %3 lässt sich nicht berechnen: Mit %1 = %2 verlässt das Ergebnis den darstellbaren Zahlenbereich.
 
-Es wurde nichts geändert. Geben Sie bei %1 eine Zahl näher an 0 ein.</translation>
+Es wurde nichts geändert. Geben Sie bei %1 eine Zahl näher an %4 ein.</translation>
     </message>
     <message>
         <source>Step %1 cannot be computed: with %2 = %3, its result is too large to represent.
 
-Nothing was written for step %1; the rows before it stay. Type a number closer to 0 in %2.</source>
+Nothing was written for step %1; the rows before it stay. Type a number closer to %4 in %2.</source>
         <translation>Schritt %1 lässt sich nicht berechnen: Mit %2 = %3 verlässt das Ergebnis den darstellbaren Zahlenbereich.
 
-Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geben Sie bei %2 eine Zahl näher an 0 ein.</translation>
+Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geben Sie bei %2 eine Zahl näher an %4 ein.</translation>
     </message>
 </context>
 <context>
@@ -131,52 +131,12 @@ Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geb
         <translation>Anstiegszeit</translation>
     </message>
     <message>
-        <source>%1: PV did not reach 90 % of the change.</source>
-        <translation>%1: PV erreichte keine 90&#xa0;% der Änderung.</translation>
-    </message>
-    <message>
-        <source>%1 (10–90 % of the change): under one step, at step %2.</source>
-        <translation>%1 (10–90&#xa0;% der Änderung): unter einem Schritt, in Schritt %2.</translation>
-    </message>
-    <message>
-        <source>%1 (10–90 % of the change): 1 step, from step %2 to step %3.</source>
-        <translation>%1 (10–90&#xa0;% der Änderung): 1 Schritt, von Schritt %2 bis Schritt %3.</translation>
-    </message>
-    <message>
-        <source>%1 (10–90 % of the change): %2 steps, from step %3 to step %4.</source>
-        <translation>%1 (10–90&#xa0;% der Änderung): %2 Schritte, von Schritt %3 bis Schritt %4.</translation>
-    </message>
-    <message>
         <source>Step response at step %1: PV from %2 toward SP %3.</source>
         <translation>Sprungantwort in Schritt %1: PV von %2 in Richtung SP %3.</translation>
     </message>
     <message>
         <source>Step response from step %1 to step %2: PV from %3 toward SP %4.</source>
         <translation>Sprungantwort von Schritt %1 bis Schritt %2: PV von %3 in Richtung SP %4.</translation>
-    </message>
-    <message>
-        <source>SP cannot be reached: with the plant&apos;s gain of one half and X at most 255, PV never passes %1.</source>
-        <translation>SP ist nicht erreichbar: Die Strecke halbiert X, und X ist höchstens 255, daher steigt PV nie über %1.</translation>
-    </message>
-    <message>
-        <source>SP cannot be reached: X is at least 0, so PV never falls below 0.</source>
-        <translation>SP ist nicht erreichbar: X ist mindestens 0, daher sinkt PV nie unter 0.</translation>
-    </message>
-    <message>
-        <source>No step: SP differs from where PV stood by less than 0.00005.</source>
-        <translation>Kein Sprung: SP weicht um weniger als 0,00005 vom bisherigen Wert von PV ab.</translation>
-    </message>
-    <message>
-        <source>No step to measure: PV ends where it started, at %1.</source>
-        <translation>Kein Sprung zu messen: PV endet, wo er begann, bei %1.</translation>
-    </message>
-    <message>
-        <source>Peak: PV %1 at step %2; overshoot %3 % of the change.</source>
-        <translation>Spitzenwert: PV %1 in Schritt %2; Überschwingweite %3&#xa0;% der Änderung.</translation>
-    </message>
-    <message>
-        <source>Settling time (±2 % of the change): from step %1.</source>
-        <translation>Ausregelzeit (Toleranzband ±2&#xa0;% der Änderung): ab Schritt %1.</translation>
     </message>
     <message>
         <source>Not settled: from step %1 on, PV still moves between %2 and %3.</source>
@@ -197,12 +157,64 @@ Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geb
         <translation>%1.</translation>
     </message>
     <message>
-        <source>Output at its limits: never.</source>
-        <translation>Stellgröße in der Begrenzung: nie.</translation>
+        <source>%1: PV did not reach %2&#xa0;% of the change.</source>
+        <translation>%1: PV erreichte keine %2&#xa0;% der Änderung.</translation>
     </message>
     <message>
-        <source>Lowest point: PV %1 at step %2; overshoot %3 % of the change.</source>
-        <translation>Tiefstwert: PV %1 in Schritt %2; Überschwingweite %3&#xa0;% der Änderung.</translation>
+        <source>%1 (%2–%3&#xa0;% of the change): under one step, at step %4.</source>
+        <translation>%1 (%2–%3&#xa0;% der Änderung): unter einem Schritt, in Schritt %4.</translation>
+    </message>
+    <message>
+        <source>%1 (%2–%3&#xa0;% of the change): %4 steps, from step %5 to step %6.</source>
+        <translation>%1 (%2–%3&#xa0;% der Änderung): %4 Schritte, von Schritt %5 bis Schritt %6.</translation>
+    </message>
+    <message>
+        <source>Settling time (±%1&#xa0;% of the change): %2 steps, from step %3 to step %4.</source>
+        <translation>Ausregelzeit (Toleranzband ±%1&#xa0;% der Änderung): %2 Schritte, von Schritt %3 bis Schritt %4.</translation>
+    </message>
+    <message>
+        <source>No step: SP changed by less than %1 from its previous value.</source>
+        <translation>Kein Sprung: SP hat sich gegenüber seinem vorigen Wert um weniger als %1 geändert.</translation>
+    </message>
+    <message>
+        <source>No response to measure: PV stayed at %1.</source>
+        <translation>Keine Sprungantwort zu messen: PV blieb bei %1.</translation>
+    </message>
+    <message>
+        <source>No change to measure: PV moved, but ended where it started, at %1.</source>
+        <translation>Keine Änderung zu messen: PV hat sich bewegt, endet aber dort, wo er begann, bei %1.</translation>
+    </message>
+    <message>
+        <source>Lowest point: PV %1 at step %2; overshoot %3&#xa0;% of the change, beyond the final value %4.</source>
+        <translation>Tiefstwert: PV %1 in Schritt %2; Überschwingweite %3&#xa0;% der Änderung, gemessen vom Endwert %4.</translation>
+    </message>
+    <message>
+        <source>Peak: PV %1 at step %2; overshoot %3&#xa0;% of the change, beyond the final value %4.</source>
+        <translation>Spitzenwert: PV %1 in Schritt %2; Überschwingweite %3&#xa0;% der Änderung, gemessen vom Endwert %4.</translation>
+    </message>
+    <message>
+        <source>X at %1 or %2: never.</source>
+        <translation>Stellgröße X bei %1 oder %2: nie.</translation>
+    </message>
+    <message>
+        <source>SP cannot be reached: with the plant&apos;s gain of one half and X at most %1, PV never passes %2.</source>
+        <translation>SP ist nicht erreichbar: Die Strecke halbiert X, und X ist höchstens %1, daher steigt PV nie über %2.</translation>
+    </message>
+    <message>
+        <source>SP cannot be reached: X is at least %1, so PV never falls below %1.</source>
+        <translation>SP ist nicht erreichbar: X ist mindestens %1, daher sinkt PV nie unter %1.</translation>
+    </message>
+    <message>
+        <source>%1 (%2–%3&#xa0;% of the change): one step, from step %4 to step %5.</source>
+        <translation>%1 (%2–%3&#xa0;% der Änderung): ein Schritt, von Schritt %4 bis Schritt %5.</translation>
+    </message>
+    <message>
+        <source>Settling time (±%1&#xa0;% of the change): none, PV is within the band from step %2 on.</source>
+        <translation>Ausregelzeit (Toleranzband ±%1&#xa0;% der Änderung): keine, PV liegt ab Schritt %2 im Toleranzband.</translation>
+    </message>
+    <message>
+        <source>Settling time (±%1&#xa0;% of the change): one step, from step %2 to step %3.</source>
+        <translation>Ausregelzeit (Toleranzband ±%1&#xa0;% der Änderung): ein Schritt, von Schritt %2 bis Schritt %3.</translation>
     </message>
 </context>
 <context>
@@ -224,18 +236,6 @@ Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geb
         <translation>Geben Sie eine Zahl ein, zum Beispiel „2“, „%1“ oder „1%2e3“.</translation>
     </message>
     <message>
-        <source>Proportional gain: P = Kp × Error. A larger Kp makes the loop react more strongly, with more overshoot.
-</source>
-        <translation>Proportionalbeiwert: P = Kp × Error. Je größer Kp ist, desto kräftiger greift der Regler ein und desto stärker schwingt PV über.
-</translation>
-    </message>
-    <message>
-        <source>Integral gain: I = Ki × the sum of the errors. A larger Ki removes a steady-state error sooner, but makes the loop oscillate more.
-</source>
-        <translation>Integralbeiwert: I = Ki × Summe der Regelabweichungen. Je größer Ki ist, desto schneller verschwindet eine bleibende Regelabweichung, aber desto stärker schwingt der Regelkreis.
-</translation>
-    </message>
-    <message>
         <source>Set point: the value that PV, the process value, should reach.
 </source>
         <translation>Sollwert: der Wert, den PV, der Istwert, erreichen soll.
@@ -248,19 +248,31 @@ The sum of the errors in I carries on; D starts afresh, so the first of these st
 Die Summe der Regelabweichungen im I-Anteil läuft weiter; nur der D-Anteil beginnt neu, im ersten dieser Schritte ist also D = Kd × Error.</translation>
     </message>
     <message>
-        <source>One row per step. X: the plant&apos;s input, the controller&apos;s output from the step before, limited to 0–255.
-PV: the process value, half of X.  Error: SP − PV.  P, I, D: the controller&apos;s three terms.
-The switch under the table shows the run as a chart; a larger window shows the chart beside the boxes.
-Ctrl with the mouse wheel, + or − makes the window larger or smaller; Ctrl+0 restores its original size.</source>
-        <translation>Eine Zeile je Schritt. X: der Eingang der Strecke, die Stellgröße des Reglers aus dem vorigen Schritt, begrenzt auf 0 bis 255.
-PV: der Istwert, die Hälfte von X.  Error: die Regelabweichung SP − PV.  P, I, D: die drei Anteile des Reglers.
-Der Umschalter unter der Tabelle zeigt den Lauf als Diagramm; in einem größeren Fenster steht das Diagramm neben den Eingabefeldern.
-Strg mit Mausrad, + oder − vergrößert oder verkleinert das Fenster; Strg+0 stellt die ursprüngliche Größe wieder her.</translation>
+        <source>Derivative gain: D = Kd × the change in the error. In this loop D does not damp: where PV zigzags around SP, up one step and down the next, the change in the error is twice the error, so D adds %1 × Kd to Kp. With Kp %2 and Ki %3, PV settles from step %5 without overshoot at Kd %4, overshoots by %7&#xa0;% and settles from step %8 at Kd %6, and never settles at Kd %9.
+</source>
+        <translation>Differentialbeiwert: D = Kd × Änderung der Regelabweichung. In diesem Regelkreis dämpft D nicht: Wo PV im Zickzack um SP springt, einen Schritt nach oben und den nächsten nach unten, ist die Änderung der Regelabweichung doppelt so groß wie die Regelabweichung selbst, und D wirkt wie ein um %1 × Kd größeres Kp. Bei Kp %2 und Ki %3 ist PV mit Kd %4 ohne Überschwingen ab Schritt %5 eingeschwungen, mit Kd %6 schwingt er um %7&#xa0;% über und ist ab Schritt %8 eingeschwungen, mit Kd %9 schwingt er nie ein.
+</translation>
     </message>
     <message>
-        <source>Derivative gain: D = Kd × the change in the error. A larger Kd damps oscillations more, but makes the controller react more strongly to sudden changes.
+        <source>One row per step. X: the plant&apos;s input, the controller&apos;s output from the step before, limited to %1–%2.
+PV: the process value, half of X.  Error: SP − PV.  P, I, D: the controller&apos;s three terms.
+The switch under the table shows the run as a chart; a larger window shows the chart beside the boxes.
+Ctrl+plus and Ctrl+minus, or Ctrl with the mouse wheel, make the window larger or smaller; Ctrl+0 restores its original size.</source>
+        <translation>Eine Zeile je Schritt. X: der Eingang der Strecke, die Stellgröße des Reglers aus dem vorigen Schritt, begrenzt auf %1 bis %2.
+PV: der Istwert, die Hälfte von X.  Error: die Regelabweichung SP − PV.  P, I, D: die drei Anteile des Reglers.
+Der Umschalter unter der Tabelle zeigt den Lauf als Diagramm; in einem größeren Fenster steht das Diagramm neben den Eingabefeldern.
+Strg+Plus und Strg+Minus oder Strg mit dem Mausrad vergrößern bzw. verkleinern das Fenster; Strg+0 stellt die ursprüngliche Größe wieder her.</translation>
+    </message>
+    <message>
+        <source>Proportional gain: P = Kp × Error. With P alone, PV settles short of SP: the larger Kp, the nearer to SP, but the more PV overshoots and the later it settles; from Kp %1 on, it never settles.
 </source>
-        <translation>Differentialbeiwert: D = Kd × Änderung der Regelabweichung. Je größer Kd ist, desto stärker dämpft der Regler Schwingungen, aber desto heftiger reagiert er auf sprunghafte Änderungen.
+        <translation>Proportionalbeiwert: P = Kp × Error. Mit P allein kommt PV unterhalb von SP zur Ruhe: Je größer Kp, desto näher an SP, aber desto stärker schwingt PV über und desto länger dauert das Einschwingen; ab Kp %1 schwingt PV nie ein.
+</translation>
+    </message>
+    <message>
+        <source>Integral gain: I = Ki × the sum of the errors. I keeps growing while PV is below SP, so it removes the steady-state error that P alone leaves. A larger Ki removes it sooner, up to a point: beyond that, PV overshoots, rings and settles later.
+</source>
+        <translation>Integralbeiwert: I = Ki × Summe der Regelabweichungen. Solange PV unter SP liegt, wächst I weiter und beseitigt so die bleibende Regelabweichung, die P allein übrig lässt. Je größer Ki, desto schneller, bis zu einer Grenze: Darüber hinaus schwingt PV über, pendelt und ist später eingeschwungen.
 </translation>
     </message>
 </context>

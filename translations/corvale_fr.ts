@@ -42,7 +42,7 @@ Les nombres doivent être compris entre -%3 et %3.</translation>
 One run adds at most %2 rows: type at most %2 in Loops, and press Continue for more.</source>
         <translation>Loops&#xa0;: %1 dépasse le nombre maximal de pas.
 
-Une exécution ajoute au plus %2 lignes&#xa0;: saisissez au plus %2 dans Loops, puis appuyez sur Continue pour poursuivre.</translation>
+Une simulation ajoute au plus %2 lignes&#xa0;: saisissez au plus %2 dans Loops, puis appuyez sur Continue pour poursuivre.</translation>
     </message>
     <message>
         <source>at most one decimal point</source>
@@ -71,7 +71,7 @@ Saisissez des chiffres avec %3, éventuellement un signe et un exposant, par exe
         <source>Step %1 would go beyond the limit of %2 bytes of text per run.
 
 Nothing was written for step %1; the rows before it stay. Press Continue for more. Compute clears the rows: copy the ones you want to keep first.</source>
-        <translation>Le pas %1 ferait dépasser la limite de %2 octets de texte par exécution.
+        <translation>Le pas %1 ferait dépasser la limite de %2 octets de texte par simulation.
 
 Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont conservées. Appuyez sur Continue pour poursuivre. Compute efface les lignes&#xa0;: copiez d’abord celles que vous voulez garder.</translation>
     </message>
@@ -87,40 +87,40 @@ Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont co
         <source>The run from step %1 cannot be shown: there is not enough memory for the rows.
 
 No row of this run was kept; type fewer steps in Loops.</source>
-        <translation>L’exécution à partir du pas %1 ne peut pas être affichée&#xa0;: la mémoire ne suffit pas pour les lignes.
+        <translation>La simulation à partir du pas %1 ne peut pas être affichée&#xa0;: la mémoire ne suffit pas pour les lignes.
 
-Aucune ligne de cette exécution n’a été conservée&#x202f;; saisissez moins de pas dans Loops.</translation>
+Aucune ligne de cette simulation n’a été conservée&#x202f;; saisissez moins de pas dans Loops.</translation>
     </message>
     <message>
-        <source>Step 1 cannot be computed: with %1 = %2, its result is too large to represent.
+        <source>Step %3 cannot be computed: with %1 = %2, its result is too large to represent.
 
-Nothing was changed. Type a number closer to 0 in %1.</source>
-        <translation>Le pas 1 ne peut pas être calculé&#xa0;: avec %1 = %2, le résultat sort de la plage des nombres représentables.
+Nothing was changed. Type a number closer to %4 in %1.</source>
+        <translation>Le pas %3 ne peut pas être calculé&#xa0;: avec %1 = %2, le résultat sort de la plage des nombres représentables.
 
-Rien n’a été modifié. Saisissez dans %1 un nombre plus proche de 0.</translation>
+Rien n’a été modifié. Saisissez dans %1 un nombre plus proche de %4.</translation>
     </message>
     <message>
         <source>Step %1 cannot be computed: with %2 = %3, its result is too large to represent.
 
-Nothing was written for step %1; the rows before it stay. Type a number closer to 0 in %2.</source>
+Nothing was written for step %1; the rows before it stay. Type a number closer to %4 in %2.</source>
         <translation>Le pas %1 ne peut pas être calculé&#xa0;: avec %2 = %3, le résultat sort de la plage des nombres représentables.
 
-Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont conservées. Saisissez dans %2 un nombre plus proche de 0.</translation>
+Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont conservées. Saisissez dans %2 un nombre plus proche de %4.</translation>
     </message>
 </context>
 <context>
     <name>ResponseText</name>
     <message>
         <source>X at %1: step %2 only</source>
-        <translation>Commande X à %1&#xa0;: au pas %2 seulement</translation>
+        <translation>Commande X en butée à %1&#xa0;: au pas %2 seulement</translation>
     </message>
     <message>
         <source>X at %1: %2 steps, from step %3 to step %4</source>
-        <translation>Commande X à %1&#xa0;: %2 pas, du pas %3 au pas %4</translation>
+        <translation>Commande X en butée à %1&#xa0;: %2 pas, du pas %3 au pas %4</translation>
     </message>
     <message>
         <source>X at %1: %2 steps between step %3 and step %4, not all consecutive</source>
-        <translation>Commande X à %1&#xa0;: %2 pas entre le pas %3 et le pas %4, avec des interruptions</translation>
+        <translation>Commande X en butée à %1&#xa0;: %2 pas entre le pas %3 et le pas %4, avec des interruptions</translation>
     </message>
     <message>
         <source>Fall time</source>
@@ -131,52 +131,12 @@ Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont co
         <translation>Temps de montée</translation>
     </message>
     <message>
-        <source>%1: PV did not reach 90 % of the change.</source>
-        <translation>%1&#xa0;: PV n’a pas atteint 90&#xa0;% de la variation.</translation>
-    </message>
-    <message>
-        <source>%1 (10–90 % of the change): under one step, at step %2.</source>
-        <translation>%1 (10–90&#xa0;% de la variation)&#xa0;: moins d’un pas, au pas %2.</translation>
-    </message>
-    <message>
-        <source>%1 (10–90 % of the change): 1 step, from step %2 to step %3.</source>
-        <translation>%1 (10–90&#xa0;% de la variation)&#xa0;: 1 pas, du pas %2 au pas %3.</translation>
-    </message>
-    <message>
-        <source>%1 (10–90 % of the change): %2 steps, from step %3 to step %4.</source>
-        <translation>%1 (10–90&#xa0;% de la variation)&#xa0;: %2 pas, du pas %3 au pas %4.</translation>
-    </message>
-    <message>
         <source>Step response at step %1: PV from %2 toward SP %3.</source>
         <translation>Réponse indicielle au pas %1&#xa0;: PV part de %2 vers SP %3.</translation>
     </message>
     <message>
         <source>Step response from step %1 to step %2: PV from %3 toward SP %4.</source>
         <translation>Réponse indicielle du pas %1 au pas %2&#xa0;: PV part de %3 vers SP %4.</translation>
-    </message>
-    <message>
-        <source>SP cannot be reached: with the plant&apos;s gain of one half and X at most 255, PV never passes %1.</source>
-        <translation>SP est hors d’atteinte&#xa0;: le procédé divise X par deux et X vaut au plus 255, donc PV ne dépasse jamais %1.</translation>
-    </message>
-    <message>
-        <source>SP cannot be reached: X is at least 0, so PV never falls below 0.</source>
-        <translation>SP est hors d’atteinte&#xa0;: X vaut au moins 0, donc PV ne descend jamais sous 0.</translation>
-    </message>
-    <message>
-        <source>No step: SP differs from where PV stood by less than 0.00005.</source>
-        <translation>Aucun échelon&#xa0;: SP diffère de moins de 0,00005 de la valeur où se trouvait PV.</translation>
-    </message>
-    <message>
-        <source>No step to measure: PV ends where it started, at %1.</source>
-        <translation>Aucun échelon à mesurer&#xa0;: PV finit là où il a commencé, à %1.</translation>
-    </message>
-    <message>
-        <source>Peak: PV %1 at step %2; overshoot %3 % of the change.</source>
-        <translation>Pic&#xa0;: PV %1 au pas %2&#x202f;; dépassement de %3&#xa0;% de la variation.</translation>
-    </message>
-    <message>
-        <source>Settling time (±2 % of the change): from step %1.</source>
-        <translation>Temps de réponse à ±2&#xa0;% de la variation&#xa0;: à partir du pas %1.</translation>
     </message>
     <message>
         <source>Not settled: from step %1 on, PV still moves between %2 and %3.</source>
@@ -197,12 +157,64 @@ Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont co
         <translation>%1.</translation>
     </message>
     <message>
-        <source>Output at its limits: never.</source>
-        <translation>Commande en butée&#xa0;: jamais.</translation>
+        <source>%1: PV did not reach %2&#xa0;% of the change.</source>
+        <translation>%1&#xa0;: PV n’a pas atteint %2&#xa0;% de la variation.</translation>
     </message>
     <message>
-        <source>Lowest point: PV %1 at step %2; overshoot %3 % of the change.</source>
-        <translation>Minimum&#xa0;: PV %1 au pas %2&#x202f;; dépassement de %3&#xa0;% de la variation.</translation>
+        <source>%1 (%2–%3&#xa0;% of the change): under one step, at step %4.</source>
+        <translation>%1 (%2–%3&#xa0;% de la variation)&#xa0;: moins d’un pas, au pas %4.</translation>
+    </message>
+    <message>
+        <source>%1 (%2–%3&#xa0;% of the change): %4 steps, from step %5 to step %6.</source>
+        <translation>%1 (%2–%3&#xa0;% de la variation)&#xa0;: %4 pas, du pas %5 au pas %6.</translation>
+    </message>
+    <message>
+        <source>Settling time (±%1&#xa0;% of the change): %2 steps, from step %3 to step %4.</source>
+        <translation>Temps de réponse à ±%1&#xa0;% de la variation&#xa0;: %2 pas, du pas %3 au pas %4.</translation>
+    </message>
+    <message>
+        <source>No step: SP changed by less than %1 from its previous value.</source>
+        <translation>Aucun échelon&#xa0;: SP a varié de moins de %1 par rapport à sa valeur précédente.</translation>
+    </message>
+    <message>
+        <source>No response to measure: PV stayed at %1.</source>
+        <translation>Aucune réponse à mesurer&#xa0;: PV est resté à %1.</translation>
+    </message>
+    <message>
+        <source>No change to measure: PV moved, but ended where it started, at %1.</source>
+        <translation>Aucune variation à mesurer&#xa0;: PV a bougé, mais finit là où il a commencé, à %1.</translation>
+    </message>
+    <message>
+        <source>Lowest point: PV %1 at step %2; overshoot %3&#xa0;% of the change, beyond the final value %4.</source>
+        <translation>Minimum&#xa0;: PV %1 au pas %2&#x202f;; dépassement de %3&#xa0;% de la variation, mesuré par rapport à la valeur finale %4.</translation>
+    </message>
+    <message>
+        <source>Peak: PV %1 at step %2; overshoot %3&#xa0;% of the change, beyond the final value %4.</source>
+        <translation>Maximum&#xa0;: PV %1 au pas %2&#x202f;; dépassement de %3&#xa0;% de la variation, mesuré par rapport à la valeur finale %4.</translation>
+    </message>
+    <message>
+        <source>X at %1 or %2: never.</source>
+        <translation>Commande X en butée à %1 ou %2&#xa0;: jamais.</translation>
+    </message>
+    <message>
+        <source>SP cannot be reached: with the plant&apos;s gain of one half and X at most %1, PV never passes %2.</source>
+        <translation>SP est hors d’atteinte&#xa0;: le procédé divise X par deux et X vaut au plus %1, donc PV ne dépasse jamais %2.</translation>
+    </message>
+    <message>
+        <source>SP cannot be reached: X is at least %1, so PV never falls below %1.</source>
+        <translation>SP est hors d’atteinte&#xa0;: X vaut au moins %1, donc PV ne descend jamais sous %1.</translation>
+    </message>
+    <message>
+        <source>%1 (%2–%3&#xa0;% of the change): one step, from step %4 to step %5.</source>
+        <translation>%1 (%2–%3&#xa0;% de la variation)&#xa0;: un pas, du pas %4 au pas %5.</translation>
+    </message>
+    <message>
+        <source>Settling time (±%1&#xa0;% of the change): none, PV is within the band from step %2 on.</source>
+        <translation>Temps de réponse à ±%1&#xa0;% de la variation&#xa0;: nul, PV est dans la bande dès le pas %2.</translation>
+    </message>
+    <message>
+        <source>Settling time (±%1&#xa0;% of the change): one step, from step %2 to step %3.</source>
+        <translation>Temps de réponse à ±%1&#xa0;% de la variation&#xa0;: un pas, du pas %2 au pas %3.</translation>
     </message>
 </context>
 <context>
@@ -224,18 +236,6 @@ Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont co
         <translation>Saisissez un nombre, par exemple «&#x202f;2&#x202f;», «&#x202f;%1&#x202f;» ou «&#x202f;1%2e3&#x202f;».</translation>
     </message>
     <message>
-        <source>Proportional gain: P = Kp × Error. A larger Kp makes the loop react more strongly, with more overshoot.
-</source>
-        <translation>Gain proportionnel&#xa0;: P = Kp × Error. Plus Kp est élevé, plus la boucle réagit fortement et plus le dépassement est grand.
-</translation>
-    </message>
-    <message>
-        <source>Integral gain: I = Ki × the sum of the errors. A larger Ki removes a steady-state error sooner, but makes the loop oscillate more.
-</source>
-        <translation>Gain intégral&#xa0;: I = Ki × somme des erreurs. Plus Ki est élevé, plus vite disparaît l’erreur statique, mais plus la boucle oscille.
-</translation>
-    </message>
-    <message>
         <source>Set point: the value that PV, the process value, should reach.
 </source>
         <translation>Consigne&#xa0;: la valeur que PV, la valeur mesurée, doit atteindre.
@@ -248,19 +248,31 @@ The sum of the errors in I carries on; D starts afresh, so the first of these st
 La somme des erreurs du terme I se poursuit&#x202f;; seul le terme D repart à neuf&#xa0;: au premier de ces pas, D = Kd × Error.</translation>
     </message>
     <message>
-        <source>One row per step. X: the plant&apos;s input, the controller&apos;s output from the step before, limited to 0–255.
-PV: the process value, half of X.  Error: SP − PV.  P, I, D: the controller&apos;s three terms.
-The switch under the table shows the run as a chart; a larger window shows the chart beside the boxes.
-Ctrl with the mouse wheel, + or − makes the window larger or smaller; Ctrl+0 restores its original size.</source>
-        <translation>Une ligne par pas. X&#xa0;: l’entrée du procédé, la commande du régulateur au pas précédent, limitée de 0 à 255.
-PV&#xa0;: la valeur mesurée, la moitié de X.  Error&#xa0;: l’erreur SP − PV.  P, I, D&#xa0;: les trois termes du régulateur.
-Le sélecteur sous le tableau montre l’exécution en graphique&#x202f;; dans une fenêtre plus grande, le graphique se place à côté des champs.
-Ctrl avec la molette, + ou − agrandit ou réduit la fenêtre&#x202f;; Ctrl+0 lui rend sa taille d’origine.</translation>
+        <source>Derivative gain: D = Kd × the change in the error. In this loop D does not damp: where PV zigzags around SP, up one step and down the next, the change in the error is twice the error, so D adds %1 × Kd to Kp. With Kp %2 and Ki %3, PV settles from step %5 without overshoot at Kd %4, overshoots by %7&#xa0;% and settles from step %8 at Kd %6, and never settles at Kd %9.
+</source>
+        <translation>Gain dérivé&#xa0;: D = Kd × variation de l’erreur. Dans cette boucle, D n’amortit pas&#xa0;: là où PV oscille en zigzag autour de SP, montant d’un pas et descendant au suivant, la variation de l’erreur vaut le double de l’erreur, si bien que D ajoute %1 × Kd à Kp. Avec Kp %2 et Ki %3, PV se stabilise dès le pas %5 sans dépassement pour Kd %4, dépasse de %7&#xa0;% et se stabilise dès le pas %8 pour Kd %6, et ne se stabilise jamais pour Kd %9.
+</translation>
     </message>
     <message>
-        <source>Derivative gain: D = Kd × the change in the error. A larger Kd damps oscillations more, but makes the controller react more strongly to sudden changes.
+        <source>One row per step. X: the plant&apos;s input, the controller&apos;s output from the step before, limited to %1–%2.
+PV: the process value, half of X.  Error: SP − PV.  P, I, D: the controller&apos;s three terms.
+The switch under the table shows the run as a chart; a larger window shows the chart beside the boxes.
+Ctrl+plus and Ctrl+minus, or Ctrl with the mouse wheel, make the window larger or smaller; Ctrl+0 restores its original size.</source>
+        <translation>Une ligne par pas. X&#xa0;: l’entrée du procédé, la commande du régulateur au pas précédent, limitée de %1 à %2.
+PV&#xa0;: la valeur mesurée, la moitié de X.  Error&#xa0;: l’erreur SP − PV.  P, I, D&#xa0;: les trois termes du régulateur.
+Le sélecteur sous le tableau montre la simulation en graphique&#x202f;; dans une fenêtre plus grande, le graphique se place à côté des champs.
+Ctrl+plus et Ctrl+moins, ou Ctrl avec la molette de la souris, agrandissent ou réduisent la fenêtre&#x202f;; Ctrl+0 lui rend sa taille d’origine.</translation>
+    </message>
+    <message>
+        <source>Proportional gain: P = Kp × Error. With P alone, PV settles short of SP: the larger Kp, the nearer to SP, but the more PV overshoots and the later it settles; from Kp %1 on, it never settles.
 </source>
-        <translation>Gain dérivé&#xa0;: D = Kd × variation de l’erreur. Plus Kd est élevé, plus les oscillations sont amorties, mais plus le régulateur réagit fortement aux variations brusques.
+        <translation>Gain proportionnel&#xa0;: P = Kp × Error. Avec P seul, PV se stabilise en deçà de SP&#xa0;: plus Kp est élevé, plus PV s’approche de SP, mais plus le dépassement est grand et plus PV met de temps à se stabiliser&#x202f;; à partir de Kp = %1, il ne se stabilise jamais.
+</translation>
+    </message>
+    <message>
+        <source>Integral gain: I = Ki × the sum of the errors. I keeps growing while PV is below SP, so it removes the steady-state error that P alone leaves. A larger Ki removes it sooner, up to a point: beyond that, PV overshoots, rings and settles later.
+</source>
+        <translation>Gain intégral&#xa0;: I = Ki × somme des erreurs. Tant que PV reste sous SP, I continue de croître&#xa0;: il supprime ainsi l’erreur statique que laisse P seul. Plus Ki est élevé, plus elle disparaît vite, jusqu’à un certain point&#xa0;: au-delà, PV dépasse SP, oscille et se stabilise plus tard.
 </translation>
     </message>
 </context>
@@ -347,7 +359,7 @@ Ctrl avec la molette, + ou − agrandit ou réduit la fenêtre&#x202f;; Ctrl+0 l
     </message>
     <message>
         <source>The transcript&apos;s rows as a table, or the run as a chart.</source>
-        <translation>Les lignes du relevé en tableau, ou l’exécution en graphique.</translation>
+        <translation>Les lignes du relevé en tableau, ou la simulation en graphique.</translation>
     </message>
 </context>
 </TS>

@@ -150,16 +150,16 @@ QString FailureMessage(const Failure& failure, const QLocale& locale) {
       if (failure.step == 1) {
         return QCoreApplication::translate(
                    "FailureMessage",
-                   "Step 1 cannot be computed: with %1 = %2, its result is too large to "
-                   "represent.\n\nNothing was changed. Type a number closer to 0 in %1.")
-            .arg(box, Isolated(failure.text));
+                   "Step %3 cannot be computed: with %1 = %2, its result is too large to "
+                   "represent.\n\nNothing was changed. Type a number closer to %4 in %1.")
+            .arg(box, Isolated(failure.text), step, count(0));
       }
       return QCoreApplication::translate(
                  "FailureMessage",
                  "Step %1 cannot be computed: with %2 = %3, its result is too large to "
                  "represent.\n\nNothing was written for step %1; the rows before it stay. Type a "
-                 "number closer to 0 in %2.")
-          .arg(step, box, Isolated(failure.text));
+                 "number closer to %4 in %2.")
+          .arg(step, box, Isolated(failure.text), count(0));
     case FailureReason::RunTooLong:
       return QCoreApplication::translate(
                  "FailureMessage",

@@ -16,6 +16,7 @@
 #include "announcer.h"
 #include "chart_placement.h"
 #include "failure_message.h"
+#include "gain_examples.h"
 #include "prose_number.h"
 #include "queued_input.h"
 #include "response_chart.h"
@@ -205,36 +206,60 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
   return event->type() == QEvent::KeyPress;
 }
 
+// What D does in this loop, which has no lag for D to lead: it damps
+// nothing, and on the loop's fastest swing it adds to the gain.
+QString Form1::KdExplanation() const {
+  const auto number = [this](double value) { return ProseNumber(value, locale_); };
+  const auto step = [this](const KdExample& e) { return ProseCount(*e.settledFrom, locale_); };
+  const KdExample& none = kKdExamples[0];
+  const KdExample& some = kKdExamples[1];
+  const KdExample& much = kKdExamples[2];
+  return tr("Derivative gain: D = Kd \u00D7 the change in the error. In this loop D does not "
+            "damp: where PV zigzags around SP, up one step and down the next, the change in the "
+            "error is twice the error, so D adds %1 \u00D7 Kd to Kp. With Kp %2 and Ki %3, PV "
+            "settles from step %5 without overshoot at Kd %4, overshoots by %7\u00A0% and "
+            "settles from step %8 at Kd %6, and never settles at Kd %9.\n")
+      .arg(number(kZigzagChange), number(kKdExampleKp), number(kKdExampleKi), number(none.kd),
+           step(none), number(some.kd), ProsePercent(some.overshootPercent, locale_), step(some),
+           number(much.kd));
+}
+
 void Form1::Explain(const NumberFormat& numbers) {
   // Examples in the format this window reads, separator and all, each quoted
   // so that a decimal comma cannot run them together.
   const QString point = QString::fromStdString(numbers.decimalSeparator);
   const QString example =
       tr("Type a number, for example “2”, “%1” or “1%2e3”.").arg("0" + point + "5", point + "5");
+  // Every other number in the window's own digits.
+  const auto count = [this](std::int64_t n) { return ProseCount(n, locale_); };
+  const auto number = [this](double value) { return ProseNumber(value, locale_); };
   transcriptExplanation_ =
       tr("One row per step. X: the plant's input, the controller's output from the step before, "
-         "limited to 0–255.\nPV: the process value, half of X.  Error: SP \u2212 PV.  P, I, D: "
+         "limited to %1–%2.\nPV: the process value, half of X.  Error: SP \u2212 PV.  P, I, D: "
          "the controller's three terms.\nThe switch under the table shows the run as a chart; a "
-         "larger window shows the chart beside the boxes.\nCtrl with the mouse wheel, + or "
-         "\u2212 makes the window larger or smaller; Ctrl+0 restores its original size.");
+         "larger window shows the chart beside the boxes.\nCtrl+plus and Ctrl+minus, or Ctrl "
+         "with the mouse wheel, make the window larger or smaller; Ctrl+0 restores its original "
+         "size.")
+          .arg(count(0), count(255));
   const std::pair<QWidget*, QString> explanations[] = {
-      {BoxFor(Box::Kp), tr("Proportional gain: P = Kp \u00D7 Error. A larger Kp makes the loop "
-                           "react more strongly, with more overshoot.\n") +
+      {BoxFor(Box::Kp), tr("Proportional gain: P = Kp \u00D7 Error. With P alone, PV settles "
+                           "short of SP: the larger Kp, the nearer to SP, but the more PV "
+                           "overshoots and the later it settles; from Kp %1 on, it never "
+                           "settles.\n")
+                                .arg(number(kPAloneLimit)) +
                             example},
       {BoxFor(Box::Ki),
-       tr("Integral gain: I = Ki \u00D7 the sum of the errors. A larger Ki removes "
-          "a steady-state error sooner, but makes the loop oscillate more.\n") +
+       tr("Integral gain: I = Ki \u00D7 the sum of the errors. I keeps growing while PV is below "
+          "SP, so it removes the steady-state error that P alone leaves. A larger Ki removes it "
+          "sooner, up to a point: beyond that, PV overshoots, rings and settles later.\n") +
            example},
-      {BoxFor(Box::Kd), tr("Derivative gain: D = Kd \u00D7 the change in the error. A larger Kd "
-                           "damps oscillations more, but makes the controller react more "
-                           "strongly to sudden changes.\n") +
-                            example},
+      {BoxFor(Box::Kd), KdExplanation() + example},
       {BoxFor(Box::SP),
        tr("Set point: the value that PV, the process value, should reach.\n") + example},
       {BoxFor(Box::Loops),
        tr("How many steps one press of Compute or Continue adds: a whole number, at most "
           "%1.")
-           .arg(ProseCount(kMaxStepsPerRun, locale_))},
+           .arg(count(kMaxStepsPerRun))},
       {cwin->Table(), transcriptExplanation_},
       {Command1, tr("Start afresh: clear the transcript and run Loops steps from step 1.")},
       {Command2,

@@ -56,6 +56,7 @@ class Form1 : public QWidget {
   void OnContinue();
   // Tooltips and accessible descriptions: what each control is and does.
   void Explain(const NumberFormat& numbers);
+  QString KdExplanation() const;
   void ReportFailure(const Failure& failure);
   // What the run did: its samples to the table's trace, the chart and the
   // figures, spoken once.

@@ -68,6 +68,10 @@ QString ProsePercent(double percent, const QLocale& locale) {
   return Grouped(locale).toString(percent, 'f', 1);
 }
 
+QString ProseFixed(double value, int decimals, const QLocale& locale) {
+  return Grouped(locale).toString(value, 'f', decimals);
+}
+
 QString ProseCount(std::int64_t count, const QLocale& locale) {
   return Grouped(locale).toString(static_cast<qlonglong>(count));
 }

@@ -13,6 +13,9 @@ namespace corvale {
 QString ProseNumber(double value, const QLocale& locale);
 // A percentage's number with one decimal, "4.8" ("0.0", never "-0.0").
 QString ProsePercent(double percent, const QLocale& locale);
+// A number with a fixed number of decimals, "0.00005", for the limits a
+// sentence names.
+QString ProseFixed(double value, int decimals, const QLocale& locale);
 // Step numbers and counts, grouped.
 QString ProseCount(std::int64_t count, const QLocale& locale);
 

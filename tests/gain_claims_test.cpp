@@ -1,0 +1,234 @@
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "commands.h"
+#include "gain_examples.h"
+#include "memory_form_fields.h"
+#include "step_info.h"
+#include "transcript.h"
+
+namespace corvale {
+namespace {
+
+// What the window's tooltips and the README say a gain does, checked against
+// the loop itself: each claim run through the commands, as a user would type
+// it, and measured as the figures measure it. The expected values are worked
+// by hand on the loop PV(k+1) = Output(k) / 2.
+
+// The transcript's columns.
+enum Column { kX = 1, kPV, kError, kP, kI, kD };
+
+class Loop {
+ public:
+  // Compute (or Continue) with the boxes as typed.
+  void Press(bool compute, double kp, double ki, double kd, double sp, int loops) {
+    for (auto [box, value] :
+         {std::pair{Box::Kp, kp}, {Box::Ki, ki}, {Box::Kd, kd}, {Box::SP, sp}}) {
+      fields_.SetBox(box, Text(value));
+    }
+    fields_.SetBox(Box::Loops, std::to_string(loops));
+    RunOutcome outcome = compute ? OnCompute(state_, fields_) : OnContinue(state_, fields_);
+    ASSERT_TRUE(outcome.ok());
+    if (compute) trace_.Clear();
+    ASSERT_TRUE(trace_.Append(std::move(outcome.samples), outcome.setPoint));
+  }
+  StepFigures Figures() const { return *MeasureStep(trace_); }
+  const ResponseTrace& Trace() const { return trace_; }
+  // A value of a step's row, as the transcript shows it.
+  double Value(std::int64_t step, Column column) const {
+    const std::string transcript = fields_.ReadTranscript();
+    std::string_view text = transcript;
+    for (std::int64_t line = 0; line < step; ++line) text.remove_prefix(text.find("\r\n") + 2);
+    const std::string_view field = SplitFields(text.substr(0, text.find("\r\n")))[column];
+    double value = 0;
+    std::from_chars(field.data(), field.data() + field.size(), value);
+    return value;
+  }
+
+ private:
+  static std::string Text(double value) {
+    char text[32];
+    return {text, std::to_chars(std::begin(text), std::end(text), value).ptr};
+  }
+
+  LoopState state_;
+  MemoryFormFields fields_;
+  ResponseTrace trace_;
+};
+
+StepFigures FiguresOf(double kp, double ki, double kd, double sp = 5, int loops = 100) {
+  Loop loop;
+  loop.Press(true, kp, ki, kd, sp, loops);
+  return loop.Figures();
+}
+
+// How often PV crosses from one side of the final value to the other,
+// outside the band around it: once for a rise past it, more for a loop that
+// rings.
+int Crossings(const Loop& loop, double finalValue, double band) {
+  int crossings = 0, side = 0;
+  for (std::size_t row = 0; row < loop.Trace().Size(); ++row) {
+    const double off = loop.Trace().Sample(row).pv - finalValue;
+    if (std::abs(off) <= band) continue;
+    const int now = off > 0 ? 1 : -1;
+    if (side != 0 && now != side) ++crossings;
+    side = now;
+  }
+  return crossings;
+}
+
+// Kp: "With P alone, PV settles short of SP: the larger Kp, the nearer to SP,
+// but the more PV overshoots and the later it settles; from Kp 2 on, it never
+// settles." Each swing is -Kp / 2 of the one before, so PV settles at
+// SP × Kp / (Kp + 2), and its first swing, Kp × SP / 2, passes that by
+// Kp / 2 of the change.
+TEST(GainClaims, KpWithPAlone) {
+  const struct {
+    double kp, finalValue, overshoot;
+  } cases[] = {{0.5, 1, 25}, {1, 5.0 / 3, 50}, {1.5, 15.0 / 7, 75}, {1.9, 9.5 / 3.9, 95}};
+  std::int64_t settledBefore = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "Kp " << c.kp);
+    const StepFigures f = FiguresOf(c.kp, 0, 0, 5, 1000);
+    ASSERT_TRUE(f.settled);
+    EXPECT_NEAR(f.finalValue, c.finalValue, 1e-6);
+    EXPECT_NEAR(f.overshootPercent, c.overshoot, 1e-4);
+    EXPECT_GT(*f.settledFrom, settledBefore);
+    settledBefore = *f.settledFrom;
+  }
+  EXPECT_EQ(kPAloneLimit, 2);
+  for (double kp : {2.0, 2.01, 2.5, 3.0, 100.0}) {
+    for (double sp : {5.0, 50.0}) {
+      EXPECT_FALSE(FiguresOf(kp, 0, 0, sp, 1000).settled) << kp << " " << sp;
+    }
+  }
+}
+
+// Ki: "I keeps growing while PV is below SP, so it removes the steady-state
+// error that P alone leaves. A larger Ki removes it sooner, up to a point:
+// beyond that, PV overshoots, rings and settles later."
+TEST(GainClaims, KiRemovesTheSteadyStateError) {
+  EXPECT_NEAR(FiguresOf(0.5, 0, 0).SteadyStateError(), 4, 1e-9);  // 5 - 5 × 0.5 / 2.5
+  EXPECT_LT(std::abs(FiguresOf(0.5, 0.5, 0).SteadyStateError()), kSmallestStep);
+
+  Loop loop;
+  loop.Press(true, 0.5, 0.5, 0, 5, 100);
+  int below = 0;
+  for (std::int64_t step = 2; step <= 100; ++step) {
+    if (loop.Value(step, kError) > 0.001) {
+      EXPECT_GT(loop.Value(step, kI), loop.Value(step - 1, kI)) << step;
+      ++below;
+    }
+  }
+  EXPECT_GE(below, 15);  // PV below SP until it settles, from step 18
+
+  // Sooner, without overshoot: from step 46, 18, 9.
+  std::int64_t settledBefore = 101;
+  for (double ki : {0.2, 0.5, 1.0}) {
+    const StepFigures f = FiguresOf(0.5, ki, 0);
+    ASSERT_TRUE(f.settled) << ki;
+    EXPECT_LT(*f.settledFrom, settledBefore) << ki;
+    EXPECT_LT(f.overshootPercent, 0.05) << ki;
+    settledBefore = *f.settledFrom;
+  }
+  // Beyond: 50 % over, ringing, and later.
+  Loop much;
+  much.Press(true, 0.5, 2.5, 0, 5, 100);
+  const StepFigures f = much.Figures();
+  ASSERT_TRUE(f.settled);
+  EXPECT_NEAR(f.overshootPercent, 50, 1e-6);  // (0.5 + 2.5) × 5 / 2 = 7.5 at step 2
+  EXPECT_GE(Crossings(much, f.finalValue, 0.02 * 5), 3);
+  EXPECT_GT(*f.settledFrom, settledBefore);
+}
+
+// Kd: "In this loop D does not damp: where PV zigzags around SP, up one step
+// and down the next, the change in the error is twice the error, so D adds
+// 2 × Kd to Kp. With Kp 0.5 and Ki 0.5, Kd 0 settles from step 18 without
+// overshoot, Kd 0.5 overshoots by 4.8 % and settles from step 28, and Kd 1
+// never settles."
+TEST(GainClaims, KdDoesNotDampThisLoop) {
+  for (double sp : {5.0, 50.0}) {
+    for (const KdExample& e : kKdExamples) {
+      SCOPED_TRACE(testing::Message() << "Kd " << e.kd << ", SP " << sp);
+      const StepFigures f =
+          FiguresOf(kKdExampleKp, kKdExampleKi, e.kd, sp, e.settledFrom ? 100 : 1000);
+      ASSERT_EQ(f.settled, e.settledFrom.has_value());
+      if (!f.settled) continue;
+      EXPECT_EQ(f.settledFrom, e.settledFrom);
+      EXPECT_NEAR(f.overshootPercent, e.overshootPercent, 0.05);  // as the figures round it
+    }
+    // No Kd in between does better: never less overshoot, never sooner.
+    double overshoot = 0;
+    std::int64_t settled = 0;
+    for (int i = 0; i <= 12; ++i) {
+      const StepFigures f = FiguresOf(kKdExampleKp, kKdExampleKi, i * 0.05, sp, 1000);
+      ASSERT_TRUE(f.settled) << i;
+      EXPECT_GE(f.overshootPercent, overshoot) << i;
+      EXPECT_GE(*f.settledFrom, settled) << i;
+      overshoot = f.overshootPercent;
+      settled = *f.settledFrom;
+    }
+  }
+  // Kp 1, Ki 0.5, Kd 0.5 zigzags between PV 0 and 10 around SP 5: the error
+  // is +5 and -5 by turns, its change ±10.
+  Loop loop;
+  loop.Press(true, 1, 0.5, 0.5, 5, 100);
+  for (std::int64_t step = 91; step <= 100; ++step) {
+    SCOPED_TRACE(step);
+    const double error = loop.Value(step, kError);
+    EXPECT_NEAR(std::abs(error), 5, 1e-4);
+    EXPECT_NEAR(loop.Value(step - 1, kError), -error, 1e-4);
+    EXPECT_NEAR(loop.Value(step, kD), kZigzagChange * 0.5 * error, 1e-4);
+    EXPECT_NEAR(loop.Value(step, kP) + loop.Value(step, kD), (1 + kZigzagChange * 0.5) * error,
+                2e-4);
+  }
+}
+
+// The README's first lesson, beyond the figures that response_text_test.cpp
+// checks: what the table and the chart show at each change.
+TEST(GainClaims, TheReadmesFirstLesson) {
+  // P alone: 1.25 at step 2, at rest at 1 (5 × 0.5 / 2.5), a fifth of SP.
+  Loop pAlone;
+  pAlone.Press(true, 0.5, 0, 0, 5, 100);
+  EXPECT_EQ(pAlone.Value(2, kPV), 1.25);
+  EXPECT_EQ(pAlone.Value(100, kPV), 1);
+  // Too much P: PV zigzags between 0 and 10, X between 0 and 20, every step,
+  // for as long as it runs.
+  Loop tooMuch;
+  tooMuch.Press(true, 1, 0.5, 0.5, 5, 100);
+  EXPECT_FALSE(tooMuch.Figures().settled);
+  tooMuch.Press(true, 1, 0.5, 0.5, 5, 1000);
+  for (std::int64_t step : {91, 92, 99, 100, 101, 102, 999, 1000}) {
+    const bool up = step % 2 == 0;
+    EXPECT_EQ(tooMuch.Value(step, kPV), up ? 10 : 0) << step;
+    EXPECT_EQ(tooMuch.Value(step, kX), up ? 20 : 0) << step;
+  }
+  EXPECT_FALSE(tooMuch.Figures().settled);
+  // Out of reach: X at 255 from step 2, PV 127.5; I climbs by
+  // 0.5 × (300 − 127.5) = 86.25 a step, from 236.25 at step 2 to 8,688.75.
+  Loop windup;
+  windup.Press(true, 0.5, 0.5, 0.5, 300, 100);
+  for (std::int64_t step = 2; step <= 100; ++step) {
+    EXPECT_EQ(windup.Value(step, kX), 255) << step;
+    EXPECT_EQ(windup.Value(step, kPV), 127.5) << step;
+    EXPECT_EQ(windup.Value(step, kI), 236.25 + (step - 2) * 86.25) << step;
+  }
+  EXPECT_EQ(windup.Value(100, kI), 8688.75);
+  // Back to SP 5: X stays at 255 until step 237, while I unwinds by
+  // 0.5 × 122.5 a step, and only then does PV come down toward 5.
+  windup.Press(false, 0.5, 0.5, 0.5, 5, 300);
+  EXPECT_EQ(windup.Value(237, kX), 255);
+  EXPECT_LT(windup.Value(238, kX), 255);
+  EXPECT_EQ(windup.Value(237, kPV), 127.5);
+  EXPECT_LT(windup.Value(238, kPV), 127.5);
+  EXPECT_NEAR(windup.Value(400, kPV), 5, 1e-4);
+}
+
+}  // namespace
+}  // namespace corvale
