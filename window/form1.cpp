@@ -283,7 +283,7 @@ void Form1::OnContinue() {
 
 void Form1::ShowResponse(RunOutcome& outcome) {
   TranscriptView* const table = cwin->Table();
-  table->AddResponse(std::move(outcome.samples), outcome.setPoint);
+  table->AddResponse(std::move(outcome.samples), outcome.gains.SP);
   const std::optional<StepFigures> figures = MeasureStep(table->Trace());
   const QString text = figures ? ResponseText(*figures, locale_) : QString();
   // In the chart and its tooltip, and spoken once: the focus stays where it is.
