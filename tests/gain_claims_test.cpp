@@ -36,7 +36,7 @@ class Loop {
     RunOutcome outcome = compute ? OnCompute(state_, fields_) : OnContinue(state_, fields_);
     ASSERT_TRUE(outcome.ok());
     if (compute) trace_.Clear();
-    ASSERT_TRUE(trace_.Append(std::move(outcome.samples), outcome.setPoint));
+    ASSERT_TRUE(trace_.Append(std::move(outcome.samples), outcome.gains.SP));
   }
   StepFigures Figures() const { return *MeasureStep(trace_); }
   const ResponseTrace& Trace() const { return trace_; }
