@@ -108,6 +108,29 @@ double ComputeMs(int steps, int repeats) {
   return Median(times);
 }
 
+// The simulation's own run of a million steps into memory, and the window's
+// Compute of as many, in turns; the best of each, as noise only adds.
+void CompareComputeWithRun(Window& window, int pairs = 5) {
+  window.SetLoops(1'000'000);
+  std::vector<double> simulation, computes;
+  for (int i = 0; i < pairs; ++i) {
+    QElapsedTimer timer;
+    timer.start();
+    corvale::LoopState loop;
+    corvale::MemoryFormFields fields;
+    fields.SetBox(corvale::Box::Loops, "1000000");
+    if (!corvale::OnCompute(loop, fields).ok()) std::fputs("run failed\n", stderr);
+    simulation.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    computes.push_back(window.Click("Command1"));
+  }
+  const double run = *std::min_element(simulation.begin(), simulation.end());
+  const double compute = *std::min_element(computes.begin(), computes.end());
+  std::printf(
+      "| Compute, 1,000,000 steps, against the simulation's own run into memory | %.0f ms / %.0f "
+      "ms = ratio %.2f (best of %d pairs) | ratio at most 1.05 |\n",
+      compute, run, compute / run, pairs);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -128,6 +151,25 @@ int main(int argc, char* argv[]) {
         PeakResidentMiB());
     return 0;
   }
+  if (argc > 1 && std::strcmp(argv[1], "--five-computes") == 0) {
+    // A teacher comparing tunings: each Compute keeps the run before it.
+    Window window;
+    window.SetLoops(1'000'000);
+    for (const char* kp : {".5", ".4", ".3", ".2", ".1"}) {
+      window.form.findChild<QLineEdit*>(QStringLiteral("guiKP"))->setText(QLatin1String(kp));
+      window.Click("Command1");
+    }
+    std::printf(
+        "| Peak memory of the window after five 1,000,000-step Computes in a row, the four "
+        "before the last kept | %.0f MiB | under 160 MiB |\n",
+        PeakResidentMiB());
+    return 0;
+  }
+  if (argc > 1 && std::strcmp(argv[1], "--compute-ratio") == 0) {
+    Window window;
+    CompareComputeWithRun(window);
+    return 0;
+  }
   if (argc > 2 && std::strcmp(argv[1], "--serve-copy") == 0) {
     FillToTheBudgets(argv[2], argv[2], 20);
     return 0;
@@ -144,25 +186,8 @@ int main(int argc, char* argv[]) {
               ComputeMs(32766, 5));
 
   {
-    // The simulation's own run into memory, and the window's Compute, side by side.
     Window window;
-    window.SetLoops(1'000'000);
-    std::vector<double> simulation, computes;
-    for (int i = 0; i < 3; ++i) {
-      QElapsedTimer timer;
-      timer.start();
-      corvale::LoopState loop;
-      corvale::MemoryFormFields fields;
-      fields.SetBox(corvale::Box::Loops, "1000000");
-      if (!corvale::OnCompute(loop, fields).ok()) std::fputs("run failed\n", stderr);
-      simulation.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-      computes.push_back(window.Click("Command1"));
-    }
-    const double run = Median(simulation), compute = Median(computes);
-    std::printf(
-        "| Compute, 1,000,000 steps, against the simulation's own run into memory | %.0f ms / %.0f "
-        "ms = ratio %.2f (medians of 3) | ratio at most 1.1 |\n",
-        compute, run, compute / run);
+    CompareComputeWithRun(window);
 
     window.SetLoops(100);
     std::vector<double> times;

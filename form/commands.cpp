@@ -117,7 +117,7 @@ RunOutcome Execute(LoopState& state, FormFields& fields, PreparedRun run) {
     constexpr std::size_t kTypicalRowLength = 56;
     rows.reserve(std::min(static_cast<std::size_t>(run.steps) * kTypicalRowLength, kMaxRunText));
     outcome.samples.reserve(static_cast<std::size_t>(run.steps));
-    outcome.setPoint = run.gains.SP;
+    outcome.gains = run.gains;
     double lastError = 0;
     for (std::int64_t n = 0; n < run.steps; ++n) {
       const StepRecord record = StepOnce(next, lastError, run.gains);

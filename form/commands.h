@@ -10,6 +10,7 @@
 #include "form_fields.h"
 #include "loop_state.h"
 #include "response_trace.h"
+#include "step.h"
 
 namespace corvale {
 
@@ -26,10 +27,11 @@ inline constexpr std::size_t kMaxTranscriptText = 100'000'000;
 struct RunOutcome {
   std::int64_t rowsAdded = 0;
   std::optional<Failure> failure;
-  // What the rows added show, under the run's set point, for the window to
-  // draw and to measure; never part of the transcript's text.
+  // What the rows added show, under the gains and set point the run read,
+  // for the window to draw, to measure and to compare; never part of the
+  // transcript's text.
   std::vector<ResponseSample> samples;
-  double setPoint = 0;
+  Gains gains;
 
   bool ok() const { return !failure; }
   static RunOutcome Failed(Failure failure) {

@@ -41,11 +41,17 @@ class RunHistory {
   static constexpr std::size_t kKept = 4;
 
   // Compute: the current run, if it has rows, joins the kept ones (the
-  // oldest goes past kKept), and a new, empty current run begins.
+  // oldest goes past kKept), and a new, empty current run begins. The run's
+  // full samples are freed; without the memory to keep it reduced, it is
+  // dropped instead.
   void Start();
   // A command's rows, appended to the current run under the gains and SP it
   // ran with. False, with the current run as it was, when memory runs out.
   bool Append(std::vector<ResponseSample> samples, const Gains& gains);
+  // The current run, dropped without being kept: once its rows no longer
+  // match the transcript's (memory ran out for some), it shows nothing
+  // rather than other steps.
+  void ForgetCurrent();
 
   const ResponseTrace& Current() const { return current_; }
   // The current run's summary, its figures measured now.

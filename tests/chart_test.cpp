@@ -34,7 +34,7 @@ class Chart : public testing::Test {
         fields.SetBox(box, texts[int(box)].toStdString());
       RunOutcome outcome =
           &run == &runs.front() ? OnCompute(state, fields) : OnContinue(state, fields);
-      trace.Append(std::move(outcome.samples), outcome.setPoint);
+      trace.Append(std::move(outcome.samples), outcome.gains.SP);
     }
     chart.Refresh(std::nullopt, {});
   }

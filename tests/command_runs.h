@@ -33,7 +33,7 @@ inline ResponseTrace TraceOf(const std::vector<Command>& commands) {
     RunOutcome outcome = c.compute ? OnCompute(state, fields) : OnContinue(state, fields);
     EXPECT_TRUE(outcome.ok());
     if (c.compute) trace.Clear();
-    EXPECT_TRUE(trace.Append(std::move(outcome.samples), outcome.setPoint));
+    EXPECT_TRUE(trace.Append(std::move(outcome.samples), outcome.gains.SP));
   }
   return trace;
 }

@@ -11,6 +11,7 @@
 #include "overview_scroll_bar.h"
 #include "parse_number.h"
 #include "response_chart.h"
+#include "run_history.h"
 #include "transcript_mime_data.h"
 #include "transcript_model.h"
 #include "transcript_view.h"
@@ -211,6 +212,44 @@ TEST_F(Window, AFailureIsAMessageAndChangesNothing) {
       Box(box)->setText(good);
       messages.clear();
     }
+  }
+}
+
+// Compute starts a new run and keeps the one before, Continue extends the
+// current one, and the table shows the current run's rows. A Compute that
+// cannot start keeps nothing; one that starts, with no steps or stopped at a
+// later step, keeps the run before.
+TEST_F(Window, ComputeKeepsTheRunBeforeAndContinueExtendsIt) {
+  const RunHistory& runs = window->Runs();
+  using Boxes = std::vector<std::pair<const char*, const char*>>;
+  const struct {
+    Boxes boxes;
+    const char* button;
+    std::size_t rows;  // of the current run, as the table has them
+    std::vector<double> keptKp;
+    double currentKp;
+    bool message;
+  } steps[] = {
+      {{{"Loops", "30"}}, "Command1", 30, {}, .5, false},
+      {{{"guiKP", "1"}, {"Loops", "10"}}, "Command2", 40, {}, 1, false},
+      {{{"guiKP", "1e308"}}, "Command1", 40, {}, 1, true},               // its first step overflows
+      {{{"guiKP", "2"}, {"Loops", "0"}}, "Command1", 0, {1}, 0, false},  // afresh, no steps
+      {{{"Loops", "20"}}, "Command1", 20, {1}, 2, false},                // no rows before to keep
+      // The integral overflows at step 2: step 1 stays.
+      {{{"guiKP", ".5"}, {"guiSP", "1.7e308"}, {"Loops", "100"}}, "Command1", 1, {1, 2}, .5, true},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(testing::Message() << "step with " << step.rows << " rows");
+    for (const auto& [box, text] : step.boxes) Box(box)->setText(text);
+    Click(step.button);
+    EXPECT_EQ(messages.size(), step.message ? 1u : 0u);
+    messages.clear();
+    EXPECT_EQ(runs.Current().Size(), step.rows);
+    EXPECT_EQ(Table()->model()->rowCount(), static_cast<int>(step.rows));
+    std::vector<double> kept;
+    for (const KeptRun& run : runs.Kept()) kept.push_back(run.summary.gains.Kp);
+    EXPECT_EQ(kept, step.keptKp);
+    EXPECT_EQ(runs.CurrentSummary().gains.Kp, step.currentKp);
   }
 }
 

@@ -88,7 +88,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral("Corvale by Brennick"));
 
   Command2 = MakeButton(this, "Command2", QStringLiteral("Continue"));
-  cwin = new TranscriptBox(this);
+  cwin = new TranscriptBox(&runs_, this);
   cwin->setObjectName(QLatin1String("cwin"));
   TranscriptView* const table = cwin->Table();
   table->setObjectName(QLatin1String("table"));
@@ -103,7 +103,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     places.push_back({edit, box.place});
     places.push_back({label, box.labelPlace});
   }
-  chart_ = new ResponseChart(&table->Trace(), locale_, this);
+  chart_ = new ResponseChart(&runs_.Current(), locale_, this);
   chart_->setObjectName(QLatin1String("chart"));
   announcer_ = new Announcer(this);
   zoom_ = std::make_unique<Zoom>(this, kClientArea, std::move(places),
@@ -128,6 +128,11 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   connect(table, &TranscriptView::VisibleRowsChanged, chart_, &ResponseChart::SetVisibleRows);
   connect(chart_, &ResponseChart::RowRequested, table,
           [table](int row) { table->ShowRow(row, QAbstractItemView::PositionAtCenter); });
+  // A Compute that got under way writes a new transcript: the run shown so
+  // far ends there, and is kept reduced before the new one's rows take their
+  // memory. One that could not start changes nothing, and keeps nothing.
+  connect(table->Model(), &QAbstractItemModel::modelAboutToBeReset, this,
+          [this] { runs_.Start(); });
   connect(Command1, &QPushButton::clicked, this, &Form1::OnCompute);
   connect(Command2, &QPushButton::clicked, this, &Form1::OnContinue);
 }
@@ -252,17 +257,21 @@ RunOutcome Form1::PID() { return Run(corvale::PID); }
 
 RunOutcome Form1::Run(RunOutcome (*command)(LoopState&, FormFields&)) {
   RunOutcome outcome;
+  const std::uint64_t revision = runs_.Revision();
   {
     BusyCursor busy;
     outcome = command(state_, *fields_);
   }
   if (outcome.rowsAdded > 0) {
-    ShowResponse(outcome);  // which takes the samples over
-  } else if (cwin->Table()->Model()->rowCount() == 0) {
-    // A Compute of no steps left no run to describe.
-    chart_->Refresh(std::nullopt, QString());
-    chart_->setToolTip(QString());
+    // The current run's rows are the table's, or it has none: a step it
+    // lacked would put every later one in the wrong place.
+    const bool matches = runs_.Current().Size() + static_cast<std::size_t>(outcome.rowsAdded) ==
+                         static_cast<std::size_t>(cwin->Table()->Model()->rowCount());
+    if (!matches || !runs_.Append(std::move(outcome.samples), outcome.gains)) {
+      runs_.ForgetCurrent();
+    }
   }
+  if (runs_.Revision() != revision) ShowResponse();
   DropQueuedInput();
   return outcome;
 }
@@ -281,10 +290,9 @@ void Form1::OnContinue() {
   if (!outcome.ok()) ReportFailure(*outcome.failure);
 }
 
-void Form1::ShowResponse(RunOutcome& outcome) {
-  TranscriptView* const table = cwin->Table();
-  table->AddResponse(std::move(outcome.samples), outcome.setPoint);
-  const std::optional<StepFigures> figures = MeasureStep(table->Trace());
+void Form1::ShowResponse() {
+  cwin->Table()->RefreshOverview();
+  const std::optional<StepFigures> figures = MeasureStep(runs_.Current());
   const QString text = figures ? ResponseText(*figures, locale_) : QString();
   // In the chart and its tooltip, and spoken once: the focus stays where it is.
   chart_->Refresh(figures, text);

@@ -9,6 +9,7 @@
 
 #include "commands.h"
 #include "loop_state.h"
+#include "run_history.h"
 
 class QLabel;
 class QLineEdit;
@@ -25,7 +26,8 @@ class Zoom;
 
 // The program's only window: five input boxes, the transcript box and the
 // two commands, and the chart of the response where the window has room for
-// it beside them. It owns the simulation's state for as long as it lives.
+// it beside them. It owns the simulation's state, and the runs its table and
+// chart show, for as long as it lives.
 class Form1 : public QWidget {
   Q_OBJECT
 
@@ -38,6 +40,7 @@ class Form1 : public QWidget {
   RunOutcome PID();
 
   const LoopState& State() const { return state_; }
+  const RunHistory& Runs() const { return runs_; }
 
   // Makes the whole window larger (steps > 0), smaller, or as it opened (0),
   // within bounds, as Ctrl with +, -, 0 or the wheel does: every control, its
@@ -57,9 +60,9 @@ class Form1 : public QWidget {
   // Tooltips and accessible descriptions: what each control is and does.
   void Explain(const NumberFormat& numbers);
   void ReportFailure(const Failure& failure);
-  // What the run did: its samples to the table's trace, the chart and the
-  // figures, spoken once.
-  void ShowResponse(RunOutcome& outcome);
+  // The runs changed: the current one's figures to the chart, the table's
+  // overview, and spoken once.
+  void ShowResponse();
   // The chart where it fits, and the tab order through whatever is shown.
   void Arrange();
   QLineEdit* BoxFor(Box box) const { return boxes_[IndexOf(box)]; }
@@ -79,6 +82,7 @@ class Form1 : public QWidget {
   // and figure use the same separators.
   const QLocale locale_;
   LoopState state_;
+  RunHistory runs_;
   std::unique_ptr<WidgetFormFields> fields_;
 };
 

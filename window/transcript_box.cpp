@@ -9,8 +9,8 @@
 
 namespace corvale {
 
-TranscriptBox::TranscriptBox(QWidget* parent)
-    : QWidget(parent), table_(new TranscriptView(this)), switch_(new QTabBar(this)) {
+TranscriptBox::TranscriptBox(const RunHistory* runs, QWidget* parent)
+    : QWidget(parent), table_(new TranscriptView(runs, this)), switch_(new QTabBar(this)) {
   auto* const layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);

@@ -8,6 +8,7 @@ class QTabBar;
 namespace corvale {
 
 class ResponseChart;
+class RunHistory;
 class TranscriptView;
 
 // The output box: the transcript's table and, where the window has no room
@@ -18,7 +19,8 @@ class TranscriptBox : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TranscriptBox(QWidget* parent = nullptr);
+  // The table shows the current run of `runs`, which must outlive the box.
+  explicit TranscriptBox(const RunHistory* runs, QWidget* parent = nullptr);
 
   TranscriptView* Table() const { return table_; }
   QTabBar* Switch() const { return switch_; }

@@ -5,12 +5,14 @@
 #include <QStyleOptionSlider>
 #include <algorithm>
 
-#include "response_trace.h"
+#include "run_history.h"
 
 namespace corvale {
 
-OverviewScrollBar::OverviewScrollBar(const ResponseTrace* trace, QWidget* parent)
-    : QScrollBar(Qt::Vertical, parent), trace_(trace) {}
+OverviewScrollBar::OverviewScrollBar(const RunHistory* runs, QWidget* parent)
+    : QScrollBar(Qt::Vertical, parent), runs_(runs) {}
+
+const ResponseTrace& OverviewScrollBar::Trace() const { return runs_->Current(); }
 
 void OverviewScrollBar::Refresh() {
   pixels_.clear();
@@ -23,7 +25,7 @@ QRect OverviewScrollBar::Groove() const {
   return style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarGroove, this);
 }
 
-int OverviewScrollBar::Rows() const { return static_cast<int>(trace_->Size()); }
+int OverviewScrollBar::Rows() const { return static_cast<int>(Trace().Size()); }
 
 int OverviewScrollBar::RowAt(int y) const {
   const QRect groove = Groove();
@@ -37,21 +39,24 @@ void OverviewScrollBar::paintEvent(QPaintEvent* event) {
   const int rows = Rows();
   const QRect groove = Groove().adjusted(2, 0, -2, 0);
   if (rows == 0 || groove.height() <= 0 || groove.width() <= 0) return;
-  // Made again when the trace or the groove's height changed (by a resize,
+  // Made again when the runs or the groove's height changed (by a resize,
   // or by a style, which can change the groove without resizing the bar).
-  if (pixels_.size() != static_cast<std::size_t>(groove.height())) {
+  const ResponseTrace& trace = Trace();
+  if (pixels_.size() != static_cast<std::size_t>(groove.height()) ||
+      pixelsRevision_ != runs_->Revision()) {
     pixels_.clear();
+    pixelsRevision_ = runs_->Revision();
     pixels_.reserve(static_cast<std::size_t>(groove.height()));
     for (int y = 0; y < groove.height(); ++y) {
       const auto first = static_cast<std::size_t>(qint64(y) * rows / groove.height());
       const auto last = static_cast<std::size_t>(qint64(y + 1) * rows / groove.height());
-      pixels_.push_back(trace_->PvRange(first, std::max(last, first + 1)));
+      pixels_.push_back(trace.PvRange(first, std::max(last, first + 1)));
     }
   }
   QPainter painter(this);
   // Across the groove from the lowest PV or set point (or 0) to the highest;
   // halves, so that a span as wide as numbers go stays finite.
-  const ValueRange extent = trace_->Extent();
+  const ValueRange extent = trace.Extent();
   const double half = extent.high / 2 - extent.low / 2;
   const auto at = [&](double value) {
     return groove.left() + (half > 0 ? (value / 2 - extent.low / 2) / half * groove.width() : 0);

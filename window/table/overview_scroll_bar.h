@@ -1,23 +1,26 @@
 #pragma once
 
 #include <QScrollBar>
+#include <cstdint>
 #include <vector>
 
 #include "response_trace.h"
 
 namespace corvale {
 
-// The table's vertical scroll bar, which shows the whole transcript squeezed
-// into its height: in each pixel row, the smallest to the largest PV of the
-// rows that pixel stands for, with the rows in view outlined. A click beside
-// the handle scrolls there.
+class RunHistory;
+
+// The table's vertical scroll bar, which shows the whole transcript (the
+// current run) squeezed into its height: in each pixel row, the smallest to
+// the largest PV of the rows that pixel stands for, with the rows in view
+// outlined. A click beside the handle scrolls there.
 class OverviewScrollBar : public QScrollBar {
   Q_OBJECT
 
  public:
-  OverviewScrollBar(const ResponseTrace* trace, QWidget* parent = nullptr);
+  OverviewScrollBar(const RunHistory* runs, QWidget* parent = nullptr);
 
-  // The trace changed: its overview is drawn anew.
+  // The runs changed: the overview is drawn anew.
   void Refresh();
   // The first row that a point in the bar stands for.
   int RowAt(int y) const;
@@ -31,8 +34,11 @@ class OverviewScrollBar : public QScrollBar {
  private:
   int Rows() const;
 
-  const ResponseTrace* trace_;
-  std::vector<ValueRange> pixels_;  // PV's range in each pixel row, made when drawn
+  const ResponseTrace& Trace() const;
+
+  const RunHistory* runs_;
+  std::vector<ValueRange> pixels_;    // PV's range in each pixel row, made when drawn
+  std::uint64_t pixelsRevision_ = 0;  // the runs' revision they were made for
 };
 
 }  // namespace corvale

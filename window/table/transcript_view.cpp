@@ -27,10 +27,10 @@ QString QtText(const char* context, const char* text) {
 
 }  // namespace
 
-TranscriptView::TranscriptView(QWidget* parent)
+TranscriptView::TranscriptView(const RunHistory* runs, QWidget* parent)
     : QTableView(parent),
       model_(new TranscriptModel(this)),
-      overview_(new OverviewScrollBar(&trace_, this)) {
+      overview_(new OverviewScrollBar(runs, this)) {
   setModel(model_);
   setVerticalScrollBar(overview_);
   setEditTriggers(NoEditTriggers);
@@ -69,12 +69,7 @@ void TranscriptView::ShowRow(int row, ScrollHint hint) {
   horizontalScrollBar()->setValue(0);
 }
 
-void TranscriptView::AddResponse(std::vector<ResponseSample> samples, double setPoint) {
-  // Without the memory for them, no chart at all rather than one that does
-  // not match the rows.
-  if (!trace_.Append(std::move(samples), setPoint)) trace_.Clear();
-  overview_->Refresh();
-}
+void TranscriptView::RefreshOverview() { overview_->Refresh(); }
 
 std::pair<int, int> TranscriptView::VisibleRows() const {
   const int first = rowAt(0);
@@ -246,7 +241,6 @@ void TranscriptView::selectionChanged(const QItemSelection& selected,
 void TranscriptView::reset() {
   QTableView::reset();
   resume_ = QPersistentModelIndex();
-  trace_.Clear();
   overview_->Refresh();
   rowsPicked_ = false;
   widest_ = {};

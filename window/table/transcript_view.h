@@ -6,7 +6,6 @@
 #include <string_view>
 #include <utility>
 
-#include "response_trace.h"
 #include "transcript.h"
 
 class QMenu;
@@ -14,6 +13,7 @@ class QMenu;
 namespace corvale {
 
 class OverviewScrollBar;
+class RunHistory;
 class TranscriptModel;
 
 // The transcript as a read-only table under its column names. Whole rows are
@@ -21,18 +21,18 @@ class TranscriptModel;
 // block of cells by mouse or by Shift with the arrows; a copy carries exactly
 // the selected cells, as TAB-separated lines and as an HTML table that a
 // spreadsheet pastes into cells. Every column is as wide as its widest value
-// so far, measured on the rows as they arrive. It keeps the run's samples,
-// which its scroll bar shows whole and the chart draws.
+// so far, measured on the rows as they arrive. Its scroll bar shows the
+// current run of the window's runs whole.
 class TranscriptView : public QTableView {
   Q_OBJECT
 
  public:
-  explicit TranscriptView(QWidget* parent = nullptr);
+  // `runs` must outlive the view.
+  explicit TranscriptView(const RunHistory* runs, QWidget* parent = nullptr);
 
   TranscriptModel* Model() const { return model_; }
-  const ResponseTrace& Trace() const { return trace_; }
-  // What the rows a run has just added show, under the run's set point.
-  void AddResponse(std::vector<ResponseSample> samples, double setPoint);
+  // The runs changed: the scroll bar's overview is drawn anew.
+  void RefreshOverview();
   // The rows in view, first and last; last < first when there are none.
   std::pair<int, int> VisibleRows() const;
   // Makes the row the current one and shows it, first or where `hint` says.
@@ -80,7 +80,6 @@ class TranscriptView : public QTableView {
   QRect SelectedBlock() const;
 
   TranscriptModel* model_;
-  ResponseTrace trace_;
   OverviewScrollBar* overview_;
   std::array<std::string, kColumns> widest_;  // each column's widest value so far
   std::array<qreal, kColumns> widestEstimate_{};

@@ -1,0 +1,132 @@
+#include "kept_series.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+#include "response_trace.h"
+
+namespace corvale {
+namespace {
+
+// A trace whose PV is `pv(row)`.
+template <typename Pv>
+ResponseTrace TraceOf(std::size_t rows, Pv pv) {
+  std::vector<ResponseSample> samples(rows);
+  for (std::size_t r = 0; r < rows; ++r) samples[r].pv = pv(r);
+  ResponseTrace trace;
+  EXPECT_TRUE(trace.Append(std::move(samples), 5));
+  return trace;
+}
+
+ValueRange BruteRange(const ResponseTrace& trace, std::size_t first, std::size_t last) {
+  ValueRange range{trace.Sample(first).pv, trace.Sample(first).pv};
+  for (std::size_t r = first; r < last; ++r) {
+    range.low = std::min(range.low, trace.Sample(r).pv);
+    range.high = std::max(range.high, trace.Sample(r).pv);
+  }
+  return range;
+}
+
+// Rows as (first, last) from the series' end when negative, with a slack.
+struct Query {
+  std::int64_t first, last;
+  std::size_t slack;
+};
+
+const Query kQueries[] = {{0, 1, 0},          {0, -1, 0},          {-1, -1, 0},
+                          {-2, -1, 1},        {0, -1, 1 << 20},    {1, 2, 0},
+                          {100, 200, 3},      {16383, 16384, 0},   {16383, 16385, 1},
+                          {16384, 16385, 1},  {16000, 17000, 0},   {20000, 20001, 7},
+                          {32767, 32769, 3},  {99999, 100001, 12}, {-500, -1, 63},
+                          {-1000, -900, 100}, {-64, -1, 0},        {123457, 654321, 50}};
+
+// The series lengths around the exact rows' end, and a long run.
+const std::size_t kLengths[] = {1, 2, 16383, 16384, 16385, 1'000'000};
+
+std::size_t At(std::int64_t row, std::size_t size) {
+  const std::int64_t at = row < 0 ? static_cast<std::int64_t>(size) + 1 + row : row;
+  return static_cast<std::size_t>(std::clamp<std::int64_t>(at, 0, static_cast<std::int64_t>(size)));
+}
+
+// Every answer holds the rows' own range, and reaches past them by no more
+// than the slack (or than the finest buckets there are, where the slack is
+// smaller): a rising series shows exactly how far.
+TEST(KeptSeries, RangesHoldTheRowsAndReachNoFurtherThanTheSlack) {
+  for (std::size_t size : kLengths) {
+    const ResponseTrace rising = TraceOf(size, [](std::size_t r) { return double(r); });
+    // Jumps everywhere: a value from a row too far would show.
+    const ResponseTrace jumping =
+        TraceOf(size, [](std::size_t r) { return double((r * 2654435761u) % 1000003) - 500000; });
+    const KeptSeries up = KeptSeries::OfPv(rising), jumps = KeptSeries::OfPv(jumping);
+    ASSERT_EQ(up.Size(), size);
+    for (const Query& q : kQueries) {
+      const std::size_t last = At(q.last, size);
+      const std::size_t first = std::min(At(q.first, size), last - 1);
+      if (first >= last) continue;
+      SCOPED_TRACE(testing::Message()
+                   << size << " rows, " << first << ".." << last << " slack " << q.slack);
+      const std::size_t reach = std::max(q.slack, up.FinestSlack(last));
+      const ValueRange r = up.Range(first, last, q.slack);
+      EXPECT_LE(r.low, double(first));
+      EXPECT_GE(r.high, double(last - 1));
+      EXPECT_GE(r.low, double(first) - double(reach));
+      EXPECT_LE(r.high, double(last - 1 + reach));
+
+      const ValueRange exact = BruteRange(jumping, first, last);
+      const ValueRange wide =
+          BruteRange(jumping, first - std::min(first, reach), std::min(size, last + reach));
+      const ValueRange j = jumps.Range(first, last, q.slack);
+      EXPECT_LE(j.low, exact.low);
+      EXPECT_GE(j.high, exact.high);
+      EXPECT_GE(j.low, wide.low);
+      EXPECT_LE(j.high, wide.high);
+      if (last <= KeptSeries::kExactRows) {
+        EXPECT_EQ(j.low, exact.low);
+        EXPECT_EQ(j.high, exact.high);
+      }
+    }
+  }
+}
+
+// The finest buckets reaching a row: of 2 rows up to twice the exact rows,
+// then twice as wide for every doubling of the rows they reach.
+TEST(KeptSeries, TheFinestSlackGrowsWithTheRowsReached) {
+  const KeptSeries series =
+      KeptSeries::OfPv(TraceOf(1'000'000, [](std::size_t r) { return double(r % 7); }));
+  const std::pair<std::size_t, std::size_t> slacks[] = {
+      {1, 0},     {16384, 0},  {16385, 1},   {32768, 1},   {32769, 3},   {65536, 3},
+      {65537, 7}, {131072, 7}, {500000, 31}, {524288, 31}, {524289, 63}, {1'000'000, 63}};
+  for (const auto& [last, slack] : slacks) EXPECT_EQ(series.FinestSlack(last), slack) << last;
+}
+
+TEST(KeptSeries, ValuesAreExactAmongTheFirstRowsAndNearAfter) {
+  const ResponseTrace rising = TraceOf(1'000'000, [](std::size_t r) { return 0.5 * double(r); });
+  const KeptSeries series = KeptSeries::OfPv(rising);
+  for (std::size_t row : {0, 1, 9999, 16383}) EXPECT_EQ(series.Value(row), 0.5 * double(row));
+  // A bucket of 2 rows at 16384: its middle; of 64 rows at the end.
+  EXPECT_EQ(series.Value(16384), 0.5 * 16384.5);
+  EXPECT_EQ(series.Value(999'999), 0.5 * (999'936 + 999'999) / 2);
+  const KeptSeries flat = KeptSeries::OfPv(TraceOf(40000, [](std::size_t) { return 1e-300; }));
+  EXPECT_EQ(flat.Value(39999), 1e-300);
+}
+
+// A run as long as the transcript allows (about 2.25 million of its shortest
+// rows), and some: a few megabytes, where its samples take 48.
+TEST(KeptSeries, ThreeMillionRowsTakeAFewMegabytes) {
+  const KeptSeries series =
+      KeptSeries::OfPv(TraceOf(3'000'000, [](std::size_t r) { return double(r % 1000); }));
+  EXPECT_EQ(series.Size(), 3'000'000u);
+  // 16384 exact rows, and 8 levels (buckets of 2 to 256 rows) of 16384
+  // ranges each: 2.125 MiB.
+  EXPECT_LE(series.Bytes(), std::size_t{2176} * 1024 + 4096);
+  EXPECT_EQ(KeptSeries().Bytes(), sizeof(KeptSeries));
+  const ValueRange all = series.Range(0, 3'000'000, 1'000'000);
+  EXPECT_EQ(all.low, 0);
+  EXPECT_EQ(all.high, 999);
+}
+
+}  // namespace
+}  // namespace corvale

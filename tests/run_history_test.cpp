@@ -1,0 +1,199 @@
+#include "run_history.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "commands.h"
+#include "failing_allocations.h"
+#include "memory_form_fields.h"
+
+namespace corvale {
+namespace {
+
+std::vector<ResponseSample> Rows(std::size_t count, double pv = 1) {
+  return std::vector<ResponseSample>(count, ResponseSample{2 * pv, pv});
+}
+
+std::vector<double> KeptKp(const RunHistory& history) {
+  std::vector<double> kp;
+  for (const KeptRun& run : history.Kept()) kp.push_back(run.summary.gains.Kp);
+  return kp;
+}
+
+TEST(RunHistory, StartKeepsOnlyRunsWithRows) {
+  RunHistory history;
+  history.Start();  // nothing yet
+  EXPECT_TRUE(history.Kept().empty());
+  EXPECT_EQ(history.Revision(), 0u);
+  EXPECT_TRUE(history.Append({}, {1, 0, 0, 5}));  // a run of no steps
+  history.Start();
+  EXPECT_TRUE(history.Kept().empty());
+  EXPECT_EQ(history.Revision(), 0u);
+
+  ASSERT_TRUE(history.Append(Rows(3), {2, 0, 0, 5}));
+  EXPECT_EQ(history.Current().Size(), 3u);
+  history.Start();
+  ASSERT_EQ(history.Kept().size(), 1u);
+  EXPECT_EQ(history.Kept()[0].pv.Size(), 3u);
+  EXPECT_EQ(history.Kept()[0].summary.steps, 3);
+  EXPECT_EQ(history.Current().Size(), 0u);
+  EXPECT_TRUE(history.Current().Runs().empty());
+  EXPECT_EQ(history.Revision(), 2u);  // the rows, then the start
+}
+
+// Compute after Compute: four kept, oldest first; the fifth earlier one goes.
+// Forgetting drops exactly the one named.
+TEST(RunHistory, KeepsFourEarlierRunsAndForgetsTheOneNamed) {
+  RunHistory history;
+  for (double kp = 1; kp <= 6; ++kp) {
+    history.Start();
+    ASSERT_TRUE(history.Append(Rows(10, kp), {kp, 0, 0, 5}));
+  }
+  EXPECT_EQ(KeptKp(history), (std::vector<double>{2, 3, 4, 5}));
+  EXPECT_EQ(history.CurrentSummary().gains.Kp, 6);
+  EXPECT_EQ(history.Kept()[0].pv.Value(9), 2);
+
+  const struct {
+    std::size_t forget;  // kKept: all of them
+    std::vector<double> left;
+    bool changes;
+  } steps[] = {{1, {2, 4, 5}, true}, {7, {2, 4, 5}, false},         {2, {2, 4}, true},
+               {0, {4}, true},       {RunHistory::kKept, {}, true}, {RunHistory::kKept, {}, false}};
+  for (const auto& step : steps) {
+    const std::uint64_t revision = history.Revision();
+    if (step.forget == RunHistory::kKept) {
+      history.ForgetKept();
+    } else {
+      history.ForgetKept(step.forget);
+    }
+    EXPECT_EQ(KeptKp(history), step.left) << step.forget;
+    EXPECT_EQ(history.Revision() != revision, step.changes) << step.forget;
+  }
+  EXPECT_EQ(history.Current().Size(), 10u);  // the current run stays
+}
+
+// The runs as the window makes them, command by command, and what their
+// summaries say, worked out by hand.
+TEST(RunHistory, SummariesCarryTheLastCommandsGainsAndTheStepsFigures) {
+  LoopState state;
+  MemoryFormFields fields;
+  RunHistory history;
+  const auto run = [&](bool compute, const char* kp, const char* ki, const char* kd, const char* sp,
+                       const char* loops) {
+    for (auto [box, text] : {std::pair{Box::Kp, kp},
+                             {Box::Ki, ki},
+                             {Box::Kd, kd},
+                             {Box::SP, sp},
+                             {Box::Loops, loops}}) {
+      fields.SetBox(box, text);
+    }
+    RunOutcome outcome = compute ? OnCompute(state, fields) : OnContinue(state, fields);
+    ASSERT_TRUE(outcome.ok());
+    if (compute) history.Start();
+    ASSERT_TRUE(history.Append(std::move(outcome.samples), outcome.gains));
+  };
+  // P alone: PV 0, 2.5, 1.25, 1.875, 1.5625, 1.71875, 1.640625, ... toward
+  // 5/3, within 2 % of it (±0.0333) from step 7.
+  run(true, "1", "0", "0", "5", "30");
+  // Then a Continue under other gains and SP: the summary gives these.
+  run(true, ".5", ".5", ".5", "5", "20");
+  run(false, ".25", ".125", "2", "7", "10");
+  run(true, "1", "0", "0", "5", "5");
+
+  ASSERT_EQ(history.Kept().size(), 2u);
+  const RunSummary& p = history.Kept()[0].summary;
+  EXPECT_EQ(p.gains.Kp, 1);
+  EXPECT_EQ(p.gains.Ki, 0);
+  EXPECT_EQ(p.gains.Kd, 0);
+  EXPECT_EQ(p.gains.SP, 5);
+  EXPECT_EQ(p.steps, 30);
+  ASSERT_EQ(p.setPoints.size(), 1u);
+  EXPECT_EQ(p.setPoints[0].firstRow, 0u);
+  EXPECT_EQ(p.setPoints[0].setPoint, 5);
+  EXPECT_EQ(p.extent.low, 0);
+  EXPECT_EQ(p.extent.high, 5);
+  ASSERT_TRUE(p.figures && p.figures->settled);
+  EXPECT_NEAR(p.figures->finalValue, 5.0 / 3, 1e-6);
+  EXPECT_NEAR(p.figures->SteadyStateError(), 10.0 / 3, 1e-6);
+  EXPECT_EQ(p.figures->peak, 2.5);
+  EXPECT_EQ(p.figures->peakStep, 2);
+  EXPECT_NEAR(p.figures->overshootPercent, 50, 1e-4);
+  EXPECT_EQ(p.figures->riseFrom, 2);
+  EXPECT_EQ(p.figures->riseTo, 2);
+  EXPECT_EQ(p.figures->settledFrom, 7);
+
+  const RunSummary& continued = history.Kept()[1].summary;
+  EXPECT_EQ(continued.gains.Kp, .25);
+  EXPECT_EQ(continued.gains.Ki, .125);
+  EXPECT_EQ(continued.gains.Kd, 2);
+  EXPECT_EQ(continued.gains.SP, 7);
+  EXPECT_EQ(continued.steps, 30);
+  ASSERT_EQ(continued.setPoints.size(), 2u);
+  EXPECT_EQ(continued.setPoints[1].firstRow, 20u);
+  EXPECT_EQ(continued.setPoints[1].setPoint, 7);
+  ASSERT_TRUE(continued.figures);
+  EXPECT_EQ(continued.figures->firstStep, 21);  // the step since SP changed
+
+  // The current run, measured now: steps 1 to 5 of P alone.
+  const RunSummary now = history.CurrentSummary();
+  EXPECT_EQ(now.steps, 5);
+  EXPECT_EQ(now.gains.Kp, 1);
+  ASSERT_TRUE(now.figures);
+  EXPECT_EQ(now.figures->finalValue, 1.5625);
+  EXPECT_FALSE(now.figures->settled);
+}
+
+// Memory that runs out at any allocation of Append leaves the run as it
+// was, an empty one and one with rows alike.
+TEST(RunHistory, AnAppendWithoutMemoryLeavesTheRunAsItWas) {
+  for (std::size_t before : {0, 300}) {
+    RunHistory history;
+    if (before > 0) {
+      ASSERT_TRUE(history.Append(Rows(before, 3), {1, 2, 3, 4}));
+    }
+    const std::uint64_t revision = history.Revision();
+    long failures = 0;
+    for (long succeeding = 0;; ++succeeding) {
+      std::vector<ResponseSample> rows = Rows(1000, 4);
+      bool appended;
+      {
+        FailingAllocations failing(succeeding);
+        appended = history.Append(std::move(rows), {5, 6, 7, 8});
+      }
+      if (appended) break;
+      ++failures;
+      SCOPED_TRACE(testing::Message() << before << " rows, " << succeeding << " allocations");
+      EXPECT_EQ(history.Current().Size(), before);
+      EXPECT_EQ(history.Current().Runs().size(), before > 0 ? 1u : 0u);
+      EXPECT_EQ(history.Revision(), revision);
+      EXPECT_EQ(history.CurrentSummary().gains.Kp, before > 0 ? 1 : 0);
+      if (before > 0) {
+        EXPECT_EQ(history.Current().Sample(before - 1).pv, 3);
+        EXPECT_EQ(history.Current().PvRange(0, before).high, 3);
+        EXPECT_EQ(history.Current().Extent().high, 4);
+      }
+    }
+    EXPECT_GT(failures, 0);
+    EXPECT_EQ(history.Current().Size(), before + 1000);
+    EXPECT_EQ(history.CurrentSummary().gains.Kp, 5);
+  }
+}
+
+TEST(RunHistory, ForgettingTheCurrentRunKeepsNothingOfIt) {
+  RunHistory history;
+  ASSERT_TRUE(history.Append(Rows(5), {1, 0, 0, 5}));
+  history.Start();
+  ASSERT_TRUE(history.Append(Rows(7), {2, 0, 0, 5}));
+  history.ForgetCurrent();
+  EXPECT_EQ(history.Current().Size(), 0u);
+  EXPECT_EQ(history.CurrentSummary().gains.Kp, 0);
+  EXPECT_FALSE(history.CurrentSummary().figures);
+  history.Start();
+  EXPECT_EQ(KeptKp(history), (std::vector<double>{1}));
+}
+
+}  // namespace
+}  // namespace corvale
