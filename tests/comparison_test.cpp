@@ -94,7 +94,8 @@ TEST(RunComparison, ShowsEachRunsGainsAndFiguresWithTheCurrentOneLast) {
   EXPECT_EQ(model.KeptIndexOf(1), std::optional<std::size_t>(1));
   EXPECT_EQ(model.KeptIndexOf(2), std::nullopt);
   // A number's value for a copy; a dash has none.
-  EXPECT_EQ(model.data(model.index(0, C::kError), C::kValueRole).toDouble(), 5.0 - 5.0 / 3);
+  // PV's last step still differs from 5/3 in its eleventh digit.
+  EXPECT_NEAR(model.data(model.index(0, C::kError), C::kValueRole).toDouble(), 10.0 / 3, 1e-9);
   EXPECT_FALSE(model.data(model.index(2, C::kPeak), C::kValueRole).isValid());
 }
 
