@@ -1,0 +1,174 @@
+// The comparison of runs: its cells, its copy, what Delete forgets, and the
+// sentence against the run before. Expected figures are the loop's own,
+// worked by hand and by tests/stepinfo_reference.py.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "command_runs.h"
+#include "comparison_copy.h"
+#include "comparison_sentence.h"
+#include "run_comparison_model.h"
+#include "run_comparison_view.h"
+#include "run_history.h"
+
+namespace corvale {
+namespace {
+
+using C = RunComparisonModel;
+
+// Each command a Compute (a new run) or a Continue, into one history.
+RunHistory HistoryOf(const std::vector<Command>& commands) {
+  LoopState state;
+  MemoryFormFields fields;
+  RunHistory history;
+  for (const Command& c : commands) {
+    for (auto [box, text] : {std::pair{Box::Kp, c.kp},
+                             {Box::Ki, c.ki},
+                             {Box::Kd, c.kd},
+                             {Box::SP, c.sp},
+                             {Box::Loops, c.loops}}) {
+      fields.SetBox(box, text);
+    }
+    RunOutcome outcome = c.compute ? OnCompute(state, fields) : OnContinue(state, fields);
+    EXPECT_TRUE(outcome.ok());
+    if (c.compute) history.Start();
+    EXPECT_TRUE(history.Append(std::move(outcome.samples), outcome.gains));
+  }
+  return history;
+}
+
+const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
+
+QString Cell(const C& model, int row, C::Column column) {
+  return model.data(model.index(row, column), Qt::DisplayRole).toString();
+}
+
+TEST(RunComparison, ShowsEachRunsGainsAndFiguresWithTheCurrentOneLast) {
+  const RunHistory history = HistoryOf({{true, "1", "0", "0", "5", "30"},
+                                        {true, ".5", ".5", ".5", "5", "100"},
+                                        {true, "2.5", "0", "0", "5", "100"}});
+  C model(&history, kEnglish);
+  ASSERT_EQ(model.rowCount(), 3);
+  struct Row {
+    int row;
+    const char* run;
+    const char* kp;
+    const char* steps;
+    const char* rise;
+    const char* peak;
+    const char* overshoot;
+    const char* settling;
+    const char* settledFrom;
+    const char* error;
+    const char* atZero;
+  };
+  // P alone: PV 0, 2.5, 1.25, 1.875, ... settles at 5/3 (error 10/3), a
+  // peak of 2.5 at step 2, half as far again past the final value.
+  // The initial values: rise from step 2 to step 6, peak 5.2424 at step 14,
+  // within ±2 % from step 28. Kp 2.5 rings between 0 and 6.25 for ever.
+  const Row rows[] = {
+      {0, "1", "1", "30", "0", "2.5", "50.0", "6", "7", "3.3333", "0"},
+      {1, "2", "0.5", "100", "4", "5.2424", "4.8", "27", "28", "0", "0"},
+      {2, "3, current", "2.5", "100", "\u2014", "\u2014", "\u2014", "has not settled: PV 0 to 6.25",
+       "\u2014", "\u2014", "49"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.row);
+    EXPECT_EQ(Cell(model, r.row, C::kRun), r.run);
+    EXPECT_EQ(Cell(model, r.row, C::kKp), r.kp);
+    EXPECT_EQ(Cell(model, r.row, C::kSteps), r.steps);
+    EXPECT_EQ(Cell(model, r.row, C::kRise), r.rise);
+    EXPECT_EQ(Cell(model, r.row, C::kPeak), r.peak);
+    EXPECT_EQ(Cell(model, r.row, C::kOvershoot), r.overshoot);
+    EXPECT_EQ(Cell(model, r.row, C::kSettling), r.settling);
+    EXPECT_EQ(Cell(model, r.row, C::kSettledFrom), r.settledFrom);
+    EXPECT_EQ(Cell(model, r.row, C::kError), r.error);
+    EXPECT_EQ(Cell(model, r.row, C::kAtZero), r.atZero);
+  }
+  EXPECT_TRUE(model.IsCurrent(2));
+  EXPECT_EQ(model.KeptIndexOf(1), std::optional<std::size_t>(1));
+  EXPECT_EQ(model.KeptIndexOf(2), std::nullopt);
+  // A number's value for a copy; a dash has none.
+  // At step 30 PV still differs from 5/3 in its ninth digit.
+  EXPECT_NEAR(model.data(model.index(0, C::kError), C::kValueRole).toDouble(), 10.0 / 3, 1e-8);
+  EXPECT_FALSE(model.data(model.index(2, C::kPeak), C::kValueRole).isValid());
+}
+
+TEST(RunComparison, CopiesRowsUnderTheColumnNamesWithTheirValues) {
+  const RunHistory history = HistoryOf({{true, "1", "0", "0", "5", "30"}});
+  C model(&history, QLocale(QLocale::German, QLocale::Germany));
+  const QString text = QString::fromUtf8(RowsAsText(model, {0}));
+  const QStringList lines = text.split(u'\n');
+  ASSERT_EQ(lines.size(), 2);
+  EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Run\tKp\tKi\tKd\tSP\tSteps\t")));
+  EXPECT_TRUE(lines[1].startsWith(QStringLiteral("1, current\t1\t0\t0\t5\t30\t0\t2,5\t50,0\t")));
+  const QString html = QString::fromUtf8(RowsAsHtml(model, {0}, C::kValueRole));
+  EXPECT_TRUE(html.contains(QStringLiteral("<th>Kp</th>")));
+  // The German window shows 2,5; the spreadsheet gets 2.5 whatever its language.
+  EXPECT_TRUE(html.contains(QStringLiteral("<td sdval=\"2.5\" sdnum=\"1033;0;General\">2,5</td>")));
+  EXPECT_TRUE(html.contains(QStringLiteral("<td>1, current</td>")));
+}
+
+TEST(RunComparison, DeleteForgetsTheSelectedEarlierRunsButNeverTheCurrentOne) {
+  RunHistory history = HistoryOf({{true, "1", "0", "0", "5", "10"},
+                                  {true, "2", "0", "0", "5", "10"},
+                                  {true, "3", "0", "0", "5", "10"}});
+  RunComparisonView view(new C(&history, kEnglish));
+  QSignalSpy forget(&view, &RunComparisonView::ForgetRequested);
+  view.selectAll();
+  QTest::keyClick(&view, Qt::Key_Delete);
+  ASSERT_EQ(forget.size(), 1);
+  // The later first, so that each index still names its run as they go.
+  EXPECT_EQ(forget[0][0].value<std::vector<std::size_t>>(), (std::vector<std::size_t>{1, 0}));
+  view.selectionModel()->clearSelection();
+  view.setCurrentIndex(view.model()->index(2, 0));
+  view.selectRow(2);
+  QTest::keyClick(&view, Qt::Key_Delete);
+  EXPECT_EQ(forget.size(), 1);
+}
+
+StepFigures Settled(double overshoot, std::int64_t from, double error = 0) {
+  StepFigures f;
+  f.isStep = f.settled = true;
+  f.overshootPercent = overshoot;
+  f.settledFrom = from;
+  f.setPoint = 5;
+  f.finalValue = 5 - error;
+  return f;
+}
+
+StepFigures Ringing() {
+  StepFigures f;
+  f.isStep = true;
+  return f;
+}
+
+TEST(RunComparison, ASentenceSetsTheFiguresAgainstTheRunBefore) {
+  const struct {
+    StepFigures now, before;
+    const char* said;
+  } cases[] = {
+      {Settled(4.8, 28), Settled(0, 18),
+       "Against the run before: overshoot 4.8\u00a0%, before 0.0\u00a0%; settled from step 28, "
+       "before 18."},
+      {Settled(4.8, 28), Settled(50, 6, 10.0 / 3),
+       "Against the run before: overshoot 4.8\u00a0%, before 50.0\u00a0%; settled from step 28, "
+       "before 6; steady-state error 0, before 3.3333."},
+      {Ringing(), Settled(4.8, 28),
+       "Against the run before: not settled, before settled from step 28."},
+      {Settled(0, 18), Ringing(),
+       "Against the run before: settled from step 18, before not settled."},
+      {Ringing(), Ringing(), "Against the run before: not settled, nor before."},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(AgainstBefore(c.now, c.before, kEnglish), QString::fromUtf8(c.said));
+  }
+}
+
+}  // namespace
+}  // namespace corvale

@@ -1,0 +1,143 @@
+#include "comparison_cells.h"
+
+#include <QCoreApplication>
+#include <cmath>
+
+#include "prose_number.h"
+
+namespace corvale {
+namespace {
+
+class Words {
+  Q_DECLARE_TR_FUNCTIONS(RunComparison)
+};
+
+ComparisonCell Number(double value, const QLocale& locale) {
+  return {ProseNumber(value, locale), value};
+}
+
+ComparisonCell Count(std::int64_t count, const QLocale& locale) {
+  return {ProseCount(count, locale), static_cast<double>(count)};
+}
+
+ComparisonCell None() { return {QStringLiteral("\u2014"), std::nullopt}; }
+
+// The figures that only a settled response has.
+ComparisonCell SettledCell(const StepFigures& f, RunComparisonModel::Column column,
+                           const QLocale& locale) {
+  using C = RunComparisonModel;
+  switch (column) {
+    case C::kRise:
+      if (const auto steps = f.RiseSteps()) return Count(*steps, locale);
+      return {Words::tr("not reached"), std::nullopt};
+    case C::kPeak:
+      return Number(f.peak, locale);
+    case C::kOvershoot:
+      return {ProsePercent(f.overshootPercent, locale), std::round(f.overshootPercent * 10) / 10};
+    case C::kSettling:
+      return Count(*f.settledFrom - f.firstStep, locale);
+    case C::kSettledFrom:
+      return Count(*f.settledFrom, locale);
+    case C::kError: {
+      // Below the transcript's last digit lie the loop's roundings, not an error.
+      const double error = f.SteadyStateError();
+      return Number(std::abs(error) < kSmallestStep ? 0 : error, locale);
+    }
+    default:
+      return None();
+  }
+}
+
+}  // namespace
+
+ComparisonCell FigureCell(const RunSummary& run, RunComparisonModel::Column column,
+                          const QLocale& locale) {
+  using C = RunComparisonModel;
+  if (column == C::kSteps) return Count(run.steps, locale);
+  if (!run.figures) return None();
+  const StepFigures& f = *run.figures;
+  if (column == C::kAtZero) return Count(f.atZero.steps, locale);
+  if (column == C::kAtFull) return Count(f.atFull.steps, locale);
+  if (f.settled) return SettledCell(f, column, locale);
+  if (column == C::kRise && !f.isStep) return {Words::tr("no step"), std::nullopt};
+  if (column == C::kSettling && f.isStep) {
+    return {Words::tr("has not settled: PV %1 to %2")
+                .arg(ProseNumber(f.tail.low, locale), ProseNumber(f.tail.high, locale)),
+            std::nullopt};
+  }
+  return None();
+}
+
+QString ColumnName(RunComparisonModel::Column column) {
+  using C = RunComparisonModel;
+  switch (column) {
+    case C::kRun:
+      return Words::tr("Run");
+    case C::kKp:
+      return QStringLiteral("Kp");
+    case C::kKi:
+      return QStringLiteral("Ki");
+    case C::kKd:
+      return QStringLiteral("Kd");
+    case C::kSP:
+      return QStringLiteral("SP");
+    case C::kSteps:
+      return Words::tr("Steps");
+    case C::kRise:
+      return Words::tr("Rise or fall time");
+    case C::kPeak:
+      return Words::tr("Peak or lowest PV");
+    case C::kOvershoot:
+      return Words::tr("Overshoot (%)");
+    case C::kSettling:
+      return Words::tr("Settling time");
+    case C::kSettledFrom:
+      return Words::tr("Settled from step");
+    case C::kError:
+      return Words::tr("Steady-state error");
+    case C::kAtZero:
+      return Words::tr("Steps X at 0");
+    case C::kAtFull:
+      return Words::tr("Steps X at 255");
+    case C::kColumnCount:
+      break;
+  }
+  return {};
+}
+
+QString ColumnExplanation(RunComparisonModel::Column column) {
+  using C = RunComparisonModel;
+  switch (column) {
+    case C::kRun:
+      return Words::tr("The runs in the order they were computed; the last is the current one.");
+    case C::kKp:
+    case C::kKi:
+    case C::kKd:
+    case C::kSP:
+      return Words::tr("As the run's last Compute or Continue read it.");
+    case C::kSteps:
+      return Words::tr("The run's steps, its Continues included.");
+    case C::kRise:
+      return Words::tr("Steps from 10\u00a0% to 90\u00a0% of the change of the run's last step.");
+    case C::kPeak:
+      return Words::tr("PV farthest in the change's direction.");
+    case C::kOvershoot:
+      return Words::tr("How far the peak went past the final value, in percent of the change.");
+    case C::kSettling:
+      return Words::tr(
+          "Steps from the step's start until PV stays within \u00b12\u00a0% of the "
+          "change around its final value.");
+    case C::kSettledFrom:
+      return Words::tr("The first step from which PV stays within \u00b12\u00a0% of the change.");
+    case C::kError:
+      return Words::tr("SP \u2212 final PV, once PV settled.");
+    case C::kAtZero:
+    case C::kAtFull:
+      return Words::tr("How many steps of the run's last step the output sat at this limit.");
+    case C::kColumnCount:
+      break;
+  }
+  return {};
+}
+
+}  // namespace corvale

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QLocale>
+#include <optional>
+#include <vector>
+
+#include "run_history.h"
+
+namespace corvale {
+
+// The runs side by side, one row a run, the earlier ones first and the
+// current one last and marked: the gains and SP it ran under, its steps, and
+// the figures of its last step. Numbers are written as the figures' sentences
+// write them; each number cell also carries its value, for a copy.
+class RunComparisonModel : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  enum Column {
+    kRun,
+    kKp,
+    kKi,
+    kKd,
+    kSP,
+    kSteps,
+    kRise,
+    kPeak,
+    kOvershoot,
+    kSettling,
+    kSettledFrom,
+    kError,
+    kAtZero,
+    kAtFull,
+    kColumnCount
+  };
+  // A number cell's value as a double; none for text.
+  static constexpr int kValueRole = Qt::UserRole;
+
+  RunComparisonModel(const RunHistory* runs, QLocale locale, QObject* parent = nullptr);
+
+  // The runs changed: their rows made again.
+  void Refresh();
+  // The kept run a row shows (its index in RunHistory::Kept()); none for the
+  // current run's row.
+  std::optional<std::size_t> KeptIndexOf(int row) const;
+  bool IsCurrent(int row) const { return row >= 0 && row + 1 == rowCount() && hasCurrent_; }
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+ private:
+  const RunHistory* runs_;
+  const QLocale locale_;
+  std::vector<RunSummary> rows_;
+  bool hasCurrent_ = false;
+};
+
+}  // namespace corvale

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QTableView>
+#include <cstddef>
+#include <vector>
+
+class QMenu;
+
+namespace corvale {
+
+class RunComparisonModel;
+
+// The comparison of the runs as a table a screen reader reads as one, with
+// its column names. Whole rows are selected; Ctrl+C copies them under the
+// column names for a spreadsheet, and Delete forgets the selected earlier
+// runs (the current run is the transcript's: it stays).
+class RunComparisonView : public QTableView {
+  Q_OBJECT
+
+ public:
+  explicit RunComparisonView(RunComparisonModel* model, QWidget* parent = nullptr);
+
+  // The runs changed: the rows made again, the columns fitted to them.
+  void Refresh();
+  // Copy, Select All, Forget this run and Forget earlier runs; the caller owns it.
+  QMenu* CreateContextMenu();
+  // The rows selected, in order; the current row where none is.
+  std::vector<int> SelectedRows() const;
+
+ signals:
+  // Kept runs by their index among the kept ones, last first so that each
+  // index still names its run when the one before it is gone.
+  void ForgetRequested(std::vector<std::size_t> keptIndexes);
+  void ForgetAllRequested();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  void Copy();
+  void ForgetSelected();
+  std::vector<std::size_t> SelectedKept() const;
+
+  RunComparisonModel* model_;
+};
+
+}  // namespace corvale
