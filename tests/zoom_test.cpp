@@ -133,9 +133,9 @@ TEST(ChartPlacement, PutsTheComparisonWhereTheChartLeavesRoom) {
   const QSize form(454, 310);
   const QRect column(16, 16, 425, 217);
   for (const auto& [window, chart, comparison] :
-       {std::tuple{QSize(1276, 796), QRect(454, 8, 814, 780), QRect(16, 310, 425, 478)},
+       {std::tuple{QSize(1276, 796), QRect(454, 8, 814, 780), QRect(16, 318, 425, 470)},
         {QSize(800, 600), QRect(8, 310, 784, 282), QRect(454, 8, 338, 302)},
-        {QSize(1280, 430), QRect(454, 8, 818, 414), QRect()},  // 112 high under the form
+        {QSize(1280, 430), QRect(454, 8, 818, 414), QRect()},  // 104 high under the form
         {QSize(454, 310), QRect(), QRect()}}) {
     EXPECT_EQ(ChartPlacement::ComparisonSpace(window, form, chart, column, 1), comparison)
         << window.width() << "x" << window.height();
@@ -249,10 +249,10 @@ TEST_F(Projector, CtrlPlusKeepsTheSizeTheUserGaveTheWindowAndTheChartBesideTheFo
 // there, in the transcript box's column, left of the chart.
 TEST_F(Projector, AMaximisedWindowPutsTheComparisonUnderTheForm) {
   Maximise();
-  EXPECT_EQ(Find("comparison")->geometry(), QRect(16, 310, 425, 478));
+  EXPECT_EQ(Find("comparison")->geometry(), QRect(16, 318, 425, 470));
   EXPECT_EQ(Find("chart")->geometry(), QRect(454, 8, 814, 780));
   for (int i = 0; i < 3; ++i) Press('+');
-  EXPECT_EQ(Find("comparison")->geometry(), QRect(24, 464, 637, 320));
+  EXPECT_EQ(Find("comparison")->geometry(), QRect(24, 476, 637, 308));
   EXPECT_EQ(Find("chart")->geometry(), QRect(682, 12, 582, 772));
   EXPECT_TRUE(Tabs().isEmpty());
   EXPECT_FALSE(Find("comparison")->accessibleName().isEmpty());

@@ -64,9 +64,10 @@ QRect ChartPlacement::ComparisonSpace(QSize window, QSize form, QRect chart, QRe
                                       double scale) {
   if (!chart.isValid()) return QRect();
   const int margin = Margin(scale);
+  // Under the form, a margin clear of its buttons, as far down as the chart.
   const QRect space = chart.left() >= form.width()
-                          ? QRect(column.left(), form.height(), column.width(),
-                                  window.height() - form.height() - margin)
+                          ? QRect(column.left(), form.height() + margin, column.width(),
+                                  window.height() - form.height() - 2 * margin)
                           : QRect(form.width(), margin, window.width() - form.width() - margin,
                                   form.height() - margin);
   return Holds(space, kLeastComparison * scale) ? space : QRect();
