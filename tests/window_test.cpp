@@ -942,7 +942,9 @@ int main(int argc, char* argv[]) {
     std::puts(qPrintable(corvale::Translations().Language()));  // as the program chooses
     return 0;
   }
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);  // unless the environment names another
+  // Unless the environment names another: Qt's own screen, and a projector's
+  // beside it for the zoom's tests.
+  setenv("QT_QPA_PLATFORM", "offscreen:configfile=" CORVALE_OFFSCREEN_SCREENS, 0);
   QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
   QApplication application(argc, argv);
   testing::InitGoogleTest(&argc, argv);

@@ -14,7 +14,6 @@
 #include <cmath>
 
 #include "announcer.h"
-#include "chart_placement.h"
 #include "failure_message.h"
 #include "gain_examples.h"
 #include "prose_number.h"
@@ -26,7 +25,7 @@
 #include "transcript_model.h"
 #include "transcript_view.h"
 #include "widget_form_fields.h"
-#include "zoom.h"
+#include "window_layout.h"
 
 namespace corvale {
 namespace {
@@ -107,10 +106,15 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   chart_ = new ResponseChart(&runs_.Current(), locale_, this);
   chart_->setObjectName(QLatin1String("chart"));
   announcer_ = new Announcer(this);
-  zoom_ = std::make_unique<Zoom>(this, kClientArea, std::move(places),
-                                 std::vector<QWidget*>{table, cwin->Switch()});
-  placement_ = std::make_unique<ChartPlacement>(this, cwin, chart_);
-  Arrange();
+  layout_ = std::make_unique<WindowLayout>(this, kClientArea, std::move(places),
+                                           std::vector<QWidget*>{table, cwin->Switch()}, cwin,
+                                           chart_, [this] { Arrange(); });
+  // The runs compared stand here once their table is written; meanwhile an
+  // empty page keeps their place, under the form or behind the switch.
+  auto* const comparison = new QWidget(this);
+  comparison->setObjectName(QLatin1String("comparison"));
+  comparison->setAccessibleName(TranscriptBox::tr("Runs"));
+  SetComparison(comparison);
   // Ctrl with +, -, 0 or the wheel zooms wherever it is typed or turned in
   // the window.
   QCoreApplication::instance()->installEventFilter(this);
@@ -140,38 +144,43 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
 
 Form1::~Form1() { QCoreApplication::instance()->removeEventFilter(this); }
 
-void Form1::ZoomBy(int steps) {
-  if (steps == 0) {
-    zoom_->Reset();
-  } else if ((isMaximized() || isFullScreen()) && placement_->Beside()) {
-    // A maximised window keeps its size, and with it the chart beside the
-    // form: no larger than leaves the chart its room there.
-    zoom_->Step(steps, [this](QSize form, double scale) {
-      return ChartPlacement::Space(size(), form, scale).isValid();
-    });
-  } else {
-    zoom_->Step(steps);
-  }
-  Arrange();
+void Form1::ZoomBy(int steps) { layout_->ZoomBy(steps); }
+
+void Form1::SetComparison(QWidget* comparison) {
+  QWidget* const before = layout_->Placement().Comparison();
+  if (comparison == before) return;
+  layout_->SetComparison(comparison);
+  delete before;
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  if (placement_) Arrange();
+  if (layout_) layout_->Resized();
+}
+
+void Form1::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (layout_ && event->type() == QEvent::WindowStateChange) {
+    layout_->StateChanged(static_cast<QWindowStateChangeEvent*>(event)->oldState());
+  }
 }
 
 void Form1::Arrange() {
-  chart_->SetZoom(zoom_->Scale());
-  placement_->Place(zoom_->ClientSize(zoom_->Scale()), zoom_->Scale());
+  const ChartPlacement& placement = layout_->Placement();
+  chart_->SetZoom(layout_->Zoomed().Scale());
   // The controls' own order; in the box, the switch and then the page it
-  // shows, as a tab widget has them; the chart beside the form after the
-  // buttons.
+  // shows, as a tab widget has them. Beside the form, after the buttons, the
+  // chart and then the comparison: the switch's order, wherever they stand.
   std::vector<QWidget*> order = {BoxFor(Box::Kp), BoxFor(Box::Ki),    BoxFor(Box::Kd),
                                  BoxFor(Box::SP), BoxFor(Box::Loops), cwin->Switch(),
                                  cwin->Table()};
-  if (!placement_->Beside()) order.push_back(chart_);
+  std::vector<QWidget*> beside;
+  (placement.Beside() ? beside : order).push_back(chart_);
+  if (QWidget* comparison = placement.Comparison()) {
+    (placement.ComparisonBeside() ? beside : order).push_back(comparison);
+  }
   order.insert(order.end(), {Command1, Command2});
-  if (placement_->Beside()) order.push_back(chart_);
+  order.insert(order.end(), beside.begin(), beside.end());
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 

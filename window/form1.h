@@ -18,11 +18,10 @@ class QPushButton;
 namespace corvale {
 
 class Announcer;
-class ChartPlacement;
 class ResponseChart;
 class TranscriptBox;
 class WidgetFormFields;
-class Zoom;
+class WindowLayout;
 
 // The program's only window: five input boxes, the transcript box and the
 // two commands, and the chart of the response where the window has room for
@@ -47,9 +46,15 @@ class Form1 : public QWidget {
   // text and its place, the chart and the window's own size.
   void ZoomBy(int steps);
 
+  // The comparison of the runs, which the window takes over in place of the
+  // one it had: under the form where the chart stands beside it, otherwise
+  // the last page of the transcript box's switch.
+  void SetComparison(QWidget* comparison);
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   // Runs a command with the busy cursor shown; what the user clicked or typed
@@ -64,7 +69,8 @@ class Form1 : public QWidget {
   // The runs changed: the current one's figures to the chart, the table's
   // overview, and spoken once.
   void ShowResponse();
-  // The chart where it fits, and the tab order through whatever is shown.
+  // After the chart or the comparison moved: the tab order through
+  // whatever is shown.
   void Arrange();
   QLineEdit* BoxFor(Box box) const { return boxes_[IndexOf(box)]; }
 
@@ -74,9 +80,8 @@ class Form1 : public QWidget {
   std::array<QLineEdit*, kBoxCount> boxes_;  // guiKP, guiKI, guiKD, guiSP and Loops
   ResponseChart* chart_;
   Announcer* announcer_;
-  std::unique_ptr<Zoom> zoom_;
-  std::unique_ptr<ChartPlacement> placement_;
-  int wheelAngle_ = 0;  // what the wheel turned short of a whole step
+  std::unique_ptr<WindowLayout> layout_;  // the zoom, the window's size and the chart's place
+  int wheelAngle_ = 0;                    // what the wheel turned short of a whole step
   QString transcriptExplanation_;
 
   // Read once, as the window opens: the initial texts, every run, message

@@ -3,6 +3,7 @@
 #include <QStackedLayout>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "response_chart.h"
 #include "transcript_view.h"
@@ -23,14 +24,15 @@ TranscriptBox::TranscriptBox(const RunHistory* runs, QWidget* parent)
   switch_->setDrawBase(false);
   switch_->setExpanding(false);
   switch_->setDocumentMode(true);
-  switch_->addTab(tr("Table"));
-  switch_->addTab(tr("Chart"));
   switch_->setAccessibleName(tr("Show the transcript as"));
-  switch_->setToolTip(tr("The transcript's rows as a table, or the run as a chart."));
-  switch_->hide();
+  switch_->setToolTip(
+      tr("The transcript's rows as a table, the run as a chart, or the runs side by side."));
   layout->addWidget(switch_, 0, Qt::AlignLeft);
-  connect(switch_, &QTabBar::currentChanged, this, [this](int page) {
-    if (chart_) pages_->setCurrentIndex(page);
+  Rebuild();
+  connect(switch_, &QTabBar::currentChanged, this, [this](int tab) {
+    if (tab < 0 || tab >= static_cast<int>(tabs_.size())) return;
+    chosen_ = tabs_[tab];
+    pages_->setCurrentWidget(chosen_);
   });
 }
 
@@ -38,17 +40,54 @@ void TranscriptBox::SetChart(ResponseChart* chart) {
   if (chart == chart_) return;
   if (chart_) pages_->removeWidget(chart_);
   chart_ = chart;
-  if (chart_) {
-    pages_->addWidget(chart_);
-    pages_->setCurrentIndex(switch_->currentIndex());
-  } else {
-    pages_->setCurrentWidget(table_);
-  }
-  switch_->setVisible(chart_ != nullptr);
+  if (chart_) pages_->addWidget(chart_);
+  Rebuild();
 }
 
-bool TranscriptBox::ShowsChart() const { return chart_ && pages_->currentWidget() == chart_; }
+void TranscriptBox::SetComparison(QWidget* comparison) {
+  if (comparison == comparison_) return;
+  if (comparison_) pages_->removeWidget(comparison_);
+  comparison_ = comparison;
+  if (comparison_) pages_->addWidget(comparison_);
+  Rebuild();
+}
 
-void TranscriptBox::ShowChart(bool shown) { switch_->setCurrentIndex(shown ? 1 : 0); }
+QWidget* TranscriptBox::CurrentPage() const { return pages_->currentWidget(); }
+
+void TranscriptBox::ShowPage(QWidget* page) {
+  const auto tab = std::find(tabs_.begin(), tabs_.end(), page);
+  if (tab != tabs_.end()) switch_->setCurrentIndex(static_cast<int>(tab - tabs_.begin()));
+}
+
+bool TranscriptBox::ShowsChart() const {
+  return chart_ && CurrentPage() == static_cast<QWidget*>(chart_);
+}
+
+void TranscriptBox::ShowChart(bool shown) {
+  ShowPage(shown ? static_cast<QWidget*>(chart_) : static_cast<QWidget*>(table_));
+}
+
+void TranscriptBox::Rebuild() {
+  const QSignalBlocker quiet(switch_);
+  while (switch_->count() > 0) switch_->removeTab(0);
+  tabs_ = {table_};
+  switch_->addTab(tr("Table"));
+  if (chart_) {
+    tabs_.push_back(chart_);
+    switch_->addTab(tr("Chart"));
+  }
+  if (comparison_) {
+    tabs_.push_back(comparison_);
+    // The runs, the current one and those before it, side by side.
+    switch_->addTab(tr("Runs"));
+  }
+  // The page the user chose comes back with it, when it left the box for a
+  // while; the table stands in for it meanwhile.
+  const auto tab = std::find(tabs_.begin(), tabs_.end(), chosen_);
+  const int current = tab != tabs_.end() ? static_cast<int>(tab - tabs_.begin()) : 0;
+  switch_->setCurrentIndex(current);
+  pages_->setCurrentWidget(tabs_[current]);
+  switch_->setVisible(tabs_.size() > 1);
+}
 
 }  // namespace corvale
