@@ -11,6 +11,7 @@
 #include "overview_scroll_bar.h"
 #include "parse_number.h"
 #include "response_chart.h"
+#include "run_comparison_view.h"
 #include "run_history.h"
 #include "transcript_mime_data.h"
 #include "transcript_model.h"
@@ -255,6 +256,34 @@ TEST_F(Window, ComputeKeepsTheRunBeforeAndContinueExtendsIt) {
   }
 }
 
+// The runs compared: each Compute a row, the current one last; the figures
+// heard against the run before; Delete forgets the selected earlier run, and
+// the chart's and the comparison's menus forget them all.
+TEST_F(Window, ComparesEachRunWithTheOnesBeforeIt) {
+  auto* announcer = window->findChild<Announcer*>();
+  auto* comparison = window->findChild<RunComparisonView*>();
+  QAccessibleInterface* notification = QAccessible::queryAccessibleInterface(announcer);
+  const auto said = [&] { return notification->child(0)->text(QAccessible::Name); };
+  Box("guiKD")->setText("0");
+  Click("Command1");  // settles from step 18 without overshoot
+  EXPECT_FALSE(said().contains("Against"));
+  Box("guiKD")->setText(".5");
+  Click("Command1");
+  EXPECT_TRUE(
+      said().endsWith("\nAgainst the run before: overshoot 4.8\u00a0%, before "
+                      "0.0\u00a0%; settled from step 28, before 18."))
+      << said().toStdString();
+  Click("Command2");  // the same run, carried on: nothing to set against
+  EXPECT_FALSE(said().contains("Against"));
+  ASSERT_EQ(comparison->model()->rowCount(), 2);
+  EXPECT_EQ(comparison->model()->index(1, 0).data().toString(), "2, current");
+  EXPECT_EQ(comparison->model()->index(1, 5).data().toString(), "200");
+  comparison->selectRow(0);
+  QTest::keyClick(comparison, Qt::Key_Delete);
+  EXPECT_TRUE(window->Runs().Kept().empty());
+  EXPECT_EQ(comparison->model()->rowCount(), 1);
+}
+
 // Each column as wide as its widest value so far and its cell's margins and a
 // space, or as its name, at any zoom; the rows as high as a line. The widest
 // run comes first, to show that Compute starts afresh; then the widest D
@@ -412,6 +441,8 @@ TEST_F(Window, ShowsTheChartBehindTheBoxsSwitchOrBesideTheForm) {
   QTest::keyClick(Find("Command2"), Qt::Key_Tab);
   EXPECT_EQ(QApplication::focusWidget(), chart);
   QTest::keyClick(chart, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), Find("comparison"));
+  QTest::keyClick(Find("comparison"), Qt::Key_Tab);
   EXPECT_EQ(QApplication::focusWidget(), Box("guiKP"));
   // A click on the chart brings its step into view in the table.
   const int before = Table()->CurrentRow();

@@ -298,9 +298,6 @@ TEST_F(Projector, TheSwitchShowsWhatHasNoRoomBesideTheForm) {
 // the form, after Continue, the chart and then the runs compared, in the
 // switch's order.
 TEST_F(Projector, TabMovesThroughTheChartAndTheComparisonWhereverTheyStand) {
-  auto* const comparison = new QTableView;
-  comparison->setObjectName("comparison");
-  window->SetComparison(comparison);
   const auto expectOrder = [this](const std::vector<const char*>& names) {
     Find(names.front())->setFocus();
     for (std::size_t i = 1; i < names.size(); ++i) {

@@ -14,12 +14,15 @@
 #include <cmath>
 
 #include "announcer.h"
+#include "comparison_sentence.h"
 #include "failure_message.h"
 #include "gain_examples.h"
 #include "prose_number.h"
 #include "queued_input.h"
 #include "response_chart.h"
 #include "response_text.h"
+#include "run_comparison_model.h"
+#include "run_comparison_view.h"
 #include "step_info.h"
 #include "transcript_box.h"
 #include "transcript_model.h"
@@ -106,15 +109,13 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   chart_ = new ResponseChart(&runs_.Current(), locale_, this);
   chart_->setObjectName(QLatin1String("chart"));
   announcer_ = new Announcer(this);
-  layout_ = std::make_unique<WindowLayout>(this, kClientArea, std::move(places),
-                                           std::vector<QWidget*>{table, cwin->Switch()}, cwin,
-                                           chart_, [this] { Arrange(); });
-  // The runs compared stand here once their table is written; meanwhile an
-  // empty page keeps their place, under the form or behind the switch.
-  auto* const comparison = new QWidget(this);
-  comparison->setObjectName(QLatin1String("comparison"));
-  comparison->setAccessibleName(TranscriptBox::tr("Runs"));
-  SetComparison(comparison);
+  comparison_ = new RunComparisonView(new RunComparisonModel(&runs_, locale_), this);
+  comparison_->setObjectName(QLatin1String("comparison"));
+  layout_ =
+      std::make_unique<WindowLayout>(this, kClientArea, std::move(places),
+                                     std::vector<QWidget*>{table, cwin->Switch(), comparison_},
+                                     cwin, chart_, [this] { Arrange(); });
+  layout_->SetComparison(comparison_);
   // Ctrl with +, -, 0 or the wheel zooms wherever it is typed or turned in
   // the window.
   QCoreApplication::instance()->installEventFilter(this);
@@ -138,6 +139,16 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   // memory. One that could not start changes nothing, and keeps nothing.
   connect(table->Model(), &QAbstractItemModel::modelAboutToBeReset, this,
           [this] { runs_.Start(); });
+  // The user's word is the only other thing that drops a kept run.
+  connect(comparison_, &RunComparisonView::ForgetRequested, this,
+          [this](const std::vector<std::size_t>& kept) {
+            for (std::size_t index : kept) runs_.ForgetKept(index);
+            ShowRuns();
+          });
+  connect(comparison_, &RunComparisonView::ForgetAllRequested, this, [this] {
+    runs_.ForgetKept();
+    ShowRuns();
+  });
   connect(Command1, &QPushButton::clicked, this, &Form1::OnCompute);
   connect(Command2, &QPushButton::clicked, this, &Form1::OnContinue);
 }
@@ -145,13 +156,6 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
 Form1::~Form1() { QCoreApplication::instance()->removeEventFilter(this); }
 
 void Form1::ZoomBy(int steps) { layout_->ZoomBy(steps); }
-
-void Form1::SetComparison(QWidget* comparison) {
-  QWidget* const before = layout_->Placement().Comparison();
-  if (comparison == before) return;
-  layout_->SetComparison(comparison);
-  delete before;
-}
 
 void Form1::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
@@ -331,7 +335,21 @@ void Form1::ShowResponse() {
   // In the chart and its tooltip, and spoken once: the focus stays where it is.
   chart_->Refresh(figures, text);
   chart_->setToolTip(text);
-  if (figures) announcer_->Say(text);
+  comparison_->Refresh();
+  if (!figures) return;
+  // A new run is heard against the one before it, as the class compares them.
+  const bool newRun = runs_.Current().Runs().size() == 1;
+  const auto& kept = runs_.Kept();
+  if (newRun && !kept.empty() && kept.back().summary.figures) {
+    announcer_->Say(text + u'\n' + AgainstBefore(*figures, *kept.back().summary.figures, locale_));
+  } else {
+    announcer_->Say(text);
+  }
+}
+
+void Form1::ShowRuns() {
+  comparison_->Refresh();
+  chart_->update();
 }
 
 void Form1::ReportFailure(const Failure& failure) {

@@ -19,6 +19,7 @@ namespace corvale {
 
 class Announcer;
 class ResponseChart;
+class RunComparisonView;
 class TranscriptBox;
 class WidgetFormFields;
 class WindowLayout;
@@ -46,11 +47,6 @@ class Form1 : public QWidget {
   // text and its place, the chart and the window's own size.
   void ZoomBy(int steps);
 
-  // The comparison of the runs, which the window takes over in place of the
-  // one it had: under the form where the chart stands beside it, otherwise
-  // the last page of the transcript box's switch.
-  void SetComparison(QWidget* comparison);
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -69,6 +65,8 @@ class Form1 : public QWidget {
   // The runs changed: the current one's figures to the chart, the table's
   // overview, and spoken once.
   void ShowResponse();
+  // After runs were forgotten: the comparison and the chart without them.
+  void ShowRuns();
   // After the chart or the comparison moved: the tab order through
   // whatever is shown.
   void Arrange();
@@ -79,6 +77,7 @@ class Form1 : public QWidget {
   TranscriptBox* cwin;
   std::array<QLineEdit*, kBoxCount> boxes_;  // guiKP, guiKI, guiKD, guiSP and Loops
   ResponseChart* chart_;
+  RunComparisonView* comparison_;
   Announcer* announcer_;
   std::unique_ptr<WindowLayout> layout_;  // the zoom, the window's size and the chart's place
   int wheelAngle_ = 0;                    // what the wheel turned short of a whole step
