@@ -103,7 +103,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     places.push_back({edit, box.place});
     places.push_back({label, box.labelPlace});
   }
-  chart_ = new ResponseChart(&runs_.Current(), locale_, this);
+  chart_ = new ResponseChart(&runs_, locale_, this);
   chart_->setObjectName(QLatin1String("chart"));
   announcer_ = new Announcer(this);
   zoom_ = std::make_unique<Zoom>(this, kClientArea, std::move(places),
@@ -133,6 +133,11 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   // memory. One that could not start changes nothing, and keeps nothing.
   connect(table->Model(), &QAbstractItemModel::modelAboutToBeReset, this,
           [this] { runs_.Start(); });
+  // The runs kept for comparison go when the user says so; the current one stays.
+  connect(chart_, &ResponseChart::ForgetRequested, this, [this] {
+    runs_.ForgetKept();
+    chart_->update();
+  });
   connect(Command1, &QPushButton::clicked, this, &Form1::OnCompute);
   connect(Command2, &QPushButton::clicked, this, &Form1::OnContinue);
 }

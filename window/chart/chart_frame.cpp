@@ -1,0 +1,102 @@
+#include "chart_frame.h"
+
+#include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
+
+#include "chart_axis.h"
+#include "chart_figures.h"
+#include "chart_legend.h"
+
+namespace corvale {
+namespace {
+
+// The figures' own room, beside the plots in a wide chart or under them in
+// a tall one, where every sentence fits whole and the plots keep their room;
+// else none, and they stand over the plot.
+QRectF FiguresRoom(const ChartStyle& s, QSizeF size, double plotTop, double pad,
+                   const ChartFigures& figures) {
+  if (figures.Empty()) return {};
+  const double u = s.unit, room = size.height() - plotTop - pad;
+  if (size.width() >= 1.4 * size.height()) {
+    const double wrap = std::floor(std::min(u * 22, size.width() * 0.34));
+    const double needed = figures.HeightAt(wrap);
+    if (needed <= room && size.width() - wrap > u * 25)
+      return QRectF(size.width() - pad - wrap, plotTop, wrap, needed);
+    return {};
+  }
+  const double wrap = size.width() - 2 * pad;
+  const double needed = figures.HeightAt(wrap);
+  if (needed <= room * 0.4 && room - needed > u * 16)
+    return QRectF(pad, size.height() - pad - needed, wrap, needed);
+  return {};
+}
+
+}  // namespace
+
+std::size_t ChartFrame::RowsOnAxis(std::size_t seriesRows) const {
+  const double last = std::floor(steps.Scale().high);  // the last step on the axis
+  if (!(last >= 1)) return 0;
+  return std::min(seriesRows, static_cast<std::size_t>(last));
+}
+
+ChartFrame MakeFrame(const ChartStyle& style, const QLocale& locale, QSizeF size,
+                     const FrameContent& content, const ChartLegend& legend,
+                     const ChartFigures& figures) {
+  ChartFrame f;
+  f.style = style;
+  f.rows = content.rows;
+  f.bounds = QRectF(QPointF(0, 0), size);
+  const QFontMetricsF metrics(style.font);
+  const double u = style.unit, line = style.line, pad = std::round(u * 0.5);
+  const ChartAxis axis(style, locale);
+
+  f.legend = QRectF(pad, pad, size.width() - 2 * pad, legend.HeightFor(size.width() - 2 * pad));
+  // The top label of the value axis reaches half a line above the panel.
+  const double plotTop = std::ceil(f.legend.bottom() + std::max(pad, line * 0.5 + u * 0.4));
+  f.figures = FiguresRoom(style, size, plotTop, pad, figures);
+  const bool beside = !f.figures.isEmpty() && f.figures.top() == plotTop;
+  const double textRight = beside ? f.figures.width() + u : 0;
+  const double textBelow = !f.figures.isEmpty() && !beside ? f.figures.height() + pad : 0;
+
+  const double plotBottom = std::floor(size.height() - pad - axis.Below() - textBelow);
+  // Room between the panels for the labels at their ends, half a line each.
+  const double gap = std::ceil(line + u * 0.4);
+  const double panels = std::max(plotBottom - plotTop - gap, 2.0);
+  const double topHeight = std::round(panels * 2 / 3);
+  const double bottomHeight = std::max(panels - topHeight, 1.0);
+
+  const NiceScale values =
+      ValueScale(content.values.low, content.values.high, topHeight, line * 1.5);
+  const NiceScale inputs =
+      ValueScale(content.inputs.low, content.inputs.high, bottomHeight, line * 1.5);
+  const double labels =
+      std::max(WidestLabel(values, locale, metrics), WidestLabel(inputs, locale, metrics));
+  f.titleLeft = pad;
+  const double titles = content.titles ? line + u * 0.3 : 0;
+  const double left = std::ceil(pad + titles + labels + axis.TickLength() + u * 0.15);
+  // The last step's label is centred on the axis' end.
+  const QString lastLabel =
+      locale.toString(static_cast<qlonglong>(std::max<std::size_t>(content.rows, 2)));
+  const double overhang = std::ceil(metrics.horizontalAdvance(lastLabel) / 2) + 1;
+  const double right = std::floor(size.width() - std::max(pad, overhang) - textRight);
+  const double plotWidth = std::max(right - left, 2.0);
+
+  f.top = QRectF(left, plotTop, plotWidth, topHeight);
+  f.bottom = QRectF(left, plotTop + topHeight + gap, plotWidth, bottomHeight);
+  // Values at a scale's end are drawn off the frame, not on it.
+  const auto inset = [](const QRectF& r) { return std::round(r.height() * 0.04); };
+  f.values = ScaleMap(values, f.top.bottom() - inset(f.top), f.top.top() + inset(f.top));
+  f.inputs =
+      ScaleMap(inputs, f.bottom.bottom() - inset(f.bottom), f.bottom.top() + inset(f.bottom));
+  const double rows = static_cast<double>(content.rows);
+  const double widest = metrics.horizontalAdvance(lastLabel) + u * 2;
+  NiceScale steps = content.rows >= 2 ? StepScale(1, rows, plotWidth, widest)
+                                      : StepScale(0, 2, plotWidth, widest);
+  // A single step stands mid-axis, alone.
+  if (content.rows < 2) std::erase_if(steps.ticks, [](double t) { return t != 1; });
+  f.steps = ScaleMap(steps, f.top.left(), f.top.right());
+  return f;
+}
+
+}  // namespace corvale
