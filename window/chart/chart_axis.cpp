@@ -56,8 +56,9 @@ void ChartAxis::DrawLeft(QPainter& painter, const ScaleMap& map, const QRectF& p
     painter.drawLine(QPointF(panel.left() - tick, y), QPointF(panel.left(), y));
     const QString label = TickLabel(locale_, map.Scale(), *it);
     const double width = std::ceil(metrics.horizontalAdvance(label)) + 1;
-    // A label at a panel's end stays beside the panel.
-    const double top = std::clamp(y - line / 2, panel.top() - line / 2, panel.bottom() - line / 2);
+    // A label at a panel's end stays beside the panel, so that the panels
+    // and the step axis need no room between them for it.
+    const double top = std::clamp(y - line / 2, panel.top(), panel.bottom() - line);
     room.Draw(painter, QRectF(labelRight - width, top, width, line),
               Qt::AlignRight | Qt::AlignVCenter, label, ChartReport::Part::kAxis);
   }

@@ -39,13 +39,10 @@ class ChartAxis {
   // there whole; the legend names the lines all the same.
   void DrawTitle(QPainter& painter, const QString& title, double left, const QRectF& panel,
                  TextRoom& room) const;
-  // The room under the panels: ticks and a line of labels, clear of the
-  // value labels at the panel's foot, which reach half a line below it.
+  // The room under the panels: ticks and a line of labels.
   double Below() const { return LabelsOffset() + style_.line; }
   double TickLength() const { return style_.unit * 0.35; }
-  double LabelsOffset() const {
-    return std::max(TickLength(), style_.line / 2 + style_.unit * 0.35);
-  }
+  double LabelsOffset() const { return TickLength() + style_.unit * 0.1; }
 
  private:
   const ChartStyle& style_;

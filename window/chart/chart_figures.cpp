@@ -17,21 +17,42 @@ double ChartFigures::HeightOf(const QString& sentence, double wrap) const {
       metrics.boundingRect(QRectF(0, 0, wrap, 1e6), Qt::TextWordWrap, sentence).height());
 }
 
-double ChartFigures::HeightAt(double wrap) const {
-  double total = 0;
-  for (const QString& sentence : sentences_) total += HeightOf(sentence, wrap);
-  return total;
+ChartFigures::Selection ChartFigures::Select(double wrap, double most) const {
+  Selection shown;
+  const auto fill = [&](qsizetype from, double reserved) {
+    shown.lines.clear();
+    shown.height = 0;
+    for (qsizetype i = from; i < sentences_.size(); ++i) {
+      const double h = HeightOf(sentences_[i], wrap);
+      if (shown.height + h + reserved > most) continue;
+      shown.lines << sentences_[i];
+      shown.height += h;
+    }
+    shown.hidden = static_cast<int>(sentences_.size() - shown.lines.size());
+  };
+  fill(0, 0);
+  if (shown.hidden == 0) return shown;
+  const QString more = ResponseChart::tr("More in the tooltip.");
+  const double moreHeight = HeightOf(more, wrap);
+  fill(sentences_.size() > 1 ? 1 : 0, moreHeight);
+  // The note alone tells nothing the tooltip does not: it comes with a
+  // sentence or not at all.
+  if (!shown.lines.isEmpty()) {
+    shown.lines << more;
+    shown.height += moreHeight;
+  }
+  return shown;
 }
 
-void ChartFigures::DrawInRoom(QPainter& painter, const QRectF& room, TextRoom& texts) const {
-  // The frame made the room for all of them, one under the other.
-  if (!texts.Fits(room)) return;
+void ChartFigures::DrawInRoom(QPainter& painter, const QRectF& room, const Selection& shown,
+                              TextRoom& texts) const {
+  if (shown.Empty() || !texts.Fits(room)) return;
   painter.setPen(style_.text);
   double y = room.top();
-  for (const QString& sentence : sentences_) {
-    const QRectF rect(room.left(), y, room.width(), HeightOf(sentence, room.width()));
-    texts.Take(rect, ChartReport::Part::kFigures, sentence);
-    painter.drawText(rect, Qt::TextWordWrap, sentence);
+  for (const QString& line : shown.lines) {
+    const QRectF rect(room.left(), y, room.width(), HeightOf(line, room.width()));
+    texts.Take(rect, ChartReport::Part::kFigures, line);
+    painter.drawText(rect, Qt::TextWordWrap, line);
     y = rect.bottom();
   }
 }
@@ -45,33 +66,10 @@ int ChartFigures::DrawOver(QPainter& painter, const QRectF& panel,
   const double wrap = std::floor(std::min(area.width() * 0.62, u * 30) - 2 * pad);
   const double most = area.height() * 0.62 - 2 * pad;
   if (Empty() || wrap < u * 4 || most < style_.line) return static_cast<int>(sentences_.size());
-  // All of them if they fit; else, after the heading that says what they
-  // measure, those that fit whole, and where the rest are.
-  const QString more = ResponseChart::tr("More in the tooltip.");
-  QStringList shown;
-  double height = 0;
-  const auto fill = [&](qsizetype from, double reserved) {
-    shown.clear();
-    height = 0;
-    for (qsizetype i = from; i < sentences_.size(); ++i) {
-      const double h = HeightOf(sentences_[i], wrap);
-      if (height + h + reserved > most) continue;
-      shown << sentences_[i];
-      height += h;
-    }
-  };
-  fill(0, 0);
-  int hidden = static_cast<int>(sentences_.size() - shown.size());
-  if (hidden > 0) {
-    const double moreHeight = HeightOf(more, wrap);
-    fill(sentences_.size() > 1 ? 1 : 0, moreHeight);
-    hidden = static_cast<int>(sentences_.size() - shown.size());
-    if (moreHeight <= most) {
-      shown << more;
-      height += moreHeight;
-    }
-  }
-  if (shown.isEmpty()) return hidden;
+  const Selection selection = Select(wrap, most);
+  const QStringList& shown = selection.lines;
+  const double height = selection.height;
+  if (shown.isEmpty()) return selection.hidden;
   double width = 0;
   for (const QString& s : shown)
     width =
@@ -102,7 +100,7 @@ int ChartFigures::DrawOver(QPainter& painter, const QRectF& panel,
     texts.Take(rect, ChartReport::Part::kFigures, s);
     y = rect.bottom();
   }
-  return hidden;
+  return selection.hidden;
 }
 
 double Coverage(const QPolygonF& path, const QRectF& box) {

@@ -11,21 +11,33 @@
 
 namespace corvale {
 
-// The figures' sentences in the chart: all of them in their own room where
-// the chart has one; else over the plot, in the corner where they cover the
-// least of the lines, as many whole sentences as fit, with a line that says
-// where the rest are. A sentence is never cut.
+// The figures' sentences in the chart: in their own room where the chart
+// has one, beside or under the plots; else over the plot, in the corner
+// where they cover the least of what is drawn. Where not all fit, those that
+// fit whole, after the heading that says what they measure, and a line that
+// says where the rest are. A sentence is never cut.
 class ChartFigures {
  public:
   ChartFigures(const QString& text, const ChartStyle& style);
 
+  // Some of the sentences, wrapped at a width: those shown, with the note
+  // when some are left out, and the height they take.
+  struct Selection {
+    QStringList lines;  // the sentences shown, and the note last if any
+    int hidden = 0;
+    double height = 0;
+    bool Empty() const { return lines.isEmpty(); }
+  };
+
   bool Empty() const { return sentences_.isEmpty(); }
   const QStringList& Sentences() const { return sentences_; }
-  // The height all of them take, wrapped at `wrap`.
-  double HeightAt(double wrap) const;
+  // All of them if they fit in `most` pixels' height, else as many as fit
+  // whole; none when not even one does.
+  Selection Select(double wrap, double most) const;
 
-  // All of them, in the room the frame made for them.
-  void DrawInRoom(QPainter& painter, const QRectF& room, TextRoom& texts) const;
+  // A selection in the room the frame made for it, one under the other.
+  void DrawInRoom(QPainter& painter, const QRectF& room, const Selection& shown,
+                  TextRoom& texts) const;
   // Over the panel, in the corner `covered` finds the emptiest (the lower,
   // the emptier); how many sentences were left out.
   int DrawOver(QPainter& painter, const QRectF& panel,

@@ -11,25 +11,38 @@
 namespace corvale {
 namespace {
 
-// The figures' own room, beside the plots in a wide chart or under them in
-// a tall one, where every sentence fits whole and the plots keep their room;
-// else none, and they stand over the plot.
-QRectF FiguresRoom(const ChartStyle& s, QSizeF size, double plotTop, double pad,
-                   const ChartFigures& figures) {
+// The figures' own room: beside the plots in a wide chart, or under them,
+// where the plots keep room enough; all the sentences if they fit, else as
+// many as fit whole. None where the chart has no such room: they stand over
+// the plot.
+struct FiguresPlace {
+  QRectF room;
+  ChartFigures::Selection shown;
+  bool beside = false;
+};
+
+FiguresPlace PlaceFigures(const ChartStyle& s, QSizeF size, double plotTop, double pad,
+                          const ChartFigures& figures) {
   if (figures.Empty()) return {};
   const double u = s.unit, room = size.height() - plotTop - pad;
-  if (size.width() >= 1.4 * size.height()) {
-    const double wrap = std::floor(std::min(u * 22, size.width() * 0.34));
-    const double needed = figures.HeightAt(wrap);
-    if (needed <= room && size.width() - wrap > u * 25)
-      return QRectF(size.width() - pad - wrap, plotTop, wrap, needed);
-    return {};
+  FiguresPlace side;
+  const double sideWrap = std::floor(std::min(u * 22, size.width() * 0.34));
+  if (size.width() >= 1.4 * size.height() && size.width() - sideWrap > u * 25) {
+    side.shown = figures.Select(sideWrap, room);
+    side.room = QRectF(size.width() - pad - sideWrap, plotTop, sideWrap, side.shown.height);
+    side.beside = true;
+    if (!side.shown.Empty() && side.shown.hidden == 0) return side;
   }
-  const double wrap = size.width() - 2 * pad;
-  const double needed = figures.HeightAt(wrap);
-  if (needed <= room * 0.4 && room - needed > u * 16)
-    return QRectF(pad, size.height() - pad - needed, wrap, needed);
-  return {};
+  FiguresPlace under;
+  const double wrap = size.width() - 2 * pad, most = std::min(room * 0.4, room - u * 16);
+  if (most >= s.line) {
+    under.shown = figures.Select(wrap, most);
+    under.room = QRectF(pad, size.height() - pad - under.shown.height, wrap, under.shown.height);
+  }
+  if (under.shown.Empty() && side.shown.Empty()) return {};
+  if (under.shown.Empty()) return side;
+  if (side.shown.Empty()) return under;
+  return under.shown.hidden < side.shown.hidden ? under : side;
 }
 
 }  // namespace
@@ -52,16 +65,17 @@ ChartFrame MakeFrame(const ChartStyle& style, const QLocale& locale, QSizeF size
   const ChartAxis axis(style, locale);
 
   f.legend = QRectF(pad, pad, size.width() - 2 * pad, legend.HeightFor(size.width() - 2 * pad));
-  // The top label of the value axis reaches half a line above the panel.
-  const double plotTop = std::ceil(f.legend.bottom() + std::max(pad, line * 0.5 + u * 0.4));
-  f.figures = FiguresRoom(style, size, plotTop, pad, figures);
-  const bool beside = !f.figures.isEmpty() && f.figures.top() == plotTop;
-  const double textRight = beside ? f.figures.width() + u : 0;
-  const double textBelow = !f.figures.isEmpty() && !beside ? f.figures.height() + pad : 0;
+  const double plotTop = std::ceil(f.legend.bottom() + pad);
+  const FiguresPlace place = PlaceFigures(style, size, plotTop, pad, figures);
+  f.figures = place.room;
+  f.figuresShown = place.shown;
+  const bool placed = !place.shown.Empty();
+  const double textRight = placed && place.beside ? f.figures.width() + u : 0;
+  const double textBelow = placed && !place.beside ? f.figures.height() + pad : 0;
+  if (!placed) f.figures = QRectF();
 
   const double plotBottom = std::floor(size.height() - pad - axis.Below() - textBelow);
-  // Room between the panels for the labels at their ends, half a line each.
-  const double gap = std::ceil(line + u * 0.4);
+  const double gap = std::ceil(u * 0.8);
   const double panels = std::max(plotBottom - plotTop - gap, 2.0);
   const double topHeight = std::round(panels * 2 / 3);
   const double bottomHeight = std::max(panels - topHeight, 1.0);

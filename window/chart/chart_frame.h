@@ -4,6 +4,7 @@
 #include <QSizeF>
 #include <cstddef>
 
+#include "chart_figures.h"
 #include "chart_style.h"
 #include "column_split.h"
 #include "scale_map.h"
@@ -11,7 +12,6 @@
 namespace corvale {
 
 class ChartLegend;
-class ChartFigures;
 
 // Where the chart's parts stand at one size, made before anything is drawn
 // from the room each part says it needs, so that nothing is cut: the legend
@@ -24,6 +24,7 @@ struct ChartFrame {
   QRectF top, bottom;  // the panels: PV and SP above, X below
   double titleLeft = 0;
   QRectF figures;  // the figures' own room; empty: they stand over the plot
+  ChartFigures::Selection figuresShown;  // the sentences in it
   ScaleMap steps, values, inputs;
   std::size_t rows = 0;  // the current run's
 

@@ -19,6 +19,23 @@ bool ChartMarks::Marked() const {
   return figures_ && figures_->isStep && figures_->settled && frame_.rows > 0;
 }
 
+std::vector<QPointF> ChartMarks::Points() const {
+  if (!Marked()) return {};
+  const StepFigures& fig = *figures_;
+  const QRectF& top = frame_.top;
+  std::vector<QPointF> points = {
+      {frame_.steps.ToPixel(fig.peakStep), frame_.values.ToPixel(fig.peak)}};
+  const double bracket = top.bottom() - frame_.style.unit * 0.4;
+  for (const auto& step : {fig.riseFrom, fig.riseTo})
+    if (step) points.push_back({frame_.steps.ToPixel(*step), bracket});
+  if (fig.settledFrom) {
+    const double x = frame_.steps.ToPixel(*fig.settledFrom);
+    points.push_back({x, top.top()});
+    points.push_back({x, top.bottom()});
+  }
+  return points;
+}
+
 void ChartMarks::DrawUnder(QPainter& painter, int first, int last) const {
   const ChartStyle& s = frame_.style;
   const QRectF& top = frame_.top;

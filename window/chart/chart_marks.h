@@ -32,6 +32,9 @@ class ChartMarks {
   void DrawFigures(QPainter& painter, TextRoom& room, ChartReport& report) const;
   // Whether the figures' marks are drawn: a settled step.
   bool Marked() const;
+  // Where the figures' marks stand (the peak, the rise's ends, the settling
+  // line's top and foot), which nothing should cover.
+  std::vector<QPointF> Points() const;
 
  private:
   // A label in the first of the places offered that lies in the panel and

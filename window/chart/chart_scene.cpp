@@ -106,17 +106,24 @@ void ChartScene::DrawFrames(QPainter& painter) const {
   painter.drawRect(frame_.bottom.adjusted(0, 0, -1, -1));
 }
 
-void ChartScene::DrawFigures(QPainter& painter, TextRoom& room, ChartReport& report) const {
+void ChartScene::DrawFigures(QPainter& painter, const ChartMarks& marks, TextRoom& room,
+                             ChartReport& report) const {
   if (!frame_.figures.isEmpty()) {
-    figures_.DrawInRoom(painter, frame_.figures, room);
+    figures_.DrawInRoom(painter, frame_.figures, frame_.figuresShown, room);
+    report.hiddenSentences = frame_.figuresShown.hidden;
     return;
   }
   if (figures_.Empty()) return;
-  // Over the plot, where the box covers the least of the lines.
-  const auto covered = [&report](const QRectF& box) {
+  // Over the plot, where the box covers the least of the lines: of the
+  // current run's PV above all, and none of the marks.
+  const std::vector<QPointF> marked = marks.Points();
+  const auto covered = [&report, &marked](const QRectF& box) {
     double count = 0;
-    for (const ChartReport::Path& path : report.paths)
-      if (path.name != QLatin1String("X")) count += Coverage(path.points, box);
+    for (const ChartReport::Path& path : report.paths) {
+      if (path.name == QLatin1String("X")) continue;
+      count += Coverage(path.points, box) * (path.name == QLatin1String("PV") ? 4 : 1);
+    }
+    for (const QPointF& point : marked) count += box.contains(point) ? 1e6 : 0;
     return count;
   };
   report.hiddenSentences = figures_.DrawOver(painter, frame_.top, covered, room);
@@ -153,7 +160,7 @@ ChartReport ChartScene::Draw(QPainter& painter) const {
 
   const ChartCursor cursor(frame_, history.Current(), input_.cursor, input_.readout);
   const QRectF readout = cursor.PlaceReadout(room);
-  DrawFigures(painter, room, report);
+  DrawFigures(painter, marks, room, report);
   marks.DrawFigures(painter, room, report);
   DrawFrames(painter);
   cursor.Draw(painter, readout);

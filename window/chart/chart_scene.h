@@ -17,6 +17,8 @@
 
 namespace corvale {
 
+class ChartMarks;
+
 // Everything the chart is drawn from, as the widget holds it.
 struct ChartInput {
   const RunHistory* history = nullptr;
@@ -52,7 +54,8 @@ class ChartScene {
   void DrawGrid(QPainter& painter) const;
   void DrawFrames(QPainter& painter) const;
   // The figures in their room or over the plot, clear of the lines.
-  void DrawFigures(QPainter& painter, TextRoom& room, ChartReport& report) const;
+  void DrawFigures(QPainter& painter, const ChartMarks& marks, TextRoom& room,
+                   ChartReport& report) const;
 
   const ChartInput& input_;
   ChartStyle style_;

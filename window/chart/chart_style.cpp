@@ -75,7 +75,7 @@ ChartStyle ChartStyle::Make(const QPalette& palette, QFont font, int pixelSize) 
   s.x = QPen(Mixed(s.text, pvColor, 0.45), s.pen, Qt::CustomDashLine, Qt::FlatCap, Qt::RoundJoin);
   s.x.setDashPattern({6, 2, 1.5, 2});
   s.limitShade = WithAlpha(Mixed(palette.color(QPalette::Mid), s.text, 0.2), 80);
-  s.rowsInView = WithAlpha(pvColor, 120);
+  s.rowsInView = WithAlpha(pvColor, 80);
   s.band = WithAlpha(s.text, 30);
   s.bandEdge = QPen(WithAlpha(pvColor, 160), std::max(1.0, s.pen / 2), Qt::DotLine);
   return s;
