@@ -23,17 +23,22 @@ ColumnSplit::ColumnSplit(double begin, double end, std::size_t columns)
       perColumn_((end_ - begin_) / static_cast<double>(columns_)) {}
 
 RowSpan ColumnSplit::Rows(std::size_t column, std::size_t rows) const {
-  if (column >= columns_) return {rows, rows};
+  // The rows on the axis: up to the one at its end.
+  const std::size_t onAxis = RowAtOrAfter(std::floor(end_) + 1, rows);
+  if (column >= columns_) return {onAxis, onAxis};
+  const std::size_t first = FirstOf(column, onAxis);
+  return {first, column + 1 == columns_ ? onAxis : std::max(first, FirstOf(column + 1, onAxis))};
+}
+
+std::size_t ColumnSplit::FirstOf(std::size_t column, std::size_t rows) const {
   const double from = begin_ + static_cast<double>(column) * perColumn_;
-  RowSpan span{RowAtOrAfter(from, rows), 0};
-  if (column + 1 == columns_) {
-    // The last column ends at the axis' end, the row there included.
-    span.last = RowAtOrAfter(std::floor(end_) + 1, rows);
-  } else {
-    span.last = RowAtOrAfter(from + perColumn_, rows);
-  }
-  if (span.last < span.first) span.last = span.first;
-  return span;
+  std::size_t row = RowAtOrAfter(column == 0 ? begin_ : from, rows);
+  if (column == 0) return row;
+  // Exactly where ColumnOf puts each row, whatever the sum above rounded to,
+  // so that every row lies in one column and one only.
+  while (row > 0 && ColumnOf(static_cast<double>(row - 1)) >= column) --row;
+  while (row < rows && ColumnOf(static_cast<double>(row)) < column) ++row;
+  return row;
 }
 
 std::size_t ColumnSplit::ColumnOf(double row) const {

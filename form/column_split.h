@@ -35,6 +35,9 @@ class ColumnSplit {
   std::size_t ColumnOf(double row) const;
 
  private:
+  // The first row of a series of `rows` rows in column c or after it.
+  std::size_t FirstOf(std::size_t column, std::size_t rows) const;
+
   double begin_;
   double end_;
   std::size_t columns_;

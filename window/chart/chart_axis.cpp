@@ -91,7 +91,8 @@ void ChartAxis::DrawTitle(QPainter& painter, const QString& title, double left, 
   const double width = std::ceil(metrics.horizontalAdvance(title)) + 1, line = style_.line;
   // Upright, its rectangle as it stands on the screen.
   const QRectF upright(left, panel.center().y() - width / 2, line, width);
-  if (!room.Fits(upright)) return;
+  if (upright.top() < panel.top() || upright.bottom() > panel.bottom() || !room.Fits(upright))
+    return;
   room.Take(upright, ChartReport::Part::kTitle, title);
   painter.save();
   painter.setPen(style_.text);

@@ -64,7 +64,11 @@ ChartFrame MakeFrame(const ChartStyle& style, const QLocale& locale, QSizeF size
   const double u = style.unit, line = style.line, pad = std::round(u * 0.5);
   const ChartAxis axis(style, locale);
 
-  f.legend = QRectF(pad, pad, size.width() - 2 * pad, legend.HeightFor(size.width() - 2 * pad));
+  // The plots before the legend: in a chart too small for both, the legend
+  // takes at most two fifths of the height.
+  const double legendHeight = std::min(legend.HeightFor(size.width() - 2 * pad),
+                                       std::max(line, std::floor(size.height() * 0.4)));
+  f.legend = QRectF(pad, pad, size.width() - 2 * pad, legendHeight);
   const double plotTop = std::ceil(f.legend.bottom() + pad);
   const FiguresPlace place = PlaceFigures(style, size, plotTop, pad, figures);
   f.figures = place.room;

@@ -48,8 +48,10 @@ double ChartLegend::HeightFor(double width) const {
 void ChartLegend::Draw(QPainter& painter, const QRectF& area, TextRoom& room) const {
   for (const Placed& p : Arrange(area)) {
     const LegendEntry& entry = entries_[p.entry];
-    if (!room.Fits(p.text)) continue;
+    // A chart too small for all its entries shows those that fit.
+    if (p.text.bottom() > area.bottom() + 0.01 || !room.Fits(p.text)) continue;
     room.Take(p.text, ChartReport::Part::kLegend, entry.name);
+    room.Block(p.swatch);
     painter.setRenderHint(QPainter::Antialiasing);
     if (entry.sample == LegendEntry::Sample::kLine) {
       painter.setPen(entry.pen);
