@@ -45,6 +45,15 @@ class ChartFixture : public testing::Test {
     }
     chart.Refresh(std::nullopt, {});
   }
+  // A Continue of the runs so far.
+  void Continue(const std::string& run) {
+    MemoryFormFields fields;
+    const QStringList texts = QString::fromStdString(run).split(' ');
+    for (Box box : {Box::Kp, Box::Ki, Box::Kd, Box::SP, Box::Loops})
+      fields.SetBox(box, texts[int(box)].toStdString());
+    RunOutcome outcome = OnContinue(state, fields);
+    history.Append(std::move(outcome.samples), outcome.gains);
+  }
   // The figures and their sentences, as the window gives them to the chart.
   void Measure() {
     const std::optional<StepFigures> figures = MeasureStep(history.Current());
