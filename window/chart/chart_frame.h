@@ -23,7 +23,7 @@ struct ChartFrame {
   QRectF legend;
   QRectF top, bottom;  // the panels: PV and SP above, X below
   double titleLeft = 0;
-  QRectF figures;  // the figures' own room; empty: they stand over the plot
+  QRectF figures;                        // the figures' own room; empty: they stand over the plot
   ChartFigures::Selection figuresShown;  // the sentences in it
   ScaleMap steps, values, inputs;
   std::size_t rows = 0;  // the current run's

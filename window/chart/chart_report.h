@@ -30,6 +30,7 @@ struct ChartReport {
     QString name;  // "PV", "X", "SP", "kept 0"...
     QPolygonF points;
     bool decimated = false;  // one column's range per point pair, not one point per row
+    std::size_t look = 0;    // a kept run's colour and dashes
   };
 
   std::vector<Text> texts;

@@ -56,7 +56,8 @@ std::vector<LegendEntry> ChartScene::LegendEntries() const {
              .arg(GainsName(current, setPoints, input_.locale)),
          style_.pv);
     for (std::size_t i = 0; i < kept.size(); ++i)
-      line(GainsName(kept[i].summary.gains, setPoints, input_.locale), style_.Kept(i));
+      line(GainsName(kept[i].summary.gains, setPoints, input_.locale),
+           style_.Kept(input_.KeptLook(i)));
   }
   line(ResponseChart::tr("SP"), style_.sp);
   line(ResponseChart::tr("X"), style_.x);
@@ -150,7 +151,7 @@ ChartReport ChartScene::Draw(QPainter& painter) const {
   axis.DrawTitle(painter, ResponseChart::tr("X"), frame_.titleLeft, frame_.bottom, room);
 
   DrawGrid(painter);
-  const ChartSeries series(history, frame_);
+  const ChartSeries series(history, frame_, input_.keptLooks);
   const ChartMarks marks(frame_, input_.locale, history.Current(), input_.figures);
   series.DrawLimitShading(painter);
   marks.DrawUnder(painter, input_.firstVisible, input_.lastVisible);

@@ -6,6 +6,7 @@
 #include <QPalette>
 #include <QString>
 #include <optional>
+#include <vector>
 
 #include "chart_figures.h"
 #include "chart_frame.h"
@@ -33,6 +34,13 @@ struct ChartInput {
   QFont font;
   int textPixels = 12;
   bool focus = false;
+  // Each kept run's look, by its place among the kept ones; a run keeps its
+  // look while it is kept. By place when empty.
+  std::vector<std::size_t> keptLooks;
+
+  std::size_t KeptLook(std::size_t index) const {
+    return index < keptLooks.size() ? keptLooks[index] : index;
+  }
 };
 
 // The chart at one size: its parts laid out from the room each needs, then

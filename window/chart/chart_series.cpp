@@ -148,18 +148,19 @@ void ChartSeries::DrawKept(QPainter& painter, ChartReport& report) const {
   for (std::size_t i = 0; i < kept.size(); ++i) {
     const QString name = QStringLiteral("kept %1").arg(i);
     const QPolygonF sp = SetPointPath(frame_, kept[i].summary.setPoints, kept[i].pv.Size());
-    painter.setPen(frame_.style.KeptSetPoint(i));
+    const std::size_t look = i < looks_.size() ? looks_[i] : i;
+    painter.setPen(frame_.style.KeptSetPoint(look));
     painter.drawPolyline(sp);
-    report.paths.push_back({name + QStringLiteral(" SP"), sp, false});
+    report.paths.push_back({name + QStringLiteral(" SP"), sp, false, look});
     bool decimated = false;
     const QPolygonF pv =
         SeriesPath(frame_, frame_.values, KeptSource(kept[i].pv, slack), &decimated);
-    QPen pen = frame_.style.Kept(i);
+    QPen pen = frame_.style.Kept(look);
     // Dashes on a column's strokes are noise: a decimated line is solid.
     if (decimated) pen.setStyle(Qt::SolidLine);
     painter.setPen(pen);
     painter.drawPolyline(pv);
-    report.paths.push_back({name, pv, decimated});
+    report.paths.push_back({name, pv, decimated, look});
   }
   painter.setClipping(false);
 }

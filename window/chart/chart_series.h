@@ -35,8 +35,10 @@ QPolygonF SetPointPath(const ChartFrame& frame, const std::vector<ResponseTrace:
 // SP behind them, and the steps X sat at a limit shaded.
 class ChartSeries {
  public:
-  ChartSeries(const RunHistory& history, const ChartFrame& frame)
-      : history_(history), frame_(frame) {}
+  // `looks`: each kept run's look, by its place (by place when empty).
+  ChartSeries(const RunHistory& history, const ChartFrame& frame,
+              const std::vector<std::size_t>& looks)
+      : history_(history), frame_(frame), looks_(looks) {}
 
   // What the value axis must cover for the runs up to the step axis' last
   // step `lastStep`: every run's PV and SP, and 0.
@@ -53,6 +55,7 @@ class ChartSeries {
 
   const RunHistory& history_;
   const ChartFrame& frame_;
+  const std::vector<std::size_t>& looks_;
 };
 
 }  // namespace corvale
