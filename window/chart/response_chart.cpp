@@ -16,6 +16,7 @@
 #include "chart_cursor.h"
 #include "chart_menu.h"
 #include "chart_scene.h"
+#include "kept_looks.h"
 #include "prose_number.h"
 #include "run_history.h"
 
@@ -36,6 +37,7 @@ ResponseChart::ResponseChart(const RunHistory* history, QLocale locale, QWidget*
     : QWidget(parent),
       history_(history),
       locale_(std::move(locale)),
+      keptLooks_(std::make_unique<KeptLooks>()),
       rowInterfaces_(std::make_unique<RowInterfaces>()) {
   ChartAccessible::Install();
   setFocusPolicy(Qt::StrongFocus);
@@ -67,11 +69,7 @@ void ResponseChart::Refresh(const std::optional<StepFigures>& figures, const QSt
                          std::equal(runsSeen_.begin(), runsSeen_.end(), runs.begin(), same);
   if (!carriedOn || cursor_ >= Rows()) cursor_ = -1;
   runsSeen_ = runs;
-  const std::vector<std::size_t> looks = KeptLooks();
-  keptLooks_.clear();
-  for (std::size_t i = 0; history_ && i < looks.size(); ++i)
-    keptLooks_.push_back({&history_->Kept()[i], history_->Kept()[i].summary.steps,
-                          history_->Kept()[i].summary.gains, looks[i]});
+  if (history_) keptLooks_->Remember(*history_);
   QAccessibleEvent event(this, QAccessible::DescriptionChanged);
   QAccessible::updateAccessibility(&event);
   update();
@@ -134,29 +132,6 @@ int ResponseChart::TextPixelSize() const {
 
 double ResponseChart::LineWidth() const { return std::max(1.0, TextPixelSize() / 8.0); }
 
-std::vector<std::size_t> ResponseChart::KeptLooks() const {
-  if (!history_) return {};
-  const auto& kept = history_->Kept();
-  std::vector<std::size_t> looks(kept.size(), SIZE_MAX);
-  std::vector<bool> taken(RunHistory::kKept, false);
-  for (std::size_t i = 0; i < kept.size(); ++i) {
-    const RunSummary& summary = kept[i].summary;
-    for (const KeptLook& known : keptLooks_) {
-      const bool same = known.run == &kept[i] && known.steps == summary.steps &&
-                        known.gains.Kp == summary.gains.Kp && known.gains.Ki == summary.gains.Ki &&
-                        known.gains.Kd == summary.gains.Kd && known.gains.SP == summary.gains.SP;
-      if (same && known.look < taken.size() && !taken[known.look])
-        looks[i] = known.look, taken[known.look] = true;
-    }
-  }
-  for (std::size_t& look : looks) {
-    if (look != SIZE_MAX) continue;
-    look = std::find(taken.begin(), taken.end(), false) - taken.begin();
-    if (look < taken.size()) taken[look] = true;
-  }
-  return looks;
-}
-
 ChartInput ResponseChart::Input(bool onScreen) const {
   ChartInput input;
   input.history = history_;
@@ -171,7 +146,7 @@ ChartInput ResponseChart::Input(bool onScreen) const {
   input.font = font();
   input.textPixels = TextPixelSize();
   input.focus = onScreen && hasFocus();
-  input.keptLooks = KeptLooks();
+  if (history_) input.keptLooks = keptLooks_->Of(*history_);
   return input;
 }
 

@@ -17,6 +17,7 @@ class QMimeData;
 namespace corvale {
 
 class ChartAccessible;
+class KeptLooks;
 class RowInterfaces;
 class RunHistory;
 struct ChartInput;
@@ -88,9 +89,6 @@ class ResponseChart : public QWidget {
   ChartInput Input(bool onScreen) const;
   // Where the parts stand at the chart's present size.
   ChartFrame Frame() const;
-  // The looks of the runs kept now: a run's own if it had one, else the
-  // first free.
-  std::vector<std::size_t> KeptLooks() const;
   // The row whose step is nearest to x, or -1 off the plot or without rows.
   int RowAt(double x) const;
   // Where a row's step is drawn, across both panels, in the widget.
@@ -106,17 +104,7 @@ class ResponseChart : public QWidget {
   std::optional<StepFigures> figures_;
   QString figuresText_;
   std::vector<ResponseTrace::Run> runsSeen_;  // the runs at the last Refresh
-  // The kept runs' looks, by run: a run keeps its colour and dashes while it
-  // is kept, however many go before it. A kept run is known by its address,
-  // stable while it is kept, and by its steps and gains, as one forgotten
-  // may leave its address to another.
-  struct KeptLook {
-    const void* run;
-    std::int64_t steps;
-    Gains gains;
-    std::size_t look;
-  };
-  std::vector<KeptLook> keptLooks_;
+  std::unique_ptr<KeptLooks> keptLooks_;      // each kept run's colour and dashes
   int firstVisible_ = 0;
   int lastVisible_ = -1;
   int cursor_ = -1;
