@@ -1,82 +1,16 @@
 // The response chart on the offscreen platform: drawn at a fixed size with a
 // palette of plain colours, and looked at pixel by pixel.
-#include <gtest/gtest.h>
 
 #include <QAccessible>
 #include <QSignalSpy>
 #include <QTest>
 
-#include "commands.h"
-#include "memory_form_fields.h"
-#include "response_chart.h"
-#include "response_trace.h"
+#include "chart_fixture.h"
 
 namespace corvale {
 namespace {
 
-class Chart : public testing::Test {
- protected:
-  void SetUp() override {
-    QPalette palette = chart.palette();
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::Text, Qt::black);
-    palette.setColor(QPalette::WindowText, QColor(200, 0, 0));  // SP
-    palette.setColor(QPalette::Highlight, QColor(0, 0, 255));   // PV
-    chart.setPalette(palette);
-  }
-  // "Kp Ki Kd SP Loops" for Compute, then for each Continue.
-  void Simulate(std::vector<std::string> runs) {
-    LoopState state;
-    MemoryFormFields fields;
-    for (const std::string& run : runs) {
-      const QStringList texts = QString::fromStdString(run).split(' ');
-      for (Box box : {Box::Kp, Box::Ki, Box::Kd, Box::SP, Box::Loops})
-        fields.SetBox(box, texts[int(box)].toStdString());
-      RunOutcome outcome =
-          &run == &runs.front() ? OnCompute(state, fields) : OnContinue(state, fields);
-      trace.Append(std::move(outcome.samples), outcome.gains.SP);
-    }
-    chart.Refresh(std::nullopt, {});
-  }
-  // PV at 0, then 2, then 8, a third of 99 rows each; SP 4; X flat.
-  void Levels() {
-    std::vector<ResponseSample> samples;
-    for (int r = 0; r < 99; ++r) samples.push_back({10.48484, r < 33 ? 0.0 : r < 66 ? 2.0 : 8.0});
-    trace.Append(samples, 4);
-    chart.Refresh(std::nullopt, {});
-  }
-  QImage Render(int width = 420, int height = 190) {
-    chart.resize(width, height);
-    image = chart.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    return image;
-  }
-  // The rows, below the legend, where a colour passes in some of the dozen
-  // columns from a fraction of the width on (a dash's gap is shorter).
-  template <typename Test>
-  std::vector<int> Rows(double at, Test test) const {
-    std::vector<int> rows;
-    for (int y = image.height() / 8; y < image.height(); ++y)
-      for (int x = int(at * image.width()); x < int(at * image.width()) + 12; ++x)
-        if (test(image.pixelColor(x, y))) {
-          rows.push_back(y);
-          break;
-        }
-    return rows;
-  }
-  static bool Pv(QColor c) { return c.blue() > 200 && c.red() < 60 && c.green() < 60; }
-  static bool Sp(QColor c) { return c.red() > 150 && c.green() < 80 && c.blue() < 80; }
-  static bool X(QColor c) { return c.blue() > 90 && c.blue() < 140 && c.red() < 30; }
-  static bool Gray(QColor c) {
-    return c.red() == c.green() && c.green() == c.blue() && c.red() > 190 && c.red() < 250;
-  }
-  static double Middle(const std::vector<int>& rows) {
-    return rows.empty() ? -1 : (rows.front() + rows.back()) / 2.0;
-  }
-
-  ResponseTrace trace;
-  ResponseChart chart{&trace, QLocale(QLocale::English, QLocale::UnitedStates)};
-  QImage image;
-};
+using Chart = ChartFixture;
 
 TEST_F(Chart, DrawsPvAtItsValueSpDashedAndXBelow) {
   Levels();
@@ -103,19 +37,21 @@ TEST_F(Chart, ShadesTheStepsXSatAtALimit) {
   Levels();
   Render();
   const std::size_t unshaded = Rows(0.5, Gray).size();
-  trace.Clear();
+  Forget();
   Simulate({".5 .5 .5 300 100"});  // X at 255 from the second step on
   Render();
   EXPECT_LT(unshaded, 20u);  // the grid's lines alone
-  EXPECT_GT(Rows(0.5, Gray).size(), 100u);
+  // Both panels, their whole height but the lines and marks on them.
+  const ChartReport report = chart.Report();
+  EXPECT_GT(double(Rows(0.5, Gray).size()), 0.8 * (report.top.height() + report.bottom.height()));
 }
 
 TEST_F(Chart, ExtremeSetPointsDrawPvAcrossThePlot) {
   // A set point of ±1.7e308 overflows the integral at its second step.
   for (const char* run : {"-1.7e308 100", "1.7e308 100", "1e-300 100", "0 100"}) {
-    trace.Clear();
+    Forget();
     Simulate({".5 .5 .5 5 60", std::string(".5 .5 .5 ") + run});
-    ASSERT_GE(trace.Size(), 61u) << run;
+    ASSERT_GE(history.Current().Size(), 61u) << run;
     Render();
     for (double at : {0.35, 0.6, 0.9}) {
       const std::vector<int> pv = Rows(at, Pv);
@@ -124,7 +60,7 @@ TEST_F(Chart, ExtremeSetPointsDrawPvAcrossThePlot) {
     }
   }
   // 1e-300: PV rises and swings about SP, over much of the panel's height.
-  trace.Clear();
+  Forget();
   Simulate({".5 .5 .5 1e-300 100"});
   Render();
   int high = image.height(), low = 0;
@@ -132,7 +68,7 @@ TEST_F(Chart, ExtremeSetPointsDrawPvAcrossThePlot) {
     const std::vector<int> pv = Rows(at, Pv);
     if (!pv.empty()) high = std::min(high, pv.front()), low = std::max(low, pv.back());
   }
-  EXPECT_GT(low - high, 30);  // a flat line is 3
+  EXPECT_GT(low - high, chart.Report().top.height() / 3);  // a flat line is 3
 }
 
 TEST_F(Chart, ClicksAndKeysMoveTheCursorAndAskForTheRow) {
@@ -163,7 +99,7 @@ TEST_F(Chart, ClicksAndKeysMoveTheCursorAndAskForTheRow) {
   }
   chart.Refresh(std::nullopt, "Sentence one.\nSentence two.");
   EXPECT_EQ(chartView->text(QAccessible::Description), "Sentence one.\nSentence two.");
-  ResponseChart german(&trace, QLocale(QLocale::German));
+  ResponseChart german(&history, QLocale(QLocale::German));
   EXPECT_TRUE(german.RowDescription(13).endsWith("X 10,485"));
 }
 

@@ -106,7 +106,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     places.push_back({edit, box.place});
     places.push_back({label, box.labelPlace});
   }
-  chart_ = new ResponseChart(&runs_.Current(), locale_, this);
+  chart_ = new ResponseChart(&runs_, locale_, this);
   chart_->setObjectName(QLatin1String("chart"));
   announcer_ = new Announcer(this);
   comparison_ = new RunComparisonView(new RunComparisonModel(&runs_, locale_), this);
@@ -145,9 +145,12 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
             for (std::size_t index : kept) runs_.ForgetKept(index);
             ShowRuns();
           });
-  connect(comparison_, &RunComparisonView::ForgetAllRequested, this, [this] {
+  const auto forgetAll = [this] {
     runs_.ForgetKept();
     ShowRuns();
+  };
+  connect(comparison_, &RunComparisonView::ForgetAllRequested, this, forgetAll);
+  connect(chart_, &ResponseChart::ForgetRequested, this, forgetAll);
   });
   connect(Command1, &QPushButton::clicked, this, &Form1::OnCompute);
   connect(Command2, &QPushButton::clicked, this, &Form1::OnContinue);

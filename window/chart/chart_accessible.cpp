@@ -35,18 +35,19 @@ QString ChartAccessible::text(QAccessible::Text t) const {
     case QAccessible::Name:
       return ResponseChart::tr("Step response");  // a screen reader adds "chart"
     case QAccessible::Description:
-      return Chart()->figuresText_;
+      return Chart()->FiguresText();
     default:
       return QAccessibleWidget::text(t);
   }
 }
 
 int ChartAccessible::childCount() const {
-  return static_cast<int>(std::min<std::size_t>(Chart()->trace_->Size(), INT_MAX));
+  return static_cast<int>(std::min<std::size_t>(Chart()->Trace().Size(), INT_MAX));
 }
 
 QAccessibleInterface* ChartAccessible::child(int index) const {
-  return index >= 0 && index < childCount() ? Chart()->RowInterface(index) : nullptr;
+  return index >= 0 && index < childCount() ? Chart()->rowInterfaces_->Get(Chart(), index)
+                                            : nullptr;
 }
 
 int ChartAccessible::indexOfChild(const QAccessibleInterface* child) const {
@@ -67,7 +68,7 @@ QAccessibleInterface* ChartAccessible::focusChild() const {
 }
 
 bool RowAccessible::isValid() const {
-  return chart_ && row_ >= 0 && static_cast<std::size_t>(row_) < chart_->trace_->Size();
+  return chart_ && row_ >= 0 && static_cast<std::size_t>(row_) < chart_->Trace().Size();
 }
 
 QWindow* RowAccessible::window() const {
@@ -101,6 +102,21 @@ QAccessible::State RowAccessible::state() const {
   state.focused = current && chart_->hasFocus();
   state.selected = current;
   return state;
+}
+
+QAccessibleInterface* RowInterfaces::Get(ResponseChart* chart, int row) {
+  if (const auto found = ids_.find(row); found != ids_.end()) {
+    if (QAccessibleInterface* known = QAccessible::accessibleInterface(found->second)) return known;
+  }
+  if (ids_.size() >= 64) Forget();
+  auto* made = new RowAccessible(chart, row);
+  ids_[row] = QAccessible::registerAccessibleInterface(made);
+  return made;
+}
+
+void RowInterfaces::Forget() {
+  for (const auto& [row, id] : ids_) QAccessible::deleteAccessibleInterface(id);
+  ids_.clear();
 }
 
 }  // namespace corvale

@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QPointer>
+#include <unordered_map>
 
 namespace corvale {
 
@@ -54,6 +55,24 @@ class RowAccessible : public QAccessibleInterface {
  private:
   QPointer<ResponseChart> chart_;
   int row_;
+};
+
+// The views of the rows a screen reader asked for, made when first asked
+// for and kept until the run changes: a reader asks for the rows around the
+// one it speaks, so a few dozen serve, and a million rows never make a
+// million of them.
+class RowInterfaces {
+ public:
+  RowInterfaces() = default;
+  RowInterfaces(const RowInterfaces&) = delete;
+  RowInterfaces& operator=(const RowInterfaces&) = delete;
+  ~RowInterfaces() { Forget(); }
+
+  QAccessibleInterface* Get(ResponseChart* chart, int row);
+  void Forget();
+
+ private:
+  std::unordered_map<int, unsigned> ids_;
 };
 
 }  // namespace corvale

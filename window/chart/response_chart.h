@@ -2,34 +2,46 @@
 
 #include <QLocale>
 #include <QWidget>
+#include <memory>
 #include <optional>
-#include <unordered_map>
+#include <vector>
 
+#include "chart_report.h"
+#include "response_trace.h"
 #include "step_info.h"
 
 class QAccessibleInterface;
+class QMenu;
+class QMimeData;
 
 namespace corvale {
 
-class ResponseTrace;
 class ChartAccessible;
+class KeptLooks;
+class RowInterfaces;
+class RunHistory;
+struct ChartInput;
+struct ChartFrame;
 
-// The whole run as a plotting tool draws a step response: PV as a line and SP
-// dashed against the step, X on an axis of its own with its limits and the
+// The current run as a plotting tool draws a step response: PV as a line and
+// SP dashed against the step, X on an axis of its own with its limits and the
 // steps it sat at them shaded, axes with round-number ticks in the locale's
 // format, a legend, and the last step's figures marked (rise, peak, the ±2 %
-// band, settling) and written out. The rows the table shows are marked; a
-// click asks for that step in the table. From the keyboard, the arrows move a
-// cursor along the steps, which a screen reader speaks.
+// band, settling) and written out; behind it, the earlier runs kept for
+// comparison. The rows the table shows are marked; a click asks for that step
+// in the table. From the keyboard, the arrows move a cursor along the steps,
+// which a screen reader speaks. Its context menu copies the chart as an
+// image, or the figures as text.
 class ResponseChart : public QWidget {
   Q_OBJECT
 
  public:
-  ResponseChart(const ResponseTrace* trace, QLocale locale, QWidget* parent = nullptr);
+  ResponseChart(const RunHistory* history, QLocale locale, QWidget* parent = nullptr);
   ~ResponseChart() override;
 
-  // The trace changed: the figures of its last step (none for an empty
-  // trace) and their sentences, drawn in the chart.
+  // The runs changed: the figures of the current run's last step (none for
+  // an empty run) and their sentences. A new run clears the cursor; a
+  // Continue keeps it.
   void Refresh(const std::optional<StepFigures>& figures, const QString& figuresText);
   // The rows the table shows, rows first..last; none when last < first.
   void SetVisibleRows(int first, int last);
@@ -37,53 +49,67 @@ class ResponseChart : public QWidget {
   void SetZoom(double scale);
   // The row at the keyboard's cursor; -1 before the arrows moved it.
   int Cursor() const { return cursor_; }
-  // What a screen reader says of a row: its step, PV, SP and X.
+  // What a screen reader says of a row: its step, PV, SP and X, and what the
+  // chart marks there.
   QString RowDescription(int row) const;
+  const QString& FiguresText() const { return figuresText_; }
   // The height of the chart's text and the width of its lines, in pixels, at
-  // the chart's present size and zoom.
+  // the chart's present zoom and place.
   int TextPixelSize() const;
   double LineWidth() const;
+
+  // The chart drawn at `size` into any painter, as the screen shows it.
+  ChartReport Draw(QPainter& painter, QSize size) const;
+  // What the chart draws at its present size.
+  ChartReport Report() const;
+  // The chart at its size, as PNG and SVG, for the clipboard; the caller owns it.
+  QMimeData* ImageData() const;
+  // Copy chart, Copy figures and Forget earlier runs; the caller owns it.
+  QMenu* CreateContextMenu();
 
  signals:
   // A click or the cursor asks for this row in the table.
   void RowRequested(int row);
+  // The user asked to forget the runs kept for comparison.
+  void ForgetRequested();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   friend class ChartAccessible;
   friend class RowAccessible;
-  struct Frame;
 
-  Frame Layout() const;
+  const ResponseTrace& Trace() const;
+  int Rows() const;
+  ChartInput Input(bool onScreen) const;
+  // Where the parts stand at the chart's present size.
+  ChartFrame Frame() const;
   // The row whose step is nearest to x, or -1 off the plot or without rows.
-  int RowAt(const Frame& frame, double x) const;
   int RowAt(double x) const;
   // Where a row's step is drawn, across both panels, in the widget.
   QRect RowRect(int row) const;
-  // The cursor to a row (none for one outside the trace), asked for in the
+  // The cursor to a row (none for one outside the run), asked for in the
   // table and spoken.
   void SetCursor(int row);
   void MoveCursor(int row);
-  // A screen reader's view of one row, made when first asked for; the few
-  // made are kept until the trace changes, so a million rows never make a
-  // million of them.
-  QAccessibleInterface* RowInterface(int row);
-  void ForgetRowInterfaces();
+  void ShowMenu(QPoint global);
 
-  const ResponseTrace* trace_;
+  const RunHistory* history_;
   const QLocale locale_;
   std::optional<StepFigures> figures_;
   QString figuresText_;
+  std::vector<ResponseTrace::Run> runsSeen_;  // the runs at the last Refresh
+  std::unique_ptr<KeptLooks> keptLooks_;      // each kept run's colour and dashes
   int firstVisible_ = 0;
   int lastVisible_ = -1;
   int cursor_ = -1;
   double zoom_ = 1;
-  std::unordered_map<int, unsigned> rowInterfaces_;
+  std::unique_ptr<RowInterfaces> rowInterfaces_;  // a screen reader's views of rows
 };
 
 }  // namespace corvale

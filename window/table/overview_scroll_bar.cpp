@@ -5,6 +5,7 @@
 #include <QStyleOptionSlider>
 #include <algorithm>
 
+#include "column_split.h"
 #include "run_history.h"
 
 namespace corvale {
@@ -44,14 +45,16 @@ void OverviewScrollBar::paintEvent(QPaintEvent* event) {
   const ResponseTrace& trace = Trace();
   if (pixels_.size() != static_cast<std::size_t>(groove.height()) ||
       pixelsRevision_ != runs_->Revision()) {
-    pixels_.clear();
     pixelsRevision_ = runs_->Revision();
-    pixels_.reserve(static_cast<std::size_t>(groove.height()));
-    for (int y = 0; y < groove.height(); ++y) {
-      const auto first = static_cast<std::size_t>(qint64(y) * rows / groove.height());
-      const auto last = static_cast<std::size_t>(qint64(y + 1) * rows / groove.height());
-      pixels_.push_back(trace.PvRange(first, std::max(last, first + 1)));
-    }
+    // The rows split as the chart splits them into its pixel columns; a
+    // pixel row between two rows shows the one before.
+    const ColumnSplit split(0, static_cast<double>(rows),
+                            static_cast<std::size_t>(groove.height()));
+    pixels_.assign(split.Columns(), ValueRange{});
+    const auto range = [&trace](std::size_t a, std::size_t b) { return trace.PvRange(a, b); };
+    for (const ColumnRange& pixel :
+         Decimate(split, static_cast<std::size_t>(rows), range, Decimation::kNearest))
+      pixels_[pixel.column] = pixel.range;
   }
   QPainter painter(this);
   // Across the groove from the lowest PV or set point (or 0) to the highest;

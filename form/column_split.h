@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <vector>
+
+#include "response_trace.h"
+
+namespace corvale {
+
+// Some rows of a series: first..last-1.
+struct RowSpan {
+  std::size_t first = 0;
+  std::size_t last = 0;
+
+  bool Empty() const { return last <= first; }
+};
+
+// Many rows drawn in few pixels: how the rows of a series fall into the
+// pixel columns of an axis (or the pixel rows of a scroll bar). The axis
+// runs from position `begin` to `end`, in rows; row r lies at
+// (r - begin) / (end - begin) × columns, and the row at `end` itself in the
+// last column. Chart, kept runs, the steps at a limit and the scroll bar's
+// overview all split their rows here, so that they agree pixel for pixel.
+class ColumnSplit {
+ public:
+  ColumnSplit(double begin, double end, std::size_t columns);
+
+  std::size_t Columns() const { return columns_; }
+  double RowsPerColumn() const { return perColumn_; }
+  // The rows of a series of `rows` rows that lie in column c; empty where
+  // the column lies between two rows or past the series' end.
+  RowSpan Rows(std::size_t column, std::size_t rows) const;
+  // The column a row lies in, the nearest one for a row off the axis.
+  std::size_t ColumnOf(double row) const;
+
+ private:
+  // The first row of a series of `rows` rows in column c or after it.
+  std::size_t FirstOf(std::size_t column, std::size_t rows) const;
+
+  double begin_;
+  double end_;
+  std::size_t columns_;
+  double perColumn_;
+};
+
+// A column's values: the smallest and largest of the rows it stands for.
+struct ColumnRange {
+  std::size_t column = 0;
+  ValueRange range;
+};
+
+enum class Decimation {
+  kJoined,   // each column also takes the row before its own, so a line has no gap
+  kAlone,    // each column its own rows only
+  kNearest,  // as kAlone; a column between two rows, or past the last, takes the row before
+};
+
+// The range of a series' values in each column that has rows, in order;
+// `rangeOf(first, last)` gives the range over rows first..last-1. Columns
+// without rows are left out (kNearest fills them).
+std::vector<ColumnRange> Decimate(
+    const ColumnSplit& split, std::size_t rows,
+    const std::function<ValueRange(std::size_t, std::size_t)>& rangeOf, Decimation how);
+
+}  // namespace corvale

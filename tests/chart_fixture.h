@@ -1,0 +1,109 @@
+// The response chart on the offscreen platform, fed runs as the window feeds
+// it: drawn at a fixed size with a palette of plain colours, and looked at
+// pixel by pixel or through what it reports having drawn.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "commands.h"
+#include "memory_form_fields.h"
+#include "response_chart.h"
+#include "response_text.h"
+#include "run_history.h"
+#include "step_info.h"
+
+namespace corvale {
+
+class ChartFixture : public testing::Test {
+ protected:
+  void SetUp() override {
+    QPalette palette = chart.palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::WindowText, QColor(200, 0, 0));  // SP
+    palette.setColor(QPalette::Highlight, QColor(0, 0, 255));   // PV
+    chart.setPalette(palette);
+  }
+  // "Kp Ki Kd SP Loops" for a Compute, then for each Continue; a Compute
+  // keeps the run before it, as the window does. The chart is told of the
+  // runs without figures; Measure() gives it those.
+  void Simulate(const std::vector<std::string>& runs) {
+    MemoryFormFields fields;
+    for (const std::string& run : runs) {
+      const QStringList texts = QString::fromStdString(run).split(' ');
+      for (Box box : {Box::Kp, Box::Ki, Box::Kd, Box::SP, Box::Loops})
+        fields.SetBox(box, texts[int(box)].toStdString());
+      const bool compute = &run == &runs.front();
+      RunOutcome outcome = compute ? OnCompute(state, fields) : OnContinue(state, fields);
+      if (compute) history.Start();
+      history.Append(std::move(outcome.samples), outcome.gains);
+    }
+    chart.Refresh(std::nullopt, {});
+  }
+  // A Continue of the runs so far.
+  void Continue(const std::string& run) {
+    MemoryFormFields fields;
+    const QStringList texts = QString::fromStdString(run).split(' ');
+    for (Box box : {Box::Kp, Box::Ki, Box::Kd, Box::SP, Box::Loops})
+      fields.SetBox(box, texts[int(box)].toStdString());
+    RunOutcome outcome = OnContinue(state, fields);
+    history.Append(std::move(outcome.samples), outcome.gains);
+  }
+  // The figures and their sentences, as the window gives them to the chart.
+  void Measure() {
+    const std::optional<StepFigures> figures = MeasureStep(history.Current());
+    chart.Refresh(figures, figures ? ResponseText(*figures, chart.locale()) : QString());
+  }
+  // PV at 0, then 2, then 8, a third of 99 rows each; SP 4; X flat.
+  void Levels() {
+    std::vector<ResponseSample> samples;
+    for (int r = 0; r < 99; ++r) samples.push_back({10.48484, r < 33 ? 0.0 : r < 66 ? 2.0 : 8.0});
+    history.Start();
+    history.Append(samples, Gains{1, 0, 0, 4});
+    chart.Refresh(std::nullopt, {});
+  }
+  void Forget() {
+    history = RunHistory();
+    state = LoopState();
+  }
+  QImage Render(int width = 420, int height = 190) {
+    chart.resize(width, height);
+    image = chart.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return image;
+  }
+  // The rows, below the legend, where a colour passes in some of the dozen
+  // columns from a fraction of the width on (a dash's gap is shorter).
+  template <typename Test>
+  std::vector<int> Rows(double at, Test test) const {
+    std::vector<int> rows;
+    for (int y = image.height() / 8; y < image.height(); ++y)
+      for (int x = int(at * image.width()); x < int(at * image.width()) + 12; ++x)
+        if (test(image.pixelColor(x, y))) {
+          rows.push_back(y);
+          break;
+        }
+    return rows;
+  }
+  static bool Pv(QColor c) { return c.blue() > 200 && c.red() < 60 && c.green() < 60; }
+  static bool Sp(QColor c) { return c.red() > 150 && c.green() < 80 && c.blue() < 80; }
+  // X's blue-black, a line thinner than a pixel pair antialiased on white too.
+  static bool X(QColor c) { return c.blue() < 200 && c.blue() > c.red() + 50 && c.red() < 100; }
+  static bool Gray(QColor c) {
+    return c.red() == c.green() && c.green() == c.blue() && c.red() > 190 && c.red() < 250;
+  }
+  static double Middle(const std::vector<int>& rows) {
+    return rows.empty() ? -1 : (rows.front() + rows.back()) / 2.0;
+  }
+
+  LoopState state;
+  RunHistory history;
+  ResponseChart chart{&history, QLocale(QLocale::English, QLocale::UnitedStates)};
+  QImage image;
+};
+
+}  // namespace corvale

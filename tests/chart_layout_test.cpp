@@ -1,0 +1,143 @@
+// Nothing the chart writes is ever cut or covered: at every zoom the window
+// takes, in the transcript box and beside the form on a 1280 × 800
+// projector, and at any size, every text lies inside the chart and clear of
+// every other, the legend names every line, the axes keep three ticks, and
+// the figures are whole sentences.
+#include <QWidget>
+#include <algorithm>
+#include <set>
+
+#include "chart_fixture.h"
+
+namespace corvale {
+namespace {
+
+const double kZooms[] = {0.5, 0.67, 0.8, 0.9, 1, 1.1, 1.25, 1.5, 1.75, 2, 2.5, 3, 4};
+
+// Runs a class is shown, as "C Kp Ki Kd SP Loops" for a Compute and "+ ..."
+// for a Continue.
+struct Lesson {
+  const char* name;
+  std::vector<std::string> commands;
+  std::vector<QString> legend;  // what the legend must name
+};
+const Lesson kLessons[] = {
+    {"three runs compared",
+     {"C .5 0 0 5 30", "C 1 0 0 5 30", "C 1.5 0 0 5 30"},
+     {"PV, Kp 1.5, Ki 0, Kd 0", "Kp 0.5, Ki 0, Kd 0", "Kp 1, Ki 0, Kd 0", "SP", "X",
+      "Rows in the table"}},
+    {"the window's first run", {"C .5 .5 .5 5 100"}, {"PV", "SP", "X", "Rows in the table"}},
+    {"windup, then SP 5", {"C .5 .5 .5 300 100", "+ .5 .5 .5 5 300"}, {"PV", "X at 0 or 255"}},
+    {"too much gain", {"C 2.5 0 0 5 100"}, {"PV", "X at 0 or 255"}},
+    {"five runs, two set points",
+     {"C .5 0 0 5 30", "C 1 0 0 5 30", "C 1.5 0 0 5 30", "C .5 .5 .5 5 60", "C .5 .5 .5 7 100"},
+     {"PV, Kp 0.5, Ki 0.5, Kd 0.5, SP 7", "Kp 1, Ki 0, Kd 0, SP 5",
+      "Kp 0.5, Ki 0.5, Kd 0.5, SP 5"}},
+};
+
+class ChartLayout : public ChartFixture {
+ protected:
+  void Run(const Lesson& lesson) {
+    Forget();
+    MemoryFormFields fields;
+    for (const std::string& command : lesson.commands) {
+      const QStringList texts = QString::fromStdString(command).split(' ');
+      for (Box box : {Box::Kp, Box::Ki, Box::Kd, Box::SP, Box::Loops})
+        fields.SetBox(box, texts[1 + int(box)].toStdString());
+      const bool compute = texts[0] == "C";
+      RunOutcome outcome = compute ? OnCompute(state, fields) : OnContinue(state, fields);
+      if (compute) history.Start();
+      history.Append(std::move(outcome.samples), outcome.gains);
+    }
+  }
+  // The chart where the window puts it: in the box, a child of it; beside
+  // the form, a child of the window, which is the projector's screen.
+  void Show(ResponseChart& on, QSize size, double zoom) {
+    const std::optional<StepFigures> figures = MeasureStep(history.Current());
+    sentences = figures ? ResponseText(*figures, on.locale()) : QString();
+    on.Refresh(figures, sentences);
+    on.SetVisibleRows(10, 19);
+    on.SetZoom(zoom);
+    on.resize(size);
+  }
+  // Every text inside the chart, clear of every other; the legend whole;
+  // three ticks on each value axis; the figures whole sentences.
+  void ExpectWhole(const ResponseChart& on, const Lesson& lesson, const std::string& where) {
+    const ChartReport report = on.Report();
+    const QRectF bounds(QPointF(0, 0), on.size());
+    std::set<QString> legend;
+    const QStringList whole = sentences.split('\n', Qt::SkipEmptyParts);
+    for (std::size_t i = 0; i < report.texts.size(); ++i) {
+      const ChartReport::Text& a = report.texts[i];
+      EXPECT_TRUE(bounds.contains(a.rect)) << where << ": " << a.text.toStdString();
+      for (std::size_t j = i + 1; j < report.texts.size(); ++j) {
+        const ChartReport::Text& b = report.texts[j];
+        EXPECT_FALSE(a.rect.intersects(b.rect))
+            << where << ": " << a.text.toStdString() << " / " << b.text.toStdString();
+      }
+      if (a.part == ChartReport::Part::kLegend) legend.insert(a.text);
+      if (a.part == ChartReport::Part::kFigures) {
+        EXPECT_TRUE(whole.contains(a.text) || a.text == "More in the tooltip.")
+            << where << ": " << a.text.toStdString();
+      }
+    }
+    for (const QString& name : lesson.legend)
+      EXPECT_TRUE(legend.count(name)) << where << ": no " << name.toStdString();
+    for (const ScaleMap* axis : {&report.values, &report.inputs})
+      EXPECT_GE(axis->Scale().ticks.size(), 3u) << where;
+  }
+  QString sentences;
+};
+
+TEST_F(ChartLayout, InTheBoxAtEveryZoom) {
+  QWidget box;
+  ResponseChart chart(&history, QLocale(QLocale::English, QLocale::UnitedStates), &box);
+  for (const Lesson& lesson : kLessons) {
+    Run(lesson);
+    for (double zoom : kZooms) {
+      // The box's room for the chart, under its switch, grows with the zoom.
+      Show(chart, QSize(qRound(425 * zoom), qRound(190 * zoom)), zoom);
+      ExpectWhole(
+          chart, lesson,
+          std::string(lesson.name) + " in the box at " + std::to_string(qRound(zoom * 100)) + " %");
+    }
+  }
+}
+
+TEST_F(ChartLayout, BesideTheFormOnAProjectorAtEveryZoomItTakes) {
+  QWidget screen;
+  screen.resize(1280, 770);  // maximised, under the window's title
+  ResponseChart chart(&history, QLocale(QLocale::English, QLocale::UnitedStates), &screen);
+  for (const Lesson& lesson : kLessons) {
+    Run(lesson);
+    for (double zoom : kZooms) {
+      // The room the form leaves on its right, as the window gives it.
+      const QSize room(1280 - qRound(454 * zoom) - qRound(8 * zoom), 770 - 2 * qRound(8 * zoom));
+      if (room.width() < 320 * zoom) break;  // the chart goes into the box
+      Show(chart, room, zoom);
+      ExpectWhole(chart, lesson,
+                  std::string(lesson.name) + " beside the form at " +
+                      std::to_string(qRound(zoom * 100)) + " %");
+    }
+  }
+}
+
+TEST_F(ChartLayout, AtAnySizeNothingIsCut) {
+  QWidget box;
+  ResponseChart chart(&history, QLocale(QLocale::English, QLocale::UnitedStates), &box);
+  const QSize sizes[] = {{120, 80},  {200, 120},  {300, 300},  {530, 250},
+                         {800, 780}, {1600, 400}, {400, 1600}, {2400, 1400}};
+  Lesson lesson = kLessons[0];
+  lesson.legend.clear();  // a chart too small for its legend leaves some out
+  Run(lesson);
+  for (QSize size : sizes)
+    for (double zoom : {0.5, 1.0, 2.0, 4.0}) {
+      Show(chart, size, zoom);
+      ExpectWhole(chart, lesson,
+                  std::to_string(size.width()) + "×" + std::to_string(size.height()) + " at " +
+                      std::to_string(qRound(zoom * 100)) + " %");
+    }
+}
+
+}  // namespace
+}  // namespace corvale

@@ -1,0 +1,156 @@
+// What the chart marks stands at the step it names, its labels clear of each
+// other; the cursor belongs to its run; the step axis counts whole steps;
+// the readout and the legend speak the window's language and numbers.
+#include <QCoreApplication>
+#include <QTest>
+#include <QTranslator>
+#include <set>
+
+#include "chart_axes.h"
+#include "chart_fixture.h"
+
+namespace corvale {
+namespace {
+
+using ChartMarks = ChartFixture;
+
+// The window's first run, as the README works it out: rise from step 2 to
+// step 6, peak 5.2424 at step 14, settled from step 28.
+TEST_F(ChartMarks, EachMarkStandsAtTheStepItNames) {
+  Simulate({".5 .5 .5 5 100"});
+  Measure();
+  Render(800, 600);
+  const ChartReport report = chart.Report();
+  const AxesReading axes(report);
+  ASSERT_TRUE(axes.CanRead());
+  const std::pair<const char*, double> expected[] = {
+      {"rise from", 2}, {"rise to", 6}, {"peak", 14}, {"settled", 28}};
+  for (const auto& [name, step] : expected) {
+    const auto mark = std::find_if(report.marks.begin(), report.marks.end(),
+                                   [&](const ChartReport::Mark& m) { return m.name == name; });
+    ASSERT_NE(mark, report.marks.end()) << name;
+    EXPECT_EQ(mark->step, step) << name;
+    EXPECT_NEAR(mark->at.x(), axes.StepX(step), 1) << name;
+    EXPECT_TRUE(mark->labelled) << name;
+  }
+  const auto peak = std::find_if(report.marks.begin(), report.marks.end(),
+                                 [](const ChartReport::Mark& m) { return m.name == "peak"; });
+  EXPECT_NEAR(peak->at.y(), axes.ValueY(5.2424), 1);
+}
+
+// Each label where its mark is, none over another: the windup's Continue
+// falls, reaches its lowest point and settles within a few steps.
+TEST_F(ChartMarks, LabelsStandClearOfEachOther) {
+  struct Case {
+    std::vector<std::string> runs;
+    std::vector<QString> labels;
+  } const cases[] = {
+      {{".5 .5 .5 5 100"}, {"rise", "peak", "settled"}},
+      {{".5 .5 .5 300 100", ".5 .5 .5 5 300"}, {"fall", "lowest point", "settled"}},
+      {{"1 0 0 5 30"}, {"rise", "peak", "settled"}},
+  };
+  for (const Case& c : cases) {
+    for (const QSize size : {QSize(800, 780), QSize(530, 250), QSize(1060, 500)}) {
+      Forget();
+      Simulate(c.runs);
+      Measure();
+      Render(size.width(), size.height());
+      const ChartReport report = chart.Report();
+      std::vector<QRectF> labels;
+      std::set<QString> shown;
+      for (const ChartReport::Text& text : report.texts) {
+        if (text.part != ChartReport::Part::kMark) continue;
+        for (const QRectF& other : labels) EXPECT_FALSE(text.rect.intersects(other));
+        labels.push_back(text.rect);
+        shown.insert(text.text);
+      }
+      if (size.width() < 800) continue;  // a small chart may leave some out
+      for (const QString& label : c.labels)
+        EXPECT_TRUE(shown.count(label)) << c.runs.front() << ": " << label.toStdString();
+    }
+  }
+}
+
+TEST_F(ChartMarks, ANewRunClearsTheCursorAContinueKeepsIt) {
+  struct Step {
+    const char* command;  // C: Compute, +: Continue
+    int cursor;           // where the cursor is after it
+  } const steps[] = {{"C", -1}, {"+", 13}, {"+", 13}, {"C", -1}, {"C", -1}};
+  Render();
+  for (const Step& step : steps) {
+    const std::string run = ".5 .5 .5 5 30";
+    if (*step.command == 'C') {
+      Simulate({run});
+    } else {
+      Continue(run);
+    }
+    Measure();
+    EXPECT_EQ(chart.Cursor(), step.cursor) << step.command;
+    // Placed at step 14 for the next command.
+    QTest::keyClick(&chart, Qt::Key_Home);
+    for (int i = 0; i < 13; ++i) QTest::keyClick(&chart, Qt::Key_Right);
+    ASSERT_EQ(chart.Cursor(), 13);
+  }
+}
+
+TEST_F(ChartMarks, TheStepAxisCountsWholeSteps) {
+  for (const char* loops : {"1", "2", "3", "4", "5", "7", "30"}) {
+    Forget();
+    Simulate({std::string(".5 .5 .5 5 ") + loops});
+    Render(530, 250);
+    std::vector<QString> labels;
+    for (const ChartReport::Text& text : chart.Report().texts)
+      if (text.part == ChartReport::Part::kAxis &&
+          text.rect.top() >= chart.Report().bottom.bottom())
+        labels.push_back(text.text);
+    ASSERT_FALSE(labels.empty()) << loops;
+    for (const QString& label : labels) {
+      bool whole = false;
+      const int step = label.toInt(&whole);
+      EXPECT_TRUE(whole && step >= 1 && step <= std::stoi(loops))
+          << loops << ": " << label.toStdString();
+    }
+  }
+}
+
+// A language may join a step's values and its marks otherwise.
+class Joiner : public QTranslator {
+ public:
+  QString translate(const char* context, const char* source, const char* = nullptr,
+                    int = -1) const override {
+    if (QLatin1String(context) != "corvale::ResponseChart") return {};
+    if (QLatin1String(source) == "%1; %2") return QStringLiteral("%1 — %2");
+    if (QLatin1String(source) == "%1, %2") return QStringLiteral("%1 + %2");
+    return {};
+  }
+};
+
+TEST_F(ChartMarks, TheReadoutJoinsAsTheLanguageDoes) {
+  Simulate({"1 0 0 5 30"});  // P alone: at step 2, 10 % and 90 % of the change, and the peak
+  Measure();
+  EXPECT_EQ(chart.RowDescription(1),
+            "Step 2: PV 2.5, SP 5, X 5; 10 % of the change, 90 % of the change, peak");
+  Joiner joiner;
+  QCoreApplication::installTranslator(&joiner);
+  EXPECT_EQ(chart.RowDescription(1),
+            "Step 2: PV 2.5, SP 5, X 5 — 10 % of the change + 90 % of the change + peak");
+  QCoreApplication::removeTranslator(&joiner);
+}
+
+TEST_F(ChartMarks, TheLegendWritesNumbersInTheWindowsLocale) {
+  ResponseChart german(&history, QLocale(QLocale::German, QLocale::Germany));
+  Simulate({".5 0 0 5 30"});
+  Simulate({"1.5 .25 0 5 30"});
+  german.Refresh(std::nullopt, {});
+  german.resize(800, 600);
+  std::set<QString> legend;
+  for (const ChartReport::Text& text : german.Report().texts)
+    if (text.part == ChartReport::Part::kLegend) legend.insert(text.text);
+  EXPECT_TRUE(legend.count("PV, Kp 1,5, Ki 0,25, Kd 0"));
+  EXPECT_TRUE(legend.count("Kp 0,5, Ki 0, Kd 0"));
+  // Step 2: X = 1.5 × 5 + 0.25 × 5 = 8.75, PV half of it.
+  EXPECT_TRUE(german.RowDescription(1).contains("PV 4,375"));
+}
+
+}  // namespace
+}  // namespace corvale

@@ -1,0 +1,134 @@
+// The chart's context menu and its copies, in the window: the chart as PNG
+// and SVG drawn as the screen shows it, the figures as text, forgetting the
+// earlier runs; from the mouse, the Menu key, Shift+F10 and Ctrl+C. And the
+// chart's text, which grows with the zoom in the box and beside the form.
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <QtWidgets>
+
+#include "form1.h"
+#include "response_chart.h"
+#include "run_history.h"
+
+namespace corvale {
+namespace {
+
+class ChartMenu : public testing::Test {
+ protected:
+  void SetUp() override {
+    window = std::make_unique<Form1>();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    chart = window->findChild<ResponseChart*>("chart");
+    window->findChild<QTabBar*>("view-switch")->setCurrentIndex(1);
+  }
+  void Compute(const char* kp) {
+    window->findChild<QLineEdit*>("guiKP")->setText(kp);
+    window->findChild<QLineEdit*>("Loops")->setText("30");
+    QTest::mouseClick(window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+  }
+  QAction* Action(QMenu* menu, const char* name) { return menu->findChild<QAction*>(name); }
+  const QMimeData* Clipboard() const { return QGuiApplication::clipboard()->mimeData(); }
+
+  std::unique_ptr<Form1> window;
+  ResponseChart* chart = nullptr;
+};
+
+TEST_F(ChartMenu, CopiesTheChartAsPngAndSvgDrawnAsTheScreenShowsIt) {
+  Compute(".5");
+  Compute("1");
+  std::unique_ptr<QMenu> menu(chart->CreateContextMenu());
+  QGuiApplication::clipboard()->clear();
+  Action(menu.get(), "copy-chart")->trigger();
+  const QMimeData* data = Clipboard();
+  ASSERT_TRUE(data->hasFormat("image/png") && data->hasFormat("image/svg+xml"));
+  const QImage png = QImage::fromData(data->data("image/png"), "PNG");
+  EXPECT_EQ(png.size(), chart->size());
+  // The same pixels as the screen (without the focus' frame, which the
+  // chart, unfocused, does not draw).
+  const QImage screen = chart->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32), screen);
+  const QString svg = QString::fromUtf8(data->data("image/svg+xml"));
+  EXPECT_TRUE(svg.contains(
+      QStringLiteral("viewBox=\"0 0 %1 %2\"").arg(chart->width()).arg(chart->height())));
+  EXPECT_TRUE(svg.contains("Kp 0.5, Ki 0.5, Kd 0.5")) << "the legend, as text";
+  EXPECT_TRUE(svg.contains("<title>Step response</title>"));
+
+  // Ctrl+C in the chart copies it too.
+  QGuiApplication::clipboard()->clear();
+  chart->setFocus();
+  QTest::keySequence(chart, QKeySequence::Copy);
+  EXPECT_TRUE(Clipboard()->hasFormat("image/png") && Clipboard()->hasFormat("image/svg+xml"));
+}
+
+TEST_F(ChartMenu, CopiesTheFiguresAsText) {
+  std::unique_ptr<QMenu> empty(chart->CreateContextMenu());
+  EXPECT_FALSE(Action(empty.get(), "copy-figures")->isEnabled());  // no run yet
+  Compute(".5");
+  std::unique_ptr<QMenu> menu(chart->CreateContextMenu());
+  Action(menu.get(), "copy-figures")->trigger();
+  EXPECT_EQ(Clipboard()->text(), chart->toolTip());
+  EXPECT_TRUE(Clipboard()->text().startsWith("Step response from step 1 to step 30"));
+}
+
+TEST_F(ChartMenu, ForgetsTheEarlierRuns) {
+  Compute(".5");
+  std::unique_ptr<QMenu> one(chart->CreateContextMenu());
+  EXPECT_FALSE(Action(one.get(), "forget-runs")->isEnabled());  // none kept
+  Compute("1");
+  Compute("1.5");
+  ASSERT_EQ(window->Runs().Kept().size(), 2u);
+  std::unique_ptr<QMenu> menu(chart->CreateContextMenu());
+  Action(menu.get(), "forget-runs")->trigger();
+  EXPECT_TRUE(window->Runs().Kept().empty());
+  EXPECT_EQ(window->Runs().Current().Size(), 30u);  // the current run stays
+  for (const ChartReport::Text& text : chart->Report().texts)
+    EXPECT_FALSE(text.text.startsWith("Kp 0.5")) << "the legend forgot it";
+}
+
+TEST_F(ChartMenu, OpensFromTheMouseAndTheKeyboard) {
+  Compute(".5");
+  chart->setFocus();
+  const auto opened = [] {
+    QWidget* popup = QApplication::activePopupWidget();
+    const bool menu = qobject_cast<QMenu*>(popup) && popup->findChild<QAction*>("copy-chart");
+    if (popup) popup->close();
+    QCoreApplication::processEvents();
+    return menu;
+  };
+  QTest::keyClick(chart, Qt::Key_F10, Qt::ShiftModifier);
+  EXPECT_TRUE(opened()) << "Shift+F10";
+  QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(), chart->mapToGlobal(QPoint()));
+  QCoreApplication::sendEvent(chart, &key);
+  EXPECT_TRUE(opened()) << "the Menu key";
+  QContextMenuEvent mouse(QContextMenuEvent::Mouse, chart->rect().center(),
+                          chart->mapToGlobal(chart->rect().center()));
+  QCoreApplication::sendEvent(chart, &mouse);
+  EXPECT_TRUE(opened()) << "a right click";
+}
+
+// The window's own font times the zoom in the box, not the box's font,
+// which the zoom has already made larger; and beside the form, in a
+// maximised window, larger at each Ctrl++.
+TEST_F(ChartMenu, TheTextGrowsWithEveryZoomStep) {
+  const int base = QFontInfo(window->font()).pixelSize();
+  for (const auto& [steps, percent] : {std::pair{-2, 80}, {0, 100}, {1, 110}, {1, 125}, {1, 150}}) {
+    window->ZoomBy(steps);
+    EXPECT_EQ(chart->TextPixelSize(), qRound(base * percent / 100.0)) << percent;
+  }
+  window->ZoomBy(0);
+  window->showMaximized();
+  QCoreApplication::processEvents();
+  ASSERT_EQ(chart->parentWidget(), window.get());
+  int last = chart->TextPixelSize();
+  for (int i = 0; i < 2; ++i) {
+    window->ZoomBy(1);
+    ASSERT_EQ(chart->parentWidget(), window.get());
+    EXPECT_GT(chart->TextPixelSize(), last) << i;
+    last = chart->TextPixelSize();
+  }
+}
+
+}  // namespace
+}  // namespace corvale

@@ -1,0 +1,142 @@
+// The runs' lines pass through their samples, at the steps and values the
+// axes' labels say, whether a point per row or a column's range of many; an
+// earlier run is cut at the step axis' end; the value axis covers every run
+// drawn, and no more of a run than is drawn.
+#include <algorithm>
+
+#include "chart_axes.h"
+#include "chart_fixture.h"
+
+namespace corvale {
+namespace {
+
+using ChartSeries = ChartFixture;
+
+TEST_F(ChartSeries, APointPerRowThroughEverySample) {
+  for (const char* run : {".5 .5 .5 5 100", "1 0 0 5 30", ".5 .5 .5 300 100", "2.5 0 0 5 200"}) {
+    Forget();
+    Simulate({run});
+    Render(800, 600);
+    const ChartReport report = chart.Report();
+    const AxesReading axes(report);
+    ASSERT_TRUE(axes.CanRead()) << run;
+    const ResponseTrace& trace = history.Current();
+    const ChartReport::Path* pv = report.PathNamed("PV");
+    ASSERT_TRUE(pv && !pv->decimated) << run;
+    ASSERT_EQ(std::size_t(pv->points.size()), trace.Size()) << run;
+    for (std::size_t r = 0; r < trace.Size(); ++r) {
+      EXPECT_NEAR(pv->points[qsizetype(r)].x(), axes.StepX(r + 1.0), 1) << run << " row " << r;
+      EXPECT_NEAR(pv->points[qsizetype(r)].y(), axes.ValueY(trace.Sample(r).pv), 1)
+          << run << " row " << r;
+    }
+  }
+}
+
+TEST_F(ChartSeries, ManyRowsAColumnKeepEveryPeak) {
+  // 200,000 rows at 1, but for one at 9 and one at 0.
+  std::vector<ResponseSample> samples(200'000, ResponseSample{2, 1});
+  samples[123'456].pv = 9;
+  samples[150'000].pv = 0;
+  history.Start();
+  history.Append(samples, Gains{1, 0, 0, 1});
+  chart.Refresh(std::nullopt, {});
+  Render(800, 600);
+  const ChartReport report = chart.Report();
+  const AxesReading axes(report);
+  ASSERT_TRUE(axes.CanRead());
+  const ChartReport::Path* pv = report.PathNamed("PV");
+  ASSERT_TRUE(pv && pv->decimated);
+  // A stroke in every pixel column of the plot, with no gap between them.
+  EXPECT_EQ(pv->points.size(), 2 * qsizetype(report.top.width()));
+  const auto [lowest, highest] =
+      std::minmax_element(pv->points.begin(), pv->points.end(),
+                          [](const QPointF& a, const QPointF& b) { return a.y() > b.y(); });
+  EXPECT_NEAR(highest->y(), axes.ValueY(9), 1);
+  EXPECT_NEAR(highest->x(), axes.StepX(123'457), 1);
+  EXPECT_NEAR(lowest->y(), axes.ValueY(0), 1);
+  EXPECT_NEAR(lowest->x(), axes.StepX(150'001), 1);
+}
+
+// Earlier runs share the current run's step axis: a longer one is cut at
+// its end, a shorter one ends where it ended.
+TEST_F(ChartSeries, KeptRunsAreCutAtTheAxisEnd) {
+  struct Case {
+    const char *earlier, *current;
+    std::size_t points;  // of the earlier run's PV
+    bool decimated;
+  } const cases[] = {
+      {"1 0 0 5 100", ".5 0 0 5 30", 30, false},
+      {"1 0 0 5 10", ".5 0 0 5 30", 10, false},
+      {"1 0 0 5 300000", ".5 0 0 5 100000", 0, true},
+  };
+  for (const Case& c : cases) {
+    Forget();
+    Simulate({c.earlier});
+    Simulate({c.current});
+    ASSERT_EQ(history.Kept().size(), 1u);
+    Render(800, 600);
+    const ChartReport report = chart.Report();
+    const ChartReport::Path* kept = report.PathNamed("kept 0");
+    ASSERT_TRUE(kept) << c.earlier;
+    EXPECT_EQ(kept->decimated, c.decimated);
+    if (!c.decimated) {
+      EXPECT_EQ(std::size_t(kept->points.size()), c.points) << c.earlier;
+    }
+    const double right =
+        std::max_element(kept->points.begin(), kept->points.end(), [](QPointF a, QPointF b) {
+          return a.x() < b.x();
+        })->x();
+    EXPECT_LE(right, report.top.right()) << c.earlier;
+    // Its set point too.
+    const ChartReport::Path* sp = report.PathNamed("kept 0 SP");
+    ASSERT_TRUE(sp);
+    EXPECT_LE(sp->points.back().x(), report.top.right() + 0.5) << c.earlier;
+  }
+}
+
+// A kept run keeps its colour and dashes while it is kept: when the oldest
+// goes, the others keep theirs and the new one takes the one it left.
+TEST_F(ChartSeries, AKeptRunKeepsItsLook) {
+  const std::vector<std::vector<std::size_t>> looks = {
+      {}, {0}, {0, 1}, {0, 1, 2}, {0, 1, 2, 3}, {1, 2, 3, 0}, {2, 3, 0, 1}};
+  for (std::size_t run = 0; run < looks.size(); ++run) {
+    Simulate({"1 0 0 5 " + std::to_string(10 + run)});
+    Render(400, 300);
+    std::vector<std::size_t> drawn;
+    for (const ChartReport::Path& path : chart.Report().paths)
+      if (path.name.startsWith("kept") && !path.name.endsWith("SP")) drawn.push_back(path.look);
+    EXPECT_EQ(drawn, looks[run]) << run;
+  }
+  history.ForgetKept();
+  Simulate({"1 0 0 5 10"});
+  Render(400, 300);
+  EXPECT_EQ(chart.Report().PathNamed("kept 0")->look, 0u);  // all free again
+}
+
+// The value axis reaches every run drawn: a kept run's set point of 100, or
+// a current one's; but not what a longer kept run did past the axis' end.
+TEST_F(ChartSeries, TheValueAxisCoversEveryRunDrawn) {
+  struct Case {
+    std::vector<std::vector<std::string>> runs;  // each a Compute and its Continues
+    double least, most;                          // the axis' top tick
+  } const cases[] = {
+      {{{".5 .5 .5 100 60"}, {".5 .5 .5 5 60"}}, 100, 150},
+      {{{".5 .5 .5 5 60"}, {".5 .5 .5 100 60"}}, 100, 150},
+      {{{".5 .5 .5 5 30", ".5 .5 .5 100 30"}, {".5 .5 .5 5 30"}}, 5, 10},
+  };
+  for (const Case& c : cases) {
+    Forget();
+    for (const auto& run : c.runs) Simulate(run);
+    Render(800, 600);
+    const ChartReport report = chart.Report();
+    const double top = report.values.Scale().ticks.back();
+    EXPECT_GE(top, c.least);
+    EXPECT_LE(top, c.most);
+    for (const ChartReport::Path& path : report.paths)
+      for (const QPointF& p : path.points)
+        EXPECT_GE(p.y(), report.top.top() - 0.5) << path.name.toStdString();
+  }
+}
+
+}  // namespace
+}  // namespace corvale

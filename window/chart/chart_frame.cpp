@@ -1,0 +1,120 @@
+#include "chart_frame.h"
+
+#include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
+
+#include "chart_axis.h"
+#include "chart_figures.h"
+#include "chart_legend.h"
+
+namespace corvale {
+namespace {
+
+// The figures' own room: beside the plots in a wide chart, or under them,
+// where the plots keep room enough; all the sentences if they fit, else as
+// many as fit whole. None where the chart has no such room: they stand over
+// the plot.
+struct FiguresPlace {
+  QRectF room;
+  ChartFigures::Selection shown;
+  bool beside = false;
+};
+
+FiguresPlace PlaceFigures(const ChartStyle& s, QSizeF size, double plotTop, double pad,
+                          const ChartFigures& figures) {
+  if (figures.Empty()) return {};
+  const double u = s.unit, room = size.height() - plotTop - pad;
+  FiguresPlace side;
+  const double sideWrap = std::floor(std::min(u * 22, size.width() * 0.34));
+  if (size.width() >= 1.4 * size.height() && size.width() - sideWrap > u * 25) {
+    side.shown = figures.Select(sideWrap, room);
+    side.room = QRectF(size.width() - pad - sideWrap, plotTop, sideWrap, side.shown.height);
+    side.beside = true;
+    if (!side.shown.Empty() && side.shown.hidden == 0) return side;
+  }
+  FiguresPlace under;
+  const double wrap = size.width() - 2 * pad, most = std::min(room * 0.4, room - u * 16);
+  if (most >= s.line) {
+    under.shown = figures.Select(wrap, most);
+    under.room = QRectF(pad, size.height() - pad - under.shown.height, wrap, under.shown.height);
+  }
+  if (under.shown.Empty() && side.shown.Empty()) return {};
+  if (under.shown.Empty()) return side;
+  if (side.shown.Empty()) return under;
+  return under.shown.hidden < side.shown.hidden ? under : side;
+}
+
+}  // namespace
+
+std::size_t ChartFrame::RowsOnAxis(std::size_t seriesRows) const {
+  const double last = std::floor(steps.Scale().high);  // the last step on the axis
+  if (!(last >= 1)) return 0;
+  return std::min(seriesRows, static_cast<std::size_t>(last));
+}
+
+ChartFrame MakeFrame(const ChartStyle& style, const QLocale& locale, QSizeF size,
+                     const FrameContent& content, const ChartLegend& legend,
+                     const ChartFigures& figures) {
+  ChartFrame f;
+  f.style = style;
+  f.rows = content.rows;
+  f.bounds = QRectF(QPointF(0, 0), size);
+  const QFontMetricsF metrics(style.font);
+  const double u = style.unit, line = style.line, pad = std::round(u * 0.5);
+  const ChartAxis axis(style, locale);
+
+  // The plots before the legend: in a chart too small for both, the legend
+  // takes at most two fifths of the height.
+  const double legendHeight = std::min(legend.HeightFor(size.width() - 2 * pad),
+                                       std::max(line, std::floor(size.height() * 0.4)));
+  f.legend = QRectF(pad, pad, size.width() - 2 * pad, legendHeight);
+  const double plotTop = std::ceil(f.legend.bottom() + pad);
+  const FiguresPlace place = PlaceFigures(style, size, plotTop, pad, figures);
+  f.figures = place.room;
+  f.figuresShown = place.shown;
+  const bool placed = !place.shown.Empty();
+  const double textRight = placed && place.beside ? f.figures.width() + u : 0;
+  const double textBelow = placed && !place.beside ? f.figures.height() + pad : 0;
+  if (!placed) f.figures = QRectF();
+
+  const double plotBottom = std::floor(size.height() - pad - axis.Below() - textBelow);
+  const double gap = std::ceil(u * 0.8);
+  const double panels = std::max(plotBottom - plotTop - gap, 2.0);
+  const double topHeight = std::round(panels * 2 / 3);
+  const double bottomHeight = std::max(panels - topHeight, 1.0);
+
+  const NiceScale values =
+      ValueScale(content.values.low, content.values.high, topHeight, line * 1.5);
+  const NiceScale inputs =
+      ValueScale(content.inputs.low, content.inputs.high, bottomHeight, line * 1.5);
+  const double labels =
+      std::max(WidestLabel(values, locale, metrics), WidestLabel(inputs, locale, metrics));
+  f.titleLeft = pad;
+  const double titles = content.titles ? line + u * 0.3 : 0;
+  const double left = std::ceil(pad + titles + labels + axis.TickLength() + u * 0.15);
+  // The last step's label is centred on the axis' end.
+  const QString lastLabel =
+      locale.toString(static_cast<qlonglong>(std::max<std::size_t>(content.rows, 2)));
+  const double overhang = std::ceil(metrics.horizontalAdvance(lastLabel) / 2) + 1;
+  const double right = std::floor(size.width() - std::max(pad, overhang) - textRight);
+  const double plotWidth = std::max(right - left, 2.0);
+
+  f.top = QRectF(left, plotTop, plotWidth, topHeight);
+  f.bottom = QRectF(left, plotTop + topHeight + gap, plotWidth, bottomHeight);
+  // Values at a scale's end are drawn off the frame, not on it.
+  const auto inset = [](const QRectF& r) { return std::round(r.height() * 0.04); };
+  f.values = ScaleMap(values, f.top.bottom() - inset(f.top), f.top.top() + inset(f.top));
+  f.inputs =
+      ScaleMap(inputs, f.bottom.bottom() - inset(f.bottom), f.bottom.top() + inset(f.bottom));
+  const double rows = static_cast<double>(content.rows);
+  const double widest = metrics.horizontalAdvance(lastLabel) + u * 2;
+  NiceScale steps = content.rows >= 2 ? StepScale(1, rows, plotWidth, widest)
+                                      : StepScale(0, 2, plotWidth, widest);
+  // A single step stands mid-axis, alone.
+  if (content.rows < 2) std::erase_if(steps.ticks, [](double t) { return t != 1; });
+  f.steps = ScaleMap(steps, f.top.left(), f.top.right());
+  return f;
+}
+
+}  // namespace corvale

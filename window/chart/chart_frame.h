@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QRectF>
+#include <QSizeF>
+#include <cstddef>
+
+#include "chart_figures.h"
+#include "chart_style.h"
+#include "column_split.h"
+#include "scale_map.h"
+
+namespace corvale {
+
+class ChartLegend;
+
+// Where the chart's parts stand at one size, made before anything is drawn
+// from the room each part says it needs, so that nothing is cut: the legend
+// on as many lines as it takes, the panels with their axes, the figures
+// beside or under them where the chart has room.
+struct ChartFrame {
+  ChartStyle style;
+  QRectF bounds;
+  QRectF legend;
+  QRectF top, bottom;  // the panels: PV and SP above, X below
+  double titleLeft = 0;
+  QRectF figures;                        // the figures' own room; empty: they stand over the plot
+  ChartFigures::Selection figuresShown;  // the sentences in it
+  ScaleMap steps, values, inputs;
+  std::size_t rows = 0;  // the current run's
+
+  // How the rows fall into the plot's pixel columns.
+  ColumnSplit Split() const {
+    return ColumnSplit(steps.Scale().low - 1, steps.Scale().high - 1,
+                       static_cast<std::size_t>(std::max(top.width(), 1.0)));
+  }
+  // The last row on the step axis: later rows of a longer earlier run are cut.
+  std::size_t RowsOnAxis(std::size_t rows) const;
+};
+
+// What the frame is made from: the ranges of what is drawn, and the parts
+// whose room depends on the chart's width.
+struct FrameContent {
+  ValueRange values;  // every run's PV and SP, and 0
+  ValueRange inputs;  // X
+  std::size_t rows = 0;
+  bool titles = true;  // the panels' upright titles
+};
+
+ChartFrame MakeFrame(const ChartStyle& style, const QLocale& locale, QSizeF size,
+                     const FrameContent& content, const ChartLegend& legend,
+                     const ChartFigures& figures);
+
+}  // namespace corvale

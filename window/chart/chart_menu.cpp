@@ -1,0 +1,47 @@
+#include "chart_menu.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QMimeData>
+#include <QPainter>
+
+#include "chart_copy.h"
+#include "response_chart.h"
+
+namespace corvale {
+
+QMimeData* ChartImageData(const ResponseChart& chart) {
+  return DrawingMimeData([&chart](QPainter& painter) { chart.Draw(painter, chart.size()); },
+                         chart.size(), ResponseChart::tr("Step response"), chart.FiguresText());
+}
+
+void CopyChart(const ResponseChart& chart) {
+  QGuiApplication::clipboard()->setMimeData(ChartImageData(chart));
+}
+
+void CopyFigures(const ResponseChart& chart) {
+  if (chart.FiguresText().isEmpty()) return;
+  QGuiApplication::clipboard()->setText(chart.FiguresText());
+}
+
+QMenu* MakeChartMenu(ResponseChart* chart, bool runsKept) {
+  auto* menu = new QMenu(chart);
+  QAction* copy =
+      menu->addAction(ResponseChart::tr("Copy chart") + u'\t' +
+                      QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText));
+  copy->setObjectName(QLatin1String("copy-chart"));
+  QObject::connect(copy, &QAction::triggered, chart, [chart] { CopyChart(*chart); });
+  QAction* figures = menu->addAction(ResponseChart::tr("Copy figures"));
+  figures->setObjectName(QLatin1String("copy-figures"));
+  figures->setEnabled(!chart->FiguresText().isEmpty());
+  QObject::connect(figures, &QAction::triggered, chart, [chart] { CopyFigures(*chart); });
+  menu->addSeparator();
+  QAction* forget = menu->addAction(ResponseChart::tr("Forget earlier runs"));
+  forget->setObjectName(QLatin1String("forget-runs"));
+  forget->setEnabled(runsKept);
+  QObject::connect(forget, &QAction::triggered, chart, &ResponseChart::ForgetRequested);
+  return menu;
+}
+
+}  // namespace corvale

@@ -1,0 +1,176 @@
+#include "chart_scene.h"
+
+#include <algorithm>
+
+#include "chart_axis.h"
+#include "chart_cursor.h"
+#include "chart_marks.h"
+#include "chart_series.h"
+#include "prose_number.h"
+#include "response_chart.h"
+
+namespace corvale {
+namespace {
+
+const RunHistory& Empty() {
+  static const RunHistory empty;
+  return empty;
+}
+
+}  // namespace
+
+ChartScene::ChartScene(const ChartInput& input, QSizeF size)
+    : input_(input),
+      style_(ChartStyle::Make(input.palette, input.font, input.textPixels)),
+      legend_(LegendEntries(), style_),
+      figures_(input.figuresText, style_),
+      frame_(MakeFrame(style_, input.locale, size, Content(size), legend_, figures_)) {}
+
+QString ChartScene::GainsName(const Gains& gains, bool withSetPoint, const QLocale& locale) {
+  const QString name = ResponseChart::tr("Kp %1, Ki %2, Kd %3")
+                           .arg(ProseNumber(gains.Kp, locale), ProseNumber(gains.Ki, locale),
+                                ProseNumber(gains.Kd, locale));
+  return withSetPoint ? ResponseChart::tr("%1, SP %2", "gains, then the set point")
+                            .arg(name, ProseNumber(gains.SP, locale))
+                      : name;
+}
+
+std::vector<LegendEntry> ChartScene::LegendEntries() const {
+  const RunHistory& history = input_.history ? *input_.history : Empty();
+  const ResponseTrace& trace = history.Current();
+  std::vector<LegendEntry> entries;
+  const auto line = [&entries](const QString& name, const QPen& pen) {
+    entries.push_back({name, LegendEntry::Sample::kLine, pen, {}});
+  };
+  const auto& kept = history.Kept();
+  if (kept.empty() || trace.Size() == 0) {
+    line(ResponseChart::tr("PV"), style_.pv);
+  } else {
+    // A comparison: every run named by its gains, and by SP where the runs'
+    // set points differ.
+    const Gains current = history.CurrentSummary().gains;
+    const bool setPoints = std::any_of(kept.begin(), kept.end(), [&](const KeptRun& run) {
+      return run.summary.gains.SP != current.SP;
+    });
+    line(ResponseChart::tr("PV, %1", "the current run's PV and its gains")
+             .arg(GainsName(current, setPoints, input_.locale)),
+         style_.pv);
+    for (std::size_t i = 0; i < kept.size(); ++i)
+      line(GainsName(kept[i].summary.gains, setPoints, input_.locale),
+           style_.Kept(input_.KeptLook(i)));
+  }
+  line(ResponseChart::tr("SP"), style_.sp);
+  line(ResponseChart::tr("X"), style_.x);
+  if (ChartSeries::ReachedLimit(trace))
+    entries.push_back(
+        {ResponseChart::tr("X at 0 or 255"), LegendEntry::Sample::kFill, {}, style_.limitShade});
+  if (trace.Size() > 0 && input_.firstVisible >= 0 && input_.lastVisible >= input_.firstVisible)
+    entries.push_back({ResponseChart::tr("Rows in the table"),
+                       LegendEntry::Sample::kHatch,
+                       {},
+                       style_.rowsInView});
+  return entries;
+}
+
+FrameContent ChartScene::Content(QSizeF size) const {
+  const RunHistory& history = input_.history ? *input_.history : Empty();
+  const ResponseTrace& trace = history.Current();
+  FrameContent content;
+  content.rows = trace.Size();
+  const double lastStep = content.rows >= 2 ? static_cast<double>(content.rows) : 2;
+  content.values =
+      ChartSeries::Extent(history, lastStep, static_cast<std::size_t>(std::max(size.width(), 1.0)));
+  if (content.rows > 0) content.inputs = trace.XRange(0, content.rows);
+  return content;
+}
+
+void ChartScene::DrawGrid(QPainter& painter) const {
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  const QRectF &top = frame_.top, &bottom = frame_.bottom;
+  for (double t : frame_.values.Scale().ticks)
+    painter.fillRect(QRectF(top.left(), frame_.values.ToPixel(t), top.width(), 1), style_.grid);
+  for (double t : frame_.inputs.Scale().ticks)
+    painter.fillRect(QRectF(bottom.left(), frame_.inputs.ToPixel(t), bottom.width(), 1),
+                     style_.grid);
+  for (double t : frame_.steps.Scale().ticks) {
+    const double x = frame_.steps.ToPixel(t);
+    painter.fillRect(QRectF(x, top.top(), 1, top.height()), style_.grid);
+    painter.fillRect(QRectF(x, bottom.top(), 1, bottom.height()), style_.grid);
+  }
+}
+
+void ChartScene::DrawFrames(QPainter& painter) const {
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setPen(QPen(style_.text, 1));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(frame_.top.adjusted(0, 0, -1, -1));
+  painter.drawRect(frame_.bottom.adjusted(0, 0, -1, -1));
+}
+
+void ChartScene::DrawFigures(QPainter& painter, const ChartMarks& marks, TextRoom& room,
+                             ChartReport& report) const {
+  if (!frame_.figures.isEmpty()) {
+    figures_.DrawInRoom(painter, frame_.figures, frame_.figuresShown, room);
+    report.hiddenSentences = frame_.figuresShown.hidden;
+    return;
+  }
+  if (figures_.Empty()) return;
+  // Over the plot, where the box covers the least of the lines: of the
+  // current run's PV above all, and none of the marks.
+  const std::vector<QPointF> marked = marks.Points();
+  const auto covered = [&report, &marked](const QRectF& box) {
+    double count = 0;
+    for (const ChartReport::Path& path : report.paths) {
+      if (path.name == QLatin1String("X")) continue;
+      count += Coverage(path.points, box) * (path.name == QLatin1String("PV") ? 4 : 1);
+    }
+    for (const QPointF& point : marked) count += box.contains(point) ? 1e6 : 0;
+    return count;
+  };
+  report.hiddenSentences = figures_.DrawOver(painter, frame_.top, covered, room);
+}
+
+ChartReport ChartScene::Draw(QPainter& painter) const {
+  const RunHistory& history = input_.history ? *input_.history : Empty();
+  ChartReport report;
+  report.steps = frame_.steps;
+  report.values = frame_.values;
+  report.inputs = frame_.inputs;
+  report.top = frame_.top;
+  report.bottom = frame_.bottom;
+  painter.fillRect(frame_.bounds, style_.base);
+  painter.setFont(style_.font);
+  TextRoom room(frame_.bounds, style_.unit * 0.15, &report);
+
+  legend_.Draw(painter, frame_.legend, room);
+  const ChartAxis axis(style_, input_.locale);
+  axis.DrawBelow(painter, frame_.steps, frame_.bottom, room);
+  axis.DrawLeft(painter, frame_.values, frame_.top, room);
+  axis.DrawLeft(painter, frame_.inputs, frame_.bottom, room);
+  axis.DrawTitle(painter, ResponseChart::tr("PV, SP"), frame_.titleLeft, frame_.top, room);
+  axis.DrawTitle(painter, ResponseChart::tr("X"), frame_.titleLeft, frame_.bottom, room);
+
+  DrawGrid(painter);
+  const ChartSeries series(history, frame_, input_.keptLooks);
+  const ChartMarks marks(frame_, input_.locale, history.Current(), input_.figures);
+  series.DrawLimitShading(painter);
+  marks.DrawUnder(painter, input_.firstVisible, input_.lastVisible);
+  series.DrawKept(painter, report);
+  series.DrawCurrent(painter, report);
+  marks.DrawLimits(painter, room, report);
+
+  const ChartCursor cursor(frame_, history.Current(), input_.cursor, input_.readout);
+  const QRectF readout = cursor.PlaceReadout(room);
+  DrawFigures(painter, marks, room, report);
+  marks.DrawFigures(painter, room, report);
+  DrawFrames(painter);
+  cursor.Draw(painter, readout);
+  if (input_.focus) {
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(style_.pv.color(), 1, Qt::DotLine));
+    painter.drawRect(frame_.bounds.adjusted(0, 0, -1, -1));
+  }
+  return report;
+}
+
+}  // namespace corvale

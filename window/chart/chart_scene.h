@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QFont>
+#include <QLocale>
+#include <QPainter>
+#include <QPalette>
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "chart_figures.h"
+#include "chart_frame.h"
+#include "chart_legend.h"
+#include "chart_report.h"
+#include "chart_style.h"
+#include "run_history.h"
+#include "step_info.h"
+
+namespace corvale {
+
+class ChartMarks;
+
+// Everything the chart is drawn from, as the widget holds it.
+struct ChartInput {
+  const RunHistory* history = nullptr;
+  std::optional<StepFigures> figures;
+  QString figuresText;
+  int firstVisible = 0;  // the rows the table shows; none when last < first
+  int lastVisible = -1;
+  int cursor = -1;
+  QString readout;  // what the cursor's step reads
+  QLocale locale;
+  QPalette palette;
+  QFont font;
+  int textPixels = 12;
+  bool focus = false;
+  // Each kept run's look, by its place among the kept ones; a run keeps its
+  // look while it is kept. By place when empty.
+  std::vector<std::size_t> keptLooks;
+
+  std::size_t KeptLook(std::size_t index) const {
+    return index < keptLooks.size() ? keptLooks[index] : index;
+  }
+};
+
+// The chart at one size: its parts laid out from the room each needs, then
+// drawn in order into any painter, so that the screen, an image and an SVG
+// show the same.
+class ChartScene {
+ public:
+  ChartScene(const ChartInput& input, QSizeF size);
+
+  const ChartFrame& Frame() const { return frame_; }
+  ChartReport Draw(QPainter& painter) const;
+
+  // The gains a run ran under, as the legend names it.
+  static QString GainsName(const Gains& gains, bool withSetPoint, const QLocale& locale);
+
+ private:
+  std::vector<LegendEntry> LegendEntries() const;
+  FrameContent Content(QSizeF size) const;
+  void DrawGrid(QPainter& painter) const;
+  void DrawFrames(QPainter& painter) const;
+  // The figures in their room or over the plot, clear of the lines.
+  void DrawFigures(QPainter& painter, const ChartMarks& marks, TextRoom& room,
+                   ChartReport& report) const;
+
+  const ChartInput& input_;
+  ChartStyle style_;
+  ChartLegend legend_;
+  ChartFigures figures_;
+  ChartFrame frame_;
+};
+
+}  // namespace corvale

@@ -1,0 +1,207 @@
+#include "chart_series.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace corvale {
+namespace {
+
+// The steps at or after which X counts at a limit: the first step shows
+// the input the simulation started from.
+ValueRange XFrom(const ResponseTrace& trace, std::size_t first, std::size_t last) {
+  first = std::max<std::size_t>(first, 1);
+  return first < last ? trace.XRange(first, last) : ValueRange{1, 1};
+}
+
+bool AtLimit(const ValueRange& x) { return x.low == 0 || x.high == 255; }
+
+void Take(ValueRange& range, const ValueRange& other) {
+  range.low = std::min(range.low, other.low);
+  range.high = std::max(range.high, other.high);
+}
+
+// A kept run's buckets may reach this many rows past a column's own.
+std::size_t Slack(const ColumnSplit& split) {
+  return static_cast<std::size_t>(std::max(split.RowsPerColumn() / 2, 0.0));
+}
+
+SeriesSource KeptSource(const KeptSeries& pv, std::size_t slack) {
+  return {pv.Size(), [&pv](std::size_t r) { return pv.Value(r); },
+          [&pv, slack](std::size_t a, std::size_t b) { return pv.Range(a, b, slack); }};
+}
+
+}  // namespace
+
+QPolygonF SeriesPath(const ChartFrame& frame, const ScaleMap& values, const SeriesSource& source,
+                     bool* decimated) {
+  const std::size_t rows = frame.RowsOnAxis(source.rows);
+  const ColumnSplit split = frame.Split();
+  QPolygonF path;
+  if (decimated) *decimated = rows > split.Columns();
+  if (rows <= split.Columns()) {
+    path.reserve(static_cast<qsizetype>(rows));
+    for (std::size_t r = 0; r < rows; ++r)
+      path << QPointF(frame.steps.ToPixel(r + 1.0), values.ToPixel(source.value(r)));
+    return path;
+  }
+  const std::vector<ColumnRange> columns = Decimate(split, rows, source.range, Decimation::kJoined);
+  path.reserve(static_cast<qsizetype>(2 * columns.size()));
+  for (const ColumnRange& c : columns) {
+    const double x = frame.top.left() + static_cast<double>(c.column) + 0.5;
+    double a = values.ToPixel(c.range.high), b = values.ToPixel(c.range.low);
+    // Each column entered at the end nearer to where the last one left off.
+    if (!path.isEmpty() && std::abs(path.back().y() - b) < std::abs(path.back().y() - a))
+      std::swap(a, b);
+    path << QPointF(x, a) << QPointF(x, b);
+  }
+  return path;
+}
+
+QPolygonF SetPointPath(const ChartFrame& frame, const std::vector<ResponseTrace::Run>& runs,
+                       std::size_t rows) {
+  QPolygonF path;
+  const double end = static_cast<double>(frame.RowsOnAxis(rows));
+  for (std::size_t i = 0; i < runs.size(); ++i) {
+    const double from = static_cast<double>(runs[i].firstRow) + 1;
+    if (from > end) break;
+    const double to = i + 1 < runs.size() ? static_cast<double>(runs[i + 1].firstRow) + 1 : end;
+    const double y = frame.values.ToPixel(runs[i].setPoint);
+    path << QPointF(frame.steps.ToPixel(from), y)
+         << QPointF(frame.steps.ToPixel(std::min(to, end)), y);
+  }
+  // A single step: its set point across the plot.
+  if (path.size() == 2 && path[0].x() == path[1].x())
+    path = {QPointF(frame.top.left(), path[0].y()), QPointF(frame.top.right(), path[0].y())};
+  return path;
+}
+
+ValueRange ChartSeries::Extent(const RunHistory& history, double lastStep, std::size_t columns) {
+  ValueRange extent = history.Current().Extent();
+  const std::size_t last = lastStep >= 1 ? static_cast<std::size_t>(lastStep) : 0;
+  for (const KeptRun& kept : history.Kept()) {
+    const std::size_t rows = std::min(kept.pv.Size(), last);
+    if (rows == 0) continue;
+    const std::size_t slack = rows / std::max<std::size_t>(columns, 1) / 2;
+    Take(extent, kept.pv.Range(0, rows, slack));
+    for (const ResponseTrace::Run& run : kept.summary.setPoints)
+      if (run.firstRow < rows) Take(extent, {run.setPoint, run.setPoint});
+  }
+  return extent;
+}
+
+bool ChartSeries::ReachedLimit(const ResponseTrace& trace) {
+  const std::size_t rows = trace.Size();
+  return rows > 1 && (trace.RowsAt(Limit::AtZero, 1, rows).count > 0 ||
+                      trace.RowsAt(Limit::AtFull, 1, rows).count > 0);
+}
+
+void ChartSeries::Shade(QPainter& painter, double fromX, double toX) const {
+  const double a = std::max(fromX, frame_.top.left()), b = std::min(toX, frame_.top.right());
+  if (b <= a - 1) return;
+  const double width = std::max(b - a, 1.0);
+  painter.fillRect(QRectF(a, frame_.top.top(), width, frame_.top.height()),
+                   frame_.style.limitShade);
+  painter.fillRect(QRectF(a, frame_.bottom.top(), width, frame_.bottom.height()),
+                   frame_.style.limitShade);
+}
+
+void ChartSeries::DrawLimitShading(QPainter& painter) const {
+  const ResponseTrace& trace = history_.Current();
+  const std::size_t rows = trace.Size();
+  if (rows < 2) return;
+  const ColumnSplit split = frame_.Split();
+  if (rows <= split.Columns()) {
+    // Each stretch of steps at a limit, half a step either side of them.
+    for (std::size_t r = 1; r < rows; ++r) {
+      if (trace.LimitAt(r) == Limit::None) continue;
+      std::size_t end = r;
+      while (end + 1 < rows && trace.LimitAt(end + 1) != Limit::None) ++end;
+      Shade(painter, frame_.steps.ToPixel(r + 0.5), frame_.steps.ToPixel(end + 1.5));
+      r = end;
+    }
+    return;
+  }
+  const auto columns = Decimate(
+      split, rows, [&trace](std::size_t a, std::size_t b) { return XFrom(trace, a, b); },
+      Decimation::kAlone);
+  const double left = frame_.top.left();
+  std::size_t start = 0, next = 0;
+  bool open = false;
+  for (const ColumnRange& c : columns) {
+    const bool at = AtLimit(c.range);
+    if (open && (!at || c.column != next)) {
+      Shade(painter, left + static_cast<double>(start), left + static_cast<double>(next));
+      open = false;
+    }
+    if (at && !open) start = c.column, open = true;
+    next = c.column + 1;
+  }
+  if (open) Shade(painter, left + static_cast<double>(start), left + static_cast<double>(next));
+}
+
+void ChartSeries::DrawKept(QPainter& painter, ChartReport& report) const {
+  const std::size_t slack = Slack(frame_.Split());
+  const auto& kept = history_.Kept();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setBrush(Qt::NoBrush);
+  painter.setClipRect(frame_.top.adjusted(0, -1, 0, 1));
+  for (std::size_t i = 0; i < kept.size(); ++i) {
+    const QString name = QStringLiteral("kept %1").arg(i);
+    const QPolygonF sp = SetPointPath(frame_, kept[i].summary.setPoints, kept[i].pv.Size());
+    const std::size_t look = i < looks_.size() ? looks_[i] : i;
+    painter.setPen(frame_.style.KeptSetPoint(look));
+    painter.drawPolyline(sp);
+    report.paths.push_back({name + QStringLiteral(" SP"), sp, false, look});
+    bool decimated = false;
+    const QPolygonF pv =
+        SeriesPath(frame_, frame_.values, KeptSource(kept[i].pv, slack), &decimated);
+    QPen pen = frame_.style.Kept(look);
+    // Dashes on a column's strokes are noise: a decimated line is solid.
+    if (decimated) pen.setStyle(Qt::SolidLine);
+    painter.setPen(pen);
+    painter.drawPolyline(pv);
+    report.paths.push_back({name, pv, decimated, look});
+  }
+  painter.setClipping(false);
+}
+
+void ChartSeries::DrawCurrent(QPainter& painter, ChartReport& report) const {
+  const ResponseTrace& trace = history_.Current();
+  const ChartStyle& s = frame_.style;
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setBrush(Qt::NoBrush);
+  painter.setClipRect(frame_.top.adjusted(0, -1, 0, 1));
+  if (trace.Size() > 0) {
+    const QPolygonF sp = SetPointPath(frame_, trace.Runs(), trace.Size());
+    painter.setPen(s.sp);
+    painter.drawPolyline(sp);
+    report.paths.push_back({QStringLiteral("SP"), sp, false});
+  }
+  bool decimated = false;
+  const SeriesSource pvSource{
+      trace.Size(), [&trace](std::size_t r) { return trace.Sample(r).pv; },
+      [&trace](std::size_t a, std::size_t b) { return trace.PvRange(a, b); }};
+  const QPolygonF pv = SeriesPath(frame_, frame_.values, pvSource, &decimated);
+  if (pv.size() == 1) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(s.pv.color());
+    painter.drawEllipse(pv[0], s.pen * 2, s.pen * 2);
+    painter.setBrush(Qt::NoBrush);
+  }
+  painter.setPen(s.pv);
+  painter.drawPolyline(pv);
+  report.paths.push_back({QStringLiteral("PV"), pv, decimated});
+
+  painter.setClipRect(frame_.bottom.adjusted(0, -1, 0, 1));
+  const SeriesSource xSource{trace.Size(), [&trace](std::size_t r) { return trace.Sample(r).x; },
+                             [&trace](std::size_t a, std::size_t b) { return trace.XRange(a, b); }};
+  const QPolygonF x = SeriesPath(frame_, frame_.inputs, xSource, &decimated);
+  QPen xPen = s.x;
+  if (decimated) xPen.setStyle(Qt::SolidLine);
+  painter.setPen(xPen);
+  painter.drawPolyline(x);
+  report.paths.push_back({QStringLiteral("X"), x, decimated});
+  painter.setClipping(false);
+}
+
+}  // namespace corvale

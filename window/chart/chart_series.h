@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QPainter>
+#include <QPolygonF>
+#include <cstddef>
+#include <functional>
+#include <vector>
+
+#include "chart_frame.h"
+#include "chart_report.h"
+#include "response_trace.h"
+#include "run_history.h"
+
+namespace corvale {
+
+// A series as a path across the plot: a point per row where its rows are
+// no more than the plot's pixel columns; else, per column, the range of its
+// rows there as a stroke, each joined to the one before, so that a million
+// rows cost a few thousand points and no peak is lost. Rows past the step
+// axis' end are cut.
+struct SeriesSource {
+  std::size_t rows = 0;
+  std::function<double(std::size_t)> value;
+  std::function<ValueRange(std::size_t, std::size_t)> range;
+};
+QPolygonF SeriesPath(const ChartFrame& frame, const ScaleMap& values, const SeriesSource& source,
+                     bool* decimated = nullptr);
+
+// A set point's changes as a step line: each command's SP from its first
+// row on, cut at the axis' end.
+QPolygonF SetPointPath(const ChartFrame& frame, const std::vector<ResponseTrace::Run>& runs,
+                       std::size_t rows);
+
+// The runs' lines: the current run's PV, SP and X, each kept run's PV and
+// SP behind them, and the steps X sat at a limit shaded.
+class ChartSeries {
+ public:
+  // `looks`: each kept run's look, by its place (by place when empty).
+  ChartSeries(const RunHistory& history, const ChartFrame& frame,
+              const std::vector<std::size_t>& looks)
+      : history_(history), frame_(frame), looks_(looks) {}
+
+  // What the value axis must cover for the runs up to the step axis' last
+  // step `lastStep`: every run's PV and SP, and 0.
+  static ValueRange Extent(const RunHistory& history, double lastStep, std::size_t columns);
+  // Whether X sat at a limit anywhere.
+  static bool ReachedLimit(const ResponseTrace& trace);
+
+  void DrawLimitShading(QPainter& painter) const;
+  void DrawKept(QPainter& painter, ChartReport& report) const;
+  void DrawCurrent(QPainter& painter, ChartReport& report) const;
+
+ private:
+  void Shade(QPainter& painter, double fromX, double toX) const;
+
+  const RunHistory& history_;
+  const ChartFrame& frame_;
+  const std::vector<std::size_t>& looks_;
+};
+
+}  // namespace corvale
