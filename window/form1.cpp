@@ -151,7 +151,6 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   };
   connect(comparison_, &RunComparisonView::ForgetAllRequested, this, forgetAll);
   connect(chart_, &ResponseChart::ForgetRequested, this, forgetAll);
-  });
   connect(Command1, &QPushButton::clicked, this, &Form1::OnCompute);
   connect(Command2, &QPushButton::clicked, this, &Form1::OnContinue);
 }
