@@ -72,7 +72,7 @@ TEST(RunComparison, ShowsEachRunsGainsAndFiguresWithTheCurrentOneLast) {
   // The initial values: rise from step 2 to step 6, peak 5.2424 at step 14,
   // within ±2 % from step 28. Kp 2.5 rings between 0 and 6.25 for ever.
   const Row rows[] = {
-      {0, "1", "1", "30", "0", "2.5", "50.0", "6", "7", "3.3333", "0"},
+      {0, "1", "1", "30", "under 1", "2.5", "50.0", "6", "7", "3.3333", "0"},
       {1, "2", "0.5", "100", "4", "5.2424", "4.8", "27", "28", "0", "0"},
       {2, "3, current", "2.5", "100", "\u2014", "\u2014", "\u2014", "has not settled: PV 0 to 6.25",
        "\u2014", "\u2014", "49"},
@@ -105,8 +105,8 @@ TEST(RunComparison, CopiesRowsUnderTheColumnNamesWithTheirValues) {
   const QString text = QString::fromUtf8(RowsAsText(model, {0}));
   const QStringList lines = text.split(u'\n');
   ASSERT_EQ(lines.size(), 2);
-  EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Run\tKp\tKi\tKd\tSP\tSteps\t")));
-  EXPECT_TRUE(lines[1].startsWith(QStringLiteral("1, current\t1\t0\t0\t5\t30\t0\t2,5\t50,0\t")));
+  EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Run\tKp\tKi\tKd\tSP\tSteps\tRise\tPeak\t")));
+  EXPECT_TRUE(lines[1].startsWith(QStringLiteral("1, current\t1\t0\t0\t5\t30\tunder 1\t2,5\t50,0\t")));
   const QString html = QString::fromUtf8(RowsAsHtml(model, {0}, C::kValueRole));
   EXPECT_TRUE(html.contains(QStringLiteral("<th>Kp</th>")));
   // The German window shows 2,5; the spreadsheet gets 2.5 whatever its language.

@@ -28,7 +28,11 @@ ComparisonCell SettledCell(const StepFigures& f, RunComparisonModel::Column colu
   using C = RunComparisonModel;
   switch (column) {
     case C::kRise:
-      if (const auto steps = f.RiseSteps()) return Count(*steps, locale);
+      if (const auto steps = f.RiseSteps()) {
+        // Both crossings in one step, as the figures' sentence says it.
+        if (*steps == 0) return {Words::tr("under 1"), 0.0};
+        return Count(*steps, locale);
+      }
       return {Words::tr("not reached"), std::nullopt};
     case C::kPeak:
       return Number(f.peak, locale);
@@ -84,21 +88,21 @@ QString ColumnName(RunComparisonModel::Column column) {
     case C::kSteps:
       return Words::tr("Steps");
     case C::kRise:
-      return Words::tr("Rise or fall time");
+      return Words::tr("Rise");
     case C::kPeak:
-      return Words::tr("Peak or lowest PV");
+      return Words::tr("Peak");
     case C::kOvershoot:
-      return Words::tr("Overshoot (%)");
+      return Words::tr("Overshoot %");
     case C::kSettling:
-      return Words::tr("Settling time");
+      return Words::tr("Settling");
     case C::kSettledFrom:
-      return Words::tr("Settled from step");
+      return Words::tr("Settled at");
     case C::kError:
-      return Words::tr("Steady-state error");
+      return Words::tr("Error");
     case C::kAtZero:
-      return Words::tr("Steps X at 0");
+      return Words::tr("At 0");
     case C::kAtFull:
-      return Words::tr("Steps X at 255");
+      return Words::tr("At 255");
     case C::kColumnCount:
       break;
   }
@@ -118,22 +122,24 @@ QString ColumnExplanation(RunComparisonModel::Column column) {
     case C::kSteps:
       return Words::tr("The run's steps, its Continues included.");
     case C::kRise:
-      return Words::tr("Steps from 10\u00a0% to 90\u00a0% of the change of the run's last step.");
+      return Words::tr(
+          "Rise or fall time: the steps from 10\u00a0% to 90\u00a0% of the change since SP last "
+          "changed.");
     case C::kPeak:
-      return Words::tr("PV farthest in the change's direction.");
+      return Words::tr("Peak or lowest point: PV farthest in the change's direction.");
     case C::kOvershoot:
       return Words::tr("How far the peak went past the final value, in percent of the change.");
     case C::kSettling:
       return Words::tr(
-          "Steps from the step's start until PV stays within \u00b12\u00a0% of the "
-          "change around its final value.");
+          "Settling time: the steps from the step's start until PV stays within \u00b12\u00a0% of "
+          "the change around its final value.");
     case C::kSettledFrom:
-      return Words::tr("The first step from which PV stays within \u00b12\u00a0% of the change.");
+      return Words::tr("The step from which PV stays within \u00b12\u00a0% of the change.");
     case C::kError:
-      return Words::tr("SP \u2212 final PV, once PV settled.");
+      return Words::tr("Steady-state error: SP \u2212 final PV, once PV settled.");
     case C::kAtZero:
     case C::kAtFull:
-      return Words::tr("How many steps of the run's last step the output sat at this limit.");
+      return Words::tr("How many steps X, the output, sat at this limit since SP last changed.");
     case C::kColumnCount:
       break;
   }

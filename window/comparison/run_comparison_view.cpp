@@ -23,6 +23,7 @@ RunComparisonView::RunComparisonView(RunComparisonModel* model, QWidget* parent)
   setTabKeyNavigation(false);  // Tab leaves the table, as in every other control
   setWordWrap(false);
   verticalHeader()->hide();
+  verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   horizontalHeader()->setHighlightSections(false);
   setAccessibleName(tr("Runs compared"));
   setToolTip(
@@ -92,6 +93,12 @@ void RunComparisonView::keyPressEvent(QKeyEvent* event) {
     return ForgetSelected();
   }
   QTableView::keyPressEvent(event);
+}
+
+void RunComparisonView::changeEvent(QEvent* event) {
+  QTableView::changeEvent(event);
+  // The zoom changes the font: the columns fit the new text.
+  if (event->type() == QEvent::FontChange) resizeColumnsToContents();
 }
 
 void RunComparisonView::contextMenuEvent(QContextMenuEvent* event) {

@@ -36,6 +36,7 @@ class RunComparisonView : public QTableView {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void Copy();
