@@ -35,8 +35,10 @@ RunComparisonView::RunComparisonView(RunComparisonModel* model, QWidget* parent)
 
 void RunComparisonView::Refresh() {
   model_->Refresh();
+  // No current cell is set here: Qt reports a view's current cell to a
+  // screen reader as focused even while the focus is elsewhere, and each
+  // Compute would have the table read out over the figures.
   resizeColumnsToContents();
-  if (model_->rowCount() > 0) setCurrentIndex(model_->index(model_->rowCount() - 1, 0));
 }
 
 std::vector<int> RunComparisonView::SelectedRows() const {
