@@ -61,7 +61,7 @@ ComparisonCell FigureCell(const RunSummary& run, RunComparisonModel::Column colu
   if (f.settled) return SettledCell(f, column, locale);
   if (column == C::kRise && !f.isStep) return {Words::tr("no step"), std::nullopt};
   if (column == C::kSettling && f.isStep) {
-    return {Words::tr("has not settled: PV %1 to %2")
+    return {Words::tr("not settled: PV %1 to %2")
                 .arg(ProseNumber(f.tail.low, locale), ProseNumber(f.tail.high, locale)),
             std::nullopt};
   }
@@ -96,9 +96,9 @@ QString ColumnName(RunComparisonModel::Column column) {
     case C::kError:
       return Words::tr("Steady-state error");
     case C::kAtZero:
-      return Words::tr("Steps X at 0");
+      return Words::tr("X at 0 (steps)");
     case C::kAtFull:
-      return Words::tr("Steps X at 255");
+      return Words::tr("X at 255 (steps)");
     case C::kColumnCount:
       break;
   }
@@ -118,22 +118,28 @@ QString ColumnExplanation(RunComparisonModel::Column column) {
     case C::kSteps:
       return Words::tr("The run's steps, its Continues included.");
     case C::kRise:
-      return Words::tr("Steps from 10\u00a0% to 90\u00a0% of the change of the run's last step.");
+      return Words::tr(
+          "Steps from 10\u00a0% to 90\u00a0% of the change, in the run's last step "
+          "response.");
     case C::kPeak:
-      return Words::tr("PV farthest in the change's direction.");
+      return Words::tr("PV farthest in the direction of the change.");
     case C::kOvershoot:
       return Words::tr("How far the peak went past the final value, in percent of the change.");
     case C::kSettling:
+      // "\u00b1" ends its literal: lupdate would read "\u00b12" as one
+      // character, and the text it keeps would not be the one looked up.
       return Words::tr(
-          "Steps from the step's start until PV stays within \u00b12\u00a0% of the "
-          "change around its final value.");
+          "Steps from the start of the step response until PV stays within \u00b1"
+          "2\u00a0% of the change around its final value.");
     case C::kSettledFrom:
-      return Words::tr("The first step from which PV stays within \u00b12\u00a0% of the change.");
+      return Words::tr(
+          "The first step from which PV stays within \u00b1"
+          "2\u00a0% of the change.");
     case C::kError:
-      return Words::tr("SP \u2212 final PV, once PV settled.");
+      return Words::tr("SP \u2212 final PV, once PV has settled.");
     case C::kAtZero:
     case C::kAtFull:
-      return Words::tr("How many steps of the run's last step the output sat at this limit.");
+      return Words::tr("How many steps X sat at this limit in the run's last step response.");
     case C::kColumnCount:
       break;
   }
