@@ -10,11 +10,13 @@
 #include <QTest>
 
 #include "command_runs.h"
+#include "comparison_cells.h"
 #include "comparison_copy.h"
 #include "comparison_sentence.h"
 #include "run_comparison_model.h"
 #include "run_comparison_view.h"
 #include "run_history.h"
+#include "translations.h"
 
 namespace corvale {
 namespace {
@@ -167,6 +169,24 @@ TEST(RunComparison, ASentenceSetsTheFiguresAgainstTheRunBefore) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(AgainstBefore(c.now, c.before, kEnglish), QString::fromUtf8(c.said));
+  }
+}
+
+// Every column's name and explanation in German and French; the gains and
+// SP keep their names. A text that lupdate keeps otherwise than the program
+// looks it up ("\u00b12" read as one character) would stay English.
+TEST(RunComparison, NamesAndExplainsEveryColumnInGermanAndFrench) {
+  for (const QLocale::Language language : {QLocale::German, QLocale::French}) {
+    for (int c = 0; c < C::kColumnCount; ++c) {
+      const auto column = static_cast<C::Column>(c);
+      const QString name = ColumnName(column), explanation = ColumnExplanation(column);
+      const Translations translations{QLocale(language)};
+      const bool kept =
+          column == C::kKp || column == C::kKi || column == C::kKd || column == C::kSP;
+      EXPECT_EQ(ColumnName(column) == name, kept) << language << " " << name.toStdString();
+      EXPECT_NE(ColumnExplanation(column), explanation)
+          << language << " " << explanation.toStdString();
+    }
   }
 }
 
