@@ -158,7 +158,7 @@ Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geb
     </message>
     <message>
         <source>%1: PV did not reach %2&#xa0;% of the change.</source>
-        <translation>%1: PV erreichte keine %2&#xa0;% der Änderung.</translation>
+        <translation>%1: PV erreichte nicht %2&#xa0;% der Änderung.</translation>
     </message>
     <message>
         <source>%1 (%2–%3&#xa0;% of the change): under one step, at step %4.</source>
@@ -182,7 +182,7 @@ Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geb
     </message>
     <message>
         <source>No change to measure: PV moved, but ended where it started, at %1.</source>
-        <translation>Keine Änderung zu messen: PV hat sich bewegt, endet aber dort, wo er begann, bei %1.</translation>
+        <translation>Keine Änderung zu messen: PV hat sich bewegt, endete aber dort, wo er begann, bei %1.</translation>
     </message>
     <message>
         <source>Lowest point: PV %1 at step %2; overshoot %3&#xa0;% of the change, beyond the final value %4.</source>
