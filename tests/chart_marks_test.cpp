@@ -129,11 +129,13 @@ TEST_F(ChartMarks, TheReadoutJoinsAsTheLanguageDoes) {
   Simulate({"1 0 0 5 30"});  // P alone: at step 2, 10 % and 90 % of the change, and the peak
   Measure();
   EXPECT_EQ(chart.RowDescription(1),
-            "Step 2: PV 2.5, SP 5, X 5; 10 % of the change, 90 % of the change, peak");
+            "Step 2: PV 2.5, SP 5, X 5; rise begins at 10\u00a0% of the change, rise ends at "
+            "90\u00a0% of the change, peak");
   Joiner joiner;
   QCoreApplication::installTranslator(&joiner);
   EXPECT_EQ(chart.RowDescription(1),
-            "Step 2: PV 2.5, SP 5, X 5 — 10 % of the change + 90 % of the change + peak");
+            "Step 2: PV 2.5, SP 5, X 5 — rise begins at 10\u00a0% of the change + rise ends at "
+            "90\u00a0% of the change + peak");
   QCoreApplication::removeTranslator(&joiner);
 }
 

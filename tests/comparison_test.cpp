@@ -11,11 +11,13 @@
 #include <QTest>
 
 #include "command_runs.h"
+#include "comparison_cells.h"
 #include "comparison_copy.h"
 #include "comparison_sentence.h"
 #include "run_comparison_model.h"
 #include "run_comparison_view.h"
 #include "run_history.h"
+#include "translations.h"
 
 namespace corvale {
 namespace {
@@ -75,7 +77,7 @@ TEST(RunComparison, ShowsEachRunsGainsAndFiguresWithTheCurrentOneLast) {
   const Row rows[] = {
       {0, "1", "1", "30", "under 1", "2.5", "50.0", "6", "7", "3.3333", "0"},
       {1, "2", "0.5", "100", "4", "5.2424", "4.8", "27", "28", "0", "0"},
-      {2, "3, current", "2.5", "100", "\u2014", "\u2014", "\u2014", "has not settled: PV 0 to 6.25",
+      {2, "3, current", "2.5", "100", "\u2014", "\u2014", "\u2014", "not settled: PV 0 to 6.25",
        "\u2014", "\u2014", "49"},
   };
   for (const Row& r : rows) {
@@ -160,19 +162,37 @@ TEST(RunComparison, ASentenceSetsTheFiguresAgainstTheRunBefore) {
     const char* said;
   } cases[] = {
       {Settled(4.8, 28), Settled(0, 18),
-       "Against the run before: overshoot 4.8\u00a0%, before 0.0\u00a0%; settled from step 28, "
-       "before 18."},
+       "Compared with the run before: overshoot 4.8\u00a0% instead of 0.0\u00a0%; settled from "
+       "step 28 instead of step 18."},
       {Settled(4.8, 28), Settled(50, 6, 10.0 / 3),
-       "Against the run before: overshoot 4.8\u00a0%, before 50.0\u00a0%; settled from step 28, "
-       "before 6; steady-state error 0, before 3.3333."},
+       "Compared with the run before: overshoot 4.8\u00a0% instead of 50.0\u00a0%; settled from "
+       "step 28 instead of step 6; steady-state error 0 instead of 3.3333."},
       {Ringing(), Settled(4.8, 28),
-       "Against the run before: not settled, before settled from step 28."},
+       "Compared with the run before: not settled, where before it settled from step 28."},
       {Settled(0, 18), Ringing(),
-       "Against the run before: settled from step 18, before not settled."},
-      {Ringing(), Ringing(), "Against the run before: not settled, nor before."},
+       "Compared with the run before: settled from step 18, where before it did not settle."},
+      {Ringing(), Ringing(), "Compared with the run before: not settled, as before."},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(AgainstBefore(c.now, c.before, kEnglish), QString::fromUtf8(c.said));
+  }
+}
+
+// Every column's name and explanation in German and French; the gains and
+// SP keep their names. A text that lupdate keeps otherwise than the program
+// looks it up ("\u00b12" read as one character) would stay English.
+TEST(RunComparison, NamesAndExplainsEveryColumnInGermanAndFrench) {
+  for (const QLocale::Language language : {QLocale::German, QLocale::French}) {
+    for (int c = 0; c < C::kColumnCount; ++c) {
+      const auto column = static_cast<C::Column>(c);
+      const QString name = ColumnName(column), explanation = ColumnExplanation(column);
+      const Translations translations{QLocale(language)};
+      const bool kept =
+          column == C::kKp || column == C::kKi || column == C::kKd || column == C::kSP;
+      EXPECT_EQ(ColumnName(column) == name, kept) << language << " " << name.toStdString();
+      EXPECT_NE(ColumnExplanation(column), explanation)
+          << language << " " << explanation.toStdString();
+    }
   }
 }
 

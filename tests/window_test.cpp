@@ -266,15 +266,15 @@ TEST_F(Window, ComparesEachRunWithTheOnesBeforeIt) {
   const auto said = [&] { return notification->child(0)->text(QAccessible::Name); };
   Box("guiKD")->setText("0");
   Click("Command1");  // settles from step 18 without overshoot
-  EXPECT_FALSE(said().contains("Against"));
+  EXPECT_FALSE(said().contains("Compared"));
   Box("guiKD")->setText(".5");
   Click("Command1");
   EXPECT_TRUE(
-      said().endsWith("\nAgainst the run before: overshoot 4.8\u00a0%, before "
-                      "0.0\u00a0%; settled from step 28, before 18."))
+      said().endsWith("\nCompared with the run before: overshoot 4.8\u00a0% instead of "
+                      "0.0\u00a0%; settled from step 28 instead of step 18."))
       << said().toStdString();
   Click("Command2");  // the same run, carried on: nothing to set against
-  EXPECT_FALSE(said().contains("Against"));
+  EXPECT_FALSE(said().contains("Compared"));
   ASSERT_EQ(comparison->model()->rowCount(), 2);
   EXPECT_EQ(comparison->model()->index(1, 0).data().toString(), "2, current");
   EXPECT_EQ(comparison->model()->index(1, 5).data().toString(), "200");
@@ -419,8 +419,8 @@ TEST_F(Window, ShowsTheChartBehindTheBoxsSwitchOrBesideTheForm) {
   ASSERT_TRUE(accessible->focusChild());
   EXPECT_TRUE(accessible->focusChild()->text(QAccessible::Name).startsWith("Step 5"));
   // What the chart marks, spoken with the step.
-  for (const auto& [step, mark] : {std::pair{2, "; 10 % of the change"},
-                                   {6, "; 90 % of the change"},
+  for (const auto& [step, mark] : {std::pair{2, "; rise begins at 10\u00a0% of the change"},
+                                   {6, "; rise ends at 90\u00a0% of the change"},
                                    {14, "; peak"},
                                    {28, "; settled from here"},
                                    {15, "X 8.8172"}}) {  // and nothing more

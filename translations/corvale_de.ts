@@ -158,7 +158,7 @@ Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geb
     </message>
     <message>
         <source>%1: PV did not reach %2&#xa0;% of the change.</source>
-        <translation>%1: PV erreichte keine %2&#xa0;% der Änderung.</translation>
+        <translation>%1: PV erreichte nicht %2&#xa0;% der Änderung.</translation>
     </message>
     <message>
         <source>%1 (%2–%3&#xa0;% of the change): under one step, at step %4.</source>
@@ -182,7 +182,7 @@ Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geb
     </message>
     <message>
         <source>No change to measure: PV moved, but ended where it started, at %1.</source>
-        <translation>Keine Änderung zu messen: PV hat sich bewegt, endet aber dort, wo er begann, bei %1.</translation>
+        <translation>Keine Änderung zu messen: PV hat sich bewegt, endete aber dort, wo er begann, bei %1.</translation>
     </message>
     <message>
         <source>Lowest point: PV %1 at step %2; overshoot %3&#xa0;% of the change, beyond the final value %4.</source>
@@ -218,14 +218,142 @@ Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geb
     </message>
 </context>
 <context>
+    <name>RunComparison</name>
+    <message>
+        <source>not reached</source>
+        <translation>nicht erreicht</translation>
+    </message>
+    <message>
+        <source>no step</source>
+        <translation>kein Sprung</translation>
+    </message>
+    <message>
+        <source>not settled: PV %1 to %2</source>
+        <translation>nicht eingeschwungen: PV %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Lauf</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Schritte</translation>
+    </message>
+    <message>
+        <source>Rise or fall time</source>
+        <translation>Anstiegs- oder Abfallzeit</translation>
+    </message>
+    <message>
+        <source>Peak or lowest PV</source>
+        <translation>Spitzen- oder Tiefstwert von PV</translation>
+    </message>
+    <message>
+        <source>Overshoot (%)</source>
+        <translation>Überschwingweite (%)</translation>
+    </message>
+    <message>
+        <source>Settling time</source>
+        <translation>Ausregelzeit</translation>
+    </message>
+    <message>
+        <source>Settled from step</source>
+        <translation>Eingeschwungen ab Schritt</translation>
+    </message>
+    <message>
+        <source>Steady-state error</source>
+        <translation>Bleibende Regelabweichung</translation>
+    </message>
+    <message>
+        <source>X at 0 (steps)</source>
+        <translation>X bei 0 (Schritte)</translation>
+    </message>
+    <message>
+        <source>X at 255 (steps)</source>
+        <translation>X bei 255 (Schritte)</translation>
+    </message>
+    <message>
+        <source>The runs in the order they were computed; the last is the current one.</source>
+        <translation>Die Läufe in der Reihenfolge ihrer Berechnung; der letzte ist der aktuelle.</translation>
+    </message>
+    <message>
+        <source>As the run&apos;s last Compute or Continue read it.</source>
+        <translation>Der Wert, wie ihn das letzte Compute oder Continue des Laufs gelesen hat.</translation>
+    </message>
+    <message>
+        <source>The run&apos;s steps, its Continues included.</source>
+        <translation>Alle Schritte des Laufs, auch die aus Continue.</translation>
+    </message>
+    <message>
+        <source>Steps from 10&#xa0;% to 90&#xa0;% of the change, in the run&apos;s last step response.</source>
+        <translation>Schritte von 10&#xa0;% bis 90&#xa0;% der Änderung, in der letzten Sprungantwort des Laufs.</translation>
+    </message>
+    <message>
+        <source>PV farthest in the direction of the change.</source>
+        <translation>Der Wert von PV, der in Richtung der Änderung am weitesten reicht.</translation>
+    </message>
+    <message>
+        <source>How far the peak went past the final value, in percent of the change.</source>
+        <translation>Wie weit der Spitzenwert über den Endwert hinausging, in Prozent der Änderung.</translation>
+    </message>
+    <message>
+        <source>Steps from the start of the step response until PV stays within ±2&#xa0;% of the change around its final value.</source>
+        <translation>Schritte vom Beginn der Sprungantwort, bis PV im Toleranzband von ±2&#xa0;% der Änderung um seinen Endwert bleibt.</translation>
+    </message>
+    <message>
+        <source>The first step from which PV stays within ±2&#xa0;% of the change.</source>
+        <translation>Der erste Schritt, ab dem PV im Toleranzband von ±2&#xa0;% der Änderung bleibt.</translation>
+    </message>
+    <message>
+        <source>SP − final PV, once PV has settled.</source>
+        <translation>SP − letzter PV, sobald PV eingeschwungen ist.</translation>
+    </message>
+    <message>
+        <source>How many steps X sat at this limit in the run&apos;s last step response.</source>
+        <translation>In wie vielen Schritten der letzten Sprungantwort des Laufs X bei diesem Wert in der Begrenzung war.</translation>
+    </message>
+    <message>
+        <source>settled from step %1 instead of step %2</source>
+        <translation>eingeschwungen ab Schritt %1 statt ab Schritt %2</translation>
+    </message>
+    <message>
+        <source>settled from step %1, where before it did not settle</source>
+        <translation>eingeschwungen ab Schritt %1, zuvor nicht eingeschwungen</translation>
+    </message>
+    <message>
+        <source>not settled, where before it settled from step %1</source>
+        <translation>nicht eingeschwungen, zuvor eingeschwungen ab Schritt %1</translation>
+    </message>
+    <message>
+        <source>not settled, as before</source>
+        <translation>nicht eingeschwungen, wie zuvor</translation>
+    </message>
+    <message>
+        <source>overshoot %1&#xa0;% instead of %2&#xa0;%</source>
+        <translation>Überschwingweite %1&#xa0;% statt %2&#xa0;%</translation>
+    </message>
+    <message>
+        <source>steady-state error %1 instead of %2</source>
+        <translation>bleibende Regelabweichung %1 statt %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <comment>two clauses of the comparison with the run before</comment>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Compared with the run before: %1.</source>
+        <translation>Im Vergleich zum vorigen Lauf: %1.</translation>
+    </message>
+    <message>
+        <source>%1, current</source>
+        <translation>%1, aktuell</translation>
+    </message>
+</context>
+<context>
     <name>corvale::Form1</name>
     <message>
         <source>How many steps one press of Compute or Continue adds: a whole number, at most %1.</source>
         <translation>Wie viele Schritte ein Klick auf Compute oder Continue hinzufügt: eine ganze Zahl, höchstens %1.</translation>
-    </message>
-    <message>
-        <source>Start afresh: clear the transcript and run Loops steps from step 1.</source>
-        <translation>Neu beginnen: das Protokoll leeren und Loops Schritte ab Schritt 1 berechnen.</translation>
     </message>
     <message>
         <source>Transcript</source>
@@ -254,16 +382,6 @@ Die Summe der Regelabweichungen im I-Anteil läuft weiter; nur der D-Anteil begi
 </translation>
     </message>
     <message>
-        <source>One row per step. X: the plant&apos;s input, the controller&apos;s output from the step before, limited to %1–%2.
-PV: the process value, half of X.  Error: SP − PV.  P, I, D: the controller&apos;s three terms.
-The switch under the table shows the run as a chart; a larger window shows the chart beside the boxes.
-Ctrl+plus and Ctrl+minus, or Ctrl with the mouse wheel, make the window larger or smaller; Ctrl+0 restores its original size.</source>
-        <translation>Eine Zeile je Schritt. X: der Eingang der Strecke, die Stellgröße des Reglers aus dem vorigen Schritt, begrenzt auf %1 bis %2.
-PV: der Istwert, die Hälfte von X.  Error: die Regelabweichung SP − PV.  P, I, D: die drei Anteile des Reglers.
-Der Umschalter unter der Tabelle zeigt den Lauf als Diagramm; in einem größeren Fenster steht das Diagramm neben den Eingabefeldern.
-Strg+Plus und Strg+Minus oder Strg mit dem Mausrad vergrößern bzw. verkleinern das Fenster; Strg+0 stellt die ursprüngliche Größe wieder her.</translation>
-    </message>
-    <message>
         <source>Proportional gain: P = Kp × Error. With P alone, PV settles short of SP: the larger Kp, the nearer to SP, but the more PV overshoots and the later it settles; from Kp %1 on, it never settles.
 </source>
         <translation>Proportionalbeiwert: P = Kp × Error. Mit P allein kommt PV unterhalb von SP zur Ruhe: Je größer Kp, desto näher an SP, aber desto stärker schwingt PV über und desto länger dauert das Einschwingen; ab Kp %1 schwingt PV nie ein.
@@ -274,6 +392,22 @@ Strg+Plus und Strg+Minus oder Strg mit dem Mausrad vergrößern bzw. verkleinern
 </source>
         <translation>Integralbeiwert: I = Ki × Summe der Regelabweichungen. Solange PV unter SP liegt, wächst I weiter und beseitigt so die bleibende Regelabweichung, die P allein übrig lässt. Je größer Ki, desto schneller, bis zu einer Grenze: Darüber hinaus schwingt PV über, pendelt und ist später eingeschwungen.
 </translation>
+    </message>
+    <message>
+        <source>One row per step. X: the plant&apos;s input, the controller&apos;s output from the step before, limited to %1–%2.
+PV: the process value, half of X.  Error: SP − PV.  P, I, D: the controller&apos;s three terms.
+The switch under the table shows the run as a chart, or the runs compared; a larger window shows the chart beside the boxes, and the runs compared too where it has room.
+Ctrl+plus and Ctrl+minus, or Ctrl with the mouse wheel, make the window larger or smaller; Ctrl+0 restores its original size.</source>
+        <translation>Eine Zeile je Schritt. X: der Eingang der Strecke, die Stellgröße des Reglers aus dem vorigen Schritt, begrenzt auf %1 bis %2.
+PV: der Istwert, die Hälfte von X.  Error: die Regelabweichung SP − PV.  P, I, D: die drei Anteile des Reglers.
+Der Umschalter unter der Tabelle zeigt den Lauf als Diagramm oder die Läufe im Vergleich; in einem größeren Fenster steht das Diagramm neben den Eingabefeldern und, wo Platz ist, auch die Läufe im Vergleich.
+Strg+Plus und Strg+Minus oder Strg mit dem Mausrad vergrößern bzw. verkleinern das Fenster; Strg+0 stellt die ursprüngliche Größe wieder her.</translation>
+    </message>
+    <message>
+        <source>Start afresh: clear the transcript and run Loops steps from step 1.
+The run before stays in the chart and among the runs compared.</source>
+        <translation>Neu beginnen: das Protokoll leeren und Loops Schritte ab Schritt 1 berechnen.
+Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translation>
     </message>
 </context>
 <context>
@@ -323,14 +457,6 @@ Strg+Plus und Strg+Minus oder Strg mit dem Mausrad vergrößern bzw. verkleinern
         <translation>PV, SP</translation>
     </message>
     <message>
-        <source>10 % of the change</source>
-        <translation>10&#xa0;% der Änderung</translation>
-    </message>
-    <message>
-        <source>90 % of the change</source>
-        <translation>90&#xa0;% der Änderung</translation>
-    </message>
-    <message>
         <source>settled from here</source>
         <translation>ab hier eingeschwungen</translation>
     </message>
@@ -341,6 +467,93 @@ Strg+Plus und Strg+Minus oder Strg mit dem Mausrad vergrößern bzw. verkleinern
     <message>
         <source>lowest point</source>
         <translation>Tiefstwert</translation>
+    </message>
+    <message>
+        <source>More in the tooltip.</source>
+        <translation>Weitere Kennwerte im Tooltip.</translation>
+    </message>
+    <message>
+        <source>Copy chart</source>
+        <translation>Diagramm kopieren</translation>
+    </message>
+    <message>
+        <source>Copy figures</source>
+        <translation>Kennwerte kopieren</translation>
+    </message>
+    <message>
+        <source>Forget earlier runs</source>
+        <translation>Frühere Läufe entfernen</translation>
+    </message>
+    <message>
+        <source>Kp %1, Ki %2, Kd %3</source>
+        <translation>Kp %1, Ki %2, Kd %3</translation>
+    </message>
+    <message>
+        <source>%1, SP %2</source>
+        <comment>gains, then the set point</comment>
+        <translation>%1, SP %2</translation>
+    </message>
+    <message>
+        <source>PV, %1</source>
+        <comment>the current run&apos;s PV and its gains</comment>
+        <translation>PV, %1</translation>
+    </message>
+    <message>
+        <source>fall begins at %1&#xa0;% of the change</source>
+        <translation>Abfall beginnt bei %1&#xa0;% der Änderung</translation>
+    </message>
+    <message>
+        <source>rise begins at %1&#xa0;% of the change</source>
+        <translation>Anstieg beginnt bei %1&#xa0;% der Änderung</translation>
+    </message>
+    <message>
+        <source>fall ends at %1&#xa0;% of the change</source>
+        <translation>Abfall endet bei %1&#xa0;% der Änderung</translation>
+    </message>
+    <message>
+        <source>rise ends at %1&#xa0;% of the change</source>
+        <translation>Anstieg endet bei %1&#xa0;% der Änderung</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <comment>a step&apos;s values; what the chart marks at it</comment>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>two of the marks at one step</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Rows shown in the table</source>
+        <translation>In der Tabelle sichtbare Zeilen</translation>
+    </message>
+</context>
+<context>
+    <name>corvale::RunComparisonView</name>
+    <message>
+        <source>Runs compared</source>
+        <translation>Läufe im Vergleich</translation>
+    </message>
+    <message>
+        <source>One row per run: the gains and SP it ran with, and the figures of its last step response. Ctrl+C copies the selected rows; Delete forgets the selected earlier runs.</source>
+        <translation>Eine Zeile je Lauf: die Beiwerte und der Sollwert SP, mit denen er lief, und die Kennwerte seiner letzten Sprungantwort. Strg+C kopiert die ausgewählten Zeilen; Entf entfernt die ausgewählten früheren Läufe.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alles auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;Forget this run</source>
+        <translation>Diesen Lauf &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Forget &amp;earlier runs</source>
+        <translation>&amp;Frühere Läufe entfernen</translation>
     </message>
 </context>
 <context>
@@ -354,12 +567,24 @@ Strg+Plus und Strg+Minus oder Strg mit dem Mausrad vergrößern bzw. verkleinern
         <translation>Diagramm</translation>
     </message>
     <message>
-        <source>Show the transcript as</source>
-        <translation>Protokoll anzeigen als</translation>
-    </message>
-    <message>
         <source>The transcript&apos;s rows as a table, or the run as a chart.</source>
         <translation>Die Zeilen des Protokolls als Tabelle oder der Lauf als Diagramm.</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>Läufe</translation>
+    </message>
+    <message>
+        <source>The transcript&apos;s rows as a table, the run as a chart, or the runs compared.</source>
+        <translation>Die Zeilen des Protokolls als Tabelle, der Lauf als Diagramm oder die Läufe im Vergleich.</translation>
+    </message>
+    <message>
+        <source>The transcript&apos;s rows as a table, or the runs compared.</source>
+        <translation>Die Zeilen des Protokolls als Tabelle oder die Läufe im Vergleich.</translation>
     </message>
 </context>
 </TS>

@@ -182,7 +182,7 @@ Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont co
     </message>
     <message>
         <source>No change to measure: PV moved, but ended where it started, at %1.</source>
-        <translation>Aucune variation à mesurer&#xa0;: PV a bougé, mais finit là où il a commencé, à %1.</translation>
+        <translation>Aucune variation à mesurer&#xa0;: PV a bougé, mais a fini là où il avait commencé, à %1.</translation>
     </message>
     <message>
         <source>Lowest point: PV %1 at step %2; overshoot %3&#xa0;% of the change, beyond the final value %4.</source>
@@ -218,14 +218,142 @@ Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont co
     </message>
 </context>
 <context>
+    <name>RunComparison</name>
+    <message>
+        <source>not reached</source>
+        <translation>non atteint</translation>
+    </message>
+    <message>
+        <source>no step</source>
+        <translation>aucun échelon</translation>
+    </message>
+    <message>
+        <source>not settled: PV %1 to %2</source>
+        <translation>non stabilisé&#xa0;: PV de %1 à %2</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Simulation</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Pas</translation>
+    </message>
+    <message>
+        <source>Rise or fall time</source>
+        <translation>Temps de montée ou de descente</translation>
+    </message>
+    <message>
+        <source>Peak or lowest PV</source>
+        <translation>Maximum ou minimum de PV</translation>
+    </message>
+    <message>
+        <source>Overshoot (%)</source>
+        <translation>Dépassement (%)</translation>
+    </message>
+    <message>
+        <source>Settling time</source>
+        <translation>Temps de réponse</translation>
+    </message>
+    <message>
+        <source>Settled from step</source>
+        <translation>Stabilisé dès le pas</translation>
+    </message>
+    <message>
+        <source>Steady-state error</source>
+        <translation>Erreur statique</translation>
+    </message>
+    <message>
+        <source>X at 0 (steps)</source>
+        <translation>X en butée à 0 (pas)</translation>
+    </message>
+    <message>
+        <source>X at 255 (steps)</source>
+        <translation>X en butée à 255 (pas)</translation>
+    </message>
+    <message>
+        <source>The runs in the order they were computed; the last is the current one.</source>
+        <translation>Les simulations dans l’ordre où elles ont été calculées&#x202f;; la dernière est la simulation en cours.</translation>
+    </message>
+    <message>
+        <source>As the run&apos;s last Compute or Continue read it.</source>
+        <translation>La valeur lue par le dernier Compute ou Continue de la simulation.</translation>
+    </message>
+    <message>
+        <source>The run&apos;s steps, its Continues included.</source>
+        <translation>Les pas de la simulation, Continue compris.</translation>
+    </message>
+    <message>
+        <source>Steps from 10&#xa0;% to 90&#xa0;% of the change, in the run&apos;s last step response.</source>
+        <translation>Pas de 10&#xa0;% à 90&#xa0;% de la variation, dans la dernière réponse indicielle de la simulation.</translation>
+    </message>
+    <message>
+        <source>PV farthest in the direction of the change.</source>
+        <translation>La valeur de PV la plus éloignée dans le sens de la variation.</translation>
+    </message>
+    <message>
+        <source>How far the peak went past the final value, in percent of the change.</source>
+        <translation>De combien PV a dépassé la valeur finale, en pourcentage de la variation.</translation>
+    </message>
+    <message>
+        <source>Steps from the start of the step response until PV stays within ±2&#xa0;% of the change around its final value.</source>
+        <translation>Pas depuis le début de la réponse indicielle jusqu’à ce que PV reste dans la bande de ±2&#xa0;% de la variation autour de sa valeur finale.</translation>
+    </message>
+    <message>
+        <source>The first step from which PV stays within ±2&#xa0;% of the change.</source>
+        <translation>Le premier pas à partir duquel PV reste dans la bande de ±2&#xa0;% de la variation.</translation>
+    </message>
+    <message>
+        <source>SP − final PV, once PV has settled.</source>
+        <translation>SP − PV final, une fois PV stabilisé.</translation>
+    </message>
+    <message>
+        <source>How many steps X sat at this limit in the run&apos;s last step response.</source>
+        <translation>Nombre de pas où X est resté en butée à cette limite dans la dernière réponse indicielle de la simulation.</translation>
+    </message>
+    <message>
+        <source>settled from step %1 instead of step %2</source>
+        <translation>stabilisé dès le pas %1 au lieu du pas %2</translation>
+    </message>
+    <message>
+        <source>settled from step %1, where before it did not settle</source>
+        <translation>stabilisé dès le pas %1, alors qu’auparavant PV ne se stabilisait pas</translation>
+    </message>
+    <message>
+        <source>not settled, where before it settled from step %1</source>
+        <translation>non stabilisé, alors qu’auparavant PV se stabilisait dès le pas %1</translation>
+    </message>
+    <message>
+        <source>not settled, as before</source>
+        <translation>non stabilisé, comme auparavant</translation>
+    </message>
+    <message>
+        <source>overshoot %1&#xa0;% instead of %2&#xa0;%</source>
+        <translation>dépassement de %1&#xa0;% au lieu de %2&#xa0;%</translation>
+    </message>
+    <message>
+        <source>steady-state error %1 instead of %2</source>
+        <translation>erreur statique de %1 au lieu de %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <comment>two clauses of the comparison with the run before</comment>
+        <translation>%1&#x202f;; %2</translation>
+    </message>
+    <message>
+        <source>Compared with the run before: %1.</source>
+        <translation>Par rapport à la simulation précédente&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>%1, current</source>
+        <translation>%1, en cours</translation>
+    </message>
+</context>
+<context>
     <name>corvale::Form1</name>
     <message>
         <source>How many steps one press of Compute or Continue adds: a whole number, at most %1.</source>
         <translation>Nombre de pas qu’ajoute un appui sur Compute ou Continue&#xa0;: un nombre entier, au plus %1.</translation>
-    </message>
-    <message>
-        <source>Start afresh: clear the transcript and run Loops steps from step 1.</source>
-        <translation>Recommencer&#xa0;: vider le relevé et calculer Loops pas à partir du pas 1.</translation>
     </message>
     <message>
         <source>Transcript</source>
@@ -254,16 +382,6 @@ La somme des erreurs du terme I se poursuit&#x202f;; seul le terme D repart à n
 </translation>
     </message>
     <message>
-        <source>One row per step. X: the plant&apos;s input, the controller&apos;s output from the step before, limited to %1–%2.
-PV: the process value, half of X.  Error: SP − PV.  P, I, D: the controller&apos;s three terms.
-The switch under the table shows the run as a chart; a larger window shows the chart beside the boxes.
-Ctrl+plus and Ctrl+minus, or Ctrl with the mouse wheel, make the window larger or smaller; Ctrl+0 restores its original size.</source>
-        <translation>Une ligne par pas. X&#xa0;: l’entrée du procédé, la commande du régulateur au pas précédent, limitée de %1 à %2.
-PV&#xa0;: la valeur mesurée, la moitié de X.  Error&#xa0;: l’erreur SP − PV.  P, I, D&#xa0;: les trois termes du régulateur.
-Le sélecteur sous le tableau montre la simulation en graphique&#x202f;; dans une fenêtre plus grande, le graphique se place à côté des champs.
-Ctrl+plus et Ctrl+moins, ou Ctrl avec la molette de la souris, agrandissent ou réduisent la fenêtre&#x202f;; Ctrl+0 lui rend sa taille d’origine.</translation>
-    </message>
-    <message>
         <source>Proportional gain: P = Kp × Error. With P alone, PV settles short of SP: the larger Kp, the nearer to SP, but the more PV overshoots and the later it settles; from Kp %1 on, it never settles.
 </source>
         <translation>Gain proportionnel&#xa0;: P = Kp × Error. Avec P seul, PV se stabilise en deçà de SP&#xa0;: plus Kp est élevé, plus PV s’approche de SP, mais plus le dépassement est grand et plus PV met de temps à se stabiliser&#x202f;; à partir de Kp = %1, il ne se stabilise jamais.
@@ -274,6 +392,22 @@ Ctrl+plus et Ctrl+moins, ou Ctrl avec la molette de la souris, agrandissent ou r
 </source>
         <translation>Gain intégral&#xa0;: I = Ki × somme des erreurs. Tant que PV reste sous SP, I continue de croître&#xa0;: il supprime ainsi l’erreur statique que laisse P seul. Plus Ki est élevé, plus elle disparaît vite, jusqu’à un certain point&#xa0;: au-delà, PV dépasse SP, oscille et se stabilise plus tard.
 </translation>
+    </message>
+    <message>
+        <source>One row per step. X: the plant&apos;s input, the controller&apos;s output from the step before, limited to %1–%2.
+PV: the process value, half of X.  Error: SP − PV.  P, I, D: the controller&apos;s three terms.
+The switch under the table shows the run as a chart, or the runs compared; a larger window shows the chart beside the boxes, and the runs compared too where it has room.
+Ctrl+plus and Ctrl+minus, or Ctrl with the mouse wheel, make the window larger or smaller; Ctrl+0 restores its original size.</source>
+        <translation>Une ligne par pas. X&#xa0;: l’entrée du procédé, la commande du régulateur au pas précédent, limitée de %1 à %2.
+PV&#xa0;: la valeur mesurée, la moitié de X.  Error&#xa0;: l’erreur SP − PV.  P, I, D&#xa0;: les trois termes du régulateur.
+Le sélecteur sous le tableau montre la simulation en graphique, ou les simulations comparées&#x202f;; dans une fenêtre plus grande, le graphique se place à côté des champs, et les simulations comparées aussi s’il reste de la place.
+Ctrl+plus et Ctrl+moins, ou Ctrl avec la molette de la souris, agrandissent ou réduisent la fenêtre&#x202f;; Ctrl+0 lui rend sa taille d’origine.</translation>
+    </message>
+    <message>
+        <source>Start afresh: clear the transcript and run Loops steps from step 1.
+The run before stays in the chart and among the runs compared.</source>
+        <translation>Recommencer&#xa0;: vider le relevé et calculer Loops pas à partir du pas 1.
+La simulation précédente reste dans le graphique et parmi les simulations comparées.</translation>
     </message>
 </context>
 <context>
@@ -300,7 +434,7 @@ Ctrl+plus et Ctrl+moins, ou Ctrl avec la molette de la souris, agrandissent ou r
     </message>
     <message>
         <source>X at 0 or 255</source>
-        <translation>X à 0 ou 255</translation>
+        <translation>X en butée à 0 ou 255</translation>
     </message>
     <message>
         <source>rise</source>
@@ -312,7 +446,7 @@ Ctrl+plus et Ctrl+moins, ou Ctrl avec la molette de la souris, agrandissent ou r
     </message>
     <message>
         <source>peak</source>
-        <translation>pic</translation>
+        <translation>maximum</translation>
     </message>
     <message>
         <source>Step</source>
@@ -321,14 +455,6 @@ Ctrl+plus et Ctrl+moins, ou Ctrl avec la molette de la souris, agrandissent ou r
     <message>
         <source>PV, SP</source>
         <translation>PV, SP</translation>
-    </message>
-    <message>
-        <source>10 % of the change</source>
-        <translation>10&#xa0;% de la variation</translation>
-    </message>
-    <message>
-        <source>90 % of the change</source>
-        <translation>90&#xa0;% de la variation</translation>
     </message>
     <message>
         <source>settled from here</source>
@@ -342,6 +468,93 @@ Ctrl+plus et Ctrl+moins, ou Ctrl avec la molette de la souris, agrandissent ou r
         <source>lowest point</source>
         <translation>minimum</translation>
     </message>
+    <message>
+        <source>More in the tooltip.</source>
+        <translation>La suite dans l’infobulle.</translation>
+    </message>
+    <message>
+        <source>Copy chart</source>
+        <translation>Copier le graphique</translation>
+    </message>
+    <message>
+        <source>Copy figures</source>
+        <translation>Copier les caractéristiques</translation>
+    </message>
+    <message>
+        <source>Forget earlier runs</source>
+        <translation>Supprimer les simulations précédentes</translation>
+    </message>
+    <message>
+        <source>Kp %1, Ki %2, Kd %3</source>
+        <translation>Kp %1, Ki %2, Kd %3</translation>
+    </message>
+    <message>
+        <source>%1, SP %2</source>
+        <comment>gains, then the set point</comment>
+        <translation>%1, SP %2</translation>
+    </message>
+    <message>
+        <source>PV, %1</source>
+        <comment>the current run&apos;s PV and its gains</comment>
+        <translation>PV, %1</translation>
+    </message>
+    <message>
+        <source>fall begins at %1&#xa0;% of the change</source>
+        <translation>début de la descente à %1&#xa0;% de la variation</translation>
+    </message>
+    <message>
+        <source>rise begins at %1&#xa0;% of the change</source>
+        <translation>début de la montée à %1&#xa0;% de la variation</translation>
+    </message>
+    <message>
+        <source>fall ends at %1&#xa0;% of the change</source>
+        <translation>fin de la descente à %1&#xa0;% de la variation</translation>
+    </message>
+    <message>
+        <source>rise ends at %1&#xa0;% of the change</source>
+        <translation>fin de la montée à %1&#xa0;% de la variation</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <comment>a step&apos;s values; what the chart marks at it</comment>
+        <translation>%1&#x202f;; %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>two of the marks at one step</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Rows shown in the table</source>
+        <translation>Lignes affichées dans le tableau</translation>
+    </message>
+</context>
+<context>
+    <name>corvale::RunComparisonView</name>
+    <message>
+        <source>Runs compared</source>
+        <translation>Simulations comparées</translation>
+    </message>
+    <message>
+        <source>One row per run: the gains and SP it ran with, and the figures of its last step response. Ctrl+C copies the selected rows; Delete forgets the selected earlier runs.</source>
+        <translation>Une ligne par simulation&#xa0;: les gains et la consigne SP avec lesquels elle a été calculée, et les caractéristiques de sa dernière réponse indicielle. Ctrl+C copie les lignes sélectionnées&#x202f;; Suppr supprime les simulations précédentes sélectionnées.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>&amp;Forget this run</source>
+        <translation>&amp;Supprimer cette simulation</translation>
+    </message>
+    <message>
+        <source>Forget &amp;earlier runs</source>
+        <translation>Supprimer les simulations &amp;précédentes</translation>
+    </message>
 </context>
 <context>
     <name>corvale::TranscriptBox</name>
@@ -354,12 +567,24 @@ Ctrl+plus et Ctrl+moins, ou Ctrl avec la molette de la souris, agrandissent ou r
         <translation>Graphique</translation>
     </message>
     <message>
-        <source>Show the transcript as</source>
-        <translation>Afficher le relevé en</translation>
-    </message>
-    <message>
         <source>The transcript&apos;s rows as a table, or the run as a chart.</source>
         <translation>Les lignes du relevé en tableau, ou la simulation en graphique.</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>Simulations</translation>
+    </message>
+    <message>
+        <source>The transcript&apos;s rows as a table, the run as a chart, or the runs compared.</source>
+        <translation>Les lignes du relevé en tableau, la simulation en graphique, ou les simulations comparées.</translation>
+    </message>
+    <message>
+        <source>The transcript&apos;s rows as a table, or the runs compared.</source>
+        <translation>Les lignes du relevé en tableau, ou les simulations comparées.</translation>
     </message>
 </context>
 </TS>

@@ -256,8 +256,9 @@ void Form1::Explain(const NumberFormat& numbers) {
   transcriptExplanation_ =
       tr("One row per step. X: the plant's input, the controller's output from the step before, "
          "limited to %1–%2.\nPV: the process value, half of X.  Error: SP \u2212 PV.  P, I, D: "
-         "the controller's three terms.\nThe switch under the table shows the run as a chart; a "
-         "larger window shows the chart beside the boxes.\nCtrl+plus and Ctrl+minus, or Ctrl "
+         "the controller's three terms.\nThe switch under the table shows the run as a chart, or "
+         "the runs compared; a larger window shows the chart beside the boxes, and the runs "
+         "compared too where it has room.\nCtrl+plus and Ctrl+minus, or Ctrl "
          "with the mouse wheel, make the window larger or smaller; Ctrl+0 restores its original "
          "size.")
           .arg(count(0), count(255));
@@ -281,7 +282,8 @@ void Form1::Explain(const NumberFormat& numbers) {
           "%1.")
            .arg(count(kMaxStepsPerRun))},
       {cwin->Table(), transcriptExplanation_},
-      {Command1, tr("Start afresh: clear the transcript and run Loops steps from step 1.")},
+      {Command1, tr("Start afresh: clear the transcript and run Loops steps from step 1.\nThe run "
+                    "before stays in the chart and among the runs compared.")},
       {Command2,
        tr("Carry on from the last step for Loops more steps, with the gains and SP as they "
           "stand now.\nThe sum of the errors in I carries on; D starts afresh, so the first of "

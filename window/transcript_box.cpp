@@ -24,9 +24,7 @@ TranscriptBox::TranscriptBox(const RunHistory* runs, QWidget* parent)
   switch_->setDrawBase(false);
   switch_->setExpanding(false);
   switch_->setDocumentMode(true);
-  switch_->setAccessibleName(tr("Show the transcript as"));
-  switch_->setToolTip(
-      tr("The transcript's rows as a table, the run as a chart, or the runs side by side."));
+  switch_->setAccessibleName(tr("View"));
   layout->addWidget(switch_, 0, Qt::AlignLeft);
   Rebuild();
   connect(switch_, &QTabBar::currentChanged, this, [this](int tab) {
@@ -88,6 +86,13 @@ void TranscriptBox::Rebuild() {
   switch_->setCurrentIndex(current);
   pages_->setCurrentWidget(tabs_[current]);
   switch_->setVisible(tabs_.size() > 1);
+  // What the pages are that the switch has now: beside the form, the chart
+  // leaves it.
+  switch_->setToolTip(
+      chart_ && comparison_
+          ? tr("The transcript's rows as a table, the run as a chart, or the runs compared.")
+      : chart_ ? tr("The transcript's rows as a table, or the run as a chart.")
+               : tr("The transcript's rows as a table, or the runs compared."));
 }
 
 }  // namespace corvale

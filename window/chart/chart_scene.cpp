@@ -65,7 +65,7 @@ std::vector<LegendEntry> ChartScene::LegendEntries() const {
     entries.push_back(
         {ResponseChart::tr("X at 0 or 255"), LegendEntry::Sample::kFill, {}, style_.limitShade});
   if (trace.Size() > 0 && input_.firstVisible >= 0 && input_.lastVisible >= input_.firstVisible)
-    entries.push_back({ResponseChart::tr("Rows in the table"),
+    entries.push_back({ResponseChart::tr("Rows shown in the table"),
                        LegendEntry::Sample::kHatch,
                        {},
                        style_.rowsInView});

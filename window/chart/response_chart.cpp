@@ -23,11 +23,10 @@
 namespace corvale {
 namespace {
 
-// A pattern that joins two parts of a readout, as the language has it.
-QString Joined(const QStringList& parts, const char* pattern, const char* comment) {
+// The parts of a readout joined by `pattern`, "%1, %2" as the language has it.
+QString Joined(const QStringList& parts, const QString& pattern) {
   QString text = parts.value(0);
-  for (qsizetype i = 1; i < parts.size(); ++i)
-    text = ResponseChart::tr(pattern, comment).arg(text, parts[i]);
+  for (qsizetype i = 1; i < parts.size(); ++i) text = pattern.arg(text, parts[i]);
   return text;
 }
 
@@ -104,15 +103,23 @@ QString ResponseChart::RowDescription(int row) const {
   // What the chart marks at this step, which a listener cannot see.
   QStringList marks;
   if (figures_ && figures_->settled) {
-    if (step == figures_->riseFrom) marks << tr("10 % of the change");
-    if (step == figures_->riseTo) marks << tr("90 % of the change");
-    if (step == figures_->peakStep)
-      marks << (figures_->Falling() ? tr("lowest point") : tr("peak"));
+    const bool falling = figures_->Falling();
+    if (step == figures_->riseFrom) {
+      marks << (falling ? tr("fall begins at %1\u00a0% of the change")
+                        : tr("rise begins at %1\u00a0% of the change"))
+                   .arg(ProseCount(10, locale_));
+    }
+    if (step == figures_->riseTo) {
+      marks << (falling ? tr("fall ends at %1\u00a0% of the change")
+                        : tr("rise ends at %1\u00a0% of the change"))
+                   .arg(ProseCount(90, locale_));
+    }
+    if (step == figures_->peakStep) marks << (falling ? tr("lowest point") : tr("peak"));
     if (step == figures_->settledFrom) marks << tr("settled from here");
   }
   if (marks.isEmpty()) return text;
   return tr("%1; %2", "a step's values; what the chart marks at it")
-      .arg(text, Joined(marks, "%1, %2", "two of the marks at one step"));
+      .arg(text, Joined(marks, tr("%1, %2", "two of the marks at one step")));
 }
 
 int ResponseChart::TextPixelSize() const {

@@ -65,7 +65,7 @@ ComparisonCell FigureCell(const RunSummary& run, RunComparisonModel::Column colu
   if (f.settled) return SettledCell(f, column, locale);
   if (column == C::kRise && !f.isStep) return {Words::tr("no step"), std::nullopt};
   if (column == C::kSettling && f.isStep) {
-    return {Words::tr("has not settled: PV %1 to %2")
+    return {Words::tr("not settled: PV %1 to %2")
                 .arg(ProseNumber(f.tail.low, locale), ProseNumber(f.tail.high, locale)),
             std::nullopt};
   }
@@ -100,9 +100,9 @@ QString ColumnName(RunComparisonModel::Column column) {
     case C::kError:
       return Words::tr("Error");
     case C::kAtZero:
-      return Words::tr("At 0");
+      return Words::tr("X at 0");
     case C::kAtFull:
-      return Words::tr("At 255");
+      return Words::tr("X at 255");
     case C::kColumnCount:
       break;
   }
@@ -123,23 +123,27 @@ QString ColumnExplanation(RunComparisonModel::Column column) {
       return Words::tr("The run's steps, its Continues included.");
     case C::kRise:
       return Words::tr(
-          "Rise or fall time: the steps from 10\u00a0% to 90\u00a0% of the change since SP last "
-          "changed.");
+          "Rise or fall time: the steps from 10\u00a0% to 90\u00a0% of the change, in the run's "
+          "last step response.");
     case C::kPeak:
-      return Words::tr("Peak or lowest point: PV farthest in the change's direction.");
+      return Words::tr("Peak or lowest point: PV farthest in the direction of the change.");
     case C::kOvershoot:
       return Words::tr("How far the peak went past the final value, in percent of the change.");
     case C::kSettling:
+      // "\u00b1" ends its literal: lupdate would read "\u00b12" as one
+      // character, and the text it keeps would not be the one looked up.
       return Words::tr(
-          "Settling time: the steps from the step's start until PV stays within \u00b12\u00a0% of "
-          "the change around its final value.");
+          "Settling time: the steps from the start of the step response until PV stays within \u00b1"
+          "2\u00a0% of the change around its final value.");
     case C::kSettledFrom:
-      return Words::tr("The step from which PV stays within \u00b12\u00a0% of the change.");
+      return Words::tr(
+          "The first step from which PV stays within \u00b1"
+          "2\u00a0% of the change.");
     case C::kError:
-      return Words::tr("Steady-state error: SP \u2212 final PV, once PV settled.");
+      return Words::tr("Steady-state error: SP \u2212 final PV, once PV has settled.");
     case C::kAtZero:
     case C::kAtFull:
-      return Words::tr("How many steps X, the output, sat at this limit since SP last changed.");
+      return Words::tr("How many steps X sat at this limit in the run's last step response.");
     case C::kColumnCount:
       break;
   }

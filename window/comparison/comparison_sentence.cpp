@@ -22,13 +22,14 @@ double ShownError(const StepFigures& f) {
 QString Settling(const StepFigures& now, const StepFigures& before, const QLocale& locale) {
   const auto step = [&locale](const StepFigures& f) { return ProseCount(*f.settledFrom, locale); };
   if (now.settled && before.settled) {
-    return Words::tr("settled from step %1, before %2").arg(step(now), step(before));
+    return Words::tr("settled from step %1 instead of step %2").arg(step(now), step(before));
   }
-  if (now.settled) return Words::tr("settled from step %1, before not settled").arg(step(now));
+  if (now.settled)
+    return Words::tr("settled from step %1, where before it did not settle").arg(step(now));
   if (before.settled) {
-    return Words::tr("not settled, before settled from step %1").arg(step(before));
+    return Words::tr("not settled, where before it settled from step %1").arg(step(before));
   }
-  return Words::tr("not settled, nor before");
+  return Words::tr("not settled, as before");
 }
 
 }  // namespace
@@ -36,13 +37,13 @@ QString Settling(const StepFigures& now, const StepFigures& before, const QLocal
 QString AgainstBefore(const StepFigures& now, const StepFigures& before, const QLocale& locale) {
   QStringList clauses;
   if (now.settled && before.settled) {
-    clauses << Words::tr("overshoot %1\u00a0%, before %2\u00a0%")
+    clauses << Words::tr("overshoot %1\u00a0% instead of %2\u00a0%")
                    .arg(ProsePercent(now.overshootPercent, locale),
                         ProsePercent(before.overshootPercent, locale));
   }
   clauses << Settling(now, before, locale);
   if (now.settled && before.settled && ShownError(now) != ShownError(before)) {
-    clauses << Words::tr("steady-state error %1, before %2")
+    clauses << Words::tr("steady-state error %1 instead of %2")
                    .arg(ProseNumber(ShownError(now), locale),
                         ProseNumber(ShownError(before), locale));
   }
@@ -51,7 +52,7 @@ QString AgainstBefore(const StepFigures& now, const StepFigures& before, const Q
     joined = Words::tr("%1; %2", "two clauses of the comparison with the run before")
                  .arg(joined, clauses[i]);
   }
-  return Words::tr("Against the run before: %1.").arg(joined);
+  return Words::tr("Compared with the run before: %1.").arg(joined);
 }
 
 }  // namespace corvale

@@ -27,8 +27,8 @@ RunComparisonView::RunComparisonView(RunComparisonModel* model, QWidget* parent)
   horizontalHeader()->setHighlightSections(false);
   setAccessibleName(tr("Runs compared"));
   setToolTip(
-      tr("One row a run: the gains and SP it ran under and the figures of its last step. "
-         "Ctrl+C copies the selected rows; Delete forgets the selected earlier runs."));
+      tr("One row per run: the gains and SP it ran with, and the figures of its last step "
+         "response. Ctrl+C copies the selected rows; Delete forgets the selected earlier runs."));
   setAccessibleDescription(toolTip());
   Refresh();
 }
