@@ -240,38 +240,6 @@ Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geb
         <translation>Schritte</translation>
     </message>
     <message>
-        <source>Rise or fall time</source>
-        <translation>Anstiegs- oder Abfallzeit</translation>
-    </message>
-    <message>
-        <source>Peak or lowest PV</source>
-        <translation>Spitzen- oder Tiefstwert von PV</translation>
-    </message>
-    <message>
-        <source>Overshoot (%)</source>
-        <translation>Überschwingweite (%)</translation>
-    </message>
-    <message>
-        <source>Settling time</source>
-        <translation>Ausregelzeit</translation>
-    </message>
-    <message>
-        <source>Settled from step</source>
-        <translation>Eingeschwungen ab Schritt</translation>
-    </message>
-    <message>
-        <source>Steady-state error</source>
-        <translation>Bleibende Regelabweichung</translation>
-    </message>
-    <message>
-        <source>X at 0 (steps)</source>
-        <translation>X bei 0 (Schritte)</translation>
-    </message>
-    <message>
-        <source>X at 255 (steps)</source>
-        <translation>X bei 255 (Schritte)</translation>
-    </message>
-    <message>
         <source>The runs in the order they were computed; the last is the current one.</source>
         <translation>Die Läufe in der Reihenfolge ihrer Berechnung; der letzte ist der aktuelle.</translation>
     </message>
@@ -284,28 +252,12 @@ Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geb
         <translation>Alle Schritte des Laufs, auch die aus Continue.</translation>
     </message>
     <message>
-        <source>Steps from 10&#xa0;% to 90&#xa0;% of the change, in the run&apos;s last step response.</source>
-        <translation>Schritte von 10&#xa0;% bis 90&#xa0;% der Änderung, in der letzten Sprungantwort des Laufs.</translation>
-    </message>
-    <message>
-        <source>PV farthest in the direction of the change.</source>
-        <translation>Der Wert von PV, der in Richtung der Änderung am weitesten reicht.</translation>
-    </message>
-    <message>
         <source>How far the peak went past the final value, in percent of the change.</source>
         <translation>Wie weit der Spitzenwert über den Endwert hinausging, in Prozent der Änderung.</translation>
     </message>
     <message>
-        <source>Steps from the start of the step response until PV stays within ±2&#xa0;% of the change around its final value.</source>
-        <translation>Schritte vom Beginn der Sprungantwort, bis PV im Toleranzband von ±2&#xa0;% der Änderung um seinen Endwert bleibt.</translation>
-    </message>
-    <message>
         <source>The first step from which PV stays within ±2&#xa0;% of the change.</source>
         <translation>Der erste Schritt, ab dem PV im Toleranzband von ±2&#xa0;% der Änderung bleibt.</translation>
-    </message>
-    <message>
-        <source>SP − final PV, once PV has settled.</source>
-        <translation>SP − letzter PV, sobald PV eingeschwungen ist.</translation>
     </message>
     <message>
         <source>How many steps X sat at this limit in the run&apos;s last step response.</source>
@@ -347,6 +299,58 @@ Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geb
     <message>
         <source>%1, current</source>
         <translation>%1, aktuell</translation>
+    </message>
+    <message>
+        <source>under 1</source>
+        <translation>unter 1</translation>
+    </message>
+    <message>
+        <source>Rise</source>
+        <translation>Anstieg</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Spitze</translation>
+    </message>
+    <message>
+        <source>Overshoot %</source>
+        <translation>Übersch. %</translation>
+    </message>
+    <message>
+        <source>Settling</source>
+        <translation>Ausregeln</translation>
+    </message>
+    <message>
+        <source>Settled at</source>
+        <translation>Eingeschw. ab</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Abweichung</translation>
+    </message>
+    <message>
+        <source>X at 0</source>
+        <translation>X bei 0</translation>
+    </message>
+    <message>
+        <source>X at 255</source>
+        <translation>X bei 255</translation>
+    </message>
+    <message>
+        <source>Rise or fall time: the steps from 10&#xa0;% to 90&#xa0;% of the change, in the run&apos;s last step response.</source>
+        <translation>Anstiegs- oder Abfallzeit: Schritte von 10&#xa0;% bis 90&#xa0;% der Änderung, in der letzten Sprungantwort des Laufs.</translation>
+    </message>
+    <message>
+        <source>Peak or lowest point: PV farthest in the direction of the change.</source>
+        <translation>Spitzen- oder Tiefstwert: der Wert von PV, der in Richtung der Änderung am weitesten reicht.</translation>
+    </message>
+    <message>
+        <source>Settling time: the steps from the start of the step response until PV stays within ±2&#xa0;% of the change around its final value.</source>
+        <translation>Ausregelzeit: Schritte vom Beginn der Sprungantwort, bis PV im Toleranzband von ±2&#xa0;% der Änderung um seinen Endwert bleibt.</translation>
+    </message>
+    <message>
+        <source>Steady-state error: SP − final PV, once PV has settled.</source>
+        <translation>Bleibende Regelabweichung: SP − letzter PV, sobald PV eingeschwungen ist.</translation>
     </message>
 </context>
 <context>

@@ -240,38 +240,6 @@ Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont co
         <translation>Pas</translation>
     </message>
     <message>
-        <source>Rise or fall time</source>
-        <translation>Temps de montée ou de descente</translation>
-    </message>
-    <message>
-        <source>Peak or lowest PV</source>
-        <translation>Maximum ou minimum de PV</translation>
-    </message>
-    <message>
-        <source>Overshoot (%)</source>
-        <translation>Dépassement (%)</translation>
-    </message>
-    <message>
-        <source>Settling time</source>
-        <translation>Temps de réponse</translation>
-    </message>
-    <message>
-        <source>Settled from step</source>
-        <translation>Stabilisé dès le pas</translation>
-    </message>
-    <message>
-        <source>Steady-state error</source>
-        <translation>Erreur statique</translation>
-    </message>
-    <message>
-        <source>X at 0 (steps)</source>
-        <translation>X en butée à 0 (pas)</translation>
-    </message>
-    <message>
-        <source>X at 255 (steps)</source>
-        <translation>X en butée à 255 (pas)</translation>
-    </message>
-    <message>
         <source>The runs in the order they were computed; the last is the current one.</source>
         <translation>Les simulations dans l’ordre où elles ont été calculées&#x202f;; la dernière est la simulation en cours.</translation>
     </message>
@@ -284,28 +252,12 @@ Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont co
         <translation>Les pas de la simulation, Continue compris.</translation>
     </message>
     <message>
-        <source>Steps from 10&#xa0;% to 90&#xa0;% of the change, in the run&apos;s last step response.</source>
-        <translation>Pas de 10&#xa0;% à 90&#xa0;% de la variation, dans la dernière réponse indicielle de la simulation.</translation>
-    </message>
-    <message>
-        <source>PV farthest in the direction of the change.</source>
-        <translation>La valeur de PV la plus éloignée dans le sens de la variation.</translation>
-    </message>
-    <message>
         <source>How far the peak went past the final value, in percent of the change.</source>
         <translation>De combien PV a dépassé la valeur finale, en pourcentage de la variation.</translation>
     </message>
     <message>
-        <source>Steps from the start of the step response until PV stays within ±2&#xa0;% of the change around its final value.</source>
-        <translation>Pas depuis le début de la réponse indicielle jusqu’à ce que PV reste dans la bande de ±2&#xa0;% de la variation autour de sa valeur finale.</translation>
-    </message>
-    <message>
         <source>The first step from which PV stays within ±2&#xa0;% of the change.</source>
         <translation>Le premier pas à partir duquel PV reste dans la bande de ±2&#xa0;% de la variation.</translation>
-    </message>
-    <message>
-        <source>SP − final PV, once PV has settled.</source>
-        <translation>SP − PV final, une fois PV stabilisé.</translation>
     </message>
     <message>
         <source>How many steps X sat at this limit in the run&apos;s last step response.</source>
@@ -347,6 +299,58 @@ Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont co
     <message>
         <source>%1, current</source>
         <translation>%1, en cours</translation>
+    </message>
+    <message>
+        <source>under 1</source>
+        <translation>moins de 1</translation>
+    </message>
+    <message>
+        <source>Rise</source>
+        <translation>Montée</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Overshoot %</source>
+        <translation>Dépass. %</translation>
+    </message>
+    <message>
+        <source>Settling</source>
+        <translation>Temps de rép.</translation>
+    </message>
+    <message>
+        <source>Settled at</source>
+        <translation>Stabilisé dès</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>X at 0</source>
+        <translation>X à 0</translation>
+    </message>
+    <message>
+        <source>X at 255</source>
+        <translation>X à 255</translation>
+    </message>
+    <message>
+        <source>Rise or fall time: the steps from 10&#xa0;% to 90&#xa0;% of the change, in the run&apos;s last step response.</source>
+        <translation>Temps de montée ou de descente&#xa0;: pas de 10&#xa0;% à 90&#xa0;% de la variation, dans la dernière réponse indicielle de la simulation.</translation>
+    </message>
+    <message>
+        <source>Peak or lowest point: PV farthest in the direction of the change.</source>
+        <translation>Maximum ou minimum&#xa0;: la valeur de PV la plus éloignée dans le sens de la variation.</translation>
+    </message>
+    <message>
+        <source>Settling time: the steps from the start of the step response until PV stays within ±2&#xa0;% of the change around its final value.</source>
+        <translation>Temps de réponse&#xa0;: pas depuis le début de la réponse indicielle jusqu’à ce que PV reste dans la bande de ±2&#xa0;% de la variation autour de sa valeur finale.</translation>
+    </message>
+    <message>
+        <source>Steady-state error: SP − final PV, once PV has settled.</source>
+        <translation>Erreur statique&#xa0;: SP − PV final, une fois PV stabilisé.</translation>
     </message>
 </context>
 <context>
