@@ -36,19 +36,28 @@ QPolygonF SeriesPath(const ChartFrame& frame, const ScaleMap& values, const Seri
                      bool* decimated) {
   const std::size_t rows = frame.RowsOnAxis(source.rows);
   const ColumnSplit split = frame.Split();
-  QPolygonF path;
   if (decimated) *decimated = rows > split.Columns();
-  if (rows <= split.Columns()) {
-    path.reserve(static_cast<qsizetype>(rows));
-    for (std::size_t r = 0; r < rows; ++r)
-      path << QPointF(frame.steps.ToPixel(r + 1.0), values.ToPixel(source.value(r)));
-    return path;
-  }
-  const std::vector<ColumnRange> columns = Decimate(split, rows, source.range, Decimation::kJoined);
+  if (rows > split.Columns())
+    return DecimatedPath(frame, values, source,
+                         Decimate(split, rows, source.range, Decimation::kAlone));
+  QPolygonF path;
+  path.reserve(static_cast<qsizetype>(rows));
+  for (std::size_t r = 0; r < rows; ++r)
+    path << QPointF(frame.steps.ToPixel(r + 1.0), values.ToPixel(source.value(r)));
+  return path;
+}
+
+QPolygonF DecimatedPath(const ChartFrame& frame, const ScaleMap& values, const SeriesSource& source,
+                        const std::vector<ColumnRange>& columns) {
+  QPolygonF path;
   path.reserve(static_cast<qsizetype>(2 * columns.size()));
   for (const ColumnRange& c : columns) {
+    ValueRange range = c.range;
+    // Joined to the row before its own, so that the line has no gap.
+    if (c.rows.first > 0)
+      Take(range, {source.value(c.rows.first - 1), source.value(c.rows.first - 1)});
     const double x = frame.top.left() + static_cast<double>(c.column) + 0.5;
-    double a = values.ToPixel(c.range.high), b = values.ToPixel(c.range.low);
+    double a = values.ToPixel(range.high), b = values.ToPixel(range.low);
     // Each column entered at the end nearer to where the last one left off.
     if (!path.isEmpty() && std::abs(path.back().y() - b) < std::abs(path.back().y() - a))
       std::swap(a, b);
@@ -89,6 +98,19 @@ ValueRange ChartSeries::Extent(const RunHistory& history, double lastStep, std::
   return extent;
 }
 
+ChartSeries::ChartSeries(const RunHistory& history, const ChartFrame& frame,
+                         const std::vector<std::size_t>& looks)
+    : history_(history), frame_(frame), looks_(looks) {
+  const ResponseTrace& trace = history.Current();
+  const ColumnSplit split = frame.Split();
+  const std::size_t rows = frame.RowsOnAxis(trace.Size());
+  if (rows > split.Columns()) {
+    xColumns_ = Decimate(
+        split, rows, [&trace](std::size_t a, std::size_t b) { return trace.XRange(a, b); },
+        Decimation::kAlone);
+  }
+}
+
 bool ChartSeries::ReachedLimit(const ResponseTrace& trace) {
   const std::size_t rows = trace.Size();
   return rows > 1 && (trace.RowsAt(Limit::AtZero, 1, rows).count > 0 ||
@@ -121,14 +143,12 @@ void ChartSeries::DrawLimitShading(QPainter& painter) const {
     }
     return;
   }
-  const auto columns = Decimate(
-      split, rows, [&trace](std::size_t a, std::size_t b) { return XFrom(trace, a, b); },
-      Decimation::kAlone);
   const double left = frame_.top.left();
   std::size_t start = 0, next = 0;
   bool open = false;
-  for (const ColumnRange& c : columns) {
-    const bool at = AtLimit(c.range);
+  for (const ColumnRange& c : xColumns_) {
+    // The first step is at no limit, whatever X it started from.
+    const bool at = AtLimit(c.rows.first == 0 ? XFrom(trace, 0, c.rows.last) : c.range);
     if (open && (!at || c.column != next)) {
       Shade(painter, left + static_cast<double>(start), left + static_cast<double>(next));
       open = false;
@@ -195,7 +215,9 @@ void ChartSeries::DrawCurrent(QPainter& painter, ChartReport& report) const {
   painter.setClipRect(frame_.bottom.adjusted(0, -1, 0, 1));
   const SeriesSource xSource{trace.Size(), [&trace](std::size_t r) { return trace.Sample(r).x; },
                              [&trace](std::size_t a, std::size_t b) { return trace.XRange(a, b); }};
-  const QPolygonF x = SeriesPath(frame_, frame_.inputs, xSource, &decimated);
+  decimated = !xColumns_.empty();
+  const QPolygonF x = decimated ? DecimatedPath(frame_, frame_.inputs, xSource, xColumns_)
+                                : SeriesPath(frame_, frame_.inputs, xSource);
   QPen xPen = s.x;
   if (decimated) xPen.setStyle(Qt::SolidLine);
   painter.setPen(xPen);
