@@ -117,17 +117,18 @@ bool ChartSeries::ReachedLimit(const ResponseTrace& trace) {
                       trace.RowsAt(Limit::AtFull, 1, rows).count > 0);
 }
 
-void ChartSeries::Shade(QPainter& painter, double fromX, double toX) const {
+void ChartSeries::Shade(QPainter& painter, double fromX, double toX, ChartReport& report) const {
   const double a = std::max(fromX, frame_.top.left()), b = std::min(toX, frame_.top.right());
   if (b <= a - 1) return;
   const double width = std::max(b - a, 1.0);
+  report.shaded.push_back({a, a + width});
   painter.fillRect(QRectF(a, frame_.top.top(), width, frame_.top.height()),
                    frame_.style.limitShade);
   painter.fillRect(QRectF(a, frame_.bottom.top(), width, frame_.bottom.height()),
                    frame_.style.limitShade);
 }
 
-void ChartSeries::DrawLimitShading(QPainter& painter) const {
+void ChartSeries::DrawLimitShading(QPainter& painter, ChartReport& report) const {
   const ResponseTrace& trace = history_.Current();
   const std::size_t rows = trace.Size();
   if (rows < 2) return;
@@ -138,7 +139,7 @@ void ChartSeries::DrawLimitShading(QPainter& painter) const {
       if (trace.LimitAt(r) == Limit::None) continue;
       std::size_t end = r;
       while (end + 1 < rows && trace.LimitAt(end + 1) != Limit::None) ++end;
-      Shade(painter, frame_.steps.ToPixel(r + 0.5), frame_.steps.ToPixel(end + 1.5));
+      Shade(painter, frame_.steps.ToPixel(r + 0.5), frame_.steps.ToPixel(end + 1.5), report);
       r = end;
     }
     return;
@@ -150,13 +151,14 @@ void ChartSeries::DrawLimitShading(QPainter& painter) const {
     // The first step is at no limit, whatever X it started from.
     const bool at = AtLimit(c.rows.first == 0 ? XFrom(trace, 0, c.rows.last) : c.range);
     if (open && (!at || c.column != next)) {
-      Shade(painter, left + static_cast<double>(start), left + static_cast<double>(next));
+      Shade(painter, left + static_cast<double>(start), left + static_cast<double>(next), report);
       open = false;
     }
     if (at && !open) start = c.column, open = true;
     next = c.column + 1;
   }
-  if (open) Shade(painter, left + static_cast<double>(start), left + static_cast<double>(next));
+  if (open)
+    Shade(painter, left + static_cast<double>(start), left + static_cast<double>(next), report);
 }
 
 void ChartSeries::DrawKept(QPainter& painter, ChartReport& report) const {

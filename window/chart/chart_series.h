@@ -48,12 +48,12 @@ class ChartSeries {
   // Whether X sat at a limit anywhere.
   static bool ReachedLimit(const ResponseTrace& trace);
 
-  void DrawLimitShading(QPainter& painter) const;
+  void DrawLimitShading(QPainter& painter, ChartReport& report) const;
   void DrawKept(QPainter& painter, ChartReport& report) const;
   void DrawCurrent(QPainter& painter, ChartReport& report) const;
 
  private:
-  void Shade(QPainter& painter, double fromX, double toX) const;
+  void Shade(QPainter& painter, double fromX, double toX, ChartReport& report) const;
 
   const RunHistory& history_;
   const ChartFrame& frame_;
