@@ -45,9 +45,8 @@ TEST_F(ChartParts, EachTextsRectangleHoldsIt) {
 }
 
 // The steps X sat at a limit shaded, and only those: steps 3, 5, 7, ... at 0
-// when the loop oscillates (X 12.5 at step 2, 0 at step 3, and so on); every step from the second on, with SP out of
-// reach. With more rows than pixel columns, each column that holds such a
-// step.
+// when the loop oscillates (X 12.5 at step 2, 0 at step 3, and so on); every step from the second
+// on, with SP out of reach. With more rows than pixel columns, each column that holds such a step.
 TEST_F(ChartParts, ShadesTheStepsAtALimitAndNoOthers) {
   struct Case {
     const char* run;
@@ -80,7 +79,8 @@ TEST_F(ChartParts, ShadesTheStepsAtALimitAndNoOthers) {
   }
 }
 
-// The readout beside the cursor's line, never over it, and at the plot's top.
+// The cursor's line through both panels; its readout beside the line, never
+// over it, and at the plot's top.
 TEST_F(ChartParts, TheReadoutStandsBesideTheCursor) {
   Simulate({".5 .5 .5 5 100"});
   Render(800, 600);
@@ -88,6 +88,13 @@ TEST_F(ChartParts, TheReadoutStandsBesideTheCursor) {
     QTest::keyClick(&chart, key);
     const ChartReport report = chart.Report();
     const double x = report.steps.ToPixel(chart.Cursor() + 1.0);
+    Render(800, 600);
+    for (const QRectF& panel : {report.top, report.bottom}) {
+      int dark = 0;
+      for (int y = int(panel.top()) + 2; y < int(panel.bottom()) - 2; ++y)
+        dark += image.pixelColor(int(x), y).lightness() < 80;
+      EXPECT_GT(dark, 0.8 * panel.height()) << chart.Cursor();
+    }
     const auto readout = std::find_if(
         report.texts.begin(), report.texts.end(),
         [](const ChartReport::Text& t) { return t.part == ChartReport::Part::kReadout; });
