@@ -23,11 +23,10 @@
 namespace corvale {
 namespace {
 
-// A pattern that joins two parts of a readout, as the language has it.
-QString Joined(const QStringList& parts, const char* pattern, const char* comment) {
+// Parts joined two at a time by a pattern, as the language joins them.
+QString Joined(const QStringList& parts, const QString& pattern) {
   QString text = parts.value(0);
-  for (qsizetype i = 1; i < parts.size(); ++i)
-    text = ResponseChart::tr(pattern, comment).arg(text, parts[i]);
+  for (qsizetype i = 1; i < parts.size(); ++i) text = pattern.arg(text, parts[i]);
   return text;
 }
 
@@ -112,7 +111,7 @@ QString ResponseChart::RowDescription(int row) const {
   }
   if (marks.isEmpty()) return text;
   return tr("%1; %2", "a step's values; what the chart marks at it")
-      .arg(text, Joined(marks, "%1, %2", "two of the marks at one step"));
+      .arg(text, Joined(marks, tr("%1, %2", "two of the marks at one step")));
 }
 
 int ResponseChart::TextPixelSize() const {
