@@ -3,7 +3,10 @@
 // the cursor's readout beside its line; X's limit named at its line's end; a
 // single step mid-axis; an empty chart; what a click does; the panels' split;
 // the colours mixed from the theme's.
+#include <QBuffer>
 #include <QFontMetricsF>
+#include <QSvgGenerator>
+#include <QSvgRenderer>
 #include <QTest>
 
 #include "chart_axes.h"
@@ -176,6 +179,35 @@ TEST_F(ChartParts, TheUpperPanelIsTwiceTheLower) {
     const ChartReport report = chart.Report();
     EXPECT_NEAR(report.top.height(), 2 * report.bottom.height(), 1.5);
     EXPECT_GT(report.bottom.top(), report.top.bottom());
+  }
+}
+
+// A hatch stays inside its rectangle by itself: an SVG's painter takes no
+// clipping.
+TEST(ChartStyle, HatchesInsideTheRectangleAlone) {
+  for (const QRectF rect : {QRectF(10, 10, 30, 60), QRectF(20.5, 5, 3, 40), QRectF(5, 30, 80, 8)}) {
+    QBuffer svg;
+    QSvgGenerator generator;
+    generator.setOutputDevice(&svg);
+    generator.setSize(QSize(100, 80));
+    generator.setViewBox(QRect(0, 0, 100, 80));
+    QPainter painter(&generator);
+    Hatch(painter, rect, Qt::black, 5);
+    painter.end();
+    QImage image(100, 80, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter drawn(&image);
+    QSvgRenderer(svg.data()).render(&drawn);
+    drawn.end();
+    int inside = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) {
+        if (image.pixelColor(x, y) == Qt::white) continue;
+        EXPECT_TRUE(rect.adjusted(-1, -1, 1, 1).contains(QPointF(x + 0.5, y + 0.5)))
+            << x << "," << y;
+        ++inside;
+      }
+    EXPECT_GT(inside, rect.width() * rect.height() / 10);  // a line every 5 pixels
   }
 }
 
