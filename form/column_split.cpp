@@ -22,9 +22,12 @@ ColumnSplit::ColumnSplit(double begin, double end, std::size_t columns)
       columns_(std::max<std::size_t>(columns, 1)),
       perColumn_((end_ - begin_) / static_cast<double>(columns_)) {}
 
+std::size_t ColumnSplit::RowsOnAxis(std::size_t rows) const {
+  return RowAtOrAfter(std::floor(end_) + 1, rows);
+}
+
 RowSpan ColumnSplit::Rows(std::size_t column, std::size_t rows) const {
-  // The rows on the axis: up to the one at its end.
-  const std::size_t onAxis = RowAtOrAfter(std::floor(end_) + 1, rows);
+  const std::size_t onAxis = RowsOnAxis(rows);
   if (column >= columns_) return {onAxis, onAxis};
   const std::size_t first = FirstOf(column, onAxis);
   return {first, column + 1 == columns_ ? onAxis : std::max(first, FirstOf(column + 1, onAxis))};
@@ -53,17 +56,20 @@ std::vector<ColumnRange> Decimate(
   std::vector<ColumnRange> columns;
   if (rows == 0) return columns;
   columns.reserve(split.Columns());
+  // Each column starts where the one before ended: one search per column.
+  const std::size_t onAxis = split.RowsOnAxis(rows);
+  std::size_t first = split.FirstOf(0, onAxis);
   for (std::size_t c = 0; c < split.Columns(); ++c) {
-    RowSpan span = split.Rows(c, rows);
+    const std::size_t last = c + 1 == split.Columns() ? onAxis : split.FirstOf(c + 1, onAxis);
+    RowSpan span{first, std::max(first, last)};
+    first = span.last;
     if (span.Empty()) {
       if (how != Decimation::kNearest || span.first == 0) continue;
       // Between two rows, or past the last: the row before.
       span.first -= 1;
       span.last = span.first + 1;
-    } else if (how == Decimation::kJoined && span.first > 0) {
-      --span.first;
     }
-    columns.push_back({c, rangeOf(span.first, span.last)});
+    columns.push_back({c, span, rangeOf(span.first, span.last)});
   }
   return columns;
 }

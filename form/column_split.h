@@ -33,32 +33,35 @@ class ColumnSplit {
   RowSpan Rows(std::size_t column, std::size_t rows) const;
   // The column a row lies in, the nearest one for a row off the axis.
   std::size_t ColumnOf(double row) const;
-
- private:
-  // The first row of a series of `rows` rows in column c or after it.
+  // Of a series of `rows` rows, those on the axis: up to the one at its end.
+  std::size_t RowsOnAxis(std::size_t rows) const;
+  // The first of `rows` rows (on the axis) in column c or after it.
   std::size_t FirstOf(std::size_t column, std::size_t rows) const;
 
+ private:
   double begin_;
   double end_;
   std::size_t columns_;
   double perColumn_;
 };
 
-// A column's values: the smallest and largest of the rows it stands for.
+// A column's values: the rows it stands for, and the smallest and largest
+// of their values.
 struct ColumnRange {
   std::size_t column = 0;
+  RowSpan rows;
   ValueRange range;
 };
 
 enum class Decimation {
-  kJoined,   // each column also takes the row before its own, so a line has no gap
   kAlone,    // each column its own rows only
   kNearest,  // as kAlone; a column between two rows, or past the last, takes the row before
 };
 
 // The range of a series' values in each column that has rows, in order;
 // `rangeOf(first, last)` gives the range over rows first..last-1. Columns
-// without rows are left out (kNearest fills them).
+// without rows are left out (kNearest fills them). A line drawn through the
+// columns joins each to the row before its own, so that it has no gap.
 std::vector<ColumnRange> Decimate(
     const ColumnSplit& split, std::size_t rows,
     const std::function<ValueRange(std::size_t, std::size_t)>& rangeOf, Decimation how);

@@ -58,7 +58,7 @@ TEST(ColumnSplit, FindsTheColumnOfARow) {
   for (const auto& [row, column] : cases) EXPECT_EQ(split.ColumnOf(row), column) << row;
 }
 
-TEST(Decimate, GivesEachColumnTheRangeOfItsRowsJoinedOrAlone) {
+TEST(Decimate, GivesEachColumnItsRowsAndTheirRange) {
   // Values 0, 10, 20, ... with one spike of 1000 at row 7.
   const auto value = [](std::size_t r) { return r == 7 ? 1000.0 : 10.0 * static_cast<double>(r); };
   const auto range = [&](std::size_t first, std::size_t last) {
@@ -68,22 +68,15 @@ TEST(Decimate, GivesEachColumnTheRangeOfItsRowsJoinedOrAlone) {
     return v;
   };
   const ColumnSplit split(0, 12, 4);  // rows 0-2, 3-5, 6-8, 9-12
-  struct Case {
-    Decimation how;
-    std::vector<std::pair<double, double>> ranges;
-  } const cases[] = {
-      {Decimation::kAlone, {{0, 20}, {30, 50}, {60, 1000}, {90, 120}}},
-      // Each joined to the row before its own: no gap between columns.
-      {Decimation::kJoined, {{0, 20}, {20, 50}, {50, 1000}, {80, 120}}},
-  };
-  for (const Case& c : cases) {
-    const std::vector<ColumnRange> columns = Decimate(split, 13, range, c.how);
-    ASSERT_EQ(columns.size(), c.ranges.size());
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-      EXPECT_EQ(columns[i].column, i);
-      EXPECT_EQ(columns[i].range.low, c.ranges[i].first) << i;
-      EXPECT_EQ(columns[i].range.high, c.ranges[i].second) << i;
-    }
+  const std::pair<double, double> ranges[] = {{0, 20}, {30, 50}, {60, 1000}, {90, 120}};
+  const std::pair<std::size_t, std::size_t> rows[] = {{0, 3}, {3, 6}, {6, 9}, {9, 13}};
+  const std::vector<ColumnRange> columns = Decimate(split, 13, range, Decimation::kAlone);
+  ASSERT_EQ(columns.size(), 4u);
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    EXPECT_EQ(columns[i].column, i);
+    EXPECT_EQ(std::make_pair(columns[i].rows.first, columns[i].rows.last), rows[i]) << i;
+    EXPECT_EQ(columns[i].range.low, ranges[i].first) << i;
+    EXPECT_EQ(columns[i].range.high, ranges[i].second) << i;
   }
 }
 

@@ -30,7 +30,6 @@ class ChartFigures {
   };
 
   bool Empty() const { return sentences_.isEmpty(); }
-  const QStringList& Sentences() const { return sentences_; }
   // All of them if they fit in `most` pixels' height, else as many as fit
   // whole; none when not even one does.
   Selection Select(double wrap, double most) const;

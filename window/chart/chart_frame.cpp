@@ -91,7 +91,7 @@ ChartFrame MakeFrame(const ChartStyle& style, const QLocale& locale, QSizeF size
   const double labels =
       std::max(WidestLabel(values, locale, metrics), WidestLabel(inputs, locale, metrics));
   f.titleLeft = pad;
-  const double titles = content.titles ? line + u * 0.3 : 0;
+  const double titles = line + u * 0.3;  // the panels' upright titles
   const double left = std::ceil(pad + titles + labels + axis.TickLength() + u * 0.15);
   // The last step's label is centred on the axis' end.
   const QString lastLabel =

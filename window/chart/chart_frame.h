@@ -43,7 +43,6 @@ struct FrameContent {
   ValueRange values;  // every run's PV and SP, and 0
   ValueRange inputs;  // X
   std::size_t rows = 0;
-  bool titles = true;  // the panels' upright titles
 };
 
 ChartFrame MakeFrame(const ChartStyle& style, const QLocale& locale, QSizeF size,

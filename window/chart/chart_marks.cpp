@@ -60,8 +60,9 @@ void ChartMarks::DrawUnder(QPainter& painter, int first, int last) const {
   if (!Marked()) return;
   const StepFigures& fig = *figures_;
   const double reach = 0.02 * std::abs(fig.finalValue - fig.start);
-  const double y0 = frame_.values.ToPixel(fig.finalValue + reach);
-  const double y1 = frame_.values.ToPixel(fig.finalValue - reach);
+  // Within the panel, which an image's painter would clip to and an SVG's not.
+  const double y0 = std::max(frame_.values.ToPixel(fig.finalValue + reach), top.top());
+  const double y1 = std::min(frame_.values.ToPixel(fig.finalValue - reach), top.bottom());
   const double x0 = std::max(frame_.steps.ToPixel(fig.firstStep), top.left());
   const double x1 = std::min(frame_.steps.ToPixel(fig.lastStep), top.right());
   painter.fillRect(QRectF(QPointF(x0, y0 - 0.5), QPointF(std::max(x1, x0 + 1), y1 + 0.5)), s.band);

@@ -3,6 +3,7 @@
 #include <QPolygonF>
 #include <QRectF>
 #include <QString>
+#include <utility>
 #include <vector>
 
 #include "scale_map.h"
@@ -36,6 +37,7 @@ struct ChartReport {
   std::vector<Text> texts;
   std::vector<Mark> marks;
   std::vector<Path> paths;
+  std::vector<std::pair<double, double>> shaded;  // from x to x: the steps X sat at a limit
   ScaleMap steps, values, inputs;  // step → x; PV → y above; X → y below
   QRectF top, bottom;              // the panels
   int hiddenSentences = 0;         // figures left to the tooltip

@@ -153,7 +153,7 @@ ChartReport ChartScene::Draw(QPainter& painter) const {
   DrawGrid(painter);
   const ChartSeries series(history, frame_, input_.keptLooks);
   const ChartMarks marks(frame_, input_.locale, history.Current(), input_.figures);
-  series.DrawLimitShading(painter);
+  series.DrawLimitShading(painter, report);
   marks.DrawUnder(painter, input_.firstVisible, input_.lastVisible);
   series.DrawKept(painter, report);
   series.DrawCurrent(painter, report);

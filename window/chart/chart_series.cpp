@@ -36,19 +36,28 @@ QPolygonF SeriesPath(const ChartFrame& frame, const ScaleMap& values, const Seri
                      bool* decimated) {
   const std::size_t rows = frame.RowsOnAxis(source.rows);
   const ColumnSplit split = frame.Split();
-  QPolygonF path;
   if (decimated) *decimated = rows > split.Columns();
-  if (rows <= split.Columns()) {
-    path.reserve(static_cast<qsizetype>(rows));
-    for (std::size_t r = 0; r < rows; ++r)
-      path << QPointF(frame.steps.ToPixel(r + 1.0), values.ToPixel(source.value(r)));
-    return path;
-  }
-  const std::vector<ColumnRange> columns = Decimate(split, rows, source.range, Decimation::kJoined);
+  if (rows > split.Columns())
+    return DecimatedPath(frame, values, source,
+                         Decimate(split, rows, source.range, Decimation::kAlone));
+  QPolygonF path;
+  path.reserve(static_cast<qsizetype>(rows));
+  for (std::size_t r = 0; r < rows; ++r)
+    path << QPointF(frame.steps.ToPixel(r + 1.0), values.ToPixel(source.value(r)));
+  return path;
+}
+
+QPolygonF DecimatedPath(const ChartFrame& frame, const ScaleMap& values, const SeriesSource& source,
+                        const std::vector<ColumnRange>& columns) {
+  QPolygonF path;
   path.reserve(static_cast<qsizetype>(2 * columns.size()));
   for (const ColumnRange& c : columns) {
+    ValueRange range = c.range;
+    // Joined to the row before its own, so that the line has no gap.
+    if (c.rows.first > 0)
+      Take(range, {source.value(c.rows.first - 1), source.value(c.rows.first - 1)});
     const double x = frame.top.left() + static_cast<double>(c.column) + 0.5;
-    double a = values.ToPixel(c.range.high), b = values.ToPixel(c.range.low);
+    double a = values.ToPixel(range.high), b = values.ToPixel(range.low);
     // Each column entered at the end nearer to where the last one left off.
     if (!path.isEmpty() && std::abs(path.back().y() - b) < std::abs(path.back().y() - a))
       std::swap(a, b);
@@ -89,23 +98,37 @@ ValueRange ChartSeries::Extent(const RunHistory& history, double lastStep, std::
   return extent;
 }
 
+ChartSeries::ChartSeries(const RunHistory& history, const ChartFrame& frame,
+                         const std::vector<std::size_t>& looks)
+    : history_(history), frame_(frame), looks_(looks) {
+  const ResponseTrace& trace = history.Current();
+  const ColumnSplit split = frame.Split();
+  const std::size_t rows = frame.RowsOnAxis(trace.Size());
+  if (rows > split.Columns()) {
+    xColumns_ = Decimate(
+        split, rows, [&trace](std::size_t a, std::size_t b) { return trace.XRange(a, b); },
+        Decimation::kAlone);
+  }
+}
+
 bool ChartSeries::ReachedLimit(const ResponseTrace& trace) {
   const std::size_t rows = trace.Size();
   return rows > 1 && (trace.RowsAt(Limit::AtZero, 1, rows).count > 0 ||
                       trace.RowsAt(Limit::AtFull, 1, rows).count > 0);
 }
 
-void ChartSeries::Shade(QPainter& painter, double fromX, double toX) const {
+void ChartSeries::Shade(QPainter& painter, double fromX, double toX, ChartReport& report) const {
   const double a = std::max(fromX, frame_.top.left()), b = std::min(toX, frame_.top.right());
   if (b <= a - 1) return;
   const double width = std::max(b - a, 1.0);
+  report.shaded.push_back({a, a + width});
   painter.fillRect(QRectF(a, frame_.top.top(), width, frame_.top.height()),
                    frame_.style.limitShade);
   painter.fillRect(QRectF(a, frame_.bottom.top(), width, frame_.bottom.height()),
                    frame_.style.limitShade);
 }
 
-void ChartSeries::DrawLimitShading(QPainter& painter) const {
+void ChartSeries::DrawLimitShading(QPainter& painter, ChartReport& report) const {
   const ResponseTrace& trace = history_.Current();
   const std::size_t rows = trace.Size();
   if (rows < 2) return;
@@ -116,27 +139,26 @@ void ChartSeries::DrawLimitShading(QPainter& painter) const {
       if (trace.LimitAt(r) == Limit::None) continue;
       std::size_t end = r;
       while (end + 1 < rows && trace.LimitAt(end + 1) != Limit::None) ++end;
-      Shade(painter, frame_.steps.ToPixel(r + 0.5), frame_.steps.ToPixel(end + 1.5));
+      Shade(painter, frame_.steps.ToPixel(r + 0.5), frame_.steps.ToPixel(end + 1.5), report);
       r = end;
     }
     return;
   }
-  const auto columns = Decimate(
-      split, rows, [&trace](std::size_t a, std::size_t b) { return XFrom(trace, a, b); },
-      Decimation::kAlone);
   const double left = frame_.top.left();
   std::size_t start = 0, next = 0;
   bool open = false;
-  for (const ColumnRange& c : columns) {
-    const bool at = AtLimit(c.range);
+  for (const ColumnRange& c : xColumns_) {
+    // The first step is at no limit, whatever X it started from.
+    const bool at = AtLimit(c.rows.first == 0 ? XFrom(trace, 0, c.rows.last) : c.range);
     if (open && (!at || c.column != next)) {
-      Shade(painter, left + static_cast<double>(start), left + static_cast<double>(next));
+      Shade(painter, left + static_cast<double>(start), left + static_cast<double>(next), report);
       open = false;
     }
     if (at && !open) start = c.column, open = true;
     next = c.column + 1;
   }
-  if (open) Shade(painter, left + static_cast<double>(start), left + static_cast<double>(next));
+  if (open)
+    Shade(painter, left + static_cast<double>(start), left + static_cast<double>(next), report);
 }
 
 void ChartSeries::DrawKept(QPainter& painter, ChartReport& report) const {
@@ -195,7 +217,9 @@ void ChartSeries::DrawCurrent(QPainter& painter, ChartReport& report) const {
   painter.setClipRect(frame_.bottom.adjusted(0, -1, 0, 1));
   const SeriesSource xSource{trace.Size(), [&trace](std::size_t r) { return trace.Sample(r).x; },
                              [&trace](std::size_t a, std::size_t b) { return trace.XRange(a, b); }};
-  const QPolygonF x = SeriesPath(frame_, frame_.inputs, xSource, &decimated);
+  decimated = !xColumns_.empty();
+  const QPolygonF x = decimated ? DecimatedPath(frame_, frame_.inputs, xSource, xColumns_)
+                                : SeriesPath(frame_, frame_.inputs, xSource);
   QPen xPen = s.x;
   if (decimated) xPen.setStyle(Qt::SolidLine);
   painter.setPen(xPen);

@@ -25,6 +25,9 @@ struct SeriesSource {
 };
 QPolygonF SeriesPath(const ChartFrame& frame, const ScaleMap& values, const SeriesSource& source,
                      bool* decimated = nullptr);
+// The same from the columns' ranges, when they are known already.
+QPolygonF DecimatedPath(const ChartFrame& frame, const ScaleMap& values, const SeriesSource& source,
+                        const std::vector<ColumnRange>& columns);
 
 // A set point's changes as a step line: each command's SP from its first
 // row on, cut at the axis' end.
@@ -37,8 +40,7 @@ class ChartSeries {
  public:
   // `looks`: each kept run's look, by its place (by place when empty).
   ChartSeries(const RunHistory& history, const ChartFrame& frame,
-              const std::vector<std::size_t>& looks)
-      : history_(history), frame_(frame), looks_(looks) {}
+              const std::vector<std::size_t>& looks);
 
   // What the value axis must cover for the runs up to the step axis' last
   // step `lastStep`: every run's PV and SP, and 0.
@@ -46,16 +48,19 @@ class ChartSeries {
   // Whether X sat at a limit anywhere.
   static bool ReachedLimit(const ResponseTrace& trace);
 
-  void DrawLimitShading(QPainter& painter) const;
+  void DrawLimitShading(QPainter& painter, ChartReport& report) const;
   void DrawKept(QPainter& painter, ChartReport& report) const;
   void DrawCurrent(QPainter& painter, ChartReport& report) const;
 
  private:
-  void Shade(QPainter& painter, double fromX, double toX) const;
+  void Shade(QPainter& painter, double fromX, double toX, ChartReport& report) const;
 
   const RunHistory& history_;
   const ChartFrame& frame_;
   const std::vector<std::size_t>& looks_;
+  // X's range in each pixel column, where the current run has more rows
+  // than the plot has columns: its line and the steps at a limit share them.
+  std::vector<ColumnRange> xColumns_;
 };
 
 }  // namespace corvale

@@ -41,14 +41,18 @@ QColor Mixed(const QColor& a, const QColor& b, double share) {
 void Hatch(QPainter& painter, const QRectF& rect, const QColor& color, double spacing) {
   if (rect.isEmpty()) return;
   painter.save();
-  painter.setClipRect(rect, Qt::IntersectClip);
   painter.setRenderHint(QPainter::Antialiasing, false);
-  painter.setPen(QPen(color, 1));
+  painter.setPen(QPen(color, 1, Qt::SolidLine, Qt::FlatCap));
   const double h = rect.height();
-  // From the left edge's foot, one line every `spacing` pixels along it.
+  // Lines up and to the right, one every `spacing` pixels along the foot,
+  // each cut to the rectangle here: an SVG takes no clipping.
   const double first = std::floor((rect.left() - h) / spacing) * spacing;
-  for (double x = first; x <= rect.right(); x += spacing)
-    painter.drawLine(QPointF(x, rect.bottom()), QPointF(x + h, rect.top()));
+  for (double x = first; x <= rect.right(); x += spacing) {
+    const double from = std::max(x, rect.left()), to = std::min(x + h, rect.right());
+    if (to <= from) continue;
+    painter.drawLine(QPointF(from, rect.bottom() - (from - x)),
+                     QPointF(to, rect.bottom() - (to - x)));
+  }
   painter.restore();
 }
 

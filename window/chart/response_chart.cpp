@@ -168,8 +168,6 @@ ChartReport ResponseChart::Report() const {
   return Draw(painter, size());
 }
 
-QMimeData* ResponseChart::ImageData() const { return ChartImageData(*this); }
-
 QMenu* ResponseChart::CreateContextMenu() {
   return MakeChartMenu(this, history_ && !history_->Kept().empty());
 }

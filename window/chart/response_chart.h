@@ -12,7 +12,6 @@
 
 class QAccessibleInterface;
 class QMenu;
-class QMimeData;
 
 namespace corvale {
 
@@ -62,8 +61,6 @@ class ResponseChart : public QWidget {
   ChartReport Draw(QPainter& painter, QSize size) const;
   // What the chart draws at its present size.
   ChartReport Report() const;
-  // The chart at its size, as PNG and SVG, for the clipboard; the caller owns it.
-  QMimeData* ImageData() const;
   // Copy chart, Copy figures and Forget earlier runs; the caller owns it.
   QMenu* CreateContextMenu();
 

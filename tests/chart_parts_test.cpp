@@ -1,0 +1,233 @@
+// The chart's parts one by one: each text's rectangle holds its text; the
+// steps at a limit shaded, those only, a point a row or a column at a time;
+// the cursor's readout beside its line; X's limit named at its line's end; a
+// single step mid-axis; an empty chart; what a click does; the panels' split;
+// the colours mixed from the theme's.
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QSvgGenerator>
+#include <QSvgRenderer>
+#include <QTest>
+
+#include "chart_axes.h"
+#include "chart_fixture.h"
+#include "chart_style.h"
+
+namespace corvale {
+namespace {
+
+using ChartParts = ChartFixture;
+
+// Each rectangle the chart reports holds its text whole, at the chart's own
+// text size: one line, or as many as its words take at that width.
+TEST_F(ChartParts, EachTextsRectangleHoldsIt) {
+  for (const QSize size : {QSize(425, 190), QSize(800, 780), QSize(1060, 380)}) {
+    Forget();
+    Simulate({".5 0 0 5 30"});
+    Simulate({".5 .5 .5 300 100"});
+    Continue(".5 .5 .5 5 300");
+    Measure();
+    chart.SetVisibleRows(10, 19);
+    Render(size.width(), size.height());
+    QTest::keyClick(&chart, Qt::Key_End);
+    QFont font = chart.font();
+    font.setPixelSize(chart.TextPixelSize());
+    const QFontMetricsF metrics(font);
+    const ChartReport report = chart.Report();
+    ASSERT_GT(report.texts.size(), 20u);
+    for (const ChartReport::Text& text : report.texts) {
+      const bool upright = text.part == ChartReport::Part::kTitle && text.text != "Step";
+      const QSizeF room = upright ? text.rect.size().transposed() : text.rect.size();
+      const QRectF needed =
+          metrics.boundingRect(QRectF(0, 0, room.width(), 1e6), Qt::TextWordWrap, text.text);
+      EXPECT_LE(needed.height(), room.height() + 0.5) << text.text.toStdString();
+      EXPECT_LE(needed.width(), room.width() + 0.5) << text.text.toStdString();
+      EXPECT_GE(room.height(), metrics.height() - 0.5) << text.text.toStdString();
+    }
+  }
+}
+
+// The steps X sat at a limit shaded, and only those: steps 3, 5, 7, ... at 0
+// when the loop oscillates (X 12.5 at step 2, 0 at step 3, and so on); every step from the second
+// on, with SP out of reach. With more rows than pixel columns, each column that holds such a step.
+TEST_F(ChartParts, ShadesTheStepsAtALimitAndNoOthers) {
+  struct Case {
+    const char* run;
+    QSize size;
+    std::vector<std::pair<double, double>> steps;  // the shaded stretches, from step to step
+  } const cases[] = {
+      {"2.5 0 0 5 8", {800, 600}, {{3, 3}, {5, 5}, {7, 7}}},
+      {".5 .5 .5 300 30", {800, 600}, {{2, 30}}},
+      {".5 .5 .5 5 30", {800, 600}, {}},
+      {"2.5 0 0 5 100000", {800, 600}, {{3, 99999}}},
+      {".5 .5 .5 300 100000", {800, 600}, {{2, 100000}}},
+  };
+  for (const Case& c : cases) {
+    Forget();
+    Simulate({c.run});
+    Render(c.size.width(), c.size.height());
+    const ChartReport report = chart.Report();
+    const AxesReading axes(report);
+    ASSERT_EQ(report.shaded.size(), c.steps.size()) << c.run;
+    for (std::size_t i = 0; i < c.steps.size(); ++i) {
+      // Half a step either side of the steps, or the pixel columns they fall in.
+      const double half = std::max(0.5 * (axes.StepX(2) - axes.StepX(1)), 1.0);
+      EXPECT_NEAR(report.shaded[i].first,
+                  std::max(axes.StepX(c.steps[i].first) - half, report.top.left()), 1.5)
+          << c.run;
+      EXPECT_NEAR(report.shaded[i].second,
+                  std::min(axes.StepX(c.steps[i].second) + half, report.top.right()), 1.5)
+          << c.run;
+    }
+  }
+}
+
+// The cursor's line through both panels; its readout beside the line, never
+// over it, and at the plot's top.
+TEST_F(ChartParts, TheReadoutStandsBesideTheCursor) {
+  Simulate({".5 .5 .5 5 100"});
+  Render(800, 600);
+  for (const Qt::Key key : {Qt::Key_Home, Qt::Key_PageDown, Qt::Key_End}) {
+    QTest::keyClick(&chart, key);
+    const ChartReport report = chart.Report();
+    const double x = report.steps.ToPixel(chart.Cursor() + 1.0);
+    Render(800, 600);
+    for (const QRectF& panel : {report.top, report.bottom}) {
+      int dark = 0;
+      for (int y = int(panel.top()) + 2; y < int(panel.bottom()) - 2; ++y)
+        dark += image.pixelColor(int(x), y).lightness() < 80;
+      EXPECT_GT(dark, 0.8 * panel.height()) << chart.Cursor();
+    }
+    const auto readout = std::find_if(
+        report.texts.begin(), report.texts.end(),
+        [](const ChartReport::Text& t) { return t.part == ChartReport::Part::kReadout; });
+    ASSERT_NE(readout, report.texts.end());
+    EXPECT_EQ(readout->text, chart.RowDescription(chart.Cursor()));
+    EXPECT_TRUE(readout->rect.right() < x || readout->rect.left() > x) << chart.Cursor();
+    EXPECT_LT(readout->rect.top() - report.top.top(), chart.TextPixelSize());
+  }
+  // At the last step, on its left.
+  const ChartReport report = chart.Report();
+  for (const ChartReport::Text& t : report.texts) {
+    if (t.part == ChartReport::Part::kReadout) {
+      EXPECT_LT(t.rect.right(), report.steps.ToPixel(100));
+    }
+  }
+}
+
+// X's limit named at the right end of its line, under 255 and over 0.
+TEST_F(ChartParts, NamesXsLimitAtItsLinesEnd) {
+  for (const auto& [run, name] : {std::pair{".5 .5 .5 300 30", "255"}, {"2.5 0 0 5 30", "0"}}) {
+    Forget();
+    Simulate({run});
+    Render(800, 600);
+    const ChartReport report = chart.Report();
+    const auto label =
+        std::find_if(report.texts.begin(), report.texts.end(), [&](const ChartReport::Text& t) {
+          return t.part == ChartReport::Part::kMark && t.text == name;
+        });
+    ASSERT_NE(label, report.texts.end()) << run;
+    EXPECT_LE(label->rect.right(), report.bottom.right());
+    EXPECT_GT(label->rect.left(), report.bottom.right() - 3 * chart.TextPixelSize());
+    const double y = report.inputs.ToPixel(std::stod(name));
+    if (std::string(name) == "255") {
+      EXPECT_GE(label->rect.top(), y);
+    } else {
+      EXPECT_LE(label->rect.bottom(), y);
+    }
+  }
+}
+
+// One step stands in the middle of its axis; no steps, an empty chart.
+TEST_F(ChartParts, OneStepStandsMidAxisAndNoneDrawsNoLine) {
+  Render(400, 300);
+  ChartReport report = chart.Report();
+  for (const ChartReport::Path& path : report.paths) EXPECT_TRUE(path.points.isEmpty());
+  EXPECT_TRUE(report.shaded.empty() && report.marks.empty());
+  Simulate({".5 .5 .5 5 1"});
+  Render(400, 300);
+  report = chart.Report();
+  const ChartReport::Path* pv = report.PathNamed("PV");
+  ASSERT_TRUE(pv && pv->points.size() == 1);
+  EXPECT_NEAR(pv->points[0].x(), report.top.center().x(), 1);
+  EXPECT_EQ(report.steps.Scale().ticks, std::vector<double>{1});
+}
+
+// A left click on the plot moves the cursor there; a right click, or one
+// over the legend, does not.
+TEST_F(ChartParts, OnlyALeftClickOnThePlotMovesTheCursor) {
+  Simulate({".5 .5 .5 5 100"});
+  Render(800, 600);
+  const ChartReport report = chart.Report();
+  const QPoint step50(qRound(report.steps.ToPixel(50)), qRound(report.top.center().y()));
+  QTest::mouseClick(&chart, Qt::RightButton, {}, step50);
+  EXPECT_EQ(chart.Cursor(), -1);
+  QTest::mouseClick(&chart, Qt::LeftButton, {}, QPoint(step50.x(), 2));
+  EXPECT_EQ(chart.Cursor(), -1);
+  QTest::mouseClick(&chart, Qt::LeftButton, {}, step50);
+  EXPECT_EQ(chart.Cursor(), 49);
+  QTest::mouseClick(&chart, Qt::LeftButton, {},
+                    QPoint(step50.x(), qRound(report.bottom.center().y())));
+  EXPECT_EQ(chart.Cursor(), 49);  // the lower panel too
+}
+
+// PV's panel twice as tall as X's, as a step response is drawn.
+TEST_F(ChartParts, TheUpperPanelIsTwiceTheLower) {
+  Simulate({".5 .5 .5 5 100"});
+  for (const QSize size : {QSize(425, 190), QSize(800, 780)}) {
+    Render(size.width(), size.height());
+    const ChartReport report = chart.Report();
+    EXPECT_NEAR(report.top.height(), 2 * report.bottom.height(), 1.5);
+    EXPECT_GT(report.bottom.top(), report.top.bottom());
+  }
+}
+
+// A hatch stays inside its rectangle by itself: an SVG's painter takes no
+// clipping.
+TEST(ChartStyle, HatchesInsideTheRectangleAlone) {
+  for (const QRectF rect : {QRectF(10, 10, 30, 60), QRectF(20.5, 5, 3, 40), QRectF(5, 30, 80, 8)}) {
+    QBuffer svg;
+    QSvgGenerator generator;
+    generator.setOutputDevice(&svg);
+    generator.setSize(QSize(100, 80));
+    generator.setViewBox(QRect(0, 0, 100, 80));
+    QPainter painter(&generator);
+    Hatch(painter, rect, Qt::black, 5);
+    painter.end();
+    QImage image(100, 80, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter drawn(&image);
+    QSvgRenderer(svg.data()).render(&drawn);
+    drawn.end();
+    int inside = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) {
+        if (image.pixelColor(x, y) == Qt::white) continue;
+        EXPECT_TRUE(rect.adjusted(-1, -1, 1, 1).contains(QPointF(x + 0.5, y + 0.5)))
+            << x << "," << y;
+        ++inside;
+      }
+    EXPECT_GT(inside, rect.width() * rect.height() / 10);  // a line every 5 pixels
+  }
+}
+
+TEST(ChartStyle, MixesTheThemesColours) {
+  struct Case {
+    QColor a, b;
+    double share;
+    QColor mixed;
+  } const cases[] = {
+      {Qt::black, QColor(0, 0, 255), 0.45, QColor(0, 0, 115)},  // X from text and PV
+      {QColor(255, 0, 0), QColor(0, 0, 255), 0.25, QColor(191, 0, 64)},
+      {QColor(0, 200, 100), Qt::white, 0.5, QColor(128, 228, 178)},
+  };
+  for (const Case& c : cases) {
+    const QColor mixed = Mixed(c.a, c.b, c.share);
+    EXPECT_NEAR(mixed.red(), c.mixed.red(), 1) << c.share;
+    EXPECT_NEAR(mixed.green(), c.mixed.green(), 1) << c.share;
+    EXPECT_NEAR(mixed.blue(), c.mixed.blue(), 1) << c.share;
+  }
+}
+
+}  // namespace
+}  // namespace corvale
