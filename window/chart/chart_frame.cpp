@@ -34,7 +34,9 @@ FiguresPlace PlaceFigures(const ChartStyle& s, QSizeF size, double plotTop, doub
     if (!side.shown.Empty() && side.shown.hidden == 0) return side;
   }
   FiguresPlace under;
-  const double wrap = size.width() - 2 * pad, most = std::min(room * 0.4, room - u * 16);
+  // Up to half the height, the plots keeping twelve lines: a projector's
+  // large text would otherwise leave the room little more than one figure.
+  const double wrap = size.width() - 2 * pad, most = std::min(room * 0.5, room - u * 12);
   if (most >= s.line) {
     under.shown = figures.Select(wrap, most);
     under.room = QRectF(pad, size.height() - pad - under.shown.height, wrap, under.shown.height);
