@@ -8,6 +8,7 @@
 #include <QSvgGenerator>
 #include <QSvgRenderer>
 #include <QTest>
+#include <cmath>
 
 #include "chart_axes.h"
 #include "chart_fixture.h"
@@ -82,6 +83,26 @@ TEST_F(ChartParts, ShadesTheStepsAtALimitAndNoOthers) {
   }
 }
 
+// Many rows a column: the columns with a step at a limit shaded, as one
+// stretch from the first to the last, and not past it: SP out of reach for
+// 1,000 steps, then SP 5 for 100,000 more, X at 255 until the wound-up
+// integral has unwound.
+TEST_F(ChartParts, ShadesAStretchOfManyRowsToItsEnd) {
+  Simulate({".5 .5 .5 300 1000"});
+  Continue(".5 .5 .5 5 100000");
+  Render(800, 600);
+  std::size_t last = 1;  // the last row at 255, found here row by row
+  for (std::size_t r = 1; r < history.Current().Size(); ++r)
+    if (history.Current().Sample(r).x == 255) last = r;
+  ASSERT_GT(last, 1000u);
+  ASSERT_LT(last, 50000u);
+  const ChartReport report = chart.Report();
+  const AxesReading axes(report);
+  ASSERT_EQ(report.shaded.size(), 1u);
+  EXPECT_NEAR(report.shaded[0].first, report.top.left(), 1);
+  EXPECT_NEAR(report.shaded[0].second, axes.StepX(last + 1.0), 2);
+}
+
 // The cursor's line through both panels; its readout beside the line, never
 // over it, and at the plot's top.
 TEST_F(ChartParts, TheReadoutStandsBesideTheCursor) {
@@ -104,6 +125,10 @@ TEST_F(ChartParts, TheReadoutStandsBesideTheCursor) {
     ASSERT_NE(readout, report.texts.end());
     EXPECT_EQ(readout->text, chart.RowDescription(chart.Cursor()));
     EXPECT_TRUE(readout->rect.right() < x || readout->rect.left() > x) << chart.Cursor();
+    // Close to it, on whichever side.
+    EXPECT_LT(std::min(std::abs(readout->rect.right() - x), std::abs(readout->rect.left() - x)),
+              chart.TextPixelSize())
+        << chart.Cursor();
     EXPECT_LT(readout->rect.top() - report.top.top(), chart.TextPixelSize());
   }
   // At the last step, on its left.

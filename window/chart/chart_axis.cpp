@@ -31,8 +31,7 @@ NiceScale StepScale(double first, double last, double length, double room) {
     scale.ticks.clear();
     for (double t = std::ceil(first); t <= last; ++t) scale.ticks.push_back(t);
   }
-  std::erase_if(scale.ticks, [](double t) { return t != std::floor(t); });
-  scale.decimals = 0;
+  scale.decimals = 0;  // a step of 1 or more is a whole number, and so are its multiples
   return scale;
 }
 

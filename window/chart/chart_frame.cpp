@@ -55,32 +55,15 @@ std::size_t ChartFrame::RowsOnAxis(std::size_t seriesRows) const {
   return std::min(seriesRows, static_cast<std::size_t>(last));
 }
 
-ChartFrame MakeFrame(const ChartStyle& style, const QLocale& locale, QSizeF size,
-                     const FrameContent& content, const ChartLegend& legend,
-                     const ChartFigures& figures) {
-  ChartFrame f;
-  f.style = style;
-  f.rows = content.rows;
-  f.bounds = QRectF(QPointF(0, 0), size);
-  const QFontMetricsF metrics(style.font);
-  const double u = style.unit, line = style.line, pad = std::round(u * 0.5);
-  const ChartAxis axis(style, locale);
+namespace {
 
-  // The plots before the legend: in a chart too small for both, the legend
-  // takes at most two fifths of the height.
-  const double legendHeight = std::min(legend.HeightFor(size.width() - 2 * pad),
-                                       std::max(line, std::floor(size.height() * 0.4)));
-  f.legend = QRectF(pad, pad, size.width() - 2 * pad, legendHeight);
-  const double plotTop = std::ceil(f.legend.bottom() + pad);
-  const FiguresPlace place = PlaceFigures(style, size, plotTop, pad, figures);
-  f.figures = place.room;
-  f.figuresShown = place.shown;
-  const bool placed = !place.shown.Empty();
-  const double textRight = placed && place.beside ? f.figures.width() + u : 0;
-  const double textBelow = placed && !place.beside ? f.figures.height() + pad : 0;
-  if (!placed) f.figures = QRectF();
-
-  const double plotBottom = std::floor(size.height() - pad - axis.Below() - textBelow);
+// The panels, their scales and the step axis between `plotTop` and
+// `plotBottom`, left of `textRight` (the figures' room beside them).
+void PlacePanels(ChartFrame& f, const QLocale& locale, const FrameContent& content, double plotTop,
+                 double plotBottom, double textRight) {
+  const QFontMetricsF metrics(f.style.font);
+  const double u = f.style.unit, line = f.style.line, pad = std::round(u * 0.5);
+  const ChartAxis axis(f.style, locale);
   const double gap = std::ceil(u * 0.8);
   const double panels = std::max(plotBottom - plotTop - gap, 2.0);
   const double topHeight = std::round(panels * 2 / 3);
@@ -99,7 +82,7 @@ ChartFrame MakeFrame(const ChartStyle& style, const QLocale& locale, QSizeF size
   const QString lastLabel =
       locale.toString(static_cast<qlonglong>(std::max<std::size_t>(content.rows, 2)));
   const double overhang = std::ceil(metrics.horizontalAdvance(lastLabel) / 2) + 1;
-  const double right = std::floor(size.width() - std::max(pad, overhang) - textRight);
+  const double right = std::floor(f.bounds.width() - std::max(pad, overhang) - textRight);
   const double plotWidth = std::max(right - left, 2.0);
 
   f.top = QRectF(left, plotTop, plotWidth, topHeight);
@@ -116,6 +99,34 @@ ChartFrame MakeFrame(const ChartStyle& style, const QLocale& locale, QSizeF size
   // A single step stands mid-axis, alone.
   if (content.rows < 2) std::erase_if(steps.ticks, [](double t) { return t != 1; });
   f.steps = ScaleMap(steps, f.top.left(), f.top.right());
+}
+
+}  // namespace
+
+ChartFrame MakeFrame(const ChartStyle& style, const QLocale& locale, QSizeF size,
+                     const FrameContent& content, const ChartLegend& legend,
+                     const ChartFigures& figures) {
+  ChartFrame f;
+  f.style = style;
+  f.rows = content.rows;
+  f.bounds = QRectF(QPointF(0, 0), size);
+  const double u = style.unit, line = style.line, pad = std::round(u * 0.5);
+
+  // The plots before the legend: in a chart too small for both, the legend
+  // takes at most two fifths of the height.
+  const double legendHeight = std::min(legend.HeightFor(size.width() - 2 * pad),
+                                       std::max(line, std::floor(size.height() * 0.4)));
+  f.legend = QRectF(pad, pad, size.width() - 2 * pad, legendHeight);
+  const double plotTop = std::ceil(f.legend.bottom() + pad);
+  const FiguresPlace place = PlaceFigures(style, size, plotTop, pad, figures);
+  const bool placed = !place.shown.Empty();
+  f.figures = placed ? place.room : QRectF();
+  f.figuresShown = place.shown;
+  const double textRight = placed && place.beside ? f.figures.width() + u : 0;
+  const double textBelow = placed && !place.beside ? f.figures.height() + pad : 0;
+  const double plotBottom =
+      std::floor(size.height() - pad - ChartAxis(style, locale).Below() - textBelow);
+  PlacePanels(f, locale, content, plotTop, plotBottom, textRight);
   return f;
 }
 

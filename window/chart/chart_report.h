@@ -38,10 +38,10 @@ struct ChartReport {
   std::vector<Mark> marks;
   std::vector<Path> paths;
   std::vector<std::pair<double, double>> shaded;  // from x to x: the steps X sat at a limit
-  ScaleMap steps, values, inputs;  // step → x; PV → y above; X → y below
-  QRectF top, bottom;              // the panels
-  int hiddenSentences = 0;         // figures left to the tooltip
-  int droppedLabels = 0;           // mark labels without room
+  ScaleMap steps, values, inputs;                 // step → x; PV → y above; X → y below
+  QRectF top, bottom;                             // the panels
+  int hiddenSentences = 0;                        // figures left to the tooltip
+  int droppedLabels = 0;                          // mark labels without room
 
   const Path* PathNamed(const QString& name) const {
     for (const Path& path : paths)

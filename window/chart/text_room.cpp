@@ -18,16 +18,6 @@ void TextRoom::Take(const QRectF& rect, ChartReport::Part part, const QString& t
   if (report_) report_->texts.push_back({part, text, rect});
 }
 
-QRectF TextRoom::TakeFirst(const std::vector<QRectF>& candidates, ChartReport::Part part,
-                           const QString& text) {
-  for (const QRectF& rect : candidates) {
-    if (!Fits(rect)) continue;
-    Take(rect, part, text);
-    return rect;
-  }
-  return {};
-}
-
 bool TextRoom::Draw(QPainter& painter, const QRectF& rect, int flags, const QString& text,
                     ChartReport::Part part) {
   if (!Fits(rect)) return false;

@@ -25,10 +25,6 @@ class TextRoom {
   // Room that is no text's but that texts must keep clear of: a box under
   // texts, say.
   void Block(const QRectF& rect) { taken_.push_back(rect); }
-  // The first of the candidates that fits, taken; an empty rectangle when
-  // none does.
-  QRectF TakeFirst(const std::vector<QRectF>& candidates, ChartReport::Part part,
-                   const QString& text);
   // A one-line text drawn in `rect` if it fits there; whether it did.
   bool Draw(QPainter& painter, const QRectF& rect, int flags, const QString& text,
             ChartReport::Part part);
