@@ -7,9 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "commands.h"
+#include "command_runs.h"
 #include "gain_examples.h"
-#include "memory_form_fields.h"
 #include "step_info.h"
 #include "transcript.h"
 
@@ -24,25 +23,22 @@ namespace {
 // The transcript's columns.
 enum Column { kX = 1, kPV, kError, kP, kI, kD };
 
-class Loop {
+// Compute (or Continue) with the boxes as typed; a value of a step's row as
+// the transcript shows it.
+class Loop : Session {
  public:
-  // Compute (or Continue) with the boxes as typed.
   void Press(bool compute, double kp, double ki, double kd, double sp, int loops) {
-    for (auto [box, value] :
-         {std::pair{Box::Kp, kp}, {Box::Ki, ki}, {Box::Kd, kd}, {Box::SP, sp}}) {
-      fields_.SetBox(box, Text(value));
+    std::string command = compute ? "C" : "+";
+    for (double value : {kp, ki, kd, sp, double(loops)}) {
+      char text[32];
+      command += ' ' + std::string(text, std::to_chars(text, std::end(text), value).ptr);
     }
-    fields_.SetBox(Box::Loops, std::to_string(loops));
-    RunOutcome outcome = compute ? OnCompute(state_, fields_) : OnContinue(state_, fields_);
-    ASSERT_TRUE(outcome.ok());
-    if (compute) trace_.Clear();
-    ASSERT_TRUE(trace_.Append(std::move(outcome.samples), outcome.gains.SP));
+    ASSERT_TRUE(Session::Press(command));
   }
-  StepFigures Figures() const { return *MeasureStep(trace_); }
-  const ResponseTrace& Trace() const { return trace_; }
-  // A value of a step's row, as the transcript shows it.
+  StepFigures Figures() const { return *MeasureStep(Trace()); }
+  const ResponseTrace& Trace() const { return history.Current(); }
   double Value(std::int64_t step, Column column) const {
-    const std::string transcript = fields_.ReadTranscript();
+    const std::string transcript = fields.ReadTranscript();
     std::string_view text = transcript;
     for (std::int64_t line = 0; line < step; ++line) text.remove_prefix(text.find("\r\n") + 2);
     const std::string_view field = SplitFields(text.substr(0, text.find("\r\n")))[column];
@@ -50,16 +46,6 @@ class Loop {
     std::from_chars(field.data(), field.data() + field.size(), value);
     return value;
   }
-
- private:
-  static std::string Text(double value) {
-    char text[32];
-    return {text, std::to_chars(std::begin(text), std::end(text), value).ptr};
-  }
-
-  LoopState state_;
-  MemoryFormFields fields_;
-  ResponseTrace trace_;
 };
 
 StepFigures FiguresOf(double kp, double ki, double kd, double sp = 5, int loops = 100) {
@@ -219,7 +205,6 @@ TEST(GainClaims, TheReadmesFirstLesson) {
     EXPECT_EQ(windup.Value(step, kPV), 127.5) << step;
     EXPECT_EQ(windup.Value(step, kI), 236.25 + (step - 2) * 86.25) << step;
   }
-  EXPECT_EQ(windup.Value(100, kI), 8688.75);
   // Back to SP 5: X stays at 255 until step 237, while I unwinds by
   // 0.5 × 122.5 a step, and only then does PV come down toward 5.
   windup.Press(false, 0.5, 0.5, 0.5, 5, 300);
