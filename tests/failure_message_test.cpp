@@ -10,38 +10,35 @@
 namespace corvale {
 namespace {
 
-// The user's text in a message stands in its isolate, printable and cut
-// short; the message names its limits and writes its numbers as the locale
-// does, in English and in each translation.
-TEST(FailureMessage, QuotesTheTextIsolatedAndCutBetweenCharacters) {
-  const auto message = [](std::string text, FailureReason reason = FailureReason::NotANumber,
-                          Box box = Box::Kd, std::int64_t step = 7,
-                          QLocale locale = QLocale(QLocale::English)) {
-    return FailureMessage({box, text, step, reason}, locale);
-  };
+QString Message(std::string text, FailureReason reason = FailureReason::NotANumber,
+                Box box = Box::Kd, std::int64_t step = 7,
+                QLocale locale = QLocale(QLocale::English)) {
+  return FailureMessage({box, text, step, reason}, locale);
+}
+
+TEST(FailureMessage, QuotesTheTextIsolatedAndPrintable) {
   // Each kind of control, quoted and after "=": a separator or NEL would end
   // the isolate, a direction control turn the words around.
+  // clang-format off
   const std::pair<const char*, const char*> controls[] = {
-      {"1\u2029\u05E9\u05DC\u05D5\u05DD", "1[PS]\u05E9\u05DC\u05D5\u05DD"},
-      {"\u0085", "[NEL]"},
-      {"\u009B", "[CSI]"},
-      {"a\u2028b", "a[LS]b"},
+      {"1\u2029\u05E9\u05DC\u05D5\u05DD", "1[PS]\u05E9\u05DC\u05D5\u05DD"}, {"\u0085", "[NEL]"},
+      {"\u009B", "[CSI]"}, {"a\u2028b", "a[LS]b"},
       {"\u0080\u0081\u0099\u009F", "[PAD][HOP][SGCI][APC]"},
       {"\u2069\u202E5x\u202A\u2066", "[PDI][RLO]5x[LRE][LRI]"},
       {"<b>5\t\x01\x1F\x7F", "<b>5\u2409\u2401\u241F\u2421"},
       {"\u00A0\u00E9", "\u00A0\u00E9"},  // just above the C1 controls: as typed
       // Invisible: each would leave a message that calls "5" no number.
-      {"5\u200B", "5[ZWSP]"},
-      {"\u00AD\u034F\u180E\u2060", "[SHY][CGJ][MVS][WJ]"},
+      {"5\u200B", "5[ZWSP]"}, {"\u00AD\u034F\u180E\u2060", "[SHY][CGJ][MVS][WJ]"},
       {"\u200C\u200D\u200E\u200F\u061C", "[ZWNJ][ZWJ][LRM][RLM][ALM]"},
       {"\u206A\u206B\u206C\u206D\u206E\u206F", "[ISS][ASS][IAFS][AAFS][NADS][NODS]"},
       {"5\uFEFF\uFFF9\uFFFA\uFFFB", "5[ZWNBSP][IAA][IAS][IAT]"},
       {"1\u2064\u2061", "1[U+2064][U+2061]"},  // format characters without a short name
       {"\u2010\u00B7", "\u2010\u00B7"}};       // visible punctuation: as typed
+  // clang-format on
   for (const auto& [typed, shown] : controls) {
     SCOPED_TRACE(typed);
     const QString isolated = "\u2068" + QString::fromUtf8(shown) + "\u2069";
-    const QString quoted = message(typed), computed = message(typed, FailureReason::Overflow);
+    const QString quoted = Message(typed), computed = Message(typed, FailureReason::Overflow);
     EXPECT_TRUE(quoted.startsWith("Kd: \u201C" + isolated + "\u201D is not a number.\n\nType"))
         << quoted.toStdString();
     EXPECT_TRUE(computed.startsWith("Step 7 cannot be computed: with Kd = " + isolated +
@@ -57,19 +54,22 @@ TEST(FailureMessage, QuotesTheTextIsolatedAndCutBetweenCharacters) {
     }
   }
   // Every C1 control by its ISO 6429 abbreviation.
-  const QStringList c1 = QStringLiteral(
-                             "PAD HOP BPH NBH IND NEL SSA ESA HTS HTJ VTS PLD PLU RI "
-                             "SS2 SS3 DCS PU1 PU2 STS CCH MW SPA EPA SOS SGCI SCI CSI "
-                             "ST OSC PM APC")
+  const QStringList c1 = QString(
+                             "PAD HOP BPH NBH IND NEL SSA ESA HTS HTJ VTS PLD PLU RI SS2 SS3 "
+                             "DCS PU1 PU2 STS CCH MW SPA EPA SOS SGCI SCI CSI ST OSC PM APC")
                              .split(u' ');
   ASSERT_EQ(c1.size(), 32);
   for (char16_t c = 0x80; c <= 0x9F; ++c) {
-    EXPECT_TRUE(message(QString(QChar(c)).toStdString())
+    EXPECT_TRUE(Message(QString(QChar(c)).toStdString())
                     .startsWith("Kd: \u201C\u2068[" + c1[c - 0x80] + "]\u2069\u201D is not"))
         << c1[c - 0x80].toStdString();
   }
-  // 40 UTF-16 units at most, cut between two characters; a name counts as
-  // the one character it shows.
+}
+
+// 40 UTF-16 units at most, cut between two characters; a name counts as
+// the one character it shows. Every reason quotes the text, or names the
+// step, and no % is left for an argument.
+TEST(FailureMessage, CutsTheTextBetweenCharacters) {
   const std::pair<std::string, QString> cuts[] = {
       {std::string(39, 'x') + "\U0001F600yz", QString(39, u'x') + "\u2069\u2026\u201D"},
       {std::string(40, 'x'), QString(40, u'x') + "\u2069\u201D"},
@@ -78,22 +78,24 @@ TEST(FailureMessage, QuotesTheTextIsolatedAndCutBetweenCharacters) {
       {std::string(39, 'x') + "\u2029yz", QString(39, u'x') + "[PS]\u2069\u2026\u201D"},
       {std::string(40, 'x') + "\u2029", QString(40, u'x') + "\u2069\u2026\u201D"}};
   for (const auto& [typed, end] : cuts) {
-    EXPECT_TRUE(message(typed).contains("\u2068" + end + " is not")) << typed;
+    EXPECT_TRUE(Message(typed).contains("\u2068" + end + " is not")) << typed;
   }
   for (int reason = 0; reason <= int(FailureReason::OutOfMemory) * 2 + 1; ++reason) {
-    const QString text = message("x", FailureReason(reason / 2), reason % 2 ? Box::Loops : Box::Kd);
+    const QString text = Message("x", FailureReason(reason / 2), reason % 2 ? Box::Loops : Box::Kd);
     EXPECT_TRUE(text.contains("\u201C\u2068x\u2069\u201D") || text.contains("= \u2068x\u2069,") ||
                 text.contains(" step 7 ") || text.startsWith("Step 7 "));
     EXPECT_FALSE(text.contains('%')) << text.toStdString();
   }
+}
 
-  // The wording, and numbers as the locale writes them in a sentence: the
-  // separator by name, a leading zero, counts grouped even where the locale
-  // would not group them.
+// The wording, and numbers as the locale writes them in a sentence: the
+// separator by name, a leading zero, counts grouped even where the locale
+// would not group them, in the window's digits; the user's text as typed.
+TEST(FailureMessage, SaysWhatFailedAndWhatToDoInEachLanguage) {
   QLocale ungrouped(QLocale::English);
   ungrouped.setNumberOptions(QLocale::OmitGroupSeparator);
   const auto english = [&](FailureReason reason, std::int64_t step, QLocale locale) {
-    return message("1e308", reason, Box::Kp, step, locale);
+    return Message("1e308", reason, Box::Kp, step, locale);
   };
   const std::tuple<QString, QString> wordings[] = {
       {english(FailureReason::NotANumber, 0, ungrouped),
@@ -118,7 +120,12 @@ TEST(FailureMessage, QuotesTheTextIsolatedAndCutBetweenCharacters) {
        "Nothing was written for step 12,345; the rows before it stay. Copy the rows you want to "
        "keep, then press Compute to start afresh."},
       {english(FailureReason::OutOfMemory, 12345, ungrouped),
-       "The run from step 12,345 cannot be shown: there is not enough memory for the rows."}};
+       "The run from step 12,345 cannot be shown: there is not enough memory for the rows."},
+      {english(FailureReason::Overflow, 12345, QLocale(QLocale::Arabic, QLocale::Egypt)),
+       "Step \u0661\u0662\u066C\u0663\u0664\u0665 cannot be computed: with Kp = "
+       "\u20681e308\u2069, its result is too large to represent.\n\nNothing was written for "
+       "step \u0661\u0662\u066C\u0663\u0664\u0665; the rows before it stay. Type a number "
+       "closer to \u0660 in Kp."}};
   for (const auto& [text, wording] : wordings) {
     EXPECT_TRUE(text.contains(wording)) << text.toStdString() << "\n" << wording.toStdString();
   }
@@ -147,23 +154,9 @@ TEST(FailureMessage, QuotesTheTextIsolatedAndCutBetweenCharacters) {
                                      FailureReason::OutOfMemory};
     for (std::size_t i = 0; i < std::size(reasons); ++i) {
       const QString text =
-          message("1e308", reasons[i], Box::Kp, i == 1 ? 1 : 12345, QLocale(language));
+          Message("1e308", reasons[i], Box::Kp, i == 1 ? 1 : 12345, QLocale(language));
       EXPECT_TRUE(text.contains(expected[qsizetype(i)])) << text.toStdString();
     }
-  }
-}
-
-// A message's step and the number to aim for, in the window's digits; what
-// the user typed stays as typed.
-TEST(FailureMessage, WritesItsNumbersInTheWindowsDigits) {
-  const QLocale egyptian(QLocale::Arabic, QLocale::Egypt);
-  for (std::int64_t step : {1, 12345}) {
-    const QString text =
-        FailureMessage({Box::Kp, "1e308", step, FailureReason::Overflow}, egyptian);
-    EXPECT_TRUE(text.startsWith("Step " + egyptian.toString(static_cast<qlonglong>(step))))
-        << text.toStdString();
-    EXPECT_TRUE(text.contains("closer to " + egyptian.toString(0))) << text.toStdString();
-    EXPECT_TRUE(text.contains(QString::fromUtf8("\u20681e308\u2069"))) << text.toStdString();
   }
 }
 

@@ -11,8 +11,7 @@ namespace {
 // carries exactly the cells selected, as TAB-separated text and as an HTML
 // table of the same cells; whole rows come with their column names.
 TEST_F(Window, TheTranscriptTakesNoTypingAndCopiesExactlyItsSelectedCells) {
-  Box("Loops")->setText("4");
-  Click("Command1");
+  Press("Command1", {{"Loops", "4"}});
   TranscriptView* table = Table();
   table->setFocus();
   const QString text = Text();
@@ -54,9 +53,7 @@ TEST_F(Window, TheTranscriptTakesNoTypingAndCopiesExactlyItsSelectedCells) {
   QTest::keyClick(table, Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(Copied().first, QString(text).replace("\r\n", "\n"));
   // The copy stays as it was when copied, through a fresh Compute.
-  Box("guiSP")->setText("<&>");
-  Box("Loops")->setText("0");
-  Click("Command1");
+  Press("Command1", {{"guiSP", "<&>"}, {"Loops", "0"}});
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QString(text).replace("\r\n", "\n"));
 }
 

@@ -1,16 +1,11 @@
 // The real window on a 1280 × 800 projector (one of the offscreen platform's
 // screens): the zoom, the window's size and where the chart and the runs
-// compared stand, from each state of the window. These are the faults of
-// trials, each as it was met: maximised, zoomed and restored, the window came
-// back at its first size, Loops and Continue outside it; enlarged by hand so
-// that the chart stood beside the form, Ctrl++ shrank the window to the
-// zoomed form and put the chart back in its tab.
+// compared stand, from each state of the window.
 #include "window_fixture.h"
 
 namespace corvale {
 namespace {
 
-// The real window on the projector, its screen's available area 1280 × 800.
 class Projector : public Window {
  protected:
   void SetUp() override {
@@ -61,9 +56,9 @@ class Projector : public Window {
   // Every control inside the window, and the window on the screen.
   void ExpectEverythingInside() const {
     const QRect client(QPoint(), window->size());
-    for (const char* name : {"guiKP", "guiKI", "guiKD", "guiSP", "Loops", "cwin", "Command1",
-                             "Command2", "Label1", "Label2", "Label3", "Label4", "Label5"}) {
-      EXPECT_TRUE(client.contains(Find(name)->geometry())) << name;
+    for (const char* control : kControls) {
+      const QString name = QString(control).section(u' ', 0, 0);
+      EXPECT_TRUE(client.contains(Find(name.toLatin1())->geometry())) << control;
     }
     for (const char* name : {"chart", "comparison"}) {
       if (Beside(name)) {
@@ -147,52 +142,45 @@ TEST_F(Projector, TabMovesThroughTheChartAndTheComparisonWhereverTheyStand) {
 
 // Ctrl++, Ctrl+- and Ctrl+0 from each state of the window: the zoom, the
 // window's size, where the chart and the runs compared stand, every control
-// inside the window and the window on the screen, at every step.
-struct Step {
-  char key;  // '+', '-' or '0'; ' ' for the state before the first key
-  int percent;
-  QSize size;
-  bool chart;       // beside the form
-  bool comparison;  // beside the form
-};
+// inside the window and the window on the screen, at every step. The faults
+// of trials, each as it was met: maximised, zoomed and restored, the window
+// came back at its first size, Loops and Continue outside it; enlarged by
+// hand so that the chart stood beside the form, Ctrl++ shrank the window to
+// the zoomed form and put the chart back in its tab.
 struct Trial {
-  const char* name;
-  std::vector<Step> steps;
+  std::string name;
+  const char* keys;              // ' ' for the state before the first key, then '+', '-' or '0'
+  std::vector<int> percent;      // after each
+  bool beside;                   // the chart and the runs compared
+  std::vector<QSize> size = {};  // after each, or one for all; none: the form's
 };
 
-class Zooming : public Projector, public testing::WithParamInterface<Trial> {
- protected:
-  // The window as the trial begins.
-  void Begin(const std::string& state) {
-    if (state.find("enlarged") == 0) Enlarge({1100, 700});
-    if (state.find("restored") != std::string::npos) {
-      Maximise();
-      for (int i = 0; i < 3; ++i) Press('+');
-      Restore();
-    }
-    if (state == "maximised") Maximise();
-    if (state == "fullscreen") {
-      window->showFullScreen();
-      Settle();
-    }
-  }
-};
+class Zooming : public Projector, public testing::WithParamInterface<Trial> {};
 
 TEST_P(Zooming, KeepsEveryControlInsideTheWindow) {
   const Trial& trial = GetParam();
-  Begin(trial.name);
-  const bool maximised = std::string(trial.name) == "maximised";
-  const bool fullScreen = std::string(trial.name) == "fullscreen";
-  for (std::size_t i = 0; i < trial.steps.size(); ++i) {
-    const Step& step = trial.steps[i];
-    if (step.key != ' ') Press(step.key);
-    const std::string where = "step " + std::to_string(i) + " (" + step.key + ")";
-    EXPECT_NEAR(Scale(), step.percent / 100.0, 1e-9) << where;
-    EXPECT_EQ(window->size(), step.size) << where;
-    EXPECT_EQ(Beside("chart"), step.chart) << where;
-    EXPECT_EQ(Beside("comparison"), step.comparison) << where;
-    EXPECT_EQ(window->isMaximized(), maximised) << where;
-    EXPECT_EQ(window->isFullScreen(), fullScreen) << where;
+  if (trial.name.starts_with("enlarged")) Enlarge({1100, 700});
+  if (trial.name.ends_with("restored")) {
+    Maximise();
+    for (int i = 0; i < 3; ++i) Press('+');
+    Restore();
+  }
+  if (trial.name == "maximised") Maximise();
+  if (trial.name == "fullscreen") window->showFullScreen();
+  Settle();
+  for (std::size_t i = 0; i < trial.percent.size(); ++i) {
+    if (trial.keys[i] != ' ') Press(trial.keys[i]);
+    const std::string where = "step " + std::to_string(i) + " (" + trial.keys[i] + ")";
+    const double scale = trial.percent[i] / 100.0;
+    EXPECT_NEAR(Scale(), scale, 1e-9) << where;
+    EXPECT_EQ(window->size(), trial.size.empty()       ? FormSize(scale)
+                              : trial.size.size() == 1 ? trial.size[0]
+                                                       : trial.size[i])
+        << where;
+    EXPECT_EQ(Beside("chart"), trial.beside) << where;
+    EXPECT_EQ(Beside("comparison"), trial.beside) << where;
+    EXPECT_EQ(window->isMaximized(), trial.name == "maximised") << where;
+    EXPECT_EQ(window->isFullScreen(), trial.name == "fullscreen") << where;
     ExpectEverythingInside();
   }
 }
@@ -200,36 +188,18 @@ TEST_P(Zooming, KeepsEveryControlInsideTheWindow) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Projector, Zooming, testing::Values(
     // The form's size at each step, up to 250 %: 1363 × 929 leaves the screen.
-    Trial{"normal", {{' ', 100, {454, 310}, false, false}, {'+', 110, {500, 341}, false, false},
-        {'+', 125, {568, 387}, false, false}, {'+', 150, {682, 464}, false, false},
-        {'+', 175, {795, 542}, false, false}, {'+', 200, {909, 619}, false, false},
-        {'+', 250, {1136, 774}, false, false}, {'+', 250, {1136, 774}, false, false},
-        {'-', 200, {909, 619}, false, false}, {'0', 100, {454, 310}, false, false},
-        {'-', 90, {409, 279}, false, false}}},
+    Trial{"normal", " +++++++-0-", {100, 110, 125, 150, 175, 200, 250, 250, 200, 100, 90}, false},
     // Up to 150 %, where the chart keeps its room beside the form.
-    Trial{"maximised", {{' ', 100, kMaximised, true, true}, {'+', 110, kMaximised, true, true},
-        {'+', 125, kMaximised, true, true}, {'+', 150, kMaximised, true, true},
-        {'+', 150, kMaximised, true, true}, {'-', 125, kMaximised, true, true},
-        {'0', 100, kMaximised, true, true}, {'-', 90, kMaximised, true, true}}},
-    Trial{"fullscreen", {{' ', 100, kProjector, true, true}, {'+', 110, kProjector, true, true},
-        {'+', 125, kProjector, true, true}, {'+', 150, kProjector, true, true},
-        {'+', 150, kProjector, true, true}, {'0', 100, kProjector, true, true}}},
+    Trial{"maximised", " ++++-0-", {100, 110, 125, 150, 150, 125, 100, 90}, true, {kMaximised}},
+    Trial{"fullscreen", " ++++0", {100, 110, 125, 150, 150, 100}, true, {kProjector}},
     // Maximised, zoomed to 150 % and restored: the form's size.
-    Trial{"restored", {{' ', 150, {682, 464}, false, false}, {'+', 175, {795, 542}, false, false},
-        {'-', 150, {682, 464}, false, false}, {'0', 100, {454, 310}, false, false},
-        {'-', 90, {409, 279}, false, false}}},
+    Trial{"restored", " +-0-", {150, 175, 150, 100, 90}, false},
     // 1100 × 700 by hand, grown to 1174 wide for the chart at 150 %.
-    Trial{"enlarged", {{' ', 100, {1100, 700}, true, true}, {'+', 110, {1100, 700}, true, true},
-        {'+', 125, {1100, 700}, true, true}, {'+', 150, {1174, 700}, true, true},
-        {'+', 150, {1174, 700}, true, true}, {'-', 125, {1100, 700}, true, true},
-        {'0', 100, {1100, 700}, true, true}, {'-', 90, {1100, 700}, true, true}}},
-    Trial{"enlarged-restored", {{' ', 150, {1174, 700}, true, true},
-        {'-', 125, {1100, 700}, true, true}, {'0', 100, {1100, 700}, true, true}}}),
-    [](const testing::TestParamInfo<Trial>& info) {
-      std::string name = info.param.name;
-      std::replace(name.begin(), name.end(), '-', '_');
-      return name;
-    });
+    Trial{"enlarged", " ++++-0-", {100, 110, 125, 150, 150, 125, 100, 90}, true, {{1100, 700},
+        {1100, 700}, {1100, 700}, {1174, 700}, {1174, 700}, {1100, 700}, {1100, 700}, {1100, 700}}},
+    Trial{"enlarged_restored", " -0", {150, 125, 100}, true,
+        {{1174, 700}, {1100, 700}, {1100, 700}}}),
+    [](const testing::TestParamInfo<Trial>& info) { return info.param.name; });
 // clang-format on
 
 }  // namespace

@@ -55,11 +55,9 @@ TEST_F(Window, ComparesEachRunWithTheOnesBeforeIt) {
   auto* comparison = window->findChild<RunComparisonView*>();
   QAccessibleInterface* notification = QAccessible::queryAccessibleInterface(announcer);
   const auto said = [&] { return notification->child(0)->text(QAccessible::Name); };
-  Box("guiKD")->setText("0");
-  Click("Command1");  // settles from step 18 without overshoot
+  Press("Command1", {{"guiKD", "0"}});  // settles from step 18 without overshoot
   EXPECT_FALSE(said().contains("Against"));
-  Box("guiKD")->setText(".5");
-  Click("Command1");
+  Press("Command1", {{"guiKD", ".5"}});
   EXPECT_TRUE(
       said().endsWith("\nAgainst the run before: overshoot 4.8\u00a0%, before "
                       "0.0\u00a0%; settled from step 28, before 18."))
