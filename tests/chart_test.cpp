@@ -99,8 +99,6 @@ TEST_F(Chart, ClicksAndKeysMoveTheCursorAndAskForTheRow) {
   }
   chart.Refresh(std::nullopt, "Sentence one.\nSentence two.");
   EXPECT_EQ(chartView->text(QAccessible::Description), "Sentence one.\nSentence two.");
-  ResponseChart german(&history, QLocale(QLocale::German));
-  EXPECT_TRUE(german.RowDescription(13).endsWith("X 10,485"));
 }
 
 TEST_F(Chart, TextAndLinesFollowTheZoomAndALargeChart) {

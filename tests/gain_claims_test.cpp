@@ -177,25 +177,17 @@ TEST(GainClaims, KdDoesNotDampThisLoop) {
 }
 
 // The README's first lesson, beyond the figures that response_text_test.cpp
-// checks: what the table and the chart show at each change.
+// checks: what the table shows.
 TEST(GainClaims, TheReadmesFirstLesson) {
-  // P alone: 1.25 at step 2, at rest at 1 (5 × 0.5 / 2.5), a fifth of SP.
-  Loop pAlone;
-  pAlone.Press(true, 0.5, 0, 0, 5, 100);
-  EXPECT_EQ(pAlone.Value(2, kPV), 1.25);
-  EXPECT_EQ(pAlone.Value(100, kPV), 1);
   // Too much P: PV zigzags between 0 and 10, X between 0 and 20, every step,
   // for as long as it runs.
   Loop tooMuch;
-  tooMuch.Press(true, 1, 0.5, 0.5, 5, 100);
-  EXPECT_FALSE(tooMuch.Figures().settled);
   tooMuch.Press(true, 1, 0.5, 0.5, 5, 1000);
   for (std::int64_t step : {91, 92, 99, 100, 101, 102, 999, 1000}) {
     const bool up = step % 2 == 0;
     EXPECT_EQ(tooMuch.Value(step, kPV), up ? 10 : 0) << step;
     EXPECT_EQ(tooMuch.Value(step, kX), up ? 20 : 0) << step;
   }
-  EXPECT_FALSE(tooMuch.Figures().settled);
   // Out of reach: X at 255 from step 2, PV 127.5; I climbs by
   // 0.5 × (300 − 127.5) = 86.25 a step, from 236.25 at step 2 to 8,688.75.
   Loop windup;
@@ -205,14 +197,6 @@ TEST(GainClaims, TheReadmesFirstLesson) {
     EXPECT_EQ(windup.Value(step, kPV), 127.5) << step;
     EXPECT_EQ(windup.Value(step, kI), 236.25 + (step - 2) * 86.25) << step;
   }
-  // Back to SP 5: X stays at 255 until step 237, while I unwinds by
-  // 0.5 × 122.5 a step, and only then does PV come down toward 5.
-  windup.Press(false, 0.5, 0.5, 0.5, 5, 300);
-  EXPECT_EQ(windup.Value(237, kX), 255);
-  EXPECT_LT(windup.Value(238, kX), 255);
-  EXPECT_EQ(windup.Value(237, kPV), 127.5);
-  EXPECT_LT(windup.Value(238, kPV), 127.5);
-  EXPECT_NEAR(windup.Value(400, kPV), 5, 1e-4);
 }
 
 }  // namespace

@@ -89,13 +89,8 @@ TEST(RunHistory, SummariesCarryTheLastCommandsGainsAndTheStepsFigures) {
   ASSERT_EQ(p.setPoints.size(), 1u);
   EXPECT_EQ(std::pair(p.setPoints[0].firstRow, p.setPoints[0].setPoint), std::pair(0ul, 5.0));
   EXPECT_EQ(std::pair(p.extent.low, p.extent.high), std::pair(0.0, 5.0));
-  ASSERT_TRUE(p.figures && p.figures->settled);
-  EXPECT_NEAR(p.figures->finalValue, 5.0 / 3, 1e-6);
-  EXPECT_NEAR(p.figures->SteadyStateError(), 10.0 / 3, 1e-6);
-  EXPECT_NEAR(p.figures->overshootPercent, 50, 1e-4);
-  EXPECT_EQ(std::tuple(p.figures->peak, p.figures->peakStep, p.figures->riseFrom, p.figures->riseTo,
-                       p.figures->settledFrom),
-            std::tuple(2.5, 2, 2, 2, 7));
+  ASSERT_TRUE(p.figures && p.figures->settled);  // the figures themselves: step_info_test.cpp
+  EXPECT_EQ(p.figures->settledFrom, 7);
 
   const RunSummary& continued = history.Kept()[1].summary;
   EXPECT_EQ(std::tuple(continued.gains.Kp, continued.gains.Ki, continued.gains.Kd,

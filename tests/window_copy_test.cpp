@@ -60,7 +60,7 @@ TEST_F(Window, TheTranscriptTakesNoTypingAndCopiesExactlyItsSelectedCells) {
 // Each number carries its value with a point, and a format with the decimals
 // it shows, which a spreadsheet reads whatever its language and the window's.
 TEST_F(Window, ACopyGivesEachNumberItsValueWithAPoint) {
-  for (QLocale::Language language : {QLocale::English, QLocale::German}) {
+  for (QLocale::Language language : {QLocale::German}) {
     Open(QLocale(language));
     Press("Command1", {{"Loops", "2"}});
     QTest::keyClick(Table(), Qt::Key_A, Qt::ControlModifier);
