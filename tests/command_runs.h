@@ -7,6 +7,7 @@
 
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -15,6 +16,17 @@
 #include "run_history.h"
 
 namespace corvale {
+
+// The parts of a text between the separators.
+inline std::vector<std::string> Split(std::string_view text, std::string_view separator) {
+  std::vector<std::string> parts;
+  for (std::size_t end; (end = text.find(separator)) != text.npos;) {
+    parts.emplace_back(text.substr(0, end));
+    text.remove_prefix(end + separator.size());
+  }
+  parts.emplace_back(text);
+  return parts;
+}
 
 struct Session {
   // False where the command failed; the rows it made before that still count.

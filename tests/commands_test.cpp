@@ -5,8 +5,7 @@
 #include <tuple>
 #include <vector>
 
-#include "commands.h"
-#include "memory_form_fields.h"
+#include "command_runs.h"
 #include "step.h"
 
 namespace corvale {
@@ -14,17 +13,7 @@ namespace {
 
 const std::string kHeader = "Step\tX\tPV\tError\tP\tI\tD";
 
-std::vector<std::string> Split(std::string_view text, std::string_view separator) {
-  std::vector<std::string> parts;
-  for (std::size_t end; (end = text.find(separator)) != text.npos;) {
-    parts.emplace_back(text.substr(0, end));
-    text.remove_prefix(end + separator.size());
-  }
-  parts.emplace_back(text);
-  return parts;
-}
-
-class Commands : public testing::Test {
+class Commands : public testing::Test, protected Session {
  protected:
   RunOutcome Run(bool compute, const std::string& loops) {
     fields.SetBox(Box::Loops, loops);
@@ -36,9 +25,6 @@ class Commands : public testing::Test {
   }
   std::vector<std::string> Lines() const { return Split(fields.ReadTranscript(), "\r\n"); }
   std::string Field(int line, int field) const { return Split(Lines()[line], "\t")[field]; }
-
-  LoopState state;
-  MemoryFormFields fields;
 };
 
 TEST_F(Commands, ComputeGivesThePublishedRowsAndContinueNumbersOn) {
