@@ -98,6 +98,10 @@ TEST_F(ChartMarks, ANewRunClearsTheCursorAContinueKeepsIt) {
     QTest::keyClick(&chart, Qt::Key_Home);
     for (int i = 0; i < 13; ++i) QTest::keyClick(&chart, Qt::Key_Right);
     ASSERT_EQ(chart.Cursor(), 13);
+    const auto texts = chart.Report().texts;  // and its readout shown
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const ChartReport::Text& text) {
+      return text.part == ChartReport::Part::kReadout && text.text.startsWith("Step 14:");
+    }));
   }
 }
 

@@ -25,6 +25,7 @@ TEST(ProseNumber, WritesNumbersAsASentenceDoes) {
       {en, -1e-300, "-1e-300"},
       {en, 1.7e308, "1.7e308"},
       {en, 1e15, "1e15"},
+      {en, 9.99996e14, "1e15"},  // its exponent once rounded to five digits
       {en, 123456789012345, "123,456,789,012,345"},
       {QLocale::c(), 1e6, "1,000,000"},  // grouped though C omits groups
       {de, 0.5, "0,5"},

@@ -130,32 +130,5 @@ TEST_F(Window, ShowsTheChartBehindTheBoxsSwitchOrBesideTheForm) {
   EXPECT_EQ(chart->parentWidget(), Find("cwin"));
 }
 
-// Only the widget with the keyboard focus reports itself focused: no cell of
-// the table while Compute has it. The run's figures are spoken once, by a
-// notification, the focus staying on Compute; Shift+Tab back into the table
-// makes its current cell the focused one again, where it was.
-TEST_F(Window, TellsAScreenReaderTheFiguresOnceAndTheFocusTruly) {
-  Find("Command1")->setFocus();
-  auto* announcer = window->findChild<Announcer*>();
-  QTest::keyClick(Find("Command1"), Qt::Key_Space);
-  EXPECT_EQ(announcer->Spoken(), 1);
-  QAccessibleInterface* notification = QAccessible::queryAccessibleInterface(announcer);
-  EXPECT_EQ(notification->role(), QAccessible::Notification);
-  ASSERT_EQ(notification->childCount(), 1);
-  EXPECT_EQ(notification->child(0)->text(QAccessible::Name), Chart()->toolTip());
-  EXPECT_EQ(QApplication::focusWidget(), Find("Command1"));
-  QAccessibleTableInterface* cells =
-      QAccessible::queryAccessibleInterface(Table())->tableInterface();
-  for (int row = 0; row < 5; ++row) {
-    for (int column = 0; column < 7; ++column) {
-      EXPECT_FALSE(cells->cellAt(row, column)->state().focused) << row << " " << column;
-    }
-  }
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-  ASSERT_EQ(QApplication::focusWidget(), Table());
-  EXPECT_TRUE(cells->cellAt(0, 0)->state().focused);
-  EXPECT_EQ(Table()->verticalScrollBar()->value(), 0);
-}
-
 }  // namespace
 }  // namespace corvale

@@ -62,6 +62,27 @@ TEST_F(Window, ColumnsFitTheirWidestValueAndStartAfreshWithCompute) {
   expectColumnsFit("zoomed");
 }
 
+// Each Continue shows its first row at the top, under the column names; a
+// Compute starts at the top again, and one of no steps leaves no figures.
+TEST_F(Window, EachRunShowsItsFirstRowAtTheTop) {
+  Click("Command1");
+  for (const char* loops : {"1", "100"}) {
+    const int first = Lines().size() - 1;
+    Press("Command2", {{"Loops", loops}});
+    EXPECT_EQ(Table()->CurrentRow(), first);
+  }
+  EXPECT_EQ(Table()->verticalScrollBar()->value(), 101);
+  EXPECT_EQ(Table()->rowAt(0), 101);
+  EXPECT_TRUE(window->PID().ok());  // Continue's own command: 100 steps more
+  EXPECT_EQ(window->State().Step, 301);
+  Click("Command1");  // afresh, from the top
+  EXPECT_EQ(Table()->verticalScrollBar()->value() + Table()->CurrentRow(), 0);
+  Press("Command1", {{"Loops", "0"}});  // no run left to describe
+  EXPECT_TRUE(Chart()->toolTip().isEmpty());
+  EXPECT_TRUE(
+      QAccessible::queryAccessibleInterface(Chart())->text(QAccessible::Description).isEmpty());
+}
+
 // The column names never stand over a row: row 1 shows first after Compute
 // with no steps and then Continue, and keyboard scrolling paints what a full
 // repaint paints.
@@ -111,6 +132,7 @@ TEST_F(Window, TheScrollBarShowsTheWholeRun) {
   for (double share : {0.0, 0.25, 0.75}) {
     EXPECT_NEAR(bar->RowAt(groove.top() + qRound(share * groove.height())), share * 1000, 7);
   }
+  EXPECT_EQ(bar->RowAt(groove.bottom() + 1), 999);  // the last row, not the one before
 }
 
 // Continue in a fresh window (its text, with no column names, is in

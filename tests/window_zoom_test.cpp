@@ -183,6 +183,9 @@ TEST_F(Window, ZoomStopsWhereTheScreenEndsAndAMaximisedWindowStaysMaximised) {
   const qreal scale = Table()->font().pointSizeF() / size;
   EXPECT_TRUE(scale > 1 && scale < 1.75) << scale;
   EXPECT_TRUE(ChartPlacement::Space(window->size(), FormSize(scale), scale).isValid());
+  window->showNormal();  // restored, the window holds the zoomed form
+  QCoreApplication::processEvents();
+  EXPECT_EQ(window->size(), FormSize(scale));
 }
 
 }  // namespace
