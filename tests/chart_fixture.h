@@ -10,16 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "commands.h"
-#include "memory_form_fields.h"
+#include "command_runs.h"
 #include "response_chart.h"
 #include "response_text.h"
-#include "run_history.h"
 #include "step_info.h"
 
 namespace corvale {
 
-class ChartFixture : public testing::Test {
+class ChartFixture : public testing::Test, protected Session {
  protected:
   void SetUp() override {
     QPalette palette = chart.palette();
@@ -33,27 +31,11 @@ class ChartFixture : public testing::Test {
   // keeps the run before it, as the window does. The chart is told of the
   // runs without figures; Measure() gives it those.
   void Simulate(const std::vector<std::string>& runs) {
-    MemoryFormFields fields;
-    for (const std::string& run : runs) {
-      const QStringList texts = QString::fromStdString(run).split(' ');
-      for (Box box : {Box::Kp, Box::Ki, Box::Kd, Box::SP, Box::Loops})
-        fields.SetBox(box, texts[int(box)].toStdString());
-      const bool compute = &run == &runs.front();
-      RunOutcome outcome = compute ? OnCompute(state, fields) : OnContinue(state, fields);
-      if (compute) history.Start();
-      history.Append(std::move(outcome.samples), outcome.gains);
-    }
+    for (const std::string& run : runs) Press((&run == &runs.front() ? "C " : "+ ") + run);
     chart.Refresh(std::nullopt, {});
   }
   // A Continue of the runs so far.
-  void Continue(const std::string& run) {
-    MemoryFormFields fields;
-    const QStringList texts = QString::fromStdString(run).split(' ');
-    for (Box box : {Box::Kp, Box::Ki, Box::Kd, Box::SP, Box::Loops})
-      fields.SetBox(box, texts[int(box)].toStdString());
-    RunOutcome outcome = OnContinue(state, fields);
-    history.Append(std::move(outcome.samples), outcome.gains);
-  }
+  void Continue(const std::string& run) { Press("+ " + run); }
   // The figures and their sentences, as the window gives them to the chart.
   void Measure() {
     const std::optional<StepFigures> figures = MeasureStep(history.Current());
@@ -100,8 +82,6 @@ class ChartFixture : public testing::Test {
     return rows.empty() ? -1 : (rows.front() + rows.back()) / 2.0;
   }
 
-  LoopState state;
-  RunHistory history;
   ResponseChart chart{&history, QLocale(QLocale::English, QLocale::UnitedStates)};
   QImage image;
 };

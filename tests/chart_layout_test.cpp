@@ -39,16 +39,7 @@ class ChartLayout : public ChartFixture {
  protected:
   void Run(const Lesson& lesson) {
     Forget();
-    MemoryFormFields fields;
-    for (const std::string& command : lesson.commands) {
-      const QStringList texts = QString::fromStdString(command).split(' ');
-      for (Box box : {Box::Kp, Box::Ki, Box::Kd, Box::SP, Box::Loops})
-        fields.SetBox(box, texts[1 + int(box)].toStdString());
-      const bool compute = texts[0] == "C";
-      RunOutcome outcome = compute ? OnCompute(state, fields) : OnContinue(state, fields);
-      if (compute) history.Start();
-      history.Append(std::move(outcome.samples), outcome.gains);
-    }
+    for (const std::string& command : lesson.commands) Press(command);
   }
   // The chart where the window puts it: in the box, a child of it; beside
   // the form, a child of the window, which is the projector's screen.

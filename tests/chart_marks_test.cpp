@@ -36,6 +36,14 @@ TEST_F(ChartMarks, EachMarkStandsAtTheStepItNames) {
   const auto peak = std::find_if(report.marks.begin(), report.marks.end(),
                                  [](const ChartReport::Mark& m) { return m.name == "peak"; });
   EXPECT_NEAR(peak->at.y(), axes.ValueY(5.2424), 1);
+  // What the chart marks, spoken with the step, and nothing more.
+  for (const auto& [step, mark] : {std::pair{2, "; rise begins at 10\u00a0% of the change"},
+                                   {6, "; rise ends at 90\u00a0% of the change"},
+                                   {14, "; peak"},
+                                   {28, "; settled from here"},
+                                   {15, "X 8.8172"}}) {
+    EXPECT_TRUE(chart.RowDescription(step - 1).endsWith(mark)) << step;
+  }
 }
 
 // Each label where its mark is, none over another: the windup's Continue
@@ -90,6 +98,10 @@ TEST_F(ChartMarks, ANewRunClearsTheCursorAContinueKeepsIt) {
     QTest::keyClick(&chart, Qt::Key_Home);
     for (int i = 0; i < 13; ++i) QTest::keyClick(&chart, Qt::Key_Right);
     ASSERT_EQ(chart.Cursor(), 13);
+    const auto texts = chart.Report().texts;  // and its readout shown
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const ChartReport::Text& text) {
+      return text.part == ChartReport::Part::kReadout && text.text.startsWith("Step 14:");
+    }));
   }
 }
 

@@ -2,36 +2,23 @@
 // and SVG drawn as the screen shows it, the figures as text, forgetting the
 // earlier runs; from the mouse, the Menu key, Shift+F10 and Ctrl+C. And the
 // chart's text, which grows with the zoom in the box and beside the form.
-#include <gtest/gtest.h>
-
-#include <QTest>
-#include <QtWidgets>
-
-#include "form1.h"
-#include "response_chart.h"
 #include "run_history.h"
+#include "window_fixture.h"
 
 namespace corvale {
 namespace {
 
-class ChartMenu : public testing::Test {
+class ChartMenu : public Window {
  protected:
   void SetUp() override {
-    window = std::make_unique<Form1>();
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    chart = window->findChild<ResponseChart*>("chart");
+    Window::SetUp();
+    chart = Chart();
     window->findChild<QTabBar*>("view-switch")->setCurrentIndex(1);
   }
-  void Compute(const char* kp) {
-    window->findChild<QLineEdit*>("guiKP")->setText(kp);
-    window->findChild<QLineEdit*>("Loops")->setText("30");
-    QTest::mouseClick(window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
-  }
+  void Compute(const char* kp) { Press("Command1", {{"guiKP", kp}, {"Loops", "30"}}); }
   QAction* Action(QMenu* menu, const char* name) { return menu->findChild<QAction*>(name); }
   const QMimeData* Clipboard() const { return QGuiApplication::clipboard()->mimeData(); }
 
-  std::unique_ptr<Form1> window;
   ResponseChart* chart = nullptr;
 };
 

@@ -1,41 +1,65 @@
+// Runs made as a user makes them: each command, "C Kp Ki Kd SP Loops" for a
+// Compute or "+ Kp Ki Kd SP Loops" for a Continue, typed into the boxes and
+// pressed one after another, its rows kept as the window keeps its runs.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+#include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "commands.h"
 #include "memory_form_fields.h"
-#include "response_trace.h"
+#include "run_history.h"
 
 namespace corvale {
 
-// A press of Compute (or Continue) with the boxes as typed.
-struct Command {
-  bool compute;
-  const char *kp, *ki, *kd, *sp, *loops;
-};
+// The parts of a text between the separators.
+inline std::vector<std::string> Split(std::string_view text, std::string_view separator) {
+  std::vector<std::string> parts;
+  for (std::size_t end; (end = text.find(separator)) != text.npos;) {
+    parts.emplace_back(text.substr(0, end));
+    text.remove_prefix(end + separator.size());
+  }
+  parts.emplace_back(text);
+  return parts;
+}
 
-// The trace the window keeps after the commands, one after another.
-inline ResponseTrace TraceOf(const std::vector<Command>& commands) {
-  LoopState state;
-  MemoryFormFields fields;
-  ResponseTrace trace;
-  for (const Command& c : commands) {
-    for (auto [box, text] : {std::pair{Box::Kp, c.kp},
-                             {Box::Ki, c.ki},
-                             {Box::Kd, c.kd},
-                             {Box::SP, c.sp},
-                             {Box::Loops, c.loops}}) {
+struct Session {
+  // False where the command failed; the rows it made before that still count.
+  bool Press(const std::string& command) {
+    std::istringstream words(command);
+    std::string kind, text;
+    words >> kind;
+    for (Box box : {Box::Kp, Box::Ki, Box::Kd, Box::SP, Box::Loops}) {
+      words >> text;
       fields.SetBox(box, text);
     }
-    RunOutcome outcome = c.compute ? OnCompute(state, fields) : OnContinue(state, fields);
-    EXPECT_TRUE(outcome.ok());
-    if (c.compute) trace.Clear();
-    EXPECT_TRUE(trace.Append(std::move(outcome.samples), outcome.gains.SP));
+    const bool compute = kind == "C";
+    RunOutcome outcome = compute ? OnCompute(state, fields) : OnContinue(state, fields);
+    if (compute) history.Start();
+    return history.Append(std::move(outcome.samples), outcome.gains) && outcome.ok();
   }
-  return trace;
+  void Press(const std::vector<std::string>& commands) {
+    for (const std::string& command : commands) EXPECT_TRUE(Press(command)) << command;
+  }
+
+  LoopState state;
+  MemoryFormFields fields;
+  RunHistory history;
+};
+
+inline RunHistory HistoryOf(const std::vector<std::string>& commands) {
+  Session session;
+  session.Press(commands);
+  return std::move(session.history);
+}
+
+inline ResponseTrace TraceOf(const std::vector<std::string>& commands) {
+  return HistoryOf(commands).Current();
 }
 
 }  // namespace corvale

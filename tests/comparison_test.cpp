@@ -24,27 +24,6 @@ namespace {
 
 using C = RunComparisonModel;
 
-// Each command a Compute (a new run) or a Continue, into one history.
-RunHistory HistoryOf(const std::vector<Command>& commands) {
-  LoopState state;
-  MemoryFormFields fields;
-  RunHistory history;
-  for (const Command& c : commands) {
-    for (auto [box, text] : {std::pair{Box::Kp, c.kp},
-                             {Box::Ki, c.ki},
-                             {Box::Kd, c.kd},
-                             {Box::SP, c.sp},
-                             {Box::Loops, c.loops}}) {
-      fields.SetBox(box, text);
-    }
-    RunOutcome outcome = c.compute ? OnCompute(state, fields) : OnContinue(state, fields);
-    EXPECT_TRUE(outcome.ok());
-    if (c.compute) history.Start();
-    EXPECT_TRUE(history.Append(std::move(outcome.samples), outcome.gains));
-  }
-  return history;
-}
-
 const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
 
 QString Cell(const C& model, int row, C::Column column) {
@@ -52,46 +31,24 @@ QString Cell(const C& model, int row, C::Column column) {
 }
 
 TEST(RunComparison, ShowsEachRunsGainsAndFiguresWithTheCurrentOneLast) {
-  const RunHistory history = HistoryOf({{true, "1", "0", "0", "5", "30"},
-                                        {true, ".5", ".5", ".5", "5", "100"},
-                                        {true, "2.5", "0", "0", "5", "100"}});
+  const RunHistory history = HistoryOf({"C 1 0 0 5 30", "C .5 .5 .5 5 100", "C 2.5 0 0 5 100"});
   C model(&history, kEnglish);
   ASSERT_EQ(model.rowCount(), 3);
-  struct Row {
-    int row;
-    const char* run;
-    const char* kp;
-    const char* steps;
-    const char* rise;
-    const char* peak;
-    const char* overshoot;
-    const char* settling;
-    const char* settledFrom;
-    const char* error;
-    const char* atZero;
-  };
   // P alone: PV 0, 2.5, 1.25, 1.875, ... settles at 5/3 (error 10/3), a
   // peak of 2.5 at step 2, half as far again past the final value.
   // The initial values: rise from step 2 to step 6, peak 5.2424 at step 14,
   // within ±2 % from step 28. Kp 2.5 rings between 0 and 6.25 for ever.
-  const Row rows[] = {
-      {0, "1", "1", "30", "under 1", "2.5", "50.0", "6", "7", "3.3333", "0"},
-      {1, "2", "0.5", "100", "4", "5.2424", "4.8", "27", "28", "0", "0"},
-      {2, "3, current", "2.5", "100", "\u2014", "\u2014", "\u2014", "not settled: PV 0 to 6.25",
-       "\u2014", "\u2014", "49"},
-  };
-  for (const Row& r : rows) {
-    SCOPED_TRACE(r.row);
-    EXPECT_EQ(Cell(model, r.row, C::kRun), r.run);
-    EXPECT_EQ(Cell(model, r.row, C::kKp), r.kp);
-    EXPECT_EQ(Cell(model, r.row, C::kSteps), r.steps);
-    EXPECT_EQ(Cell(model, r.row, C::kRise), r.rise);
-    EXPECT_EQ(Cell(model, r.row, C::kPeak), r.peak);
-    EXPECT_EQ(Cell(model, r.row, C::kOvershoot), r.overshoot);
-    EXPECT_EQ(Cell(model, r.row, C::kSettling), r.settling);
-    EXPECT_EQ(Cell(model, r.row, C::kSettledFrom), r.settledFrom);
-    EXPECT_EQ(Cell(model, r.row, C::kError), r.error);
-    EXPECT_EQ(Cell(model, r.row, C::kAtZero), r.atZero);
+  const C::Column columns[] = {C::kRun,       C::kKp,       C::kSteps,       C::kRise,  C::kPeak,
+                               C::kOvershoot, C::kSettling, C::kSettledFrom, C::kError, C::kAtZero};
+  const char* const rows[][10] = {
+      {"1", "1", "30", "under 1", "2.5", "50.0", "6", "7", "3.3333", "0"},
+      {"2", "0.5", "100", "4", "5.2424", "4.8", "27", "28", "0", "0"},
+      {"3, current", "2.5", "100", "\u2014", "\u2014", "\u2014", "not settled: PV 0 to 6.25",
+       "\u2014", "\u2014", "49"}};
+  for (int row = 0; row < 3; ++row) {
+    for (int i = 0; i < 10; ++i) {
+      EXPECT_EQ(Cell(model, row, columns[i]), rows[row][i]) << row << " " << columns[i];
+    }
   }
   EXPECT_TRUE(model.IsCurrent(2));
   EXPECT_EQ(model.KeptIndexOf(1), std::optional<std::size_t>(1));
@@ -103,7 +60,7 @@ TEST(RunComparison, ShowsEachRunsGainsAndFiguresWithTheCurrentOneLast) {
 }
 
 TEST(RunComparison, CopiesRowsUnderTheColumnNamesWithTheirValues) {
-  const RunHistory history = HistoryOf({{true, "1", "0", "0", "5", "30"}});
+  const RunHistory history = HistoryOf({"C 1 0 0 5 30"});
   C model(&history, QLocale(QLocale::German, QLocale::Germany));
   const QString text = QString::fromUtf8(RowsAsText(model, {0}));
   const QStringList lines = text.split(u'\n');
@@ -119,9 +76,7 @@ TEST(RunComparison, CopiesRowsUnderTheColumnNamesWithTheirValues) {
 }
 
 TEST(RunComparison, DeleteForgetsTheSelectedEarlierRunsButNeverTheCurrentOne) {
-  RunHistory history = HistoryOf({{true, "1", "0", "0", "5", "10"},
-                                  {true, "2", "0", "0", "5", "10"},
-                                  {true, "3", "0", "0", "5", "10"}});
+  RunHistory history = HistoryOf({"C 1 0 0 5 10", "C 2 0 0 5 10", "C 3 0 0 5 10"});
   RunComparisonView view(new C(&history, kEnglish));
   QSignalSpy forget(&view, &RunComparisonView::ForgetRequested);
   // A screen reader hears no cell of it while the focus is elsewhere.

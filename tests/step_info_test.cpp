@@ -20,7 +20,7 @@ namespace {
 // PV did meanwhile.
 TEST(StepInfo, FollowsStepinfoOverTheRowsSinceSpChanged) {
   struct Case {
-    std::vector<Command> commands;
+    std::vector<std::string> commands;
     std::int64_t firstStep, lastStep;
     double previousSetPoint, start, finalValue;
     bool isStep, settled;
@@ -35,58 +35,42 @@ TEST(StepInfo, FollowsStepinfoOverTheRowsSinceSpChanged) {
   };
   // clang-format off
   const Case cases[] = {
-      // the initial values
-      {{{true, ".5", ".5", ".5", "5", "100"}},
+      {{"C .5 .5 .5 5 100"},  // the initial values
        1, 100, 0.0, 0.0, 5.0000401009357605, true, true, 2, 6, 5.242398902773857, 14, 4.847137161814744, 28, 91, {4.999893257683953, 5.000095730929312}, {0, 0, 0}, {0, 0, 0}},
-      // P alone: a third of SP short
-      {{{true, "1", "0", "0", "5", "30"}},
+      {{"C 1 0 0 5 30"},  // P alone: a third of SP short
        1, 30, 0.0, 0.0, 1.6666666697710752, true, true, 2, 2, 2.5, 2, 49.99999972060323, 7, 21, {1.6666650772094727, 1.6666674613952637}, {0, 0, 0}, {0, 0, 0}},
-      // a fall once the wound-up integral unwinds
-      {{{true, ".5", ".5", ".5", "300", "10"}, {false, ".5", ".5", ".5", "50", "100"}},
+      {{"C .5 .5 .5 300 10", "+ .5 .5 .5 50 100"},  // a fall once the wound-up integral unwinds
        11, 110, 300.0, 127.5, 49.999852236830144, true, true, 28, 38, 49.99362040258964, 70, 0.008041061108097197, 46, 101, {49.99964947165398, 50.00039946865947}, {0, 0, 0}, {17, 11, 27}},
-      // a Continue under the same SP
-      {{{true, ".5", ".5", ".5", "5", "100"}, {false, ".5", ".5", ".5", "5", "100"}},
+      {{"C .5 .5 .5 5 100", "+ .5 .5 .5 5 100"},  // a Continue under the same SP
        1, 200, 0.0, 0.0, 5.000000000567725, true, true, 2, 6, 5.242398902773857, 14, 4.847978043572169, 28, 181, {4.999999995515921, 5.000000004021992}, {0, 0, 0}, {0, 0, 0}},
-      // one Compute as long
-      {{{true, ".5", ".5", ".5", "5", "200"}},
+      {{"C .5 .5 .5 5 200"},  // one Compute as long
        1, 200, 0.0, 0.0, 5.000000000757316, true, true, 2, 6, 5.242398902773857, 14, 4.847978039596533, 28, 181, {4.999999994018423, 5.000000005365089}, {0, 0, 0}, {0, 0, 0}},
-      // ringing between 0 and 7.5
-      {{{true, "3", "0", "0", "5", "100"}},
+      {{"C 3 0 0 5 100"},  // ringing between 0 and 7.5
        1, 100, 0.0, 0.0, 7.5, true, false, {}, {}, 0.0, 0, 0.0, {}, 91, {0.0, 7.5}, {49, 3, 99}, {0, 0, 0}},
-      // SP moved by less than the transcript shows
-      {{{true, ".5", ".5", ".5", "5", "100"}, {false, ".5", ".5", ".5", "5.00003", "100"}},
+      {{"C .5 .5 .5 5 100", "+ .5 .5 .5 5.00003 100"},  // SP moved by less than the transcript shows
        101, 200, 5.0, 5.0000401009357605, 5.000030000808331, false, false, {}, {}, 0.0, 0, 0.0, {}, 191, {5.000029997848467, 5.000030001929732}, {0, 0, 0}, {0, 0, 0}},
-      // one step
-      {{{true, ".5", ".5", ".5", "5", "1"}},
+      {{"C .5 .5 .5 5 1"},  // one step
        1, 1, 0.0, 0.0, 0.0, true, false, {}, {}, 0.0, 0, 0.0, {}, 1, {0.0, 0.0}, {0, 0, 0}, {0, 0, 0}},
-      // bang-bang
-      {{{true, "100", "0", "0", "5", "100"}},
+      {{"C 100 0 0 5 100"},  // bang-bang
        1, 100, 0.0, 0.0, 127.5, true, false, {}, {}, 0.0, 0, 0.0, {}, 91, {0.0, 127.5}, {49, 3, 99}, {50, 2, 100}},
-      // ringing, ending where it started
-      {{{true, "2.5", "0", "0", "5", "101"}},
+      {{"C 2.5 0 0 5 101"},  // ringing, ending where it started
        1, 101, 0.0, 0.0, 0.0, true, false, {}, {}, 0.0, 0, 0.0, {}, 91, {0.0, 6.25}, {50, 3, 101}, {0, 0, 0}},
-      // ten steps, still ringing
-      {{{true, ".5", ".5", ".5", "5", "10"}},
+      {{"C .5 .5 .5 5 10"},  // ten steps, still ringing
        1, 10, 0.0, 0.0, 5.169658660888672, true, false, {}, {}, 0.0, 0, 0.0, {}, 1, {0.0, 5.169658660888672}, {0, 0, 0}, {0, 0, 0}},
-      // SP down to where P alone left PV: a step, though SP is where PV stood
-      {{{true, "1", "0", "0", "5", "30"}, {false, "1", "0", "0", "1.66667", "30"}},
+      {{"C 1 0 0 5 30", "+ 1 0 0 1.66667 30"},  // SP down to where P alone left PV: a step, though SP is where PV stood
        31, 60, 5.0, 1.6666666697710752, 0.5555566645970631, true, true, 32, 32, 1.6674427688601057e-06, 32, 49.99999951105545, 37, 51, {0.5555561368481325, 0.5555577263037349}, {0, 0, 0}, {0, 0, 0}},
-      // SP 0 from rest: no step
-      {{{true, ".5", ".5", ".5", "0", "10"}},
+      {{"C .5 .5 .5 0 10"},  // SP 0 from rest: no step
        1, 10, 0.0, 0.0, 0.0, false, false, {}, {}, 0.0, 0, 0.0, {}, 1, {0.0, 0.0}, {9, 2, 10}, {0, 0, 0}},
-      // SP less than the transcript shows from rest: no step
-      {{{true, ".5", ".5", ".5", "0.00003", "10"}},
+      {{"C .5 .5 .5 0.00003 10"},  // SP less than the transcript shows from rest: no step
        1, 10, 0.0, 0.0, 3.101795196533203e-05, false, false, {}, {}, 0.0, 0, 0.0, {}, 1, {0.0, 3.101795196533203e-05}, {0, 0, 0}, {0, 0, 0}},
-      // no gains: a step, but no response
-      {{{true, "0", "0", "0", "5", "20"}},
+      {{"C 0 0 0 5 20"},  // no gains: a step, but no response
        1, 20, 0.0, 0.0, 0.0, true, false, {}, {}, 0.0, 0, 0.0, {}, 11, {0.0, 0.0}, {19, 2, 20}, {0, 0, 0}},
-      // within the band from the step's first row
-      {{{true, ".5", ".5", "0", "5", "1"}, {false, "1", "0", "0", "7.5", "20"}},
+      {{"C .5 .5 0 5 1", "+ 1 0 0 7.5 20"},  // within the band from the step's first row
        2, 21, 5.0, 0.0, 2.5, true, true, 2, 2, 2.5, 2, 0.0, 2, 12, {2.5, 2.5}, {0, 0, 0}, {0, 0, 0}},
   };
   // clang-format on
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "SP " << c.commands.back().sp << " to step " << c.lastStep);
+    SCOPED_TRACE(testing::Message() << c.commands.back() << " to step " << c.lastStep);
     const std::optional<StepFigures> f = MeasureStep(TraceOf(c.commands));
     ASSERT_TRUE(f);
     EXPECT_EQ(std::tie(f->firstStep, f->lastStep, f->previousSetPoint, f->start, f->finalValue,

@@ -143,7 +143,7 @@ def opt(v):
 
 def cpp(commands):
     return "{" + ", ".join(
-        "{%s, %s}" % (str(c[0]).lower(), ", ".join(f'"{t}"' for t in c[1:])) for c in commands) + "}"
+        '"%s %s"' % ("C" if c[0] else "+", " ".join(c[1:])) for c in commands) + "}"
 
 
 def main():
@@ -154,8 +154,7 @@ def main():
 
     for name, commands in CASES:
         f = stepinfo(run(commands))
-        print(f"      // {name}")
-        print(f"      {{{cpp(commands)},")
+        print(f"      {{{cpp(commands)},  // {name}")
         print(
             "       {first}, {last}, {prev!r}, {start!r}, {final!r}, {step}, {settled}, "
             "{rf}, {rt}, {peak!r}, {ps}, {os!r}, {sf}, {tf}, {{{tl!r}, {th!r}}}, "

@@ -3,24 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "command_runs.h"
 #include "transcript.h"
 #include "transcript_lines.h"
 
 namespace corvale {
 namespace {
-
-std::vector<std::string> SplitOnCrLf(const std::string& text) {
-  std::vector<std::string> lines(1);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text.compare(i, 2, "\r\n") == 0) {
-      lines.emplace_back();
-      ++i;
-    } else {
-      lines.back() += text[i];
-    }
-  }
-  return lines;
-}
 
 // Any text, added to in any piece, has the lines that splitting the whole at
 // each CR LF gives, also where a piece ends in CR and the next starts in LF.
@@ -34,9 +22,9 @@ TEST(TranscriptLines, FindEveryLineOfTextAddedInPieces) {
     std::string whole;
     for (const std::string& text : texts) {
       SCOPED_TRACE(::testing::PrintToString(whole + "|" + text));
-      const std::size_t before = SplitOnCrLf(whole).size();
+      const std::size_t before = Split(whole, "\r\n").size();
       whole += text;
-      const std::vector<std::string> expected = SplitOnCrLf(whole);
+      const std::vector<std::string> expected = Split(whole, "\r\n");
       EXPECT_EQ(TranscriptLines::ExtendsLastLine(text), !text.starts_with("\r\n"));
       if (&text == &texts.front()) {
         lines.Assign(text);

@@ -1,35 +1,17 @@
 // The window's words: what the tooltips say each gain does in this loop (the
 // claims themselves are checked against the loop in gain_claims_test.cpp),
-// the keys that zoom, and every number in the window's own digits, the
-// messages' too.
-#include <gtest/gtest.h>
-
-#include <QLocale>
-#include <QWidget>
-#include <memory>
-
-#include "failure_message.h"
-#include "form1.h"
+// the keys that zoom, German and French, and every number in the window's
+// own digits, typed or shown.
+#include "parse_number.h"
+#include "transcript_model.h"
 #include "translations.h"
+#include "widget_form_fields.h"
+#include "window_fixture.h"
 
 namespace corvale {
 namespace {
 
-// The window reads the locale once, as it opens.
-std::unique_ptr<Form1> OpenIn(const QLocale& locale) {
-  const QLocale before;
-  QLocale::setDefault(locale);
-  auto window = std::make_unique<Form1>();
-  QLocale::setDefault(before);
-  return window;
-}
-
-QString TipOf(const Form1& window, const char* name) {
-  return window.findChild<QWidget*>(name)->toolTip();
-}
-
-TEST(Tooltips, SayWhatEachGainDoesInThisLoop) {
-  const auto window = OpenIn(QLocale(QLocale::English, QLocale::UnitedStates));
+TEST_F(Window, TooltipsSayWhatEachGainDoesInThisLoop) {
   const std::pair<const char*, const char*> tips[] = {
       {"guiKP",
        "Proportional gain: P = Kp × Error. With P alone, PV settles short of SP: the larger Kp, "
@@ -46,32 +28,30 @@ TEST(Tooltips, SayWhatEachGainDoesInThisLoop) {
        "overshoot at Kd 0, overshoots by 4.8\u00A0% and settles from step 28 at Kd 0.5, and never "
        "settles at Kd 1.\n"}};
   for (const auto& [name, tip] : tips) {
-    EXPECT_TRUE(TipOf(*window, name).startsWith(QString::fromUtf8(tip)))
-        << TipOf(*window, name).toStdString();
+    EXPECT_TRUE(Find(name)->toolTip().startsWith(QString::fromUtf8(tip)))
+        << Find(name)->toolTip().toStdString();
   }
   // Ctrl with the plus and the minus key, not + and − on their own.
-  EXPECT_TRUE(TipOf(*window, "table").contains(QString::fromUtf8("limited to 0–255.\n")));
-  EXPECT_TRUE(
-      TipOf(*window, "table")
-          .endsWith(
-              "Ctrl+plus and Ctrl+minus, or Ctrl with the mouse wheel, make the window larger or "
-              "smaller; Ctrl+0 restores its original size."))
-      << TipOf(*window, "table").toStdString();
+  EXPECT_TRUE(Find("table")->toolTip().contains(QString::fromUtf8("limited to 0–255.\n")));
+  EXPECT_TRUE(Find("table")->toolTip().endsWith(
+      "Ctrl+plus and Ctrl+minus, or Ctrl with the mouse wheel, make the window larger or "
+      "smaller; Ctrl+0 restores its original size."))
+      << Find("table")->toolTip().toStdString();
 }
 
 // The numbers the sentences name, in Egyptian Arabic digits under English
 // words; the examples of what to type keep the digits every locale reads,
 // and Ctrl+0 names a key.
-TEST(Tooltips, WriteEveryNumberInTheWindowsDigits) {
+TEST_F(Window, TooltipsWriteEveryNumberInTheWindowsDigits) {
   const QLocale egyptian(QLocale::Arabic, QLocale::Egypt);
-  const auto window = OpenIn(egyptian);
-  const QString kd = TipOf(*window, "guiKD").section(u'\n', 0, 0);
+  Open(egyptian);
+  const QString kd = Find("guiKD")->toolTip().section(u'\n', 0, 0);
   for (const QString& number :
        {egyptian.toString(0.5), egyptian.toString(18), egyptian.toString(4.8)}) {
     EXPECT_TRUE(kd.contains(number)) << number.toStdString() << "\n" << kd.toStdString();
   }
-  const QString sentences = kd + TipOf(*window, "guiKP").section(u'\n', 0, 0) +
-                            TipOf(*window, "table").section(u'\n', 0, 2);
+  const QString sentences = kd + Find("guiKP")->toolTip().section(u'\n', 0, 0) +
+                            Find("table")->toolTip().section(u'\n', 0, 2);
   for (char ascii = '0'; ascii <= '9'; ++ascii) {
     EXPECT_FALSE(sentences.contains(QLatin1Char(ascii))) << ascii << "\n"
                                                          << sentences.toStdString();
@@ -79,36 +59,66 @@ TEST(Tooltips, WriteEveryNumberInTheWindowsDigits) {
   EXPECT_TRUE(sentences.contains(egyptian.toString(0) + u'–' + egyptian.toString(255)));
 }
 
-// German and French words with their own separators: "0,5" and "4,8 %".
-TEST(Tooltips, SpeakGermanAndFrench) {
-  for (const auto& [language, start] :
-       {std::pair{QLocale::German,
-                  "Differentialbeiwert: D = Kd × Änderung der Regelabweichung. "
-                  "In diesem Regelkreis dämpft D nicht"},
-        {QLocale::French,
-         "Gain dérivé\u00A0: D = Kd × variation de l’erreur. Dans cette "
-         "boucle, D n’amortit pas"}}) {
+// In German and in French, the program's texts and Qt's are in that language,
+// numbers are written with the comma and grouped as the language groups them,
+// and examples are quoted, so that the comma cannot run them together.
+TEST_F(Window, SpeaksGermanAndFrenchButKeepsItsOwnNames) {
+  const std::tuple<QLocale::Language, const char*, const char*, const char*, const char*,
+                   const char*>
+      languages[] = {
+          {QLocale::German,
+           "Differentialbeiwert: D = Kd × Änderung der Regelabweichung. In diesem Regelkreis "
+           "dämpft D nicht",
+           "\u201E2\u201C, \u201E0,5\u201C", "&Kopieren",
+           "Kp: \u201E\u2068abc\u2069\u201C ist keine Zahl.", "h\u00F6chstens 1.000.000 Zeilen"},
+          {QLocale::French,
+           "Gain dérivé\u00A0: D = Kd × variation de l’erreur. Dans cette boucle, D n’amortit pas",
+           "\u00AB\u202F2\u202F\u00BB, \u00AB\u202F0,5\u202F\u00BB", "Cop&ier",
+           "Kp\u00A0: \u00AB\u202F\u2068abc\u2069\u202F\u00BB n\u2019est pas un nombre.",
+           "au plus 1\u202F000\u202F000 lignes"}};
+  for (const auto& [language, tip, examples, copy, message, grouped] : languages) {
     const Translations translations{QLocale(language)};
-    const auto window = OpenIn(QLocale(language));
-    const QString kd = TipOf(*window, "guiKD");
-    EXPECT_TRUE(kd.startsWith(QString::fromUtf8(start))) << kd.toStdString();
-    EXPECT_TRUE(kd.contains("Kp 0,5") && kd.contains(QString::fromUtf8("4,8\u00A0%")))
-        << kd.toStdString();
+    Open(QLocale(language));
+    EXPECT_EQ(Box("guiKI")->text(), ",5");  // where the locale writes "0,5", so do the boxes
+    const QString kd = Box("guiKD")->toolTip();
+    EXPECT_TRUE(kd.startsWith(QString::fromUtf8(tip))) << kd.toStdString();
+    EXPECT_TRUE(kd.contains(QString::fromUtf8(examples))) << examples;
+    EXPECT_TRUE(kd.contains("Kp 0,5") && kd.contains(QString::fromUtf8("4,8\u00A0%")));
+    const std::unique_ptr<QMenu> menu(Table()->CreateContextMenu());
+    EXPECT_TRUE(menu->actions()[0]->text().startsWith(copy)) << copy;
+    Press("Command1", {{"guiKP", "abc"}});
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].startsWith(QString::fromUtf8(message))) << messages[0].toStdString();
+    Press("Command2", {{"guiKP", ".5"}, {"Loops", "1e9"}});
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_TRUE(messages[1].contains(QString::fromUtf8(grouped))) << messages[1].toStdString();
+    messages.clear();
   }
 }
 
-// A message's step and the number to aim for, in the window's digits; what
-// the user typed stays as typed.
-TEST(FailureMessageWords, WriteTheirNumbersInTheWindowsDigits) {
-  const QLocale egyptian(QLocale::Arabic, QLocale::Egypt);
-  for (std::int64_t step : {1, 12345}) {
-    const QString text =
-        FailureMessage({Box::Kp, "1e308", step, FailureReason::Overflow}, egyptian);
-    EXPECT_TRUE(text.startsWith("Step " + egyptian.toString(static_cast<qlonglong>(step))))
-        << text.toStdString();
-    EXPECT_TRUE(text.contains("closer to " + egyptian.toString(0))) << text.toStdString();
-    EXPECT_TRUE(text.contains(QString::fromUtf8("\u20681e308\u2069"))) << text.toStdString();
+// Persian writes its minus as U+200E U+2212, Arabic as U+061C "-", Swedish
+// as U+2212 alone; each reads its own signs, the bare ones and its separator.
+TEST(WidgetFormFields, ReadNumbersAsTheLocaleWritesThemAndKeepTheTranscript) {
+  TranscriptModel box;
+  QLineEdit kp, ki, kd, sp, loops;
+  for (QLocale::Language language : {QLocale::Persian, QLocale::Arabic, QLocale::Swedish}) {
+    const QLocale locale(language);
+    const NumberFormat numbers =
+        WidgetFormFields({&kp, &ki, &kd, &sp, &loops}, &box, locale).Numbers();
+    const QString minus = locale.negativeSign(), plus = locale.positiveSign();
+    const QString point = locale.decimalPoint();
+    for (const auto& [text, value] : {std::pair{minus + "1" + point + "5e" + minus + "3", -1.5e-3},
+                                      {plus + "2" + point + "5e" + plus + "1", 25.0},
+                                      {"\u2212" + point + "5", -0.5}}) {
+      const ParsedNumber parsed = ParseNumber(text.toStdString(), numbers);
+      EXPECT_TRUE(parsed.ok() && parsed.value == value) << text.toStdString();
+    }
   }
+  WidgetFormFields fields({&kp, &ki, &kd, &sp, &loops}, &box);
+  fields.WriteTranscript("a\tb\r\n\u00e9");
+  fields.AppendTranscript("\r\nd\r\n\u4e2d");
+  EXPECT_EQ(fields.ReadTranscript(), "a\tb\r\n\u00e9\r\nd\r\n\u4e2d");
+  EXPECT_EQ(fields.TranscriptLength(), fields.ReadTranscript().size());  // as the run counts
 }
 
 }  // namespace

@@ -1,0 +1,157 @@
+// The form: its controls, the keys that move through them and press its
+// buttons, what a failure says and changes, and the input that waited for a run.
+#include "announcer.h"
+#include "translations.h"
+#include "window_fixture.h"
+
+namespace corvale {
+namespace {
+
+// Each control at its place with its initial text, in every language; each
+// that takes focus named, and explained to screen readers as to the mouse.
+TEST_F(Window, ShowsEveryControlAtItsPlaceWithItsTextAndExplanation) {
+  for (QLocale::Language language : {QLocale::English, QLocale::German, QLocale::French}) {
+    const Translations translations{QLocale(language)};
+    Open();
+    EXPECT_EQ(window->windowTitle(), "Corvale by Brennick");
+    EXPECT_EQ(window->size(), QSize(454, 310));
+    EXPECT_TRUE(Table()->verticalScrollBar()->isVisible() &&
+                Table()->horizontalScrollBar()->isVisible());  // as drawn, before any row
+    EXPECT_EQ(Table()->model()->rowCount(), 0);
+    ExpectPlaces(1);
+    for (const char* control : kControls) {
+      const QStringList f = QString(control).split(u' ');
+      QWidget* widget = Find(f[0].toLatin1());
+      EXPECT_EQ(widget->property("text").toString(), f[1] == "-" ? "" : f[1]);
+      if (widget->focusPolicy() == Qt::NoFocus) continue;
+      QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+      EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty() || widget->toolTip().isEmpty());
+      EXPECT_EQ(accessible->text(QAccessible::Description), widget->toolTip());
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Box("guiKI"))->text(QAccessible::Name), "Ki");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(window.get())->role(), QAccessible::Window);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Table())->role(), QAccessible::Table);
+  }
+}
+
+// Tab moves along the tab order, into and out of the table (and the box's
+// switch under it), with rows or without; Enter and Escape press nothing,
+// Space does. A screen reader hears the run's figures once, by a
+// notification, the focus staying on Compute; only the widget with the
+// keyboard focus reports itself focused, no cell of the table meanwhile, and
+// Shift+Tab back into the table makes its current cell the focused one again.
+TEST_F(Window, KeysMoveAlongTheTabOrderAndOnlySpaceRuns) {
+  for (const char* name : {"guiKP", "guiKI", "guiKD", "guiSP", "Loops", "view-switch", "table",
+                           "Command1", "Command2", "guiKP"}) {
+    ASSERT_EQ(QApplication::focusWidget()->objectName(), name);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+      if (Box(name)) QTest::keyClick(Box(name), key);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  }
+  EXPECT_TRUE(Text().isEmpty());
+  Find("Command1")->setFocus();
+  QTest::keyClick(Find("Command1"), Qt::Key_Space);
+  ASSERT_EQ(Lines().size(), 101);
+  auto* announcer = window->findChild<Announcer*>();
+  EXPECT_EQ(announcer->Spoken(), 1);
+  QAccessibleInterface* notification = QAccessible::queryAccessibleInterface(announcer);
+  EXPECT_EQ(notification->role(), QAccessible::Notification);
+  ASSERT_EQ(notification->childCount(), 1);
+  EXPECT_EQ(notification->child(0)->text(QAccessible::Name), Chart()->toolTip());
+  EXPECT_EQ(QApplication::focusWidget(), Find("Command1"));
+  QAccessibleTableInterface* cells =
+      QAccessible::queryAccessibleInterface(Table())->tableInterface();
+  for (int row = 0; row < 5; ++row) {
+    for (int column = 0; column < 7; ++column) {
+      EXPECT_FALSE(cells->cellAt(row, column)->state().focused) << row << " " << column;
+    }
+  }
+  // The run's figures (all of them in response_text_test.cpp), in the chart
+  // and for a screen reader.
+  EXPECT_TRUE(Chart()->toolTip().contains(QString::fromUtf8(
+      "Peak: PV 5.2424 at step 14; overshoot 4.8\u00A0% of the change, beyond the final value 5.")))
+      << Chart()->toolTip().toStdString();
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(Chart())->text(QAccessible::Description),
+            Chart()->toolTip());
+  // A screen reader reads each cell with its row and its column's name.
+  QAccessibleInterface* cell = cells->cellAt(1, 3);
+  EXPECT_EQ(cell->text(QAccessible::Name), "1.2500");
+  EXPECT_EQ(cell->tableCellInterface()->rowIndex(), 1);
+  // Qt makes the header cell anew and does not keep it: it is handed to the
+  // cache, which deletes it.
+  QAccessibleInterface* name = cell->tableCellInterface()->columnHeaderCells()[0];
+  EXPECT_EQ(name->text(QAccessible::Name), "Error");
+  QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(name));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+  ASSERT_EQ(QApplication::focusWidget(), Table());
+  EXPECT_TRUE(cells->cellAt(0, 0)->state().focused);
+  QTest::keyClick(Table(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget()->objectName(), "Command1");
+  EXPECT_EQ(Table()->verticalScrollBar()->value(), 0);
+}
+
+// Every kind of failure, through both buttons: one plain message naming the
+// box, the box focused with its text selected, and nothing else changed.
+TEST_F(Window, AFailureIsAMessageAndChangesNothing) {
+  const std::tuple<const char*, const char*, const char*> failures[] = {
+      {"guiKP", " ", "Kp is empty"},
+      {"guiKD", "1..2", "Kd: \u201C\u20681..2\u2069\u201D is not a number"},
+      {"guiSP", "-1e999", "SP: \u201C\u2068-1e999\u2069\u201D is out of range"},
+      {"Loops", "ten", "for example 100."},
+      {"Loops", "1e999", "at most 1,000,000 rows: type at most 1,000,000 in Loops"},
+      {"guiKI", "<b>5\t\x01\x7F", "\u201C\u2068<b>5\u2409\u2401\u2421\u2069\u201D"}};
+  Press("Command1", {{"Loops", "3"}});
+  for (const auto& [box, text, saying] : failures) {
+    for (const char* button : {"Command1", "Command2"}) {
+      SCOPED_TRACE(std::string(button) + " " + box + " " + text);
+      const QString good = Box(box)->text();
+      Box("guiKP")->setText("0.25");  // a good change that must not land either
+      Box(box)->setText(QString::fromUtf8(text));
+      const QString transcript = Text();
+      const int current = Table()->CurrentRow();
+      const LoopState state = window->State();
+      Click(button);
+      ASSERT_EQ(messages.size(), 1u);
+      EXPECT_TRUE(messages[0].contains(QString::fromUtf8(saying))) << messages[0].toStdString();
+      EXPECT_EQ(Text(), transcript);
+      EXPECT_EQ(Table()->CurrentRow(), current);
+      EXPECT_EQ(window->State(), state);
+      EXPECT_EQ(window->focusWidget(), Box(box));
+      EXPECT_EQ(Box(box)->selectedText(), Box(box)->text());
+      Box(box)->setText(good);
+      messages.clear();
+    }
+  }
+}
+
+// What waited while a run worked: clicks, keys and wheel turns are dropped,
+// all else delivered.
+TEST_F(Window, ARunDropsTheInputThatWaitedForIt) {
+  Box("Loops")->setText("1");
+  const QPoint continueAt = Find("Command2")->rect().center();
+  const QPointF global = Find("Command2")->mapToGlobal(QPointF(continueAt));
+  QCoreApplication::postEvent(Box("guiSP"),
+                              new QKeyEvent(QEvent::KeyPress, Qt::Key_9, Qt::NoModifier, "9"));
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QCoreApplication::postEvent(Find("Command2"),
+                                new QMouseEvent(type, QPointF(continueAt), global, Qt::LeftButton,
+                                                Qt::LeftButton, Qt::NoModifier));
+  }
+  QCoreApplication::postEvent(Table()->viewport(),
+                              new QWheelEvent({10, 10}, {10, 10}, {}, {0, 240}, {},
+                                              Qt::ControlModifier, Qt::NoScrollPhase, false));
+  QMetaObject::invokeMethod(Box("guiKD"), &QLineEdit::clear, Qt::QueuedConnection);
+  const qreal size = Table()->font().pointSizeF();
+  Click("Command1");
+  EXPECT_TRUE(Box("guiKD")->text().isEmpty());  // delivered as the run ended
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Box("guiSP")->text(), "5");
+  EXPECT_EQ(Lines().size(), 2);                                           // no Continue
+  EXPECT_TRUE(Chart()->toolTip().startsWith("Step response at step 1"));  // one step measured
+  EXPECT_EQ(Table()->font().pointSizeF(), size);                          // no zoom
+  EXPECT_FALSE(qobject_cast<QPushButton*>(Find("Command2"))->isDown());   // not even pressed
+}
+
+}  // namespace
+}  // namespace corvale

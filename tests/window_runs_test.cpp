@@ -1,0 +1,134 @@
+// The runs: what Compute keeps and Continue extends, the runs compared, the
+// chart of the current one behind the box's switch or beside the form, and
+// what a screen reader hears of them.
+#include "announcer.h"
+#include "run_comparison_view.h"
+#include "run_history.h"
+#include "window_fixture.h"
+
+namespace corvale {
+namespace {
+
+// Compute starts a new run and keeps the one before, Continue extends the
+// current one, and the table shows the current run's rows. A Compute that
+// cannot start keeps nothing; one that starts, with no steps or stopped at a
+// later step, keeps the run before.
+TEST_F(Window, ComputeKeepsTheRunBeforeAndContinueExtendsIt) {
+  const RunHistory& runs = window->Runs();
+  using Boxes = std::vector<std::pair<const char*, const char*>>;
+  const struct {
+    Boxes boxes;
+    const char* button;
+    std::size_t rows;  // of the current run, as the table has them
+    std::vector<double> keptKp;
+    double currentKp;
+    bool message;
+  } steps[] = {
+      {{{"Loops", "30"}}, "Command1", 30, {}, .5, false},
+      {{{"guiKP", "1"}, {"Loops", "10"}}, "Command2", 40, {}, 1, false},
+      {{{"guiKP", "1e308"}}, "Command1", 40, {}, 1, true},               // its first step overflows
+      {{{"guiKP", "2"}, {"Loops", "0"}}, "Command1", 0, {1}, 0, false},  // afresh, no steps
+      {{{"Loops", "20"}}, "Command1", 20, {1}, 2, false},                // no rows before to keep
+      // The integral overflows at step 2: step 1 stays.
+      {{{"guiKP", ".5"}, {"guiSP", "1.7e308"}, {"Loops", "100"}}, "Command1", 1, {1, 2}, .5, true},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(testing::Message() << "step with " << step.rows << " rows");
+    for (const auto& [box, text] : step.boxes) Box(box)->setText(text);
+    Click(step.button);
+    EXPECT_EQ(messages.size(), step.message ? 1u : 0u);
+    messages.clear();
+    EXPECT_EQ(runs.Current().Size(), step.rows);
+    EXPECT_EQ(Table()->model()->rowCount(), static_cast<int>(step.rows));
+    std::vector<double> kept;
+    for (const KeptRun& run : runs.Kept()) kept.push_back(run.summary.gains.Kp);
+    EXPECT_EQ(kept, step.keptKp);
+    EXPECT_EQ(runs.CurrentSummary().gains.Kp, step.currentKp);
+  }
+}
+
+// The runs compared: each Compute a row, the current one last; the figures
+// heard against the run before; Delete forgets the selected earlier run, and
+// the chart's and the comparison's menus forget them all.
+TEST_F(Window, ComparesEachRunWithTheOnesBeforeIt) {
+  auto* announcer = window->findChild<Announcer*>();
+  auto* comparison = window->findChild<RunComparisonView*>();
+  QAccessibleInterface* notification = QAccessible::queryAccessibleInterface(announcer);
+  const auto said = [&] { return notification->child(0)->text(QAccessible::Name); };
+  Press("Command1", {{"guiKD", "0"}});  // settles from step 18 without overshoot
+  EXPECT_FALSE(said().contains("Compared"));
+  Press("Command1", {{"guiKD", ".5"}});
+  EXPECT_TRUE(
+      said().endsWith("\nCompared with the run before: overshoot 4.8\u00a0% instead of "
+                      "0.0\u00a0%; settled from step 28 instead of step 18."))
+      << said().toStdString();
+  Click("Command2");  // the same run, carried on: nothing to set against
+  EXPECT_FALSE(said().contains("Compared"));
+  ASSERT_EQ(comparison->model()->rowCount(), 2);
+  EXPECT_EQ(comparison->model()->index(1, 0).data().toString(), "2, current");
+  EXPECT_EQ(comparison->model()->index(1, 5).data().toString(), "200");
+  comparison->selectRow(0);
+  QTest::keyClick(comparison, Qt::Key_Delete);
+  EXPECT_TRUE(window->Runs().Kept().empty());
+  EXPECT_EQ(comparison->model()->rowCount(), 1);
+  Click("Command1");
+  Click("Command1");
+  const std::unique_ptr<QMenu> menu(comparison->CreateContextMenu());
+  menu->actions().last()->trigger();  // Forget earlier runs
+  EXPECT_TRUE(window->Runs().Kept().empty());
+  EXPECT_EQ(comparison->model()->rowCount(), 1);
+}
+
+// In the box at the default size, the switch shows the chart in the table's
+// place and the table again where it was; the chart's cursor walks the steps,
+// spoken, and brings each into view in the table. In a larger window the
+// chart stands beside the form, every control where it was, and a click on
+// it brings its step into view in the table.
+TEST_F(Window, ShowsTheChartBehindTheBoxsSwitchOrBesideTheForm) {
+  Press("Command1", {{"Loops", "300"}});
+  auto* chart = Chart();
+  auto* tabs = window->findChild<QTabBar*>("view-switch");
+  ASSERT_TRUE(tabs->isVisible());
+  EXPECT_FALSE(tabs->accessibleName().isEmpty());
+  EXPECT_FALSE(chart->isVisible());
+  Table()->verticalScrollBar()->setValue(120);
+  tabs->setFocus();
+  QTest::keyClick(tabs, Qt::Key_Right);
+  ASSERT_TRUE(chart->isVisible());
+  EXPECT_FALSE(Table()->isVisible());
+  EXPECT_TRUE(
+      Find("cwin")->geometry().contains(chart->mapTo(window.get(), chart->rect().center())));
+  QTest::keyClick(tabs, Qt::Key_Left);
+  EXPECT_TRUE(Table()->isVisible());
+  EXPECT_EQ(Table()->verticalScrollBar()->value(), 120);
+
+  QTest::keyClick(tabs, Qt::Key_Right);
+  chart->setFocus();
+  QTest::keyClick(chart, Qt::Key_Home);
+  for (int i = 0; i < 4; ++i) QTest::keyClick(chart, Qt::Key_Right);
+  EXPECT_EQ(chart->Cursor(), 4);
+  EXPECT_EQ(Table()->CurrentRow(), 4);
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(chart);
+  EXPECT_EQ(accessible->role(), QAccessible::Chart);
+  ASSERT_TRUE(accessible->focusChild());
+  EXPECT_TRUE(accessible->focusChild()->text(QAccessible::Name).startsWith("Step 5"));
+
+  window->resize(1280, 800);
+  EXPECT_TRUE(chart->isVisible() && Table()->isVisible());
+  EXPECT_FALSE(tabs->isVisible());
+  EXPECT_EQ(chart->parentWidget(), window.get());
+  EXPECT_GE(chart->x(), Find("cwin")->geometry().right());
+  ExpectPlaces(1);
+  const int before = Table()->CurrentRow();
+  QTest::mouseClick(chart, Qt::LeftButton, {}, chart->rect().center());
+  const int row = Table()->CurrentRow();
+  EXPECT_NE(row, before);
+  const auto [first, last] = Table()->VisibleRows();
+  EXPECT_TRUE(first <= row && row <= last) << row;
+  window->resize(454, 310);
+  EXPECT_TRUE(tabs->isVisible());
+  EXPECT_EQ(chart->parentWidget(), Find("cwin"));
+}
+
+}  // namespace
+}  // namespace corvale

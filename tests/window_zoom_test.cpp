@@ -1,0 +1,192 @@
+// The zoom and the chart's place: the decisions worked out by hand, then the
+// real window zoomed from its twips and stopped by its screen.
+#include "chart_placement.h"
+#include "window_fit.h"
+#include "window_fixture.h"
+#include "zoom.h"
+
+namespace corvale {
+namespace {
+
+// The form's client area is 6816 × 4644 twips, 15 to a pixel at 100 %; at
+// each zoom, rounded: 454 × 310 at 100 %, 500 × 341 at 110 %, 568 × 387 at
+// 125 %, 682 × 464 at 150 %, 795 × 542 at 175 %, 909 × 619 at 200 %,
+// 1136 × 774 at 250 %, 1363 × 929 at 300 %. The chart needs 320 × 240 at
+// 100 % and a margin of 8 (480 × 360 and 12 at 150 %, 560 × 420 and 14 at
+// 175 %).
+constexpr Place kClientArea{0, 0, 6816, 4644};
+constexpr QSize kFrame{4, 4};  // the offscreen platform's, 2 on each side
+
+int LevelOf(int percent) {
+  const auto& p = Zoom::kPercent;
+  return static_cast<int>(std::find(p.begin(), p.end(), percent) - p.begin());
+}
+
+// Ctrl++, Ctrl+- and Ctrl+0 from a level, in a window that is normal or
+// maximised, that the user enlarged or not, with the chart beside the form or
+// in the box: the level they lead to and the normal window's size.
+TEST(WindowFit, ZoomsAsFarAsTheScreenAndTheChartAllowAndKeepsTheUsersSize) {
+  const WindowFit fit(kClientArea);
+  struct Case {
+    const char* what;
+    bool kept;
+    QSize user;
+    bool beside;  // the chart, now; and in the normal window where it is not maximised
+    int from;     // percent
+    int steps;    // 0: Ctrl+0
+    int percent;
+    QSize window;
+  };
+  // clang-format off
+  const Case cases[] = {
+      {"normal", false, {}, false, 100, 1, 110, {500, 341}},
+      // 1136 + 4 ≤ 1280 and 774 + 4 ≤ 800; 1363 is too wide.
+      {"normal to the screen", false, {}, false, 100, 8, 250, {1136, 774}},
+      {"normal at the screen", false, {}, false, 250, 1, 250, {1136, 774}},
+      {"normal smaller", false, {}, false, 250, -1, 200, {909, 619}},
+      {"normal smallest", false, {}, false, 100, -20, 50, {227, 155}},
+      {"normal first size", false, {}, false, 250, 0, 100, {454, 310}},
+      // The chart right of the form needs 500 + 352 + 9 = 861 × 341 at 110 %.
+      {"enlarged", false, {1100, 700}, true, 100, 1, 110, {1100, 700}},
+      // 682 + 480 + 12 = 1174 wide at 150 %: the window grows for the chart.
+      {"enlarged grows", false, {1100, 700}, true, 100, 3, 150, {1174, 700}},
+      // 795 + 560 + 14 = 1369 wide, or 542 + 420 + 14 = 976 high: neither fits.
+      {"enlarged stops", false, {1100, 700}, true, 150, 1, 150, {1174, 700}},
+      {"enlarged smaller", false, {1100, 700}, true, 150, -1, 125, {1100, 700}},
+      {"enlarged first size", false, {1100, 700}, true, 150, 0, 100, {1100, 700}},
+      // Wider only: the height follows the form, the chart right of it.
+      {"wider", false, {1100, 0}, true, 100, 1, 110, {1100, 341}},
+      {"wider grows", false, {1100, 0}, true, 100, 3, 150, {1174, 464}},
+      // Maximised: the form and the chart's room within 1276 × 796; the
+      // window comes back holding the form.
+      {"maximised", true, {}, true, 100, 1, 110, {500, 341}},
+      {"maximised stops", true, {}, true, 100, 4, 150, {682, 464}},
+      {"maximised smaller", true, {}, true, 150, -1, 125, {568, 387}},
+      {"maximised chart in the box", true, {}, false, 250, 1, 250, {1136, 774}},
+      {"maximised enlarged", true, {1100, 700}, true, 100, 3, 150, {1174, 700}},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    Situation now;
+    now.level = LevelOf(c.from);
+    now.kept = c.kept;
+    now.window = c.kept ? kMaximised : c.user.expandedTo(fit.Form(now.level));
+    now.user = c.user;
+    now.available = kProjector;
+    now.frame = kFrame;
+    now.chartBeside = c.beside;
+    // The maximised window came from one the user enlarged for the chart, or
+    // from the form's.
+    now.normalChartBeside = c.kept ? !c.user.isEmpty() : c.beside;
+    const Fit result = c.steps == 0 ? fit.Reset(now) : fit.Step(now, c.steps);
+    EXPECT_EQ(Zoom::kPercent[result.level], c.percent) << c.what;
+    EXPECT_EQ(result.window, c.window)
+        << c.what << ": " << result.window.width() << " x " << result.window.height();
+  }
+  // An 800 × 600 screen stops a normal window at 175 % (795 + 4 wide); no
+  // screen known, at 400 %.
+  Situation small;
+  small.level = Zoom::kDefaultLevel;
+  small.available = {800, 600};
+  small.frame = kFrame;
+  EXPECT_EQ(Zoom::kPercent[fit.Step(small, 20).level], 175);
+  small.available = {};
+  EXPECT_EQ(fit.Step(small, 20).window, QSize(1818, 1238));
+}
+
+// The chart beside the form takes the larger of the spaces the form leaves,
+// right of it or below it, when one is large enough to read a chart in; the
+// least window for each is where that space begins to hold it.
+TEST(ChartPlacement, TakesTheLargerSpaceThatHoldsTheChart) {
+  for (const auto& [window, form, scale, space] :
+       {std::tuple{QSize(454, 310), QSize(454, 310), 1.0, QRect()},
+        {QSize(1280, 800), QSize(454, 310), 1.0, QRect(454, 8, 818, 784)},  // right: > 1264 × 482
+        {QSize(800, 600), QSize(454, 310), 1.0, QRect(8, 310, 784, 282)},   // below: > 338 × 584
+        {QSize(600, 900), QSize(454, 310), 1.0, QRect(8, 310, 584, 582)},   // right is too narrow
+        {QSize(773, 549), QSize(454, 310), 1.0, QRect()},  // below, 231 px high, is too low
+        {QSize(1280, 800), QSize(454, 310), 2.0, QRect(454, 16, 810, 768)},  // at least 640 × 480
+        // At 150 %: below is larger (1150 × 354) but lower than 360.
+        {QSize(1174, 830), QSize(682, 464), 1.5, QRect(682, 12, 480, 806)},
+        {QSize(1174, 700), QSize(682, 464), 1.5, QRect(682, 12, 480, 676)}}) {
+    EXPECT_EQ(ChartPlacement::Space(window, form, scale), space) << window.width();
+  }
+  for (const int percent : {50, 100, 150, 250}) {
+    const double scale = percent / 100.0;
+    const QSize zoomed = WindowFit(kClientArea).Form(LevelOf(percent));
+    for (const bool right : {true, false}) {
+      const QSize least = ChartPlacement::LeastWindow(zoomed, scale, right);
+      EXPECT_TRUE(ChartPlacement::Space(least, zoomed, scale).isValid()) << percent;
+      const QSize less = least - (right ? QSize(1, 0) : QSize(0, 1));
+      EXPECT_FALSE(ChartPlacement::Space(less, zoomed, scale).isValid()) << percent;
+    }
+  }
+  // 454 + 320 + 8 wide; 310 + 240 + 8 high.
+  EXPECT_EQ(ChartPlacement::LeastWindow({454, 310}, 1, true), QSize(782, 310));
+  EXPECT_EQ(ChartPlacement::LeastWindow({454, 310}, 1, false), QSize(454, 558));
+}
+
+// The runs compared take the space the chart leaves next to the form: under
+// it, in the transcript box's column, when the chart stands right of it;
+// right of it when the chart stands below; none when too small.
+TEST(ChartPlacement, PutsTheComparisonWhereTheChartLeavesRoom) {
+  const QSize form(454, 310);
+  const QRect column(16, 16, 425, 217);
+  for (const auto& [window, chart, comparison] :
+       {std::tuple{QSize(1276, 796), QRect(454, 8, 814, 780), QRect(16, 318, 425, 470)},
+        {QSize(800, 600), QRect(8, 310, 784, 282), QRect(454, 8, 338, 302)},
+        {QSize(1280, 430), QRect(454, 8, 818, 414), QRect()},  // 104 high under the form
+        {QSize(454, 310), QRect(), QRect()}}) {
+    EXPECT_EQ(ChartPlacement::ComparisonSpace(window, form, chart, column, 1), comparison)
+        << window.width() << "x" << window.height();
+  }
+}
+
+// Ctrl with + zooms the whole window from any control: each control's place
+// scaled from its twips and its font with it, a style sheet's font too;
+// Ctrl+0 restores the layout.
+TEST_F(Window, ZoomsTheWholeWindowFromItsTwips) {
+  Table()->setStyleSheet("font-size: 20pt; color: #c00000");
+  const qreal size = Box("Loops")->font().pointSizeF();
+  for (int i = 0; i < 4; ++i) QTest::keyClick(Box("guiKI"), Qt::Key_Plus, Qt::ControlModifier);
+  ExpectPlaces(1.75);
+  EXPECT_EQ(window->size(), FormSize(1.75));
+  EXPECT_DOUBLE_EQ(Box("Loops")->font().pointSizeF(), 1.75 * size);
+  EXPECT_DOUBLE_EQ(Table()->font().pointSizeF(), 35);
+  EXPECT_EQ(Table()->palette().color(QPalette::Text), QColor(0xc00000));  // the sheet still holds
+  EXPECT_EQ(Box("guiKI")->text(), ".5");  // the keys went to the zoom, not the box
+  QTest::keyClick(Find("Command1"), Qt::Key_0, Qt::ControlModifier);
+  ExpectPlaces(1);
+  EXPECT_EQ(window->size(), FormSize(1));
+  EXPECT_DOUBLE_EQ(Box("Loops")->font().pointSizeF(), size);
+}
+
+// Ctrl++ stops at the largest size whose window the screen shows whole (the
+// offscreen screen is 800 × 800, or 800 × 600: 175 %), moving the window back onto it; a
+// maximised window stays so, and keeps the chart beside its form.
+TEST_F(Window, ZoomStopsWhereTheScreenEndsAndAMaximisedWindowStaysMaximised) {
+  const QRect screen = window->screen()->availableGeometry();
+  const qreal size = Table()->font().pointSizeF();
+  window->move(500, 400);  // so far down and right that a larger window must move
+  for (int i = 0; i < 20; ++i) QTest::keyClick(Box("guiKP"), Qt::Key_Plus, Qt::ControlModifier);
+  EXPECT_TRUE(screen.contains(window->frameGeometry())) << window->frameGeometry().width();
+  EXPECT_DOUBLE_EQ(Table()->font().pointSizeF(), 1.75 * size);
+  EXPECT_DOUBLE_EQ(QToolTip::font().pointSizeF() / Table()->font().pointSizeF(),
+                   QApplication::font().pointSizeF() / size);  // tooltips zoom too
+  QTest::keyClick(Box("guiKP"), Qt::Key_0, Qt::ControlModifier);
+  window->showMaximized();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(Chart()->isVisible());  // below the form
+  // It grows only as far as the chart keeps its room beside the form.
+  for (int i = 0; i < 20; ++i) QTest::keyClick(Box("guiKP"), Qt::Key_Plus, Qt::ControlModifier);
+  EXPECT_TRUE(window->isMaximized() && Chart()->isVisible());
+  EXPECT_EQ(Chart()->parentWidget(), window.get());
+  const qreal scale = Table()->font().pointSizeF() / size;
+  EXPECT_TRUE(scale > 1 && scale < 1.75) << scale;
+  EXPECT_TRUE(ChartPlacement::Space(window->size(), FormSize(scale), scale).isValid());
+  window->showNormal();  // restored, the window holds the zoomed form
+  QCoreApplication::processEvents();
+  EXPECT_EQ(window->size(), FormSize(scale));
+}
+
+}  // namespace
+}  // namespace corvale
