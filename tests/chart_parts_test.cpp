@@ -178,6 +178,25 @@ TEST_F(ChartParts, OneStepStandsMidAxisAndNoneDrawsNoLine) {
   EXPECT_EQ(report.steps.Scale().ticks, std::vector<double>{1});
 }
 
+// The figures over the plot in the corner where they cover least of PV:
+// here PV runs along the top, and the lower corners are free.
+TEST_F(ChartParts, TheFiguresStandWhereTheyCoverLeast) {
+  std::vector<ResponseSample> samples(60, ResponseSample{20, 10});
+  samples[0].pv = 0;
+  history.Start();
+  history.Append(samples, Gains{1, 0, 0, 10});
+  chart.Refresh(std::nullopt, "First sentence.\nSecond sentence.");
+  Render(425, 190);  // the box's room at 100 %: no room of their own
+  const ChartReport report = chart.Report();
+  QRectF box;
+  for (const ChartReport::Text& text : report.texts)
+    if (text.part == ChartReport::Part::kFigures) box |= text.rect;
+  ASSERT_FALSE(box.isEmpty());
+  EXPECT_GT(box.top(), report.top.center().y());   // a lower corner
+  EXPECT_GT(box.left(), report.top.center().x());  // the first of them, on the right
+  for (const QPointF& p : report.PathNamed("PV")->points) EXPECT_FALSE(box.contains(p));
+}
+
 // A left click on the plot moves the cursor there; a right click, or one
 // over the legend, does not.
 TEST_F(ChartParts, OnlyALeftClickOnThePlotMovesTheCursor) {
