@@ -1,6 +1,6 @@
 // What the pixel-by-pixel tests leave open (dashes, colours, the marks'
 // shapes, the labels' places) checked against reference images, made once
-// and looked at: two lessons drawn in the box at 100 % and beside the form.
+// and looked at: three lessons drawn in the box at 100 % and beside the form.
 // CORVALE_WRITE_CHART_REFERENCE=folder writes them afresh there instead, to
 // be looked at before they replace tests/reference/.
 #include <QDir>
@@ -62,6 +62,17 @@ TEST_F(ChartReference, ThreeRunsInTheBox) {
   QTest::keyClick(&chart, Qt::Key_Home);
   for (int i = 0; i < 3; ++i) QTest::keyClick(&chart, Qt::Key_Right);
   ExpectLike(Drawn(QSize(530, 250)), "three-runs-box");
+  chart.setParent(nullptr);
+}
+
+// The window's first run in the box's room at 100 %, too small for the
+// figures' own room: a few over the plot, the note of the rest, the ±2 % band.
+TEST_F(ChartReference, FirstRunOverThePlot) {
+  QWidget box;
+  chart.setParent(&box);
+  Simulate({".5 .5 .5 5 100"});
+  Measure();
+  ExpectLike(Drawn(QSize(425, 190)), "first-run-box");
   chart.setParent(nullptr);
 }
 
