@@ -108,6 +108,9 @@ TEST_F(ChartParts, ShadesAStretchOfManyRowsToItsEnd) {
 TEST_F(ChartParts, TheReadoutStandsBesideTheCursor) {
   Simulate({".5 .5 .5 5 100"});
   Measure();
+  Render(800, 600);
+  for (const ChartReport::Text& text : chart.Report().texts)
+    EXPECT_NE(text.part, ChartReport::Part::kReadout) << "no cursor, no readout";
   // Tall, and wide with the figures beside the plot.
   for (const QSize size : {QSize(800, 600), QSize(1060, 380)}) {
     for (const Qt::Key key : {Qt::Key_Home, Qt::Key_PageDown, Qt::Key_End}) {
