@@ -29,8 +29,9 @@ std::size_t ColumnSplit::RowsOnAxis(std::size_t rows) const {
 RowSpan ColumnSplit::Rows(std::size_t column, std::size_t rows) const {
   const std::size_t onAxis = RowsOnAxis(rows);
   if (column >= columns_) return {onAxis, onAxis};
+  // Past the last column lie the rows after the axis' end: none of them.
   const std::size_t first = FirstOf(column, onAxis);
-  return {first, column + 1 == columns_ ? onAxis : std::max(first, FirstOf(column + 1, onAxis))};
+  return {first, std::max(first, FirstOf(column + 1, onAxis))};
 }
 
 std::size_t ColumnSplit::FirstOf(std::size_t column, std::size_t rows) const {
@@ -60,7 +61,7 @@ std::vector<ColumnRange> Decimate(
   const std::size_t onAxis = split.RowsOnAxis(rows);
   std::size_t first = split.FirstOf(0, onAxis);
   for (std::size_t c = 0; c < split.Columns(); ++c) {
-    const std::size_t last = c + 1 == split.Columns() ? onAxis : split.FirstOf(c + 1, onAxis);
+    const std::size_t last = split.FirstOf(c + 1, onAxis);
     RowSpan span{first, std::max(first, last)};
     first = span.last;
     if (span.Empty()) {

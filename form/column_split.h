@@ -35,7 +35,8 @@ class ColumnSplit {
   std::size_t ColumnOf(double row) const;
   // Of a series of `rows` rows, those on the axis: up to the one at its end.
   std::size_t RowsOnAxis(std::size_t rows) const;
-  // The first of `rows` rows (on the axis) in column c or after it.
+  // The first of `rows` rows (on the axis) in column c or after it; for c =
+  // Columns(), past the last, `rows`.
   std::size_t FirstOf(std::size_t column, std::size_t rows) const;
 
  private:

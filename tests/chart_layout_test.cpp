@@ -70,6 +70,10 @@ class ChartLayout : public ChartFixture {
       if (a.part == ChartReport::Part::kFigures) {
         EXPECT_TRUE(whole.contains(a.text) || a.text == "More in the tooltip.")
             << where << ": " << a.text.toStdString();
+        // Over the plot, or in a room of their own clear of both panels.
+        EXPECT_TRUE(report.top.contains(a.rect) ||
+                    (!report.top.intersects(a.rect) && !report.bottom.intersects(a.rect)))
+            << where << ": " << a.text.toStdString();
       }
     }
     for (const QString& name : lesson.legend)

@@ -107,35 +107,39 @@ TEST_F(ChartParts, ShadesAStretchOfManyRowsToItsEnd) {
 // over it, and at the plot's top.
 TEST_F(ChartParts, TheReadoutStandsBesideTheCursor) {
   Simulate({".5 .5 .5 5 100"});
+  Measure();
   Render(800, 600);
-  for (const Qt::Key key : {Qt::Key_Home, Qt::Key_PageDown, Qt::Key_End}) {
-    QTest::keyClick(&chart, key);
-    const ChartReport report = chart.Report();
-    const double x = report.steps.ToPixel(chart.Cursor() + 1.0);
-    Render(800, 600);
-    for (const QRectF& panel : {report.top, report.bottom}) {
-      int dark = 0;
-      for (int y = int(panel.top()) + 2; y < int(panel.bottom()) - 2; ++y)
-        dark += image.pixelColor(int(x), y).lightness() < 80;
-      EXPECT_GT(dark, 0.8 * panel.height()) << chart.Cursor();
-    }
-    const auto readout = std::find_if(
-        report.texts.begin(), report.texts.end(),
-        [](const ChartReport::Text& t) { return t.part == ChartReport::Part::kReadout; });
-    ASSERT_NE(readout, report.texts.end());
-    EXPECT_EQ(readout->text, chart.RowDescription(chart.Cursor()));
-    EXPECT_TRUE(readout->rect.right() < x || readout->rect.left() > x) << chart.Cursor();
-    // Close to it, on whichever side.
-    EXPECT_LT(std::min(std::abs(readout->rect.right() - x), std::abs(readout->rect.left() - x)),
-              chart.TextPixelSize())
-        << chart.Cursor();
-    EXPECT_LT(readout->rect.top() - report.top.top(), chart.TextPixelSize());
-  }
-  // At the last step, on its left.
-  const ChartReport report = chart.Report();
-  for (const ChartReport::Text& t : report.texts) {
-    if (t.part == ChartReport::Part::kReadout) {
-      EXPECT_LT(t.rect.right(), report.steps.ToPixel(100));
+  for (const ChartReport::Text& text : chart.Report().texts)
+    EXPECT_NE(text.part, ChartReport::Part::kReadout) << "no cursor, no readout";
+  // Tall, and wide with the figures beside the plot.
+  for (const QSize size : {QSize(800, 600), QSize(1060, 380)}) {
+    for (const Qt::Key key : {Qt::Key_Home, Qt::Key_PageDown, Qt::Key_End}) {
+      Render(size.width(), size.height());
+      QTest::keyClick(&chart, key);
+      const ChartReport report = chart.Report();
+      const double x = report.steps.ToPixel(chart.Cursor() + 1.0);
+      Render(size.width(), size.height());
+      for (const QRectF& panel : {report.top, report.bottom}) {
+        int dark = 0;
+        for (int y = int(panel.top()) + 2; y < int(panel.bottom()) - 2; ++y)
+          dark += image.pixelColor(int(x), y).lightness() < 80;
+        EXPECT_GT(dark, 0.8 * panel.height()) << chart.Cursor();
+      }
+      const auto readout = std::find_if(
+          report.texts.begin(), report.texts.end(),
+          [](const ChartReport::Text& t) { return t.part == ChartReport::Part::kReadout; });
+      ASSERT_NE(readout, report.texts.end());
+      EXPECT_EQ(readout->text, chart.RowDescription(chart.Cursor()));
+      EXPECT_TRUE(report.top.contains(readout->rect)) << chart.Cursor();
+      EXPECT_TRUE(readout->rect.right() < x || readout->rect.left() > x) << chart.Cursor();
+      // Close to it, on whichever side: on its left at the last step.
+      EXPECT_LT(std::min(std::abs(readout->rect.right() - x), std::abs(readout->rect.left() - x)),
+                chart.TextPixelSize())
+          << chart.Cursor();
+      if (key == Qt::Key_End) {
+        EXPECT_LT(readout->rect.right(), x);
+      }
+      EXPECT_LT(readout->rect.top() - report.top.top(), chart.TextPixelSize());
     }
   }
 }
@@ -176,6 +180,25 @@ TEST_F(ChartParts, OneStepStandsMidAxisAndNoneDrawsNoLine) {
   ASSERT_TRUE(pv && pv->points.size() == 1);
   EXPECT_NEAR(pv->points[0].x(), report.top.center().x(), 1);
   EXPECT_EQ(report.steps.Scale().ticks, std::vector<double>{1});
+}
+
+// The figures over the plot in the corner where they cover least of PV:
+// here PV runs along the top, and the lower corners are free.
+TEST_F(ChartParts, TheFiguresStandWhereTheyCoverLeast) {
+  std::vector<ResponseSample> samples(60, ResponseSample{20, 10});
+  samples[0].pv = 0;
+  history.Start();
+  history.Append(samples, Gains{1, 0, 0, 10});
+  chart.Refresh(std::nullopt, "First sentence.\nSecond sentence.");
+  Render(425, 190);  // the box's room at 100 %: no room of their own
+  const ChartReport report = chart.Report();
+  QRectF box;
+  for (const ChartReport::Text& text : report.texts)
+    if (text.part == ChartReport::Part::kFigures) box |= text.rect;
+  ASSERT_FALSE(box.isEmpty());
+  EXPECT_GT(box.top(), report.top.center().y());   // a lower corner
+  EXPECT_GT(box.left(), report.top.center().x());  // the first of them, on the right
+  for (const QPointF& p : report.PathNamed("PV")->points) EXPECT_FALSE(box.contains(p));
 }
 
 // A left click on the plot moves the cursor there; a right click, or one

@@ -57,6 +57,22 @@ TEST_F(ChartSeries, ManyRowsAColumnKeepEveryPeak) {
   EXPECT_NEAR(lowest->x(), axes.StepX(150'001), 1);
 }
 
+// The columns kept from one drawing serve the next only while the runs are
+// the same: a new run of as many rows, drawn at the same size, is drawn anew.
+TEST_F(ChartSeries, ANewRunOfAsManyRowsIsDrawnAnew) {
+  for (const double level : {1.0, 3.0}) {
+    history.Start();
+    history.Append(std::vector<ResponseSample>(100'000, ResponseSample{2 * level, level}),
+                   Gains{1, 0, 0, 4});
+    chart.Refresh(std::nullopt, {});
+    Render(800, 600);
+    const ChartReport report = chart.Report();
+    const ChartReport::Path* pv = report.PathNamed("PV");
+    ASSERT_TRUE(pv && pv->decimated);
+    EXPECT_NEAR(pv->points[100].y(), report.values.ToPixel(level), 0.5) << level;
+  }
+}
+
 // Earlier runs share the current run's step axis: a longer one is cut at
 // its end, a shorter one ends where it ended.
 TEST_F(ChartSeries, KeptRunsAreCutAtTheAxisEnd) {

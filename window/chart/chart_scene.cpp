@@ -151,7 +151,7 @@ ChartReport ChartScene::Draw(QPainter& painter) const {
   axis.DrawTitle(painter, ResponseChart::tr("X"), frame_.titleLeft, frame_.bottom, room);
 
   DrawGrid(painter);
-  const ChartSeries series(history, frame_, input_.keptLooks);
+  const ChartSeries series(history, frame_, input_.keptLooks, input_.columns);
   const ChartMarks marks(frame_, input_.locale, history.Current(), input_.figures);
   series.DrawLimitShading(painter, report);
   marks.DrawUnder(painter, input_.firstVisible, input_.lastVisible);

@@ -12,6 +12,7 @@
 #include "chart_frame.h"
 #include "chart_legend.h"
 #include "chart_report.h"
+#include "chart_series.h"
 #include "chart_style.h"
 #include "run_history.h"
 #include "step_info.h"
@@ -37,6 +38,8 @@ struct ChartInput {
   // Each kept run's look, by its place among the kept ones; a run keeps its
   // look while it is kept. By place when empty.
   std::vector<std::size_t> keptLooks;
+  // The current run's columns from an earlier drawing, kept by the widget.
+  CurrentColumns* columns = nullptr;
 
   std::size_t KeptLook(std::size_t index) const {
     return index < keptLooks.size() ? keptLooks[index] : index;

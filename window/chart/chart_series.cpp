@@ -99,16 +99,27 @@ ValueRange ChartSeries::Extent(const RunHistory& history, double lastStep, std::
 }
 
 ChartSeries::ChartSeries(const RunHistory& history, const ChartFrame& frame,
-                         const std::vector<std::size_t>& looks)
+                         const std::vector<std::size_t>& looks, CurrentColumns* cache)
     : history_(history), frame_(frame), looks_(looks) {
   const ResponseTrace& trace = history.Current();
   const ColumnSplit split = frame.Split();
   const std::size_t rows = frame.RowsOnAxis(trace.Size());
-  if (rows > split.Columns()) {
-    xColumns_ = Decimate(
-        split, rows, [&trace](std::size_t a, std::size_t b) { return trace.XRange(a, b); },
-        Decimation::kAlone);
+  if (rows <= split.Columns()) return;
+  const double begin = frame.steps.Scale().low - 1, end = frame.steps.Scale().high - 1;
+  if (cache && cache->revision == history.Revision() && cache->rows == rows &&
+      cache->begin == begin && cache->end == end && cache->columns == split.Columns()) {
+    pvColumns_ = cache->pv;
+    xColumns_ = cache->x;
+    return;
   }
+  pvColumns_ = Decimate(
+      split, rows, [&trace](std::size_t a, std::size_t b) { return trace.PvRange(a, b); },
+      Decimation::kAlone);
+  xColumns_ = Decimate(
+      split, rows, [&trace](std::size_t a, std::size_t b) { return trace.XRange(a, b); },
+      Decimation::kAlone);
+  if (cache)
+    *cache = {history.Revision(), rows, begin, end, split.Columns(), pvColumns_, xColumns_};
 }
 
 bool ChartSeries::ReachedLimit(const ResponseTrace& trace) {
@@ -203,7 +214,9 @@ void ChartSeries::DrawCurrent(QPainter& painter, ChartReport& report) const {
   const SeriesSource pvSource{
       trace.Size(), [&trace](std::size_t r) { return trace.Sample(r).pv; },
       [&trace](std::size_t a, std::size_t b) { return trace.PvRange(a, b); }};
-  const QPolygonF pv = SeriesPath(frame_, frame_.values, pvSource, &decimated);
+  decimated = !pvColumns_.empty();
+  const QPolygonF pv = decimated ? DecimatedPath(frame_, frame_.values, pvSource, pvColumns_)
+                                 : SeriesPath(frame_, frame_.values, pvSource);
   if (pv.size() == 1) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(s.pv.color());

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -34,13 +35,26 @@ QPolygonF DecimatedPath(const ChartFrame& frame, const ScaleMap& values, const S
 QPolygonF SetPointPath(const ChartFrame& frame, const std::vector<ResponseTrace::Run>& runs,
                        std::size_t rows);
 
+// The current run's PV and X in the plot's pixel columns, kept from one
+// drawing to the next while the runs and the columns stay the same: a cursor
+// moving over a million rows redraws the chart without going through them
+// again, as the table's overview keeps its pixel rows.
+struct CurrentColumns {
+  std::uint64_t revision = UINT64_MAX;  // the runs' they were made for
+  std::size_t rows = 0;
+  double begin = 0, end = 0;
+  std::size_t columns = 0;
+  std::vector<ColumnRange> pv, x;
+};
+
 // The runs' lines: the current run's PV, SP and X, each kept run's PV and
 // SP behind them, and the steps X sat at a limit shaded.
 class ChartSeries {
  public:
-  // `looks`: each kept run's look, by its place (by place when empty).
+  // `looks`: each kept run's look, by its place (by place when empty);
+  // `cache`, where there is one, the columns of an earlier drawing.
   ChartSeries(const RunHistory& history, const ChartFrame& frame,
-              const std::vector<std::size_t>& looks);
+              const std::vector<std::size_t>& looks, CurrentColumns* cache = nullptr);
 
   // What the value axis must cover for the runs up to the step axis' last
   // step `lastStep`: every run's PV and SP, and 0.
@@ -58,9 +72,10 @@ class ChartSeries {
   const RunHistory& history_;
   const ChartFrame& frame_;
   const std::vector<std::size_t>& looks_;
-  // X's range in each pixel column, where the current run has more rows
-  // than the plot has columns: its line and the steps at a limit share them.
-  std::vector<ColumnRange> xColumns_;
+  // PV's and X's range in each pixel column, where the current run has more
+  // rows than the plot has columns; X's line and the steps at a limit share
+  // X's.
+  std::vector<ColumnRange> pvColumns_, xColumns_;
 };
 
 }  // namespace corvale

@@ -37,6 +37,7 @@ ResponseChart::ResponseChart(const RunHistory* history, QLocale locale, QWidget*
       history_(history),
       locale_(std::move(locale)),
       keptLooks_(std::make_unique<KeptLooks>()),
+      columns_(std::make_unique<CurrentColumns>()),
       rowInterfaces_(std::make_unique<RowInterfaces>()) {
   ChartAccessible::Install();
   setFocusPolicy(Qt::StrongFocus);
@@ -154,6 +155,7 @@ ChartInput ResponseChart::Input(bool onScreen) const {
   input.textPixels = TextPixelSize();
   input.focus = onScreen && hasFocus();
   if (history_) input.keptLooks = keptLooks_->Of(*history_);
+  input.columns = columns_.get();
   return input;
 }
 

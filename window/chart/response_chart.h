@@ -17,6 +17,7 @@ namespace corvale {
 
 class ChartAccessible;
 class KeptLooks;
+struct CurrentColumns;
 class RowInterfaces;
 class RunHistory;
 struct ChartInput;
@@ -102,6 +103,7 @@ class ResponseChart : public QWidget {
   QString figuresText_;
   std::vector<ResponseTrace::Run> runsSeen_;  // the runs at the last Refresh
   std::unique_ptr<KeptLooks> keptLooks_;      // each kept run's colour and dashes
+  std::unique_ptr<CurrentColumns> columns_;   // the current run's, as last drawn
   int firstVisible_ = 0;
   int lastVisible_ = -1;
   int cursor_ = -1;
