@@ -37,11 +37,10 @@ TEST_F(ChartMarks, EachMarkStandsAtTheStepItNames) {
                                  [](const ChartReport::Mark& m) { return m.name == "peak"; });
   EXPECT_NEAR(peak->at.y(), axes.ValueY(5.2424), 1);
   // What the chart marks, spoken with the step, and nothing more.
-  for (const auto& [step, mark] : {std::pair{2, "; 10 % of the change"},
-                                   {6, "; 90 % of the change"},
-                                   {14, "; peak"},
-                                   {28, "; settled from here"},
-                                   {15, "X 8.8172"}}) {
+  // clang-format off
+  for (const auto& [step, mark] : {std::pair{2, "; 10 % of the change"}, {6, "; 90 % of the change"},
+                                   {14, "; peak"}, {28, "; settled from here"}, {15, "X 8.8172"}}) {
+    // clang-format on
     EXPECT_TRUE(chart.RowDescription(step - 1).endsWith(mark)) << step;
   }
 }
