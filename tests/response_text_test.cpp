@@ -166,17 +166,11 @@ TEST(ResponseText, SaysWhatTheFiguresAre) {
   EXPECT_EQ(TextOf({"C .5 .5 .5 5 100", "+ .5 .5 .5 5 100"}), TextOf({"C .5 .5 .5 5 200"}));
 }
 
-TEST(ResponseText, SpeaksTheUsersLanguage) {
-  const Translations translations{QLocale(QLocale::German)};
-  const QString text = TextOf({"C 1 0 0 5 30"}, QLocale(QLocale::German));
-  EXPECT_TRUE(text.contains(QString::fromUtf8("Anstiegszeit"))) << text.toStdString();
-  EXPECT_TRUE(text.contains(QString::fromUtf8("50,0\u00A0%"))) << text.toStdString();
-}
-
-// Every number, those that define the figures too, in the window's locale,
-// whatever the language of the words: German words in an English-number
-// window, English ones with Egyptian Arabic digits.
-TEST(ResponseText, WritesEveryNumberInTheWindowsLocale) {
+// The user's language, and every number, those that define the figures too,
+// in the window's locale, whatever the language of the words: German words
+// in a German window and in an English-number one, English ones with
+// Egyptian Arabic digits.
+TEST(ResponseText, SpeaksTheUsersLanguageWithTheWindowsNumbers) {
   const std::vector<std::string> settled = {"C .5 .5 .5 5 100"},
                                  noStep = {"C .5 .5 .5 5 100", "+ .5 .5 .5 5.00003 100"};
   const QLocale english(QLocale::English, QLocale::UnitedStates),
@@ -188,6 +182,10 @@ TEST(ResponseText, WritesEveryNumberInTheWindowsLocale) {
       EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part << "\n" << text.toStdString();
     }
     EXPECT_FALSE(text.contains(QRegularExpression("\\d,\\d"))) << text.toStdString();
+    const QString german = TextOf({"C 1 0 0 5 30"}, QLocale(QLocale::German));
+    EXPECT_TRUE(german.contains("Anstiegszeit") &&
+                german.contains(QString::fromUtf8("50,0\u00A0%")))
+        << german.toStdString();
   }
   const QString text = TextOf(settled, egyptian) + TextOf(noStep, egyptian);
   const QString zero = egyptian.zeroDigit();
