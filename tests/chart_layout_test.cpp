@@ -41,19 +41,19 @@ class ChartLayout : public ChartFixture {
     Forget();
     for (const std::string& command : lesson.commands) Press(command);
   }
-  // The chart where the window puts it: in the box, a child of it; beside
-  // the form, a child of the window, which is the projector's screen.
-  void Show(ResponseChart& on, QSize size, double zoom) {
+  // The chart where the window puts it (in the box, a child of it; beside
+  // the form, a child of the window, which is the projector's screen), at a
+  // size and a zoom: every text inside the chart, clear of every other; the
+  // legend whole; three ticks on each value axis; the figures whole sentences.
+  void ExpectWhole(ResponseChart& on, const Lesson& lesson, QSize size, double zoom,
+                   std::string where) {
+    where += " at " + std::to_string(qRound(zoom * 100)) + " %";
     const std::optional<StepFigures> figures = MeasureStep(history.Current());
-    sentences = figures ? ResponseText(*figures, on.locale()) : QString();
+    const QString sentences = figures ? ResponseText(*figures, on.locale()) : QString();
     on.Refresh(figures, sentences);
     on.SetVisibleRows(10, 19);
     on.SetZoom(zoom);
     on.resize(size);
-  }
-  // Every text inside the chart, clear of every other; the legend whole;
-  // three ticks on each value axis; the figures whole sentences.
-  void ExpectWhole(const ResponseChart& on, const Lesson& lesson, const std::string& where) {
     const ChartReport report = on.Report();
     const QRectF bounds(QPointF(0, 0), on.size());
     std::set<QString> legend;
@@ -81,7 +81,6 @@ class ChartLayout : public ChartFixture {
     for (const ScaleMap* axis : {&report.values, &report.inputs})
       EXPECT_GE(axis->Scale().ticks.size(), 3u) << where;
   }
-  QString sentences;
 };
 
 TEST_F(ChartLayout, InTheBoxAtEveryZoom) {
@@ -91,10 +90,8 @@ TEST_F(ChartLayout, InTheBoxAtEveryZoom) {
     Run(lesson);
     for (double zoom : kZooms) {
       // The box's room for the chart, under its switch, grows with the zoom.
-      Show(chart, QSize(qRound(425 * zoom), qRound(190 * zoom)), zoom);
-      ExpectWhole(
-          chart, lesson,
-          std::string(lesson.name) + " in the box at " + std::to_string(qRound(zoom * 100)) + " %");
+      ExpectWhole(chart, lesson, QSize(qRound(425 * zoom), qRound(190 * zoom)), zoom,
+                  std::string(lesson.name) + " in the box");
     }
   }
 }
@@ -109,10 +106,7 @@ TEST_F(ChartLayout, BesideTheFormOnAProjectorAtEveryZoomItTakes) {
       // The room the form leaves on its right, as the window gives it.
       const QSize room(1280 - qRound(454 * zoom) - qRound(8 * zoom), 770 - 2 * qRound(8 * zoom));
       if (room.width() < 320 * zoom) break;  // the chart goes into the box
-      Show(chart, room, zoom);
-      ExpectWhole(chart, lesson,
-                  std::string(lesson.name) + " beside the form at " +
-                      std::to_string(qRound(zoom * 100)) + " %");
+      ExpectWhole(chart, lesson, room, zoom, std::string(lesson.name) + " beside the form");
     }
   }
 }
@@ -126,12 +120,9 @@ TEST_F(ChartLayout, AtAnySizeNothingIsCut) {
   lesson.legend.clear();  // a chart too small for its legend leaves some out
   Run(lesson);
   for (QSize size : sizes)
-    for (double zoom : {0.5, 1.0, 2.0, 4.0}) {
-      Show(chart, size, zoom);
-      ExpectWhole(chart, lesson,
-                  std::to_string(size.width()) + "×" + std::to_string(size.height()) + " at " +
-                      std::to_string(qRound(zoom * 100)) + " %");
-    }
+    for (double zoom : {0.5, 1.0, 2.0, 4.0})
+      ExpectWhole(chart, lesson, size, zoom,
+                  std::to_string(size.width()) + "×" + std::to_string(size.height()));
 }
 
 }  // namespace

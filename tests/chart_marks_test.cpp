@@ -6,7 +6,6 @@
 #include <QTranslator>
 #include <set>
 
-#include "chart_axes.h"
 #include "chart_fixture.h"
 
 namespace corvale {

@@ -10,7 +10,6 @@
 #include <QTest>
 #include <cmath>
 
-#include "chart_axes.h"
 #include "chart_fixture.h"
 #include "chart_style.h"
 

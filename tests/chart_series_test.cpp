@@ -4,7 +4,6 @@
 // drawn, and no more of a run than is drawn.
 #include <algorithm>
 
-#include "chart_axes.h"
 #include "chart_fixture.h"
 
 namespace corvale {

@@ -5,7 +5,6 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "chart_axes.h"
 #include "chart_fixture.h"
 
 namespace corvale {

@@ -58,19 +58,14 @@ void ExpectSound(const NiceScale& s, double low, double high) {
 }
 
 TEST(NiceScale, ExtremeSpans) {
+  // clang-format off
   const struct {
     double low, high;
     bool exponent;
-  } cases[] = {{-1.7e308, 0, true},
-               {0, 1.7e308, true},
-               {-1.7e308, 1.7e308, true},
-               {-kMax, kMax, true},
-               {0, 1e-300, true},
-               {1e-300, 1e-300, true},
-               {0, 0, false},
-               {5, 5, false},
-               {-kMax, -kMax, true},
-               {4.9e-324, 4.9e-324, true}};
+  } cases[] = {{-1.7e308, 0, true}, {0, 1.7e308, true}, {-1.7e308, 1.7e308, true},
+               {-kMax, kMax, true}, {0, 1e-300, true}, {1e-300, 1e-300, true}, {0, 0, false},
+               {5, 5, false}, {-kMax, -kMax, true}, {4.9e-324, 4.9e-324, true}};
+  // clang-format on
   for (const auto& c : cases) {
     const NiceScale s = MakeNiceScale(c.low, c.high, 5);
     ExpectSound(s, c.low, c.high);
@@ -103,25 +98,15 @@ TEST(NiceScale, SpansOfAFewUlps) {
   };
   const double smallestNormal = std::numeric_limits<double>::min();
   const double smallestSubnormal = std::numeric_limits<double>::denorm_min();
+  // clang-format off
   const std::pair<double, double> cases[] = {
-      {5, up(5, 1)},
-      {0.3, 0.30000000000000004},
-      {0.1 + 0.2, 0.3},  // given the other way round
-      {5, up(5, 4)},
-      {-7, up(-7, 3)},
-      {1, up(1, 64)},
-      {1e15, up(1e15, 2)},
-      {123456789.0, up(123456789.0, 5)},
-      {1e-200, up(1e-200, 3)},
-      {1e300, up(1e300, 3)},
-      {0, smallestSubnormal},
-      {-smallestSubnormal, smallestSubnormal},
-      {1e-310, up(1e-310, 5)},
-      {smallestNormal, up(smallestNormal, 2)},
-      {std::nextafter(kMax, 0), kMax},
-      {std::nextafter(std::nextafter(kMax, 0), 0), kMax},
-      {-kMax, std::nextafter(-kMax, 0)},
-  };
+      {5, up(5, 1)}, {0.3, 0.30000000000000004}, {0.1 + 0.2, 0.3},  // the other way round
+      {5, up(5, 4)}, {-7, up(-7, 3)}, {1, up(1, 64)}, {1e15, up(1e15, 2)},
+      {123456789.0, up(123456789.0, 5)}, {1e-200, up(1e-200, 3)}, {1e300, up(1e300, 3)},
+      {0, smallestSubnormal}, {-smallestSubnormal, smallestSubnormal}, {1e-310, up(1e-310, 5)},
+      {smallestNormal, up(smallestNormal, 2)}, {std::nextafter(kMax, 0), kMax},
+      {std::nextafter(std::nextafter(kMax, 0), 0), kMax}, {-kMax, std::nextafter(-kMax, 0)}};
+  // clang-format on
   for (const auto& [low, high] : cases) {
     SCOPED_TRACE(testing::Message() << std::hexfloat << low << ".." << high);
     for (bool loose : {true, false}) {

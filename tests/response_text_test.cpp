@@ -13,26 +13,17 @@ namespace {
 
 TEST(ProseNumber, WritesNumbersAsASentenceDoes) {
   const QLocale en(QLocale::English, QLocale::UnitedStates), de(QLocale::German, QLocale::Germany);
+  // clang-format off
   const std::tuple<QLocale, double, const char*> cases[] = {
-      {en, 0.5, "0.5"},
-      {en, -0.0, "0"},
-      {en, 1.666666, "1.6667"},
-      {en, 3.33333, "3.3333"},
-      {en, 9.99999, "10"},
-      {en, 9.999996e-300, "1e-299"},
-      {en, 1e-4, "0.0001"},
-      {en, -0.00001, "-1e-5"},
-      {en, -1e-300, "-1e-300"},
-      {en, 1.7e308, "1.7e308"},
-      {en, 1e15, "1e15"},
-      {en, 9.99996e14, "1e15"},  // its exponent once rounded to five digits
+      {en, 0.5, "0.5"}, {en, -0.0, "0"}, {en, 1.666666, "1.6667"}, {en, 3.33333, "3.3333"},
+      {en, 9.99999, "10"}, {en, 9.999996e-300, "1e-299"}, {en, 1e-4, "0.0001"},
+      {en, -0.00001, "-1e-5"}, {en, -1e-300, "-1e-300"}, {en, 1.7e308, "1.7e308"},
+      {en, 1e15, "1e15"}, {en, 9.99996e14, "1e15"},  // its exponent once rounded to five digits
       {en, 123456789012345, "123,456,789,012,345"},
       {QLocale::c(), 1e6, "1,000,000"},  // grouped though C omits groups
-      {de, 0.5, "0,5"},
-      {de, 1234567.25, "1.234.567"},
-      {de, -4.0100936e-5, "-4,0101e-5"},
-      {QLocale(QLocale::Swedish), -1.5, "\u22121,5"},
-  };
+      {de, 0.5, "0,5"}, {de, 1234567.25, "1.234.567"}, {de, -4.0100936e-5, "-4,0101e-5"},
+      {QLocale(QLocale::Swedish), -1.5, "\u22121,5"}};
+  // clang-format on
   for (const auto& [locale, value, text] : cases) {
     EXPECT_EQ(ProseNumber(value, locale).toStdString(), text) << value;
   }
@@ -175,17 +166,11 @@ TEST(ResponseText, SaysWhatTheFiguresAre) {
   EXPECT_EQ(TextOf({"C .5 .5 .5 5 100", "+ .5 .5 .5 5 100"}), TextOf({"C .5 .5 .5 5 200"}));
 }
 
-TEST(ResponseText, SpeaksTheUsersLanguage) {
-  const Translations translations{QLocale(QLocale::German)};
-  const QString text = TextOf({"C 1 0 0 5 30"}, QLocale(QLocale::German));
-  EXPECT_TRUE(text.contains(QString::fromUtf8("Anstiegszeit"))) << text.toStdString();
-  EXPECT_TRUE(text.contains(QString::fromUtf8("50,0\u00A0%"))) << text.toStdString();
-}
-
-// Every number, those that define the figures too, in the window's locale,
-// whatever the language of the words: German words in an English-number
-// window, English ones with Egyptian Arabic digits.
-TEST(ResponseText, WritesEveryNumberInTheWindowsLocale) {
+// The user's language, and every number, those that define the figures too,
+// in the window's locale, whatever the language of the words: German words
+// in a German window and in an English-number one, English ones with
+// Egyptian Arabic digits.
+TEST(ResponseText, SpeaksTheUsersLanguageWithTheWindowsNumbers) {
   const std::vector<std::string> settled = {"C .5 .5 .5 5 100"},
                                  noStep = {"C .5 .5 .5 5 100", "+ .5 .5 .5 5.00003 100"};
   const QLocale english(QLocale::English, QLocale::UnitedStates),
@@ -197,6 +182,10 @@ TEST(ResponseText, WritesEveryNumberInTheWindowsLocale) {
       EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part << "\n" << text.toStdString();
     }
     EXPECT_FALSE(text.contains(QRegularExpression("\\d,\\d"))) << text.toStdString();
+    const QString german = TextOf({"C 1 0 0 5 30"}, QLocale(QLocale::German));
+    EXPECT_TRUE(german.contains("Anstiegszeit") &&
+                german.contains(QString::fromUtf8("50,0\u00A0%")))
+        << german.toStdString();
   }
   const QString text = TextOf(settled, egyptian) + TextOf(noStep, egyptian);
   const QString zero = egyptian.zeroDigit();

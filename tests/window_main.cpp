@@ -17,11 +17,10 @@ namespace {
 // English, which it is written in, is one of them. Qt reads LANGUAGE once, so
 // each case is this program started again.
 TEST(Translations, TheFirstLanguageThatTheProgramSpeaksWins) {
-  for (const auto& [variable, chosen] : {std::pair{"en_GB:fr", ""},
-                                         {"en:de", ""},
-                                         {"fr:en", "fr"},
-                                         {"de_CH", "de"},
-                                         {"it:pt:fr", "fr"}}) {
+  // clang-format off
+  for (const auto& [variable, chosen] : {std::pair{"en_GB:fr", ""}, {"en:de", ""}, {"fr:en", "fr"},
+                                         {"de_CH", "de"}, {"it:pt:fr", "fr"}}) {
+    // clang-format on
     QProcess self;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("LANGUAGE", variable);

@@ -82,8 +82,9 @@ TEST_F(Window, ComparesEachRunWithTheOnesBeforeIt) {
 // In the box at the default size, the switch shows the chart in the table's
 // place and the table again where it was; the chart's cursor walks the steps,
 // spoken, and brings each into view in the table. In a larger window the
-// chart stands beside the form, every control where it was, and a click on
-// it brings its step into view in the table.
+// chart stands beside the form, every control where it was, after the
+// buttons in the tab order, and a click on it brings its step into view in
+// the table.
 TEST_F(Window, ShowsTheChartBehindTheBoxsSwitchOrBesideTheForm) {
   Press("Command1", {{"Loops", "300"}});
   auto* chart = Chart();
@@ -119,6 +120,11 @@ TEST_F(Window, ShowsTheChartBehindTheBoxsSwitchOrBesideTheForm) {
   EXPECT_EQ(chart->parentWidget(), window.get());
   EXPECT_GE(chart->x(), Find("cwin")->geometry().right());
   ExpectPlaces(1);
+  Find("Command2")->setFocus();
+  for (const char* name : {"Command2", "chart", "comparison", "guiKP"}) {  // the tab order
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), name);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  }
   const int before = Table()->CurrentRow();
   QTest::mouseClick(chart, Qt::LeftButton, {}, chart->rect().center());
   const int row = Table()->CurrentRow();

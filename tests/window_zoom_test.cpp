@@ -183,9 +183,23 @@ TEST_F(Window, ZoomStopsWhereTheScreenEndsAndAMaximisedWindowStaysMaximised) {
   const qreal scale = Table()->font().pointSizeF() / size;
   EXPECT_TRUE(scale > 1 && scale < 1.75) << scale;
   EXPECT_TRUE(ChartPlacement::Space(window->size(), FormSize(scale), scale).isValid());
-  window->showNormal();  // restored, the window holds the zoomed form
+}
+
+// Enlarged by hand for the chart beside the form at 50 %, then maximised,
+// zoomed to 100 % and restored: the window comes back as large as the chart
+// beside the form needs at 100 %, 454 + 320 + 8 wide.
+TEST_F(Window, ARestoredWindowKeepsTheRoomTheUserMadeForTheChart) {
+  for (int i = 0; i < 4; ++i) QTest::keyClick(Box("guiKP"), Qt::Key_Minus, Qt::ControlModifier);
+  window->resize(400, 300);  // 227 + 160 + 4 wide at 50 %
   QCoreApplication::processEvents();
-  EXPECT_EQ(window->size(), FormSize(scale));
+  ASSERT_EQ(Chart()->parentWidget(), window.get());
+  window->showMaximized();
+  QCoreApplication::processEvents();
+  for (int i = 0; i < 4; ++i) QTest::keyClick(Box("guiKP"), Qt::Key_Plus, Qt::ControlModifier);
+  window->showNormal();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(window->size(), QSize(782, 310)) << window->width() << "x" << window->height();
+  EXPECT_EQ(Chart()->parentWidget(), window.get());
 }
 
 }  // namespace
