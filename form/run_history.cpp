@@ -42,7 +42,7 @@ void RunHistory::ForgetCurrent() {
 
 RunSummary RunHistory::CurrentSummary() const {
   RunSummary summary;
-  if (!currentGains_.empty()) summary.gains = currentGains_.back();
+  summary.gains = CurrentGains();
   summary.steps = static_cast<std::int64_t>(current_.Size());
   summary.setPoints = current_.Runs();
   summary.figures = MeasureStep(current_);

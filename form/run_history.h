@@ -54,6 +54,8 @@ class RunHistory {
   void ForgetCurrent();
 
   const ResponseTrace& Current() const { return current_; }
+  // The gains and SP of the current run's last command.
+  Gains CurrentGains() const { return currentGains_.empty() ? Gains{} : currentGains_.back(); }
   // The current run's summary, its figures measured now.
   RunSummary CurrentSummary() const;
   const std::deque<KeptRun>& Kept() const { return kept_; }

@@ -33,6 +33,9 @@ const Lesson kLessons[] = {
      {"C .5 0 0 5 30", "C 1 0 0 5 30", "C 1.5 0 0 5 30", "C .5 .5 .5 5 60", "C .5 .5 .5 7 100"},
      {"PV, Kp 0.5, Ki 0.5, Kd 0.5, SP 7", "Kp 1, Ki 0, Kd 0, SP 5",
       "Kp 0.5, Ki 0.5, Kd 0.5, SP 5"}},
+    {"the windup's gains again, SP unchanged",
+     {"C .5 .5 .5 300 100", "+ .5 .5 .5 5 300", "C .5 .5 .5 5 100"},
+     {"PV, Kp 0.5, Ki 0.5, Kd 0.5, SP 5", "Kp 0.5, Ki 0.5, Kd 0.5, SP 300 \u2192 5"}},
 };
 
 class ChartLayout : public ChartFixture {

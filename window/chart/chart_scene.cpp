@@ -26,13 +26,28 @@ ChartScene::ChartScene(const ChartInput& input, QSizeF size)
       figures_(input.figuresText, style_),
       frame_(MakeFrame(style_, input.locale, size, Content(size), legend_, figures_)) {}
 
-QString ChartScene::GainsName(const Gains& gains, bool withSetPoint, const QLocale& locale) {
+QString ChartScene::GainsName(const Gains& gains, const std::vector<ResponseTrace::Run>& commands,
+                              bool withSetPoints, const QLocale& locale) {
   const QString name = ResponseChart::tr("Kp %1, Ki %2, Kd %3")
                            .arg(ProseNumber(gains.Kp, locale), ProseNumber(gains.Ki, locale),
                                 ProseNumber(gains.Kd, locale));
-  return withSetPoint ? ResponseChart::tr("%1, SP %2", "gains, then the set point")
-                            .arg(name, ProseNumber(gains.SP, locale))
-                      : name;
+  if (!withSetPoints) return name;
+  // SP as the run changed it: "SP 300 → 5", the first and last of many.
+  const std::vector<double> sps = SetPoints(commands);
+  QStringList shown;
+  for (std::size_t i = 0; i < sps.size(); ++i) {
+    if (sps.size() > 3 && i == 1) shown << QStringLiteral("\u2026");
+    if (sps.size() <= 3 || i == 0 || i + 1 == sps.size()) shown << ProseNumber(sps[i], locale);
+  }
+  return ResponseChart::tr("%1, SP %2", "gains, then the set point")
+      .arg(name, shown.join(" \u2192 "));
+}
+
+std::vector<double> ChartScene::SetPoints(const std::vector<ResponseTrace::Run>& commands) {
+  std::vector<double> sps;
+  for (const ResponseTrace::Run& command : commands)
+    if (sps.empty() || sps.back() != command.setPoint) sps.push_back(command.setPoint);
+  return sps;
 }
 
 std::vector<LegendEntry> ChartScene::LegendEntries() const {
@@ -48,15 +63,15 @@ std::vector<LegendEntry> ChartScene::LegendEntries() const {
   } else {
     // A comparison: every run named by its gains, and by SP where the runs'
     // set points differ.
-    const Gains current = history.CurrentSummary().gains;
+    const std::vector<double> current = SetPoints(trace.Runs());
     const bool setPoints = std::any_of(kept.begin(), kept.end(), [&](const KeptRun& run) {
-      return run.summary.gains.SP != current.SP;
+      return SetPoints(run.summary.setPoints) != current;
     });
     line(ResponseChart::tr("PV, %1", "the current run's PV and its gains")
-             .arg(GainsName(current, setPoints, input_.locale)),
+             .arg(GainsName(history.CurrentGains(), trace.Runs(), setPoints, input_.locale)),
          style_.pv);
     for (std::size_t i = 0; i < kept.size(); ++i)
-      line(GainsName(kept[i].summary.gains, setPoints, input_.locale),
+      line(GainsName(kept[i].summary.gains, kept[i].summary.setPoints, setPoints, input_.locale),
            style_.Kept(input_.KeptLook(i)));
   }
   line(ResponseChart::tr("SP"), style_.sp);
