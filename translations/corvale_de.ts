@@ -532,6 +532,10 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
         <source>Rows shown in the table</source>
         <translation>In der Tabelle sichtbare Zeilen</translation>
     </message>
+    <message>
+        <source>The figures are in the tooltip.</source>
+        <translation>Die Kennwerte stehen im Tooltip.</translation>
+    </message>
 </context>
 <context>
     <name>corvale::RunComparisonView</name>

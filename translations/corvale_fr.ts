@@ -532,6 +532,10 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
         <source>Rows shown in the table</source>
         <translation>Lignes affichées dans le tableau</translation>
     </message>
+    <message>
+        <source>The figures are in the tooltip.</source>
+        <translation>Les caractéristiques sont dans l’infobulle.</translation>
+    </message>
 </context>
 <context>
     <name>corvale::RunComparisonView</name>

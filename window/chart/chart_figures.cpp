@@ -35,11 +35,16 @@ ChartFigures::Selection ChartFigures::Select(double wrap, double most) const {
   const QString more = ResponseChart::tr("More in the tooltip.");
   const double moreHeight = HeightOf(more, wrap);
   fill(sentences_.size() > 1 ? 1 : 0, moreHeight);
-  // The note alone tells nothing the tooltip does not: it comes with a
-  // sentence or not at all.
   if (!shown.lines.isEmpty()) {
     shown.lines << more;
     shown.height += moreHeight;
+    return shown;
+  }
+  // Not one sentence fits: at least where they all are.
+  const QString where = ResponseChart::tr("The figures are in the tooltip.");
+  if (HeightOf(where, wrap) <= most) {
+    shown.lines << where;
+    shown.height = HeightOf(where, wrap);
   }
   return shown;
 }
