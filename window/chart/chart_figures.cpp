@@ -35,16 +35,11 @@ ChartFigures::Selection ChartFigures::Select(double wrap, double most) const {
   const QString more = ResponseChart::tr("More in the tooltip.");
   const double moreHeight = HeightOf(more, wrap);
   fill(sentences_.size() > 1 ? 1 : 0, moreHeight);
+  // The note alone tells nothing the tooltip does not: it comes with a
+  // sentence or not at all.
   if (!shown.lines.isEmpty()) {
     shown.lines << more;
     shown.height += moreHeight;
-    return shown;
-  }
-  // Not one sentence fits: at least where they all are.
-  const QString where = ResponseChart::tr("The figures are in the tooltip.");
-  if (HeightOf(where, wrap) <= most) {
-    shown.lines << where;
-    shown.height = HeightOf(where, wrap);
   }
   return shown;
 }
@@ -71,10 +66,16 @@ int ChartFigures::DrawOver(QPainter& painter, const QRectF& panel,
   const double wrap = std::floor(std::min(area.width() * 0.62, u * 30) - 2 * pad);
   const double most = area.height() * 0.62 - 2 * pad;
   if (Empty() || wrap < u * 4 || most < style_.line) return static_cast<int>(sentences_.size());
-  const Selection selection = Select(wrap, most);
+  Selection selection = Select(wrap, most);
+  if (selection.lines.isEmpty()) {
+    // Not one sentence fits anywhere: at least where they all are.
+    const QString where = ResponseChart::tr("The figures are in the tooltip.");
+    if (HeightOf(where, wrap) > most) return selection.hidden;
+    selection.lines << where;
+    selection.height = HeightOf(where, wrap);
+  }
   const QStringList& shown = selection.lines;
   const double height = selection.height;
-  if (shown.isEmpty()) return selection.hidden;
   double width = 0;
   for (const QString& s : shown)
     width =
