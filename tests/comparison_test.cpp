@@ -59,6 +59,25 @@ TEST(RunComparison, ShowsEachRunsGainsAndFiguresWithTheCurrentOneLast) {
   EXPECT_FALSE(model.data(model.index(2, C::kPeak), C::kValueRole).isValid());
 }
 
+// Where there is nothing to measure the rise column says why, as the figures'
+// sentence does: SP 0 from rest is no step; gains of 0 leave PV at 0 whatever
+// SP asks, no response rather than one that has yet to settle.
+TEST(RunComparison, SaysWhyARunHasNothingToMeasure) {
+  const RunHistory history = HistoryOf({"C .5 .5 .5 0 10", "C 0 0 0 5 10"});
+  C model(&history, kEnglish);
+  ASSERT_EQ(model.rowCount(), 2);
+  const struct {
+    int row;
+    const char* rise;
+  } cases[] = {{0, "no step"}, {1, "no response"}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(Cell(model, c.row, C::kRise), c.rise) << c.row;
+    for (const C::Column column : {C::kPeak, C::kOvershoot, C::kSettling, C::kSettledFrom}) {
+      EXPECT_EQ(Cell(model, c.row, column), "\u2014") << c.row << " " << column;
+    }
+  }
+}
+
 TEST(RunComparison, CopiesRowsUnderTheColumnNamesWithTheirValues) {
   const RunHistory history = HistoryOf({"C 1 0 0 5 30"});
   C model(&history, QLocale(QLocale::German, QLocale::Germany));
