@@ -127,6 +127,15 @@ StepFigures Settled(double overshoot, std::int64_t from, double error = 0) {
 StepFigures Ringing() {
   StepFigures f;
   f.isStep = true;
+  f.tail = f.range = {0, 6.25};
+  return f;
+}
+
+// SP stepped with gains of 0: PV stays at 0.
+StepFigures Unmoved() {
+  StepFigures f;
+  f.isStep = true;
+  f.setPoint = 5;
   return f;
 }
 
@@ -146,6 +155,10 @@ TEST(RunComparison, ASentenceSetsTheFiguresAgainstTheRunBefore) {
       {Settled(0, 18), Ringing(),
        "Compared with the run before: settled from step 18, where before it did not settle."},
       {Ringing(), Ringing(), "Compared with the run before: not settled, as before."},
+      // Nothing to compare where either run has no response: its figures say why.
+      {Unmoved(), Settled(4.8, 28), ""},
+      {Settled(4.8, 28), Unmoved(), ""},
+      {Settled(4.8, 28), StepFigures{}, ""},  // SP 0 from rest: no step
   };
   for (const auto& c : cases) {
     EXPECT_EQ(AgainstBefore(c.now, c.before, kEnglish), QString::fromUtf8(c.said));
