@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 
@@ -65,6 +66,16 @@ struct StepFigures {
 
 // The smallest change of SP that counts as a step: the transcript's last digit.
 inline constexpr double kSmallestStep = 5e-5;
+
+// SP stepped, yet PV is at rest where it started: there is nothing to
+// measure, whether PV never moved or moved and came back.
+inline bool NothingToMeasure(const StepFigures& f) {
+  return f.isStep && !f.settled && f.tail.high - f.tail.low < kSmallestStep &&
+         std::abs(f.finalValue - f.start) < kSmallestStep;
+}
+
+// PV stayed where it was over every step measured.
+inline bool NeverMoved(const StepFigures& f) { return f.range.high - f.range.low < kSmallestStep; }
 
 // The figures of the trace's last step (ResponseTrace::StepStart() on); none
 // for an empty trace.

@@ -59,6 +59,25 @@ TEST(RunComparison, ShowsEachRunsGainsAndFiguresWithTheCurrentOneLast) {
   EXPECT_FALSE(model.data(model.index(2, C::kPeak), C::kValueRole).isValid());
 }
 
+// Where there is nothing to measure the rise column says why, as the figures'
+// sentence does: SP 0 from rest is no step; gains of 0 leave PV at 0 whatever
+// SP asks, no response rather than one that has yet to settle.
+TEST(RunComparison, SaysWhyARunHasNothingToMeasure) {
+  const RunHistory history = HistoryOf({"C .5 .5 .5 0 10", "C 0 0 0 5 10"});
+  C model(&history, kEnglish);
+  ASSERT_EQ(model.rowCount(), 2);
+  const struct {
+    int row;
+    const char* rise;
+  } cases[] = {{0, "no step"}, {1, "no response"}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(Cell(model, c.row, C::kRise), c.rise) << c.row;
+    for (const C::Column column : {C::kPeak, C::kOvershoot, C::kSettling, C::kSettledFrom}) {
+      EXPECT_EQ(Cell(model, c.row, column), "\u2014") << c.row << " " << column;
+    }
+  }
+}
+
 TEST(RunComparison, CopiesRowsUnderTheColumnNamesWithTheirValues) {
   const RunHistory history = HistoryOf({"C 1 0 0 5 30"});
   C model(&history, QLocale(QLocale::German, QLocale::Germany));
@@ -108,6 +127,15 @@ StepFigures Settled(double overshoot, std::int64_t from, double error = 0) {
 StepFigures Ringing() {
   StepFigures f;
   f.isStep = true;
+  f.tail = f.range = {0, 6.25};
+  return f;
+}
+
+// SP stepped with gains of 0: PV stays at 0.
+StepFigures Unmoved() {
+  StepFigures f;
+  f.isStep = true;
+  f.setPoint = 5;
   return f;
 }
 
@@ -127,6 +155,10 @@ TEST(RunComparison, ASentenceSetsTheFiguresAgainstTheRunBefore) {
       {Settled(0, 18), Ringing(),
        "Compared with the run before: settled from step 18, where before it did not settle."},
       {Ringing(), Ringing(), "Compared with the run before: not settled, as before."},
+      // Nothing to compare where either run has no response: its figures say why.
+      {Unmoved(), Settled(4.8, 28), ""},
+      {Settled(4.8, 28), Unmoved(), ""},
+      {Settled(4.8, 28), StepFigures{}, ""},  // SP 0 from rest: no step
   };
   for (const auto& c : cases) {
     EXPECT_EQ(AgainstBefore(c.now, c.before, kEnglish), QString::fromUtf8(c.said));

@@ -77,6 +77,11 @@ TEST_F(Window, ComparesEachRunWithTheOnesBeforeIt) {
   menu->actions().last()->trigger();  // Forget earlier runs
   EXPECT_TRUE(window->Runs().Kept().empty());
   EXPECT_EQ(comparison->model()->rowCount(), 1);
+  // Gains of 0 leave PV at 0: no response, so nothing to set against the run before.
+  Press("Command1", {{"guiKP", "0"}, {"guiKI", "0"}, {"guiKD", "0"}});
+  EXPECT_TRUE(said().contains("No response to measure: PV stayed at 0.") &&
+              !said().contains("Compared"))
+      << said().toStdString();
 }
 
 // In the box at the default size, the switch shows the chart in the table's

@@ -252,16 +252,12 @@ Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geb
         <translation>Alle Schritte des Laufs, auch die aus Continue.</translation>
     </message>
     <message>
-        <source>How far the peak went past the final value, in percent of the change.</source>
-        <translation>Wie weit der Spitzenwert über den Endwert hinausging, in Prozent der Änderung.</translation>
-    </message>
-    <message>
         <source>The first step from which PV stays within ±2&#xa0;% of the change.</source>
         <translation>Der erste Schritt, ab dem PV im Toleranzband von ±2&#xa0;% der Änderung bleibt.</translation>
     </message>
     <message>
         <source>How many steps X sat at this limit in the run&apos;s last step response.</source>
-        <translation>In wie vielen Schritten der letzten Sprungantwort des Laufs X bei diesem Wert in der Begrenzung war.</translation>
+        <translation>In wie vielen Schritten der letzten Sprungantwort des Laufs X an dieser Grenze lag.</translation>
     </message>
     <message>
         <source>settled from step %1 instead of step %2</source>
@@ -306,19 +302,15 @@ Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geb
     </message>
     <message>
         <source>Rise</source>
-        <translation>Anstieg</translation>
+        <translation>Anstiegszeit</translation>
     </message>
     <message>
         <source>Peak</source>
-        <translation>Spitze</translation>
-    </message>
-    <message>
-        <source>Overshoot %</source>
-        <translation>Übersch. %</translation>
+        <translation>Spitzenwert</translation>
     </message>
     <message>
         <source>Settling</source>
-        <translation>Ausregeln</translation>
+        <translation>Ausregelzeit</translation>
     </message>
     <message>
         <source>Settled at</source>
@@ -351,6 +343,22 @@ Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geb
     <message>
         <source>Steady-state error: SP − final PV, once PV has settled.</source>
         <translation>Bleibende Regelabweichung: SP − letzter PV, sobald PV eingeschwungen ist.</translation>
+    </message>
+    <message>
+        <source>no response</source>
+        <translation>keine Sprungantwort</translation>
+    </message>
+    <message>
+        <source>no change</source>
+        <translation>keine Änderung</translation>
+    </message>
+    <message>
+        <source>Overshoot&#xa0;%</source>
+        <translation>Überschw.&#xa0;%</translation>
+    </message>
+    <message>
+        <source>How far PV went past the final value, in percent of the change.</source>
+        <translation>Wie weit PV über den Endwert hinausging, in Prozent der Änderung.</translation>
     </message>
 </context>
 <context>

@@ -252,10 +252,6 @@ Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont co
         <translation>Les pas de la simulation, Continue compris.</translation>
     </message>
     <message>
-        <source>How far the peak went past the final value, in percent of the change.</source>
-        <translation>De combien PV a dépassé la valeur finale, en pourcentage de la variation.</translation>
-    </message>
-    <message>
         <source>The first step from which PV stays within ±2&#xa0;% of the change.</source>
         <translation>Le premier pas à partir duquel PV reste dans la bande de ±2&#xa0;% de la variation.</translation>
     </message>
@@ -313,10 +309,6 @@ Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont co
         <translation>Maximum</translation>
     </message>
     <message>
-        <source>Overshoot %</source>
-        <translation>Dépass. %</translation>
-    </message>
-    <message>
         <source>Settling</source>
         <translation>Temps de rép.</translation>
     </message>
@@ -330,11 +322,11 @@ Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont co
     </message>
     <message>
         <source>X at 0</source>
-        <translation>X à 0</translation>
+        <translation>X en butée à 0</translation>
     </message>
     <message>
         <source>X at 255</source>
-        <translation>X à 255</translation>
+        <translation>X en butée à 255</translation>
     </message>
     <message>
         <source>Rise or fall time: the steps from 10&#xa0;% to 90&#xa0;% of the change, in the run&apos;s last step response.</source>
@@ -351,6 +343,22 @@ Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont co
     <message>
         <source>Steady-state error: SP − final PV, once PV has settled.</source>
         <translation>Erreur statique&#xa0;: SP − PV final, une fois PV stabilisé.</translation>
+    </message>
+    <message>
+        <source>no response</source>
+        <translation>aucune réponse</translation>
+    </message>
+    <message>
+        <source>no change</source>
+        <translation>aucune variation</translation>
+    </message>
+    <message>
+        <source>Overshoot&#xa0;%</source>
+        <translation>Dépass.&#xa0;%</translation>
+    </message>
+    <message>
+        <source>How far PV went past the final value, in percent of the change.</source>
+        <translation>De combien PV a dépassé la valeur finale, en pourcentage de la variation.</translation>
     </message>
 </context>
 <context>

@@ -344,11 +344,10 @@ void Form1::ShowResponse() {
   // A new run is heard against the one before it, as the class compares them.
   const bool newRun = runs_.Current().Runs().size() == 1;
   const auto& kept = runs_.Kept();
-  if (newRun && !kept.empty() && kept.back().summary.figures) {
-    announcer_->Say(text + u'\n' + AgainstBefore(*figures, *kept.back().summary.figures, locale_));
-  } else {
-    announcer_->Say(text);
-  }
+  const QString against = newRun && !kept.empty() && kept.back().summary.figures
+                              ? AgainstBefore(*figures, *kept.back().summary.figures, locale_)
+                              : QString();
+  announcer_->Say(against.isEmpty() ? text : text + u'\n' + against);
 }
 
 void Form1::ShowRuns() {

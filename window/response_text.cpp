@@ -86,9 +86,8 @@ void Response(const StepFigures& f, const Prose& p, QStringList& lines) {
                  .arg(p.Fixed(kSmallestStep, 5));
     return;
   }
-  const bool still = f.tail.high - f.tail.low < kSmallestStep;
-  if (!f.settled && still && std::abs(f.finalValue - f.start) < kSmallestStep) {
-    lines << (f.range.high - f.range.low < kSmallestStep
+  if (NothingToMeasure(f)) {
+    lines << (NeverMoved(f)
                   ? Words::tr("No response to measure: PV stayed at %1.")
                   : Words::tr("No change to measure: PV moved, but ended where it started, at %1."))
                  .arg(p.Number(f.start));

@@ -64,6 +64,12 @@ ComparisonCell FigureCell(const RunSummary& run, RunComparisonModel::Column colu
   if (column == C::kAtFull) return Count(f.atFull.steps, locale);
   if (f.settled) return SettledCell(f, column, locale);
   if (column == C::kRise && !f.isStep) return {Words::tr("no step"), std::nullopt};
+  // As the figures' sentence says it: PV at rest where it started is no
+  // response, not one that has yet to settle.
+  if (NothingToMeasure(f)) {
+    if (column != C::kRise) return None();
+    return {NeverMoved(f) ? Words::tr("no response") : Words::tr("no change"), std::nullopt};
+  }
   if (column == C::kSettling && f.isStep) {
     return {Words::tr("not settled: PV %1 to %2")
                 .arg(ProseNumber(f.tail.low, locale), ProseNumber(f.tail.high, locale)),
@@ -92,7 +98,7 @@ QString ColumnName(RunComparisonModel::Column column) {
     case C::kPeak:
       return Words::tr("Peak");
     case C::kOvershoot:
-      return Words::tr("Overshoot %");
+      return Words::tr("Overshoot\u00a0%");
     case C::kSettling:
       return Words::tr("Settling");
     case C::kSettledFrom:
@@ -128,12 +134,13 @@ QString ColumnExplanation(RunComparisonModel::Column column) {
     case C::kPeak:
       return Words::tr("Peak or lowest point: PV farthest in the direction of the change.");
     case C::kOvershoot:
-      return Words::tr("How far the peak went past the final value, in percent of the change.");
+      return Words::tr("How far PV went past the final value, in percent of the change.");
     case C::kSettling:
       // "\u00b1" ends its literal: lupdate would read "\u00b12" as one
       // character, and the text it keeps would not be the one looked up.
       return Words::tr(
-          "Settling time: the steps from the start of the step response until PV stays within \u00b1"
+          "Settling time: the steps from the start of the step response until PV stays within "
+          "\u00b1"
           "2\u00a0% of the change around its final value.");
     case C::kSettledFrom:
       return Words::tr(

@@ -17,8 +17,9 @@ struct ComparisonCell {
 };
 
 // The cell of one run in one of the comparison's figure columns (kSteps to
-// kAtFull): a dash where the run has no such figure, and for a run that has
-// not settled, PV's range over its last steps in the settling column.
+// kAtFull): a dash where the run has no such figure; for a run that has not
+// settled, PV's range over its last steps in the settling column, and for one
+// with nothing to measure, why, in the rise column.
 ComparisonCell FigureCell(const RunSummary& run, RunComparisonModel::Column column,
                           const QLocale& locale);
 

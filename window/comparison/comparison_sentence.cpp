@@ -35,6 +35,8 @@ QString Settling(const StepFigures& now, const StepFigures& before, const QLocal
 }  // namespace
 
 QString AgainstBefore(const StepFigures& now, const StepFigures& before, const QLocale& locale) {
+  const auto measurable = [](const StepFigures& f) { return f.isStep && !NothingToMeasure(f); };
+  if (!measurable(now) || !measurable(before)) return {};
   QStringList clauses;
   if (now.settled && before.settled) {
     clauses << Words::tr("overshoot %1\u00a0% instead of %2\u00a0%")
