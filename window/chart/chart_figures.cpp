@@ -8,8 +8,8 @@
 
 namespace corvale {
 
-ChartFigures::ChartFigures(const QString& text, const ChartStyle& style)
-    : sentences_(text.split(u'\n', Qt::SkipEmptyParts)), style_(style) {}
+ChartFigures::ChartFigures(const QString& text, const ChartStyle& style, bool toTooltip)
+    : sentences_(text.split(u'\n', Qt::SkipEmptyParts)), style_(style), toTooltip_(toTooltip) {}
 
 double ChartFigures::HeightOf(const QString& sentence, double wrap) const {
   const QFontMetricsF metrics(style_.font);
@@ -31,7 +31,7 @@ ChartFigures::Selection ChartFigures::Select(double wrap, double most) const {
     shown.hidden = static_cast<int>(sentences_.size() - shown.lines.size());
   };
   fill(0, 0);
-  if (shown.hidden == 0) return shown;
+  if (shown.hidden == 0 || !toTooltip_) return shown;
   const QString more = ResponseChart::tr("More in the tooltip.");
   const double moreHeight = HeightOf(more, wrap);
   fill(sentences_.size() > 1 ? 1 : 0, moreHeight);
@@ -67,7 +67,7 @@ int ChartFigures::DrawOver(QPainter& painter, const QRectF& panel,
   const double most = area.height() * 0.62 - 2 * pad;
   if (Empty() || wrap < u * 4 || most < style_.line) return static_cast<int>(sentences_.size());
   Selection selection = Select(wrap, most);
-  if (selection.lines.isEmpty()) {
+  if (selection.lines.isEmpty() && toTooltip_) {
     // Not one sentence fits anywhere: at least where they all are.
     const QString where = ResponseChart::tr("The figures are in the tooltip.");
     if (HeightOf(where, wrap) > most) return selection.hidden;
@@ -76,6 +76,7 @@ int ChartFigures::DrawOver(QPainter& painter, const QRectF& panel,
   }
   const QStringList& shown = selection.lines;
   const double height = selection.height;
+  if (shown.isEmpty()) return selection.hidden;
   double width = 0;
   for (const QString& s : shown)
     width =

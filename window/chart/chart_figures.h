@@ -18,7 +18,8 @@ namespace corvale {
 // says where the rest are. A sentence is never cut.
 class ChartFigures {
  public:
-  ChartFigures(const QString& text, const ChartStyle& style);
+  // `toTooltip`: the sentences left out are said to be in the tooltip.
+  ChartFigures(const QString& text, const ChartStyle& style, bool toTooltip = true);
 
   // Some of the sentences, wrapped at a width: those shown, with the note
   // when some are left out, and the height they take.
@@ -47,6 +48,7 @@ class ChartFigures {
 
   QStringList sentences_;
   const ChartStyle& style_;
+  bool toTooltip_;
 };
 
 // How much of the lines a box covers: the pixel columns in which a path

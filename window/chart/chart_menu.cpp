@@ -12,7 +12,7 @@
 namespace corvale {
 
 QMimeData* ChartImageData(const ResponseChart& chart) {
-  return DrawingMimeData([&chart](QPainter& painter) { chart.Draw(painter, chart.size()); },
+  return DrawingMimeData([&chart](QPainter& painter) { chart.Draw(painter, chart.size(), true); },
                          chart.size(), ResponseChart::tr("Step response"), chart.FiguresText());
 }
 

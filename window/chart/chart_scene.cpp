@@ -23,7 +23,7 @@ ChartScene::ChartScene(const ChartInput& input, QSizeF size)
     : input_(input),
       style_(ChartStyle::Make(input.palette, input.font, input.textPixels)),
       legend_(LegendEntries(), style_),
-      figures_(input.figuresText, style_),
+      figures_(input.figuresText, style_, !input.picture),
       frame_(MakeFrame(style_, input.locale, size, Content(size), legend_, figures_)) {}
 
 QString ChartScene::GainsName(const Gains& gains, const std::vector<ResponseTrace::Run>& commands,

@@ -35,6 +35,9 @@ struct ChartInput {
   QFont font;
   int textPixels = 12;
   bool focus = false;
+  // A picture for a slide: without what only the window explains (the rows
+  // the table shows, the focus, a word of the tooltip).
+  bool picture = false;
   // Each kept run's look, by its place among the kept ones; a run keeps its
   // look while it is kept. By place when empty.
   std::vector<std::size_t> keptLooks;

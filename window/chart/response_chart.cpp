@@ -159,8 +159,12 @@ ChartInput ResponseChart::Input(bool onScreen) const {
   return input;
 }
 
-ChartReport ResponseChart::Draw(QPainter& painter, QSize size) const {
-  const ChartInput input = Input(painter.device() == this);
+ChartReport ResponseChart::Draw(QPainter& painter, QSize size, bool picture) const {
+  ChartInput input = Input(painter.device() == this);
+  if (picture) {
+    input.picture = true;
+    input.lastVisible = input.firstVisible - 1;
+  }
   return ChartScene(input, size).Draw(painter);
 }
 

@@ -58,8 +58,9 @@ class ResponseChart : public QWidget {
   int TextPixelSize() const;
   double LineWidth() const;
 
-  // The chart drawn at `size` into any painter, as the screen shows it.
-  ChartReport Draw(QPainter& painter, QSize size) const;
+  // The chart drawn at `size` into any painter, as the screen shows it, or
+  // as a picture for elsewhere.
+  ChartReport Draw(QPainter& painter, QSize size, bool picture = false) const;
   // What the chart draws at its present size.
   ChartReport Report() const;
   // Copy chart, Copy figures and Forget earlier runs; the caller owns it.
