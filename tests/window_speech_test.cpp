@@ -131,5 +131,17 @@ TEST_F(Window, TheEmptyTableIsDescribedInAFewWords) {
   EXPECT_NE(table->text(QAccessible::Description), Table()->toolTip());
 }
 
+// The view switch is read as the page it shows among all its choices, and
+// each of its tabs so as the arrows reach it.
+TEST_F(Window, TheSwitchNamesItsChoices) {
+  auto* tabs = qobject_cast<QTabBar*>(Find("view-switch"));
+  ASSERT_EQ(tabs->count(), 3);
+  QAccessibleInterface* view = QAccessible::queryAccessibleInterface(tabs);
+  EXPECT_EQ(view->text(QAccessible::Name), "Table (choices: Table, Chart, and Runs)");
+  tabs->setCurrentIndex(2);
+  EXPECT_EQ(view->text(QAccessible::Name), "Runs (choices: Table, Chart, and Runs)");
+  EXPECT_EQ(view->child(1)->text(QAccessible::Name), "Chart (choices: Table, Chart, and Runs)");
+}
+
 }  // namespace
 }  // namespace corvale
