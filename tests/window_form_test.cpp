@@ -74,9 +74,11 @@ TEST_F(Window, KeysMoveAlongTheTabOrderAndOnlySpaceRuns) {
       << Chart()->toolTip().toStdString();
   EXPECT_EQ(QAccessible::queryAccessibleInterface(Chart())->text(QAccessible::Description),
             Chart()->toolTip());
-  // A screen reader reads each cell with its row and its column's name.
+  // A screen reader reads each cell with its row and its column's name, and
+  // a whole row (Orca's Down) with each value named.
   QAccessibleInterface* cell = cells->cellAt(1, 3);
-  EXPECT_EQ(cell->text(QAccessible::Name), "1.2500");
+  EXPECT_EQ(cell->text(QAccessible::Name), "Error 1.2500");
+  EXPECT_EQ(cells->cellAt(1, 0)->text(QAccessible::Name), "Step 2");
   EXPECT_EQ(cell->tableCellInterface()->rowIndex(), 1);
   // Qt makes the header cell anew and does not keep it: it is handed to the
   // cache, which deletes it.
