@@ -1,5 +1,7 @@
 // What a screen reader is told: each box's whole text, the outcomes that
 // change nothing on screen, and Enter on the buttons.
+#include <QSignalSpy>
+
 #include "announcer.h"
 #include "window_fixture.h"
 
@@ -60,6 +62,22 @@ TEST_F(Window, EachBoxIsReadWholeUnderItsLabel) {
       ->editableTextInterface()
       ->replaceText(0, 3, "25");
   EXPECT_EQ(Box("Loops")->text(), "25");
+}
+
+// Tab selects a box's whole text, and leaving drops it, without telling a
+// screen reader of either (told, Orca spoke the value before the label, and
+// "Text unselected" for the box left): the line edit's own signals, which
+// tell it, stay silent.
+TEST_F(Window, TabSelectsWithoutTellingOfIt) {
+  std::vector<std::unique_ptr<QSignalSpy>> spies;
+  for (const char* name : kBoxNames) {
+    spies.push_back(std::make_unique<QSignalSpy>(Box(name), &QLineEdit::selectionChanged));
+    spies.push_back(std::make_unique<QSignalSpy>(Box(name), &QLineEdit::cursorPositionChanged));
+  }
+  for (int box = 0; box < 4; ++box) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(Box("Loops")->selectedText(), "100");
+  EXPECT_FALSE(Box("guiSP")->hasSelectedText());
+  for (const auto& spy : spies) EXPECT_EQ(spy->count(), 0);
 }
 
 // Enter, on the keypad or not, presses a focused Compute or Continue as Space

@@ -27,9 +27,7 @@ NumberBox::NumberBox(QWidget* parent) : QLineEdit(parent) { InstallBoxAccessible
 
 template <typename Change>
 void NumberBox::Quietly(Change change) {
-  QObject* const control = LineControl(this);
-  const QSignalBlocker quiet(control);
-  const QSignalBlocker quietBox(this);
+  const QSignalBlocker quiet(LineControl(this));
   change();
   update();
 }
