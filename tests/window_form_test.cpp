@@ -35,11 +35,11 @@ TEST_F(Window, ShowsEveryControlAtItsPlaceWithItsTextAndExplanation) {
 }
 
 // Tab moves along the tab order, into and out of the table (and the box's
-// switch under it), with rows or without; Enter and Escape press nothing,
-// Space does. A screen reader hears the run's figures once, by a
-// notification, the focus staying on Compute; only the widget with the
-// keyboard focus reports itself focused, no cell of the table meanwhile, and
-// Shift+Tab back into the table makes its current cell the focused one again.
+// switch under it), with rows or without; in a box, Enter and Escape press
+// nothing (on a button, Enter presses it: window_speech_test.cpp). A screen reader hears the run's
+// figures once, by a notification, the focus staying on Compute; only the widget with the keyboard
+// focus reports itself focused, no cell of the table meanwhile, and Shift+Tab back into the table
+// makes its current cell the focused one again.
 TEST_F(Window, KeysMoveAlongTheTabOrderAndOnlySpaceRuns) {
   for (const char* name : {"guiKP", "guiKI", "guiKD", "guiSP", "Loops", "view-switch", "table",
                            "Command1", "Command2", "guiKP"}) {
@@ -74,9 +74,11 @@ TEST_F(Window, KeysMoveAlongTheTabOrderAndOnlySpaceRuns) {
       << Chart()->toolTip().toStdString();
   EXPECT_EQ(QAccessible::queryAccessibleInterface(Chart())->text(QAccessible::Description),
             Chart()->toolTip());
-  // A screen reader reads each cell with its row and its column's name.
+  // A screen reader reads each cell with its row and its column's name, and
+  // a whole row (Orca's Down) with each value named.
   QAccessibleInterface* cell = cells->cellAt(1, 3);
-  EXPECT_EQ(cell->text(QAccessible::Name), "1.2500");
+  EXPECT_EQ(cell->text(QAccessible::Name), "Error 1.2500");
+  EXPECT_EQ(cells->cellAt(1, 0)->text(QAccessible::Name), "Step 2");
   EXPECT_EQ(cell->tableCellInterface()->rowIndex(), 1);
   // Qt makes the header cell anew and does not keep it: it is handed to the
   // cache, which deletes it.

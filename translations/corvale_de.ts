@@ -421,6 +421,30 @@ The run before stays in the chart and among the runs compared.</source>
         <translation>Neu beginnen: das Protokoll leeren und Loops Schritte ab Schritt 1 berechnen.
 Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translation>
     </message>
+    <message>
+        <source>Zoom %1&#xa0;%, as large as it goes.</source>
+        <translation>Zoom %1&#xa0;%, größer geht es nicht.</translation>
+    </message>
+    <message>
+        <source>Zoom %1&#xa0;%, as small as it goes.</source>
+        <translation>Zoom %1&#xa0;%, kleiner geht es nicht.</translation>
+    </message>
+    <message>
+        <source>Zoom %1&#xa0;%.</source>
+        <translation>Zoom %1&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>No steps run: the table is empty.</source>
+        <translation>Keine Schritte berechnet: Die Tabelle ist leer.</translation>
+    </message>
+    <message>
+        <source>No steps run.</source>
+        <translation>Keine Schritte berechnet.</translation>
+    </message>
+    <message>
+        <source>No rows yet: Compute fills the table, one row per step.</source>
+        <translation>Noch keine Zeilen: Compute füllt die Tabelle, eine Zeile je Schritt.</translation>
+    </message>
 </context>
 <context>
     <name>corvale::ResponseChart</name>
@@ -601,6 +625,10 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
     <message>
         <source>The transcript&apos;s rows as a table, or the runs compared.</source>
         <translation>Die Zeilen des Protokolls als Tabelle oder die Läufe im Vergleich.</translation>
+    </message>
+    <message>
+        <source>%1 (choices: %2)</source>
+        <translation>%1 (zur Wahl: %2)</translation>
     </message>
 </context>
 </TS>

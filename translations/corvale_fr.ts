@@ -421,6 +421,30 @@ The run before stays in the chart and among the runs compared.</source>
         <translation>Recommencer&#xa0;: vider le relevé et calculer Loops pas à partir du pas 1.
 La simulation précédente reste dans le graphique et parmi les simulations comparées.</translation>
     </message>
+    <message>
+        <source>Zoom %1&#xa0;%, as large as it goes.</source>
+        <translation>Zoom %1&#xa0;%, pas plus grand.</translation>
+    </message>
+    <message>
+        <source>Zoom %1&#xa0;%, as small as it goes.</source>
+        <translation>Zoom %1&#xa0;%, pas plus petit.</translation>
+    </message>
+    <message>
+        <source>Zoom %1&#xa0;%.</source>
+        <translation>Zoom %1&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>No steps run: the table is empty.</source>
+        <translation>Aucun pas calculé&#xa0;: le tableau est vide.</translation>
+    </message>
+    <message>
+        <source>No steps run.</source>
+        <translation>Aucun pas calculé.</translation>
+    </message>
+    <message>
+        <source>No rows yet: Compute fills the table, one row per step.</source>
+        <translation>Aucune ligne pour l’instant&#xa0;: Compute remplit le tableau, une ligne par pas.</translation>
+    </message>
 </context>
 <context>
     <name>corvale::ResponseChart</name>
@@ -601,6 +625,10 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
     <message>
         <source>The transcript&apos;s rows as a table, or the runs compared.</source>
         <translation>Les lignes du relevé en tableau, ou les simulations comparées.</translation>
+    </message>
+    <message>
+        <source>%1 (choices: %2)</source>
+        <translation>%1 (au choix&#xa0;: %2)</translation>
     </message>
 </context>
 </TS>

@@ -17,6 +17,7 @@
 #include "comparison_sentence.h"
 #include "failure_message.h"
 #include "gain_examples.h"
+#include "number_box.h"
 #include "prose_number.h"
 #include "queued_input.h"
 #include "response_chart.h"
@@ -29,6 +30,7 @@
 #include "transcript_view.h"
 #include "widget_form_fields.h"
 #include "window_layout.h"
+#include "zoom.h"
 
 namespace corvale {
 namespace {
@@ -100,7 +102,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
                                                     {cwin, {240, 240, 6372, 3252}},
                                                     {Command1, {600, 4200, 1092, 372}}};
   for (const BoxDescription& box : kBoxes) {
-    QLineEdit* const edit = Make<QLineEdit>(this, box.name.data(), QString());
+    auto* const edit = new NumberBox(this);
+    edit->setObjectName(QLatin1String(box.name.data()));
     boxes_[IndexOf(box.box)] = edit;
     QLabel* const label = MakeLabel(this, box.labelName.data(), QString::fromUtf8(box.label), edit);
     places.push_back({edit, box.place});
@@ -151,13 +154,38 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   };
   connect(comparison_, &RunComparisonView::ForgetAllRequested, this, forgetAll);
   connect(chart_, &ResponseChart::ForgetRequested, this, forgetAll);
+  // Entering the table, a screen reader reads the current row, or when there
+  // is none, the description: while the table is empty, that says what fills
+  // it, not how to read the rows it has yet to show.
+  const auto describe = [this, table] {
+    table->setAccessibleDescription(
+        table->Model()->rowCount() > 0
+            ? transcriptExplanation_
+            : tr("No rows yet: Compute fills the table, one row per step."));
+  };
+  connect(table->Model(), &QAbstractItemModel::modelReset, this, describe);
+  connect(table->Model(), &QAbstractItemModel::rowsInserted, this, describe);
+  describe();
   connect(Command1, &QPushButton::clicked, this, &Form1::OnCompute);
   connect(Command2, &QPushButton::clicked, this, &Form1::OnContinue);
 }
 
 Form1::~Form1() { QCoreApplication::instance()->removeEventFilter(this); }
 
-void Form1::ZoomBy(int steps) { layout_->ZoomBy(steps); }
+void Form1::ZoomBy(int steps) {
+  const int before = layout_->Zoomed().Level();
+  layout_->ZoomBy(steps);
+  // Heard as well as seen: the level, and why it did not move.
+  const int level = layout_->Zoomed().Level();
+  const QString percent = locale_.toString(Zoom::kPercent[level]);
+  if (level == before && steps > 0) {
+    announcer_->Say(tr("Zoom %1\u00A0%, as large as it goes.").arg(percent));
+  } else if (level == before && steps < 0) {
+    announcer_->Say(tr("Zoom %1\u00A0%, as small as it goes.").arg(percent));
+  } else {
+    announcer_->Say(tr("Zoom %1\u00A0%.").arg(percent));
+  }
+}
 
 void Form1::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
@@ -205,6 +233,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
   }
   if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) return false;
   auto* key = static_cast<QKeyEvent*>(event);
+  if (PressesButton(watched, *key)) return true;
   if (!(key->modifiers() & Qt::ControlModifier)) return false;
   int steps = 0;
   switch (key->key()) {
@@ -224,6 +253,16 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) ZoomBy(steps);
   event->accept();
   return event->type() == QEvent::KeyPress;
+}
+
+// Enter presses a focused Compute or Continue, as Space does; in a box it
+// still presses nothing, for neither button is a default one.
+bool Form1::PressesButton(QObject* watched, const QKeyEvent& key) {
+  if (watched != Command1 && watched != Command2) return false;
+  const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+  if (!enter || (key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+  if (key.type() == QEvent::KeyPress) static_cast<QPushButton*>(watched)->click();
+  return key.type() == QEvent::KeyPress;
 }
 
 // What D does in this loop, which has no lag for D to lead: it damps
@@ -281,7 +320,6 @@ void Form1::Explain(const NumberFormat& numbers) {
        tr("How many steps one press of Compute or Continue adds: a whole number, at most "
           "%1.")
            .arg(count(kMaxStepsPerRun))},
-      {cwin->Table(), transcriptExplanation_},
       {Command1, tr("Start afresh: clear the transcript and run Loops steps from step 1.\nThe run "
                     "before stays in the chart and among the runs compared.")},
       {Command2,
@@ -292,6 +330,7 @@ void Form1::Explain(const NumberFormat& numbers) {
   for (const auto& [widget, text] : explanations) {
     SetExplanation(widget, text);
   }
+  cwin->Table()->setToolTip(transcriptExplanation_);
   cwin->Table()->setAccessibleName(tr("Transcript"));
 }
 
@@ -322,6 +361,9 @@ void Form1::OnCompute() {
   const RunOutcome outcome = Run(corvale::OnCompute);
   // A Compute that failed before step 2 left everything as it was.
   if (outcome.ok() || outcome.failure->step > 1) cwin->Table()->ShowRow(0);
+  if (outcome.ok() && outcome.rowsAdded == 0) {
+    announcer_->Say(tr("No steps run: the table is empty."));
+  }
   if (!outcome.ok()) ReportFailure(*outcome.failure);
 }
 
@@ -329,6 +371,7 @@ void Form1::OnContinue() {
   const int firstNewRow = cwin->Table()->Model()->rowCount();
   const RunOutcome outcome = Run(corvale::OnContinue);
   if (outcome.rowsAdded > 0) cwin->Table()->ShowRow(firstNewRow);
+  if (outcome.ok() && outcome.rowsAdded == 0) announcer_->Say(tr("No steps run."));
   if (!outcome.ok()) ReportFailure(*outcome.failure);
 }
 

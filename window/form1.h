@@ -11,6 +11,7 @@
 #include "loop_state.h"
 #include "run_history.h"
 
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -56,6 +57,8 @@ class Form1 : public QWidget {
   // Runs a command with the busy cursor shown; what the user clicked or typed
   // meanwhile is dropped.
   RunOutcome Run(RunOutcome (*command)(LoopState&, FormFields&));
+  // Enter on a focused button: pressed, and the event taken.
+  bool PressesButton(QObject* watched, const QKeyEvent& key);
   void OnCompute();
   void OnContinue();
   // Tooltips and accessible descriptions: what each control is and does.

@@ -1,5 +1,6 @@
 #include "transcript_box.h"
 
+#include <QLocale>
 #include <QStackedLayout>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -78,6 +79,13 @@ void TranscriptBox::Rebuild() {
     tabs_.push_back(comparison_);
     // The runs, the current one and those before it, side by side.
     switch_->addTab(tr("Runs"));
+  }
+  // A screen reader hears every choice with the one it is on.
+  QStringList names;
+  for (int tab = 0; tab < switch_->count(); ++tab) names << switch_->tabText(tab);
+  const QString choices = QLocale().createSeparatedList(names);
+  for (int tab = 0; tab < switch_->count(); ++tab) {
+    switch_->setAccessibleTabName(tab, tr("%1 (choices: %2)").arg(names[tab], choices));
   }
   // The page the user chose comes back with it, when it left the box for a
   // while; the table stands in for it meanwhile.

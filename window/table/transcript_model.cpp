@@ -46,6 +46,12 @@ QVariant TranscriptModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
       return QString::fromUtf8(
           SplitFields(lines_.Line(LineOf(index.row())))[static_cast<std::size_t>(index.column())]);
+    case Qt::AccessibleTextRole: {
+      // A screen reader reading a whole row names each value by its column.
+      const auto column = static_cast<std::size_t>(index.column());
+      return headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString() + u' ' +
+             QString::fromUtf8(SplitFields(lines_.Line(LineOf(index.row())))[column]);
+    }
     case Qt::TextAlignmentRole:  // numbers, their separators one above the other
       return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     default:

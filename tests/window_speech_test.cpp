@@ -1,0 +1,165 @@
+// What a screen reader is told: each box's whole text, the outcomes that
+// change nothing on screen, and Enter on the buttons.
+#include <QSignalSpy>
+
+#include "announcer.h"
+#include "window_fixture.h"
+
+namespace corvale {
+namespace {
+
+QString Said(Form1& window) {
+  QAccessibleInterface* notification =
+      QAccessible::queryAccessibleInterface(window.findChild<Announcer*>());
+  return notification->childCount() == 1 ? notification->child(0)->text(QAccessible::Name)
+                                         : QString();
+}
+
+// Tabbed into, a box is its label with its whole text selected, one run of
+// text from start to end; the caret and the selection end after the last
+// character (Qt's own line edit gives each character a run of no length,
+// and Orca reads "10" for 100).
+TEST_F(Window, EachBoxIsReadWholeUnderItsLabel) {
+  const struct {
+    const char* box;
+    const char* label;
+    const char* text;
+  } cases[] = {{"Loops", "Loops", "100"},
+               {"guiSP", "SP", "5"},
+               {"guiKP", "Kp", ".5"},
+               {"guiKD", "Kd", ""},
+               {"guiKI", "Ki", "1.5e3"}};
+  for (const auto& c : cases) {
+    Box(c.box)->setText(c.text);
+    Box(c.box)->clearFocus();
+    Box(c.box)->setFocus(Qt::TabFocusReason);
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(Box(c.box));
+    QAccessibleTextInterface* text = box->textInterface();
+    ASSERT_TRUE(text && box->editableTextInterface()) << c.box;
+    const int length = static_cast<int>(strlen(c.text));
+    EXPECT_EQ(box->role(), QAccessible::EditableText);
+    EXPECT_TRUE(box->state().editable && box->state().focused);
+    EXPECT_EQ(box->text(QAccessible::Name), c.label);
+    EXPECT_EQ(box->text(QAccessible::Value), c.text);
+    EXPECT_EQ(text->characterCount(), length);
+    EXPECT_EQ(text->text(0, length), c.text);
+    EXPECT_EQ(text->cursorPosition(), length);
+    EXPECT_EQ(text->selectionCount(), length > 0 ? 1 : 0) << c.box;
+    int start = -1, end = -1;
+    text->selection(0, &start, &end);
+    EXPECT_EQ(std::make_pair(start, end), std::make_pair(0, length)) << c.box;
+    for (int offset = 0; offset < std::max(length, 1); ++offset) {
+      text->attributes(offset, &start, &end);
+      EXPECT_EQ(std::make_pair(start, end), std::make_pair(0, length)) << c.box << offset;
+    }
+    EXPECT_EQ(text->textAtOffset(length, QAccessible::LineBoundary, &start, &end), c.text);
+  }
+  // Left, the box keeps no selection; edited through the interface, it takes
+  // the text as typed.
+  Box("guiKP")->setFocus(Qt::TabFocusReason);
+  EXPECT_FALSE(Box("guiKI")->hasSelectedText());
+  QAccessible::queryAccessibleInterface(Box("Loops"))
+      ->editableTextInterface()
+      ->replaceText(0, 3, "25");
+  EXPECT_EQ(Box("Loops")->text(), "25");
+}
+
+// Tab selects a box's whole text, and leaving drops it, without telling a
+// screen reader of either (told, Orca spoke the value before the label, and
+// "Text unselected" for the box left): the line edit's own signals, which
+// tell it, stay silent.
+TEST_F(Window, TabSelectsWithoutTellingOfIt) {
+  std::vector<std::unique_ptr<QSignalSpy>> spies;
+  for (const char* name : kBoxNames) {
+    spies.push_back(std::make_unique<QSignalSpy>(Box(name), &QLineEdit::selectionChanged));
+    spies.push_back(std::make_unique<QSignalSpy>(Box(name), &QLineEdit::cursorPositionChanged));
+  }
+  for (int box = 0; box < 4; ++box) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(Box("Loops")->selectedText(), "100");
+  EXPECT_FALSE(Box("guiSP")->hasSelectedText());
+  for (const auto& spy : spies) EXPECT_EQ(spy->count(), 0);
+}
+
+// Enter, on the keypad or not, presses a focused Compute or Continue as Space
+// does; in a box it presses nothing (KeysMoveAlongTheTabOrderAndOnlySpaceRuns).
+TEST_F(Window, EnterPressesTheFocusedButton) {
+  const struct {
+    const char* button;
+    Qt::Key key;
+    int lines;
+  } cases[] = {{"Command1", Qt::Key_Return, 101},
+               {"Command2", Qt::Key_Enter, 201},
+               {"Command1", Qt::Key_Enter, 101}};
+  for (const auto& c : cases) {
+    Find(c.button)->setFocus();
+    QTest::keyClick(Find(c.button), c.key,
+                    c.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    EXPECT_EQ(Lines().size(), c.lines) << c.button;
+  }
+  QTest::keyClick(Find("Command2"), Qt::Key_Return, Qt::ShiftModifier);
+  EXPECT_EQ(Lines().size(), 101);
+}
+
+// Outcomes that show nothing new are told: no steps, each zoom step.
+TEST_F(Window, OutcomesWithoutAChangeToSeeAreSpoken) {
+  const auto zoom = [this](Qt::Key key) {
+    QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
+  };
+  const struct {
+    std::function<void()> act;
+    const char* said;
+    int times = 1;  // spoken
+  } cases[] = {
+      {[&] {
+         Press("Command1", {{"Loops", "0"}});
+       },
+       "No steps run: the table is empty."},
+      {[&] {
+         Press("Command2", {{"Loops", "0"}});
+       },
+       "No steps run."},
+      {[&] { zoom(Qt::Key_Plus); }, "Zoom 110\u00A0%."},
+      {[&] { zoom(Qt::Key_Minus); }, "Zoom 100\u00A0%."},
+      {[&] {
+         for (int i = 0; i < 4; ++i) zoom(Qt::Key_Minus);
+       },
+       "Zoom 50\u00A0%.", 4},
+      {[&] { zoom(Qt::Key_Minus); }, "Zoom 50\u00A0%, as small as it goes."},
+      {[&] { zoom(Qt::Key_0); }, "Zoom 100\u00A0%."},
+  };
+  for (const auto& c : cases) {
+    const int spoken = window->findChild<Announcer*>()->Spoken();
+    c.act();
+    EXPECT_EQ(window->findChild<Announcer*>()->Spoken(), spoken + c.times) << c.said;
+    EXPECT_EQ(Said(*window), QString::fromUtf8(c.said));
+  }
+  EXPECT_EQ(Lines(), QStringList({"Step\tX\tPV\tError\tP\tI\tD"}));
+}
+
+// Entering the table, Orca reads its current row; while it has none, its
+// description, which then says what fills it, not the columns' explanation
+// (the tooltip's, and the description again once there are rows).
+TEST_F(Window, TheEmptyTableIsDescribedInAFewWords) {
+  QAccessibleInterface* table = QAccessible::queryAccessibleInterface(Table());
+  EXPECT_EQ(table->text(QAccessible::Description),
+            "No rows yet: Compute fills the table, one row per step.");
+  Click("Command1");
+  EXPECT_EQ(table->text(QAccessible::Description), Table()->toolTip());
+  Press("Command1", {{"Loops", "0"}});
+  EXPECT_NE(table->text(QAccessible::Description), Table()->toolTip());
+}
+
+// The view switch is read as the page it shows among all its choices, and
+// each of its tabs so as the arrows reach it.
+TEST_F(Window, TheSwitchNamesItsChoices) {
+  auto* tabs = qobject_cast<QTabBar*>(Find("view-switch"));
+  ASSERT_EQ(tabs->count(), 3);
+  QAccessibleInterface* view = QAccessible::queryAccessibleInterface(tabs);
+  EXPECT_EQ(view->text(QAccessible::Name), "Table (choices: Table, Chart, and Runs)");
+  tabs->setCurrentIndex(2);
+  EXPECT_EQ(view->text(QAccessible::Name), "Runs (choices: Table, Chart, and Runs)");
+  EXPECT_EQ(view->child(1)->text(QAccessible::Name), "Chart (choices: Table, Chart, and Runs)");
+}
+
+}  // namespace
+}  // namespace corvale
