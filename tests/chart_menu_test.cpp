@@ -1,7 +1,3 @@
-// The chart's context menu and its copies, in the window: the chart as PNG
-// and SVG drawn as the screen shows it, the figures as text, forgetting the
-// earlier runs; from the mouse, the Menu key, Shift+F10 and Ctrl+C. And the
-// chart's text, which grows with the zoom in the box and beside the form.
 #include "run_history.h"
 #include "window_fixture.h"
 
@@ -32,8 +28,7 @@ TEST_F(ChartMenu, CopiesTheChartAsPngAndSvgDrawnAsTheScreenShowsIt) {
   ASSERT_TRUE(data->hasFormat("image/png") && data->hasFormat("image/svg+xml"));
   const QImage png = QImage::fromData(data->data("image/png"), "PNG");
   EXPECT_EQ(png.size(), chart->size());
-  // The same pixels as the screen (without the focus' frame, which the
-  // chart, unfocused, does not draw).
+  // The same pixels as the screen (the chart, unfocused, draws no focus frame).
   const QImage screen = chart->grab().toImage().convertToFormat(QImage::Format_RGB32);
   EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32), screen);
   const QString svg = QString::fromUtf8(data->data("image/svg+xml"));
@@ -42,7 +37,6 @@ TEST_F(ChartMenu, CopiesTheChartAsPngAndSvgDrawnAsTheScreenShowsIt) {
   EXPECT_TRUE(svg.contains("Kp 0.5, Ki 0.5, Kd 0.5")) << "the legend, as text";
   EXPECT_TRUE(svg.contains("<title>Step response</title>"));
 
-  // Ctrl+C in the chart copies it too.
   QGuiApplication::clipboard()->clear();
   chart->setFocus();
   QTest::keySequence(chart, QKeySequence::Copy);
@@ -95,9 +89,7 @@ TEST_F(ChartMenu, OpensFromTheMouseAndTheKeyboard) {
   EXPECT_TRUE(opened()) << "a right click";
 }
 
-// The window's own font times the zoom in the box, not the box's font,
-// which the zoom has already made larger; and beside the form, in a
-// maximised window, larger at each Ctrl++.
+// The window's own font times the zoom, not the box's, which the zoom has already made larger.
 TEST_F(ChartMenu, TheTextGrowsWithEveryZoomStep) {
   const int base = QFontInfo(window->font()).pixelSize();
   for (const auto& [steps, percent] : {std::pair{-2, 80}, {0, 100}, {1, 110}, {1, 125}, {1, 150}}) {

@@ -1,8 +1,3 @@
-// The chart's parts one by one: each text's rectangle holds its text; the
-// steps at a limit shaded, those only, a point a row or a column at a time;
-// the cursor's readout beside its line; X's limit named at its line's end; a
-// single step mid-axis; an empty chart; what a click does; the panels' split;
-// the colours mixed from the theme's.
 #include <QBuffer>
 #include <QFontMetricsF>
 #include <QSvgGenerator>
@@ -18,8 +13,6 @@ namespace {
 
 using ChartParts = ChartFixture;
 
-// Each rectangle the chart reports holds its text whole, at the chart's own
-// text size: one line, or as many as its words take at that width.
 TEST_F(ChartParts, EachTextsRectangleHoldsIt) {
   for (const QSize size : {QSize(425, 190), QSize(800, 780), QSize(1060, 380)}) {
     Forget();
@@ -47,9 +40,7 @@ TEST_F(ChartParts, EachTextsRectangleHoldsIt) {
   }
 }
 
-// The steps X sat at a limit shaded, and only those: steps 3, 5, 7, ... at 0
-// when the loop oscillates (X 12.5 at step 2, 0 at step 3, and so on); every step from the second
-// on, with SP out of reach. With more rows than pixel columns, each column that holds such a step.
+// Kp 2.5 gives X 12.5 at step 2, 0 at step 3, and so on; SP 300 is out of reach.
 TEST_F(ChartParts, ShadesTheStepsAtALimitAndNoOthers) {
   struct Case {
     const char* run;
@@ -82,15 +73,13 @@ TEST_F(ChartParts, ShadesTheStepsAtALimitAndNoOthers) {
   }
 }
 
-// Many rows a column: the columns with a step at a limit shaded, as one
-// stretch from the first to the last, and not past it: SP out of reach for
-// 1,000 steps, then SP 5 for 100,000 more, X at 255 until the wound-up
-// integral has unwound.
+// Many rows a column: X at 255 until the wound-up integral has unwound, shaded
+// as one stretch to its end and not past it.
 TEST_F(ChartParts, ShadesAStretchOfManyRowsToItsEnd) {
   Simulate({".5 .5 .5 300 1000"});
   Continue(".5 .5 .5 5 100000");
   Render(800, 600);
-  std::size_t last = 1;  // the last row at 255, found here row by row
+  std::size_t last = 1;  // the last row at 255
   for (std::size_t r = 1; r < history.Current().Size(); ++r)
     if (history.Current().Sample(r).x == 255) last = r;
   ASSERT_GT(last, 1000u);
@@ -102,8 +91,6 @@ TEST_F(ChartParts, ShadesAStretchOfManyRowsToItsEnd) {
   EXPECT_NEAR(report.shaded[0].second, axes.StepX(last + 1.0), 2);
 }
 
-// The cursor's line through both panels; its readout beside the line, never
-// over it, and at the plot's top.
 TEST_F(ChartParts, TheReadoutStandsBesideTheCursor) {
   Simulate({".5 .5 .5 5 100"});
   Measure();
@@ -143,7 +130,6 @@ TEST_F(ChartParts, TheReadoutStandsBesideTheCursor) {
   }
 }
 
-// X's limit named at the right end of its line, under 255 and over 0.
 TEST_F(ChartParts, NamesXsLimitAtItsLinesEnd) {
   for (const auto& [run, name] : {std::pair{".5 .5 .5 300 30", "255"}, {"2.5 0 0 5 30", "0"}}) {
     Forget();
@@ -166,7 +152,6 @@ TEST_F(ChartParts, NamesXsLimitAtItsLinesEnd) {
   }
 }
 
-// One step stands in the middle of its axis; no steps, an empty chart.
 TEST_F(ChartParts, OneStepStandsMidAxisAndNoneDrawsNoLine) {
   Render(400, 300);
   ChartReport report = chart.Report();
@@ -181,8 +166,7 @@ TEST_F(ChartParts, OneStepStandsMidAxisAndNoneDrawsNoLine) {
   EXPECT_EQ(report.steps.Scale().ticks, std::vector<double>{1});
 }
 
-// The figures over the plot in the corner where they cover least of PV:
-// here PV runs along the top, and the lower corners are free.
+// Here PV runs along the top, and the lower corners are free.
 TEST_F(ChartParts, TheFiguresStandWhereTheyCoverLeast) {
   std::vector<ResponseSample> samples(60, ResponseSample{20, 10});
   samples[0].pv = 0;
@@ -200,8 +184,6 @@ TEST_F(ChartParts, TheFiguresStandWhereTheyCoverLeast) {
   for (const QPointF& p : report.PathNamed("PV")->points) EXPECT_FALSE(box.contains(p));
 }
 
-// A left click on the plot moves the cursor there; a right click, or one
-// over the legend, does not.
 TEST_F(ChartParts, OnlyALeftClickOnThePlotMovesTheCursor) {
   Simulate({".5 .5 .5 5 100"});
   Render(800, 600);
@@ -218,7 +200,6 @@ TEST_F(ChartParts, OnlyALeftClickOnThePlotMovesTheCursor) {
   EXPECT_EQ(chart.Cursor(), 49);  // the lower panel too
 }
 
-// PV's panel twice as tall as X's, as a step response is drawn.
 TEST_F(ChartParts, TheUpperPanelIsTwiceTheLower) {
   Simulate({".5 .5 .5 5 100"});
   for (const QSize size : {QSize(425, 190), QSize(800, 780)}) {
@@ -229,8 +210,7 @@ TEST_F(ChartParts, TheUpperPanelIsTwiceTheLower) {
   }
 }
 
-// A hatch stays inside its rectangle by itself: an SVG's painter takes no
-// clipping.
+// An SVG's painter takes no clipping.
 TEST(ChartStyle, HatchesInsideTheRectangleAlone) {
   for (const QRectF rect : {QRectF(10, 10, 30, 60), QRectF(20.5, 5, 3, 40), QRectF(5, 30, 80, 8)}) {
     QBuffer svg;

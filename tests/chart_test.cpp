@@ -1,6 +1,3 @@
-// The response chart on the offscreen platform: drawn at a fixed size with a
-// palette of plain colours, and looked at pixel by pixel.
-
 #include <QAccessible>
 #include <QSignalSpy>
 #include <QTest>
@@ -31,28 +28,6 @@ TEST_F(Chart, DrawsPvAtItsValueSpDashedAndXBelow) {
   ASSERT_FALSE(x.empty());
   EXPECT_GT(x.front(), pv0 + 5);
   EXPECT_LT(x.back(), image.height() - 10);
-}
-
-TEST_F(Chart, ShadesTheStepsXSatAtALimit) {
-  Levels();
-  Render();
-  const std::size_t unshaded = Rows(0.5, Gray).size();
-  Forget();
-  Simulate({".5 .5 .5 300 100"});  // X at 255 from the second step on
-  Render();
-  EXPECT_LT(unshaded, 20u);  // the grid's lines alone
-  // Both panels, their whole height but the lines and marks on them.
-  const ChartReport report = chart.Report();
-  EXPECT_GT(double(Rows(0.5, Gray).size()), 0.8 * (report.top.height() + report.bottom.height()));
-  // X at 255 from step 11 to step 27, then below: shaded to half a step past it.
-  Forget();
-  Simulate({".5 .5 .5 300 10", ".5 .5 .5 50 100"});
-  Render(800, 400);
-  const AxesReading axes(chart.Report());
-  ASSERT_TRUE(axes.CanRead());
-  const int y = qRound(chart.Report().bottom.center().y());
-  EXPECT_TRUE(Gray(image.pixelColor(qRound(axes.StepX(27.3)), y)));
-  EXPECT_FALSE(Gray(image.pixelColor(qRound(axes.StepX(27.7)), y)));
 }
 
 TEST_F(Chart, ExtremeSetPointsDrawPvAcrossThePlot) {

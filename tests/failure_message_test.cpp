@@ -1,6 +1,3 @@
-// What a failure says: the user's text quoted as typed and safe to show, the
-// limits named, and the numbers as the window's locale writes them, in
-// English and in each translation.
 #include "failure_message.h"
 
 #include <gtest/gtest.h>
@@ -66,9 +63,7 @@ TEST(FailureMessage, QuotesTheTextIsolatedAndPrintable) {
   }
 }
 
-// 40 UTF-16 units at most, cut between two characters; a name counts as
-// the one character it shows. Every reason quotes the text, or names the
-// step, and no % is left for an argument.
+// 40 UTF-16 units at most, cut between characters; a name counts as one.
 TEST(FailureMessage, CutsTheTextBetweenCharacters) {
   const std::pair<std::string, QString> cuts[] = {
       {std::string(39, 'x') + "\U0001F600yz", QString(39, u'x') + "\u2069\u2026\u201D"},
@@ -88,9 +83,7 @@ TEST(FailureMessage, CutsTheTextBetweenCharacters) {
   }
 }
 
-// The wording, and numbers as the locale writes them in a sentence: the
-// separator by name, a leading zero, counts grouped even where the locale
-// would not group them, in the window's digits; the user's text as typed.
+// Counts grouped even where the locale would not group them.
 TEST(FailureMessage, SaysWhatFailedAndWhatToDoInEachLanguage) {
   QLocale ungrouped(QLocale::English);
   ungrouped.setNumberOptions(QLocale::OmitGroupSeparator);

@@ -1,7 +1,4 @@
-// The window's words: what the tooltips say each gain does in this loop (the
-// claims themselves are checked against the loop in gain_claims_test.cpp),
-// the keys that zoom, German and French, and every number in the window's
-// own digits, typed or shown.
+// The claims the tooltips make are checked against the loop in gain_claims_test.cpp.
 #include <array>
 
 #include "commands.h"
@@ -34,7 +31,6 @@ TEST_F(Window, TooltipsSayWhatEachGainDoesInThisLoop) {
     EXPECT_TRUE(Find(name)->toolTip().startsWith(QString::fromUtf8(tip)))
         << Find(name)->toolTip().toStdString();
   }
-  // Ctrl with the plus and the minus key, not + and − on their own.
   EXPECT_TRUE(Find("table")->toolTip().contains(QString::fromUtf8("limited to 0–255.\n")));
   EXPECT_TRUE(Find("table")->toolTip().endsWith(
       "Ctrl+plus and Ctrl+minus, or Ctrl with the mouse wheel, make the window larger or "
@@ -42,9 +38,7 @@ TEST_F(Window, TooltipsSayWhatEachGainDoesInThisLoop) {
       << Find("table")->toolTip().toStdString();
 }
 
-// The numbers the sentences name, in Egyptian Arabic digits under English
-// words; the examples of what to type keep the digits every locale reads,
-// and Ctrl+0 names a key.
+// Examples of what to type keep the digits every locale reads; Ctrl+0 names a key.
 TEST_F(Window, TooltipsWriteEveryNumberInTheWindowsDigits) {
   const QLocale egyptian(QLocale::Arabic, QLocale::Egypt);
   Open(egyptian);
@@ -62,9 +56,7 @@ TEST_F(Window, TooltipsWriteEveryNumberInTheWindowsDigits) {
   EXPECT_TRUE(sentences.contains(egyptian.toString(0) + u'–' + egyptian.toString(255)));
 }
 
-// In German and in French, the program's texts and Qt's are in that language,
-// numbers are written with the comma and grouped as the language groups them,
-// and examples are quoted, so that the comma cannot run them together.
+// Examples quoted, so that the comma cannot run them together.
 TEST_F(Window, SpeaksGermanAndFrenchButKeepsItsOwnNames) {
   const std::tuple<QLocale::Language, const char*, const char*, const char*, const char*,
                    const char*>
@@ -99,8 +91,7 @@ TEST_F(Window, SpeaksGermanAndFrenchButKeepsItsOwnNames) {
   }
 }
 
-// Persian writes its minus as U+200E U+2212, Arabic as U+061C "-", Swedish
-// as U+2212 alone; each reads its own signs, the bare ones and its separator.
+// Persian writes its minus as U+200E U+2212, Arabic as U+061C "-", Swedish as U+2212.
 TEST(WidgetFormFields, ReadNumbersAsTheLocaleWritesThemAndKeepTheTranscript) {
   TranscriptModel box;
   QLineEdit kp, ki, kd, sp, loops;
@@ -124,9 +115,7 @@ TEST(WidgetFormFields, ReadNumbersAsTheLocaleWritesThemAndKeepTheTranscript) {
   EXPECT_EQ(fields.TranscriptLength(), fields.ReadTranscript().size());  // as the run counts
 }
 
-// Every box reads the digits a locale writes, and its exponent symbol: a
-// Compute typed in them gives the rows that ASCII digits give.
-// Kp 2, Ki .25, Kd .5, SP 8 and Loops 3, each row in other digits. By hand:
+// Kp 2, Ki .25, Kd .5, SP 8 and Loops 3 in other digits give the ASCII rows. By hand:
 // step 1 has Error 8, P 2×8, I .25×8, D .5×8 and so X 22 at step 2, PV 11,
 // Error -3, P -6, I .25×5, D .5×(-11); X -10.25 limited to 0 at step 3.
 TEST(LocaleDigits, EveryBoxReadsThemAsItReadsAsciiDigits) {
