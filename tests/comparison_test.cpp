@@ -1,5 +1,4 @@
 // Expected figures worked by hand and by tests/stepinfo_reference.py.
-#include <gtest/gtest.h>
 
 #include <QAccessible>
 #include <QApplication>
@@ -41,9 +40,8 @@ TEST(RunComparison, ShowsEachRunsGainsAndFiguresWithTheCurrentOneLast) {
       {"3, current", "2.5", "100", "\u2014", "\u2014", "\u2014", "not settled: PV 0 to 6.25",
        "\u2014", "\u2014", "49"}};
   for (int row = 0; row < 3; ++row) {
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < 10; ++i)
       EXPECT_EQ(Cell(model, row, columns[i]), rows[row][i]) << row << " " << columns[i];
-    }
   }
   EXPECT_TRUE(model.IsCurrent(2));
   EXPECT_EQ(model.KeptIndexOf(1), std::optional<std::size_t>(1));
@@ -122,9 +120,8 @@ TEST(RunComparison, ASentenceSetsTheFiguresAgainstTheRunBefore) {
        "Compared with the run before: settled from step 18, where before it did not settle."},
       {Ringing(), Ringing(), "Compared with the run before: not settled, as before."},
   };
-  for (const auto& c : cases) {
+  for (const auto& c : cases)
     EXPECT_EQ(AgainstBefore(c.now, c.before, kEnglish), QString::fromUtf8(c.said));
-  }
 }
 
 // A text that lupdate keeps otherwise than the program looks it up

@@ -72,9 +72,8 @@ TEST(FailureMessage, CutsTheTextBetweenCharacters) {
       {std::string(39, 'x') + "\u0085", QString(39, u'x') + "[NEL]\u2069\u201D"},
       {std::string(39, 'x') + "\u2029yz", QString(39, u'x') + "[PS]\u2069\u2026\u201D"},
       {std::string(40, 'x') + "\u2029", QString(40, u'x') + "\u2069\u2026\u201D"}};
-  for (const auto& [typed, end] : cuts) {
+  for (const auto& [typed, end] : cuts)
     EXPECT_TRUE(Message(typed).contains("\u2068" + end + " is not")) << typed;
-  }
   for (int reason = 0; reason <= int(FailureReason::OutOfMemory) * 2 + 1; ++reason) {
     const QString text = Message("x", FailureReason(reason / 2), reason % 2 ? Box::Loops : Box::Kd);
     EXPECT_TRUE(text.contains("\u201C\u2068x\u2069\u201D") || text.contains("= \u2068x\u2069,") ||
@@ -119,9 +118,8 @@ TEST(FailureMessage, SaysWhatFailedAndWhatToDoInEachLanguage) {
        "\u20681e308\u2069, its result is too large to represent.\n\nNothing was written for "
        "step \u0661\u0662\u066C\u0663\u0664\u0665; the rows before it stay. Type a number "
        "closer to \u0660 in Kp."}};
-  for (const auto& [text, wording] : wordings) {
+  for (const auto& [text, wording] : wordings)
     EXPECT_TRUE(text.contains(wording)) << text.toStdString() << "\n" << wording.toStdString();
-  }
   const std::pair<QLocale::Language, QStringList> languages[] = {
       {QLocale::German,
        {"mit h\u00F6chstens einem Komma ein, wahlweise mit Vorzeichen und Exponent, zum Beispiel "

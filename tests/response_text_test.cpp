@@ -1,7 +1,5 @@
 #include "response_text.h"
 
-#include <gtest/gtest.h>
-
 #include <QRegularExpression>
 
 #include "command_runs.h"
@@ -24,9 +22,8 @@ TEST(ProseNumber, WritesNumbersAsASentenceDoes) {
       {de, 0.5, "0,5"}, {de, 1234567.25, "1.234.567"}, {de, -4.0100936e-5, "-4,0101e-5"},
       {QLocale(QLocale::Swedish), -1.5, "\u22121,5"}};
   // clang-format on
-  for (const auto& [locale, value, text] : cases) {
+  for (const auto& [locale, value, text] : cases)
     EXPECT_EQ(ProseNumber(value, locale).toStdString(), text) << value;
-  }
   EXPECT_EQ(ProsePercent(-0.01, en), "0.0");
   EXPECT_EQ(ProsePercent(4.847, de), "4,8");
 }
@@ -168,9 +165,8 @@ TEST(ResponseText, SpeaksTheUsersLanguageWithTheWindowsNumbers) {
   {
     const Translations translations{QLocale(QLocale::German)};
     const QString text = TextOf(settled, english) + TextOf(noStep, english);
-    for (const char* part : {"(10–90\u00A0% der", "±2\u00A0%", "0.00005", "5.2424", "4.8\u00A0%"}) {
+    for (const char* part : {"(10–90\u00A0% der", "±2\u00A0%", "0.00005", "5.2424", "4.8\u00A0%"})
       EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part << "\n" << text.toStdString();
-    }
     EXPECT_FALSE(text.contains(QRegularExpression("\\d,\\d"))) << text.toStdString();
     const QString german = TextOf({"C 1 0 0 5 30"}, QLocale(QLocale::German));
     EXPECT_TRUE(german.contains("Anstiegszeit") &&
@@ -185,9 +181,8 @@ TEST(ResponseText, SpeaksTheUsersLanguageWithTheWindowsNumbers) {
         zero + egyptian.decimalPoint() + zero + zero + zero + zero + egyptian.toString(5)}) {
     EXPECT_TRUE(text.contains(part)) << part.toStdString() << "\n" << text.toStdString();
   }
-  for (char ascii = '0'; ascii <= '9'; ++ascii) {
+  for (char ascii = '0'; ascii <= '9'; ++ascii)
     EXPECT_FALSE(text.contains(QLatin1Char(ascii))) << ascii << "\n" << text.toStdString();
-  }
 }
 
 }  // namespace

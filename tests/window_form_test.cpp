@@ -56,9 +56,8 @@ TEST_F(Window, KeysMoveAlongTheTabOrderAndOnlySpaceRuns) {
   QAccessibleTableInterface* cells =
       QAccessible::queryAccessibleInterface(Table())->tableInterface();
   for (int row = 0; row < 5; ++row) {
-    for (int column = 0; column < 7; ++column) {
+    for (int column = 0; column < 7; ++column)
       EXPECT_FALSE(cells->cellAt(row, column)->state().focused) << row << " " << column;
-    }
   }
   EXPECT_TRUE(Chart()->toolTip().contains(QString::fromUtf8(
       "Peak: PV 5.2424 at step 14; overshoot 4.8\u00A0% of the change, beyond the final value 5.")))

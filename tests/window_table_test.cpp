@@ -118,9 +118,8 @@ TEST_F(Window, TheScrollBarShowsTheWholeRun) {
   EXPECT_NEAR(overview->value() + overview->pageStep() / 2, 500, 20);
   auto* bar = qobject_cast<OverviewScrollBar*>(overview);
   const QRect groove = bar->Groove();
-  for (double share : {0.0, 0.25, 0.75}) {
+  for (double share : {0.0, 0.25, 0.75})
     EXPECT_NEAR(bar->RowAt(groove.top() + qRound(share * groove.height())), share * 1000, 7);
-  }
   EXPECT_EQ(bar->RowAt(groove.bottom() + 1), 999);  // the last row, not the one before
 }
 
