@@ -124,7 +124,9 @@ TEST_F(ChartParts, TheReadoutStandsBesideTheCursor) {
       EXPECT_LT(std::min(std::abs(readout->rect.right() - x), std::abs(readout->rect.left() - x)),
                 chart.TextPixelSize())
           << chart.Cursor();
-      if (key == Qt::Key_End) EXPECT_LT(readout->rect.right(), x);
+      if (key == Qt::Key_End) {
+        EXPECT_LT(readout->rect.right(), x);
+      }
       EXPECT_LT(readout->rect.top() - report.top.top(), chart.TextPixelSize());
     }
   }

@@ -87,7 +87,9 @@ TEST_F(ChartSeries, KeptRunsAreCutAtTheAxisEnd) {
     const ChartReport::Path* kept = report.PathNamed("kept 0");
     ASSERT_TRUE(kept) << c.earlier;
     EXPECT_EQ(kept->decimated, c.decimated);
-    if (!c.decimated) EXPECT_EQ(std::size_t(kept->points.size()), c.points) << c.earlier;
+    if (!c.decimated) {
+      EXPECT_EQ(std::size_t(kept->points.size()), c.points) << c.earlier;
+    }
     const double right =
         std::max_element(kept->points.begin(), kept->points.end(), [](QPointF a, QPointF b) {
           return a.x() < b.x();

@@ -62,8 +62,9 @@ TEST(FormatValue, AgreesWithAnIndependentReferenceOnMillionsOfValues) {
   std::uniform_int_distribution<std::int64_t> tenThousandths(-9'999'999'999, 9'999'999'999);
   int mismatches = 0;
   auto check = [&](double value) {
-    if (FormatValue(value, ".") != ReferenceFormat(value) && ++mismatches == 1)
+    if (FormatValue(value, ".") != ReferenceFormat(value) && ++mismatches == 1) {
       ADD_FAILURE() << "the first mismatch: " << std::hexfloat << value;
+    }
   };
   for (int i = 0; i < 400'000; ++i) {
     // Any bit pattern; magnitudes spread over both signs; ties at the fourth

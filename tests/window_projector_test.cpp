@@ -45,7 +45,9 @@ class Projector : public Window {
       EXPECT_TRUE(client.contains(Find(name.toLatin1())->geometry())) << control;
     }
     for (const char* name : {"chart", "comparison"}) {
-      if (Beside(name)) EXPECT_TRUE(client.contains(Find(name)->geometry())) << name;
+      if (Beside(name)) {
+        EXPECT_TRUE(client.contains(Find(name)->geometry())) << name;
+      }
     }
     EXPECT_TRUE(screen->availableGeometry().contains(window->frameGeometry()));
   }
