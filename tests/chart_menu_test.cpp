@@ -89,6 +89,24 @@ TEST_F(ChartMenu, OpensFromTheMouseAndTheKeyboard) {
   EXPECT_TRUE(opened()) << "a right click";
 }
 
+TEST_F(ChartMenu, AFocusedChartIsFramedOnEverySide) {
+  Compute(".5");
+  const QImage before = chart->grab().toImage();
+  chart->setFocus();
+  const QImage focused = chart->grab().toImage();
+  const int w = focused.width(), h = focused.height();
+  int edges[4] = {};  // left, right, top, bottom: pixels the frame changed
+  for (int y = 0; y < h; ++y) {
+    edges[0] += before.pixel(0, y) != focused.pixel(0, y);
+    edges[1] += before.pixel(w - 1, y) != focused.pixel(w - 1, y);
+  }
+  for (int x = 0; x < w; ++x) {
+    edges[2] += before.pixel(x, 0) != focused.pixel(x, 0);
+    edges[3] += before.pixel(x, h - 1) != focused.pixel(x, h - 1);
+  }
+  for (int i = 0; i < 4; ++i) EXPECT_GT(edges[i], (i < 2 ? h : w) / 4) << "edge " << i;
+}
+
 // The window's own font times the zoom, not the box's, which the zoom has already made larger.
 TEST_F(ChartMenu, TheTextGrowsWithEveryZoomStep) {
   const int base = QFontInfo(window->font()).pixelSize();

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <cmath>
 
+#include "chart_cursor.h"
 #include "chart_fixture.h"
 #include "chart_style.h"
 
@@ -302,6 +303,12 @@ TEST_F(ChartParts, TextAndLinesFollowTheZoomAndALargeChart) {
   EXPECT_NEAR(chart.TextPixelSize(), 2 * text, 1);
   EXPECT_DOUBLE_EQ(chart.LineWidth(), 2 * line);
   EXPECT_GE(Rows(0.5, Pv).size(), thickness * 3 / 2);
+}
+
+// A key places the cursor on the first row in view, one row too; with none, on the first.
+TEST(ChartCursor, AKeyPlacesItOnTheFirstRowInView) {
+  for (const auto& [first, last, row] : {std::tuple{5, 9, 5}, {5, 5, 5}, {9, 5, 0}})
+    EXPECT_EQ(CursorAfterKey(Qt::Key_Right, -1, 100, first, last), row) << first << ".." << last;
 }
 
 // An SVG's painter takes no clipping.
