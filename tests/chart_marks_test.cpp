@@ -40,38 +40,6 @@ TEST_F(ChartMarks, EachMarkStandsAtTheStepItNames) {
   }
 }
 
-// The windup's Continue falls, reaches its lowest point and settles within a few steps.
-TEST_F(ChartMarks, LabelsStandClearOfEachOther) {
-  struct Case {
-    std::vector<std::string> runs;
-    std::vector<QString> labels;
-  } const cases[] = {
-      {{".5 .5 .5 5 100"}, {"rise", "peak", "settled"}},
-      {{".5 .5 .5 300 100", ".5 .5 .5 5 300"}, {"fall", "lowest point", "settled"}},
-      {{"1 0 0 5 30"}, {"rise", "peak", "settled"}},
-  };
-  for (const Case& c : cases) {
-    for (const QSize size : {QSize(800, 780), QSize(530, 250), QSize(1060, 500)}) {
-      Forget();
-      Simulate(c.runs);
-      Measure();
-      Render(size.width(), size.height());
-      const ChartReport report = chart.Report();
-      std::vector<QRectF> labels;
-      std::set<QString> shown;
-      for (const ChartReport::Text& text : report.texts) {
-        if (text.part != ChartReport::Part::kMark) continue;
-        for (const QRectF& other : labels) EXPECT_FALSE(text.rect.intersects(other));
-        labels.push_back(text.rect);
-        shown.insert(text.text);
-      }
-      if (size.width() < 800) continue;  // a small chart may leave some out
-      for (const QString& label : c.labels)
-        EXPECT_TRUE(shown.count(label)) << c.runs.front() << ": " << label.toStdString();
-    }
-  }
-}
-
 TEST_F(ChartMarks, ANewRunClearsTheCursorAContinueKeepsIt) {
   struct Step {
     const char* command;  // C: Compute, +: Continue
