@@ -94,6 +94,16 @@ TEST_F(ChartParts, ShadesAStretchOfManyRowsToItsEnd) {
   EXPECT_NEAR(report.shaded[0].second, axes.StepX(last + 1.0), 2);
 }
 
+// And from the column where it begins: X at 255 from step 50,002, when SP becomes 300.
+TEST_F(ChartParts, ShadesAStretchOfManyRowsFromItsStart) {
+  Simulate({".5 .5 .5 5 50000", ".5 .5 .5 300 50000"});
+  Render(800, 600);
+  const ChartReport report = chart.Report();
+  ASSERT_EQ(report.shaded.size(), 1u);
+  EXPECT_NEAR(report.shaded[0].first, AxesReading(report).StepX(50002), 2);
+  EXPECT_NEAR(report.shaded[0].second, report.top.right(), 1);
+}
+
 TEST_F(ChartParts, TheReadoutStandsBesideTheCursor) {
   Simulate({".5 .5 .5 5 100"});
   Measure();
