@@ -177,6 +177,8 @@ TEST_F(ChartParts, OneStepStandsMidAxisAndNoneDrawsNoLine) {
   ASSERT_TRUE(pv && pv->points.size() == 1);
   EXPECT_NEAR(pv->points[0].x(), report.top.center().x(), 1);
   EXPECT_EQ(report.steps.Scale().ticks, std::vector<double>{1});
+  const QPoint at = pv->points[0].toPoint();  // a dot, where a line of one point draws nothing
+  EXPECT_TRUE(Pv(image.pixelColor(at))) << at.x() << "," << at.y();
 }
 
 // Here PV runs along the top, and the lower corners are free.
