@@ -283,6 +283,7 @@ TEST_F(ChartParts, ClicksAndKeysMoveTheCursorAndAskForTheRow) {
   QAccessibleInterface* row = chartView->child(13);
   EXPECT_EQ(row->text(QAccessible::Name), "Step 14: PV 0, SP 4, X 10.485");
   EXPECT_EQ(chartView->indexOfChild(row), 13);
+  EXPECT_EQ(chartView->child(13), row);               // the same one, kept by Qt's registry
   EXPECT_EQ(chartView->indexOfChild(chartView), -1);  // not one of its rows
   for (int row : {0, 40}) {                           // the first step too
     const QPoint at = chart.mapFromGlobal(chartView->child(row)->rect().center());
