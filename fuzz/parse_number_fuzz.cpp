@@ -67,9 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const corvale::ParsedNumber back = corvale::ParseNumber(printed, format);
   const corvale::ParsedNumber own =
       corvale::ParseNumber(InOwnDigits(printed, format.zeroDigit), format);
-  if (own.error != back.error || std::memcmp(&own.value, &back.value, sizeof back.value) != 0) {
+  if (own.error != back.error || std::memcmp(&own.value, &back.value, sizeof back.value) != 0)
     std::abort();
-  }
   const double magnitude = std::fabs(parsed.value);
   // Only values whose 15 digits round up past the largest binary64 go out of range.
   if (back.error == corvale::ParseError::OutOfRange && magnitude >= 1.797693134862315e308) return 0;

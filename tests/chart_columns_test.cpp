@@ -1,7 +1,5 @@
-// How many rows fall into few pixel columns, worked out by hand: column c of
-// an axis from `begin` to `end` rows stands for the rows in
-// [begin + c·w, begin + (c+1)·w), w = (end - begin) / columns, the last one
-// also for the row at `end`.
+// Column c stands for the rows in [begin + c·w, begin + (c+1)·w), w = (end -
+// begin) / columns, the last one also for the row at `end`.
 #include <gtest/gtest.h>
 
 #include "column_split.h"

@@ -1,6 +1,4 @@
-// The response chart on the offscreen platform, fed runs as the window feeds
-// it: drawn at a fixed size with a palette of plain colours, and looked at
-// pixel by pixel or through what it reports having drawn.
+// The response chart fed runs as the window feeds it, in plain colours.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -21,9 +19,7 @@
 
 namespace corvale {
 
-// Where the chart's axes put a step and a value, read off the labels it
-// drew, as a reader of the chart reads them: each interior tick label is
-// centred on its tick.
+// Where the axes put a step and a value, read off the tick labels drawn.
 class AxesReading {
  public:
   explicit AxesReading(const ChartReport& report) {
@@ -65,16 +61,12 @@ class ChartFixture : public testing::Test, protected Session {
     palette.setColor(QPalette::Highlight, QColor(0, 0, 255));   // PV
     chart.setPalette(palette);
   }
-  // "Kp Ki Kd SP Loops" for a Compute, then for each Continue; a Compute
-  // keeps the run before it, as the window does. The chart is told of the
-  // runs without figures; Measure() gives it those.
+  // "Kp Ki Kd SP Loops" for a Compute, then for each Continue; no figures.
   void Simulate(const std::vector<std::string>& runs) {
     for (const std::string& run : runs) Press((&run == &runs.front() ? "C " : "+ ") + run);
     chart.Refresh(std::nullopt, {});
   }
-  // A Continue of the runs so far.
   void Continue(const std::string& run) { Press("+ " + run); }
-  // The figures and their sentences, as the window gives them to the chart.
   void Measure() {
     const std::optional<StepFigures> figures = MeasureStep(history.Current());
     chart.Refresh(figures, figures ? ResponseText(*figures, chart.locale()) : QString());

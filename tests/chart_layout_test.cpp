@@ -1,8 +1,3 @@
-// Nothing the chart writes is ever cut or covered: at every zoom the window
-// takes, in the transcript box and beside the form on a 1280 × 800
-// projector, and at any size, every text lies inside the chart and clear of
-// every other, the legend names every line, the axes keep three ticks, and
-// the figures are whole sentences.
 #include <QWidget>
 #include <algorithm>
 #include <set>
@@ -14,8 +9,6 @@ namespace {
 
 const double kZooms[] = {0.5, 0.67, 0.8, 0.9, 1, 1.1, 1.25, 1.5, 1.75, 2, 2.5, 3, 4};
 
-// Runs a class is shown, as "C Kp Ki Kd SP Loops" for a Compute and "+ ..."
-// for a Continue.
 struct Lesson {
   const char* name;
   std::vector<std::string> commands;
@@ -44,10 +37,6 @@ class ChartLayout : public ChartFixture {
     Forget();
     for (const std::string& command : lesson.commands) Press(command);
   }
-  // The chart where the window puts it (in the box, a child of it; beside
-  // the form, a child of the window, which is the projector's screen), at a
-  // size and a zoom: every text inside the chart, clear of every other; the
-  // legend whole; three ticks on each value axis; the figures whole sentences.
   void ExpectWhole(ResponseChart& on, const Lesson& lesson, QSize size, double zoom,
                    std::string where) {
     where += " at " + std::to_string(qRound(zoom * 100)) + " %";

@@ -1,6 +1,3 @@
-// What the chart marks stands at the step it names, its labels clear of each
-// other; the cursor belongs to its run; the step axis counts whole steps;
-// the readout and the legend speak the window's language and numbers.
 #include <QCoreApplication>
 #include <QTest>
 #include <QTranslator>
@@ -13,8 +10,7 @@ namespace {
 
 using ChartMarks = ChartFixture;
 
-// The window's first run, as the README works it out: rise from step 2 to
-// step 6, peak 5.2424 at step 14, settled from step 28.
+// The README's first run: rise from step 2 to 6, peak 5.2424 at 14, settled from 28.
 TEST_F(ChartMarks, EachMarkStandsAtTheStepItNames) {
   Simulate({".5 .5 .5 5 100"});
   Measure();
@@ -35,46 +31,12 @@ TEST_F(ChartMarks, EachMarkStandsAtTheStepItNames) {
   const auto peak = std::find_if(report.marks.begin(), report.marks.end(),
                                  [](const ChartReport::Mark& m) { return m.name == "peak"; });
   EXPECT_NEAR(peak->at.y(), axes.ValueY(5.2424), 1);
-  // What the chart marks, spoken with the step, and nothing more.
   for (const auto& [step, mark] : {std::pair{2, "; rise begins at 10\u00a0% of the change"},
                                    {6, "; rise ends at 90\u00a0% of the change"},
                                    {14, "; peak"},
                                    {28, "; settled from here"},
                                    {15, "X 8.8172"}}) {
     EXPECT_TRUE(chart.RowDescription(step - 1).endsWith(mark)) << step;
-  }
-}
-
-// Each label where its mark is, none over another: the windup's Continue
-// falls, reaches its lowest point and settles within a few steps.
-TEST_F(ChartMarks, LabelsStandClearOfEachOther) {
-  struct Case {
-    std::vector<std::string> runs;
-    std::vector<QString> labels;
-  } const cases[] = {
-      {{".5 .5 .5 5 100"}, {"rise", "peak", "settled"}},
-      {{".5 .5 .5 300 100", ".5 .5 .5 5 300"}, {"fall", "lowest point", "settled"}},
-      {{"1 0 0 5 30"}, {"rise", "peak", "settled"}},
-  };
-  for (const Case& c : cases) {
-    for (const QSize size : {QSize(800, 780), QSize(530, 250), QSize(1060, 500)}) {
-      Forget();
-      Simulate(c.runs);
-      Measure();
-      Render(size.width(), size.height());
-      const ChartReport report = chart.Report();
-      std::vector<QRectF> labels;
-      std::set<QString> shown;
-      for (const ChartReport::Text& text : report.texts) {
-        if (text.part != ChartReport::Part::kMark) continue;
-        for (const QRectF& other : labels) EXPECT_FALSE(text.rect.intersects(other));
-        labels.push_back(text.rect);
-        shown.insert(text.text);
-      }
-      if (size.width() < 800) continue;  // a small chart may leave some out
-      for (const QString& label : c.labels)
-        EXPECT_TRUE(shown.count(label)) << c.runs.front() << ": " << label.toStdString();
-    }
   }
 }
 

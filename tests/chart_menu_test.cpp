@@ -1,7 +1,3 @@
-// The chart's context menu and its copies, in the window: the chart as PNG
-// and SVG drawn as the screen shows it, the figures as text, forgetting the
-// earlier runs; from the mouse, the Menu key, Shift+F10 and Ctrl+C. And the
-// chart's text, which grows with the zoom in the box and beside the form.
 #include <QPainter>
 
 #include "run_history.h"
@@ -54,7 +50,6 @@ TEST_F(ChartMenu, CopiesTheChartAsPngAndSvgDrawnAsTheScreenShowsIt) {
   EXPECT_TRUE(svg.contains("Kp 0.5, Ki 0.5, Kd 0.5")) << "the legend, as text";
   EXPECT_TRUE(svg.contains("<title>Step response</title>"));
 
-  // Ctrl+C in the chart copies it too.
   QGuiApplication::clipboard()->clear();
   chart->setFocus();
   QTest::keySequence(chart, QKeySequence::Copy);
@@ -107,9 +102,25 @@ TEST_F(ChartMenu, OpensFromTheMouseAndTheKeyboard) {
   EXPECT_TRUE(opened()) << "a right click";
 }
 
-// The window's own font times the zoom in the box, not the box's font,
-// which the zoom has already made larger; and beside the form, in a
-// maximised window, larger at each Ctrl++.
+TEST_F(ChartMenu, AFocusedChartIsFramedOnEverySide) {
+  Compute(".5");
+  const QImage before = chart->grab().toImage();
+  chart->setFocus();
+  const QImage focused = chart->grab().toImage();
+  const int w = focused.width(), h = focused.height();
+  int edges[4] = {};  // left, right, top, bottom: pixels the frame changed
+  for (int y = 0; y < h; ++y) {
+    edges[0] += before.pixel(0, y) != focused.pixel(0, y);
+    edges[1] += before.pixel(w - 1, y) != focused.pixel(w - 1, y);
+  }
+  for (int x = 0; x < w; ++x) {
+    edges[2] += before.pixel(x, 0) != focused.pixel(x, 0);
+    edges[3] += before.pixel(x, h - 1) != focused.pixel(x, h - 1);
+  }
+  for (int i = 0; i < 4; ++i) EXPECT_GT(edges[i], (i < 2 ? h : w) / 4) << "edge " << i;
+}
+
+// The window's own font times the zoom, not the box's, which the zoom has already made larger.
 TEST_F(ChartMenu, TheTextGrowsWithEveryZoomStep) {
   const int base = QFontInfo(window->font()).pixelSize();
   for (const auto& [steps, percent] : {std::pair{-2, 80}, {0, 100}, {1, 110}, {1, 125}, {1, 150}}) {

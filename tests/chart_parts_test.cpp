@@ -1,15 +1,13 @@
-// The chart's parts one by one: each text's rectangle holds its text; the
-// steps at a limit shaded, those only, a point a row or a column at a time;
-// the cursor's readout beside its line; X's limit named at its line's end; a
-// single step mid-axis; an empty chart; what a click does; the panels' split;
-// the colours mixed from the theme's.
+#include <QAccessible>
 #include <QBuffer>
 #include <QFontMetricsF>
+#include <QSignalSpy>
 #include <QSvgGenerator>
 #include <QSvgRenderer>
 #include <QTest>
 #include <cmath>
 
+#include "chart_cursor.h"
 #include "chart_fixture.h"
 #include "chart_style.h"
 
@@ -18,8 +16,6 @@ namespace {
 
 using ChartParts = ChartFixture;
 
-// Each rectangle the chart reports holds its text whole, at the chart's own
-// text size: one line, or as many as its words take at that width.
 TEST_F(ChartParts, EachTextsRectangleHoldsIt) {
   for (const QSize size : {QSize(425, 190), QSize(800, 780), QSize(1060, 380)}) {
     Forget();
@@ -47,9 +43,7 @@ TEST_F(ChartParts, EachTextsRectangleHoldsIt) {
   }
 }
 
-// The steps X sat at a limit shaded, and only those: steps 3, 5, 7, ... at 0
-// when the loop oscillates (X 12.5 at step 2, 0 at step 3, and so on); every step from the second
-// on, with SP out of reach. With more rows than pixel columns, each column that holds such a step.
+// Kp 2.5 gives X 12.5 at step 2, 0 at step 3, and so on; SP 300 is out of reach.
 TEST_F(ChartParts, ShadesTheStepsAtALimitAndNoOthers) {
   struct Case {
     const char* run;
@@ -82,15 +76,13 @@ TEST_F(ChartParts, ShadesTheStepsAtALimitAndNoOthers) {
   }
 }
 
-// Many rows a column: the columns with a step at a limit shaded, as one
-// stretch from the first to the last, and not past it: SP out of reach for
-// 1,000 steps, then SP 5 for 100,000 more, X at 255 until the wound-up
-// integral has unwound.
+// Many rows a column: X at 255 until the wound-up integral has unwound, shaded
+// as one stretch to its end and not past it.
 TEST_F(ChartParts, ShadesAStretchOfManyRowsToItsEnd) {
   Simulate({".5 .5 .5 300 1000"});
   Continue(".5 .5 .5 5 100000");
   Render(800, 600);
-  std::size_t last = 1;  // the last row at 255, found here row by row
+  std::size_t last = 1;  // the last row at 255
   for (std::size_t r = 1; r < history.Current().Size(); ++r)
     if (history.Current().Sample(r).x == 255) last = r;
   ASSERT_GT(last, 1000u);
@@ -102,8 +94,16 @@ TEST_F(ChartParts, ShadesAStretchOfManyRowsToItsEnd) {
   EXPECT_NEAR(report.shaded[0].second, axes.StepX(last + 1.0), 2);
 }
 
-// The cursor's line through both panels; its readout beside the line, never
-// over it, and at the plot's top.
+// And from the column where it begins: X at 255 from step 50,002, when SP becomes 300.
+TEST_F(ChartParts, ShadesAStretchOfManyRowsFromItsStart) {
+  Simulate({".5 .5 .5 5 50000", ".5 .5 .5 300 50000"});
+  Render(800, 600);
+  const ChartReport report = chart.Report();
+  ASSERT_EQ(report.shaded.size(), 1u);
+  EXPECT_NEAR(report.shaded[0].first, AxesReading(report).StepX(50002), 2);
+  EXPECT_NEAR(report.shaded[0].second, report.top.right(), 1);
+}
+
 TEST_F(ChartParts, TheReadoutStandsBesideTheCursor) {
   Simulate({".5 .5 .5 5 100"});
   Measure();
@@ -143,7 +143,6 @@ TEST_F(ChartParts, TheReadoutStandsBesideTheCursor) {
   }
 }
 
-// X's limit named at the right end of its line, under 255 and over 0.
 TEST_F(ChartParts, NamesXsLimitAtItsLinesEnd) {
   for (const auto& [run, name] : {std::pair{".5 .5 .5 300 30", "255"}, {"2.5 0 0 5 30", "0"}}) {
     Forget();
@@ -166,7 +165,6 @@ TEST_F(ChartParts, NamesXsLimitAtItsLinesEnd) {
   }
 }
 
-// One step stands in the middle of its axis; no steps, an empty chart.
 TEST_F(ChartParts, OneStepStandsMidAxisAndNoneDrawsNoLine) {
   Render(400, 300);
   ChartReport report = chart.Report();
@@ -179,10 +177,11 @@ TEST_F(ChartParts, OneStepStandsMidAxisAndNoneDrawsNoLine) {
   ASSERT_TRUE(pv && pv->points.size() == 1);
   EXPECT_NEAR(pv->points[0].x(), report.top.center().x(), 1);
   EXPECT_EQ(report.steps.Scale().ticks, std::vector<double>{1});
+  const QPoint at = pv->points[0].toPoint();  // a dot, where a line of one point draws nothing
+  EXPECT_TRUE(Pv(image.pixelColor(at))) << at.x() << "," << at.y();
 }
 
-// The figures over the plot in the corner where they cover least of PV:
-// here PV runs along the top, and the lower corners are free.
+// Here PV runs along the top, and the lower corners are free.
 TEST_F(ChartParts, TheFiguresStandWhereTheyCoverLeast) {
   std::vector<ResponseSample> samples(60, ResponseSample{20, 10});
   samples[0].pv = 0;
@@ -200,8 +199,6 @@ TEST_F(ChartParts, TheFiguresStandWhereTheyCoverLeast) {
   for (const QPointF& p : report.PathNamed("PV")->points) EXPECT_FALSE(box.contains(p));
 }
 
-// A left click on the plot moves the cursor there; a right click, or one
-// over the legend, does not.
 TEST_F(ChartParts, OnlyALeftClickOnThePlotMovesTheCursor) {
   Simulate({".5 .5 .5 5 100"});
   Render(800, 600);
@@ -218,7 +215,6 @@ TEST_F(ChartParts, OnlyALeftClickOnThePlotMovesTheCursor) {
   EXPECT_EQ(chart.Cursor(), 49);  // the lower panel too
 }
 
-// PV's panel twice as tall as X's, as a step response is drawn.
 TEST_F(ChartParts, TheUpperPanelIsTwiceTheLower) {
   Simulate({".5 .5 .5 5 100"});
   for (const QSize size : {QSize(425, 190), QSize(800, 780)}) {
@@ -229,8 +225,106 @@ TEST_F(ChartParts, TheUpperPanelIsTwiceTheLower) {
   }
 }
 
-// A hatch stays inside its rectangle by itself: an SVG's painter takes no
-// clipping.
+TEST_F(ChartParts, DrawsPvAtItsValueSpDashedAndXBelow) {
+  Levels();
+  Render();
+  const double pv0 = Middle(Rows(0.25, Pv)), pv2 = Middle(Rows(0.5, Pv)),
+               pv8 = Middle(Rows(0.85, Pv));
+  ASSERT_GT(pv0, pv8 + 40);  // 0 low, 8 high, a panel's height apart
+  EXPECT_NEAR(pv2, pv0 + (pv8 - pv0) / 4, 1.5);
+  const double sp = Middle(Rows(0.25, Sp));
+  EXPECT_NEAR(sp, (pv0 + pv8) / 2, 1.5);
+  // Dashes: along SP's row, SP's colour comes and goes.
+  int changes = 0;
+  for (int x = image.width() / 5; x < image.width() * 4 / 5; ++x)
+    changes += Sp(image.pixelColor(x, int(sp))) != Sp(image.pixelColor(x + 1, int(sp)));
+  EXPECT_GT(changes, 20);
+  // X in a panel of its own, below PV's.
+  const std::vector<int> x = Rows(0.5, X);
+  ASSERT_FALSE(x.empty());
+  EXPECT_GT(x.front(), pv0 + 5);
+  EXPECT_LT(x.back(), image.height() - 10);
+}
+
+TEST_F(ChartParts, ExtremeSetPointsDrawPvAcrossThePlot) {
+  // A set point of ±1.7e308 overflows the integral at its second step.
+  for (const char* run : {"-1.7e308 100", "1.7e308 100", "1e-300 100", "0 100"}) {
+    Forget();
+    Simulate({".5 .5 .5 5 60", std::string(".5 .5 .5 ") + run});
+    ASSERT_GE(history.Current().Size(), 61u) << run;
+    Render();
+    for (double at : {0.35, 0.6, 0.9}) {
+      const std::vector<int> pv = Rows(at, Pv);
+      ASSERT_FALSE(pv.empty()) << run << " at " << at;
+      EXPECT_LT(pv.back(), image.height() * 3 / 4) << run;  // in PV's panel
+    }
+  }
+  // 1e-300: PV rises and swings about SP, over much of the panel's height.
+  Forget();
+  Simulate({".5 .5 .5 1e-300 100"});
+  Render();
+  int high = image.height(), low = 0;
+  for (double at = 0.1; at < 0.4; at += 0.02) {
+    const std::vector<int> pv = Rows(at, Pv);
+    if (!pv.empty()) high = std::min(high, pv.front()), low = std::max(low, pv.back());
+  }
+  EXPECT_GT(low - high, chart.Report().top.height() / 3);  // a flat line is 3
+}
+
+TEST_F(ChartParts, ClicksAndKeysMoveTheCursorAndAskForTheRow) {
+  Levels();
+  Render();
+  QSignalSpy asked(&chart, &ResponseChart::RowRequested);
+  QAccessibleInterface* chartView = QAccessible::queryAccessibleInterface(&chart);
+  ASSERT_TRUE(chartView);
+  EXPECT_EQ(chartView->role(), QAccessible::Chart);
+  EXPECT_EQ(chartView->text(QAccessible::Name), "Step response");
+  ASSERT_EQ(chartView->childCount(), 99);
+  QAccessibleInterface* row = chartView->child(13);
+  EXPECT_EQ(row->text(QAccessible::Name), "Step 14: PV 0, SP 4, X 10.485");
+  EXPECT_EQ(chartView->indexOfChild(row), 13);
+  EXPECT_EQ(chartView->child(13), row);               // the same one, kept by Qt's registry
+  EXPECT_EQ(chartView->indexOfChild(chartView), -1);  // not one of its rows
+  for (int row : {0, 40}) {                           // the first step too
+    const QPoint at = chart.mapFromGlobal(chartView->child(row)->rect().center());
+    QTest::mouseClick(&chart, Qt::LeftButton, {}, at);
+    EXPECT_EQ(asked.takeFirst().at(0).toInt(), row);
+  }
+  EXPECT_EQ(chart.Cursor(), 40);
+  const std::pair<Qt::Key, int> keys[] = {
+      {Qt::Key_Right, 41}, {Qt::Key_Left, 40},   {Qt::Key_PageDown, 49}, {Qt::Key_End, 98},
+      {Qt::Key_Right, 98}, {Qt::Key_PageUp, 89}, {Qt::Key_Home, 0},      {Qt::Key_Left, 0}};
+  for (const auto& [key, cursor] : keys) {
+    QTest::keyClick(&chart, key);
+    EXPECT_EQ(chart.Cursor(), cursor);
+    EXPECT_EQ(asked.takeFirst().at(0).toInt(), cursor);
+  }
+  chart.Refresh(std::nullopt, "Sentence one.\nSentence two.");
+  EXPECT_EQ(chartView->text(QAccessible::Description), "Sentence one.\nSentence two.");
+}
+
+TEST_F(ChartParts, TextAndLinesFollowTheZoomAndALargeChart) {
+  Levels();
+  Render(800, 770);
+  EXPECT_GE(chart.TextPixelSize(), 18);
+  Render();
+  const int text = chart.TextPixelSize();
+  const double line = chart.LineWidth();
+  const std::size_t thickness = Rows(0.5, Pv).size();
+  chart.SetZoom(2);
+  Render();
+  EXPECT_NEAR(chart.TextPixelSize(), 2 * text, 1);
+  EXPECT_DOUBLE_EQ(chart.LineWidth(), 2 * line);
+  EXPECT_GE(Rows(0.5, Pv).size(), thickness * 3 / 2);
+}
+
+// A key places the cursor on the first row in view, one row too; with none, on the first.
+TEST(ChartCursor, AKeyPlacesItOnTheFirstRowInView) {
+  for (const auto& [first, last, row] : {std::tuple{5, 9, 5}, {5, 5, 5}, {9, 5, 0}})
+    EXPECT_EQ(CursorAfterKey(Qt::Key_Right, -1, 100, first, last), row) << first << ".." << last;
+}
+
+// An SVG's painter takes no clipping.
 TEST(ChartStyle, HatchesInsideTheRectangleAlone) {
   for (const QRectF rect : {QRectF(10, 10, 30, 60), QRectF(20.5, 5, 3, 40), QRectF(5, 30, 80, 8)}) {
     QBuffer svg;

@@ -1,8 +1,5 @@
-// What the pixel-by-pixel tests leave open (dashes, colours, the marks'
-// shapes, the labels' places) checked against reference images, made once
-// and looked at: three lessons drawn in the box at 100 % and beside the form.
-// CORVALE_WRITE_CHART_REFERENCE=folder writes them afresh there instead, to
-// be looked at before they replace tests/reference/.
+// Reference images, made once and looked at, for what the other tests leave
+// open. CORVALE_WRITE_CHART_REFERENCE=folder writes them afresh there instead.
 #include <QDir>
 #include <QPainter>
 #include <QTest>
@@ -14,7 +11,6 @@ namespace {
 
 class ChartReference : public ChartFixture {
  protected:
-  // The chart drawn at `size` into an image, as a copy draws it.
   QImage Drawn(QSize size) {
     chart.resize(size);
     QImage drawn(size, QImage::Format_ARGB32_Premultiplied);
@@ -23,9 +19,7 @@ class ChartReference : public ChartFixture {
     painter.end();
     return drawn.convertToFormat(QImage::Format_RGB32);
   }
-  // Compared with the reference, pixel by pixel (a Release and a Debug build
-  // with the sanitizers draw them alike, to the pixel); a handful may differ
-  // where an antialiased edge falls a shade otherwise.
+  // A handful of pixels may differ where an antialiased edge falls a shade otherwise.
   void ExpectLike(const QImage& drawn, const QString& name) {
     const QByteArray folder = qgetenv("CORVALE_WRITE_CHART_REFERENCE");
     if (!folder.isEmpty()) {
@@ -49,8 +43,6 @@ class ChartReference : public ChartFixture {
   }
 };
 
-// Three tunings compared in the box: the kept runs' dashes and colours, the
-// rows in view hatched, the cursor at step 4 with its readout, the marks.
 TEST_F(ChartReference, ThreeRunsInTheBox) {
   QWidget box;
   chart.setParent(&box);
@@ -66,8 +58,6 @@ TEST_F(ChartReference, ThreeRunsInTheBox) {
   chart.setParent(nullptr);
 }
 
-// The window's first run in the box's room at 100 %, too small for the
-// figures' own room: a few over the plot, the note of the rest, the ±2 % band.
 TEST_F(ChartReference, FirstRunOverThePlot) {
   QWidget box;
   chart.setParent(&box);
@@ -77,9 +67,6 @@ TEST_F(ChartReference, FirstRunOverThePlot) {
   chart.setParent(nullptr);
 }
 
-// The windup's Continue beside the form, four tunings of P before it kept:
-// X at 255 shaded and named, the fall, the lowest point and the settling
-// step, the figures in their own room, and every kept run's look.
 TEST_F(ChartReference, WindupBesideTheForm) {
   for (const char* kp : {".5", "1", "1.5", "2"}) Simulate({std::string(kp) + " 0 0 5 30"});
   Simulate({".5 .5 .5 300 100"});

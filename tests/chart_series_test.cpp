@@ -1,7 +1,3 @@
-// The runs' lines pass through their samples, at the steps and values the
-// axes' labels say, whether a point per row or a column's range of many; an
-// earlier run is cut at the step axis' end; the value axis covers every run
-// drawn, and no more of a run than is drawn.
 #include <algorithm>
 
 #include "chart_fixture.h"
@@ -56,8 +52,7 @@ TEST_F(ChartSeries, ManyRowsAColumnKeepEveryPeak) {
   EXPECT_NEAR(lowest->x(), axes.StepX(150'001), 1);
 }
 
-// The columns kept from one drawing serve the next only while the runs are
-// the same: a new run of as many rows, drawn at the same size, is drawn anew.
+// The columns kept from one drawing serve the next only while the runs are the same.
 TEST_F(ChartSeries, ANewRunOfAsManyRowsIsDrawnAnew) {
   for (const double level : {1.0, 3.0}) {
     history.Start();
@@ -72,8 +67,6 @@ TEST_F(ChartSeries, ANewRunOfAsManyRowsIsDrawnAnew) {
   }
 }
 
-// Earlier runs share the current run's step axis: a longer one is cut at
-// its end, a shorter one ends where it ended.
 TEST_F(ChartSeries, KeptRunsAreCutAtTheAxisEnd) {
   struct Case {
     const char *earlier, *current;
@@ -109,8 +102,6 @@ TEST_F(ChartSeries, KeptRunsAreCutAtTheAxisEnd) {
   }
 }
 
-// A kept run keeps its colour and dashes while it is kept: when the oldest
-// goes, the others keep theirs and the new one takes the one it left.
 TEST_F(ChartSeries, AKeptRunKeepsItsLook) {
   const std::vector<std::vector<std::size_t>> looks = {
       {}, {0}, {0, 1}, {0, 1, 2}, {0, 1, 2, 3}, {1, 2, 3, 0}, {2, 3, 0, 1}};
@@ -128,8 +119,7 @@ TEST_F(ChartSeries, AKeptRunKeepsItsLook) {
   EXPECT_EQ(chart.Report().PathNamed("kept 0")->look, 0u);  // all free again
 }
 
-// The value axis reaches every run drawn: a kept run's set point of 100, or
-// a current one's; but not what a longer kept run did past the axis' end.
+// Not what a longer kept run did past the axis' end.
 TEST_F(ChartSeries, TheValueAxisCoversEveryRunDrawn) {
   struct Case {
     std::vector<std::vector<std::string>> runs;  // each a Compute and its Continues

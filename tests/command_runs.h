@@ -1,6 +1,5 @@
-// Runs made as a user makes them: each command, "C Kp Ki Kd SP Loops" for a
-// Compute or "+ Kp Ki Kd SP Loops" for a Continue, typed into the boxes and
-// pressed one after another, its rows kept as the window keeps its runs.
+// Runs as a user makes them: "C Kp Ki Kd SP Loops" for a Compute, "+ ..." for
+// a Continue, their rows kept as the window keeps its runs.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -1,9 +1,6 @@
-#include <gtest/gtest.h>
 
 #include <limits>
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "command_runs.h"
 #include "step.h"
@@ -143,9 +140,8 @@ TEST_F(Commands, BadInputChangesNothing) {
   EXPECT_TRUE(Run(false, "1").ok());
 }
 
-// A step that leaves binary64's range is not written, and names the box that
-// drove it out; a Compute that cannot make its first step keeps the old
-// transcript. An output sum beyond the range is just 255: the last case.
+// A Compute that cannot make its first step keeps the old transcript. An
+// output sum beyond the range is just 255: the last case.
 TEST_F(Commands, OverflowStopsBeforeTheStepThatOverflows) {
   // clang-format off
   const std::tuple<const char*, Box, std::int64_t> cases[] = {

@@ -1,7 +1,4 @@
-// The comparison of runs: its cells, its copy, what Delete forgets, and the
-// sentence against the run before. Expected figures are the loop's own,
-// worked by hand and by tests/stepinfo_reference.py.
-#include <gtest/gtest.h>
+// Expected figures worked by hand and by tests/stepinfo_reference.py.
 
 #include <QAccessible>
 #include <QApplication>
@@ -34,10 +31,7 @@ TEST(RunComparison, ShowsEachRunsGainsAndFiguresWithTheCurrentOneLast) {
   const RunHistory history = HistoryOf({"C 1 0 0 5 30", "C .5 .5 .5 5 100", "C 2.5 0 0 5 100"});
   C model(&history, kEnglish);
   ASSERT_EQ(model.rowCount(), 3);
-  // P alone: PV 0, 2.5, 1.25, 1.875, ... settles at 5/3 (error 10/3), a
-  // peak of 2.5 at step 2, half as far again past the final value.
-  // The initial values: rise from step 2 to step 6, peak 5.2424 at step 14,
-  // within ±2 % from step 28. Kp 2.5 rings between 0 and 6.25 for ever.
+  // P alone settles at 5/3 after a peak of 2.5; Kp 2.5 rings between 0 and 6.25.
   const C::Column columns[] = {C::kRun,       C::kKp,       C::kSteps,       C::kRise,  C::kPeak,
                                C::kOvershoot, C::kSettling, C::kSettledFrom, C::kError, C::kAtZero};
   const char* const rows[][10] = {
@@ -46,15 +40,13 @@ TEST(RunComparison, ShowsEachRunsGainsAndFiguresWithTheCurrentOneLast) {
       {"3, current", "2.5", "100", "\u2014", "\u2014", "\u2014", "not settled: PV 0 to 6.25",
        "\u2014", "\u2014", "49"}};
   for (int row = 0; row < 3; ++row) {
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < 10; ++i)
       EXPECT_EQ(Cell(model, row, columns[i]), rows[row][i]) << row << " " << columns[i];
-    }
   }
   EXPECT_TRUE(model.IsCurrent(2));
   EXPECT_EQ(model.KeptIndexOf(1), std::optional<std::size_t>(1));
   EXPECT_EQ(model.KeptIndexOf(2), std::nullopt);
-  // A number's value for a copy; a dash has none.
-  // At step 30 PV still differs from 5/3 in its ninth digit.
+  // A number's value for a copy (5/3 to its ninth digit at step 30); a dash has none.
   EXPECT_NEAR(model.data(model.index(0, C::kError), C::kValueRole).toDouble(), 10.0 / 3, 1e-8);
   EXPECT_FALSE(model.data(model.index(2, C::kPeak), C::kValueRole).isValid());
 }
@@ -160,14 +152,12 @@ TEST(RunComparison, ASentenceSetsTheFiguresAgainstTheRunBefore) {
       {Settled(4.8, 28), Unmoved(), ""},
       {Settled(4.8, 28), StepFigures{}, ""},  // SP 0 from rest: no step
   };
-  for (const auto& c : cases) {
+  for (const auto& c : cases)
     EXPECT_EQ(AgainstBefore(c.now, c.before, kEnglish), QString::fromUtf8(c.said));
-  }
 }
 
-// Every column's name and explanation in German and French; the gains and
-// SP keep their names. A text that lupdate keeps otherwise than the program
-// looks it up ("\u00b12" read as one character) would stay English.
+// A text that lupdate keeps otherwise than the program looks it up
+// ("\u00b12" read as one character) would stay English.
 TEST(RunComparison, NamesAndExplainsEveryColumnInGermanAndFrench) {
   for (const QLocale::Language language : {QLocale::German, QLocale::French}) {
     for (int c = 0; c < C::kColumnCount; ++c) {

@@ -1,6 +1,3 @@
-// What a failure says: the user's text quoted as typed and safe to show, the
-// limits named, and the numbers as the window's locale writes them, in
-// English and in each translation.
 #include "failure_message.h"
 
 #include <gtest/gtest.h>
@@ -66,9 +63,7 @@ TEST(FailureMessage, QuotesTheTextIsolatedAndPrintable) {
   }
 }
 
-// 40 UTF-16 units at most, cut between two characters; a name counts as
-// the one character it shows. Every reason quotes the text, or names the
-// step, and no % is left for an argument.
+// 40 UTF-16 units at most, cut between characters; a name counts as one.
 TEST(FailureMessage, CutsTheTextBetweenCharacters) {
   const std::pair<std::string, QString> cuts[] = {
       {std::string(39, 'x') + "\U0001F600yz", QString(39, u'x') + "\u2069\u2026\u201D"},
@@ -77,9 +72,8 @@ TEST(FailureMessage, CutsTheTextBetweenCharacters) {
       {std::string(39, 'x') + "\u0085", QString(39, u'x') + "[NEL]\u2069\u201D"},
       {std::string(39, 'x') + "\u2029yz", QString(39, u'x') + "[PS]\u2069\u2026\u201D"},
       {std::string(40, 'x') + "\u2029", QString(40, u'x') + "\u2069\u2026\u201D"}};
-  for (const auto& [typed, end] : cuts) {
+  for (const auto& [typed, end] : cuts)
     EXPECT_TRUE(Message(typed).contains("\u2068" + end + " is not")) << typed;
-  }
   for (int reason = 0; reason <= int(FailureReason::OutOfMemory) * 2 + 1; ++reason) {
     const QString text = Message("x", FailureReason(reason / 2), reason % 2 ? Box::Loops : Box::Kd);
     EXPECT_TRUE(text.contains("\u201C\u2068x\u2069\u201D") || text.contains("= \u2068x\u2069,") ||
@@ -88,9 +82,7 @@ TEST(FailureMessage, CutsTheTextBetweenCharacters) {
   }
 }
 
-// The wording, and numbers as the locale writes them in a sentence: the
-// separator by name, a leading zero, counts grouped even where the locale
-// would not group them, in the window's digits; the user's text as typed.
+// Counts grouped even where the locale would not group them.
 TEST(FailureMessage, SaysWhatFailedAndWhatToDoInEachLanguage) {
   QLocale ungrouped(QLocale::English);
   ungrouped.setNumberOptions(QLocale::OmitGroupSeparator);
@@ -126,9 +118,8 @@ TEST(FailureMessage, SaysWhatFailedAndWhatToDoInEachLanguage) {
        "\u20681e308\u2069, its result is too large to represent.\n\nNothing was written for "
        "step \u0661\u0662\u066C\u0663\u0664\u0665; the rows before it stay. Type a number "
        "closer to \u0660 in Kp."}};
-  for (const auto& [text, wording] : wordings) {
+  for (const auto& [text, wording] : wordings)
     EXPECT_TRUE(text.contains(wording)) << text.toStdString() << "\n" << wording.toStdString();
-  }
   const std::pair<QLocale::Language, QStringList> languages[] = {
       {QLocale::German,
        {"mit h\u00F6chstens einem Komma ein, wahlweise mit Vorzeichen und Exponent, zum Beispiel "

@@ -1,11 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <string>
-#include <string_view>
-#include <vector>
 
 #include "command_runs.h"
 #include "gain_examples.h"
@@ -15,16 +10,10 @@
 namespace corvale {
 namespace {
 
-// What the window's tooltips and the README say a gain does, checked against
-// the loop itself: each claim run through the commands, as a user would type
-// it, and measured as the figures measure it. The expected values are worked
-// by hand on the loop PV(k+1) = Output(k) / 2.
-
-// The transcript's columns.
+// What the tooltips and the README say a gain does, run through the commands;
+// expected values worked by hand on the loop PV(k+1) = Output(k) / 2.
 enum Column { kX = 1, kPV, kError, kP, kI, kD };
 
-// Compute (or Continue) with the boxes as typed; a value of a step's row as
-// the transcript shows it.
 class Loop : Session {
  public:
   void Press(bool compute, double kp, double ki, double kd, double sp, int loops) {
@@ -51,9 +40,7 @@ StepFigures FiguresOf(double kp, double ki, double kd, double sp = 5, int loops 
   return loop.Figures();
 }
 
-// How often PV crosses from one side of the final value to the other,
-// outside the band around it: once for a rise past it, more for a loop that
-// rings.
+// How often PV crosses the final value, outside the band: more than once when it rings.
 int Crossings(const Loop& loop, double finalValue, double band) {
   int crossings = 0, side = 0;
   for (std::size_t row = 0; row < loop.Trace().Size(); ++row) {
@@ -66,11 +53,8 @@ int Crossings(const Loop& loop, double finalValue, double band) {
   return crossings;
 }
 
-// Kp: "With P alone, PV settles short of SP: the larger Kp, the nearer to SP,
-// but the more PV overshoots and the later it settles; from Kp 2 on, it never
-// settles." Each swing is -Kp / 2 of the one before, so PV settles at
-// SP × Kp / (Kp + 2), and its first swing, Kp × SP / 2, passes that by
-// Kp / 2 of the change.
+// Each swing is -Kp / 2 of the one before, so PV settles at SP × Kp / (Kp + 2),
+// and its first swing, Kp × SP / 2, passes that by Kp / 2 of the change.
 TEST(GainClaims, KpWithPAlone) {
   const struct {
     double kp, finalValue, overshoot;
@@ -87,15 +71,11 @@ TEST(GainClaims, KpWithPAlone) {
   }
   EXPECT_EQ(kPAloneLimit, 2);
   for (double kp : {2.0, 2.01, 2.5, 3.0, 100.0}) {
-    for (double sp : {5.0, 50.0}) {
+    for (double sp : {5.0, 50.0})
       EXPECT_FALSE(FiguresOf(kp, 0, 0, sp, 1000).settled) << kp << " " << sp;
-    }
   }
 }
 
-// Ki: "I keeps growing while PV is below SP, so it removes the steady-state
-// error that P alone leaves. A larger Ki removes it sooner, up to a point:
-// beyond that, PV overshoots, rings and settles later."
 TEST(GainClaims, KiRemovesTheSteadyStateError) {
   EXPECT_NEAR(FiguresOf(0.5, 0, 0).SteadyStateError(), 4, 1e-9);  // 5 - 5 × 0.5 / 2.5
   EXPECT_LT(std::abs(FiguresOf(0.5, 0.5, 0).SteadyStateError()), kSmallestStep);
@@ -130,11 +110,6 @@ TEST(GainClaims, KiRemovesTheSteadyStateError) {
   EXPECT_GT(*f.settledFrom, settledBefore);
 }
 
-// Kd: "In this loop D does not damp: where PV zigzags around SP, up one step
-// and down the next, the change in the error is twice the error, so D adds
-// 2 × Kd to Kp. With Kp 0.5 and Ki 0.5, Kd 0 settles from step 18 without
-// overshoot, Kd 0.5 overshoots by 4.8 % and settles from step 28, and Kd 1
-// never settles."
 TEST(GainClaims, KdDoesNotDampThisLoop) {
   for (double sp : {5.0, 50.0}) {
     for (const KdExample& e : kKdExamples) {
@@ -158,9 +133,7 @@ TEST(GainClaims, KdDoesNotDampThisLoop) {
       settled = *f.settledFrom;
     }
   }
-  // Kp 1, Ki 0.5, Kd 0.5 (the README's "too much P") zigzags between PV 0 and
-  // 10 around SP 5 for as long as it runs: the error is +5 and -5 by turns,
-  // its change ±10.
+  // The README's "too much P" zigzags between PV 0 and 10 for as long as it runs.
   Loop loop;
   loop.Press(true, 1, 0.5, 0.5, 5, 1000);
   for (std::int64_t step : {91, 92, 93, 94, 95, 96, 97, 98, 99, 100, 999, 1000}) {
@@ -174,11 +147,8 @@ TEST(GainClaims, KdDoesNotDampThisLoop) {
   }
 }
 
-// The README's first lesson, beyond the figures that response_text_test.cpp
-// checks and the zigzag above: what the table shows of the windup.
+// The README's windup: I climbs by 0.5 × (300 − 127.5) = 86.25 a step.
 TEST(GainClaims, TheReadmesFirstLesson) {
-  // Out of reach: X at 255 from step 2, PV 127.5; I climbs by
-  // 0.5 × (300 − 127.5) = 86.25 a step, from 236.25 at step 2 to 8,688.75.
   Loop windup;
   windup.Press(true, 0.5, 0.5, 0.5, 300, 100);
   for (std::int64_t step = 2; step <= 100; ++step) {

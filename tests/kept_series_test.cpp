@@ -51,9 +51,8 @@ std::size_t At(std::int64_t row, std::size_t size) {
   return static_cast<std::size_t>(std::clamp<std::int64_t>(at, 0, static_cast<std::int64_t>(size)));
 }
 
-// Every answer holds the rows' own range, and reaches past them by no more
-// than the slack (or than the finest buckets there are, where the slack is
-// smaller): a rising series shows exactly how far.
+// Each range holds the rows' and reaches no further than the slack or the
+// finest buckets: a rising series shows exactly how far.
 TEST(KeptSeries, RangesHoldTheRowsAndReachNoFurtherThanTheSlack) {
   for (std::size_t size : kLengths) {
     const ResponseTrace rising = TraceOf(size, [](std::size_t r) { return double(r); });
@@ -91,8 +90,6 @@ TEST(KeptSeries, RangesHoldTheRowsAndReachNoFurtherThanTheSlack) {
   }
 }
 
-// The finest buckets reaching a row: of 2 rows up to twice the exact rows,
-// then twice as wide for every doubling of the rows they reach.
 TEST(KeptSeries, TheFinestSlackGrowsWithTheRowsReached) {
   const KeptSeries series =
       KeptSeries::OfPv(TraceOf(1'000'000, [](std::size_t r) { return double(r % 7); }));
@@ -113,14 +110,12 @@ TEST(KeptSeries, ValuesAreExactAmongTheFirstRowsAndNearAfter) {
   EXPECT_EQ(flat.Value(39999), 1e-300);
 }
 
-// A run as long as the transcript allows (about 2.25 million of its shortest
-// rows), and some: a few megabytes, where its samples take 48.
+// More rows than the transcript allows (about 2.25 million): a few megabytes.
 TEST(KeptSeries, ThreeMillionRowsTakeAFewMegabytes) {
   const KeptSeries series =
       KeptSeries::OfPv(TraceOf(3'000'000, [](std::size_t r) { return double(r % 1000); }));
   EXPECT_EQ(series.Size(), 3'000'000u);
-  // 16384 exact rows, and 8 levels (buckets of 2 to 256 rows) of 16384
-  // ranges each: 2.125 MiB.
+  // 16384 exact rows, and 8 levels of 16384 ranges each: 2.125 MiB.
   EXPECT_LE(series.Bytes(), std::size_t{2176} * 1024 + 4096);
   const ValueRange all = series.Range(0, 3'000'000, 1'000'000);
   EXPECT_EQ(all.low, 0);

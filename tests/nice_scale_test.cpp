@@ -11,8 +11,7 @@ namespace {
 
 constexpr double kMax = std::numeric_limits<double>::max();
 
-// Heckbert's loose labelling, five ticks asked for, worked by hand: the nice
-// range, the nice step of a quarter of it, then the multiples that enclose.
+// Heckbert's loose labelling worked by hand: the nice range, a quarter of it.
 TEST(NiceScale, OrdinarySpans) {
   struct Case {
     double low, high;
@@ -89,8 +88,6 @@ TEST(NiceScale, ExtremeSpans) {
   ExpectSound(MakeNiceScale(std::nan(""), -std::numeric_limits<double>::infinity(), 5), -kMax, 0);
 }
 
-// A value plus or minus a few units in the last place: as one value, a range
-// around it with about as many ticks as asked, at every magnitude.
 TEST(NiceScale, SpansOfAFewUlps) {
   const auto up = [](double value, int ulps) {
     for (int i = 0; i < ulps; ++i) value = std::nextafter(value, kMax);

@@ -1,11 +1,5 @@
 #include "run_history.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <utility>
-#include <vector>
-
 #include "command_runs.h"
 #include "failing_allocations.h"
 
@@ -43,8 +37,6 @@ TEST(RunHistory, StartKeepsOnlyRunsWithRows) {
   EXPECT_EQ(history.Revision(), 2u);  // the rows, then the start
 }
 
-// Compute after Compute: four kept, oldest first; the fifth earlier one goes.
-// Forgetting drops exactly the one named.
 TEST(RunHistory, KeepsFourEarlierRunsAndForgetsTheOneNamed) {
   RunHistory history;
   for (double kp = 1; kp <= 6; ++kp) {
@@ -74,12 +66,8 @@ TEST(RunHistory, KeepsFourEarlierRunsAndForgetsTheOneNamed) {
   EXPECT_EQ(history.Current().Size(), 10u);  // the current run stays
 }
 
-// The runs as the window makes them, command by command, and what their
-// summaries say, worked out by hand.
 TEST(RunHistory, SummariesCarryTheLastCommandsGainsAndTheStepsFigures) {
-  // P alone: PV 0, 2.5, 1.25, 1.875, 1.5625, 1.71875, 1.640625, ... toward
-  // 5/3, within 2 % of it (±0.0333) from step 7. Then a Continue under other
-  // gains and SP: the summary gives these.
+  // P alone: PV 0, 2.5, 1.25, 1.875, 1.5625, 1.71875, 1.640625 (within 2 % of 5/3).
   const RunHistory history =
       HistoryOf({"C 1 0 0 5 30", "C .5 .5 .5 5 20", "+ .25 .125 2 7 10", "C 1 0 0 5 5"});
   ASSERT_EQ(history.Kept().size(), 2u);
@@ -110,8 +98,6 @@ TEST(RunHistory, SummariesCarryTheLastCommandsGainsAndTheStepsFigures) {
   EXPECT_FALSE(now.figures->settled);
 }
 
-// Memory that runs out at any allocation of Append leaves the run as it
-// was, an empty one and one with rows alike.
 TEST(RunHistory, AnAppendWithoutMemoryLeavesTheRunAsItWas) {
   for (std::size_t before : {0, 300}) {
     RunHistory history;

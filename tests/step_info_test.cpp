@@ -1,7 +1,5 @@
 #include "step_info.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <array>
 #include <random>
@@ -13,11 +11,8 @@
 namespace corvale {
 namespace {
 
-// The figures of runs made by the real commands. Expected values printed by
-// tests/stepinfo_reference.py, which runs the loop itself and applies
-// stepinfo's definitions to whole lists of rows. A step is a change of SP
-// from the command before (SP 0 before the first, the loop at rest), whatever
-// PV did meanwhile.
+// Expected values printed by tests/stepinfo_reference.py. A step is a change
+// of SP from the command before (SP 0 before the first), whatever PV did.
 TEST(StepInfo, FollowsStepinfoOverTheRowsSinceSpChanged) {
   struct Case {
     std::vector<std::string> commands;
@@ -35,38 +30,22 @@ TEST(StepInfo, FollowsStepinfoOverTheRowsSinceSpChanged) {
   };
   // clang-format off
   const Case cases[] = {
-      {{"C .5 .5 .5 5 100"},  // the initial values
-       1, 100, 0.0, 0.0, 5.0000401009357605, true, true, 2, 6, 5.242398902773857, 14, 4.847137161814744, 28, 91, {4.999893257683953, 5.000095730929312}, {0, 0, 0}, {0, 0, 0}},
-      {{"C 1 0 0 5 30"},  // P alone: a third of SP short
-       1, 30, 0.0, 0.0, 1.6666666697710752, true, true, 2, 2, 2.5, 2, 49.99999972060323, 7, 21, {1.6666650772094727, 1.6666674613952637}, {0, 0, 0}, {0, 0, 0}},
-      {{"C .5 .5 .5 300 10", "+ .5 .5 .5 50 100"},  // a fall once the wound-up integral unwinds
-       11, 110, 300.0, 127.5, 49.999852236830144, true, true, 28, 38, 49.99362040258964, 70, 0.008041061108097197, 46, 101, {49.99964947165398, 50.00039946865947}, {0, 0, 0}, {17, 11, 27}},
-      {{"C .5 .5 .5 5 100", "+ .5 .5 .5 5 100"},  // a Continue under the same SP
-       1, 200, 0.0, 0.0, 5.000000000567725, true, true, 2, 6, 5.242398902773857, 14, 4.847978043572169, 28, 181, {4.999999995515921, 5.000000004021992}, {0, 0, 0}, {0, 0, 0}},
-      {{"C .5 .5 .5 5 200"},  // one Compute as long
-       1, 200, 0.0, 0.0, 5.000000000757316, true, true, 2, 6, 5.242398902773857, 14, 4.847978039596533, 28, 181, {4.999999994018423, 5.000000005365089}, {0, 0, 0}, {0, 0, 0}},
-      {{"C 3 0 0 5 100"},  // ringing between 0 and 7.5
-       1, 100, 0.0, 0.0, 7.5, true, false, {}, {}, 0.0, 0, 0.0, {}, 91, {0.0, 7.5}, {49, 3, 99}, {0, 0, 0}},
-      {{"C .5 .5 .5 5 100", "+ .5 .5 .5 5.00003 100"},  // SP moved by less than the transcript shows
-       101, 200, 5.0, 5.0000401009357605, 5.000030000808331, false, false, {}, {}, 0.0, 0, 0.0, {}, 191, {5.000029997848467, 5.000030001929732}, {0, 0, 0}, {0, 0, 0}},
-      {{"C .5 .5 .5 5 1"},  // one step
-       1, 1, 0.0, 0.0, 0.0, true, false, {}, {}, 0.0, 0, 0.0, {}, 1, {0.0, 0.0}, {0, 0, 0}, {0, 0, 0}},
-      {{"C 100 0 0 5 100"},  // bang-bang
-       1, 100, 0.0, 0.0, 127.5, true, false, {}, {}, 0.0, 0, 0.0, {}, 91, {0.0, 127.5}, {49, 3, 99}, {50, 2, 100}},
-      {{"C 2.5 0 0 5 101"},  // ringing, ending where it started
-       1, 101, 0.0, 0.0, 0.0, true, false, {}, {}, 0.0, 0, 0.0, {}, 91, {0.0, 6.25}, {50, 3, 101}, {0, 0, 0}},
-      {{"C .5 .5 .5 5 10"},  // ten steps, still ringing
-       1, 10, 0.0, 0.0, 5.169658660888672, true, false, {}, {}, 0.0, 0, 0.0, {}, 1, {0.0, 5.169658660888672}, {0, 0, 0}, {0, 0, 0}},
-      {{"C 1 0 0 5 30", "+ 1 0 0 1.66667 30"},  // SP down to where P alone left PV: a step, though SP is where PV stood
-       31, 60, 5.0, 1.6666666697710752, 0.5555566645970631, true, true, 32, 32, 1.6674427688601057e-06, 32, 49.99999951105545, 37, 51, {0.5555561368481325, 0.5555577263037349}, {0, 0, 0}, {0, 0, 0}},
-      {{"C .5 .5 .5 0 10"},  // SP 0 from rest: no step
-       1, 10, 0.0, 0.0, 0.0, false, false, {}, {}, 0.0, 0, 0.0, {}, 1, {0.0, 0.0}, {9, 2, 10}, {0, 0, 0}},
-      {{"C .5 .5 .5 0.00003 10"},  // SP less than the transcript shows from rest: no step
-       1, 10, 0.0, 0.0, 3.101795196533203e-05, false, false, {}, {}, 0.0, 0, 0.0, {}, 1, {0.0, 3.101795196533203e-05}, {0, 0, 0}, {0, 0, 0}},
-      {{"C 0 0 0 5 20"},  // no gains: a step, but no response
-       1, 20, 0.0, 0.0, 0.0, true, false, {}, {}, 0.0, 0, 0.0, {}, 11, {0.0, 0.0}, {19, 2, 20}, {0, 0, 0}},
-      {{"C .5 .5 0 5 1", "+ 1 0 0 7.5 20"},  // within the band from the step's first row
-       2, 21, 5.0, 0.0, 2.5, true, true, 2, 2, 2.5, 2, 0.0, 2, 12, {2.5, 2.5}, {0, 0, 0}, {0, 0, 0}},
+      {{"C .5 .5 .5 5 100"}, 1, 100, 0.0, 0.0, 5.0000401009357605, true, true, 2, 6, 5.242398902773857, 14, 4.847137161814744, 28, 91, {4.999893257683953, 5.000095730929312}, {0, 0, 0}, {0, 0, 0}},  // the initial values
+      {{"C 1 0 0 5 30"}, 1, 30, 0.0, 0.0, 1.6666666697710752, true, true, 2, 2, 2.5, 2, 49.99999972060323, 7, 21, {1.6666650772094727, 1.6666674613952637}, {0, 0, 0}, {0, 0, 0}},  // P alone: a third of SP short
+      {{"C .5 .5 .5 300 10", "+ .5 .5 .5 50 100"}, 11, 110, 300.0, 127.5, 49.999852236830144, true, true, 28, 38, 49.99362040258964, 70, 0.008041061108097197, 46, 101, {49.99964947165398, 50.00039946865947}, {0, 0, 0}, {17, 11, 27}},  // a fall once the wound-up integral unwinds
+      {{"C .5 .5 .5 5 100", "+ .5 .5 .5 5 100"}, 1, 200, 0.0, 0.0, 5.000000000567725, true, true, 2, 6, 5.242398902773857, 14, 4.847978043572169, 28, 181, {4.999999995515921, 5.000000004021992}, {0, 0, 0}, {0, 0, 0}},  // a Continue under the same SP
+      {{"C .5 .5 .5 5 200"}, 1, 200, 0.0, 0.0, 5.000000000757316, true, true, 2, 6, 5.242398902773857, 14, 4.847978039596533, 28, 181, {4.999999994018423, 5.000000005365089}, {0, 0, 0}, {0, 0, 0}},  // one Compute as long
+      {{"C 3 0 0 5 100"}, 1, 100, 0.0, 0.0, 7.5, true, false, {}, {}, 0.0, 0, 0.0, {}, 91, {0.0, 7.5}, {49, 3, 99}, {0, 0, 0}},  // ringing between 0 and 7.5
+      {{"C .5 .5 .5 5 100", "+ .5 .5 .5 5.00003 100"}, 101, 200, 5.0, 5.0000401009357605, 5.000030000808331, false, false, {}, {}, 0.0, 0, 0.0, {}, 191, {5.000029997848467, 5.000030001929732}, {0, 0, 0}, {0, 0, 0}},  // SP moved by less than the transcript shows
+      {{"C .5 .5 .5 5 1"}, 1, 1, 0.0, 0.0, 0.0, true, false, {}, {}, 0.0, 0, 0.0, {}, 1, {0.0, 0.0}, {0, 0, 0}, {0, 0, 0}},  // one step
+      {{"C 100 0 0 5 100"}, 1, 100, 0.0, 0.0, 127.5, true, false, {}, {}, 0.0, 0, 0.0, {}, 91, {0.0, 127.5}, {49, 3, 99}, {50, 2, 100}},  // bang-bang
+      {{"C 2.5 0 0 5 101"}, 1, 101, 0.0, 0.0, 0.0, true, false, {}, {}, 0.0, 0, 0.0, {}, 91, {0.0, 6.25}, {50, 3, 101}, {0, 0, 0}},  // ringing, ending where it started
+      {{"C .5 .5 .5 5 10"}, 1, 10, 0.0, 0.0, 5.169658660888672, true, false, {}, {}, 0.0, 0, 0.0, {}, 1, {0.0, 5.169658660888672}, {0, 0, 0}, {0, 0, 0}},  // ten steps, still ringing
+      {{"C 1 0 0 5 30", "+ 1 0 0 1.66667 30"}, 31, 60, 5.0, 1.6666666697710752, 0.5555566645970631, true, true, 32, 32, 1.6674427688601057e-06, 32, 49.99999951105545, 37, 51, {0.5555561368481325, 0.5555577263037349}, {0, 0, 0}, {0, 0, 0}},  // SP down to where P alone left PV: a step, though SP is where PV stood
+      {{"C .5 .5 .5 0 10"}, 1, 10, 0.0, 0.0, 0.0, false, false, {}, {}, 0.0, 0, 0.0, {}, 1, {0.0, 0.0}, {9, 2, 10}, {0, 0, 0}},  // SP 0 from rest: no step
+      {{"C .5 .5 .5 0.00003 10"}, 1, 10, 0.0, 0.0, 3.101795196533203e-05, false, false, {}, {}, 0.0, 0, 0.0, {}, 1, {0.0, 3.101795196533203e-05}, {0, 0, 0}, {0, 0, 0}},  // SP less than the transcript shows from rest: no step
+      {{"C 0 0 0 5 20"}, 1, 20, 0.0, 0.0, 0.0, true, false, {}, {}, 0.0, 0, 0.0, {}, 11, {0.0, 0.0}, {19, 2, 20}, {0, 0, 0}},  // no gains: a step, but no response
+      {{"C .5 .5 0 5 1", "+ 1 0 0 7.5 20"}, 2, 21, 5.0, 0.0, 2.5, true, true, 2, 2, 2.5, 2, 0.0, 2, 12, {2.5, 2.5}, {0, 0, 0}, {0, 0, 0}},  // within the band from the step's first row
   };
   // clang-format on
   for (const Case& c : cases) {
@@ -97,8 +76,7 @@ TEST(StepInfo, FollowsStepinfoOverTheRowsSinceSpChanged) {
 
 // Whatever rows a question covers, the blocks answer it as the rows would.
 TEST(ResponseTrace, BlocksAnswerAsEveryRowWould) {
-  // PV between 40 and 60, but for a few rows at the blocks' ends, so that
-  // most blocks are passed over whole and a block end out by one shows.
+  // Extremes only at the blocks' ends, so that a block end out by one shows.
   std::minstd_rand random(7);
   std::uniform_real_distribution<double> pv(40, 60);
   std::vector<ResponseSample> all(1001);
@@ -153,8 +131,6 @@ TEST(ResponseTrace, BlocksAnswerAsEveryRowWould) {
   }
 }
 
-// The step goes back to the last change of SP; the extent keeps every value
-// as it is, however large or small.
 TEST(ResponseTrace, StepStartAndExtent) {
   for (auto [setPoints, start] : {std::pair{std::vector{5.0, 5.0}, 0u},
                                   {{5.0, 7.0}, 2u},

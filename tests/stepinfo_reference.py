@@ -154,17 +154,17 @@ def main():
 
     for name, commands in CASES:
         f = stepinfo(run(commands))
-        print(f"      {{{cpp(commands)},  // {name}")
         print(
-            "       {first}, {last}, {prev!r}, {start!r}, {final!r}, {step}, {settled}, "
+            f"      {{{cpp(commands)}, " +
+            "{first}, {last}, {prev!r}, {start!r}, {final!r}, {step}, {settled}, "
             "{rf}, {rt}, {peak!r}, {ps}, {os!r}, {sf}, {tf}, {{{tl!r}, {th!r}}}, "
-            "{{{z[0]}, {z[1]}, {z[2]}}}, {{{u[0]}, {u[1]}, {u[2]}}}}},".format(
+            "{{{z[0]}, {z[1]}, {z[2]}}}, {{{u[0]}, {u[1]}, {u[2]}}}}},  // ".format(
                 first=f["first"], last=f["last"], prev=f["previous_sp"], start=f["start"],
                 final=f["final"],
                 step=str(f["isStep"]).lower(), settled=str(f["settled"]).lower(),
                 rf=opt(f["riseFrom"]), rt=opt(f["riseTo"]), peak=f["peak"], ps=f["peakStep"],
                 os=f["overshoot"], sf=opt(f["settledFrom"]), tf=f["tailFrom"],
-                tl=f["tail"][0], th=f["tail"][1], z=f["atZero"], u=f["atFull"]))
+                tl=f["tail"][0], th=f["tail"][1], z=f["atZero"], u=f["atFull"]) + name)
 
 
 if __name__ == "__main__":

@@ -1,17 +1,12 @@
-#include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
 
+#include "transcript_lines.h"
 #include "command_runs.h"
 #include "transcript.h"
-#include "transcript_lines.h"
 
 namespace corvale {
 namespace {
 
-// Any text, added to in any piece, has the lines that splitting the whole at
-// each CR LF gives, also where a piece ends in CR and the next starts in LF.
 TEST(TranscriptLines, FindEveryLineOfTextAddedInPieces) {
   const std::vector<std::vector<std::string>> pieces = {
       {"", ""},           {"", "\r\n1\t2"},     {"Step\tX", "\r\n1", "\r\n2\r\n"},

@@ -1,7 +1,5 @@
-// The real window on Qt's offscreen platform, whose screens tests/window_main.cpp
-// chooses: a fresh one per test, shown and active. Its message boxes are
-// answered and what they said kept (plain text only, the busy cursor gone):
-// no test waits, and one that raised a message it did not expect fails.
+// A fresh real window per test. Its message boxes are answered and kept
+// (plain text only, the busy cursor gone); one not expected fails the test.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -58,8 +56,7 @@ class Window : public testing::Test {
     });
     answerer.start(0);  // at every turn of the event loop, a modal one included
   }
-  // A new window, which reads the locale once, as it opens; on a screen of
-  // its own, a little inside its corner.
+  // A new window, which reads the locale once, as it opens.
   void Open(const QLocale& locale = QLocale(QLocale::English, QLocale::UnitedStates),
             QScreen* screen = nullptr) {
     QLocale::setDefault(locale);
@@ -86,8 +83,7 @@ class Window : public testing::Test {
     for (const auto& [box, text] : boxes) Box(box)->setText(QString::fromUtf8(text));
     Click(button);
   }
-  // Each control where its twips put it at a zoom, as large as they say; a
-  // label larger where its caption needs it.
+  // Each control where its twips put it; a label larger where its caption needs it.
   void ExpectPlaces(double scale) const {
     for (const char* control : kControls) {
       const QStringList f = QString(control).split(u' ');

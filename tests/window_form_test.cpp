@@ -1,5 +1,3 @@
-// The form: its controls, the keys that move through them and press its
-// buttons, what a failure says and changes, and the input that waited for a run.
 #include "announcer.h"
 #include "translations.h"
 #include "window_fixture.h"
@@ -7,8 +5,6 @@
 namespace corvale {
 namespace {
 
-// Each control at its place with its initial text, in every language; each
-// that takes focus named, and explained to screen readers as to the mouse.
 TEST_F(Window, ShowsEveryControlAtItsPlaceWithItsTextAndExplanation) {
   for (QLocale::Language language : {QLocale::English, QLocale::German, QLocale::French}) {
     const Translations translations{QLocale(language)};
@@ -34,12 +30,10 @@ TEST_F(Window, ShowsEveryControlAtItsPlaceWithItsTextAndExplanation) {
   }
 }
 
-// Tab moves along the tab order, into and out of the table (and the box's
-// switch under it), with rows or without; in a box, Enter and Escape press
-// nothing (on a button, Enter presses it: window_speech_test.cpp). A screen reader hears the run's
-// figures once, by a notification, the focus staying on Compute; only the widget with the keyboard
-// focus reports itself focused, no cell of the table meanwhile, and Shift+Tab back into the table
-// makes its current cell the focused one again.
+// Enter and Escape in a box press nothing, Space on a button does (Enter
+// too: window_speech_test.cpp). The figures are heard once, by a
+// notification, the focus kept on Compute; Qt reports a view's current cell
+// focused whatever has the focus, which the table must not.
 TEST_F(Window, KeysMoveAlongTheTabOrderAndOnlySpaceRuns) {
   for (const char* name : {"guiKP", "guiKI", "guiKD", "guiSP", "Loops", "view-switch", "table",
                            "Command1", "Command2", "guiKP"}) {
@@ -63,25 +57,20 @@ TEST_F(Window, KeysMoveAlongTheTabOrderAndOnlySpaceRuns) {
   QAccessibleTableInterface* cells =
       QAccessible::queryAccessibleInterface(Table())->tableInterface();
   for (int row = 0; row < 5; ++row) {
-    for (int column = 0; column < 7; ++column) {
+    for (int column = 0; column < 7; ++column)
       EXPECT_FALSE(cells->cellAt(row, column)->state().focused) << row << " " << column;
-    }
   }
-  // The run's figures (all of them in response_text_test.cpp), in the chart
-  // and for a screen reader.
   EXPECT_TRUE(Chart()->toolTip().contains(QString::fromUtf8(
       "Peak: PV 5.2424 at step 14; overshoot 4.8\u00A0% of the change, beyond the final value 5.")))
       << Chart()->toolTip().toStdString();
   EXPECT_EQ(QAccessible::queryAccessibleInterface(Chart())->text(QAccessible::Description),
             Chart()->toolTip());
-  // A screen reader reads each cell with its row and its column's name, and
-  // a whole row (Orca's Down) with each value named.
+  // Each cell read with its column's name, so a row (Orca's Down) too.
   QAccessibleInterface* cell = cells->cellAt(1, 3);
   EXPECT_EQ(cell->text(QAccessible::Name), "Error 1.2500");
   EXPECT_EQ(cells->cellAt(1, 0)->text(QAccessible::Name), "Step 2");
   EXPECT_EQ(cell->tableCellInterface()->rowIndex(), 1);
-  // Qt makes the header cell anew and does not keep it: it is handed to the
-  // cache, which deletes it.
+  // Qt makes the header cell anew and does not keep it.
   QAccessibleInterface* name = cell->tableCellInterface()->columnHeaderCells()[0];
   EXPECT_EQ(name->text(QAccessible::Name), "Error");
   QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(name));
@@ -93,8 +82,6 @@ TEST_F(Window, KeysMoveAlongTheTabOrderAndOnlySpaceRuns) {
   EXPECT_EQ(Table()->verticalScrollBar()->value(), 0);
 }
 
-// Every kind of failure, through both buttons: one plain message naming the
-// box, the box focused with its text selected, and nothing else changed.
 TEST_F(Window, AFailureIsAMessageAndChangesNothing) {
   const std::tuple<const char*, const char*, const char*> failures[] = {
       {"guiKP", " ", "Kp is empty"},
@@ -127,8 +114,6 @@ TEST_F(Window, AFailureIsAMessageAndChangesNothing) {
   }
 }
 
-// What waited while a run worked: clicks, keys and wheel turns are dropped,
-// all else delivered.
 TEST_F(Window, ARunDropsTheInputThatWaitedForIt) {
   Box("Loops")->setText("1");
   const QPoint continueAt = Find("Command2")->rect().center();

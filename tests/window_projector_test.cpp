@@ -1,6 +1,4 @@
-// The real window on a 1280 × 800 projector (one of the offscreen platform's
-// screens): the zoom, the window's size and where the chart and the runs
-// compared stand, from each state of the window.
+// The real window on the offscreen platform's 1280 × 800 projector screen.
 #include "window_fixture.h"
 
 namespace corvale {
@@ -25,35 +23,21 @@ class Projector : public Window {
     for (int i = 0; i < Switch()->count(); ++i) tabs << Switch()->tabText(i);
     return Switch()->isVisible() ? tabs : QStringList();
   }
-  // The zoom's scale, as the controls' text shows it.
   double Scale() const { return Loops()->font().pointSizeF() / pointSize; }
-  // Standing beside the form rather than in the transcript box.
   bool Beside(const char* name) const {
     QWidget* const widget = Find(name);
     return widget->parentWidget() == window.get() && widget->isVisible();
   }
-  // What the window system does meanwhile, the window manager's part too.
   static void Settle() {
-    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();  // the window manager's part
   }
   void Press(char key) const {
     const Qt::Key code = key == '+' ? Qt::Key_Plus : key == '-' ? Qt::Key_Minus : Qt::Key_0;
     QTest::keyClick(Loops(), code, Qt::ControlModifier);
     Settle();
   }
-  void Enlarge(QSize size) const {
-    window->resize(size);
-    Settle();
-  }
-  void Maximise() const {
-    window->showMaximized();
-    Settle();
-  }
-  void Restore() const {
-    window->showNormal();
-    Settle();
-  }
-  // Every control inside the window, and the window on the screen.
+  void Enlarge(QSize size) const { window->resize(size), Settle(); }
+  void Maximise() const { window->showMaximized(), Settle(); }
   void ExpectEverythingInside() const {
     const QRect client(QPoint(), window->size());
     for (const char* control : kControls) {
@@ -72,8 +56,7 @@ class Projector : public Window {
   qreal pointSize = 0;
 };
 
-// Maximised, the space under the form stayed empty: the runs compared stand
-// there, in the transcript box's column, left of the chart.
+// Maximised, the runs compared stand under the form, left of the chart.
 TEST_F(Projector, AMaximisedWindowPutsTheComparisonUnderTheForm) {
   Maximise();
   EXPECT_EQ(Find("comparison")->geometry(), QRect(16, 318, 425, 470));
@@ -85,8 +68,7 @@ TEST_F(Projector, AMaximisedWindowPutsTheComparisonUnderTheForm) {
   EXPECT_FALSE(Find("comparison")->accessibleName().isEmpty());
 }
 
-// A size the user gives back to the form is no longer theirs, dimension by
-// dimension: the zoom takes it from there.
+// A size the user gives back to the form follows the zoom again.
 TEST_F(Projector, ASizeGivenBackToTheFormFollowsTheZoomAgain) {
   Enlarge({1100, 700});
   Enlarge({454, 310});
@@ -99,9 +81,7 @@ TEST_F(Projector, ASizeGivenBackToTheFormFollowsTheZoomAgain) {
   EXPECT_EQ(window->size(), QSize(1100, 310));
 }
 
-// At the first size the switch has a page for each: Table, Chart, Runs. The
-// page chosen comes back when the window is made small again; a window too
-// low for the runs under the form keeps them behind the switch.
+// The switch pages what has no room beside the form; the page chosen comes back.
 TEST_F(Projector, TheSwitchShowsWhatHasNoRoomBesideTheForm) {
   EXPECT_EQ(Tabs(), QStringList({"Table", "Chart", "Runs"}));
   Switch()->setCurrentIndex(2);
@@ -121,9 +101,7 @@ TEST_F(Projector, TheSwitchShowsWhatHasNoRoomBesideTheForm) {
   EXPECT_TRUE(Find("comparison")->isVisible());
 }
 
-// The tab order: the boxes, the switch, the page it shows, the buttons; beside
-// the form, after Continue, the chart and then the runs compared, in the
-// switch's order.
+// Beside the form, the chart and the runs compared come after Continue.
 TEST_F(Projector, TabMovesThroughTheChartAndTheComparisonWhereverTheyStand) {
   const auto expectOrder = [this](const std::vector<const char*>& names) {
     Find(names.front())->setFocus();
@@ -140,13 +118,9 @@ TEST_F(Projector, TabMovesThroughTheChartAndTheComparisonWhereverTheyStand) {
   expectOrder({"view-switch", "comparison", "Command1", "Command2", "chart", "guiKP"});
 }
 
-// Ctrl++, Ctrl+- and Ctrl+0 from each state of the window: the zoom, the
-// window's size, where the chart and the runs compared stand, every control
-// inside the window and the window on the screen, at every step. The faults
-// of trials, each as it was met: maximised, zoomed and restored, the window
-// came back at its first size, Loops and Continue outside it; enlarged by
-// hand so that the chart stood beside the form, Ctrl++ shrank the window to
-// the zoomed form and put the chart back in its tab.
+// Ctrl++, Ctrl+- and Ctrl+0 from each state of the window, every control
+// inside it and it on the screen at every step. Faults met: restored after a
+// zoom, Loops and Continue outside; enlarged, Ctrl++ shrank it to the form.
 struct Trial {
   std::string name;
   const char* keys;              // ' ' for the state before the first key, then '+', '-' or '0'
@@ -163,7 +137,7 @@ TEST_P(Zooming, KeepsEveryControlInsideTheWindow) {
   if (trial.name.ends_with("restored")) {
     Maximise();
     for (int i = 0; i < 3; ++i) Press('+');
-    Restore();
+    window->showNormal();
   }
   if (trial.name == "maximised") Maximise();
   if (trial.name == "fullscreen") window->showFullScreen();

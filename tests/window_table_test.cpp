@@ -1,5 +1,3 @@
-// The transcript's table: its columns' widths at any zoom, its rows never
-// under the column names, its overview scroll bar, and its names.
 #include "overview_scroll_bar.h"
 #include "transcript_model.h"
 #include "window_fixture.h"
@@ -7,10 +5,8 @@
 namespace corvale {
 namespace {
 
-// Each column as wide as its widest value so far and its cell's margins and a
-// space, or as its name, at any zoom; the rows as high as a line. The widest
-// run comes first, to show that Compute starts afresh; then the widest D
-// stands in a batch's last row.
+// The widest run comes first, to show that Compute starts afresh; then the
+// widest D stands in a batch's last row.
 TEST_F(Window, ColumnsFitTheirWidestValueAndStartAfreshWithCompute) {
   const auto expectColumnsFit = [this](const char* what) {
     const QFontMetricsF fm(Table()->font());
@@ -62,8 +58,6 @@ TEST_F(Window, ColumnsFitTheirWidestValueAndStartAfreshWithCompute) {
   expectColumnsFit("zoomed");
 }
 
-// Each Continue shows its first row at the top, under the column names; a
-// Compute starts at the top again, and one of no steps leaves no figures.
 TEST_F(Window, EachRunShowsItsFirstRowAtTheTop) {
   Click("Command1");
   for (const char* loops : {"1", "100"}) {
@@ -83,9 +77,8 @@ TEST_F(Window, EachRunShowsItsFirstRowAtTheTop) {
       QAccessible::queryAccessibleInterface(Chart())->text(QAccessible::Description).isEmpty());
 }
 
-// The column names never stand over a row: row 1 shows first after Compute
-// with no steps and then Continue, and keyboard scrolling paints what a full
-// repaint paints.
+// Row 1 under the names after a Compute of no steps and a Continue; each
+// keyboard scroll paints what a full repaint paints.
 TEST_F(Window, TheColumnNamesNeverCoverARow) {
   Press("Command1", {{"Loops", "0"}});
   Press("Command2",
@@ -114,30 +107,22 @@ TEST_F(Window, TheColumnNamesNeverCoverARow) {
   EXPECT_GT(table->horizontalScrollBar()->value(), 0);
 }
 
-// The whole run in the scroll bar: PV's range in each pixel row, and a click
-// beside the handle brings that place into view. With Kp 100 the output
-// swings between the limits and PV between 0 and 127.5.
+// With Kp 100 PV swings between 0 and 127.5 in every pixel row's rows.
 TEST_F(Window, TheScrollBarShowsTheWholeRun) {
   const auto blue = [](QColor c) { return c.blue() > c.red() + 40; };
   Press("Command1", {{"guiKP", "100"}, {"guiKI", "0"}, {"guiKD", "0"}, {"Loops", "1000"}});
   QScrollBar* overview = Table()->verticalScrollBar();
-  // PV swings from 0 to 127.5 in every pixel's rows: a line most of the way across.
   const QImage picture = overview->grab().toImage();
   EXPECT_TRUE(blue(picture.pixelColor(picture.width() * 3 / 4, picture.height() * 3 / 4)));
   QTest::mouseClick(overview, Qt::LeftButton, {}, {overview->width() / 2, overview->height() / 2});
   EXPECT_NEAR(overview->value() + overview->pageStep() / 2, 500, 20);
-  // Each point of the groove stands for its share of the rows.
   auto* bar = qobject_cast<OverviewScrollBar*>(overview);
   const QRect groove = bar->Groove();
-  for (double share : {0.0, 0.25, 0.75}) {
+  for (double share : {0.0, 0.25, 0.75})
     EXPECT_NEAR(bar->RowAt(groove.top() + qRound(share * groove.height())), share * 1000, 7);
-  }
   EXPECT_EQ(bar->RowAt(groove.bottom() + 1), 999);  // the last row, not the one before
 }
 
-// Continue in a fresh window (its text, with no column names, is in
-// commands_test.cpp): its rows under the column names, a copy of them with
-// the names first and no empty line.
 TEST_F(Window, AContinueInAFreshWindowShowsItsRowsUnderTheColumnNames) {
   Press("Command2", {{"Loops", "2"}});
   EXPECT_EQ(Table()->model()->rowCount(), 2);
@@ -147,8 +132,7 @@ TEST_F(Window, AContinueInAFreshWindowShowsItsRowsUnderTheColumnNames) {
   EXPECT_TRUE(Copied().first.startsWith("Step\tX\tPV\tError\tP\tI\tD\n1\t.0000\t"));
 }
 
-// The column names are the header's text alone: a name given for any other
-// role, its font or its size, say, would be read as that.
+// A name given for another role, the font say, would be read as that.
 TEST(TranscriptModel, NamesItsColumnsAsTextOnly) {
   TranscriptModel model;
   model.SetText("Step\tX\tPV\tError\tP\tI\tD\r\n1\t.0000\t.0000\t5.0000\t2.5000\t2.5000\t2.5000");

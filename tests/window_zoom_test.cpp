@@ -8,12 +8,8 @@
 namespace corvale {
 namespace {
 
-// The form's client area is 6816 × 4644 twips, 15 to a pixel at 100 %; at
-// each zoom, rounded: 454 × 310 at 100 %, 500 × 341 at 110 %, 568 × 387 at
-// 125 %, 682 × 464 at 150 %, 795 × 542 at 175 %, 909 × 619 at 200 %,
-// 1136 × 774 at 250 %, 1363 × 929 at 300 %. The chart needs 320 × 240 at
-// 100 % and a margin of 8 (480 × 360 and 12 at 150 %, 560 × 420 and 14 at
-// 175 %).
+// The form's client area is 6816 × 4644 twips, 15 to a pixel at 100 %. The
+// chart needs 320 × 240 at 100 % and a margin of 8.
 constexpr Place kClientArea{0, 0, 6816, 4644};
 constexpr QSize kFrame{4, 4};  // the offscreen platform's, 2 on each side
 
@@ -22,13 +18,11 @@ int LevelOf(int percent) {
   return static_cast<int>(std::find(p.begin(), p.end(), percent) - p.begin());
 }
 
-// Ctrl++, Ctrl+- and Ctrl+0 from a level, in a window that is normal or
-// maximised, that the user enlarged or not, with the chart beside the form or
-// in the box: the level they lead to and the normal window's size.
+// Ctrl++, Ctrl+- and Ctrl+0 from a level, normal or maximised, enlarged or
+// not, the chart beside the form or in the box: the level and window reached.
 TEST(WindowFit, ZoomsAsFarAsTheScreenAndTheChartAllowAndKeepsTheUsersSize) {
   const WindowFit fit(kClientArea);
   struct Case {
-    const char* what;
     bool kept;
     QSize user;
     bool beside;  // the chart, now; and in the normal window where it is not maximised
@@ -38,35 +32,28 @@ TEST(WindowFit, ZoomsAsFarAsTheScreenAndTheChartAllowAndKeepsTheUsersSize) {
     QSize window;
   };
   // clang-format off
+  // clang-format off
   const Case cases[] = {
-      {"normal", false, {}, false, 100, 1, 110, {500, 341}},
-      // 1136 + 4 ≤ 1280 and 774 + 4 ≤ 800; 1363 is too wide.
-      {"normal to the screen", false, {}, false, 100, 8, 250, {1136, 774}},
-      {"normal at the screen", false, {}, false, 250, 1, 250, {1136, 774}},
-      {"normal smaller", false, {}, false, 250, -1, 200, {909, 619}},
-      {"normal smallest", false, {}, false, 100, -20, 50, {227, 155}},
-      {"normal first size", false, {}, false, 250, 0, 100, {454, 310}},
-      // The chart right of the form needs 500 + 352 + 9 = 861 × 341 at 110 %.
-      {"enlarged", false, {1100, 700}, true, 100, 1, 110, {1100, 700}},
-      // 682 + 480 + 12 = 1174 wide at 150 %: the window grows for the chart.
-      {"enlarged grows", false, {1100, 700}, true, 100, 3, 150, {1174, 700}},
-      // 795 + 560 + 14 = 1369 wide, or 542 + 420 + 14 = 976 high: neither fits.
-      {"enlarged stops", false, {1100, 700}, true, 150, 1, 150, {1174, 700}},
-      {"enlarged smaller", false, {1100, 700}, true, 150, -1, 125, {1100, 700}},
-      {"enlarged first size", false, {1100, 700}, true, 150, 0, 100, {1100, 700}},
-      // Wider only: the height follows the form, the chart right of it.
-      {"wider", false, {1100, 0}, true, 100, 1, 110, {1100, 341}},
-      {"wider grows", false, {1100, 0}, true, 100, 3, 150, {1174, 464}},
-      // Maximised: the form and the chart's room within 1276 × 796; the
-      // window comes back holding the form.
-      {"maximised", true, {}, true, 100, 1, 110, {500, 341}},
-      {"maximised stops", true, {}, true, 100, 4, 150, {682, 464}},
-      {"maximised smaller", true, {}, true, 150, -1, 125, {568, 387}},
-      {"maximised chart in the box", true, {}, false, 250, 1, 250, {1136, 774}},
-      {"maximised enlarged", true, {1100, 700}, true, 100, 3, 150, {1174, 700}},
+      // The form: 454 × 310 at 100 %, 500 × 341 at 110 %, 909 × 619 at 200 %; at 250 %
+      // 1136 + 4 ≤ 1280 and 774 + 4 ≤ 800; at 300 % 1363 is too wide.
+      {false, {}, false, 100, 1, 110, {500, 341}},     {false, {}, false, 100, 8, 250, {1136, 774}},
+      {false, {}, false, 250, 1, 250, {1136, 774}},    {false, {}, false, 250, -1, 200, {909, 619}},
+      {false, {}, false, 100, -20, 50, {227, 155}},    {false, {}, false, 250, 0, 100, {454, 310}},
+      // Enlarged, the chart right of the form: 500 + 352 + 9 = 861 wide at 110 %; 682 + 480 + 12
+      // = 1174 at 150 %, so the window grows; 795 + 560 + 14 = 1369 at 175 % fits no more.
+      {false, {1100, 700}, true, 100, 1, 110, {1100, 700}},
+      {false, {1100, 700}, true, 100, 3, 150, {1174, 700}},
+      {false, {1100, 700}, true, 150, 1, 150, {1174, 700}},
+      {false, {1100, 700}, true, 150, -1, 125, {1100, 700}},
+      {false, {1100, 700}, true, 150, 0, 100, {1100, 700}},
+      {false, {1100, 0}, true, 100, 1, 110, {1100, 341}},
+      {false, {1100, 0}, true, 100, 3, 150, {1174, 464}},
+      // Maximised within 1276 × 796: the normal window comes back holding the form.
+      {true, {}, true, 100, 1, 110, {500, 341}},       {true, {}, true, 100, 4, 150, {682, 464}},
+      {true, {}, true, 150, -1, 125, {568, 387}},      {true, {}, false, 250, 1, 250, {1136, 774}},
+      {true, {1100, 700}, true, 100, 3, 150, {1174, 700}},
   };
-  // clang-format on
-  for (const Case& c : cases) {
+ for (const Case& c : cases) {
     Situation now;
     now.level = LevelOf(c.from);
     now.kept = c.kept;
@@ -75,13 +62,11 @@ TEST(WindowFit, ZoomsAsFarAsTheScreenAndTheChartAllowAndKeepsTheUsersSize) {
     now.available = kProjector;
     now.frame = kFrame;
     now.chartBeside = c.beside;
-    // The maximised window came from one the user enlarged for the chart, or
-    // from the form's.
-    now.normalChartBeside = c.kept ? !c.user.isEmpty() : c.beside;
+    now.normalChartBeside = c.kept ? !c.user.isEmpty() : c.beside;  // enlarged for the chart
     const Fit result = c.steps == 0 ? fit.Reset(now) : fit.Step(now, c.steps);
-    EXPECT_EQ(Zoom::kPercent[result.level], c.percent) << c.what;
-    EXPECT_EQ(result.window, c.window)
-        << c.what << ": " << result.window.width() << " x " << result.window.height();
+    EXPECT_EQ(Zoom::kPercent[result.level], c.percent) << &c - cases;
+    EXPECT_EQ(result.window, c.window) << &c - cases << ": " << result.window.width() << " x "
+                                       << result.window.height();
   }
   // An 800 × 600 screen stops a normal window at 175 % (795 + 4 wide); no
   // screen known, at 400 %.
@@ -94,9 +79,8 @@ TEST(WindowFit, ZoomsAsFarAsTheScreenAndTheChartAllowAndKeepsTheUsersSize) {
   EXPECT_EQ(fit.Step(small, 20).window, QSize(1818, 1238));
 }
 
-// The chart beside the form takes the larger of the spaces the form leaves,
-// right of it or below it, when one is large enough to read a chart in; the
-// least window for each is where that space begins to hold it.
+// The chart takes the larger space the form leaves, right or below, if it
+// holds a chart; the least window for each is where it begins to.
 TEST(ChartPlacement, TakesTheLargerSpaceThatHoldsTheChart) {
   for (const auto& [window, form, scale, space] :
        {std::tuple{QSize(454, 310), QSize(454, 310), 1.0, QRect()},
@@ -125,9 +109,8 @@ TEST(ChartPlacement, TakesTheLargerSpaceThatHoldsTheChart) {
   EXPECT_EQ(ChartPlacement::LeastWindow({454, 310}, 1, false), QSize(454, 558));
 }
 
-// The runs compared take the space the chart leaves next to the form: under
-// it, in the transcript box's column, when the chart stands right of it;
-// right of it when the chart stands below; none when too small.
+// The runs compared: under the form when the chart is right of it, right of
+// it when the chart is below; nowhere when too small.
 TEST(ChartPlacement, PutsTheComparisonWhereTheChartLeavesRoom) {
   const QSize form(454, 310);
   const QRect column(16, 16, 425, 217);
@@ -141,9 +124,8 @@ TEST(ChartPlacement, PutsTheComparisonWhereTheChartLeavesRoom) {
   }
 }
 
-// Ctrl with + zooms the whole window from any control: each control's place
-// scaled from its twips and its font with it, a style sheet's font too;
-// Ctrl+0 restores the layout.
+// Ctrl++ from any control scales every place from its twips and every font,
+// a style sheet's too; Ctrl+0 restores them.
 TEST_F(Window, ZoomsTheWholeWindowFromItsTwips) {
   Table()->setStyleSheet("font-size: 20pt; color: #c00000");
   const qreal size = Box("Loops")->font().pointSizeF();
@@ -160,9 +142,8 @@ TEST_F(Window, ZoomsTheWholeWindowFromItsTwips) {
   EXPECT_DOUBLE_EQ(Box("Loops")->font().pointSizeF(), size);
 }
 
-// Ctrl++ stops at the largest size whose window the screen shows whole (the
-// offscreen screen is 800 × 800, or 800 × 600: 175 %), moving the window back onto it; a
-// maximised window stays so, and keeps the chart beside its form.
+// Ctrl++ stops where the screen ends (175 % on 800 × 800), moving the window
+// back onto it; a maximised window stays so, the chart beside its form.
 TEST_F(Window, ZoomStopsWhereTheScreenEndsAndAMaximisedWindowStaysMaximised) {
   const QRect screen = window->screen()->availableGeometry();
   const qreal size = Table()->font().pointSizeF();
@@ -183,23 +164,6 @@ TEST_F(Window, ZoomStopsWhereTheScreenEndsAndAMaximisedWindowStaysMaximised) {
   const qreal scale = Table()->font().pointSizeF() / size;
   EXPECT_TRUE(scale > 1 && scale < 1.75) << scale;
   EXPECT_TRUE(ChartPlacement::Space(window->size(), FormSize(scale), scale).isValid());
-}
-
-// Enlarged by hand for the chart beside the form at 50 %, then maximised,
-// zoomed to 100 % and restored: the window comes back as large as the chart
-// beside the form needs at 100 %, 454 + 320 + 8 wide.
-TEST_F(Window, ARestoredWindowKeepsTheRoomTheUserMadeForTheChart) {
-  for (int i = 0; i < 4; ++i) QTest::keyClick(Box("guiKP"), Qt::Key_Minus, Qt::ControlModifier);
-  window->resize(400, 300);  // 227 + 160 + 4 wide at 50 %
-  QCoreApplication::processEvents();
-  ASSERT_EQ(Chart()->parentWidget(), window.get());
-  window->showMaximized();
-  QCoreApplication::processEvents();
-  for (int i = 0; i < 4; ++i) QTest::keyClick(Box("guiKP"), Qt::Key_Plus, Qt::ControlModifier);
-  window->showNormal();
-  QCoreApplication::processEvents();
-  EXPECT_EQ(window->size(), QSize(782, 310)) << window->width() << "x" << window->height();
-  EXPECT_EQ(Chart()->parentWidget(), window.get());
 }
 
 }  // namespace
