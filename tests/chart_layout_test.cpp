@@ -109,6 +109,28 @@ TEST_F(ChartLayout, BesideTheFormOnAProjectorAtEveryZoomItTakes) {
   }
 }
 
+// The figures over the plot leave the settling step's line free, as every
+// mark: PV rings mid-plot until step 50 of 60, its peak at step 26, the rise
+// marked at the lower left; only the upper left is free.
+TEST_F(ChartLayout, TheFiguresLeaveTheSettlingLineFree) {
+  std::vector<ResponseSample> samples(60, ResponseSample{20, 5});
+  samples[0].pv = 0;
+  for (int r = 1; r < 50; ++r) samples[r].pv = r % 2 ? 5.4 : 4;
+  samples[25].pv = 6;
+  history.Start();
+  history.Append(samples, Gains{1, 0, 0, 10});
+  Measure();
+  ASSERT_EQ(MeasureStep(history.Current())->settledFrom, 51);
+  Render(425, 190);
+  const ChartReport report = chart.Report();
+  const double settled = AxesReading(report).StepX(51);
+  for (const ChartReport::Text& text : report.texts) {
+    if (text.part != ChartReport::Part::kFigures) continue;
+    EXPECT_FALSE(text.rect.left() <= settled && settled <= text.rect.right())
+        << text.text.toStdString();
+  }
+}
+
 TEST_F(ChartLayout, AtAnySizeNothingIsCut) {
   QWidget box;
   ResponseChart chart(&history, QLocale(QLocale::English, QLocale::UnitedStates), &box);

@@ -30,8 +30,9 @@ std::vector<QPointF> ChartMarks::Points() const {
     if (step) points.push_back({frame_.steps.ToPixel(*step), bracket});
   if (fig.settledFrom) {
     const double x = frame_.steps.ToPixel(*fig.settledFrom);
-    points.push_back({x, top.top()});
-    points.push_back({x, top.bottom()});
+    // Just inside the panel's ends, where a box in a corner would cover it.
+    points.push_back({x, top.top() + 3});
+    points.push_back({x, top.bottom() - 3});
   }
   return points;
 }
