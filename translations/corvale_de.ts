@@ -532,6 +532,62 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
         <source>Rows shown in the table</source>
         <translation>In der Tabelle sichtbare Zeilen</translation>
     </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Tone at each step</source>
+        <translation>Ton bei jedem Schritt</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Abweichung</translation>
+    </message>
+    <message>
+        <source>PV of run %1</source>
+        <translation>PV von Lauf %1</translation>
+    </message>
+    <message>
+        <source>Step %1: %2 has no value here</source>
+        <translation>Schritt %1: %2 hat hier keinen Wert</translation>
+    </message>
+    <message>
+        <source>Step %1: %2 %3</source>
+        <translation>Schritt %1: %2 %3</translation>
+    </message>
+    <message>
+        <source>X reaches its limit %1</source>
+        <translation>X erreicht seine Grenze %1</translation>
+    </message>
+    <message>
+        <source>X leaves its limit %1</source>
+        <translation>X verlässt seine Grenze %1</translation>
+    </message>
+    <message>
+        <source>SP changes to %1</source>
+        <translation>SP ändert sich auf %1</translation>
+    </message>
+    <message>
+        <source>PV crosses SP</source>
+        <translation>PV kreuzt SP</translation>
+    </message>
+    <message>
+        <source>X at its limit %1</source>
+        <translation>X an seiner Grenze %1</translation>
+    </message>
+    <message>
+        <source>There is no sound output.</source>
+        <translation>Es gibt keine Tonausgabe.</translation>
+    </message>
+    <message>
+        <source>Keys: Left and Right move a step, Page Up and Page Down a tenth of the run, Home and End to its ends; Up and Down choose the series; N and Shift+N jump to the next and the previous mark; P plays the series as sound, Escape stops it.</source>
+        <translation>Tasten: Links und Rechts gehen einen Schritt, Bild auf und Bild ab ein Zehntel des Laufs, Pos1 und Ende an seine Enden; Auf und Ab wählen die Reihe; N und Umschalt+N springen zur nächsten und zur vorigen Marke; P spielt die Reihe als Ton, Escape hält ihn an.</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3, SP %4: low pitch, low value.</source>
+        <translation>%1 von %2 bis %3, SP %4: tiefer Ton, kleiner Wert.</translation>
+    </message>
 </context>
 <context>
     <name>corvale::RunComparisonView</name>

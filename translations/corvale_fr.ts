@@ -532,6 +532,62 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
         <source>Rows shown in the table</source>
         <translation>Lignes affichées dans le tableau</translation>
     </message>
+    <message>
+        <source>Play</source>
+        <translation>Écouter</translation>
+    </message>
+    <message>
+        <source>Tone at each step</source>
+        <translation>Son à chaque pas</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>PV of run %1</source>
+        <translation>PV de l’essai %1</translation>
+    </message>
+    <message>
+        <source>Step %1: %2 has no value here</source>
+        <translation>Pas %1 : %2 n’a pas de valeur ici</translation>
+    </message>
+    <message>
+        <source>Step %1: %2 %3</source>
+        <translation>Pas %1 : %2 %3</translation>
+    </message>
+    <message>
+        <source>X reaches its limit %1</source>
+        <translation>X atteint sa limite %1</translation>
+    </message>
+    <message>
+        <source>X leaves its limit %1</source>
+        <translation>X quitte sa limite %1</translation>
+    </message>
+    <message>
+        <source>SP changes to %1</source>
+        <translation>SP passe à %1</translation>
+    </message>
+    <message>
+        <source>PV crosses SP</source>
+        <translation>PV croise SP</translation>
+    </message>
+    <message>
+        <source>X at its limit %1</source>
+        <translation>X à sa limite %1</translation>
+    </message>
+    <message>
+        <source>There is no sound output.</source>
+        <translation>Il n’y a pas de sortie son.</translation>
+    </message>
+    <message>
+        <source>Keys: Left and Right move a step, Page Up and Page Down a tenth of the run, Home and End to its ends; Up and Down choose the series; N and Shift+N jump to the next and the previous mark; P plays the series as sound, Escape stops it.</source>
+        <translation>Touches : Gauche et Droite avancent d’un pas, Page précédente et Page suivante d’un dixième de l’essai, Début et Fin à ses bouts ; Haut et Bas choisissent la série ; N et Maj+N sautent à la marque suivante et à la précédente ; P fait entendre la série, Échap l’arrête.</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3, SP %4: low pitch, low value.</source>
+        <translation>%1 de %2 à %3, SP %4 : son grave, valeur basse.</translation>
+    </message>
 </context>
 <context>
     <name>corvale::RunComparisonView</name>
