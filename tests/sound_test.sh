@@ -32,8 +32,12 @@ wm=$!
 LANGUAGE=en "$2" &
 app=$!
 trap 'kill "$app" "$wm" "$rec" 2>/dev/null || true' EXIT
-window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$app" | head -n 1) ||
-  fail "no window appeared"
+window=
+for _ in $(seq 100); do
+  window=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | head -n 1) || true
+  [[ -n $window ]] && break || sleep 0.2
+done
+[[ -n $window ]] || fail "no window appeared"
 xdotool windowactivate --sync "$window"
 sleep 1
 xdotool key Tab Tab Tab Tab Tab Tab Tab space  # Compute, with the initial values
