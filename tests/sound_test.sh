@@ -25,7 +25,7 @@ if [[ "$1" != --under-xvfb ]]; then
   Xvfb ":$d" -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
   xvfb=$!
   trap 'kill "$xvfb" 2>/dev/null; pactl exit >/dev/null 2>&1 || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
-  for _ in $(seq 50); do [[ -e /tmp/.X11-unix/X$d ]] && break || sleep 0.1; done
+  for _ in $(seq 100); do xdpyinfo -display ":$d" >/dev/null 2>&1 && break || sleep 0.1; done
   DISPLAY=":$d" "$0" --under-xvfb "$1"
   exit
 fi
@@ -36,7 +36,7 @@ rec=$!
 for _ in $(seq 100); do [[ -s $work/rec.raw ]] && break || sleep 0.05; done  # the sink wakes up
 openbox >/dev/null 2>&1 &
 wm=$!
-LANGUAGE=en "$2" &
+LANGUAGE=en "$2" 2>"$work/corvale.log" &
 app=$!
 trap 'kill "$app" "$wm" "$rec" 2>/dev/null || true' EXIT
 window=
@@ -44,7 +44,7 @@ for _ in $(seq 100); do
   window=$(xdotool search --onlyvisible --name "^Corvale" 2>/dev/null | head -n 1) || true
   [[ -n $window ]] && break || sleep 0.2
 done
-[[ -n $window ]] || fail "no window appeared"
+[[ -n $window ]] || fail "no window appeared: $(cat "$work/corvale.log")"
 xdotool windowactivate --sync "$window"
 sleep 1
 xdotool key Tab Tab Tab Tab Tab Tab Tab space  # Compute, with the initial values
