@@ -10,6 +10,8 @@
 namespace corvale {
 
 ChartSound::ChartSound(QWidget* chart) : QObject(chart), announcer_(new Announcer(chart)) {
+  // Hidden until it speaks: a screen reader says "notification" of one shown.
+  announcer_->hide();
   waiting_.setInterval(20);
   connect(&waiting_, &QTimer::timeout, this, &ChartSound::Proceed);
   speaking_.setSingleShot(true);
@@ -21,6 +23,13 @@ ChartSound::ChartSound(QWidget* chart) : QObject(chart), announcer_(new Announce
 }
 
 ChartSound::~ChartSound() = default;
+
+void ChartSound::Say(const QString& text) {
+  // Made after the chart was shown, it shows only when told: hidden, a
+  // screen reader finds no text in it.
+  announcer_->show();
+  announcer_->Say(text);
+}
 
 SoundOutput& ChartSound::Output() {
   if (!output_) output_ = std::make_unique<SoundOutput>();
@@ -42,13 +51,13 @@ void ChartSound::Proceed() {
   if (!playAsked_ || !output_) return waiting_.stop();
   switch (output_->Now()) {
     case SoundOutput::State::Ready:
-      announcer_->Say(sentence_);
+      Say(sentence_);
       // The sound waits for the sentence: about 60 ms a character at a
       // screen reader's usual rate.
       speaking_.start(std::clamp(static_cast<int>(sentence_.size()) * 60, 1000, 4000));
       break;
     case SoundOutput::State::Failed:
-      announcer_->Say(ResponseChart::tr("There is no sound output."));
+      Say(ResponseChart::tr("There is no sound output."));
       pending_.clear();
       break;
     default:

@@ -40,7 +40,11 @@ void ResponseChart::ChooseSeries(int by) {
   const std::optional<int> row =
       cursor_ >= 0 ? cursor_
                    : CursorAfterKey(Qt::Key_Right, -1, Rows(), firstVisible_, lastVisible_);
-  if (row) MoveCursor(*row);
+  if (!row) return;
+  const bool moved = *row != cursor_;
+  MoveCursor(*row);
+  // The focus stays on the same step: a screen reader says nothing of it.
+  if (!moved) Sound().Say(RowDescription(*row));
 }
 
 bool ResponseChart::WalkKey(const QKeyEvent& event) {
