@@ -29,6 +29,8 @@ class ChartSound : public QObject {
   void Play(Pcm pcm, const QString& sentence);
   // The tone of a value on the series' scale, unless tones are off.
   void Tone(double frequency);
+  // Opens the output ahead of the first sound.
+  void Prepare() { Output(); }
   // Tells a screen reader, without moving the focus.
   void Say(const QString& text);
   // Stops a sound playing or about to; false when there was none.

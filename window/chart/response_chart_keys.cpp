@@ -73,6 +73,13 @@ ChartSound& ResponseChart::Sound() {
   return *sound_;
 }
 
+void ResponseChart::focusInEvent(QFocusEvent* event) {
+  // The sound server's stream opened ahead, so that the first step's tone
+  // comes as soon as the others.
+  if (stepTones_ && Rows() > 0) Sound().Prepare();
+  QWidget::focusInEvent(event);
+}
+
 bool ResponseChart::StepTones() const { return stepTones_; }
 
 void ResponseChart::SetStepTones(bool on) {
