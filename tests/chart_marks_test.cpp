@@ -31,12 +31,15 @@ TEST_F(ChartMarks, EachMarkStandsAtTheStepItNames) {
   const auto peak = std::find_if(report.marks.begin(), report.marks.end(),
                                  [](const ChartReport::Mark& m) { return m.name == "peak"; });
   EXPECT_NEAR(peak->at.y(), axes.ValueY(5.2424), 1);
+  // What the chart marks, spoken with the step, and nothing more: PV crosses
+  // SP up at the peak, down at step 15, up again where it settles.
   for (const auto& [step, mark] : {std::pair{2, "; rise begins at 10\u00a0% of the change"},
                                    {6, "; rise ends at 90\u00a0% of the change"},
-                                   {14, "; peak"},
-                                   {28, "; settled from here"},
-                                   {15, "X 8.8172"}}) {
-    EXPECT_TRUE(chart.RowDescription(step - 1).endsWith(mark)) << step;
+                                   {14, "; peak, PV crosses SP"},
+                                   {28, "; settled from here, PV crosses SP"},
+                                   {15, "X 8.8172; PV crosses SP"}}) {
+    EXPECT_TRUE(chart.RowDescription(step - 1).endsWith(mark))
+        << chart.RowDescription(step - 1).toStdString();
   }
 }
 
@@ -86,6 +89,52 @@ TEST_F(ChartMarks, TheStepAxisCountsWholeSteps) {
   }
 }
 
+// N and Shift+N stop at the marks, Up and Down choose the series; what the
+// cursor says at each, the numbers as the table writes them. Kp 100 swings X
+// between its limits: 255 at step 2, 0 at step 3, PV 127.5 then 0.
+TEST_F(ChartMarks, KeysWalkTheMarksAndTheSeries) {
+  struct Case {
+    std::string run;
+    std::vector<std::pair<QKeyCombination, QString>> keys;
+  } const cases[] = {
+      {"1 0 0 5 30",
+       {{Qt::Key_N,
+         "Step 2: PV 2.5000, SP 5, X 5.0000; rise begins at 10\u00a0% of the change, "
+         "rise ends at 90\u00a0% of the change, peak"},
+        {Qt::Key_N, "Step 7: PV 1.6406, SP 5, X 3.2813; settled from here"},
+        {Qt::Key_N, "Step 7: PV 1.6406, SP 5, X 3.2813; settled from here"},
+        {Qt::Key_Down, "Step 7: X 3.2813; settled from here"},
+        {Qt::Key_Down, "Step 7: Error 3.3594; settled from here"},
+        {Qt::ShiftModifier | Qt::Key_N,
+         "Step 2: Error 2.5000; rise begins at 10\u00a0% of the "
+         "change, rise ends at 90\u00a0% of the change, peak"},
+        {Qt::Key_Up,
+         "Step 2: X 5.0000; rise begins at 10\u00a0% of the change, rise ends at "
+         "90\u00a0% of the change, peak"}}},
+      {"100 0 0 5 4",
+       {{Qt::Key_N,
+         "Step 2: PV 127.5000, SP 5, X 255.0000; X reaches its limit 255, PV crosses SP"},
+        {Qt::Key_N,
+         "Step 3: PV .0000, SP 5, X .0000; X leaves its limit 255, X reaches its limit 0, PV "
+         "crosses SP"},
+        {Qt::Key_Up,
+         "Step 3: PV .0000, SP 5, X .0000; X leaves its limit 255, X reaches its limit 0, PV "
+         "crosses SP"}}},
+      {"100 0 0 200 4",
+       {{Qt::Key_End, "Step 4: PV 127.5000, SP 200, X 255.0000; X at its limit 255"}}},
+  };
+  for (const Case& c : cases) {
+    Forget();
+    Simulate({c.run});
+    Measure();
+    for (int up = 0; up < 6; ++up) QTest::keyClick(&chart, Qt::Key_Up);  // back to PV
+    for (const auto& [key, said] : c.keys) {
+      QTest::keyClick(&chart, key.key(), key.keyboardModifiers());
+      EXPECT_EQ(chart.RowDescription(chart.Cursor()).toStdString(), said.toStdString()) << c.run;
+    }
+  }
+}
+
 // A language may join a step's values and its marks otherwise.
 class Joiner : public QTranslator {
  public:
@@ -101,14 +150,16 @@ class Joiner : public QTranslator {
 TEST_F(ChartMarks, TheReadoutJoinsAsTheLanguageDoes) {
   Simulate({"1 0 0 5 30"});  // P alone: at step 2, 10 % and 90 % of the change, and the peak
   Measure();
-  EXPECT_EQ(chart.RowDescription(1),
-            "Step 2: PV 2.5, SP 5, X 5; rise begins at 10\u00a0% of the change, rise ends at "
-            "90\u00a0% of the change, peak");
+  EXPECT_EQ(
+      chart.RowDescription(1),
+      "Step 2: PV 2.5000, SP 5, X 5.0000; rise begins at 10\u00a0% of the change, rise ends at "
+      "90\u00a0% of the change, peak");
   Joiner joiner;
   QCoreApplication::installTranslator(&joiner);
-  EXPECT_EQ(chart.RowDescription(1),
-            "Step 2: PV 2.5, SP 5, X 5 — rise begins at 10\u00a0% of the change + rise ends at "
-            "90\u00a0% of the change + peak");
+  EXPECT_EQ(
+      chart.RowDescription(1),
+      "Step 2: PV 2.5000, SP 5, X 5.0000 — rise begins at 10\u00a0% of the change + rise ends at "
+      "90\u00a0% of the change + peak");
   QCoreApplication::removeTranslator(&joiner);
 }
 
@@ -124,7 +175,7 @@ TEST_F(ChartMarks, TheLegendWritesNumbersInTheWindowsLocale) {
   EXPECT_TRUE(legend.count("PV, Kp 1,5, Ki 0,25, Kd 0"));
   EXPECT_TRUE(legend.count("Kp 0,5, Ki 0, Kd 0"));
   // Step 2: X = 1.5 × 5 + 0.25 × 5 = 8.75, PV half of it.
-  EXPECT_TRUE(german.RowDescription(1).contains("PV 4,375"));
+  EXPECT_TRUE(german.RowDescription(1).contains("PV 4,3750"));
 }
 
 }  // namespace

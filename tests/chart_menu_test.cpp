@@ -1,5 +1,7 @@
+#include <QLabel>
 #include <QPainter>
 
+#include "announcer.h"
 #include "run_history.h"
 #include "window_fixture.h"
 
@@ -79,6 +81,29 @@ TEST_F(ChartMenu, ForgetsTheEarlierRuns) {
   EXPECT_EQ(window->Runs().Current().Size(), 30u);  // the current run stays
   for (const ChartReport::Text& text : chart->Report().texts)
     EXPECT_FALSE(text.text.startsWith("Kp 0.5")) << "the legend forgot it";
+}
+
+// Without a sound server (the tests have none), Play says so once, at once,
+// and the window goes on.
+TEST_F(ChartMenu, PlaySaysOnceThatThereIsNoSoundOutput) {
+  std::unique_ptr<QMenu> empty(chart->CreateContextMenu());
+  EXPECT_FALSE(Action(empty.get(), "play")->isEnabled());  // nothing to play
+  Compute(".5");
+  std::unique_ptr<QMenu> menu(chart->CreateContextMenu());
+  QAction* tones = Action(menu.get(), "step-tones");
+  EXPECT_TRUE(tones->isChecked());
+  tones->trigger();
+  EXPECT_FALSE(chart->StepTones());
+  Action(menu.get(), "play")->trigger();
+  const auto* announcer = chart->findChild<Announcer*>();
+  ASSERT_TRUE(announcer);
+  QTRY_COMPARE_WITH_TIMEOUT(announcer->Spoken(), 1, 5000);
+  EXPECT_EQ(announcer->findChild<QLabel*>()->text(), "There is no sound output.");
+  chart->setFocus();
+  QTest::keyClick(chart, Qt::Key_Right);  // no tone, no word
+  QTest::qWait(200);
+  EXPECT_EQ(announcer->Spoken(), 1);
+  EXPECT_GE(chart->Cursor(), 0);
 }
 
 TEST_F(ChartMenu, OpensFromTheMouseAndTheKeyboard) {

@@ -257,7 +257,7 @@ Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geb
     </message>
     <message>
         <source>How many steps X sat at this limit in the run&apos;s last step response.</source>
-        <translation>In wie vielen Schritten der letzten Sprungantwort des Laufs X an dieser Grenze lag.</translation>
+        <translation>In wie vielen Schritten der letzten Sprungantwort des Laufs X bei diesem Wert in der Begrenzung war.</translation>
     </message>
     <message>
         <source>settled from step %1 instead of step %2</source>
@@ -302,15 +302,15 @@ Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geb
     </message>
     <message>
         <source>Rise</source>
-        <translation>Anstiegszeit</translation>
+        <translation>Anstieg</translation>
     </message>
     <message>
         <source>Peak</source>
-        <translation>Spitzenwert</translation>
+        <translation>Spitze</translation>
     </message>
     <message>
         <source>Settling</source>
-        <translation>Ausregelzeit</translation>
+        <translation>Ausregeln</translation>
     </message>
     <message>
         <source>Settled at</source>
@@ -422,6 +422,10 @@ The run before stays in the chart and among the runs compared.</source>
 Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translation>
     </message>
     <message>
+        <source>No rows yet: Compute fills the table, one row per step.</source>
+        <translation>Noch keine Zeilen: Compute füllt die Tabelle, eine Zeile je Schritt.</translation>
+    </message>
+    <message>
         <source>Zoom %1&#xa0;%, as large as it goes.</source>
         <translation>Zoom %1&#xa0;%, größer geht es nicht.</translation>
     </message>
@@ -440,10 +444,6 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
     <message>
         <source>No steps run.</source>
         <translation>Keine Schritte berechnet.</translation>
-    </message>
-    <message>
-        <source>No rows yet: Compute fills the table, one row per step.</source>
-        <translation>Noch keine Zeilen: Compute füllt die Tabelle, eine Zeile je Schritt.</translation>
     </message>
 </context>
 <context>
@@ -563,6 +563,62 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
     <message>
         <source>Rows shown in the table</source>
         <translation>In der Tabelle sichtbare Zeilen</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Tone at each step</source>
+        <translation>Ton bei jedem Schritt</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Abweichung</translation>
+    </message>
+    <message>
+        <source>PV of run %1</source>
+        <translation>PV von Lauf %1</translation>
+    </message>
+    <message>
+        <source>Step %1: %2 has no value here</source>
+        <translation>Schritt %1: %2 hat hier keinen Wert</translation>
+    </message>
+    <message>
+        <source>Step %1: %2 %3</source>
+        <translation>Schritt %1: %2 %3</translation>
+    </message>
+    <message>
+        <source>X reaches its limit %1</source>
+        <translation>X erreicht seine Grenze %1</translation>
+    </message>
+    <message>
+        <source>X leaves its limit %1</source>
+        <translation>X verlässt seine Grenze %1</translation>
+    </message>
+    <message>
+        <source>SP changes to %1</source>
+        <translation>SP ändert sich auf %1</translation>
+    </message>
+    <message>
+        <source>PV crosses SP</source>
+        <translation>PV kreuzt SP</translation>
+    </message>
+    <message>
+        <source>X at its limit %1</source>
+        <translation>X an seiner Grenze %1</translation>
+    </message>
+    <message>
+        <source>There is no sound output.</source>
+        <translation>Es gibt keine Tonausgabe.</translation>
+    </message>
+    <message>
+        <source>Keys: Left and Right move a step, Page Up and Page Down a tenth of the run, Home and End to its ends; Up and Down choose the series; N and Shift+N jump to the next and the previous mark; P plays the series as sound, Escape stops it.</source>
+        <translation>Tasten: Links und Rechts gehen einen Schritt, Bild auf und Bild ab ein Zehntel des Laufs, Pos1 und Ende an seine Enden; Auf und Ab wählen die Reihe; N und Umschalt+N springen zur nächsten und zur vorigen Marke; P spielt die Reihe als Ton ab, Esc hält ihn an.</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3, SP %4: low pitch, low value.</source>
+        <translation>%1 von %2 bis %3, SP %4: tiefer Ton, kleiner Wert.</translation>
     </message>
     <message>
         <source>The figures are in the tooltip.</source>

@@ -322,11 +322,11 @@ Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont co
     </message>
     <message>
         <source>X at 0</source>
-        <translation>X en butée à 0</translation>
+        <translation>X à 0</translation>
     </message>
     <message>
         <source>X at 255</source>
-        <translation>X en butée à 255</translation>
+        <translation>X à 255</translation>
     </message>
     <message>
         <source>Rise or fall time: the steps from 10&#xa0;% to 90&#xa0;% of the change, in the run&apos;s last step response.</source>
@@ -422,6 +422,10 @@ The run before stays in the chart and among the runs compared.</source>
 La simulation précédente reste dans le graphique et parmi les simulations comparées.</translation>
     </message>
     <message>
+        <source>No rows yet: Compute fills the table, one row per step.</source>
+        <translation>Aucune ligne pour l’instant&#xa0;: Compute remplit le tableau, une ligne par pas.</translation>
+    </message>
+    <message>
         <source>Zoom %1&#xa0;%, as large as it goes.</source>
         <translation>Zoom %1&#xa0;%, pas plus grand.</translation>
     </message>
@@ -440,10 +444,6 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
     <message>
         <source>No steps run.</source>
         <translation>Aucun pas calculé.</translation>
-    </message>
-    <message>
-        <source>No rows yet: Compute fills the table, one row per step.</source>
-        <translation>Aucune ligne pour l’instant&#xa0;: Compute remplit le tableau, une ligne par pas.</translation>
     </message>
 </context>
 <context>
@@ -563,6 +563,62 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
     <message>
         <source>Rows shown in the table</source>
         <translation>Lignes affichées dans le tableau</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Écouter</translation>
+    </message>
+    <message>
+        <source>Tone at each step</source>
+        <translation>Son à chaque pas</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>PV of run %1</source>
+        <translation>PV de la simulation %1</translation>
+    </message>
+    <message>
+        <source>Step %1: %2 has no value here</source>
+        <translation>Pas %1&#xa0;: %2 n’a pas de valeur ici</translation>
+    </message>
+    <message>
+        <source>Step %1: %2 %3</source>
+        <translation>Pas %1&#xa0;: %2 %3</translation>
+    </message>
+    <message>
+        <source>X reaches its limit %1</source>
+        <translation>X arrive en butée à %1</translation>
+    </message>
+    <message>
+        <source>X leaves its limit %1</source>
+        <translation>X quitte la butée à %1</translation>
+    </message>
+    <message>
+        <source>SP changes to %1</source>
+        <translation>SP passe à %1</translation>
+    </message>
+    <message>
+        <source>PV crosses SP</source>
+        <translation>PV croise SP</translation>
+    </message>
+    <message>
+        <source>X at its limit %1</source>
+        <translation>X en butée à %1</translation>
+    </message>
+    <message>
+        <source>There is no sound output.</source>
+        <translation>Il n’y a pas de sortie son.</translation>
+    </message>
+    <message>
+        <source>Keys: Left and Right move a step, Page Up and Page Down a tenth of the run, Home and End to its ends; Up and Down choose the series; N and Shift+N jump to the next and the previous mark; P plays the series as sound, Escape stops it.</source>
+        <translation>Touches&#xa0;: Gauche et Droite avancent d’un pas, Page précédente et Page suivante d’un dixième de la simulation, Début et Fin jusqu’à ses extrémités&#x202f;; Haut et Bas choisissent la série&#x202f;; N et Maj+N sautent à la marque suivante ou précédente&#x202f;; P fait entendre la série, Échap l’arrête.</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3, SP %4: low pitch, low value.</source>
+        <translation>%1 de %2 à %3, SP %4&#xa0;: son grave, valeur basse.</translation>
     </message>
     <message>
         <source>The figures are in the tooltip.</source>

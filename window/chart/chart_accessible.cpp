@@ -35,7 +35,7 @@ QString ChartAccessible::text(QAccessible::Text t) const {
     case QAccessible::Name:
       return ResponseChart::tr("Step response");  // a screen reader adds "chart"
     case QAccessible::Description:
-      return Chart()->FiguresText();
+      return Chart()->Description();
     default:
       return QAccessibleWidget::text(t);
   }

@@ -25,7 +25,7 @@ void CopyFigures(const ResponseChart& chart) {
   QGuiApplication::clipboard()->setText(chart.FiguresText());
 }
 
-QMenu* MakeChartMenu(ResponseChart* chart, bool runsKept) {
+QMenu* MakeChartMenu(ResponseChart* chart, bool runsKept, bool hasRows) {
   auto* menu = new QMenu(chart);
   QAction* copy =
       menu->addAction(ResponseChart::tr("Copy chart") + u'\t' +
@@ -36,6 +36,16 @@ QMenu* MakeChartMenu(ResponseChart* chart, bool runsKept) {
   figures->setObjectName(QLatin1String("copy-figures"));
   figures->setEnabled(!chart->FiguresText().isEmpty());
   QObject::connect(figures, &QAction::triggered, chart, [chart] { CopyFigures(*chart); });
+  menu->addSeparator();
+  QAction* play = menu->addAction(ResponseChart::tr("Play") + u'\t' + QStringLiteral("P"));
+  play->setObjectName(QLatin1String("play"));
+  play->setEnabled(hasRows);
+  QObject::connect(play, &QAction::triggered, chart, &ResponseChart::Play);
+  QAction* tones = menu->addAction(ResponseChart::tr("Tone at each step"));
+  tones->setObjectName(QLatin1String("step-tones"));
+  tones->setCheckable(true);
+  tones->setChecked(chart->StepTones());
+  QObject::connect(tones, &QAction::toggled, chart, &ResponseChart::SetStepTones);
   menu->addSeparator();
   QAction* forget = menu->addAction(ResponseChart::tr("Forget earlier runs"));
   forget->setObjectName(QLatin1String("forget-runs"));

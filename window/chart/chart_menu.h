@@ -9,11 +9,14 @@ class ResponseChart;
 
 // The chart's commands, as its context menu offers them: the chart as an
 // image, PNG and SVG drawn as the screen shows it at the chart's size; the
-// figures' sentences as text; and forgetting the runs kept for comparison.
+// figures' sentences as text; the chosen series played as sound, and its
+// tone at each cursor move turned on or off; and forgetting the runs kept for
+// comparison.
 QMimeData* ChartImageData(const ResponseChart& chart);
 void CopyChart(const ResponseChart& chart);
 void CopyFigures(const ResponseChart& chart);
-// The menu; the caller owns it. Forgetting is offered when runs are kept.
-QMenu* MakeChartMenu(ResponseChart* chart, bool runsKept);
+// The menu; the caller owns it. Forgetting is offered when runs are kept,
+// Play when the current run has rows.
+QMenu* MakeChartMenu(ResponseChart* chart, bool runsKept, bool hasRows);
 
 }  // namespace corvale

@@ -17,21 +17,9 @@
 #include "chart_menu.h"
 #include "chart_scene.h"
 #include "kept_looks.h"
-#include "prose_number.h"
 #include "run_history.h"
 
 namespace corvale {
-namespace {
-
-// The parts of a readout joined by `pattern`, "%1, %2" as the language has it.
-QString Joined(const QStringList& parts, const QString& pattern) {
-  QString text = parts.value(0);
-  for (qsizetype i = 1; i < parts.size(); ++i) text = pattern.arg(text, parts[i]);
-  return text;
-}
-
-}  // namespace
-
 ResponseChart::ResponseChart(const RunHistory* history, QLocale locale, QWidget* parent)
     : QWidget(parent),
       history_(history),
@@ -69,6 +57,10 @@ void ResponseChart::Refresh(const std::optional<StepFigures>& figures, const QSt
                          std::equal(runsSeen_.begin(), runsSeen_.end(), runs.begin(), same);
   if (!carriedOn || cursor_ >= Rows()) cursor_ = -1;
   runsSeen_ = runs;
+  marks_ = FindMarks(Trace(), figures_);
+  toneScale_.reset();
+  if (history_ && series_.kind == SeriesId::Kind::KeptPv && series_.kept >= history_->Kept().size())
+    series_ = {};
   if (history_) keptLooks_->Remember(*history_);
   QAccessibleEvent event(this, QAccessible::DescriptionChanged);
   QAccessible::updateAccessibility(&event);
@@ -90,37 +82,6 @@ void ResponseChart::SetZoom(double scale) {
 void ResponseChart::SetCursor(int row) {
   cursor_ = row >= 0 && row < Rows() ? row : -1;
   update();
-}
-
-QString ResponseChart::RowDescription(int row) const {
-  if (row < 0 || row >= Rows()) return {};
-  const ResponseSample& sample = Trace().Sample(static_cast<std::size_t>(row));
-  const std::int64_t step = ResponseTrace::StepOf(static_cast<std::size_t>(row));
-  const QString text =
-      tr("Step %1: PV %2, SP %3, X %4")
-          .arg(ProseCount(step, locale_), ProseNumber(sample.pv, locale_),
-               ProseNumber(Trace().SetPointOf(static_cast<std::size_t>(row)), locale_),
-               ProseNumber(sample.x, locale_));
-  // What the chart marks at this step, which a listener cannot see.
-  QStringList marks;
-  if (figures_ && figures_->settled) {
-    const bool falling = figures_->Falling();
-    if (step == figures_->riseFrom) {
-      marks << (falling ? tr("fall begins at %1\u00a0% of the change")
-                        : tr("rise begins at %1\u00a0% of the change"))
-                   .arg(ProseCount(10, locale_));
-    }
-    if (step == figures_->riseTo) {
-      marks << (falling ? tr("fall ends at %1\u00a0% of the change")
-                        : tr("rise ends at %1\u00a0% of the change"))
-                   .arg(ProseCount(90, locale_));
-    }
-    if (step == figures_->peakStep) marks << (falling ? tr("lowest point") : tr("peak"));
-    if (step == figures_->settledFrom) marks << tr("settled from here");
-  }
-  if (marks.isEmpty()) return text;
-  return tr("%1; %2", "a step's values; what the chart marks at it")
-      .arg(text, Joined(marks, tr("%1, %2", "two of the marks at one step")));
 }
 
 int ResponseChart::TextPixelSize() const {
@@ -175,7 +136,7 @@ ChartReport ResponseChart::Report() const {
 }
 
 QMenu* ResponseChart::CreateContextMenu() {
-  return MakeChartMenu(this, history_ && !history_->Kept().empty());
+  return MakeChartMenu(this, history_ && !history_->Kept().empty(), Rows() > 0);
 }
 
 void ResponseChart::ShowMenu(QPoint global) {
@@ -238,6 +199,7 @@ void ResponseChart::keyPressEvent(QKeyEvent* event) {
     ShowMenu(mapToGlobal(cursor_ >= 0 ? RowRect(cursor_).center() : rect().center()));
     return event->accept();
   }
+  if (WalkKey(*event)) return event->accept();
   const std::optional<int> to =
       CursorAfterKey(event->key(), cursor_, Rows(), firstVisible_, lastVisible_);
   if (!to) return QWidget::keyPressEvent(event);
@@ -262,6 +224,7 @@ void ResponseChart::changeEvent(QEvent* event) {
 void ResponseChart::MoveCursor(int row) {
   SetCursor(row);
   emit RowRequested(row);
+  PlayTone();
   // What makes a screen reader speak the row: the focus moving to it.
   QAccessibleEvent event(this, QAccessible::Focus);
   event.setChild(row);

@@ -8,6 +8,8 @@
 
 #include "chart_report.h"
 #include "response_trace.h"
+#include "run_marks.h"
+#include "run_series.h"
 #include "step_info.h"
 
 class QAccessibleInterface;
@@ -16,6 +18,7 @@ class QMenu;
 namespace corvale {
 
 class ChartAccessible;
+class ChartSound;
 class KeptLooks;
 struct CurrentColumns;
 class RowInterfaces;
@@ -30,7 +33,8 @@ struct ChartFrame;
 // band, settling) and written out; behind it, the earlier runs kept for
 // comparison. The rows the table shows are marked; a click asks for that step
 // in the table. From the keyboard, the arrows move a cursor along the steps,
-// which a screen reader speaks. Its context menu copies the chart as an
+// which a screen reader speaks; Up and Down choose the series it reads, N and
+// Shift+N jump between the marks. Its context menu copies the chart as an
 // image, or the figures as text.
 class ResponseChart : public QWidget {
   Q_OBJECT
@@ -49,10 +53,16 @@ class ResponseChart : public QWidget {
   void SetZoom(double scale);
   // The row at the keyboard's cursor; -1 before the arrows moved it.
   int Cursor() const { return cursor_; }
-  // What a screen reader says of a row: its step, PV, SP and X, and what the
-  // chart marks there.
+  // What a screen reader says of a row: its step and the chosen series' value
+  // (PV with SP and X), and what holds there.
   QString RowDescription(int row) const;
   const QString& FiguresText() const { return figuresText_; }
+  // The figures, then the keys that walk the chart; empty without a run.
+  QString Description() const;
+  // The series the cursor reads and plays.
+  SeriesId Series() const;
+  // The marks N and Shift+N stop at.
+  const std::vector<RunMark>& Marks() const { return marks_; }
   // The height of the chart's text and the width of its lines, in pixels, at
   // the chart's present zoom and place.
   int TextPixelSize() const;
@@ -63,8 +73,17 @@ class ResponseChart : public QWidget {
   ChartReport Draw(QPainter& painter, QSize size, bool picture = false) const;
   // What the chart draws at its present size.
   ChartReport Report() const;
-  // Copy chart, Copy figures and Forget earlier runs; the caller owns it.
+  // Copy chart, Copy figures, Play, Tone at each step and Forget earlier
+  // runs; the caller owns it.
   QMenu* CreateContextMenu();
+  // The chosen series as sound, after a sentence saying what it plays.
+  void Play();
+  static constexpr double kPlaySeconds = 2.5;
+  // Stops the sound; false when none played.
+  bool StopSound();
+  // Whether each cursor move plays a short tone of its value.
+  bool StepTones() const;
+  void SetStepTones(bool on);
 
  signals:
   // A click or the cursor asks for this row in the table.
@@ -77,6 +96,7 @@ class ResponseChart : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
@@ -97,6 +117,11 @@ class ResponseChart : public QWidget {
   void SetCursor(int row);
   void MoveCursor(int row);
   void ShowMenu(QPoint global);
+  // Up, Down, N and Shift+N; false for any other key.
+  bool WalkKey(const QKeyEvent& event);
+  void ChooseSeries(int by);
+  ChartSound& Sound();
+  void PlayTone();
 
   const RunHistory* history_;
   const QLocale locale_;
@@ -108,6 +133,11 @@ class ResponseChart : public QWidget {
   int firstVisible_ = 0;
   int lastVisible_ = -1;
   int cursor_ = -1;
+  std::vector<RunMark> marks_;
+  SeriesId series_;
+  ChartSound* sound_ = nullptr;  // made when first heard
+  bool stepTones_ = true;
+  std::optional<PitchScale> toneScale_;  // the series', once a tone needed it
   double zoom_ = 1;
   std::unique_ptr<RowInterfaces> rowInterfaces_;  // a screen reader's views of rows
 };

@@ -1,0 +1,98 @@
+#include "run_marks.h"
+
+#include <algorithm>
+
+namespace corvale {
+namespace {
+
+using Kind = RunMark::Kind;
+
+void AddFigures(std::vector<RunMark>& marks, const StepFigures& f) {
+  const auto add = [&marks](std::optional<std::int64_t> step, Kind kind) {
+    if (step && *step >= 1) marks.push_back({static_cast<std::size_t>(*step - 1), kind});
+  };
+  add(f.riseFrom, Kind::RiseStart);
+  add(f.riseTo, Kind::RiseEnd);
+  add(f.peakStep, Kind::Peak);
+  add(f.settledFrom, Kind::Settled);
+}
+
+void AddLimits(std::vector<RunMark>& marks, const ResponseTrace& trace) {
+  Limit before = Limit::None;
+  for (std::size_t row = 0; row < trace.Size(); ++row) {
+    const Limit now = trace.LimitAt(row);
+    if (now == before) continue;
+    if (before != Limit::None) marks.push_back({row, Kind::LimitExit, before});
+    if (now != Limit::None) marks.push_back({row, Kind::LimitEntry, now});
+    before = now;
+  }
+}
+
+int SideOf(double value, double setPoint) {
+  return value > setPoint ? 1 : value < setPoint ? -1 : 0;
+}
+
+}  // namespace
+
+std::vector<std::size_t> Crossings(std::span<const double> values,
+                                   std::span<const ResponseTrace::Run> setPoints) {
+  std::vector<std::size_t> rows;
+  int side = 0;             // the last side seen off SP, 0 for none yet
+  std::size_t onSince = 0;  // the first row of the stretch on SP
+  bool on = false;
+  double setPoint = 0;
+  std::size_t run = 0;
+  for (std::size_t row = 0; row < values.size(); ++row) {
+    while (run < setPoints.size() && setPoints[run].firstRow == row) {
+      if (row == 0 || setPoints[run].setPoint != setPoint) side = 0, on = false;
+      setPoint = setPoints[run++].setPoint;
+    }
+    const int now = SideOf(values[row], setPoint);
+    if (now == 0) {
+      if (!on) onSince = row;
+      on = true;
+      continue;
+    }
+    if (side != 0 && now != side) rows.push_back(on ? onSince : row);
+    side = now;
+    on = false;
+  }
+  return rows;
+}
+
+std::vector<RunMark> FindMarks(const ResponseTrace& trace,
+                               const std::optional<StepFigures>& figures) {
+  std::vector<RunMark> marks;
+  if (figures && figures->settled) AddFigures(marks, *figures);
+  AddLimits(marks, trace);
+  const std::vector<ResponseTrace::Run>& runs = trace.Runs();
+  for (std::size_t r = 1; r < runs.size(); ++r) {
+    if (runs[r].setPoint != runs[r - 1].setPoint)
+      marks.push_back({runs[r].firstRow, Kind::SetPointChange});
+  }
+  std::vector<double> pv(trace.Size());
+  for (std::size_t row = 0; row < trace.Size(); ++row) pv[row] = trace.Sample(row).pv;
+  for (const std::size_t row : Crossings(pv, runs)) marks.push_back({row, Kind::Crossing});
+  std::stable_sort(marks.begin(), marks.end(), [](const RunMark& a, const RunMark& b) {
+    return a.row != b.row ? a.row < b.row : a.kind < b.kind;
+  });
+  return marks;
+}
+
+std::optional<std::size_t> NextMarkRow(const std::vector<RunMark>& marks, long long row,
+                                       bool forward) {
+  if (forward) {
+    const auto next = std::find_if(marks.begin(), marks.end(), [row](const RunMark& m) {
+      return static_cast<long long>(m.row) > row;
+    });
+    if (next == marks.end()) return std::nullopt;
+    return next->row;
+  }
+  const auto previous = std::find_if(marks.rbegin(), marks.rend(), [row](const RunMark& m) {
+    return static_cast<long long>(m.row) < row;
+  });
+  if (previous == marks.rend()) return std::nullopt;
+  return previous->row;
+}
+
+}  // namespace corvale

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "response_trace.h"
+#include "step_info.h"
+
+namespace corvale {
+
+// A step worth stopping at when walking a run: where its last step response
+// rises (or falls) through 10 % and 90 % of the change, peaks and settles,
+// where X reaches or leaves one of its limits, where SP changes, and where
+// PV crosses SP.
+struct RunMark {
+  enum class Kind {
+    RiseStart,
+    RiseEnd,
+    Peak,
+    Settled,
+    LimitExit,  // before an entry at the same step: X leaves one limit for the other
+    LimitEntry,
+    SetPointChange,
+    Crossing
+  };
+  std::size_t row = 0;
+  Kind kind = Kind::Crossing;
+  Limit limit = Limit::None;  // the limit X reaches or leaves
+
+  bool operator==(const RunMark&) const = default;
+};
+
+// Every mark of the run, by row and, at one row, in Kind's order. The rise,
+// the peak and the settling are those of `figures`, given only once the
+// response settled.
+std::vector<RunMark> FindMarks(const ResponseTrace& trace,
+                               const std::optional<StepFigures>& figures);
+
+// The rows where `values` cross the set point they ran under (each run's
+// from its first row on): where they pass from one side of it to the other,
+// at the first row of any stretch exactly on it between. A change of SP
+// starts afresh; touching SP and turning back is no crossing.
+std::vector<std::size_t> Crossings(std::span<const double> values,
+                                   std::span<const ResponseTrace::Run> setPoints);
+
+// The row of the first mark after `row` (forward) or before it; none when
+// there is none. A row of -1 stands before the first.
+std::optional<std::size_t> NextMarkRow(const std::vector<RunMark>& marks, long long row,
+                                       bool forward);
+
+}  // namespace corvale

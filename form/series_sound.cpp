@@ -1,0 +1,105 @@
+#include "series_sound.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace corvale {
+namespace {
+
+constexpr double kLoudness = 0.25 * 32767;  // leaves room for a click on top
+constexpr double kFadeSeconds = 0.005;
+constexpr double kSlicesPerSecond = 100;
+constexpr double kClickHz = 3000;
+constexpr double kClickSeconds = 0.004;
+constexpr double kClickLoudness = 0.3 * 32767;
+
+// A sine whose pitch changes without a jump in its phase.
+class Oscillator {
+ public:
+  void Play(std::vector<double>& out, double frequency, std::size_t samples) {
+    const double advance = 2 * std::numbers::pi * frequency / kSampleRate;
+    for (std::size_t n = 0; n < samples; ++n) {
+      out.push_back(kLoudness * std::sin(phase_));
+      phase_ = std::fmod(phase_ + advance, 2 * std::numbers::pi);
+    }
+  }
+
+ private:
+  double phase_ = 0;
+};
+
+void Fade(std::vector<double>& wave) {
+  const std::size_t fade =
+      std::min(wave.size() / 2, static_cast<std::size_t>(kFadeSeconds * kSampleRate));
+  for (std::size_t n = 0; n < fade; ++n) {
+    const double gain = static_cast<double>(n) / static_cast<double>(fade);
+    wave[n] *= gain;
+    wave[wave.size() - 1 - n] *= gain;
+  }
+}
+
+void AddClick(std::vector<double>& wave, std::size_t at) {
+  const auto length = static_cast<std::size_t>(kClickSeconds * kSampleRate);
+  for (std::size_t n = 0; n < length && at + n < wave.size(); ++n) {
+    const double t = static_cast<double>(n) / static_cast<double>(length);
+    const double window = 0.5 - 0.5 * std::cos(2 * std::numbers::pi * t);
+    wave[at + n] +=
+        kClickLoudness * window *
+        std::sin(2 * std::numbers::pi * kClickHz * static_cast<double>(n) / kSampleRate);
+  }
+}
+
+Pcm ToPcm(const std::vector<double>& wave) {
+  Pcm pcm(wave.size());
+  std::transform(wave.begin(), wave.end(), pcm.begin(), [](double v) {
+    return static_cast<std::int16_t>(std::lround(std::clamp(v, -32768.0, 32767.0)));
+  });
+  return pcm;
+}
+
+}  // namespace
+
+double PitchScale::FrequencyOf(double value) const {
+  double t = 0.5;
+  if (high > low) t = std::clamp((value - low) / (high - low), 0.0, 1.0);
+  if (std::isnan(t)) t = 0.5;
+  return lowHz * std::pow(highHz / lowHz, t);
+}
+
+Pcm ToneOf(double frequency, double seconds) {
+  std::vector<double> wave;
+  Oscillator().Play(wave, frequency, static_cast<std::size_t>(seconds * kSampleRate));
+  Fade(wave);
+  return ToPcm(wave);
+}
+
+Pcm SeriesSound(std::span<const double> values, const PitchScale& scale,
+                std::span<const std::size_t> clicks, double seconds) {
+  const std::size_t rows = values.size();
+  const auto total = static_cast<std::size_t>(seconds * kSampleRate);
+  if (rows == 0 || total == 0) return {};
+  const std::size_t slices =
+      std::clamp<std::size_t>(static_cast<std::size_t>(seconds * kSlicesPerSecond), 1, rows);
+  std::vector<double> wave;
+  wave.reserve(total);
+  Oscillator oscillator;
+  for (std::size_t k = 0; k < slices; ++k) {
+    const std::span<const double> slice =
+        values.subspan(k * rows / slices, (k + 1) * rows / slices - k * rows / slices);
+    const std::size_t samples = (k + 1) * total / slices - k * total / slices;
+    const auto low = std::min_element(slice.begin(), slice.end());
+    const auto high = std::max_element(slice.begin(), slice.end());
+    // In the order the slice reaches them: a rise plays low then high.
+    const bool lowFirst = low <= high;
+    oscillator.Play(wave, scale.FrequencyOf(lowFirst ? *low : *high), samples / 2);
+    oscillator.Play(wave, scale.FrequencyOf(lowFirst ? *high : *low), samples - samples / 2);
+  }
+  Fade(wave);
+  for (const std::size_t row : clicks) {
+    if (row < rows) AddClick(wave, row * total / rows);
+  }
+  return ToPcm(wave);
+}
+
+}  // namespace corvale

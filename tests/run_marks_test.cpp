@@ -1,0 +1,103 @@
+// The steps the chart's N and Shift+N stop at, and the series Up and Down
+// choose, worked out by hand from the control law.
+#include "run_marks.h"
+
+#include <gtest/gtest.h>
+
+#include "command_runs.h"
+#include "run_series.h"
+
+namespace corvale {
+namespace {
+
+using K = RunMark::Kind;
+
+TEST(RunMarks, EachRunStopsWhereItsMarksAre) {
+  struct Case {
+    std::vector<std::string> commands;
+    std::vector<RunMark> marks;
+  } const cases[] = {
+      // P alone: PV 0, 2.5, 1.25, 1.875, 1.5625, 1.71875, 1.640625 ... toward 5/3;
+      // 10 % and 90 % and the peak at step 2; last outside ±2 % at step 6.
+      {{"C 1 0 0 5 30"}, {{1, K::RiseStart}, {1, K::RiseEnd}, {1, K::Peak}, {6, K::Settled}}},
+      // Kp 100 swings X between its limits: 255 from step 2, 0 at step 3, 255
+      // at step 4; PV 0, 127.5, 0, 127.5 crosses 5 each time.
+      {{"C 100 0 0 5 4"},
+       {{1, K::LimitEntry, Limit::AtFull},
+        {1, K::Crossing},
+        {2, K::LimitExit, Limit::AtFull},
+        {2, K::LimitEntry, Limit::AtZero},
+        {2, K::Crossing},
+        {3, K::LimitExit, Limit::AtZero},
+        {3, K::LimitEntry, Limit::AtFull},
+        {3, K::Crossing}}},
+      // SP 0 from step 31: PV 5/3 there, X 0 and PV 0 from step 32 on; the
+      // last ten steps, all at 0, count as settled.
+      {{"C 1 0 0 5 30", "+ 1 0 0 0 20"},
+       {{30, K::SetPointChange},
+        {31, K::RiseStart},
+        {31, K::RiseEnd},
+        {31, K::Peak},
+        {31, K::Settled},
+        {31, K::LimitEntry, Limit::AtZero}}},
+  };
+  for (const Case& c : cases) {
+    const ResponseTrace trace = TraceOf(c.commands);
+    EXPECT_EQ(FindMarks(trace, MeasureStep(trace)), c.marks) << c.commands.back();
+  }
+}
+
+TEST(RunMarks, CrossingsAreWhereValuesPassSetPoint) {
+  using Runs = std::vector<ResponseTrace::Run>;
+  struct Case {
+    std::vector<double> values;
+    Runs setPoints;
+    std::vector<std::size_t> rows;
+  } const cases[] = {
+      {{1, 2, 5, 5, 7, 5, 3}, {{0, 5}}, {2, 5}},  // through two stretches on SP
+      {{4, 5, 4}, {{0, 5}}, {}},                  // touching is no crossing
+      {{4, 6, 6, 4}, {{0, 5}, {2, 7}}, {1}},      // SP 7 starts afresh
+      {{4, 4, 6}, {{0, 5}, {2, 5}}, {2}},         // a Continue under one SP does not
+      {{}, {}, {}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Crossings(c.values, c.setPoints), c.rows);
+}
+
+TEST(RunMarks, NextMarkSkipsToTheNextRowWithOne) {
+  const std::vector<RunMark> marks = {{3, K::Peak}, {3, K::Crossing}, {8, K::Settled}};
+  struct Case {
+    long long from;
+    bool forward;
+    std::optional<std::size_t> to;
+  } const cases[] = {{-1, true, 3}, {3, true, 8},   {8, true, {}},
+                     {8, false, 3}, {3, false, {}}, {20, false, 8}};
+  for (const Case& c : cases) EXPECT_EQ(NextMarkRow(marks, c.from, c.forward), c.to) << c.from;
+}
+
+// Kp 1, Ki .5, Kd .5, SP 5: step 1 puts out 5 + 2.5 + 2.5 = 10; step 2 has
+// X 10, PV 5, Error 0, P 0, I .5 × 5 = 2.5, D .5 × (0 − 5) = −2.5.
+TEST(RunSeries, EachSeriesReadsItsColumn) {
+  const RunHistory history = HistoryOf({"C 1 0 0 5 2", "C 1 .5 .5 5 2"});
+  using S = SeriesId::Kind;
+  const std::pair<SeriesId, std::optional<double>> cases[] = {
+      {{S::Pv}, 5},  {{S::X}, 10},   {{S::Error}, 0},       {{S::P}, 0},
+      {{S::I}, 2.5}, {{S::D}, -2.5}, {{S::KeptPv, 0}, 2.5}, {{S::KeptPv, 1}, {}},
+  };
+  for (const auto& [series, value] : cases) EXPECT_EQ(SeriesValue(history, series, 1), value);
+  EXPECT_EQ(SeriesOf(history).size(), 7u);
+  EXPECT_EQ(SeriesValues(history, {S::KeptPv, 0}), (std::vector<double>{0, 2.5}));
+  EXPECT_FALSE(SeriesValue(history, {S::Pv}, 2));
+  // Pitch spans PV and SP of every run, and 0; X its limits; a term its values and 0.
+  const std::pair<SeriesId, std::pair<double, double>> scales[] = {{{S::Pv}, {0, 5}},
+                                                                   {{S::KeptPv, 0}, {0, 5}},
+                                                                   {{S::X}, {0, 255}},
+                                                                   {{S::D}, {-2.5, 2.5}},
+                                                                   {{S::I}, {0, 2.5}}};
+  for (const auto& [series, range] : scales) {
+    const PitchScale scale = SeriesScale(history, series);
+    EXPECT_EQ(std::pair(scale.low, scale.high), range);
+  }
+}
+
+}  // namespace
+}  // namespace corvale

@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# The real program heard: a PulseAudio server of its own with a null sink (no
+# sound card, as root, without D-Bus), the program under Xvfb playing the
+# initial values' response with P in the chart, recorded from the sink's
+# monitor. The pitch rises with PV, and a click stands where PV first
+# crosses SP, at the step a plain simulation of the loop finds.
+#   sound_test.sh CORVALE    (needs scripts/setup test: pulseaudio, parec, xvfb)
+set -euo pipefail
+fail() { echo "sound: $*" >&2 && exit 1; }
+if [[ "$1" != --under-xvfb ]]; then
+  command -v pulseaudio >/dev/null && command -v parec >/dev/null ||
+    fail "pulseaudio and parec are missing: run scripts/setup test"
+  XDG_RUNTIME_DIR=$(mktemp -d)
+  export XDG_RUNTIME_DIR HOME=$XDG_RUNTIME_DIR
+  trap 'pactl exit >/dev/null 2>&1 || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+  pulseaudio --daemonize=yes --exit-idle-time=-1 --system=false -n \
+    --log-target=file:"$XDG_RUNTIME_DIR/pulse.log" \
+    -L "module-null-sink sink_name=ci_sink rate=48000" -L module-native-protocol-unix ||
+    fail "pulseaudio did not start"
+  for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break || sleep 0.1; done
+  pactl set-default-sink ci_sink
+  # A display of its own, clear of any other test's.
+  d=150
+  while [[ -e /tmp/.X11-unix/X$d || -e /tmp/.X$d-lock ]]; do d=$((d + 1)); done
+  Xvfb ":$d" -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+  xvfb=$!
+  trap 'kill "$xvfb" 2>/dev/null; pactl exit >/dev/null 2>&1 || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+  for _ in $(seq 100); do xdpyinfo -display ":$d" >/dev/null 2>&1 && break || sleep 0.1; done
+  DISPLAY=":$d" "$0" --under-xvfb "$1"
+  exit
+fi
+work=$XDG_RUNTIME_DIR
+parec -d ci_sink.monitor --format=s16le --rate=48000 --channels=1 --raw --latency-msec=10 \
+  >"$work/rec.raw" &
+rec=$!
+for _ in $(seq 100); do [[ -s $work/rec.raw ]] && break || sleep 0.05; done  # the sink wakes up
+openbox >/dev/null 2>&1 &
+wm=$!
+LANGUAGE=en "$2" 2>"$work/corvale.log" &
+app=$!
+trap 'kill "$app" "$wm" "$rec" 2>/dev/null || true' EXIT
+window=
+for _ in $(seq 100); do
+  window=$(xdotool search --onlyvisible --name "^Corvale" 2>/dev/null | head -n 1) || true
+  [[ -n $window ]] && break || sleep 0.2
+done
+[[ -n $window ]] || fail "no window appeared: $(cat "$work/corvale.log")"
+xdotool windowactivate --sync "$window"
+sleep 1
+xdotool key Tab Tab Tab Tab Tab Tab Tab space  # Compute, with the initial values
+sleep 1
+mark=$(stat -c %s "$work/rec.raw")
+xdotool key shift+Tab shift+Tab Right Tab  # the switch to the chart, and into it
+sleep 0.5
+xdotool key p
+sleep 8
+kill "$rec"
+python3 - "$work/rec.raw" "$mark" <<'PY'
+import array, math, sys
+a = array.array('h'); a.frombytes(open(sys.argv[1], 'rb').read()[int(sys.argv[2]) // 2 * 2:])
+rate = 48000
+def hz(s): return sum(1 for x, y in zip(s, s[1:]) if (x < 0) != (y < 0)) / 2 / (len(s) / rate)
+def tone(s, f):  # Goertzel amplitude
+    w, s1, s2 = 2 * math.pi * f / rate, 0.0, 0.0
+    for x in s: s1, s2 = x + 2 * math.cos(w) * s1 - s2, s1
+    return 2 * math.sqrt(max(0, s1 * s1 + s2 * s2 - 2 * math.cos(w) * s1 * s2)) / len(s)
+loud = [i for i in range(len(a)) if abs(a[i]) > 500]
+if not loud: sys.exit("sound: nothing was heard")
+start, end = loud[0], loud[-1]
+heard = (end - start) / rate
+if not 2.2 < heard < 3.5: sys.exit("sound: %.2f s heard, not about 2.5 s" % heard)
+# The loop by hand: X the previous output, PV = X / 2, output = P + D + I within 0..255.
+kp = ki = kd = 0.5; sp = 5; x = integral = last = 0.0; pv = []
+for step in range(100):
+    p = x / 2; e = sp - p; integral += e
+    out = min(255.0, max(0.0, kp * e + kd * (e - last) + ki * integral)); last = e
+    pv.append(p); x = out
+cross = next(r for r in range(1, 100) if pv[r] > sp >= pv[r - 1])
+# Pitch: step 1 (PV 0) low; by the peak, three times as high.
+early = hz(a[start + 240:start + 1200])
+# Timed loosely: a loaded machine may stretch the sound where the server ran dry.
+late = max(hz(a[i:i + 2400]) for i in range(start, start + int(0.4 * (end - start)), 1200))
+if not late > 3 * early: sys.exit("sound: pitch %d Hz at step 1, at most %d Hz by the peak" % (early, late))
+# The first click, 3 kHz, within 50 ms of the first crossing's time.
+expected = start + cross * (end - start) / 100
+first = next((i for i in range(start, end - 192, 48) if tone(a[i:i + 192], 3000) > 2000), None)
+if first is None or abs(first - expected) > 0.05 * rate:
+    sys.exit("sound: the first click at %s s, PV crosses SP at %.3f s (step %d)" %
+             (first and "%.3f" % ((first - start) / rate), (expected - start) / rate, cross + 1))
+print("sound: %.2f s, %d Hz at step 1, %d Hz by the peak, click at step %d" % (heard, early, late, cross + 1))
+PY

@@ -1,0 +1,120 @@
+#include "chart_readout.h"
+
+#include <algorithm>
+
+#include "prose_number.h"
+#include "response_chart.h"
+#include "transcript.h"
+
+namespace corvale {
+namespace {
+
+// The parts of a readout joined by `pattern`, "%1, %2" as the language has it.
+QString Joined(const QStringList& parts, const QString& pattern) {
+  QString text = parts.value(0);
+  for (qsizetype i = 1; i < parts.size(); ++i) text = pattern.arg(text, parts[i]);
+  return text;
+}
+
+int LimitValue(Limit limit) { return limit == Limit::AtFull ? 255 : 0; }
+
+}  // namespace
+
+QString ChartReadout::Name(SeriesId series) const {
+  using K = SeriesId::Kind;
+  switch (series.kind) {
+    case K::Pv:
+      return QStringLiteral("PV");
+    case K::X:
+      return QStringLiteral("X");
+    case K::Error:
+      return ResponseChart::tr("Error");
+    case K::P:
+      return QStringLiteral("P");
+    case K::I:
+      return QStringLiteral("I");
+    case K::D:
+      return QStringLiteral("D");
+    case K::KeptPv:
+      break;
+  }
+  return ResponseChart::tr("PV of run %1")
+      .arg(ProseCount(static_cast<std::int64_t>(series.kept) + 1, locale_));
+}
+
+QString ChartReadout::Number(double value) const {
+  return QString::fromStdString(FormatValue(value, locale_.decimalPoint().toStdString()));
+}
+
+QString ChartReadout::Values(SeriesId series, std::size_t row) const {
+  const QString step = ProseCount(ResponseTrace::StepOf(row), locale_);
+  const ResponseTrace& trace = history_.Current();
+  if (series.kind == SeriesId::Kind::Pv) {
+    const ResponseSample& sample = trace.Sample(row);
+    return ResponseChart::tr("Step %1: PV %2, SP %3, X %4")
+        .arg(step, Number(sample.pv), ProseNumber(trace.SetPointOf(row), locale_),
+             Number(sample.x));
+  }
+  const std::optional<double> value = SeriesValue(history_, series, row);
+  if (!value) return ResponseChart::tr("Step %1: %2 has no value here").arg(step, Name(series));
+  return ResponseChart::tr("Step %1: %2 %3").arg(step, Name(series), Number(*value));
+}
+
+QString ChartReadout::MarkText(const RunMark& mark) const {
+  using K = RunMark::Kind;
+  const QString limit = ProseCount(LimitValue(mark.limit), locale_);
+  switch (mark.kind) {
+    case K::RiseStart:
+      return (falling_ ? ResponseChart::tr("fall begins at %1\u00a0% of the change")
+                       : ResponseChart::tr("rise begins at %1\u00a0% of the change"))
+          .arg(ProseCount(10, locale_));
+    case K::RiseEnd:
+      return (falling_ ? ResponseChart::tr("fall ends at %1\u00a0% of the change")
+                       : ResponseChart::tr("rise ends at %1\u00a0% of the change"))
+          .arg(ProseCount(90, locale_));
+    case K::Peak:
+      return falling_ ? ResponseChart::tr("lowest point") : ResponseChart::tr("peak");
+    case K::Settled:
+      return ResponseChart::tr("settled from here");
+    case K::LimitEntry:
+      return ResponseChart::tr("X reaches its limit %1").arg(limit);
+    case K::LimitExit:
+      return ResponseChart::tr("X leaves its limit %1").arg(limit);
+    case K::SetPointChange:
+      return ResponseChart::tr("SP changes to %1")
+          .arg(ProseNumber(history_.Current().SetPointOf(mark.row), locale_));
+    case K::Crossing:
+      return ResponseChart::tr("PV crosses SP");
+  }
+  return {};
+}
+
+QStringList ChartReadout::Facts(std::size_t row) const {
+  QStringList facts;
+  const auto at =
+      std::equal_range(marks_.begin(), marks_.end(), RunMark{row},
+                       [](const RunMark& a, const RunMark& b) { return a.row < b.row; });
+  bool entered = false;
+  for (auto mark = at.first; mark != at.second; ++mark) {
+    facts << MarkText(*mark);
+    entered = entered || mark->kind == RunMark::Kind::LimitEntry;
+  }
+  const Limit limit = history_.Current().LimitAt(row);
+  if (limit != Limit::None && !entered) {
+    facts.prepend(
+        ResponseChart::tr("X at its limit %1").arg(ProseCount(LimitValue(limit), locale_)));
+  }
+  return facts;
+}
+
+QString ChartReadout::Row(SeriesId series, int row) const {
+  if (row < 0 || static_cast<std::size_t>(row) >= history_.Current().Size()) return {};
+  const auto r = static_cast<std::size_t>(row);
+  const QString text = Values(series, r);
+  const QStringList facts = Facts(r);
+  if (facts.isEmpty()) return text;
+  return ResponseChart::tr("%1; %2", "a step's values; what the chart marks at it")
+      .arg(text, Joined(facts, ResponseChart::tr("%1, %2", "two of the marks at one step")));
+}
+
+}  // namespace corvale

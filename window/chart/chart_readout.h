@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "run_history.h"
+#include "run_marks.h"
+#include "run_series.h"
+#include "step_info.h"
+
+namespace corvale {
+
+// What the chart's cursor says: a series' name, its numbers as the table
+// writes them, and what holds at a step.
+class ChartReadout {
+ public:
+  // `falling`: the figures' step response falls.
+  ChartReadout(const RunHistory& history, const std::vector<RunMark>& marks, bool falling,
+               QLocale locale)
+      : history_(history), marks_(marks), falling_(falling), locale_(std::move(locale)) {}
+
+  // "PV", "X", "Error", "P", "I", "D", or "PV of run 2" (by the comparison's count).
+  QString Name(SeriesId series) const;
+  // A value as the table shows it: four decimals, the locale's separator.
+  QString Number(double value) const;
+  // The step's chosen value (PV with SP and X), then what holds there: X at a
+  // limit, and each mark. Empty for a row outside the run.
+  QString Row(SeriesId series, int row) const;
+
+ private:
+  QString Values(SeriesId series, std::size_t row) const;
+  QStringList Facts(std::size_t row) const;
+  QString MarkText(const RunMark& mark) const;
+
+  const RunHistory& history_;
+  const std::vector<RunMark>& marks_;
+  bool falling_;
+  QLocale locale_;
+};
+
+}  // namespace corvale
