@@ -16,28 +16,13 @@ enum class Limit { None, AtZero, AtFull };
 Limit LimitOf(std::int64_t step, double x);
 
 // What one row shows, as the chart and the figures need it: the plant input X
-// and the process value, and the controller's terms, in full precision, so that a set point as
-// small as 1e-300 is drawn and measured as exactly as one of 5.
+// and the process value, in full precision, so that a set point as small as
+// 1e-300 is drawn and measured as exactly as one of 5.
 struct ResponseSample {
   double x = 0;
   double pv = 0;
-  // The controller's terms, as the table shows them, for the chart to read
-  // and play.
-  double error = 0;
-  double p = 0;
-  double i = 0;
-  double d = 0;
 
-  ResponseSample() = default;
-  ResponseSample(double x, double pv) : x(x), pv(pv) {}
-  static ResponseSample Of(const StepRecord& record) {
-    ResponseSample sample(record.X, record.PV);
-    sample.error = record.Error;
-    sample.p = record.P;
-    sample.i = record.I;
-    sample.d = record.D;
-    return sample;
-  }
+  static ResponseSample Of(const StepRecord& record) { return {record.X, record.PV}; }
 };
 
 // The smallest and the largest of some values.

@@ -54,6 +54,8 @@ class RunHistory {
   void ForgetCurrent();
 
   const ResponseTrace& Current() const { return current_; }
+  // The gains and SP of each of the current run's commands, as its Runs().
+  const std::vector<Gains>& CommandGains() const { return currentGains_; }
   // The gains and SP of the current run's last command.
   Gains CurrentGains() const { return currentGains_.empty() ? Gains{} : currentGains_.back(); }
   // The current run's summary, its figures measured now.

@@ -19,7 +19,8 @@ void AddFigures(std::vector<RunMark>& marks, const StepFigures& f) {
 
 void AddLimits(std::vector<RunMark>& marks, const ResponseTrace& trace) {
   Limit before = Limit::None;
-  for (std::size_t row = 0; row < trace.Size(); ++row) {
+  const std::size_t most = marks.size() + kMostMarks;
+  for (std::size_t row = 0; row < trace.Size() && marks.size() < most; ++row) {
     const Limit now = trace.LimitAt(row);
     if (now == before) continue;
     if (before != Limit::None) marks.push_back({row, Kind::LimitExit, before});
@@ -28,26 +29,25 @@ void AddLimits(std::vector<RunMark>& marks, const ResponseTrace& trace) {
   }
 }
 
-int SideOf(double value, double setPoint) {
-  return value > setPoint ? 1 : value < setPoint ? -1 : 0;
+int SideOf(double value, double setPoint, double band) {
+  return value > setPoint + band ? 1 : value < setPoint - band ? -1 : 0;
 }
 
-}  // namespace
-
-std::vector<std::size_t> Crossings(std::span<const double> values,
-                                   std::span<const ResponseTrace::Run> setPoints) {
+template <typename ValueAt>
+std::vector<std::size_t> CrossingsOf(std::size_t size, ValueAt valueAt,
+                                     std::span<const ResponseTrace::Run> setPoints, double band) {
   std::vector<std::size_t> rows;
   int side = 0;             // the last side seen off SP, 0 for none yet
   std::size_t onSince = 0;  // the first row of the stretch on SP
   bool on = false;
   double setPoint = 0;
   std::size_t run = 0;
-  for (std::size_t row = 0; row < values.size(); ++row) {
+  for (std::size_t row = 0; row < size && rows.size() < kMostMarks; ++row) {
     while (run < setPoints.size() && setPoints[run].firstRow == row) {
       if (row == 0 || setPoints[run].setPoint != setPoint) side = 0, on = false;
       setPoint = setPoints[run++].setPoint;
     }
-    const int now = SideOf(values[row], setPoint);
+    const int now = SideOf(valueAt(row), setPoint, band);
     if (now == 0) {
       if (!on) onSince = row;
       on = true;
@@ -60,6 +60,16 @@ std::vector<std::size_t> Crossings(std::span<const double> values,
   return rows;
 }
 
+}  // namespace
+
+std::vector<std::size_t> Crossings(std::span<const double> values,
+                                   std::span<const ResponseTrace::Run> setPoints, double band) {
+  return CrossingsOf(
+      values.size(), [values](std::size_t row) { return values[row]; }, setPoints, band);
+}
+
+double CrossingBand(const ValueRange& extent) { return (extent.high - extent.low) / 1000; }
+
 std::vector<RunMark> FindMarks(const ResponseTrace& trace,
                                const std::optional<StepFigures>& figures) {
   std::vector<RunMark> marks;
@@ -70,9 +80,9 @@ std::vector<RunMark> FindMarks(const ResponseTrace& trace,
     if (runs[r].setPoint != runs[r - 1].setPoint)
       marks.push_back({runs[r].firstRow, Kind::SetPointChange});
   }
-  std::vector<double> pv(trace.Size());
-  for (std::size_t row = 0; row < trace.Size(); ++row) pv[row] = trace.Sample(row).pv;
-  for (const std::size_t row : Crossings(pv, runs)) marks.push_back({row, Kind::Crossing});
+  const auto pv = [&trace](std::size_t row) { return trace.Sample(row).pv; };
+  for (const std::size_t row : CrossingsOf(trace.Size(), pv, runs, CrossingBand(trace.Extent())))
+    marks.push_back({row, Kind::Crossing});
   std::stable_sort(marks.begin(), marks.end(), [](const RunMark& a, const RunMark& b) {
     return a.row != b.row ? a.row < b.row : a.kind < b.kind;
   });

@@ -40,10 +40,20 @@ std::vector<RunMark> FindMarks(const ResponseTrace& trace,
 
 // The rows where `values` cross the set point they ran under (each run's
 // from its first row on): where they pass from one side of it to the other,
-// at the first row of any stretch exactly on it between. A change of SP
-// starts afresh; touching SP and turning back is no crossing.
+// at the first row of any stretch on it between; within `band` of SP counts
+// as on it, so that a PV settled on SP, a rounding error either side of it,
+// crosses it no more. A change of SP starts afresh; touching SP and turning
+// back is no crossing.
 std::vector<std::size_t> Crossings(std::span<const double> values,
-                                   std::span<const ResponseTrace::Run> setPoints);
+                                   std::span<const ResponseTrace::Run> setPoints, double band = 0);
+
+// The band around SP within which a run's PV is taken to be on it: a
+// thousandth of the run's range, less than a pixel of any chart.
+double CrossingBand(const ValueRange& extent);
+
+// At most so many marks of each kind are found, so that a run that swings
+// between X's limits at every step costs a bounded memory.
+inline constexpr std::size_t kMostMarks = 1 << 16;
 
 // The row of the first mark after `row` (forward) or before it; none when
 // there is none. A row of -1 stands before the first.

@@ -13,6 +13,43 @@ std::vector<SeriesId> SeriesOf(const RunHistory& history) {
   return all;
 }
 
+namespace {
+
+// The controller's terms up to a row, worked out again from PV and each
+// command's gains in the loop's own order (D afresh at each command, the sum
+// of the errors carried on), so that a run keeps only X and PV a row.
+class Terms {
+ public:
+  explicit Terms(const RunHistory& history) : history_(history) {}
+  void Step(std::size_t row) {
+    const auto& runs = history_.Current().Runs();
+    if (command_ + 1 < runs.size() && runs[command_ + 1].firstRow == row) ++command_, last_ = 0;
+    const Gains& g = history_.CommandGains()[command_];
+    error_ = g.SP - history_.Current().Sample(row).pv;
+    integral_ = integral_ + error_;
+    p_ = g.Kp * error_;
+    d_ = g.Kd * (error_ - last_);
+    i_ = g.Ki * integral_;
+    last_ = error_;
+  }
+  double Of(SeriesId::Kind kind) const {
+    using K = SeriesId::Kind;
+    return kind == K::Error ? error_ : kind == K::P ? p_ : kind == K::I ? i_ : d_;
+  }
+
+ private:
+  const RunHistory& history_;
+  std::size_t command_ = 0;
+  double last_ = 0, integral_ = 0, error_ = 0, p_ = 0, i_ = 0, d_ = 0;
+};
+
+bool IsTerm(SeriesId::Kind kind) {
+  using K = SeriesId::Kind;
+  return kind == K::Error || kind == K::P || kind == K::I || kind == K::D;
+}
+
+}  // namespace
+
 std::optional<double> SeriesValue(const RunHistory& history, SeriesId series, std::size_t row) {
   using K = SeriesId::Kind;
   if (series.kind == K::KeptPv) {
@@ -23,25 +60,24 @@ std::optional<double> SeriesValue(const RunHistory& history, SeriesId series, st
   }
   const ResponseTrace& trace = history.Current();
   if (row >= trace.Size()) return std::nullopt;
-  const ResponseSample& s = trace.Sample(row);
-  switch (series.kind) {
-    case K::X:
-      return s.x;
-    case K::Error:
-      return s.error;
-    case K::P:
-      return s.p;
-    case K::I:
-      return s.i;
-    case K::D:
-      return s.d;
-    default:
-      return s.pv;
+  if (IsTerm(series.kind)) {
+    Terms terms(history);
+    for (std::size_t r = 0; r <= row; ++r) terms.Step(r);
+    return terms.Of(series.kind);
   }
+  return series.kind == K::X ? trace.Sample(row).x : trace.Sample(row).pv;
 }
 
 std::vector<double> SeriesValues(const RunHistory& history, SeriesId series) {
   std::vector<double> values;
+  if (IsTerm(series.kind)) {
+    Terms terms(history);
+    for (std::size_t row = 0; row < history.Current().Size(); ++row) {
+      terms.Step(row);
+      values.push_back(terms.Of(series.kind));
+    }
+    return values;
+  }
   for (std::size_t row = 0;; ++row) {
     const std::optional<double> value = SeriesValue(history, series, row);
     if (!value) return values;
@@ -76,7 +112,10 @@ PitchScale SeriesScale(const RunHistory& history, SeriesId series) {
 
 std::vector<std::size_t> SeriesCrossings(const RunHistory& history, SeriesId series) {
   const SeriesId pv = series.kind == SeriesId::Kind::KeptPv ? series : SeriesId{};
-  return Crossings(SeriesValues(history, pv), SeriesSetPoints(history, pv));
+  const bool kept = pv.kind == SeriesId::Kind::KeptPv && pv.kept < history.Kept().size();
+  const ValueRange extent =
+      kept ? history.Kept()[pv.kept].summary.extent : history.Current().Extent();
+  return Crossings(SeriesValues(history, pv), SeriesSetPoints(history, pv), CrossingBand(extent));
 }
 
 }  // namespace corvale

@@ -6,6 +6,7 @@
 
 #include "command_runs.h"
 #include "run_series.h"
+#include "transcript.h"
 
 namespace corvale {
 namespace {
@@ -61,6 +62,10 @@ TEST(RunMarks, CrossingsAreWhereValuesPassSetPoint) {
       {{}, {}, {}},
   };
   for (const Case& c : cases) EXPECT_EQ(Crossings(c.values, c.setPoints), c.rows);
+  // Within the band PV is on SP: a rounding error either side is no crossing.
+  const std::vector<double> settling = {0, 6, 5 + 1e-15, 5 - 1e-15, 5 + 1e-15, 4};
+  EXPECT_EQ(Crossings(settling, Runs{{0, 5}}, 0.005), (std::vector<std::size_t>{1, 2}));
+  EXPECT_EQ(Crossings(settling, Runs{{0, 5}}), (std::vector<std::size_t>{1, 3, 4, 5}));
 }
 
 TEST(RunMarks, NextMarkSkipsToTheNextRowWithOne) {
@@ -97,6 +102,33 @@ TEST(RunSeries, EachSeriesReadsItsColumn) {
     const PitchScale scale = SeriesScale(history, series);
     EXPECT_EQ(std::pair(scale.low, scale.high), range);
   }
+}
+
+// The terms, worked out again from PV, read as the transcript wrote them at
+// every step, across a Continue with other gains and SP (D afresh, the sum
+// of the errors carried on) and one with X at its limit.
+TEST(RunSeries, TermsReadAsTheTranscriptWroteThem) {
+  Session session;
+  session.Press({"C .5 .5 .5 5 40", "+ 1 .2 .3 7 40", "+ 9 1 0 300 20"});
+  std::istringstream transcript(session.fields.ReadTranscript());
+  std::size_t row = 0;
+  using S = SeriesId::Kind;
+  const S kinds[] = {S::Error, S::P, S::I, S::D};
+  std::vector<std::vector<double>> terms;
+  for (S kind : kinds) terms.push_back(SeriesValues(session.history, {kind}));
+  for (std::string line; std::getline(transcript, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || line[0] < '0' || line[0] > '9') continue;  // the header
+    const std::vector<std::string> cells = Split(line, "\t");
+    ASSERT_EQ(cells.size(), 7u) << line;
+    for (std::size_t t = 0; t < 4; ++t) {
+      EXPECT_EQ(FormatValue(terms[t][row], "."), cells[3 + t]) << line;
+      EXPECT_EQ(*SeriesValue(session.history, {kinds[t]}, row), terms[t][row]);
+    }
+    ++row;
+  }
+  EXPECT_EQ(row, 100u);
+  EXPECT_EQ(terms[0].size(), 100u);
 }
 
 }  // namespace

@@ -19,12 +19,15 @@ if [[ "$1" != --under-xvfb ]]; then
     fail "pulseaudio did not start"
   for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break || sleep 0.1; done
   pactl set-default-sink ci_sink
-  # A display of its own, clear of any other test's.
-  d=150
-  while [[ -e /tmp/.X11-unix/X$d || -e /tmp/.X$d-lock ]]; do d=$((d + 1)); done
-  Xvfb ":$d" -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+  # A display of its own, which Xvfb itself picks free and names, so that no
+  # other test started at the same moment takes the same.
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset \
+    3>"$XDG_RUNTIME_DIR/display" >/dev/null 2>&1 &
   xvfb=$!
   trap 'kill "$xvfb" 2>/dev/null; pactl exit >/dev/null 2>&1 || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+  for _ in $(seq 200); do [[ -s $XDG_RUNTIME_DIR/display ]] && break || sleep 0.1; done
+  d=$(tr -d '\n' <"$XDG_RUNTIME_DIR/display")
+  [[ -n $d ]] || fail "Xvfb did not start"
   for _ in $(seq 100); do xdpyinfo -display ":$d" >/dev/null 2>&1 && break || sleep 0.1; done
   DISPLAY=":$d" "$0" --under-xvfb "$1"
   exit
@@ -36,11 +39,16 @@ rec=$!
 for _ in $(seq 100); do [[ -s $work/rec.raw ]] && break || sleep 0.05; done  # the sink wakes up
 openbox >/dev/null 2>&1 &
 wm=$!
+# The window manager ready before the window asks to be shown, else it may
+# stay unmanaged and unseen.
+for _ in $(seq 100); do
+  [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *"window id"* ]] && break || sleep 0.1
+done
 LANGUAGE=en "$2" 2>"$work/corvale.log" &
 app=$!
 trap 'kill "$app" "$wm" "$rec" 2>/dev/null || true' EXIT
 window=
-for _ in $(seq 100); do
+for _ in $(seq 300); do  # a loaded machine may take a while
   window=$(xdotool search --onlyvisible --name "^Corvale" 2>/dev/null | head -n 1) || true
   [[ -n $window ]] && break || sleep 0.2
 done
