@@ -82,8 +82,9 @@ TEST(KeptSeries, RangesHoldTheRowsAndReachNoFurtherThanTheSlack) {
       EXPECT_GE(j.high, exact.high);
       EXPECT_GE(j.low, wide.low);
       EXPECT_LE(j.high, wide.high);
-      if (last <= KeptSeries::kExactRows)
+      if (last <= KeptSeries::kExactRows) {
         EXPECT_EQ(std::pair(j.low, j.high), std::pair(exact.low, exact.high));
+      }
     }
   }
 }

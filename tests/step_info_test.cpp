@@ -121,7 +121,9 @@ TEST(ResponseTrace, BlocksAnswerAsEveryRowWould) {
           if (LimitOf(ResponseTrace::StepOf(r), all[r].x) == limit) at.push_back(r);
         const LimitRows found = trace.RowsAt(limit, first, last);
         EXPECT_EQ(found.count, at.size());
-        if (!at.empty()) EXPECT_EQ(std::pair(found.first, found.last), std::pair(at[0], at.back()));
+        if (!at.empty()) {
+          EXPECT_EQ(std::pair(found.first, found.last), std::pair(at[0], at.back()));
+        }
       }
     }
   }
