@@ -50,9 +50,8 @@ TEST(RunComparison, ShowsEachRunsGainsAndFiguresWithTheCurrentOneLast) {
   EXPECT_FALSE(model.data(model.index(2, C::kPeak), C::kValueRole).isValid());
 }
 
-// Where there is nothing to measure the rise column says why, as the figures'
-// sentence does: SP 0 from rest is no step; gains of 0 leave PV at 0 whatever
-// SP asks, no response rather than one that has yet to settle.
+// As the figures' sentence: SP 0 from rest is no step; gains of 0 leave PV at 0,
+// no response rather than one yet to settle.
 TEST(RunComparison, SaysWhyARunHasNothingToMeasure) {
   const RunHistory history = HistoryOf({"C .5 .5 .5 0 10", "C 0 0 0 5 10"});
   C model(&history, kEnglish);

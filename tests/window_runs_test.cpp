@@ -11,35 +11,30 @@ namespace {
 // or stopped at a later step, keeps the run before.
 TEST_F(Window, ComputeKeepsTheRunBeforeAndContinueExtendsIt) {
   const RunHistory& runs = window->Runs();
+  // The boxes typed, the button; the current run's rows, as the table has them; the runs kept
+  // and the current one by their Kp; whether a message came.
   using Boxes = std::vector<std::pair<const char*, const char*>>;
-  const struct {
-    Boxes boxes;
-    const char* button;
-    std::size_t rows;  // of the current run, as the table has them
-    std::vector<double> keptKp;
-    double currentKp;
-    bool message;
-  } steps[] = {
+  // clang-format off
+  const std::tuple<Boxes, const char*, std::size_t, std::vector<double>, double, bool> steps[] = {
       {{{"Loops", "30"}}, "Command1", 30, {}, .5, false},
       {{{"guiKP", "1"}, {"Loops", "10"}}, "Command2", 40, {}, 1, false},
       {{{"guiKP", "1e308"}}, "Command1", 40, {}, 1, true},               // its first step overflows
       {{{"guiKP", "2"}, {"Loops", "0"}}, "Command1", 0, {1}, 0, false},  // afresh, no steps
       {{{"Loops", "20"}}, "Command1", 20, {1}, 2, false},                // no rows before to keep
       // The integral overflows at step 2: step 1 stays.
-      {{{"guiKP", ".5"}, {"guiSP", "1.7e308"}, {"Loops", "100"}}, "Command1", 1, {1, 2}, .5, true},
-  };
-  for (const auto& step : steps) {
-    SCOPED_TRACE(testing::Message() << "step with " << step.rows << " rows");
-    for (const auto& [box, text] : step.boxes) Box(box)->setText(text);
-    Click(step.button);
-    EXPECT_EQ(messages.size(), step.message ? 1u : 0u);
+      {{{"guiKP", ".5"}, {"guiSP", "1.7e308"}, {"Loops", "100"}}, "Command1", 1, {1, 2}, .5, true}};
+  // clang-format on
+  for (const auto& [boxes, button, rows, keptKp, currentKp, message] : steps) {
+    SCOPED_TRACE(testing::Message() << "step with " << rows << " rows");
+    Press(button, boxes);
+    EXPECT_EQ(messages.size(), message ? 1u : 0u);
     messages.clear();
-    EXPECT_EQ(runs.Current().Size(), step.rows);
-    EXPECT_EQ(Table()->model()->rowCount(), static_cast<int>(step.rows));
+    EXPECT_EQ(runs.Current().Size(), rows);
+    EXPECT_EQ(Table()->model()->rowCount(), static_cast<int>(rows));
     std::vector<double> kept;
     for (const KeptRun& run : runs.Kept()) kept.push_back(run.summary.gains.Kp);
-    EXPECT_EQ(kept, step.keptKp);
-    EXPECT_EQ(runs.CurrentSummary().gains.Kp, step.currentKp);
+    EXPECT_EQ(kept, keptKp);
+    EXPECT_EQ(runs.CurrentSummary().gains.Kp, currentKp);
   }
 }
 

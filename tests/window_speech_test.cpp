@@ -15,10 +15,8 @@ QString Said(Form1& window) {
                                          : QString();
 }
 
-// Tabbed into, a box is its label with its whole text selected, one run of
-// text from start to end; the caret and the selection end after the last
-// character (Qt's own line edit gives each character a run of no length,
-// and Orca reads "10" for 100).
+// Tabbed into, a box is its label, its whole text selected, one attribute run
+// to its end (Qt's own gives each character an empty run: Orca read "10" for 100).
 TEST_F(Window, EachBoxIsReadWholeUnderItsLabel) {
   // clang-format off
   const std::tuple<const char*, const char*, const char*> cases[] = {{"Loops", "Loops", "100"},
@@ -59,10 +57,8 @@ TEST_F(Window, EachBoxIsReadWholeUnderItsLabel) {
   EXPECT_EQ(Box("Loops")->text(), "25");
 }
 
-// Tab selects a box's whole text, and leaving drops it, without telling a
-// screen reader of either (told, Orca spoke the value before the label, and
-// "Text unselected" for the box left): the line edit's own signals, which
-// tell it, stay silent.
+// Told of Tab's selection, Orca spoke the value before the label, and "Text
+// unselected" for the box left: the line edit's signals that tell it stay silent.
 TEST_F(Window, TabSelectsWithoutTellingOfIt) {
   std::vector<std::unique_ptr<QSignalSpy>> spies;
   for (const char* name : kBoxNames) {
@@ -121,9 +117,8 @@ TEST_F(Window, OutcomesWithoutAChangeToSeeAreSpoken) {
   EXPECT_EQ(Lines(), QStringList({"Step\tX\tPV\tError\tP\tI\tD"}));
 }
 
-// Entering the table, Orca reads its current row; while it has none, its
-// description, which then says what fills it, not the columns' explanation
-// (the tooltip's, and the description again once there are rows).
+// Orca reads an empty table's description: it says what fills it, not the
+// columns' explanation (the tooltip's, which it is once there are rows).
 TEST_F(Window, TheEmptyTableIsDescribedInAFewWords) {
   QAccessibleInterface* table = QAccessible::queryAccessibleInterface(Table());
   EXPECT_EQ(table->text(QAccessible::Description),
