@@ -100,16 +100,26 @@ TEST(RunComparison, DeleteForgetsTheSelectedEarlierRunsButNeverTheCurrentOne) {
   EXPECT_EQ(forget.size(), 1);
 }
 
-StepFigures Settled(double overshoot, std::int64_t from, double error = 0) {
-  return {.setPoint = 5,
-          .finalValue = 5 - error,
-          .isStep = true,
-          .settled = true,
-          .overshootPercent = overshoot,
-          .settledFrom = from};
+StepFigures Unmoved() {  // SP stepped with gains of 0: PV stays at 0
+  StepFigures f;
+  f.isStep = true;
+  f.setPoint = 5;
+  return f;
 }
-StepFigures Ringing() { return {.isStep = true, .tail = {0, 6.25}, .range = {0, 6.25}}; }
-StepFigures Unmoved() { return {.setPoint = 5, .isStep = true}; }  // no gains: PV stays at 0
+StepFigures Settled(double overshoot, std::int64_t from, double error = 0) {
+  StepFigures f = Unmoved();
+  f.settled = true;
+  f.overshootPercent = overshoot;
+  f.settledFrom = from;
+  f.finalValue = 5 - error;
+  return f;
+}
+StepFigures Ringing() {
+  StepFigures f;
+  f.isStep = true;
+  f.tail = f.range = {0, 6.25};
+  return f;
+}
 
 TEST(RunComparison, ASentenceSetsTheFiguresAgainstTheRunBefore) {
   const struct {

@@ -118,8 +118,9 @@ TEST_F(Window, OutcomesWithoutAChangeToSeeAreSpoken) {
 }
 
 // Orca reads an empty table's description: it says what fills it, not the
-// columns' explanation (the tooltip's, which it is once there are rows).
-TEST_F(Window, TheEmptyTableIsDescribedInAFewWords) {
+// columns' explanation (the tooltip's, which it is once there are rows). The
+// switch is read as the page it shows among its choices, each tab so too.
+TEST_F(Window, TheEmptyTableAndTheSwitchAreDescribedInAFewWords) {
   QAccessibleInterface* table = QAccessible::queryAccessibleInterface(Table());
   EXPECT_EQ(table->text(QAccessible::Description),
             "No rows yet: Compute fills the table, one row per step.");
@@ -127,11 +128,6 @@ TEST_F(Window, TheEmptyTableIsDescribedInAFewWords) {
   EXPECT_EQ(table->text(QAccessible::Description), Table()->toolTip());
   Press("Command1", {{"Loops", "0"}});
   EXPECT_NE(table->text(QAccessible::Description), Table()->toolTip());
-}
-
-// The view switch is read as the page it shows among all its choices, and
-// each of its tabs so as the arrows reach it.
-TEST_F(Window, TheSwitchNamesItsChoices) {
   auto* tabs = qobject_cast<QTabBar*>(Find("view-switch"));
   ASSERT_EQ(tabs->count(), 3);
   QAccessibleInterface* view = QAccessible::queryAccessibleInterface(tabs);
