@@ -69,19 +69,15 @@ TEST(KeptSeries, RangesHoldTheRowsAndReachNoFurtherThanTheSlack) {
                    << size << " rows, " << first << ".." << last << " slack " << q.slack);
       const std::size_t reach = std::max(q.slack, up.FinestSlack(last));
       const ValueRange r = up.Range(first, last, q.slack);
-      EXPECT_LE(r.low, double(first));
-      EXPECT_GE(r.high, double(last - 1));
-      EXPECT_GE(r.low, double(first) - double(reach));
-      EXPECT_LE(r.high, double(last - 1 + reach));
+      EXPECT_TRUE(r.low <= double(first) && r.low >= double(first) - double(reach)) << r.low;
+      EXPECT_TRUE(r.high >= double(last - 1) && r.high <= double(last - 1 + reach)) << r.high;
 
       const ValueRange exact = BruteRange(jumping, first, last);
       const ValueRange wide =
           BruteRange(jumping, first - std::min(first, reach), std::min(size, last + reach));
       const ValueRange j = jumps.Range(first, last, q.slack);
-      EXPECT_LE(j.low, exact.low);
-      EXPECT_GE(j.high, exact.high);
-      EXPECT_GE(j.low, wide.low);
-      EXPECT_LE(j.high, wide.high);
+      EXPECT_TRUE(j.low <= exact.low && j.low >= wide.low) << j.low;
+      EXPECT_TRUE(j.high >= exact.high && j.high <= wide.high) << j.high;
       if (last <= KeptSeries::kExactRows) {
         EXPECT_EQ(std::pair(j.low, j.high), std::pair(exact.low, exact.high));
       }

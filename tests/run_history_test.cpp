@@ -19,12 +19,10 @@ std::vector<double> KeptKp(const RunHistory& history) {
 TEST(RunHistory, StartKeepsOnlyRunsWithRows) {
   RunHistory history;
   history.Start();  // nothing yet
-  EXPECT_TRUE(history.Kept().empty());
-  EXPECT_EQ(history.Revision(), 0u);
+  EXPECT_TRUE(history.Kept().empty() && history.Revision() == 0u);
   EXPECT_TRUE(history.Append({}, {1, 0, 0, 5}));  // a run of no steps
   history.Start();
-  EXPECT_TRUE(history.Kept().empty());
-  EXPECT_EQ(history.Revision(), 0u);
+  EXPECT_TRUE(history.Kept().empty() && history.Revision() == 0u);
 
   ASSERT_TRUE(history.Append(Rows(3), {2, 0, 0, 5}));
   EXPECT_EQ(history.Current().Size(), 3u);
