@@ -42,7 +42,7 @@ TEST(FailureMessage, QuotesTheTextIsolatedAndPrintable) {
                                     ", its result is too large to represent.\n\nNothing"))
         << computed.toStdString();
     for (const QString& text : {quoted, computed}) {
-      EXPECT_EQ(std::pair(text.count(u'\u2068'), text.count(u'\u2069')), std::pair(1, 1));
+      EXPECT_TRUE(text.count(u'\u2068') == 1 && text.count(u'\u2069') == 1) << text.toStdString();
       for (const char16_t c : text.toStdU16String())
         EXPECT_FALSE((c >= 0x80 && c <= 0x9F) || c == 0x2028 || c == 0x2029) << text.toStdString();
     }

@@ -30,14 +30,14 @@ TEST_F(Window, EachBoxIsReadWholeUnderItsLabel) {
     QAccessibleTextInterface* text = box->textInterface();
     ASSERT_TRUE(text && box->editableTextInterface()) << name;
     const int length = static_cast<int>(strlen(typed));
-    EXPECT_EQ(box->role(), QAccessible::EditableText);
-    EXPECT_TRUE(box->state().editable && box->state().focused);
-    EXPECT_EQ(box->text(QAccessible::Name), label);
-    EXPECT_EQ(box->text(QAccessible::Value), typed);
-    EXPECT_EQ(text->characterCount(), length);
-    EXPECT_EQ(text->text(0, length), typed);
-    EXPECT_EQ(text->cursorPosition(), length);
-    EXPECT_EQ(text->selectionCount(), length > 0 ? 1 : 0) << name;
+    EXPECT_TRUE(box->role() == QAccessible::EditableText && box->state().editable &&
+                box->state().focused);
+    EXPECT_EQ(std::tuple(box->text(QAccessible::Name), box->text(QAccessible::Value),
+                         text->text(0, length)),
+              std::tuple(QString(label), QString(typed), QString(typed)));
+    EXPECT_EQ(std::tuple(text->characterCount(), text->cursorPosition(), text->selectionCount()),
+              std::tuple(length, length, length > 0 ? 1 : 0))
+        << name;
     int start = -1, end = -1;
     text->selection(0, &start, &end);
     EXPECT_EQ(std::make_pair(start, end), std::make_pair(0, length)) << name;
