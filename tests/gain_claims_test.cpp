@@ -151,9 +151,9 @@ TEST(GainClaims, TheReadmesFirstLesson) {
   Loop windup;
   windup.Press(true, 0.5, 0.5, 0.5, 300, 100);
   for (std::int64_t step = 2; step <= 100; ++step) {
-    EXPECT_EQ(windup.Value(step, kX), 255) << step;
-    EXPECT_EQ(windup.Value(step, kPV), 127.5) << step;
-    EXPECT_EQ(windup.Value(step, kI), 236.25 + (step - 2) * 86.25) << step;
+    EXPECT_EQ(std::tuple(windup.Value(step, kX), windup.Value(step, kPV), windup.Value(step, kI)),
+              std::tuple(255.0, 127.5, 236.25 + double(step - 2) * 86.25))
+        << step;
   }
 }
 

@@ -19,13 +19,11 @@ class Loop:
     """The simulation's state across Compute and its Continues."""
 
     def __init__(self):
-        self.runs = []  # (rows, set point); a row is (step, X, PV, Error, P, I, D)
-        self.x = 0.0
-        self.integral = 0.0
-        self.step = 0
+        # runs: (rows, set point); a row is (step, X, PV, Error, P, I, D)
+        self.runs, self.x, self.integral, self.step = [], 0.0, 0.0, 0
 
     def compute(self, kp, ki, kd, sp, loops):
-        self.runs, self.x, self.integral, self.step = [], 0.0, 0.0, 0
+        self.__init__()
         self.cont(kp, ki, kd, sp, loops)
 
     def cont(self, kp, ki, kd, sp, loops):

@@ -57,14 +57,12 @@ TEST_F(Window, ComparesEachRunWithTheOnesBeforeIt) {
   EXPECT_EQ(comparison->model()->index(1, 5).data().toString(), "200");
   comparison->selectRow(0);
   QTest::keyClick(comparison, Qt::Key_Delete);
-  EXPECT_TRUE(window->Runs().Kept().empty());
-  EXPECT_EQ(comparison->model()->rowCount(), 1);
+  EXPECT_TRUE(window->Runs().Kept().empty() && comparison->model()->rowCount() == 1);
   Click("Command1");
   Click("Command1");
   const std::unique_ptr<QMenu> menu(comparison->CreateContextMenu());
   menu->actions().last()->trigger();  // Forget earlier runs
-  EXPECT_TRUE(window->Runs().Kept().empty());
-  EXPECT_EQ(comparison->model()->rowCount(), 1);
+  EXPECT_TRUE(window->Runs().Kept().empty() && comparison->model()->rowCount() == 1);
   // Gains of 0 leave PV at 0: no response, so nothing to set against the run before.
   Press("Command1", {{"guiKP", "0"}, {"guiKI", "0"}, {"guiKD", "0"}});
   EXPECT_TRUE(said().contains("No response to measure: PV stayed at 0.") &&
@@ -78,8 +76,7 @@ TEST_F(Window, ShowsTheChartBehindTheBoxsSwitchOrBesideTheForm) {
   auto* chart = Chart();
   auto* tabs = window->findChild<QTabBar*>("view-switch");
   ASSERT_TRUE(tabs->isVisible());
-  EXPECT_FALSE(tabs->accessibleName().isEmpty());
-  EXPECT_FALSE(chart->isVisible());
+  EXPECT_TRUE(!tabs->accessibleName().isEmpty() && !chart->isVisible());
   Table()->verticalScrollBar()->setValue(120);
   tabs->setFocus();
   QTest::keyClick(tabs, Qt::Key_Right);
@@ -95,16 +92,14 @@ TEST_F(Window, ShowsTheChartBehindTheBoxsSwitchOrBesideTheForm) {
   chart->setFocus();
   QTest::keyClick(chart, Qt::Key_Home);
   for (int i = 0; i < 4; ++i) QTest::keyClick(chart, Qt::Key_Right);
-  EXPECT_EQ(chart->Cursor(), 4);
-  EXPECT_EQ(Table()->CurrentRow(), 4);
+  EXPECT_EQ(std::pair(chart->Cursor(), Table()->CurrentRow()), std::pair(4, 4));
   QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(chart);
   EXPECT_EQ(accessible->role(), QAccessible::Chart);
   ASSERT_TRUE(accessible->focusChild());
   EXPECT_TRUE(accessible->focusChild()->text(QAccessible::Name).startsWith("Step 5"));
 
   window->resize(1280, 800);
-  EXPECT_TRUE(chart->isVisible() && Table()->isVisible());
-  EXPECT_FALSE(tabs->isVisible());
+  EXPECT_TRUE(chart->isVisible() && Table()->isVisible() && !tabs->isVisible());
   EXPECT_EQ(chart->parentWidget(), window.get());
   EXPECT_GE(chart->x(), Find("cwin")->geometry().right());
   ExpectPlaces(1);
@@ -115,8 +110,7 @@ TEST_F(Window, ShowsTheChartBehindTheBoxsSwitchOrBesideTheForm) {
   const auto [first, last] = Table()->VisibleRows();
   EXPECT_TRUE(first <= row && row <= last) << row;
   window->resize(454, 310);
-  EXPECT_TRUE(tabs->isVisible());
-  EXPECT_EQ(chart->parentWidget(), Find("cwin"));
+  EXPECT_TRUE(tabs->isVisible() && chart->parentWidget() == Find("cwin"));
 }
 
 }  // namespace
