@@ -20,10 +20,7 @@ TEST_F(ChartDrawing, ShadesTheStepsAtALimitAndNoOthers) {
       {".5 .5 .5 300 100000", {{2, 100000}}}};  // the shaded stretches, from step to step
   // clang-format on
   for (const auto& [run, steps] : cases) {
-    Forget();
-    Simulate({run});
-    Render(800, 600);
-    const ChartReport report = chart.Report();
+    const ChartReport report = Afresh({{run}});
     const AxesReading axes(report);
     ASSERT_EQ(report.shaded.size(), steps.size()) << run;
     // Half a step either side of the steps, or the pixel columns they fall in.
@@ -43,21 +40,15 @@ TEST_F(ChartDrawing, ShadesTheStepsAtALimitAndNoOthers) {
 // as one stretch to its end and not past it; then from the column where it
 // begins, step 50,002, when SP becomes 300.
 TEST_F(ChartDrawing, ShadesAStretchOfManyRowsFromItsStartToItsEnd) {
-  Simulate({".5 .5 .5 300 1000"});
-  Continue(".5 .5 .5 5 100000");
-  Render(800, 600);
+  ChartReport report = Afresh({{".5 .5 .5 300 1000", ".5 .5 .5 5 100000"}});
   std::size_t last = 1;  // the last row at 255
   for (std::size_t r = 1; r < history.Current().Size(); ++r)
     if (history.Current().Sample(r).x == 255) last = r;
   ASSERT_TRUE(last > 1000u && last < 50000u) << last;
-  ChartReport report = chart.Report();
   ASSERT_EQ(report.shaded.size(), 1u);
   EXPECT_NEAR(report.shaded[0].first, report.top.left(), 1);
   EXPECT_NEAR(report.shaded[0].second, AxesReading(report).StepX(last + 1.0), 2);
-  Forget();
-  Simulate({".5 .5 .5 5 50000", ".5 .5 .5 300 50000"});
-  Render(800, 600);
-  report = chart.Report();
+  report = Afresh({{".5 .5 .5 5 50000", ".5 .5 .5 300 50000"}});
   ASSERT_EQ(report.shaded.size(), 1u);
   EXPECT_NEAR(report.shaded[0].first, AxesReading(report).StepX(50002), 2);
   EXPECT_NEAR(report.shaded[0].second, report.top.right(), 1);
@@ -68,9 +59,7 @@ TEST_F(ChartDrawing, OneStepStandsMidAxisAndNoneDrawsNoLine) {
   ChartReport report = chart.Report();
   for (const ChartReport::Path& path : report.paths) EXPECT_TRUE(path.points.isEmpty());
   EXPECT_TRUE(report.shaded.empty() && report.marks.empty());
-  Simulate({".5 .5 .5 5 1"});
-  Render(400, 300);
-  report = chart.Report();
+  report = Afresh({{".5 .5 .5 5 1"}}, {400, 300});
   const ChartReport::Path* pv = report.PathNamed("PV");
   ASSERT_TRUE(pv && pv->points.size() == 1);
   EXPECT_NEAR(pv->points[0].x(), report.top.center().x(), 1);

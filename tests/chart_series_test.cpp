@@ -9,10 +9,7 @@ using ChartSeries = ChartFixture;
 
 TEST_F(ChartSeries, APointPerRowThroughEverySample) {
   for (const char* run : {".5 .5 .5 5 100", "1 0 0 5 30", ".5 .5 .5 300 100", "2.5 0 0 5 200"}) {
-    Forget();
-    Simulate({run});
-    Render(800, 600);
-    const ChartReport report = chart.Report();
+    const ChartReport report = Afresh({{run}});
     const AxesReading axes(report);
     ASSERT_TRUE(axes.CanRead()) << run;
     const ResponseTrace& trace = history.Current();
@@ -75,12 +72,8 @@ TEST_F(ChartSeries, KeptRunsAreCutAtTheAxisEnd) {
       {"1 0 0 5 300000", ".5 0 0 5 100000", 0}};
   // clang-format on
   for (const auto& [earlier, current, points] : cases) {
-    Forget();
-    Simulate({earlier});
-    Simulate({current});
+    const ChartReport report = Afresh({{earlier}, {current}});
     ASSERT_EQ(history.Kept().size(), 1u);
-    Render(800, 600);
-    const ChartReport report = chart.Report();
     const ChartReport::Path* kept = report.PathNamed("kept 0");
     ASSERT_TRUE(kept) << earlier;
     EXPECT_EQ(kept->decimated ? 0 : std::size_t(kept->points.size()), points) << earlier;
@@ -121,10 +114,7 @@ TEST_F(ChartSeries, TheValueAxisCoversEveryRunDrawn) {
       {{{".5 .5 .5 5 60"}, {".5 .5 .5 100 60"}}, 100, 150},
       {{{".5 .5 .5 5 30", ".5 .5 .5 100 30"}, {".5 .5 .5 5 30"}}, 5, 10}};
   for (const auto& [runs, least, most] : cases) {
-    Forget();
-    for (const auto& run : runs) Simulate(run);
-    Render(800, 600);
-    const ChartReport report = chart.Report();
+    const ChartReport report = Afresh(runs);
     const double top = report.values.Scale().ticks.back();
     EXPECT_TRUE(top >= least && top <= most) << top;
     for (const ChartReport::Path& path : report.paths)

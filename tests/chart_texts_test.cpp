@@ -88,10 +88,7 @@ TEST_F(ChartTexts, TheReadoutStandsBesideTheCursor) {
 
 TEST_F(ChartTexts, NamesXsLimitAtItsLinesEnd) {
   for (const auto& [run, name] : {std::pair{".5 .5 .5 300 30", "255"}, {"2.5 0 0 5 30", "0"}}) {
-    Forget();
-    Simulate({run});
-    Render(800, 600);
-    const ChartReport report = chart.Report();
+    const ChartReport report = Afresh({{run}});
     const ChartReport::Text* label = Find(report, ChartReport::Part::kMark, name);
     ASSERT_TRUE(label) << run;
     EXPECT_LE(label->rect.right(), report.bottom.right());
