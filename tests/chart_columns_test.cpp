@@ -7,7 +7,7 @@
 namespace corvale {
 namespace {
 
-TEST(ColumnSplit, GivesEachColumnTheRowsThatLieInIt) {
+TEST(ColumnSplit, GivesEachColumnTheRowsThatLieInItAndFindsARowsColumn) {
   // The axis' begin and end, columns, rows; each column's first and last row.
   // clang-format off
   const std::tuple<double, double, std::size_t, std::size_t,
@@ -33,13 +33,11 @@ TEST(ColumnSplit, GivesEachColumnTheRowsThatLieInIt) {
           << begin << ".." << end << " column " << column;
     }
   }
-}
-
-TEST(ColumnSplit, FindsTheColumnOfARow) {
-  const ColumnSplit split(0, 99, 10);  // 9.9 rows a column
-  const std::pair<double, std::size_t> cases[] = {{0, 0},  {9.8, 0}, {9.9, 1}, {50, 5},
-                                                  {99, 9}, {150, 9}, {-5, 0}};
-  for (const auto& [row, column] : cases) EXPECT_EQ(split.ColumnOf(row), column) << row;
+  // And the column of a row: 9.9 rows a column.
+  const ColumnSplit split(0, 99, 10);
+  const std::pair<double, std::size_t> rowColumns[] = {{0, 0},  {9.8, 0}, {9.9, 1}, {50, 5},
+                                                       {99, 9}, {150, 9}, {-5, 0}};
+  for (const auto& [row, column] : rowColumns) EXPECT_EQ(split.ColumnOf(row), column) << row;
 }
 
 TEST(Decimate, GivesEachColumnItsRowsAndTheirRange) {
