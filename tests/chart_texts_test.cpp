@@ -127,10 +127,13 @@ TEST_F(ChartTexts, ClicksAndKeysMoveTheCursorAndAskForTheRow) {
   QTest::mouseClick(&chart, Qt::LeftButton, {}, QPoint(step50.x(), 2));
   EXPECT_EQ(chart.Cursor(), -1);
   EXPECT_TRUE(asked.isEmpty());
+  QTest::mouseClick(&chart, Qt::LeftButton, {}, step50);
+  EXPECT_EQ(chart.Cursor(), 49);
   QTest::mouseClick(&chart, Qt::LeftButton, {},
-                    QPoint(step50.x(), qRound(report.bottom.center().y())));
-  EXPECT_EQ(chart.Cursor(), 49);  // the lower panel too
+                    QPoint(qRound(report.steps.ToPixel(60)), qRound(report.bottom.center().y())));
+  EXPECT_EQ(chart.Cursor(), 59);  // the lower panel too
   EXPECT_EQ(asked.takeFirst().at(0).toInt(), 49);
+  EXPECT_EQ(asked.takeFirst().at(0).toInt(), 59);
   Render();
   QAccessibleInterface* chartView = QAccessible::queryAccessibleInterface(&chart);
   ASSERT_TRUE(chartView);
