@@ -103,10 +103,8 @@ TEST_F(ChartDrawing, DrawsPvAtItsValueSpDashedAndXBelowAndFollowsTheZoom) {
 // A set point of ±1.7e308 overflows the integral at its second step.
 TEST_F(ChartDrawing, ExtremeSetPointsDrawPvAcrossThePlot) {
   for (const char* run : {"-1.7e308 100", "1.7e308 100", "1e-300 100", "0 100"}) {
-    Forget();
-    Simulate({".5 .5 .5 5 60", std::string(".5 .5 .5 ") + run});
+    Afresh({{".5 .5 .5 5 60", std::string(".5 .5 .5 ") + run}}, {420, 190});
     ASSERT_GE(history.Current().Size(), 61u) << run;
-    Render();
     for (double at : {0.35, 0.6, 0.9}) {
       const std::vector<int> pv = Rows(at, Pv);
       ASSERT_FALSE(pv.empty()) << run << " at " << at;
@@ -114,9 +112,7 @@ TEST_F(ChartDrawing, ExtremeSetPointsDrawPvAcrossThePlot) {
     }
   }
   // 1e-300: PV rises and swings about SP, over much of the panel's height.
-  Forget();
-  Simulate({".5 .5 .5 1e-300 100"});
-  Render();
+  Afresh({{".5 .5 .5 1e-300 100"}}, {420, 190});
   int high = image.height(), low = 0;
   for (double at = 0.1; at < 0.4; at += 0.02) {
     const std::vector<int> pv = Rows(at, Pv);

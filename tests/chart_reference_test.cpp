@@ -49,8 +49,7 @@ TEST_F(ChartReference, FirstRunOverThePlotAndThreeRunsInTheBox) {
   Simulate({".5 .5 .5 5 100"});
   Measure();
   ExpectLike(Drawn(QSize(425, 190)), "first-run-box");
-  Forget();
-  for (const char* kp : {".5", "1", "1.5"}) Simulate({std::string(kp) + " 0 0 5 30"});
+  Afresh({{".5 0 0 5 30"}, {"1 0 0 5 30"}, {"1.5 0 0 5 30"}}, {530, 250});
   Measure();
   chart.SetVisibleRows(10, 19);
   Drawn(QSize(530, 250));

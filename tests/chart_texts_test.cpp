@@ -25,10 +25,7 @@ const ChartReport::Text* Find(const ChartReport& report, ChartReport::Part part,
 // Each text in its rectangle, the upper panel twice the lower, at every size.
 TEST_F(ChartTexts, EachTextsRectangleHoldsIt) {
   for (const QSize size : {QSize(425, 190), QSize(800, 780), QSize(1060, 380)}) {
-    Forget();
-    Simulate({".5 0 0 5 30"});
-    Simulate({".5 .5 .5 300 100"});
-    Continue(".5 .5 .5 5 300");
+    Afresh({{".5 0 0 5 30"}, {".5 .5 .5 300 100", ".5 .5 .5 5 300"}});
     Measure();
     chart.SetVisibleRows(10, 19);
     Render(size.width(), size.height());
