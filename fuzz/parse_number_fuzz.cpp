@@ -42,12 +42,9 @@ static const Case kCases[] = {
 static std::string InOwnDigits(const std::string& ascii, const std::string& zero) {
   std::string own;
   for (char c : ascii) {
-    if (c < '0' || c > '9' || zero == "0") {
-      own += c;
-    } else {
-      own += zero;
-      own.back() = static_cast<char>(own.back() + (c - '0'));
-    }
+    const bool digit = c >= '0' && c <= '9' && zero != "0";
+    own += digit ? zero : std::string(1, c);
+    if (digit) own.back() = static_cast<char>(own.back() + (c - '0'));
   }
   return own;
 }

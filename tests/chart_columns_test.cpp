@@ -7,42 +7,37 @@
 namespace corvale {
 namespace {
 
-TEST(ColumnSplit, GivesEachColumnTheRowsThatLieInIt) {
-  struct Case {
-    double begin, end;
-    std::size_t columns, rows;
-    std::vector<std::pair<std::size_t, std::size_t>> spans;  // first, last per column
-  } const cases[] = {
+TEST(ColumnSplit, GivesEachColumnTheRowsThatLieInItAndFindsARowsColumn) {
+  // The axis' begin and end, columns, rows; each column's first and last row.
+  // clang-format off
+  const std::tuple<double, double, std::size_t, std::size_t,
+                   std::vector<std::pair<std::size_t, std::size_t>>> cases[] = {
       // Two rows a column; the last column takes row 10 too, when there is one.
       {0, 10, 5, 11, {{0, 2}, {2, 4}, {4, 6}, {6, 8}, {8, 11}}},
       {0, 10, 5, 10, {{0, 2}, {2, 4}, {4, 6}, {6, 8}, {8, 10}}},
       // Steps 1 to 100 over 10 columns: 9.9 rows a column.
-      // clang-format off
       {0, 99, 10, 100, {{0, 10}, {10, 20}, {20, 30}, {30, 40}, {40, 50}, {50, 60}, {60, 70},
                         {70, 80}, {80, 90}, {90, 100}}},
-      // clang-format on
       // Fewer rows than columns: some columns lie between two rows.
       {0, 4, 8, 5, {{0, 1}, {1, 1}, {1, 2}, {2, 2}, {2, 3}, {3, 3}, {3, 4}, {4, 5}}},
       // A series shorter than the axis: nothing past its end.
       {0, 99, 4, 30, {{0, 25}, {25, 30}, {30, 30}, {30, 30}}},
       // An axis that starts before the series (a single step, 0 to 2).
-      {-1, 1, 4, 1, {{0, 0}, {0, 0}, {0, 1}, {1, 1}}},
-  };
-  for (const Case& c : cases) {
-    const ColumnSplit split(c.begin, c.end, c.columns);
-    for (std::size_t column = 0; column < c.columns; ++column) {
-      const RowSpan span = split.Rows(column, c.rows);
-      EXPECT_EQ(std::make_pair(span.first, span.last), c.spans[column])
-          << c.begin << ".." << c.end << " column " << column;
+      {-1, 1, 4, 1, {{0, 0}, {0, 0}, {0, 1}, {1, 1}}}};
+  // clang-format on
+  for (const auto& [begin, end, columns, rows, spans] : cases) {
+    const ColumnSplit split(begin, end, columns);
+    for (std::size_t column = 0; column < columns; ++column) {
+      const RowSpan span = split.Rows(column, rows);
+      EXPECT_EQ(std::make_pair(span.first, span.last), spans[column])
+          << begin << ".." << end << " column " << column;
     }
   }
-}
-
-TEST(ColumnSplit, FindsTheColumnOfARow) {
-  const ColumnSplit split(0, 99, 10);  // 9.9 rows a column
-  const std::pair<double, std::size_t> cases[] = {{0, 0},  {9.8, 0}, {9.9, 1}, {50, 5},
-                                                  {99, 9}, {150, 9}, {-5, 0}};
-  for (const auto& [row, column] : cases) EXPECT_EQ(split.ColumnOf(row), column) << row;
+  // And the column of a row: 9.9 rows a column.
+  const ColumnSplit split(0, 99, 10);
+  const std::pair<double, std::size_t> rowColumns[] = {{0, 0},  {9.8, 0}, {9.9, 1}, {50, 5},
+                                                       {99, 9}, {150, 9}, {-5, 0}};
+  for (const auto& [row, column] : rowColumns) EXPECT_EQ(split.ColumnOf(row), column) << row;
 }
 
 TEST(Decimate, GivesEachColumnItsRowsAndTheirRange) {
@@ -62,8 +57,7 @@ TEST(Decimate, GivesEachColumnItsRowsAndTheirRange) {
   for (std::size_t i = 0; i < columns.size(); ++i) {
     EXPECT_EQ(columns[i].column, i);
     EXPECT_EQ(std::make_pair(columns[i].rows.first, columns[i].rows.last), rows[i]) << i;
-    EXPECT_EQ(columns[i].range.low, ranges[i].first) << i;
-    EXPECT_EQ(columns[i].range.high, ranges[i].second) << i;
+    EXPECT_EQ(std::make_pair(columns[i].range.low, columns[i].range.high), ranges[i]) << i;
   }
 }
 

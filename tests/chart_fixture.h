@@ -67,6 +67,13 @@ class ChartFixture : public testing::Test, protected Session {
     chart.Refresh(std::nullopt, {});
   }
   void Continue(const std::string& run) { Press("+ " + run); }
+  // Afresh, each of the runs Simulated, drawn at a size: what the chart reports.
+  ChartReport Afresh(const std::vector<std::vector<std::string>>& runs, QSize size = {800, 600}) {
+    Forget();
+    for (const std::vector<std::string>& run : runs) Simulate(run);
+    Render(size.width(), size.height());
+    return chart.Report();
+  }
   void Measure() {
     const std::optional<StepFigures> figures = MeasureStep(history.Current());
     chart.Refresh(figures, figures ? ResponseText(*figures, chart.locale()) : QString());

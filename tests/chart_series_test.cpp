@@ -9,10 +9,7 @@ using ChartSeries = ChartFixture;
 
 TEST_F(ChartSeries, APointPerRowThroughEverySample) {
   for (const char* run : {".5 .5 .5 5 100", "1 0 0 5 30", ".5 .5 .5 300 100", "2.5 0 0 5 200"}) {
-    Forget();
-    Simulate({run});
-    Render(800, 600);
-    const ChartReport report = chart.Report();
+    const ChartReport report = Afresh({{run}});
     const AxesReading axes(report);
     ASSERT_TRUE(axes.CanRead()) << run;
     const ResponseTrace& trace = history.Current();
@@ -68,37 +65,27 @@ TEST_F(ChartSeries, ANewRunOfAsManyRowsIsDrawnAnew) {
 }
 
 TEST_F(ChartSeries, KeptRunsAreCutAtTheAxisEnd) {
-  struct Case {
-    const char *earlier, *current;
-    std::size_t points;  // of the earlier run's PV
-    bool decimated;
-  } const cases[] = {
-      {"1 0 0 5 100", ".5 0 0 5 30", 30, false},
-      {"1 0 0 5 10", ".5 0 0 5 30", 10, false},
-      {"1 0 0 5 300000", ".5 0 0 5 100000", 0, true},
-  };
-  for (const Case& c : cases) {
-    Forget();
-    Simulate({c.earlier});
-    Simulate({c.current});
+  // The earlier run, the current one, and the earlier one's PV: its points, or decimated (0).
+  // clang-format off
+  const std::tuple<const char*, const char*, std::size_t> cases[] = {
+      {"1 0 0 5 100", ".5 0 0 5 30", 30}, {"1 0 0 5 10", ".5 0 0 5 30", 10},
+      {"1 0 0 5 300000", ".5 0 0 5 100000", 0}};
+  // clang-format on
+  for (const auto& [earlier, current, points] : cases) {
+    const ChartReport report = Afresh({{earlier}, {current}});
     ASSERT_EQ(history.Kept().size(), 1u);
-    Render(800, 600);
-    const ChartReport report = chart.Report();
     const ChartReport::Path* kept = report.PathNamed("kept 0");
-    ASSERT_TRUE(kept) << c.earlier;
-    EXPECT_EQ(kept->decimated, c.decimated);
-    if (!c.decimated) {
-      EXPECT_EQ(std::size_t(kept->points.size()), c.points) << c.earlier;
-    }
+    ASSERT_TRUE(kept) << earlier;
+    EXPECT_EQ(kept->decimated ? 0 : std::size_t(kept->points.size()), points) << earlier;
     const double right =
         std::max_element(kept->points.begin(), kept->points.end(), [](QPointF a, QPointF b) {
           return a.x() < b.x();
         })->x();
-    EXPECT_LE(right, report.top.right()) << c.earlier;
+    EXPECT_LE(right, report.top.right()) << earlier;
     // Its set point too.
     const ChartReport::Path* sp = report.PathNamed("kept 0 SP");
     ASSERT_TRUE(sp);
-    EXPECT_LE(sp->points.back().x(), report.top.right() + 0.5) << c.earlier;
+    EXPECT_LE(sp->points.back().x(), report.top.right() + 0.5) << earlier;
   }
 }
 
@@ -121,22 +108,15 @@ TEST_F(ChartSeries, AKeptRunKeepsItsLook) {
 
 // Not what a longer kept run did past the axis' end.
 TEST_F(ChartSeries, TheValueAxisCoversEveryRunDrawn) {
-  struct Case {
-    std::vector<std::vector<std::string>> runs;  // each a Compute and its Continues
-    double least, most;                          // the axis' top tick
-  } const cases[] = {
+  // Runs, each a Compute and its Continues; the least and most the axis' top tick may be.
+  const std::tuple<std::vector<std::vector<std::string>>, double, double> cases[] = {
       {{{".5 .5 .5 100 60"}, {".5 .5 .5 5 60"}}, 100, 150},
       {{{".5 .5 .5 5 60"}, {".5 .5 .5 100 60"}}, 100, 150},
-      {{{".5 .5 .5 5 30", ".5 .5 .5 100 30"}, {".5 .5 .5 5 30"}}, 5, 10},
-  };
-  for (const Case& c : cases) {
-    Forget();
-    for (const auto& run : c.runs) Simulate(run);
-    Render(800, 600);
-    const ChartReport report = chart.Report();
+      {{{".5 .5 .5 5 30", ".5 .5 .5 100 30"}, {".5 .5 .5 5 30"}}, 5, 10}};
+  for (const auto& [runs, least, most] : cases) {
+    const ChartReport report = Afresh(runs);
     const double top = report.values.Scale().ticks.back();
-    EXPECT_GE(top, c.least);
-    EXPECT_LE(top, c.most);
+    EXPECT_TRUE(top >= least && top <= most) << top;
     for (const ChartReport::Path& path : report.paths)
       for (const QPointF& p : path.points)
         EXPECT_GE(p.y(), report.top.top() - 0.5) << path.name.toStdString();

@@ -155,13 +155,8 @@ TEST_F(Commands, OverflowStopsBeforeTheStepThatOverflows) {
     Set(gains);
     EXPECT_EQ(Run(true, "10").failure,
               (Failure{box, fields.ReadBox(box), step, FailureReason::Overflow}));
-    if (step == 1) {
-      EXPECT_EQ(state, before);
-      EXPECT_EQ(Lines().size(), 4u);
-    } else {
-      EXPECT_EQ(state.Step, step - 1);
-      EXPECT_EQ(Lines().size(), static_cast<std::size_t>(step));
-    }
+    EXPECT_TRUE(step == 1 ? state == before : state.Step == step - 1) << state.Step;
+    EXPECT_EQ(Lines().size(), step == 1 ? 4u : static_cast<std::size_t>(step));
   }
 }
 

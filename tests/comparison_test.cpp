@@ -39,10 +39,9 @@ TEST(RunComparison, ShowsEachRunsGainsAndFiguresWithTheCurrentOneLast) {
       {"2", "0.5", "100", "4", "5.2424", "4.8", "27", "28", "0", "0"},
       {"3, current", "2.5", "100", "\u2014", "\u2014", "\u2014", "not settled: PV 0 to 6.25",
        "\u2014", "\u2014", "49"}};
-  for (int row = 0; row < 3; ++row) {
+  for (int row = 0; row < 3; ++row)
     for (int i = 0; i < 10; ++i)
       EXPECT_EQ(Cell(model, row, columns[i]), rows[row][i]) << row << " " << columns[i];
-  }
   EXPECT_TRUE(model.IsCurrent(2));
   EXPECT_EQ(model.KeptIndexOf(1), std::optional<std::size_t>(1));
   EXPECT_EQ(model.KeptIndexOf(2), std::nullopt);
@@ -51,22 +50,17 @@ TEST(RunComparison, ShowsEachRunsGainsAndFiguresWithTheCurrentOneLast) {
   EXPECT_FALSE(model.data(model.index(2, C::kPeak), C::kValueRole).isValid());
 }
 
-// Where there is nothing to measure the rise column says why, as the figures'
-// sentence does: SP 0 from rest is no step; gains of 0 leave PV at 0 whatever
-// SP asks, no response rather than one that has yet to settle.
+// As the figures' sentence: SP 0 from rest is no step; gains of 0 leave PV at 0,
+// no response rather than one yet to settle.
 TEST(RunComparison, SaysWhyARunHasNothingToMeasure) {
   const RunHistory history = HistoryOf({"C .5 .5 .5 0 10", "C 0 0 0 5 10"});
   C model(&history, kEnglish);
   ASSERT_EQ(model.rowCount(), 2);
-  const struct {
-    int row;
-    const char* rise;
-  } cases[] = {{0, "no step"}, {1, "no response"}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(Cell(model, c.row, C::kRise), c.rise) << c.row;
-    for (const C::Column column : {C::kPeak, C::kOvershoot, C::kSettling, C::kSettledFrom}) {
-      EXPECT_EQ(Cell(model, c.row, column), "\u2014") << c.row << " " << column;
-    }
+  const std::pair<int, const char*> cases[] = {{0, "no step"}, {1, "no response"}};
+  for (const auto& [row, rise] : cases) {
+    EXPECT_EQ(Cell(model, row, C::kRise), rise) << row;
+    for (const C::Column column : {C::kPeak, C::kOvershoot, C::kSettling, C::kSettledFrom})
+      EXPECT_EQ(Cell(model, row, column), "\u2014") << row << " " << column;
   }
 }
 
@@ -80,10 +74,10 @@ TEST(RunComparison, CopiesRowsUnderTheColumnNamesWithTheirValues) {
   EXPECT_TRUE(
       lines[1].startsWith(QStringLiteral("1, current\t1\t0\t0\t5\t30\tunder 1\t2,5\t50,0\t")));
   const QString html = QString::fromUtf8(RowsAsHtml(model, {0}, C::kValueRole));
-  EXPECT_TRUE(html.contains(QStringLiteral("<th>Kp</th>")));
   // The German window shows 2,5; the spreadsheet gets 2.5 whatever its language.
-  EXPECT_TRUE(html.contains(QStringLiteral("<td sdval=\"2.5\" sdnum=\"1033;0;General\">2,5</td>")));
-  EXPECT_TRUE(html.contains(QStringLiteral("<td>1, current</td>")));
+  for (const char* cell : {"<th>Kp</th>", "<td sdval=\"2.5\" sdnum=\"1033;0;General\">2,5</td>",
+                           "<td>1, current</td>"})
+    EXPECT_TRUE(html.contains(QString(cell))) << cell;
 }
 
 TEST(RunComparison, DeleteForgetsTheSelectedEarlierRunsButNeverTheCurrentOne) {
@@ -106,28 +100,24 @@ TEST(RunComparison, DeleteForgetsTheSelectedEarlierRunsButNeverTheCurrentOne) {
   EXPECT_EQ(forget.size(), 1);
 }
 
-StepFigures Settled(double overshoot, std::int64_t from, double error = 0) {
+StepFigures Unmoved() {  // SP stepped with gains of 0: PV stays at 0
   StepFigures f;
-  f.isStep = f.settled = true;
+  f.isStep = true;
+  f.setPoint = 5;
+  return f;
+}
+StepFigures Settled(double overshoot, std::int64_t from, double error = 0) {
+  StepFigures f = Unmoved();
+  f.settled = true;
   f.overshootPercent = overshoot;
   f.settledFrom = from;
-  f.setPoint = 5;
   f.finalValue = 5 - error;
   return f;
 }
-
 StepFigures Ringing() {
   StepFigures f;
   f.isStep = true;
   f.tail = f.range = {0, 6.25};
-  return f;
-}
-
-// SP stepped with gains of 0: PV stays at 0.
-StepFigures Unmoved() {
-  StepFigures f;
-  f.isStep = true;
-  f.setPoint = 5;
   return f;
 }
 
@@ -137,23 +127,23 @@ TEST(RunComparison, ASentenceSetsTheFiguresAgainstTheRunBefore) {
     const char* said;
   } cases[] = {
       {Settled(4.8, 28), Settled(0, 18),
-       "Compared with the run before: overshoot 4.8\u00a0% instead of 0.0\u00a0%; settled from "
-       "step 28 instead of step 18."},
+       "overshoot 4.8\u00a0% instead of 0.0\u00a0%; settled from step 28 instead of step 18."},
       {Settled(4.8, 28), Settled(50, 6, 10.0 / 3),
-       "Compared with the run before: overshoot 4.8\u00a0% instead of 50.0\u00a0%; settled from "
+       "overshoot 4.8\u00a0% instead of 50.0\u00a0%; settled from "
        "step 28 instead of step 6; steady-state error 0 instead of 3.3333."},
-      {Ringing(), Settled(4.8, 28),
-       "Compared with the run before: not settled, where before it settled from step 28."},
-      {Settled(0, 18), Ringing(),
-       "Compared with the run before: settled from step 18, where before it did not settle."},
-      {Ringing(), Ringing(), "Compared with the run before: not settled, as before."},
+      {Ringing(), Settled(4.8, 28), "not settled, where before it settled from step 28."},
+      {Settled(0, 18), Ringing(), "settled from step 18, where before it did not settle."},
+      {Ringing(), Ringing(), "not settled, as before."},
       // Nothing to compare where either run has no response: its figures say why.
-      {Unmoved(), Settled(4.8, 28), ""},
-      {Settled(4.8, 28), Unmoved(), ""},
-      {Settled(4.8, 28), StepFigures{}, ""},  // SP 0 from rest: no step
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(AgainstBefore(c.now, c.before, kEnglish), QString::fromUtf8(c.said));
+      // clang-format off
+      {Unmoved(), Settled(4.8, 28), ""}, {Settled(4.8, 28), Unmoved(), ""},
+      {Settled(4.8, 28), StepFigures{}, ""}};  // SP 0 from rest: no step
+  // clang-format on
+  for (const auto& c : cases) {
+    const QString said = QString::fromUtf8(c.said);
+    EXPECT_EQ(AgainstBefore(c.now, c.before, kEnglish),
+              said.isEmpty() ? said : "Compared with the run before: " + said);
+  }
 }
 
 // A text that lupdate keeps otherwise than the program looks it up

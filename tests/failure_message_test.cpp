@@ -42,12 +42,9 @@ TEST(FailureMessage, QuotesTheTextIsolatedAndPrintable) {
                                     ", its result is too large to represent.\n\nNothing"))
         << computed.toStdString();
     for (const QString& text : {quoted, computed}) {
-      EXPECT_EQ(text.count(u'\u2068'), 1);
-      EXPECT_EQ(text.count(u'\u2069'), 1);
-      for (const QChar c : text) {
-        EXPECT_FALSE(c.unicode() >= 0x80 && c.unicode() <= 0x9F) << text.toStdString();
-        EXPECT_FALSE(c.unicode() == 0x2028 || c.unicode() == 0x2029) << text.toStdString();
-      }
+      EXPECT_TRUE(text.count(u'\u2068') == 1 && text.count(u'\u2069') == 1) << text.toStdString();
+      for (const char16_t c : text.toStdU16String())
+        EXPECT_FALSE((c >= 0x80 && c <= 0x9F) || c == 0x2028 || c == 0x2029) << text.toStdString();
     }
   }
   // Every C1 control by its ISO 6429 abbreviation.
@@ -56,11 +53,10 @@ TEST(FailureMessage, QuotesTheTextIsolatedAndPrintable) {
                              "DCS PU1 PU2 STS CCH MW SPA EPA SOS SGCI SCI CSI ST OSC PM APC")
                              .split(u' ');
   ASSERT_EQ(c1.size(), 32);
-  for (char16_t c = 0x80; c <= 0x9F; ++c) {
+  for (char16_t c = 0x80; c <= 0x9F; ++c)
     EXPECT_TRUE(Message(QString(QChar(c)).toStdString())
                     .startsWith("Kd: \u201C\u2068[" + c1[c - 0x80] + "]\u2069\u201D is not"))
         << c1[c - 0x80].toStdString();
-  }
 }
 
 // 40 UTF-16 units at most, cut between characters; a name counts as one.
@@ -138,11 +134,11 @@ TEST(FailureMessage, SaysWhatFailedAndWhatToDoInEachLanguage) {
         "sa limite de 100\u202F000\u202F000 octets de texte.",
         "La simulation \u00E0 partir du pas 12\u202F345 ne peut pas \u00EAtre "
         "affich\u00E9e\u00A0:"}}};
+  using enum FailureReason;
+  const FailureReason reasons[] = {NotANumber, Overflow, RunTooLong, TranscriptTooLong,
+                                   OutOfMemory};
   for (const auto& [language, expected] : languages) {
     const Translations translations{QLocale(language)};
-    const FailureReason reasons[] = {FailureReason::NotANumber, FailureReason::Overflow,
-                                     FailureReason::RunTooLong, FailureReason::TranscriptTooLong,
-                                     FailureReason::OutOfMemory};
     for (std::size_t i = 0; i < std::size(reasons); ++i) {
       const QString text =
           Message("1e308", reasons[i], Box::Kp, i == 1 ? 1 : 12345, QLocale(language));

@@ -56,24 +56,23 @@ int Crossings(const Loop& loop, double finalValue, double band) {
 // Each swing is -Kp / 2 of the one before, so PV settles at SP × Kp / (Kp + 2),
 // and its first swing, Kp × SP / 2, passes that by Kp / 2 of the change.
 TEST(GainClaims, KpWithPAlone) {
-  const struct {
-    double kp, finalValue, overshoot;
-  } cases[] = {{0.5, 1, 25}, {1, 5.0 / 3, 50}, {1.5, 15.0 / 7, 75}, {1.9, 9.5 / 3.9, 95}};
+  // Kp, the final value, the overshoot.
+  const std::tuple<double, double, double> cases[] = {
+      {0.5, 1, 25}, {1, 5.0 / 3, 50}, {1.5, 15.0 / 7, 75}, {1.9, 9.5 / 3.9, 95}};
   std::int64_t settledBefore = 0;
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << "Kp " << c.kp);
-    const StepFigures f = FiguresOf(c.kp, 0, 0, 5, 1000);
+  for (const auto& [kp, finalValue, overshoot] : cases) {
+    SCOPED_TRACE(testing::Message() << "Kp " << kp);
+    const StepFigures f = FiguresOf(kp, 0, 0, 5, 1000);
     ASSERT_TRUE(f.settled);
-    EXPECT_NEAR(f.finalValue, c.finalValue, 1e-6);
-    EXPECT_NEAR(f.overshootPercent, c.overshoot, 1e-4);
+    EXPECT_NEAR(f.finalValue, finalValue, 1e-6);
+    EXPECT_NEAR(f.overshootPercent, overshoot, 1e-4);
     EXPECT_GT(*f.settledFrom, settledBefore);
     settledBefore = *f.settledFrom;
   }
   EXPECT_EQ(kPAloneLimit, 2);
-  for (double kp : {2.0, 2.01, 2.5, 3.0, 100.0}) {
+  for (double kp : {2.0, 2.01, 2.5, 3.0, 100.0})
     for (double sp : {5.0, 50.0})
       EXPECT_FALSE(FiguresOf(kp, 0, 0, sp, 1000).settled) << kp << " " << sp;
-  }
 }
 
 TEST(GainClaims, KiRemovesTheSteadyStateError) {
@@ -152,9 +151,9 @@ TEST(GainClaims, TheReadmesFirstLesson) {
   Loop windup;
   windup.Press(true, 0.5, 0.5, 0.5, 300, 100);
   for (std::int64_t step = 2; step <= 100; ++step) {
-    EXPECT_EQ(windup.Value(step, kX), 255) << step;
-    EXPECT_EQ(windup.Value(step, kPV), 127.5) << step;
-    EXPECT_EQ(windup.Value(step, kI), 236.25 + (step - 2) * 86.25) << step;
+    EXPECT_EQ(std::tuple(windup.Value(step, kX), windup.Value(step, kPV), windup.Value(step, kI)),
+              std::tuple(255.0, 127.5, 236.25 + double(step - 2) * 86.25))
+        << step;
   }
 }
 

@@ -11,35 +11,29 @@ namespace {
 
 constexpr double kMax = std::numeric_limits<double>::max();
 
-// Heckbert's loose labelling worked by hand: the nice range, a quarter of it.
+// Heckbert's loose labelling worked by hand: the nice range, a quarter of it;
+// the values, the ticks and their decimals.
 TEST(NiceScale, OrdinarySpans) {
-  struct Case {
-    double low, high;
-    std::vector<double> ticks;
-    int decimals;
-  } const cases[] = {
+  const std::tuple<double, double, std::vector<double>, int> cases[] = {
       {0, 5.5, {0, 2, 4, 6}, 0},                  // range 10, step 2.5 → 2
       {0, 127.5, {0, 50, 100, 150}, 0},           // range 200, step 50
       {0, 45, {0, 10, 20, 30, 40, 50}, 0},        // range 50, step 12.5 → 10
       {-3, 7, {-4, -2, 0, 2, 4, 6, 8}, 0},        // range 10, step 2
       {0, 1e6, {0, 2e5, 4e5, 6e5, 8e5, 1e6}, 0},  // range 1e6, step 2e5
       {0, 0.3, {0, 0.1, 0.2, 0.3}, 1},            // range 0.5, step 0.1
-      {4.9, 5.3, {4.9, 5, 5.1, 5.2, 5.3}, 1},
-  };
-  for (const Case& c : cases) {
-    const NiceScale s = MakeNiceScale(c.low, c.high, 5);
-    ASSERT_EQ(s.ticks.size(), c.ticks.size()) << c.low << ".." << c.high;
-    for (std::size_t i = 0; i < c.ticks.size(); ++i) EXPECT_NEAR(s.ticks[i], c.ticks[i], 1e-9);
-    EXPECT_EQ(s.decimals, c.decimals);
-    EXPECT_FALSE(s.exponent);
+      {4.9, 5.3, {4.9, 5, 5.1, 5.2, 5.3}, 1}};
+  for (const auto& [low, high, ticks, decimals] : cases) {
+    const NiceScale s = MakeNiceScale(low, high, 5);
+    ASSERT_EQ(s.ticks.size(), ticks.size()) << low << ".." << high;
+    for (std::size_t i = 0; i < ticks.size(); ++i) EXPECT_NEAR(s.ticks[i], ticks[i], 1e-9);
+    EXPECT_EQ(std::pair(s.decimals, s.exponent), std::pair(decimals, false));
     EXPECT_NEAR(s.low, s.ticks.front(), 1e-9);
     EXPECT_NEAR(s.high, s.ticks.back(), 1e-9);
   }
   // A tight scale keeps its ends and the ticks within them.
   const NiceScale steps = MakeNiceScale(1, 100, 5, false);
-  EXPECT_EQ(steps.low, 1);
-  EXPECT_EQ(steps.high, 100);
-  EXPECT_EQ(steps.ticks, (std::vector<double>{20, 40, 60, 80, 100}));
+  EXPECT_EQ(std::tuple(steps.low, steps.high, steps.ticks),
+            std::tuple(1.0, 100.0, std::vector<double>{20, 40, 60, 80, 100}));
 }
 
 // Every scale is finite, covers its values, and tells its ticks apart.
@@ -48,9 +42,7 @@ void ExpectSound(const NiceScale& s, double low, double high) {
   for (double t : s.ticks) EXPECT_TRUE(std::isfinite(t));
   for (std::size_t i = 1; i < s.ticks.size(); ++i) EXPECT_LT(s.ticks[i - 1], s.ticks[i]);
   EXPECT_TRUE(std::isfinite(s.low) && std::isfinite(s.high) && s.step > 0);
-  EXPECT_LE(s.low, low);
-  EXPECT_GE(s.high, high);
-  EXPECT_LT(s.low, s.high);
+  EXPECT_TRUE(s.low <= low && s.high >= high && s.low < s.high) << s.low << ".." << s.high;
   const double middle = (low + high) / 2;
   EXPECT_TRUE(std::isfinite(FractionOf(s, middle)));
   EXPECT_TRUE(FractionOf(s, low) >= 0 && FractionOf(s, high) <= 1);
@@ -58,17 +50,14 @@ void ExpectSound(const NiceScale& s, double low, double high) {
 
 TEST(NiceScale, ExtremeSpans) {
   // clang-format off
-  const struct {
-    double low, high;
-    bool exponent;
-  } cases[] = {{-1.7e308, 0, true}, {0, 1.7e308, true}, {-1.7e308, 1.7e308, true},
+  const std::tuple<double, double, bool> cases[] = {{-1.7e308, 0, true}, {0, 1.7e308, true}, {-1.7e308, 1.7e308, true},
                {-kMax, kMax, true}, {0, 1e-300, true}, {1e-300, 1e-300, true}, {0, 0, false},
                {5, 5, false}, {-kMax, -kMax, true}, {4.9e-324, 4.9e-324, true}};
   // clang-format on
-  for (const auto& c : cases) {
-    const NiceScale s = MakeNiceScale(c.low, c.high, 5);
-    ExpectSound(s, c.low, c.high);
-    EXPECT_EQ(s.exponent, c.exponent) << c.low << ".." << c.high;
+  for (const auto& [low, high, exponent] : cases) {
+    const NiceScale s = MakeNiceScale(low, high, 5);
+    ExpectSound(s, low, high);
+    EXPECT_EQ(s.exponent, exponent) << low << ".." << high;
   }
   // Halves: a span past the largest double still gets its nice step.
   EXPECT_EQ(MakeNiceScale(-1.7e308, 1.7e308, 5).step, 1e308);
@@ -76,13 +65,11 @@ TEST(NiceScale, ExtremeSpans) {
   // 1e-300 is divided as 1 is: step 2e-301, two significant digits.
   const NiceScale tiny = MakeNiceScale(0, 1e-300, 5);
   EXPECT_DOUBLE_EQ(tiny.step, 2e-301);
-  EXPECT_EQ(tiny.ticks.size(), 6u);
-  EXPECT_EQ(tiny.digits, 2);
+  EXPECT_EQ(std::pair(tiny.ticks.size(), tiny.digits), std::pair(std::size_t{6}, 2));
   // One value gets a range around it; zero one of ±1.
   EXPECT_EQ(MakeNiceScale(0, 0, 5).ticks, (std::vector<double>{-1, -0.5, 0, 0.5, 1}));
   const NiceScale five = MakeNiceScale(5, 5, 5);
-  EXPECT_LT(five.low, 5);
-  EXPECT_GT(five.high, 5);
+  EXPECT_TRUE(five.low < 5 && five.high > 5) << five.low << ".." << five.high;
   // No negative zero, no NaN even from NaN or infinities.
   for (double t : MakeNiceScale(-0.3, 0.2, 5).ticks) EXPECT_FALSE(t == 0 && std::signbit(t));
   ExpectSound(MakeNiceScale(std::nan(""), -std::numeric_limits<double>::infinity(), 5), -kMax, 0);

@@ -19,12 +19,10 @@ std::vector<double> KeptKp(const RunHistory& history) {
 TEST(RunHistory, StartKeepsOnlyRunsWithRows) {
   RunHistory history;
   history.Start();  // nothing yet
-  EXPECT_TRUE(history.Kept().empty());
-  EXPECT_EQ(history.Revision(), 0u);
+  EXPECT_TRUE(history.Kept().empty() && history.Revision() == 0u);
   EXPECT_TRUE(history.Append({}, {1, 0, 0, 5}));  // a run of no steps
   history.Start();
-  EXPECT_TRUE(history.Kept().empty());
-  EXPECT_EQ(history.Revision(), 0u);
+  EXPECT_TRUE(history.Kept().empty() && history.Revision() == 0u);
 
   ASSERT_TRUE(history.Append(Rows(3), {2, 0, 0, 5}));
   EXPECT_EQ(history.Current().Size(), 3u);
@@ -47,21 +45,17 @@ TEST(RunHistory, KeepsFourEarlierRunsAndForgetsTheOneNamed) {
   EXPECT_EQ(history.CurrentSummary().gains.Kp, 6);
   EXPECT_EQ(history.Kept()[0].pv.Value(9), 2);
 
-  const struct {
-    std::size_t forget;  // kKept: all of them
-    std::vector<double> left;
-    bool changes;
-  } steps[] = {{1, {2, 4, 5}, true}, {7, {2, 4, 5}, false},         {2, {2, 4}, true},
-               {0, {4}, true},       {RunHistory::kKept, {}, true}, {RunHistory::kKept, {}, false}};
-  for (const auto& step : steps) {
+  constexpr std::size_t kAll = RunHistory::kKept;
+  // clang-format off
+  const std::tuple<std::size_t, std::vector<double>, bool> steps[] = {  // forget; left; changed
+      {1, {2, 4, 5}, true}, {7, {2, 4, 5}, false}, {2, {2, 4}, true}, {0, {4}, true},
+      {kAll, {}, true}, {kAll, {}, false}};
+  // clang-format on
+  for (const auto& [forget, left, changes] : steps) {
     const std::uint64_t revision = history.Revision();
-    if (step.forget == RunHistory::kKept) {
-      history.ForgetKept();
-    } else {
-      history.ForgetKept(step.forget);
-    }
-    EXPECT_EQ(KeptKp(history), step.left) << step.forget;
-    EXPECT_EQ(history.Revision() != revision, step.changes) << step.forget;
+    forget == kAll ? history.ForgetKept() : history.ForgetKept(forget);
+    EXPECT_EQ(KeptKp(history), left) << forget;
+    EXPECT_EQ(history.Revision() != revision, changes) << forget;
   }
   EXPECT_EQ(history.Current().Size(), 10u);  // the current run stays
 }
@@ -101,9 +95,7 @@ TEST(RunHistory, SummariesCarryTheLastCommandsGainsAndTheStepsFigures) {
 TEST(RunHistory, AnAppendWithoutMemoryLeavesTheRunAsItWas) {
   for (std::size_t before : {0, 300}) {
     RunHistory history;
-    if (before > 0) {
-      ASSERT_TRUE(history.Append(Rows(before, 3), {1, 2, 3, 4}));
-    }
+    ASSERT_TRUE(before == 0 || history.Append(Rows(before, 3), {1, 2, 3, 4}));
     const std::uint64_t revision = history.Revision();
     long failures = 0;
     for (long succeeding = 0;; ++succeeding) {

@@ -111,16 +111,14 @@ TEST(ResponseTrace, BlocksAnswerAsEveryRowWould) {
       }
       for (double band : {0.5, 30.0}) {
         std::size_t outside = last;
-        for (std::size_t r = first; r < last; ++r) {
+        for (std::size_t r = first; r < last; ++r)
           if (all[r].pv < band || all[r].pv > 100 - band) outside = r;
-        }
         EXPECT_EQ(trace.LastOutside(first, last, band, 100 - band), outside) << band;
       }
       for (Limit limit : {Limit::AtZero, Limit::AtFull}) {
         std::vector<std::size_t> at;
-        for (std::size_t r = first; r < last; ++r) {
+        for (std::size_t r = first; r < last; ++r)
           if (LimitOf(ResponseTrace::StepOf(r), all[r].x) == limit) at.push_back(r);
-        }
         const LimitRows found = trace.RowsAt(limit, first, last);
         EXPECT_EQ(found.count, at.size());
         if (!at.empty()) {
@@ -132,10 +130,10 @@ TEST(ResponseTrace, BlocksAnswerAsEveryRowWould) {
 }
 
 TEST(ResponseTrace, StepStartAndExtent) {
-  for (auto [setPoints, start] : {std::pair{std::vector{5.0, 5.0}, 0u},
-                                  {{5.0, 7.0}, 2u},
-                                  {{5.0, 7.0, 7.0}, 2u},
-                                  {{5.0, 7.0, 5.0}, 4u}}) {
+  // clang-format off
+  for (auto [setPoints, start] : {std::pair{std::vector{5.0, 5.0}, 0u}, {{5.0, 7.0}, 2u},
+                                  {{5.0, 7.0, 7.0}, 2u}, {{5.0, 7.0, 5.0}, 4u}}) {
+    // clang-format on
     ResponseTrace trace;
     for (double sp : setPoints) ASSERT_TRUE(trace.Append({{}, {}}, sp));
     EXPECT_EQ(trace.StepStart(), start) << setPoints.size();

@@ -19,13 +19,11 @@ class Loop:
     """The simulation's state across Compute and its Continues."""
 
     def __init__(self):
-        self.runs = []  # (rows, set point); a row is (step, X, PV, Error, P, I, D)
-        self.x = 0.0
-        self.integral = 0.0
-        self.step = 0
+        # runs: (rows, set point); a row is (step, X, PV, Error, P, I, D)
+        self.runs, self.x, self.integral, self.step = [], 0.0, 0.0, 0
 
     def compute(self, kp, ki, kd, sp, loops):
-        self.runs, self.x, self.integral, self.step = [], 0.0, 0.0, 0
+        self.__init__()
         self.cont(kp, ki, kd, sp, loops)
 
     def cont(self, kp, ki, kd, sp, loops):
@@ -154,18 +152,13 @@ def main():
 
     for name, commands in CASES:
         f = stepinfo(run(commands))
-        print(
-            f"      {{{cpp(commands)}, " +
-            "{first}, {last}, {prev!r}, {start!r}, {final!r}, {step}, {settled}, "
-            "{rf}, {rt}, {peak!r}, {ps}, {os!r}, {sf}, {tf}, {{{tl!r}, {th!r}}}, "
-            "{{{z[0]}, {z[1]}, {z[2]}}}, {{{u[0]}, {u[1]}, {u[2]}}}}},  // ".format(
-                first=f["first"], last=f["last"], prev=f["previous_sp"], start=f["start"],
-                final=f["final"],
-                step=str(f["isStep"]).lower(), settled=str(f["settled"]).lower(),
-                rf=opt(f["riseFrom"]), rt=opt(f["riseTo"]), peak=f["peak"], ps=f["peakStep"],
-                os=f["overshoot"], sf=opt(f["settledFrom"]), tf=f["tailFrom"],
-                tl=f["tail"][0], th=f["tail"][1], z=f["atZero"], u=f["atFull"]) + name)
-
+        f.update({k: str(f[k]).lower() for k in ("isStep", "settled")})
+        f.update({k: opt(f[k]) for k in ("riseFrom", "riseTo", "settledFrom")})
+        print(f"      {{{cpp(commands)}, " +
+              "{first}, {last}, {previous_sp!r}, {start!r}, {final!r}, {isStep}, {settled}, "
+              "{riseFrom}, {riseTo}, {peak!r}, {peakStep}, {overshoot!r}, {settledFrom}, "
+              "{tailFrom}, {{{tail[0]!r}, {tail[1]!r}}}, {{{atZero[0]}, {atZero[1]}, "
+              "{atZero[2]}}}, {{{atFull[0]}, {atFull[1]}, {atFull[2]}}}}},  // ".format(**f) + name)
 
 if __name__ == "__main__":
     main()

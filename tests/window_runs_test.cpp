@@ -11,35 +11,30 @@ namespace {
 // or stopped at a later step, keeps the run before.
 TEST_F(Window, ComputeKeepsTheRunBeforeAndContinueExtendsIt) {
   const RunHistory& runs = window->Runs();
+  // The boxes typed, the button; the current run's rows, as the table has them; the runs kept
+  // and the current one by their Kp; whether a message came.
   using Boxes = std::vector<std::pair<const char*, const char*>>;
-  const struct {
-    Boxes boxes;
-    const char* button;
-    std::size_t rows;  // of the current run, as the table has them
-    std::vector<double> keptKp;
-    double currentKp;
-    bool message;
-  } steps[] = {
+  // clang-format off
+  const std::tuple<Boxes, const char*, std::size_t, std::vector<double>, double, bool> steps[] = {
       {{{"Loops", "30"}}, "Command1", 30, {}, .5, false},
       {{{"guiKP", "1"}, {"Loops", "10"}}, "Command2", 40, {}, 1, false},
       {{{"guiKP", "1e308"}}, "Command1", 40, {}, 1, true},               // its first step overflows
       {{{"guiKP", "2"}, {"Loops", "0"}}, "Command1", 0, {1}, 0, false},  // afresh, no steps
       {{{"Loops", "20"}}, "Command1", 20, {1}, 2, false},                // no rows before to keep
       // The integral overflows at step 2: step 1 stays.
-      {{{"guiKP", ".5"}, {"guiSP", "1.7e308"}, {"Loops", "100"}}, "Command1", 1, {1, 2}, .5, true},
-  };
-  for (const auto& step : steps) {
-    SCOPED_TRACE(testing::Message() << "step with " << step.rows << " rows");
-    for (const auto& [box, text] : step.boxes) Box(box)->setText(text);
-    Click(step.button);
-    EXPECT_EQ(messages.size(), step.message ? 1u : 0u);
+      {{{"guiKP", ".5"}, {"guiSP", "1.7e308"}, {"Loops", "100"}}, "Command1", 1, {1, 2}, .5, true}};
+  // clang-format on
+  for (const auto& [boxes, button, rows, keptKp, currentKp, message] : steps) {
+    SCOPED_TRACE(testing::Message() << "step with " << rows << " rows");
+    Press(button, boxes);
+    EXPECT_EQ(messages.size(), message ? 1u : 0u);
     messages.clear();
-    EXPECT_EQ(runs.Current().Size(), step.rows);
-    EXPECT_EQ(Table()->model()->rowCount(), static_cast<int>(step.rows));
+    EXPECT_EQ(runs.Current().Size(), rows);
+    EXPECT_EQ(Table()->model()->rowCount(), static_cast<int>(rows));
     std::vector<double> kept;
     for (const KeptRun& run : runs.Kept()) kept.push_back(run.summary.gains.Kp);
-    EXPECT_EQ(kept, step.keptKp);
-    EXPECT_EQ(runs.CurrentSummary().gains.Kp, step.currentKp);
+    EXPECT_EQ(kept, keptKp);
+    EXPECT_EQ(runs.CurrentSummary().gains.Kp, currentKp);
   }
 }
 
@@ -62,14 +57,12 @@ TEST_F(Window, ComparesEachRunWithTheOnesBeforeIt) {
   EXPECT_EQ(comparison->model()->index(1, 5).data().toString(), "200");
   comparison->selectRow(0);
   QTest::keyClick(comparison, Qt::Key_Delete);
-  EXPECT_TRUE(window->Runs().Kept().empty());
-  EXPECT_EQ(comparison->model()->rowCount(), 1);
+  EXPECT_TRUE(window->Runs().Kept().empty() && comparison->model()->rowCount() == 1);
   Click("Command1");
   Click("Command1");
   const std::unique_ptr<QMenu> menu(comparison->CreateContextMenu());
   menu->actions().last()->trigger();  // Forget earlier runs
-  EXPECT_TRUE(window->Runs().Kept().empty());
-  EXPECT_EQ(comparison->model()->rowCount(), 1);
+  EXPECT_TRUE(window->Runs().Kept().empty() && comparison->model()->rowCount() == 1);
   // Gains of 0 leave PV at 0: no response, so nothing to set against the run before.
   Press("Command1", {{"guiKP", "0"}, {"guiKI", "0"}, {"guiKD", "0"}});
   EXPECT_TRUE(said().contains("No response to measure: PV stayed at 0.") &&
@@ -83,8 +76,7 @@ TEST_F(Window, ShowsTheChartBehindTheBoxsSwitchOrBesideTheForm) {
   auto* chart = Chart();
   auto* tabs = window->findChild<QTabBar*>("view-switch");
   ASSERT_TRUE(tabs->isVisible());
-  EXPECT_FALSE(tabs->accessibleName().isEmpty());
-  EXPECT_FALSE(chart->isVisible());
+  EXPECT_TRUE(!tabs->accessibleName().isEmpty() && !chart->isVisible());
   Table()->verticalScrollBar()->setValue(120);
   tabs->setFocus();
   QTest::keyClick(tabs, Qt::Key_Right);
@@ -100,16 +92,14 @@ TEST_F(Window, ShowsTheChartBehindTheBoxsSwitchOrBesideTheForm) {
   chart->setFocus();
   QTest::keyClick(chart, Qt::Key_Home);
   for (int i = 0; i < 4; ++i) QTest::keyClick(chart, Qt::Key_Right);
-  EXPECT_EQ(chart->Cursor(), 4);
-  EXPECT_EQ(Table()->CurrentRow(), 4);
+  EXPECT_EQ(std::pair(chart->Cursor(), Table()->CurrentRow()), std::pair(4, 4));
   QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(chart);
   EXPECT_EQ(accessible->role(), QAccessible::Chart);
   ASSERT_TRUE(accessible->focusChild());
   EXPECT_TRUE(accessible->focusChild()->text(QAccessible::Name).startsWith("Step 5"));
 
   window->resize(1280, 800);
-  EXPECT_TRUE(chart->isVisible() && Table()->isVisible());
-  EXPECT_FALSE(tabs->isVisible());
+  EXPECT_TRUE(chart->isVisible() && Table()->isVisible() && !tabs->isVisible());
   EXPECT_EQ(chart->parentWidget(), window.get());
   EXPECT_GE(chart->x(), Find("cwin")->geometry().right());
   ExpectPlaces(1);
@@ -120,8 +110,7 @@ TEST_F(Window, ShowsTheChartBehindTheBoxsSwitchOrBesideTheForm) {
   const auto [first, last] = Table()->VisibleRows();
   EXPECT_TRUE(first <= row && row <= last) << row;
   window->resize(454, 310);
-  EXPECT_TRUE(tabs->isVisible());
-  EXPECT_EQ(chart->parentWidget(), Find("cwin"));
+  EXPECT_TRUE(tabs->isVisible() && chart->parentWidget() == Find("cwin"));
 }
 
 }  // namespace

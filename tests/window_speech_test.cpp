@@ -15,44 +15,37 @@ QString Said(Form1& window) {
                                          : QString();
 }
 
-// Tabbed into, a box is its label with its whole text selected, one run of
-// text from start to end; the caret and the selection end after the last
-// character (Qt's own line edit gives each character a run of no length,
-// and Orca reads "10" for 100).
+// Tabbed into, a box is its label, its whole text selected, one attribute run
+// to its end (Qt's own gives each character an empty run: Orca read "10" for 100).
 TEST_F(Window, EachBoxIsReadWholeUnderItsLabel) {
-  const struct {
-    const char* box;
-    const char* label;
-    const char* text;
-  } cases[] = {{"Loops", "Loops", "100"},
-               {"guiSP", "SP", "5"},
-               {"guiKP", "Kp", ".5"},
-               {"guiKD", "Kd", ""},
-               {"guiKI", "Ki", "1.5e3"}};
-  for (const auto& c : cases) {
-    Box(c.box)->setText(c.text);
-    Box(c.box)->clearFocus();
-    Box(c.box)->setFocus(Qt::TabFocusReason);
-    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(Box(c.box));
+  // clang-format off
+  const std::tuple<const char*, const char*, const char*> cases[] = {{"Loops", "Loops", "100"},
+      {"guiSP", "SP", "5"}, {"guiKP", "Kp", ".5"}, {"guiKD", "Kd", ""}, {"guiKI", "Ki", "1.5e3"}};
+  // clang-format on
+  for (const auto& [name, label, typed] : cases) {
+    Box(name)->setText(typed);
+    Box(name)->clearFocus();
+    Box(name)->setFocus(Qt::TabFocusReason);
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(Box(name));
     QAccessibleTextInterface* text = box->textInterface();
-    ASSERT_TRUE(text && box->editableTextInterface()) << c.box;
-    const int length = static_cast<int>(strlen(c.text));
-    EXPECT_EQ(box->role(), QAccessible::EditableText);
-    EXPECT_TRUE(box->state().editable && box->state().focused);
-    EXPECT_EQ(box->text(QAccessible::Name), c.label);
-    EXPECT_EQ(box->text(QAccessible::Value), c.text);
-    EXPECT_EQ(text->characterCount(), length);
-    EXPECT_EQ(text->text(0, length), c.text);
-    EXPECT_EQ(text->cursorPosition(), length);
-    EXPECT_EQ(text->selectionCount(), length > 0 ? 1 : 0) << c.box;
+    ASSERT_TRUE(text && box->editableTextInterface()) << name;
+    const int length = static_cast<int>(strlen(typed));
+    EXPECT_TRUE(box->role() == QAccessible::EditableText && box->state().editable &&
+                box->state().focused);
+    EXPECT_EQ(std::tuple(box->text(QAccessible::Name), box->text(QAccessible::Value),
+                         text->text(0, length)),
+              std::tuple(QString(label), QString(typed), QString(typed)));
+    EXPECT_EQ(std::tuple(text->characterCount(), text->cursorPosition(), text->selectionCount()),
+              std::tuple(length, length, length > 0 ? 1 : 0))
+        << name;
     int start = -1, end = -1;
     text->selection(0, &start, &end);
-    EXPECT_EQ(std::make_pair(start, end), std::make_pair(0, length)) << c.box;
+    EXPECT_EQ(std::make_pair(start, end), std::make_pair(0, length)) << name;
     for (int offset = 0; offset < std::max(length, 1); ++offset) {
       text->attributes(offset, &start, &end);
-      EXPECT_EQ(std::make_pair(start, end), std::make_pair(0, length)) << c.box << offset;
+      EXPECT_EQ(std::make_pair(start, end), std::make_pair(0, length)) << name << offset;
     }
-    EXPECT_EQ(text->textAtOffset(length, QAccessible::LineBoundary, &start, &end), c.text);
+    EXPECT_EQ(text->textAtOffset(length, QAccessible::LineBoundary, &start, &end), typed);
   }
   // Left, the box keeps no selection; edited through the interface, it takes
   // the text as typed.
@@ -64,10 +57,8 @@ TEST_F(Window, EachBoxIsReadWholeUnderItsLabel) {
   EXPECT_EQ(Box("Loops")->text(), "25");
 }
 
-// Tab selects a box's whole text, and leaving drops it, without telling a
-// screen reader of either (told, Orca spoke the value before the label, and
-// "Text unselected" for the box left): the line edit's own signals, which
-// tell it, stay silent.
+// Told of Tab's selection, Orca spoke the value before the label, and "Text
+// unselected" for the box left: the line edit's signals that tell it stay silent.
 TEST_F(Window, TabSelectsWithoutTellingOfIt) {
   std::vector<std::unique_ptr<QSignalSpy>> spies;
   for (const char* name : kBoxNames) {
@@ -83,18 +74,13 @@ TEST_F(Window, TabSelectsWithoutTellingOfIt) {
 // Enter, on the keypad or not, presses a focused Compute or Continue as Space
 // does; in a box it presses nothing (KeysMoveAlongTheTabOrderAndOnlySpaceRuns).
 TEST_F(Window, EnterPressesTheFocusedButton) {
-  const struct {
-    const char* button;
-    Qt::Key key;
-    int lines;
-  } cases[] = {{"Command1", Qt::Key_Return, 101},
-               {"Command2", Qt::Key_Enter, 201},
-               {"Command1", Qt::Key_Enter, 101}};
-  for (const auto& c : cases) {
-    Find(c.button)->setFocus();
-    QTest::keyClick(Find(c.button), c.key,
-                    c.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-    EXPECT_EQ(Lines().size(), c.lines) << c.button;
+  const std::tuple<const char*, Qt::Key, int> cases[] = {{"Command1", Qt::Key_Return, 101},
+                                                         {"Command2", Qt::Key_Enter, 201},
+                                                         {"Command1", Qt::Key_Enter, 101}};
+  for (const auto& [button, key, lines] : cases) {
+    Find(button)->setFocus();
+    QTest::keyClick(Find(button), key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    EXPECT_EQ(Lines().size(), lines) << button;
   }
   QTest::keyClick(Find("Command2"), Qt::Key_Return, Qt::ShiftModifier);
   EXPECT_EQ(Lines().size(), 101);
@@ -102,31 +88,26 @@ TEST_F(Window, EnterPressesTheFocusedButton) {
 
 // Outcomes that show nothing new are told: no steps, each zoom step.
 TEST_F(Window, OutcomesWithoutAChangeToSeeAreSpoken) {
-  const auto zoom = [this](Qt::Key key) {
-    QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
+  const auto zoom = [](Qt::Key key, int times = 1) {
+    return [=] {
+      for (int i = 0; i < times; ++i)
+        QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
+    };
+  };
+  const auto none = [this](const char* button) {
+    return [=, this] { Press(button, {{"Loops", "0"}}); };
   };
   const struct {
     std::function<void()> act;
     const char* said;
     int times = 1;  // spoken
-  } cases[] = {
-      {[&] {
-         Press("Command1", {{"Loops", "0"}});
-       },
-       "No steps run: the table is empty."},
-      {[&] {
-         Press("Command2", {{"Loops", "0"}});
-       },
-       "No steps run."},
-      {[&] { zoom(Qt::Key_Plus); }, "Zoom 110\u00A0%."},
-      {[&] { zoom(Qt::Key_Minus); }, "Zoom 100\u00A0%."},
-      {[&] {
-         for (int i = 0; i < 4; ++i) zoom(Qt::Key_Minus);
-       },
-       "Zoom 50\u00A0%.", 4},
-      {[&] { zoom(Qt::Key_Minus); }, "Zoom 50\u00A0%, as small as it goes."},
-      {[&] { zoom(Qt::Key_0); }, "Zoom 100\u00A0%."},
-  };
+  } cases[] = {{none("Command1"), "No steps run: the table is empty."},
+               {none("Command2"), "No steps run."},
+               {zoom(Qt::Key_Plus), "Zoom 110\u00A0%."},
+               {zoom(Qt::Key_Minus), "Zoom 100\u00A0%."},
+               {zoom(Qt::Key_Minus, 4), "Zoom 50\u00A0%.", 4},
+               {zoom(Qt::Key_Minus), "Zoom 50\u00A0%, as small as it goes."},
+               {zoom(Qt::Key_0), "Zoom 100\u00A0%."}};
   for (const auto& c : cases) {
     const int spoken = window->findChild<Announcer*>()->Spoken();
     c.act();
@@ -136,10 +117,10 @@ TEST_F(Window, OutcomesWithoutAChangeToSeeAreSpoken) {
   EXPECT_EQ(Lines(), QStringList({"Step\tX\tPV\tError\tP\tI\tD"}));
 }
 
-// Entering the table, Orca reads its current row; while it has none, its
-// description, which then says what fills it, not the columns' explanation
-// (the tooltip's, and the description again once there are rows).
-TEST_F(Window, TheEmptyTableIsDescribedInAFewWords) {
+// Orca reads an empty table's description: it says what fills it, not the
+// columns' explanation (the tooltip's, which it is once there are rows). The
+// switch is read as the page it shows among its choices, each tab so too.
+TEST_F(Window, TheEmptyTableAndTheSwitchAreDescribedInAFewWords) {
   QAccessibleInterface* table = QAccessible::queryAccessibleInterface(Table());
   EXPECT_EQ(table->text(QAccessible::Description),
             "No rows yet: Compute fills the table, one row per step.");
@@ -147,11 +128,6 @@ TEST_F(Window, TheEmptyTableIsDescribedInAFewWords) {
   EXPECT_EQ(table->text(QAccessible::Description), Table()->toolTip());
   Press("Command1", {{"Loops", "0"}});
   EXPECT_NE(table->text(QAccessible::Description), Table()->toolTip());
-}
-
-// The view switch is read as the page it shows among all its choices, and
-// each of its tabs so as the arrows reach it.
-TEST_F(Window, TheSwitchNamesItsChoices) {
   auto* tabs = qobject_cast<QTabBar*>(Find("view-switch"));
   ASSERT_EQ(tabs->count(), 3);
   QAccessibleInterface* view = QAccessible::queryAccessibleInterface(tabs);

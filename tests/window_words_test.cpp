@@ -26,10 +26,9 @@ TEST_F(Window, TooltipsSayWhatEachGainDoesInThisLoop) {
        "error, so D adds 2 × Kd to Kp. With Kp 0.5 and Ki 0.5, PV settles from step 18 without "
        "overshoot at Kd 0, overshoots by 4.8\u00A0% and settles from step 28 at Kd 0.5, and never "
        "settles at Kd 1.\n"}};
-  for (const auto& [name, tip] : tips) {
+  for (const auto& [name, tip] : tips)
     EXPECT_TRUE(Find(name)->toolTip().startsWith(QString::fromUtf8(tip)))
         << Find(name)->toolTip().toStdString();
-  }
   EXPECT_TRUE(Find("table")->toolTip().contains(QString::fromUtf8("limited to 0–255.\n")));
   EXPECT_TRUE(Find("table")->toolTip().endsWith(
       "Ctrl+plus and Ctrl+minus, or Ctrl with the mouse wheel, make the window larger or "
@@ -43,15 +42,12 @@ TEST_F(Window, TooltipsWriteEveryNumberInTheWindowsDigits) {
   Open(egyptian);
   const QString kd = Find("guiKD")->toolTip().section(u'\n', 0, 0);
   for (const QString& number :
-       {egyptian.toString(0.5), egyptian.toString(18), egyptian.toString(4.8)}) {
+       {egyptian.toString(0.5), egyptian.toString(18), egyptian.toString(4.8)})
     EXPECT_TRUE(kd.contains(number)) << number.toStdString() << "\n" << kd.toStdString();
-  }
   const QString sentences = kd + Find("guiKP")->toolTip().section(u'\n', 0, 0) +
                             Find("table")->toolTip().section(u'\n', 0, 2);
-  for (char ascii = '0'; ascii <= '9'; ++ascii) {
-    EXPECT_FALSE(sentences.contains(QLatin1Char(ascii))) << ascii << "\n"
-                                                         << sentences.toStdString();
-  }
+  for (char ascii = '0'; ascii <= '9'; ++ascii)
+    EXPECT_FALSE(sentences.contains(QLatin1Char(ascii))) << ascii << sentences.toStdString();
   EXPECT_TRUE(sentences.contains(egyptian.toString(0) + u'–' + egyptian.toString(255)));
 }
 

@@ -22,18 +22,10 @@ int LevelOf(int percent) {
 // not, the chart beside the form or in the box: the level and window reached.
 TEST(WindowFit, ZoomsAsFarAsTheScreenAndTheChartAllowAndKeepsTheUsersSize) {
   const WindowFit fit(kClientArea);
-  struct Case {
-    bool kept;
-    QSize user;
-    bool beside;  // the chart, now; and in the normal window where it is not maximised
-    int from;     // percent
-    int steps;    // 0: Ctrl+0
-    int percent;
-    QSize window;
-  };
+  // Maximised; the user's size; the chart beside the form, now and in the normal window
+  // where it is not maximised; from which percent; steps (0: Ctrl+0); the percent and window.
   // clang-format off
-  // clang-format off
-  const Case cases[] = {
+  const std::tuple<bool, QSize, bool, int, int, int, QSize> cases[] = {
       // The form: 454 × 310 at 100 %, 500 × 341 at 110 %, 909 × 619 at 200 %; at 250 %
       // 1136 + 4 ≤ 1280 and 774 + 4 ≤ 800; at 300 % 1363 is too wide.
       {false, {}, false, 100, 1, 110, {500, 341}},     {false, {}, false, 100, 8, 250, {1136, 774}},
@@ -51,22 +43,21 @@ TEST(WindowFit, ZoomsAsFarAsTheScreenAndTheChartAllowAndKeepsTheUsersSize) {
       // Maximised within 1276 × 796: the normal window comes back holding the form.
       {true, {}, true, 100, 1, 110, {500, 341}},       {true, {}, true, 100, 4, 150, {682, 464}},
       {true, {}, true, 150, -1, 125, {568, 387}},      {true, {}, false, 250, 1, 250, {1136, 774}},
-      {true, {1100, 700}, true, 100, 3, 150, {1174, 700}},
-  };
- for (const Case& c : cases) {
-    Situation now;
-    now.level = LevelOf(c.from);
-    now.kept = c.kept;
-    now.window = c.kept ? kMaximised : c.user.expandedTo(fit.Form(now.level));
-    now.user = c.user;
-    now.available = kProjector;
-    now.frame = kFrame;
-    now.chartBeside = c.beside;
-    now.normalChartBeside = c.kept ? !c.user.isEmpty() : c.beside;  // enlarged for the chart
-    const Fit result = c.steps == 0 ? fit.Reset(now) : fit.Step(now, c.steps);
-    EXPECT_EQ(Zoom::kPercent[result.level], c.percent) << &c - cases;
-    EXPECT_EQ(result.window, c.window) << &c - cases << ": " << result.window.width() << " x "
-                                       << result.window.height();
+      {true, {1100, 700}, true, 100, 3, 150, {1174, 700}}};
+  // clang-format on
+  for (const auto& [kept, user, beside, from, steps, percent, window] : cases) {
+    const int level = LevelOf(from);
+    // clang-format off
+    const Situation now{.level = level, .kept = kept,
+                        .window = kept ? kMaximised : user.expandedTo(fit.Form(level)), .user = user,
+                        .available = kProjector, .frame = kFrame, .chartBeside = beside,
+                        .normalChartBeside = kept ? !user.isEmpty() : beside};  // enlarged for the chart
+    // clang-format on
+    const Fit result = steps == 0 ? fit.Reset(now) : fit.Step(now, steps);
+    const std::string where = std::to_string(from) + "% " + std::to_string(steps);
+    EXPECT_EQ(Zoom::kPercent[result.level], percent) << where;
+    EXPECT_EQ(result.window, window)
+        << where << ": " << result.window.width() << " x " << result.window.height();
   }
   // An 800 × 600 screen stops a normal window at 175 % (795 + 4 wide); no
   // screen known, at 400 %.
