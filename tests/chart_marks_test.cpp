@@ -124,12 +124,9 @@ class Joiner : public QTranslator {
  public:
   QString translate(const char* context, const char* source, const char* = nullptr,
                     int = -1) const override {
-    const bool chart = QLatin1String(context) == "corvale::ResponseChart";
+    if (QLatin1String(context) != "corvale::ResponseChart") return {};
     const QLatin1String text(source);
-    return !chart             ? QString()
-           : text == "%1; %2" ? "%1 — %2"
-           : text == "%1, %2" ? "%1 + %2"
-                              : QString();
+    return text == "%1; %2" ? "%1 — %2" : text == "%1, %2" ? "%1 + %2" : QString();
   }
 };
 
