@@ -1,5 +1,4 @@
-// What a screen reader is told: each box's whole text, the outcomes that
-// change nothing on screen, and Enter on the buttons.
+// What a screen reader is told: each box's whole text, outcomes unseen, Enter on the buttons.
 #include <QSignalSpy>
 
 #include "announcer.h"
@@ -15,8 +14,8 @@ QString Said(Form1& window) {
                                          : QString();
 }
 
-// Tabbed into, a box is its label, its whole text selected, one attribute run
-// to its end (Qt's own gives each character an empty run: Orca read "10" for 100).
+// Tabbed into, a box is its label, its whole text selected, one attribute run to its end (Qt's
+// own gives each character an empty run: Orca read "10" for 100).
 TEST_F(Window, EachBoxIsReadWholeUnderItsLabel) {
   // clang-format off
   const std::tuple<const char*, const char*, const char*> cases[] = {{"Loops", "Loops", "100"},
@@ -40,15 +39,14 @@ TEST_F(Window, EachBoxIsReadWholeUnderItsLabel) {
         << name;
     int start = -1, end = -1;
     text->selection(0, &start, &end);
-    EXPECT_EQ(std::make_pair(start, end), std::make_pair(0, length)) << name;
+    EXPECT_EQ(std::pair(start, end), std::pair(0, length)) << name;
     for (int offset = 0; offset < std::max(length, 1); ++offset) {
       text->attributes(offset, &start, &end);
-      EXPECT_EQ(std::make_pair(start, end), std::make_pair(0, length)) << name << offset;
+      EXPECT_EQ(std::pair(start, end), std::pair(0, length)) << name << offset;
     }
     EXPECT_EQ(text->textAtOffset(length, QAccessible::LineBoundary, &start, &end), typed);
   }
-  // Left, the box keeps no selection; edited through the interface, it takes
-  // the text as typed.
+  // Left, the box keeps no selection; edited through the interface, it takes the text as typed.
   Box("guiKP")->setFocus(Qt::TabFocusReason);
   EXPECT_FALSE(Box("guiKI")->hasSelectedText());
   QAccessible::queryAccessibleInterface(Box("Loops"))
@@ -117,9 +115,8 @@ TEST_F(Window, OutcomesWithoutAChangeToSeeAreSpoken) {
   EXPECT_EQ(Lines(), QStringList({"Step\tX\tPV\tError\tP\tI\tD"}));
 }
 
-// Orca reads an empty table's description: it says what fills it, not the
-// columns' explanation (the tooltip's, which it is once there are rows). The
-// switch is read as the page it shows among its choices, each tab so too.
+// Orca reads an empty table's description: what fills it, not the columns' explanation (the
+// tooltip's, once there are rows). The switch is read as its page among its choices, each tab too.
 TEST_F(Window, TheEmptyTableAndTheSwitchAreDescribedInAFewWords) {
   QAccessibleInterface* table = QAccessible::queryAccessibleInterface(Table());
   EXPECT_EQ(table->text(QAccessible::Description),
