@@ -86,31 +86,20 @@ TEST_F(Window, EnterPressesTheFocusedButton) {
 
 // Outcomes that show nothing new are told: no steps, each zoom step.
 TEST_F(Window, OutcomesWithoutAChangeToSeeAreSpoken) {
-  const auto zoom = [](Qt::Key key, int times = 1) {
-    return [=] {
-      for (int i = 0; i < times; ++i)
-        QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
-    };
-  };
-  const auto none = [this](const char* button) {
-    return [=, this] { Press(button, {{"Loops", "0"}}); };
-  };
-  const struct {
-    std::function<void()> act;
-    const char* said;
-    int times = 1;  // spoken
-  } cases[] = {{none("Command1"), "No steps run: the table is empty."},
-               {none("Command2"), "No steps run."},
-               {zoom(Qt::Key_Plus), "Zoom 110\u00A0%."},
-               {zoom(Qt::Key_Minus), "Zoom 100\u00A0%."},
-               {zoom(Qt::Key_Minus, 4), "Zoom 50\u00A0%.", 4},
-               {zoom(Qt::Key_Minus), "Zoom 50\u00A0%, as small as it goes."},
-               {zoom(Qt::Key_0), "Zoom 100\u00A0%."}};
-  for (const auto& c : cases) {
+  // A command pressed with no steps, or Ctrl and a key so many times: what is said.
+  // clang-format off
+  const std::tuple<const char*, int, const char*> cases[] = {
+      {"Command1", 1, "No steps run: the table is empty."}, {"Command2", 1, "No steps run."},
+      {"+", 1, "Zoom 110\u00A0%."}, {"-", 1, "Zoom 100\u00A0%."}, {"-", 4, "Zoom 50\u00A0%."},
+      {"-", 1, "Zoom 50\u00A0%, as small as it goes."}, {"0", 1, "Zoom 100\u00A0%."}};
+  // clang-format on
+  for (const auto& [act, times, said] : cases) {
     const int spoken = window->findChild<Announcer*>()->Spoken();
-    c.act();
-    EXPECT_EQ(window->findChild<Announcer*>()->Spoken(), spoken + c.times) << c.said;
-    EXPECT_EQ(Said(*window), QString::fromUtf8(c.said));
+    if (act[1]) Press(act, {{"Loops", "0"}});
+    for (int i = 0; !act[1] && i < times; ++i)
+      QTest::keyClick(QApplication::focusWidget(), act[0], Qt::ControlModifier);
+    EXPECT_EQ(window->findChild<Announcer*>()->Spoken(), spoken + times) << said;
+    EXPECT_EQ(Said(*window), QString::fromUtf8(said));
   }
   EXPECT_EQ(Lines(), QStringList({"Step\tX\tPV\tError\tP\tI\tD"}));
 }
