@@ -61,22 +61,20 @@ TEST_F(ChartMarks, ANewRunClearsTheCursorAContinueKeepsIt) {
 }
 
 TEST_F(ChartMarks, TheStepAxisCountsWholeSteps) {
-  for (const char* loops : {"1", "2", "3", "4", "5", "7", "30"}) {
+  for (const int loops : {1, 2, 3, 4, 5, 7, 30}) {
     Forget();
-    Simulate({std::string(".5 .5 .5 5 ") + loops});
+    Simulate({".5 .5 .5 5 " + std::to_string(loops)});
     Render(530, 250);
-    std::vector<QString> labels;
-    for (const ChartReport::Text& text : chart.Report().texts)
-      if (text.part == ChartReport::Part::kAxis &&
-          text.rect.top() >= chart.Report().bottom.bottom())
-        labels.push_back(text.text);
-    ASSERT_FALSE(labels.empty()) << loops;
-    for (const QString& label : labels) {
+    int labels = 0;
+    for (const ChartReport::Text& text : chart.Report().texts) {
+      if (text.part != ChartReport::Part::kAxis || text.rect.top() < chart.Report().bottom.bottom())
+        continue;
       bool whole = false;
-      const int step = label.toInt(&whole);
-      EXPECT_TRUE(whole && step >= 1 && step <= std::stoi(loops))
-          << loops << ": " << label.toStdString();
+      const int step = text.text.toInt(&whole);
+      EXPECT_TRUE(whole && step >= 1 && step <= loops) << loops << ": " << text.text.toStdString();
+      ++labels;
     }
+    EXPECT_GT(labels, 0) << loops;
   }
 }
 
