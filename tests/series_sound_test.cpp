@@ -47,8 +47,7 @@ TEST(SeriesSound, AToneIsItsPitchFadedAtBothEnds) {
 
 // Ten rows over one second: a slice each, 220 × 4^(k/9) Hz.
 TEST(SeriesSound, ARisingSeriesRisesInPitch) {
-  std::vector<double> values;
-  for (int k = 0; k < 10; ++k) values.push_back(k);
+  const std::vector<double> values = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
   const Pcm pcm = SeriesSound(values, {0, 9}, {}, 1);
   ASSERT_EQ(pcm.size(), 48000u);
   const double expected[] = {220, 256.6, 299.4, 349.2, 407.4, 475.2, 554.4, 646.7, 754.4, 880};

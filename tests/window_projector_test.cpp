@@ -30,9 +30,8 @@ class Projector : public Window {
   static void Settle() {
     for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();  // the window manager's part
   }
-  void Press(char key) const {
-    const Qt::Key code = key == '+' ? Qt::Key_Plus : key == '-' ? Qt::Key_Minus : Qt::Key_0;
-    QTest::keyClick(Loops(), code, Qt::ControlModifier);
+  void Press(char key) const {  // '+', '-' or '0' with Ctrl
+    QTest::keyClick(Loops(), key, Qt::ControlModifier);
     Settle();
   }
   void Enlarge(QSize size) const { window->resize(size), Settle(); }
