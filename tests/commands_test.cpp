@@ -80,8 +80,7 @@ TEST_F(Commands, RowsFollowWhateverTheBoxHolds) {
   fields.WriteTranscript(fields.ReadTranscript() + "\r\nmy note");
   fields.SetBox(Box::Kp, "2");
   ASSERT_TRUE(Run(false, "1").ok());
-  // By hand: X 1.875, PV .9375, Error 4.0625, Integral 10.3125; D .5 × Error, not .5 × (Error
-  // - 1.25)
+  // By hand: X 1.875, PV .9375, Error 4.0625, Integral 10.3125; D .5 Error, not .5 (Error - 1.25)
   EXPECT_EQ(Split(fields.ReadTranscript(), "my note")[1],
             "\r\n3\t1.8750\t.9375\t4.0625\t8.1250\t5.1563\t2.0313");
 }
