@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <tuple>
 
 namespace corvale {
 namespace {
@@ -14,11 +15,8 @@ namespace {
 double Amplitude(const Pcm& pcm, std::size_t first, std::size_t count, double hz) {
   const double w = 2 * std::numbers::pi * hz / kSampleRate;
   double s1 = 0, s2 = 0;
-  for (std::size_t n = first; n < first + count; ++n) {
-    const double s0 = pcm[n] + 2 * std::cos(w) * s1 - s2;
-    s2 = s1;
-    s1 = s0;
-  }
+  for (std::size_t n = first; n < first + count; ++n)
+    std::tie(s1, s2) = std::pair(pcm[n] + 2 * std::cos(w) * s1 - s2, s1);
   return 2 * std::sqrt(s1 * s1 + s2 * s2 - 2 * std::cos(w) * s1 * s2) / static_cast<double>(count);
 }
 

@@ -55,17 +55,14 @@ xdotool key p; sleep 8
 kill "$rec"
 python3 - "$work/rec.raw" "$mark" <<'PY'
 import array, math, sys
-a = array.array('h'); a.frombytes(open(sys.argv[1], 'rb').read()[int(sys.argv[2]) // 2 * 2:])
-rate = 48000
+a, rate = array.array('h'), 48000; a.frombytes(open(sys.argv[1], 'rb').read()[int(sys.argv[2]) // 2 * 2:])
 def hz(s): return sum(1 for x, y in zip(s, s[1:]) if (x < 0) != (y < 0)) / 2 / (len(s) / rate)
 def tone(s, f):  # Goertzel amplitude
     w, s1, s2 = 2 * math.pi * f / rate, 0.0, 0.0
     for x in s: s1, s2 = x + 2 * math.cos(w) * s1 - s2, s1
     return 2 * math.sqrt(max(0, s1 * s1 + s2 * s2 - 2 * math.cos(w) * s1 * s2)) / len(s)
-loud = [i for i in range(len(a)) if abs(a[i]) > 500]
-if not loud: sys.exit("sound: nothing was heard")
-start, end = loud[0], loud[-1]
-heard = (end - start) / rate
+loud = [i for i in range(len(a)) if abs(a[i]) > 500] or sys.exit("sound: nothing was heard")
+start, end = loud[0], loud[-1]; heard = (end - start) / rate
 if not 2.2 < heard < 3.5: sys.exit("sound: %.2f s heard, not about 2.5 s" % heard)
 # The loop by hand: X the previous output, PV = X / 2, output = P + D + I within 0..255.
 kp = ki = kd = 0.5; sp = 5; x = integral = last = 0.0; pv = []
