@@ -26,7 +26,7 @@ TEST_F(ChartMarks, EachMarkStandsAtTheStepItNames) {
     ASSERT_NE(mark, report.marks.end()) << name;
     EXPECT_EQ(std::pair(mark->step, mark->labelled), std::pair(step, true)) << name;
     EXPECT_NEAR(mark->at.x(), axes.StepX(step), 1) << name;
-    if (step == 14) EXPECT_NEAR(mark->at.y(), axes.ValueY(5.2424), 1);
+    EXPECT_TRUE(step != 14 || std::abs(mark->at.y() - axes.ValueY(5.2424)) <= 1);
   }
   // What the chart marks, spoken with the step, and nothing more: PV crosses
   // SP up at the peak, down at step 15, up again where it settles.
