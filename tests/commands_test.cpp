@@ -116,7 +116,7 @@ TEST_F(Commands, BadInputChangesNothing) {
                                          : FailureReason::OutOfRange;
         const RunOutcome outcome = Run(compute, box == Box::Loops ? text : "3");
         EXPECT_EQ(std::pair(outcome.failure, outcome.rowsAdded),
-                  std::pair(std::optional(Failure{box, text, 0, reason}), 0));
+                  std::pair(std::optional(Failure{box, text, 0, reason}), std::int64_t{0}));
         EXPECT_TRUE(state == before && fields.ReadTranscript() == transcript) << text;
         fields.SetBox(box, InitialText(box, {}));
       }
