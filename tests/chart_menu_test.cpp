@@ -15,25 +15,30 @@ class ChartMenu : public Window {
     chart = Chart();
     window->findChild<QTabBar*>("view-switch")->setCurrentIndex(1);
   }
+  void TearDown() override { menu.reset(), Window::TearDown(); }
   void Compute(const char* kp) { Press("Command1", {{"guiKP", kp}, {"Loops", "30"}}); }
-  QAction* Action(QMenu* menu, const char* name) { return menu->findChild<QAction*>(name); }
+  // From a menu opened afresh, as the user would meet it.
+  QAction* Action(const char* name) {
+    menu.reset(chart->CreateContextMenu());
+    return menu->findChild<QAction*>(name);
+  }
   const QMimeData* Clipboard() const { return QGuiApplication::clipboard()->mimeData(); }
 
   ResponseChart* chart = nullptr;
+  std::unique_ptr<QMenu> menu;
 };
 
 TEST_F(ChartMenu, CopiesTheChartAsPngAndSvgDrawnAsTheScreenShowsIt) {
   Compute(".5");
   Compute("1");
-  std::unique_ptr<QMenu> menu(chart->CreateContextMenu());
   QGuiApplication::clipboard()->clear();
-  Action(menu.get(), "copy-chart")->trigger();
+  Action("copy-chart")->trigger();
   const QMimeData* data = Clipboard();
   ASSERT_TRUE(data->hasFormat("image/png") && data->hasFormat("image/svg+xml"));
   const QImage png = QImage::fromData(data->data("image/png"), "PNG");
   EXPECT_EQ(png.size(), chart->size());
-  // Drawn by the screen's code, less what only the window explains: the
-  // rows the table shows, and where the figures left out are.
+  // Drawn by the screen's code, less what only the window explains: the rows the table shows,
+  // and where the figures left out are.
   QImage picture(chart->size(), QImage::Format_ARGB32_Premultiplied);
   picture.fill(Qt::transparent);
   QPainter painter(&picture);
@@ -51,50 +56,38 @@ TEST_F(ChartMenu, CopiesTheChartAsPngAndSvgDrawnAsTheScreenShowsIt) {
       QStringLiteral("viewBox=\"0 0 %1 %2\"").arg(chart->width()).arg(chart->height())));
   EXPECT_TRUE(svg.contains("Kp 0.5, Ki 0.5, Kd 0.5")) << "the legend, as text";
   EXPECT_TRUE(svg.contains("<title>Step response</title>"));
-
   QGuiApplication::clipboard()->clear();
   chart->setFocus();
   QTest::keySequence(chart, QKeySequence::Copy);
   EXPECT_TRUE(Clipboard()->hasFormat("image/png") && Clipboard()->hasFormat("image/svg+xml"));
 }
 
-TEST_F(ChartMenu, CopiesTheFiguresAsText) {
-  std::unique_ptr<QMenu> empty(chart->CreateContextMenu());
-  EXPECT_FALSE(Action(empty.get(), "copy-figures")->isEnabled());  // no run yet
+// Copy figures and Play wait for a run, Forget for a run kept.
+TEST_F(ChartMenu, CopiesTheFiguresAndForgetsTheEarlierRuns) {
+  for (const char* name : {"copy-figures", "play"}) EXPECT_FALSE(Action(name)->isEnabled()) << name;
   Compute(".5");
-  std::unique_ptr<QMenu> menu(chart->CreateContextMenu());
-  Action(menu.get(), "copy-figures")->trigger();
+  EXPECT_FALSE(Action("forget-runs")->isEnabled());
+  Action("copy-figures")->trigger();
   EXPECT_EQ(Clipboard()->text(), chart->toolTip());
   EXPECT_TRUE(Clipboard()->text().startsWith("Step response from step 1 to step 30"));
-}
-
-TEST_F(ChartMenu, ForgetsTheEarlierRuns) {
-  Compute(".5");
-  std::unique_ptr<QMenu> one(chart->CreateContextMenu());
-  EXPECT_FALSE(Action(one.get(), "forget-runs")->isEnabled());  // none kept
   Compute("1");
   Compute("1.5");
   ASSERT_EQ(window->Runs().Kept().size(), 2u);
-  std::unique_ptr<QMenu> menu(chart->CreateContextMenu());
-  Action(menu.get(), "forget-runs")->trigger();
+  Action("forget-runs")->trigger();
   EXPECT_TRUE(window->Runs().Kept().empty());
   EXPECT_EQ(window->Runs().Current().Size(), 30u);  // the current run stays
   for (const ChartReport::Text& text : chart->Report().texts)
     EXPECT_FALSE(text.text.startsWith("Kp 0.5")) << "the legend forgot it";
 }
 
-// Without a sound server (the tests have none), Play says so once, at once,
-// and the window goes on.
+// Without a sound server (the tests have none), Play says so once, at once, and the window goes on.
 TEST_F(ChartMenu, PlaySaysOnceThatThereIsNoSoundOutput) {
-  std::unique_ptr<QMenu> empty(chart->CreateContextMenu());
-  EXPECT_FALSE(Action(empty.get(), "play")->isEnabled());  // nothing to play
   Compute(".5");
-  std::unique_ptr<QMenu> menu(chart->CreateContextMenu());
-  QAction* tones = Action(menu.get(), "step-tones");
+  QAction* tones = Action("step-tones");
   EXPECT_TRUE(tones->isChecked());
   tones->trigger();
   EXPECT_FALSE(chart->StepTones());
-  Action(menu.get(), "play")->trigger();
+  Action("play")->trigger();
   const auto* announcer = chart->findChild<Announcer*>();
   ASSERT_TRUE(announcer);
   QTRY_COMPARE_WITH_TIMEOUT(announcer->Spoken(), 1, 5000);
@@ -133,15 +126,10 @@ TEST_F(ChartMenu, AFocusedChartIsFramedOnEverySide) {
   chart->setFocus();
   const QImage focused = chart->grab().toImage();
   const int w = focused.width(), h = focused.height();
+  const auto changed = [&](int x, int y) { return before.pixel(x, y) != focused.pixel(x, y); };
   int edges[4] = {};  // left, right, top, bottom: pixels the frame changed
-  for (int y = 0; y < h; ++y) {
-    edges[0] += before.pixel(0, y) != focused.pixel(0, y);
-    edges[1] += before.pixel(w - 1, y) != focused.pixel(w - 1, y);
-  }
-  for (int x = 0; x < w; ++x) {
-    edges[2] += before.pixel(x, 0) != focused.pixel(x, 0);
-    edges[3] += before.pixel(x, h - 1) != focused.pixel(x, h - 1);
-  }
+  for (int y = 0; y < h; ++y) edges[0] += changed(0, y), edges[1] += changed(w - 1, y);
+  for (int x = 0; x < w; ++x) edges[2] += changed(x, 0), edges[3] += changed(x, h - 1);
   for (int i = 0; i < 4; ++i) EXPECT_GT(edges[i], (i < 2 ? h : w) / 4) << "edge " << i;
 }
 

@@ -18,29 +18,20 @@ TEST(RunMarks, EachRunStopsWhereItsMarksAre) {
     std::vector<std::string> commands;
     std::vector<RunMark> marks;
   } const cases[] = {
+      // clang-format off
       // P alone: PV 0, 2.5, 1.25, 1.875, 1.5625, 1.71875, 1.640625 ... toward 5/3;
       // 10 % and 90 % and the peak at step 2; last outside ±2 % at step 6.
       {{"C 1 0 0 5 30"}, {{1, K::RiseStart}, {1, K::RiseEnd}, {1, K::Peak}, {6, K::Settled}}},
       // Kp 100 swings X between its limits: 255 from step 2, 0 at step 3, 255
       // at step 4; PV 0, 127.5, 0, 127.5 crosses 5 each time.
-      {{"C 100 0 0 5 4"},
-       {{1, K::LimitEntry, Limit::AtFull},
-        {1, K::Crossing},
-        {2, K::LimitExit, Limit::AtFull},
-        {2, K::LimitEntry, Limit::AtZero},
-        {2, K::Crossing},
-        {3, K::LimitExit, Limit::AtZero},
-        {3, K::LimitEntry, Limit::AtFull},
-        {3, K::Crossing}}},
+      {{"C 100 0 0 5 4"}, {{1, K::LimitEntry, Limit::AtFull}, {1, K::Crossing},
+        {2, K::LimitExit, Limit::AtFull}, {2, K::LimitEntry, Limit::AtZero}, {2, K::Crossing},
+        {3, K::LimitExit, Limit::AtZero}, {3, K::LimitEntry, Limit::AtFull}, {3, K::Crossing}}},
       // SP 0 from step 31: PV 5/3 there, X 0 and PV 0 from step 32 on; the
       // last ten steps, all at 0, count as settled.
-      {{"C 1 0 0 5 30", "+ 1 0 0 0 20"},
-       {{30, K::SetPointChange},
-        {31, K::RiseStart},
-        {31, K::RiseEnd},
-        {31, K::Peak},
-        {31, K::Settled},
-        {31, K::LimitEntry, Limit::AtZero}}},
+      {{"C 1 0 0 5 30", "+ 1 0 0 0 20"}, {{30, K::SetPointChange}, {31, K::RiseStart},
+        {31, K::RiseEnd}, {31, K::Peak}, {31, K::Settled}, {31, K::LimitEntry, Limit::AtZero}}},
+      // clang-format on
   };
   for (const Case& c : cases) {
     const ResponseTrace trace = TraceOf(c.commands);
@@ -70,13 +61,9 @@ TEST(RunMarks, CrossingsAreWhereValuesPassSetPoint) {
 
 TEST(RunMarks, NextMarkSkipsToTheNextRowWithOne) {
   const std::vector<RunMark> marks = {{3, K::Peak}, {3, K::Crossing}, {8, K::Settled}};
-  struct Case {
-    long long from;
-    bool forward;
-    std::optional<std::size_t> to;
-  } const cases[] = {{-1, true, 3}, {3, true, 8},   {8, true, {}},
-                     {8, false, 3}, {3, false, {}}, {20, false, 8}};
-  for (const Case& c : cases) EXPECT_EQ(NextMarkRow(marks, c.from, c.forward), c.to) << c.from;
+  const std::tuple<long long, bool, std::optional<std::size_t>> cases[] = {
+      {-1, true, 3}, {3, true, 8}, {8, true, {}}, {8, false, 3}, {3, false, {}}, {20, false, 8}};
+  for (const auto& [from, forward, to] : cases) EXPECT_EQ(NextMarkRow(marks, from, forward), to);
 }
 
 // Kp 1, Ki .5, Kd .5, SP 5: step 1 puts out 5 + 2.5 + 2.5 = 10; step 2 has
@@ -98,37 +85,32 @@ TEST(RunSeries, EachSeriesReadsItsColumn) {
                                                                    {{S::X}, {0, 255}},
                                                                    {{S::D}, {-2.5, 2.5}},
                                                                    {{S::I}, {0, 2.5}}};
-  for (const auto& [series, range] : scales) {
-    const PitchScale scale = SeriesScale(history, series);
-    EXPECT_EQ(std::pair(scale.low, scale.high), range);
-  }
+  for (const auto& [series, range] : scales)
+    EXPECT_EQ(std::pair(SeriesScale(history, series).low, SeriesScale(history, series).high), range)
+        << int(series.kind);
 }
 
-// The terms, worked out again from PV, read as the transcript wrote them at
-// every step, across a Continue with other gains and SP (D afresh, the sum
-// of the errors carried on) and one with X at its limit.
+// The terms, worked out again from PV, read as the transcript wrote them at every step, across
+// a Continue with other gains and SP (D afresh, the errors' sum carried on) and one with X at
+// its limit.
 TEST(RunSeries, TermsReadAsTheTranscriptWroteThem) {
   Session session;
   session.Press({"C .5 .5 .5 5 40", "+ 1 .2 .3 7 40", "+ 9 1 0 300 20"});
-  std::istringstream transcript(session.fields.ReadTranscript());
-  std::size_t row = 0;
+  const std::vector<std::string> lines = Split(session.fields.ReadTranscript(), "\r\n");
+  ASSERT_EQ(lines.size(), 101u);  // the header, then a row a step
   using S = SeriesId::Kind;
   const S kinds[] = {S::Error, S::P, S::I, S::D};
   std::vector<std::vector<double>> terms;
   for (S kind : kinds) terms.push_back(SeriesValues(session.history, {kind}));
-  for (std::string line; std::getline(transcript, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty() || line[0] < '0' || line[0] > '9') continue;  // the header
-    const std::vector<std::string> cells = Split(line, "\t");
-    ASSERT_EQ(cells.size(), 7u) << line;
+  EXPECT_EQ(terms[0].size(), 100u);
+  for (std::size_t row = 0; row < 100; ++row) {
+    const std::vector<std::string> cells = Split(lines[row + 1], "\t");
+    ASSERT_EQ(cells.size(), 7u) << lines[row + 1];
     for (std::size_t t = 0; t < 4; ++t) {
-      EXPECT_EQ(FormatValue(terms[t][row], "."), cells[3 + t]) << line;
+      EXPECT_EQ(FormatValue(terms[t][row], "."), cells[3 + t]) << lines[row + 1];
       EXPECT_EQ(*SeriesValue(session.history, {kinds[t]}, row), terms[t][row]);
     }
-    ++row;
   }
-  EXPECT_EQ(row, 100u);
-  EXPECT_EQ(terms[0].size(), 100u);
 }
 
 }  // namespace

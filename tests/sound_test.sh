@@ -1,9 +1,6 @@
 #!/usr/bin/env bash
-# The real program heard: a PulseAudio server of its own with a null sink (no
-# sound card, as root, without D-Bus), the program under Xvfb playing the
-# initial values' response with P in the chart, recorded from the sink's
-# monitor. The pitch rises with PV, and a click stands where PV first
-# crosses SP, at the step a plain simulation of the loop finds.
+# The real program heard under Xvfb through a PulseAudio null sink of its own (no sound card, as
+# root, without D-Bus): the pitch rises with PV, a click where the loop by hand first crosses SP.
 #   sound_test.sh CORVALE    (needs scripts/setup test: pulseaudio, parec, xvfb)
 set -euo pipefail
 fail() { echo "sound: $*" >&2 && exit 1; }
@@ -19,8 +16,7 @@ if [[ "$1" != --under-xvfb ]]; then
     fail "pulseaudio did not start"
   for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break || sleep 0.1; done
   pactl set-default-sink ci_sink
-  # A display of its own, which Xvfb itself picks free and names, so that no
-  # other test started at the same moment takes the same.
+  # A display Xvfb picks free itself, so no test started at the same moment takes the same.
   Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset \
     3>"$XDG_RUNTIME_DIR/display" >/dev/null 2>&1 &
   xvfb=$!
@@ -39,11 +35,9 @@ rec=$!
 for _ in $(seq 100); do [[ -s $work/rec.raw ]] && break || sleep 0.05; done  # the sink wakes up
 openbox >/dev/null 2>&1 &
 wm=$!
-# The window manager ready before the window asks to be shown, else it may
-# stay unmanaged and unseen.
-for _ in $(seq 100); do
-  [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *"window id"* ]] && break || sleep 0.1
-done
+# The window manager ready before the window asks to be shown, else it may stay unmanaged, unseen.
+wm_ready() { [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *"window id"* ]]; }
+for _ in $(seq 100); do wm_ready && break || sleep 0.1; done
 LANGUAGE=en "$2" 2>"$work/corvale.log" &
 app=$!
 trap 'kill "$app" "$wm" "$rec" 2>/dev/null || true' EXIT
@@ -53,40 +47,32 @@ for _ in $(seq 300); do  # a loaded machine may take a while
   [[ -n $window ]] && break || sleep 0.2
 done
 [[ -n $window ]] || fail "no window appeared: $(cat "$work/corvale.log")"
-xdotool windowactivate --sync "$window"
-sleep 1
-xdotool key Tab Tab Tab Tab Tab Tab Tab space  # Compute, with the initial values
-sleep 1
+xdotool windowactivate --sync "$window"; sleep 1
+xdotool key Tab Tab Tab Tab Tab Tab Tab space; sleep 1  # Compute, with the initial values
 mark=$(stat -c %s "$work/rec.raw")
-xdotool key shift+Tab shift+Tab Right Tab  # the switch to the chart, and into it
-sleep 0.5
-xdotool key p
-sleep 8
+xdotool key shift+Tab shift+Tab Right Tab; sleep 0.5  # the switch to the chart, and into it
+xdotool key p; sleep 8
 kill "$rec"
 python3 - "$work/rec.raw" "$mark" <<'PY'
 import array, math, sys
-a = array.array('h'); a.frombytes(open(sys.argv[1], 'rb').read()[int(sys.argv[2]) // 2 * 2:])
-rate = 48000
+a, rate = array.array('h'), 48000; a.frombytes(open(sys.argv[1], 'rb').read()[int(sys.argv[2]) // 2 * 2:])
 def hz(s): return sum(1 for x, y in zip(s, s[1:]) if (x < 0) != (y < 0)) / 2 / (len(s) / rate)
 def tone(s, f):  # Goertzel amplitude
     w, s1, s2 = 2 * math.pi * f / rate, 0.0, 0.0
     for x in s: s1, s2 = x + 2 * math.cos(w) * s1 - s2, s1
     return 2 * math.sqrt(max(0, s1 * s1 + s2 * s2 - 2 * math.cos(w) * s1 * s2)) / len(s)
-loud = [i for i in range(len(a)) if abs(a[i]) > 500]
-if not loud: sys.exit("sound: nothing was heard")
-start, end = loud[0], loud[-1]
-heard = (end - start) / rate
+loud = [i for i in range(len(a)) if abs(a[i]) > 500] or sys.exit("sound: nothing was heard")
+start, end = loud[0], loud[-1]; heard = (end - start) / rate
 if not 2.2 < heard < 3.5: sys.exit("sound: %.2f s heard, not about 2.5 s" % heard)
 # The loop by hand: X the previous output, PV = X / 2, output = P + D + I within 0..255.
 kp = ki = kd = 0.5; sp = 5; x = integral = last = 0.0; pv = []
 for step in range(100):
-    p = x / 2; e = sp - p; integral += e
-    out = min(255.0, max(0.0, kp * e + kd * (e - last) + ki * integral)); last = e
-    pv.append(p); x = out
+    p = x / 2; e = sp - p; integral += e; pv.append(p)
+    x, last = min(255.0, max(0.0, kp * e + kd * (e - last) + ki * integral)), e
 cross = next(r for r in range(1, 100) if pv[r] > sp >= pv[r - 1])
-# Pitch: step 1 (PV 0) low; by the peak, three times as high.
+# Pitch: step 1 (PV 0) low; by the peak, three times as high, timed loosely: a loaded machine
+# may stretch the sound where the server ran dry.
 early = hz(a[start + 240:start + 1200])
-# Timed loosely: a loaded machine may stretch the sound where the server ran dry.
 late = max(hz(a[i:i + 2400]) for i in range(start, start + int(0.4 * (end - start)), 1200))
 if not late > 3 * early: sys.exit("sound: pitch %d Hz at step 1, at most %d Hz by the peak" % (early, late))
 # The first click, 3 kHz, within 50 ms of the first crossing's time.
