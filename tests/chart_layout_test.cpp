@@ -29,6 +29,9 @@ const Lesson kLessons[] = {
     {"the windup's gains again, SP unchanged",
      {"C .5 .5 .5 300 100", "+ .5 .5 .5 5 300", "C .5 .5 .5 5 100"},
      {"PV, Kp 0.5, Ki 0.5, Kd 0.5, SP 5", "Kp 0.5, Ki 0.5, Kd 0.5, SP 300 \u2192 5"}},
+    {"SP changed three times, then once",
+     {"C 1 0 0 1 9", "+ 1 0 0 2 9", "+ 1 0 0 3 9", "+ 1 0 0 4 9", "C 1 0 0 1 9", "+ 1 0 0 4 9"},
+     {"PV, Kp 1, Ki 0, Kd 0, SP 1 \u2192 4", "Kp 1, Ki 0, Kd 0, SP 1 \u2192 \u2026 \u2192 4"}},
 };
 
 class ChartLayout : public ChartFixture {
