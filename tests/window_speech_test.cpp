@@ -66,6 +66,9 @@ TEST_F(Window, TabSelectsWithoutTellingOfIt) {
   EXPECT_EQ(Box("Loops")->selectedText(), "100");
   EXPECT_FALSE(Box("guiSP")->hasSelectedText());
   for (const auto& spy : spies) EXPECT_EQ(spy->count(), 0);
+  // A click leaves the text as it was, to be edited where it was clicked.
+  Box("guiKD")->setFocus(Qt::MouseFocusReason);
+  EXPECT_FALSE(Box("guiKD")->hasSelectedText());
 }
 
 // Enter, on the keypad or not, presses a focused Compute or Continue as Space
