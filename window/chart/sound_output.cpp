@@ -52,7 +52,7 @@ struct SoundOutput::Shared {
 namespace {
 
 pa_simple* Open() {
-  const pa_sample_spec spec{PA_SAMPLE_S16LE, static_cast<std::uint32_t>(kSampleRate), 1};
+  const pa_sample_spec format{PA_SAMPLE_S16LE, static_cast<std::uint32_t>(kSampleRate), 1};
   pa_buffer_attr attr;
   attr.maxlength = static_cast<std::uint32_t>(-1);
   attr.tlength = kTargetBytes;
@@ -60,7 +60,7 @@ pa_simple* Open() {
   attr.minreq = static_cast<std::uint32_t>(-1);
   attr.fragsize = static_cast<std::uint32_t>(-1);
   int error = 0;
-  return pa_simple_new(nullptr, "Corvale", PA_STREAM_PLAYBACK, nullptr, "Step response", &spec,
+  return pa_simple_new(nullptr, "Corvale", PA_STREAM_PLAYBACK, nullptr, "Step response", &format,
                        nullptr, &attr, &error);
 }
 
