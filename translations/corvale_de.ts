@@ -257,7 +257,7 @@ Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geb
     </message>
     <message>
         <source>How many steps X sat at this limit in the run&apos;s last step response.</source>
-        <translation>In wie vielen Schritten der letzten Sprungantwort des Laufs X bei diesem Wert in der Begrenzung war.</translation>
+        <translation>In wie vielen Schritten der letzten Sprungantwort des Laufs X an dieser Grenze lag.</translation>
     </message>
     <message>
         <source>settled from step %1 instead of step %2</source>
@@ -302,15 +302,15 @@ Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geb
     </message>
     <message>
         <source>Rise</source>
-        <translation>Anstieg</translation>
+        <translation>Anstiegszeit</translation>
     </message>
     <message>
         <source>Peak</source>
-        <translation>Spitze</translation>
+        <translation>Spitzenwert</translation>
     </message>
     <message>
         <source>Settling</source>
-        <translation>Ausregeln</translation>
+        <translation>Ausregelzeit</translation>
     </message>
     <message>
         <source>Settled at</source>

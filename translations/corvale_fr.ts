@@ -322,11 +322,11 @@ Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont co
     </message>
     <message>
         <source>X at 0</source>
-        <translation>X à 0</translation>
+        <translation>X en butée à 0</translation>
     </message>
     <message>
         <source>X at 255</source>
-        <translation>X à 255</translation>
+        <translation>X en butée à 255</translation>
     </message>
     <message>
         <source>Rise or fall time: the steps from 10&#xa0;% to 90&#xa0;% of the change, in the run&apos;s last step response.</source>
