@@ -60,6 +60,26 @@ std::vector<std::size_t> CrossingsOf(std::size_t size, ValueAt valueAt,
   return rows;
 }
 
+template <typename ValueAt>
+void AddSetPoints(std::vector<RunMark>& marks, std::size_t size, ValueAt valueAt,
+                  std::span<const ResponseTrace::Run> runs, double band) {
+  for (std::size_t r = 1; r < runs.size(); ++r) {
+    if (runs[r].setPoint != runs[r - 1].setPoint)
+      marks.push_back({runs[r].firstRow, Kind::SetPointChange});
+  }
+  for (const std::size_t row : CrossingsOf(size, valueAt, runs, band))
+    marks.push_back({row, Kind::Crossing});
+}
+
+std::vector<RunMark> Sorted(std::vector<RunMark> marks) {
+  // No two marks share a row and a kind, so a plain sort is as stable, and
+  // needs no buffer of its own.
+  std::sort(marks.begin(), marks.end(), [](const RunMark& a, const RunMark& b) {
+    return a.row != b.row ? a.row < b.row : a.kind < b.kind;
+  });
+  return marks;
+}
+
 }  // namespace
 
 std::vector<std::size_t> Crossings(std::span<const double> values,
@@ -75,20 +95,19 @@ std::vector<RunMark> FindMarks(const ResponseTrace& trace,
   std::vector<RunMark> marks;
   if (figures && figures->settled) AddFigures(marks, *figures);
   AddLimits(marks, trace);
-  const std::vector<ResponseTrace::Run>& runs = trace.Runs();
-  for (std::size_t r = 1; r < runs.size(); ++r) {
-    if (runs[r].setPoint != runs[r - 1].setPoint)
-      marks.push_back({runs[r].firstRow, Kind::SetPointChange});
-  }
   const auto pv = [&trace](std::size_t row) { return trace.Sample(row).pv; };
-  for (const std::size_t row : CrossingsOf(trace.Size(), pv, runs, CrossingBand(trace.Extent())))
-    marks.push_back({row, Kind::Crossing});
-  // No two marks share a row and a kind, so a plain sort is as stable, and
-  // needs no buffer of its own.
-  std::sort(marks.begin(), marks.end(), [](const RunMark& a, const RunMark& b) {
-    return a.row != b.row ? a.row < b.row : a.kind < b.kind;
-  });
-  return marks;
+  AddSetPoints(marks, trace.Size(), pv, trace.Runs(), CrossingBand(trace.Extent()));
+  return Sorted(std::move(marks));
+}
+
+std::vector<RunMark> FindMarks(const KeptRun& run) {
+  const RunSummary& summary = run.summary;
+  std::vector<RunMark> marks;
+  if (summary.figures && summary.figures->settled) AddFigures(marks, *summary.figures);
+  // Its X is not kept, so neither are the limits it met.
+  const auto pv = [&run](std::size_t row) { return run.pv.Value(row); };
+  AddSetPoints(marks, run.pv.Size(), pv, summary.setPoints, CrossingBand(summary.extent));
+  return Sorted(std::move(marks));
 }
 
 std::optional<std::size_t> NextMarkRow(const std::vector<RunMark>& marks, long long row,

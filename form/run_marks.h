@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "response_trace.h"
+#include "run_history.h"
 #include "step_info.h"
 
 namespace corvale {
@@ -37,6 +38,10 @@ struct RunMark {
 // response settled.
 std::vector<RunMark> FindMarks(const ResponseTrace& trace,
                                const std::optional<StepFigures>& figures);
+// A kept run's marks, from what it keeps: its figures, its set points, and
+// its PV's crossings of them (rows beyond those it keeps exactly by the
+// middle of their range). Its X is not kept: it has no limits' marks.
+std::vector<RunMark> FindMarks(const KeptRun& run);
 
 // The rows where `values` cross the set point they ran under (each run's
 // from its first row on): where they pass from one side of it to the other,

@@ -1,8 +1,10 @@
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QTest>
 #include <QTranslator>
 #include <set>
 
+#include "announcer.h"
 #include "chart_fixture.h"
 
 namespace corvale {
@@ -114,6 +116,39 @@ TEST_F(ChartMarks, KeysWalkTheMarksAndTheSeries) {
       QTest::keyClick(&chart, key.key(), key.keyboardModifiers());
       EXPECT_EQ(chart.RowDescription(chart.Cursor()).toStdString(), said) << c.run;
     }
+  }
+}
+
+// A kept run's series walks that run's marks (Kp 1: rise and peak at step 2,
+// settled from step 7); past the last, the chart says there is none. The
+// current run, Kp .5 (PV 0, 1.25, .9375, 1.015625), settles from step 4.
+TEST_F(ChartMarks, AKeptRunWalksItsOwnMarks) {
+  Simulate({"1 0 0 5 30"});
+  Simulate({".5 0 0 5 30"});
+  Measure();
+  for (int down = 0; down < 6; ++down) QTest::keyClick(&chart, Qt::Key_Down);  // run 1's PV
+  const std::pair<QKeyCombination, std::string> keys[] = {
+      {Qt::Key_N, "Step 2: PV of run 1 2.5000; " + kRise},
+      {Qt::Key_N, "Step 7: PV of run 1 1.6406; settled from here"},
+      {Qt::Key_N, "No mark after this step."},
+      {Qt::Key_Home, "Step 1: PV of run 1 .0000"},
+      {Qt::ShiftModifier | Qt::Key_N, "No mark before this step."},
+      {Qt::Key_Up, "Step 1: D .0000"},
+      {Qt::Key_Up, "Step 1: I .0000"},
+      {Qt::Key_Up, "Step 1: P 2.5000"},
+      {Qt::Key_N, "Step 2: P 1.8750; " + kRise},
+      {Qt::Key_N, "Step 4: P 1.9922; settled from here"},
+      {Qt::Key_N, "No mark after this step."},
+  };
+  for (const auto& [key, said] : keys) {
+    const int spoken = chart.findChild<Announcer*>() ? chart.findChild<Announcer*>()->Spoken() : 0;
+    QTest::keyClick(&chart, key.key(), key.keyboardModifiers());
+    Announcer* announcer = chart.findChild<Announcer*>();
+    const bool told = announcer && announcer->Spoken() > spoken;
+    const QString text =
+        told ? QAccessible::queryAccessibleInterface(announcer)->child(0)->text(QAccessible::Name)
+             : chart.RowDescription(chart.Cursor());
+    EXPECT_EQ(text.toStdString(), said);
   }
 }
 

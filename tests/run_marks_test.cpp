@@ -34,8 +34,15 @@ TEST(RunMarks, EachRunStopsWhereItsMarksAre) {
       // clang-format on
   };
   for (const Case& c : cases) {
+    std::vector<std::string> commands = c.commands;
+    commands.push_back("C 0 0 0 5 1");
+    const RunHistory history = HistoryOf(commands);
     const ResponseTrace trace = TraceOf(c.commands);
     EXPECT_EQ(FindMarks(trace, MeasureStep(trace)), c.marks) << c.commands.back();
+    // Kept, the run has the same marks but its limits': its X is not kept.
+    std::vector<RunMark> kept = c.marks;
+    std::erase_if(kept, [](const RunMark& m) { return m.limit != Limit::None; });
+    EXPECT_EQ(FindMarks(history.Kept().at(0)), kept) << c.commands.back();
   }
 }
 

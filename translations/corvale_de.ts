@@ -624,6 +624,18 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
         <source>The figures are in the tooltip.</source>
         <translation>Die Kennwerte stehen im Tooltip.</translation>
     </message>
+    <message>
+        <source>This run has no marks.</source>
+        <translation>Dieser Lauf hat keine Marken.</translation>
+    </message>
+    <message>
+        <source>No mark after this step.</source>
+        <translation>Nach diesem Schritt kommt keine Marke mehr.</translation>
+    </message>
+    <message>
+        <source>No mark before this step.</source>
+        <translation>Vor diesem Schritt liegt keine Marke.</translation>
+    </message>
 </context>
 <context>
     <name>corvale::RunComparisonView</name>

@@ -624,6 +624,18 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
         <source>The figures are in the tooltip.</source>
         <translation>Les caractéristiques sont dans l’infobulle.</translation>
     </message>
+    <message>
+        <source>This run has no marks.</source>
+        <translation>Cette simulation n’a aucune marque.</translation>
+    </message>
+    <message>
+        <source>No mark after this step.</source>
+        <translation>Aucune marque après ce pas.</translation>
+    </message>
+    <message>
+        <source>No mark before this step.</source>
+        <translation>Aucune marque avant ce pas.</translation>
+    </message>
 </context>
 <context>
     <name>corvale::RunComparisonView</name>

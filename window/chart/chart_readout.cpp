@@ -18,6 +18,14 @@ QString Joined(const QStringList& parts, const QString& pattern) {
 
 int LimitValue(Limit limit) { return limit == Limit::AtFull ? 255 : 0; }
 
+// The set point a row ran under, of a run's commands.
+double SetPointAt(const std::vector<ResponseTrace::Run>& runs, std::size_t row) {
+  const auto after = std::upper_bound(
+      runs.begin(), runs.end(), row,
+      [](std::size_t r, const ResponseTrace::Run& run) { return r < run.firstRow; });
+  return after == runs.begin() ? 0 : std::prev(after)->setPoint;
+}
+
 }  // namespace
 
 QString ChartReadout::Name(SeriesId series) const {
@@ -60,7 +68,7 @@ QString ChartReadout::Values(SeriesId series, std::size_t row) const {
   return ResponseChart::tr("Step %1: %2 %3").arg(step, Name(series), Number(*value));
 }
 
-QString ChartReadout::MarkText(const RunMark& mark) const {
+QString ChartReadout::MarkText(SeriesId series, const RunMark& mark) const {
   using K = RunMark::Kind;
   const QString limit = ProseCount(LimitValue(mark.limit), locale_);
   switch (mark.kind) {
@@ -82,23 +90,25 @@ QString ChartReadout::MarkText(const RunMark& mark) const {
       return ResponseChart::tr("X leaves its limit %1").arg(limit);
     case K::SetPointChange:
       return ResponseChart::tr("SP changes to %1")
-          .arg(ProseNumber(history_.Current().SetPointOf(mark.row), locale_));
+          .arg(ProseNumber(SetPointAt(SeriesSetPoints(history_, series), mark.row), locale_));
     case K::Crossing:
       return ResponseChart::tr("PV crosses SP");
   }
   return {};
 }
 
-QStringList ChartReadout::Facts(std::size_t row) const {
+QStringList ChartReadout::Facts(SeriesId series, std::size_t row) const {
   QStringList facts;
   const auto at =
       std::equal_range(marks_.begin(), marks_.end(), RunMark{row},
                        [](const RunMark& a, const RunMark& b) { return a.row < b.row; });
   bool entered = false;
   for (auto mark = at.first; mark != at.second; ++mark) {
-    facts << MarkText(*mark);
+    facts << MarkText(series, *mark);
     entered = entered || mark->kind == RunMark::Kind::LimitEntry;
   }
+  // A kept run's X is not kept: nothing is said of its limits.
+  if (series.kind == SeriesId::Kind::KeptPv) return facts;
   const Limit limit = history_.Current().LimitAt(row);
   if (limit != Limit::None && !entered) {
     facts.prepend(
@@ -111,7 +121,7 @@ QString ChartReadout::Row(SeriesId series, int row) const {
   if (row < 0 || static_cast<std::size_t>(row) >= history_.Current().Size()) return {};
   const auto r = static_cast<std::size_t>(row);
   const QString text = Values(series, r);
-  const QStringList facts = Facts(r);
+  const QStringList facts = Facts(series, r);
   if (facts.isEmpty()) return text;
   return ResponseChart::tr("%1; %2", "a step's values; what the chart marks at it")
       .arg(text, Joined(facts, ResponseChart::tr("%1, %2", "two of the marks at one step")));

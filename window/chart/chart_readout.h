@@ -26,13 +26,14 @@ class ChartReadout {
   // A value as the table shows it: four decimals, the locale's separator.
   QString Number(double value) const;
   // The step's chosen value (PV with SP and X), then what holds there: X at a
-  // limit, and each mark. Empty for a row outside the run.
+  // limit (the current run's), and each of `marks` there. Empty for a row
+  // outside the current run.
   QString Row(SeriesId series, int row) const;
 
  private:
   QString Values(SeriesId series, std::size_t row) const;
-  QStringList Facts(std::size_t row) const;
-  QString MarkText(const RunMark& mark) const;
+  QStringList Facts(SeriesId series, std::size_t row) const;
+  QString MarkText(SeriesId series, const RunMark& mark) const;
 
   const RunHistory& history_;
   const std::vector<RunMark>& marks_;

@@ -61,6 +61,7 @@ void ResponseChart::Refresh(const std::optional<StepFigures>& figures, const QSt
   toneScale_.reset();
   if (history_ && series_.kind == SeriesId::Kind::KeptPv && series_.kept >= history_->Kept().size())
     series_ = {};
+  FindSeriesMarks();
   if (history_) keptLooks_->Remember(*history_);
   QAccessibleEvent event(this, QAccessible::DescriptionChanged);
   QAccessible::updateAccessibility(&event);

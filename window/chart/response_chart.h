@@ -61,8 +61,8 @@ class ResponseChart : public QWidget {
   QString Description() const;
   // The series the cursor reads and plays.
   SeriesId Series() const;
-  // The marks N and Shift+N stop at.
-  const std::vector<RunMark>& Marks() const { return marks_; }
+  // The marks N and Shift+N stop at: the chosen series' run's.
+  const std::vector<RunMark>& Marks() const;
   // The height of the chart's text and the width of its lines, in pixels, at
   // the chart's present zoom and place.
   int TextPixelSize() const;
@@ -120,6 +120,11 @@ class ResponseChart : public QWidget {
   // Up, Down, N and Shift+N; false for any other key.
   bool WalkKey(const QKeyEvent& event);
   void ChooseSeries(int by);
+  // The chosen series' marks found again, and what it says of them.
+  void FindSeriesMarks();
+  bool SeriesFalls() const;
+  // N and Shift+N: the next or previous mark, or a word that there is none.
+  void JumpToMark(bool forward);
   ChartSound& Sound();
   void PlayTone();
 
@@ -133,7 +138,8 @@ class ResponseChart : public QWidget {
   int firstVisible_ = 0;
   int lastVisible_ = -1;
   int cursor_ = -1;
-  std::vector<RunMark> marks_;
+  std::vector<RunMark> marks_;      // the current run's
+  std::vector<RunMark> keptMarks_;  // the chosen kept run's
   SeriesId series_;
   ChartSound* sound_ = nullptr;  // made when first heard
   bool stepTones_ = true;

@@ -13,10 +13,25 @@ namespace corvale {
 
 SeriesId ResponseChart::Series() const { return series_; }
 
+const std::vector<RunMark>& ResponseChart::Marks() const {
+  return series_.kind == SeriesId::Kind::KeptPv ? keptMarks_ : marks_;
+}
+
+void ResponseChart::FindSeriesMarks() {
+  keptMarks_.clear();
+  if (history_ && series_.kind == SeriesId::Kind::KeptPv && series_.kept < history_->Kept().size())
+    keptMarks_ = FindMarks(history_->Kept()[series_.kept]);
+}
+
+bool ResponseChart::SeriesFalls() const {
+  if (!history_ || series_.kind != SeriesId::Kind::KeptPv) return figures_ && figures_->Falling();
+  const std::optional<StepFigures>& kept = history_->Kept()[series_.kept].summary.figures;
+  return kept && kept->Falling();
+}
+
 QString ResponseChart::RowDescription(int row) const {
   if (!history_) return {};
-  const bool falling = figures_ && figures_->Falling();
-  return ChartReadout(*history_, marks_, falling, locale_).Row(series_, row);
+  return ChartReadout(*history_, Marks(), SeriesFalls(), locale_).Row(series_, row);
 }
 
 QString ResponseChart::Description() const {
@@ -35,6 +50,7 @@ void ResponseChart::ChooseSeries(int by) {
   const int index = at == all.end() ? 0 : static_cast<int>(at - all.begin());
   series_ = all[static_cast<std::size_t>(std::clamp(index + by, 0, count - 1))];
   toneScale_.reset();
+  FindSeriesMarks();
   // Spoken as the step it reads: the cursor where it is, or where the
   // arrows would put it first.
   const std::optional<int> row =
@@ -54,8 +70,7 @@ bool ResponseChart::WalkKey(const QKeyEvent& event) {
     return true;
   }
   if (event.key() == Qt::Key_N && (mods == Qt::NoModifier || mods == Qt::ShiftModifier)) {
-    const std::optional<std::size_t> row = NextMarkRow(marks_, cursor_, mods == Qt::NoModifier);
-    if (row) MoveCursor(static_cast<int>(*row));
+    JumpToMark(mods == Qt::NoModifier);
     return true;
   }
   if (mods == Qt::NoModifier && event.key() == Qt::Key_P) {
@@ -63,6 +78,17 @@ bool ResponseChart::WalkKey(const QKeyEvent& event) {
     return true;
   }
   return mods == Qt::NoModifier && event.key() == Qt::Key_Escape && sound_ && sound_->Stop();
+}
+
+void ResponseChart::JumpToMark(bool forward) {
+  if (!history_ || Rows() == 0) return;
+  const std::optional<std::size_t> row = NextMarkRow(Marks(), cursor_, forward);
+  // A kept run may have marks past the current run's end, where the cursor
+  // cannot go.
+  if (row && *row < static_cast<std::size_t>(Rows())) return MoveCursor(static_cast<int>(*row));
+  Sound().Say(Marks().empty() ? tr("This run has no marks.")
+              : forward       ? tr("No mark after this step.")
+                              : tr("No mark before this step."));
 }
 
 ChartSound& ResponseChart::Sound() {
@@ -103,7 +129,7 @@ void ResponseChart::Play() {
   const bool kept = series_.kind == SeriesId::Kind::KeptPv;
   const double setPoint = kept ? history_->Kept()[series_.kept].summary.gains.SP
                                : history_->Current().Runs().back().setPoint;
-  const QString name = ChartReadout(*history_, marks_, false, locale_).Name(series_);
+  const QString name = ChartReadout(*history_, Marks(), false, locale_).Name(series_);
   const QString sentence =
       tr("%1 from %2 to %3, SP %4: low pitch, low value.")
           .arg(name, ProseNumber(scale.low, locale_), ProseNumber(scale.high, locale_),
