@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <string>
+#include <utility>
 #include <string_view>
 
 #include "transcript_lines.h"
@@ -34,6 +35,11 @@ class TranscriptModel : public QAbstractTableModel {
                       int role = Qt::DisplayRole) const override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
 
+  // The cell a screen reader has reached along its row, and names by its
+  // column header: its accessible text is the value alone. Every other
+  // cell's is the column's name and the value, as a row read whole needs.
+  void SetBareCell(int row, int column) { bareCell_ = {row, column}; }
+
  signals:
   // The text of rows already there is about to change or go: whatever still
   // refers to them takes what it needs now.
@@ -41,6 +47,7 @@ class TranscriptModel : public QAbstractTableModel {
 
  private:
   TranscriptLines lines_;
+  std::pair<int, int> bareCell_{-1, -1};
 };
 
 }  // namespace corvale

@@ -218,6 +218,25 @@ QItemSelectionModel::SelectionFlags TranscriptView::selectionCommand(const QMode
   return rowsPicked_ ? command | QItemSelectionModel::Rows : command;
 }
 
+void TranscriptView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+  // Along a row a screen reader says the column's header before the cell:
+  // there, the cell is its value alone, so that the column is named once.
+  // Down reads the whole row, each cell named by its column.
+  const bool alongRow = current.isValid() && previous.isValid() &&
+                        current.row() == previous.row() && current.column() != previous.column();
+  model_->SetBareCell(alongRow ? current.row() : -1, alongRow ? current.column() : -1);
+  if (QAccessible::isActive()) {
+    // The reader may hold the cells' names from before.
+    for (const QModelIndex& cell : {previous, current}) {
+      if (!cell.isValid()) continue;
+      QAccessibleEvent event(this, QAccessible::NameChanged);
+      event.setChild(AccessibleChild(cell));
+      QAccessible::updateAccessibility(&event);
+    }
+  }
+  QTableView::currentChanged(current, previous);
+}
+
 void TranscriptView::selectionChanged(const QItemSelection& selected,
                                       const QItemSelection& deselected) {
   // QTableView tells a screen reader of the first cell selected and the first

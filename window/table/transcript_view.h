@@ -57,6 +57,7 @@ class TranscriptView : public QTableView {
   QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                        const QEvent* event) const override;
   void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
+  void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
   void reset() override;
   void rowsInserted(const QModelIndex& parent, int first, int last) override;
   void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
