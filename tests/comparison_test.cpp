@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QMenu>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
@@ -88,7 +89,20 @@ TEST(RunComparison, DeleteForgetsTheSelectedEarlierRunsButNeverTheCurrentOne) {
   view.Refresh();
   QAccessibleTableInterface* cells = QAccessible::queryAccessibleInterface(&view)->tableInterface();
   EXPECT_FALSE(cells->cellAt(2, 0)->state().focused);
+  // The menu offers what the selection allows: Copy, Forget this run, Forget earlier runs.
+  const auto offered = [&view] {
+    const std::unique_ptr<QMenu> menu(view.CreateContextMenu());
+    std::vector<bool> enabled;
+    for (QAction* action : menu->actions())
+      if (!action->isSeparator() && action != menu->actions()[1])
+        enabled.push_back(action->isEnabled());
+    return enabled;
+  };
+  EXPECT_EQ(offered(), (std::vector<bool>{false, false, true}));
+  view.selectRow(2);
+  EXPECT_EQ(offered(), (std::vector<bool>{true, false, true}));
   view.selectAll();
+  EXPECT_EQ(offered(), (std::vector<bool>{true, true, true}));
   QTest::keyClick(&view, Qt::Key_Delete);
   ASSERT_EQ(forget.size(), 1);
   // The later first, so that each index still names its run as they go.
