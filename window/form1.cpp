@@ -3,22 +3,19 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
 #include "announcer.h"
 #include "comparison_sentence.h"
 #include "failure_message.h"
-#include "gain_examples.h"
+#include "form_explanations.h"
 #include "number_box.h"
-#include "prose_number.h"
 #include "queued_input.h"
 #include "response_chart.h"
 #include "response_text.h"
@@ -29,6 +26,7 @@
 #include "transcript_model.h"
 #include "transcript_view.h"
 #include "widget_form_fields.h"
+#include "window_keys.h"
 #include "window_layout.h"
 #include "zoom.h"
 
@@ -44,7 +42,6 @@ class BusyCursor {
   BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
-constexpr int kWheelStep = 120;  // one notch of an ordinary wheel, in eighths of a degree
 constexpr Place kClientArea{0, 0, 6816, 4644};
 
 template <typename Widget>
@@ -119,9 +116,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
                                      std::vector<QWidget*>{table, cwin->Switch(), comparison_},
                                      cwin, chart_, [this] { Arrange(); });
   layout_->SetComparison(comparison_);
-  // Ctrl with +, -, 0 or the wheel zooms wherever it is typed or turned in
-  // the window.
-  QCoreApplication::instance()->installEventFilter(this);
+  keys_ = std::make_unique<WindowKeys>(this, std::vector<QPushButton*>{Command1, Command2},
+                                       [this](int steps) { ZoomBy(steps); });
   BoxFor(Box::Kp)->setFocus();
 
   // In the window's locale, read once as it opened: the initial texts, every
@@ -130,8 +126,36 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   for (const BoxDescription& box : kBoxes) {
     BoxFor(box.box)->setText(QString::fromStdString(InitialText(box.box, fields_->Numbers())));
   }
-  Explain(fields_->Numbers());
+  Explain();
+  Connect();
+}
 
+void Form1::Explain() {
+  TranscriptView* const table = cwin->Table();
+  const FormExplanations explained = ExplainForm(fields_->Numbers(), locale_);
+  for (const BoxDescription& box : kBoxes)
+    SetExplanation(BoxFor(box.box), explained.boxes[IndexOf(box.box)]);
+  SetExplanation(Command1, explained.compute);
+  SetExplanation(Command2, explained.carryOn);
+  transcriptExplanation_ = explained.transcript;
+  table->setToolTip(transcriptExplanation_);
+  table->setAccessibleName(tr("Transcript"));
+  // Entering the table, a screen reader reads the current row, or when there
+  // is none, the description: while the table is empty, that says what fills
+  // it, not how to read the rows it has yet to show.
+  const auto describe = [this, table] {
+    table->setAccessibleDescription(
+        table->Model()->rowCount() > 0
+            ? transcriptExplanation_
+            : tr("No rows yet: Compute fills the table, one row per step."));
+  };
+  connect(table->Model(), &QAbstractItemModel::modelReset, this, describe);
+  connect(table->Model(), &QAbstractItemModel::rowsInserted, this, describe);
+  describe();
+}
+
+void Form1::Connect() {
+  TranscriptView* const table = cwin->Table();
   // The chart marks the rows in view; a click or its cursor brings a step
   // into view in the table.
   connect(table, &TranscriptView::VisibleRowsChanged, chart_, &ResponseChart::SetVisibleRows);
@@ -154,23 +178,11 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   };
   connect(comparison_, &RunComparisonView::ForgetAllRequested, this, forgetAll);
   connect(chart_, &ResponseChart::ForgetRequested, this, forgetAll);
-  // Entering the table, a screen reader reads the current row, or when there
-  // is none, the description: while the table is empty, that says what fills
-  // it, not how to read the rows it has yet to show.
-  const auto describe = [this, table] {
-    table->setAccessibleDescription(
-        table->Model()->rowCount() > 0
-            ? transcriptExplanation_
-            : tr("No rows yet: Compute fills the table, one row per step."));
-  };
-  connect(table->Model(), &QAbstractItemModel::modelReset, this, describe);
-  connect(table->Model(), &QAbstractItemModel::rowsInserted, this, describe);
-  describe();
   connect(Command1, &QPushButton::clicked, this, &Form1::OnCompute);
   connect(Command2, &QPushButton::clicked, this, &Form1::OnContinue);
 }
 
-Form1::~Form1() { QCoreApplication::instance()->removeEventFilter(this); }
+Form1::~Form1() = default;
 
 void Form1::ZoomBy(int steps) {
   const int before = layout_->Zoomed().Level();
@@ -216,122 +228,6 @@ void Form1::Arrange() {
   order.insert(order.end(), {Command1, Command2});
   order.insert(order.end(), beside.begin(), beside.end());
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
-}
-
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
-  const auto* widget = qobject_cast<QWidget*>(watched);
-  if (!widget || widget->window() != this) return false;
-  if (event->type() == QEvent::Wheel) {
-    auto* wheel = static_cast<QWheelEvent*>(event);
-    if (!(wheel->modifiers() & Qt::ControlModifier)) return false;
-    // A touchpad turns in small amounts: they add up to whole steps.
-    wheelAngle_ += wheel->angleDelta().y();
-    const int steps = wheelAngle_ / kWheelStep;
-    wheelAngle_ -= steps * kWheelStep;
-    if (steps != 0) ZoomBy(steps);
-    return true;
-  }
-  if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) return false;
-  auto* key = static_cast<QKeyEvent*>(event);
-  if (PressesButton(watched, *key)) return true;
-  if (!(key->modifiers() & Qt::ControlModifier)) return false;
-  int steps = 0;
-  switch (key->key()) {
-    case Qt::Key_Plus:
-    case Qt::Key_Equal:  // + without Shift on many keyboards
-      steps = 1;
-      break;
-    case Qt::Key_Minus:
-      steps = -1;
-      break;
-    case Qt::Key_0:  // as it opened
-      break;
-    default:
-      return false;
-  }
-  // Claimed before any box can take it as a shortcut, acted on once.
-  if (event->type() == QEvent::KeyPress) ZoomBy(steps);
-  event->accept();
-  return event->type() == QEvent::KeyPress;
-}
-
-// Enter presses a focused Compute or Continue, as Space does; in a box it
-// still presses nothing, for neither button is a default one.
-bool Form1::PressesButton(QObject* watched, const QKeyEvent& key) {
-  if (watched != Command1 && watched != Command2) return false;
-  const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-  if (!enter || (key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
-  if (key.type() == QEvent::KeyPress) static_cast<QPushButton*>(watched)->click();
-  return key.type() == QEvent::KeyPress;
-}
-
-// What D does in this loop, which has no lag for D to lead: it damps
-// nothing, and on the loop's fastest swing it adds to the gain.
-QString Form1::KdExplanation() const {
-  const auto number = [this](double value) { return ProseNumber(value, locale_); };
-  const auto step = [this](const KdExample& e) { return ProseCount(*e.settledFrom, locale_); };
-  const KdExample& none = kKdExamples[0];
-  const KdExample& some = kKdExamples[1];
-  const KdExample& much = kKdExamples[2];
-  return tr("Derivative gain: D = Kd \u00D7 the change in the error. In this loop D does not "
-            "damp: where PV zigzags around SP, up one step and down the next, the change in the "
-            "error is twice the error, so D adds %1 \u00D7 Kd to Kp. With Kp %2 and Ki %3, PV "
-            "settles from step %5 without overshoot at Kd %4, overshoots by %7\u00A0% and "
-            "settles from step %8 at Kd %6, and never settles at Kd %9.\n")
-      .arg(number(kZigzagChange), number(kKdExampleKp), number(kKdExampleKi), number(none.kd),
-           step(none), number(some.kd), ProsePercent(some.overshootPercent, locale_), step(some),
-           number(much.kd));
-}
-
-void Form1::Explain(const NumberFormat& numbers) {
-  // Examples in the format this window reads, separator and all, each quoted
-  // so that a decimal comma cannot run them together.
-  const QString point = QString::fromStdString(numbers.decimalSeparator);
-  const QString example =
-      tr("Type a number, for example “2”, “%1” or “1%2e3”.").arg("0" + point + "5", point + "5");
-  // Every other number in the window's own digits.
-  const auto count = [this](std::int64_t n) { return ProseCount(n, locale_); };
-  const auto number = [this](double value) { return ProseNumber(value, locale_); };
-  transcriptExplanation_ =
-      tr("One row per step. X: the plant's input, the controller's output from the step before, "
-         "limited to %1–%2.\nPV: the process value, half of X.  Error: SP \u2212 PV.  P, I, D: "
-         "the controller's three terms.\nThe switch under the table shows the run as a chart, or "
-         "the runs compared; a larger window shows the chart beside the boxes, and the runs "
-         "compared too where it has room.\nCtrl+plus and Ctrl+minus, or Ctrl "
-         "with the mouse wheel, make the window larger or smaller; Ctrl+0 restores its original "
-         "size.")
-          .arg(count(0), count(255));
-  const std::pair<QWidget*, QString> explanations[] = {
-      {BoxFor(Box::Kp), tr("Proportional gain: P = Kp \u00D7 Error. With P alone, PV settles "
-                           "short of SP: the larger Kp, the nearer to SP, but the more PV "
-                           "overshoots and the later it settles; from Kp %1 on, it never "
-                           "settles.\n")
-                                .arg(number(kPAloneLimit)) +
-                            example},
-      {BoxFor(Box::Ki),
-       tr("Integral gain: I = Ki \u00D7 the sum of the errors. I keeps growing while PV is below "
-          "SP, so it removes the steady-state error that P alone leaves. A larger Ki removes it "
-          "sooner, up to a point: beyond that, PV overshoots, rings and settles later.\n") +
-           example},
-      {BoxFor(Box::Kd), KdExplanation() + example},
-      {BoxFor(Box::SP),
-       tr("Set point: the value that PV, the process value, should reach.\n") + example},
-      {BoxFor(Box::Loops),
-       tr("How many steps one press of Compute or Continue adds: a whole number, at most "
-          "%1.")
-           .arg(count(kMaxStepsPerRun))},
-      {Command1, tr("Start afresh: clear the transcript and run Loops steps from step 1.\nThe run "
-                    "before stays in the chart and among the runs compared.")},
-      {Command2,
-       tr("Carry on from the last step for Loops more steps, with the gains and SP as they "
-          "stand now.\nThe sum of the errors in I carries on; D starts afresh, so the first of "
-          "these steps has D = Kd \u00D7 Error.")},
-  };
-  for (const auto& [widget, text] : explanations) {
-    SetExplanation(widget, text);
-  }
-  cwin->Table()->setToolTip(transcriptExplanation_);
-  cwin->Table()->setAccessibleName(tr("Transcript"));
 }
 
 RunOutcome Form1::PID() { return Run(corvale::PID); }

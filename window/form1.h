@@ -11,7 +11,6 @@
 #include "loop_state.h"
 #include "run_history.h"
 
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -23,6 +22,7 @@ class ResponseChart;
 class RunComparisonView;
 class TranscriptBox;
 class WidgetFormFields;
+class WindowKeys;
 class WindowLayout;
 
 // The program's only window: five input boxes, the transcript box and the
@@ -49,7 +49,6 @@ class Form1 : public QWidget {
   void ZoomBy(int steps);
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
 
@@ -57,13 +56,12 @@ class Form1 : public QWidget {
   // Runs a command with the busy cursor shown; what the user clicked or typed
   // meanwhile is dropped.
   RunOutcome Run(RunOutcome (*command)(LoopState&, FormFields&));
-  // Enter on a focused button: pressed, and the event taken.
-  bool PressesButton(QObject* watched, const QKeyEvent& key);
+  // Tooltips and accessible descriptions: what each control is and does.
+  void Explain();
+  // The table, the chart, the comparison and the runs kept in step.
+  void Connect();
   void OnCompute();
   void OnContinue();
-  // Tooltips and accessible descriptions: what each control is and does.
-  void Explain(const NumberFormat& numbers);
-  QString KdExplanation() const;
   void ReportFailure(const Failure& failure);
   // The runs changed: the current one's figures to the chart, the table's
   // overview, and spoken once.
@@ -82,8 +80,9 @@ class Form1 : public QWidget {
   ResponseChart* chart_;
   RunComparisonView* comparison_;
   Announcer* announcer_;
-  std::unique_ptr<WindowLayout> layout_;  // the zoom, the window's size and the chart's place
-  int wheelAngle_ = 0;                    // what the wheel turned short of a whole step
+  std::unique_ptr<WindowLayout> layout_;
+  std::unique_ptr<WindowKeys> keys_;  // Ctrl with +, -, 0 or the wheel zooms; Enter presses  // the
+                                      // zoom, the window's size and the chart's place
   QString transcriptExplanation_;
 
   // Read once, as the window opens: the initial texts, every run, message

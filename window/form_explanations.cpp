@@ -1,0 +1,83 @@
+#include "form_explanations.h"
+
+#include "form1.h"
+#include "gain_examples.h"
+#include "prose_number.h"
+
+namespace corvale {
+namespace {
+
+// What D does in this loop, which has no lag for D to lead: it damps
+// nothing, and on the loop's fastest swing it adds to the gain.
+QString KdExplanation(const QLocale& locale) {
+  const auto number = [&locale](double value) { return ProseNumber(value, locale); };
+  const auto step = [&locale](const KdExample& e) { return ProseCount(*e.settledFrom, locale); };
+  const KdExample& none = kKdExamples[0];
+  const KdExample& some = kKdExamples[1];
+  const KdExample& much = kKdExamples[2];
+  return Form1::tr(
+             "Derivative gain: D = Kd \u00D7 the change in the error. In this loop D does not "
+             "damp: where PV zigzags around SP, up one step and down the next, the change in the "
+             "error is twice the error, so D adds %1 \u00D7 Kd to Kp. With Kp %2 and Ki %3, PV "
+             "settles from step %5 without overshoot at Kd %4, overshoots by %7\u00A0% and "
+             "settles from step %8 at Kd %6, and never settles at Kd %9.\n")
+      .arg(number(kZigzagChange), number(kKdExampleKp), number(kKdExampleKi), number(none.kd),
+           step(none), number(some.kd), ProsePercent(some.overshootPercent, locale), step(some),
+           number(much.kd));
+}
+
+}  // namespace
+
+FormExplanations ExplainForm(const NumberFormat& numbers, const QLocale& locale) {
+  // Examples in the format this window reads, separator and all, each quoted
+  // so that a decimal comma cannot run them together.
+  const QString point = QString::fromStdString(numbers.decimalSeparator);
+  const QString example = Form1::tr("Type a number, for example “2”, “%1” or “1%2e3”.")
+                              .arg("0" + point + "5", point + "5");
+  // Every other number in the window's own digits.
+  const auto count = [&locale](std::int64_t n) { return ProseCount(n, locale); };
+  const auto number = [&locale](double value) { return ProseNumber(value, locale); };
+  FormExplanations e;
+  e.transcript =
+      Form1::tr(
+          "One row per step. X: the plant's input, the controller's output from the step before, "
+          "limited to %1–%2.\nPV: the process value, half of X.  Error: SP \u2212 PV.  P, I, D: "
+          "the controller's three terms.\nThe switch under the table shows the run as a chart, or "
+          "the runs compared; a larger window shows the chart beside the boxes, and the runs "
+          "compared too where it has room.\nCtrl+plus and Ctrl+minus, or Ctrl "
+          "with the mouse wheel, make the window larger or smaller; Ctrl+0 restores its original "
+          "size.")
+          .arg(count(0), count(255));
+  e.boxes[IndexOf(Box::Kp)] =
+      Form1::tr(
+          "Proportional gain: P = Kp \u00D7 Error. With P alone, PV settles "
+          "short of SP: the larger Kp, the nearer to SP, but the more PV "
+          "overshoots and the later it settles; from Kp %1 on, it never "
+          "settles.\n")
+          .arg(number(kPAloneLimit)) +
+      example;
+  e.boxes[IndexOf(Box::Ki)] =
+      Form1::tr(
+          "Integral gain: I = Ki \u00D7 the sum of the errors. I keeps growing while PV is below "
+          "SP, so it removes the steady-state error that P alone leaves. A larger Ki removes it "
+          "sooner, up to a point: beyond that, PV overshoots, rings and settles later.\n") +
+      example;
+  e.boxes[IndexOf(Box::Kd)] = KdExplanation(locale) + example;
+  e.boxes[IndexOf(Box::SP)] =
+      Form1::tr("Set point: the value that PV, the process value, should reach.\n") + example;
+  e.boxes[IndexOf(Box::Loops)] =
+      Form1::tr(
+          "How many steps one press of Compute or Continue adds: a whole number, at most "
+          "%1.")
+          .arg(count(kMaxStepsPerRun));
+  e.compute = Form1::tr(
+      "Start afresh: clear the transcript and run Loops steps from step 1.\nThe run "
+      "before stays in the chart and among the runs compared.");
+  e.carryOn = Form1::tr(
+      "Carry on from the last step for Loops more steps, with the gains and SP as they "
+      "stand now.\nThe sum of the errors in I carries on; D starts afresh, so the first of "
+      "these steps has D = Kd \u00D7 Error.");
+  return e;
+}
+
+}  // namespace corvale
