@@ -111,16 +111,19 @@ std::vector<RunMark> FindMarks(const KeptRun& run) {
 }
 
 std::optional<std::size_t> NextMarkRow(const std::vector<RunMark>& marks, long long row,
-                                       bool forward) {
+                                       bool forward, bool crossings) {
+  const auto wanted = [crossings](const RunMark& m) {
+    return (m.kind == Kind::Crossing) == crossings;
+  };
   if (forward) {
-    const auto next = std::find_if(marks.begin(), marks.end(), [row](const RunMark& m) {
-      return static_cast<long long>(m.row) > row;
+    const auto next = std::find_if(marks.begin(), marks.end(), [&](const RunMark& m) {
+      return static_cast<long long>(m.row) > row && wanted(m);
     });
     if (next == marks.end()) return std::nullopt;
     return next->row;
   }
-  const auto previous = std::find_if(marks.rbegin(), marks.rend(), [row](const RunMark& m) {
-    return static_cast<long long>(m.row) < row;
+  const auto previous = std::find_if(marks.rbegin(), marks.rend(), [&](const RunMark& m) {
+    return static_cast<long long>(m.row) < row && wanted(m);
   });
   if (previous == marks.rend()) return std::nullopt;
   return previous->row;

@@ -61,8 +61,9 @@ double CrossingBand(const ValueRange& extent);
 inline constexpr std::size_t kMostMarks = 1 << 16;
 
 // The row of the first mark after `row` (forward) or before it; none when
-// there is none. A row of -1 stands before the first.
+// there is none. A row of -1 stands before the first. `crossings`: only the
+// crossings of SP, else every mark but them, which a ringing PV would bury.
 std::optional<std::size_t> NextMarkRow(const std::vector<RunMark>& marks, long long row,
-                                       bool forward);
+                                       bool forward, bool crossings = false);
 
 }  // namespace corvale

@@ -93,7 +93,6 @@ std::vector<ResponseTrace::Run> SeriesSetPoints(const RunHistory& history, Serie
 
 PitchScale SeriesScale(const RunHistory& history, SeriesId series) {
   using K = SeriesId::Kind;
-  if (series.kind == K::X) return {0, 255};
   ValueRange range;
   if (series.kind == K::Pv || series.kind == K::KeptPv) {
     range = history.Current().Extent();

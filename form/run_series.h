@@ -33,8 +33,8 @@ std::vector<double> SeriesValues(const RunHistory& history, SeriesId series);
 std::vector<ResponseTrace::Run> SeriesSetPoints(const RunHistory& history, SeriesId series);
 
 // The range the series' pitch spans, as its axis does: PV's, the current
-// and the kept runs' PV and SP and 0, so that runs compare by ear; X's, its
-// limits; each term's, its values and 0.
+// and the kept runs' PV and SP and 0, so that runs compare by ear; X's and
+// each term's, its values and 0 (X over its limits would hardly move).
 PitchScale SeriesScale(const RunHistory& history, SeriesId series);
 // The rows where the series' run crosses its set point: PV's, for the
 // current run's columns.

@@ -6,6 +6,7 @@
 
 #include "announcer.h"
 #include "chart_fixture.h"
+#include "response_text.h"
 
 namespace corvale {
 namespace {
@@ -124,13 +125,18 @@ TEST_F(ChartMarks, KeysWalkTheMarksAndTheSeries) {
 // current run, Kp .5 (PV 0, 1.25, .9375, 1.015625), settles from step 4.
 TEST_F(ChartMarks, AKeptRunWalksItsOwnMarks) {
   Simulate({"1 0 0 5 30"});
-  Simulate({".5 0 0 5 30"});
+  Simulate({".5 0 0 5 40"});
   Measure();
   for (int down = 0; down < 6; ++down) QTest::keyClick(&chart, Qt::Key_Down);  // run 1's PV
   const std::pair<QKeyCombination, std::string> keys[] = {
       {Qt::Key_N, "Step 2: PV of run 1 2.5000; " + kRise},
       {Qt::Key_N, "Step 7: PV of run 1 1.6406; settled from here"},
       {Qt::Key_N, "No mark after this step."},
+      {Qt::Key_C, "PV does not cross SP."},
+      {Qt::Key_F, "PV of run 1: " + ResponseText(*history.Kept()[0].summary.figures,
+                                                 QLocale(QLocale::English, QLocale::UnitedStates))
+                                        .toStdString()},
+      {Qt::Key_End, "Step 40: PV of run 1 has no value here"},
       {Qt::Key_Home, "Step 1: PV of run 1 .0000"},
       {Qt::ShiftModifier | Qt::Key_N, "No mark before this step."},
       {Qt::Key_Up, "Step 1: D .0000"},
@@ -150,6 +156,31 @@ TEST_F(ChartMarks, AKeptRunWalksItsOwnMarks) {
              : chart.RowDescription(chart.Cursor());
     EXPECT_EQ(text.toStdString(), said);
   }
+}
+
+// The README's first run: PV 3.75 at step 2, 4.2068 at 13, 5.2424 at 14, 4.4086 at 15, and
+// so around SP at every step from 8; N leaves the crossings to C.
+TEST_F(ChartMarks, CrossingsHaveKeysOfTheirOwn) {
+  Simulate({".5 .5 .5 5 100"});
+  Measure();
+  const std::pair<QKeyCombination, std::pair<int, const char*>> keys[] = {
+      {Qt::Key_N, {2, "rise begins at 10\u00a0% of the change"}},
+      {Qt::Key_N, {6, "rise ends at 90\u00a0% of the change"}},
+      {Qt::Key_N, {14, "peak, PV crosses SP"}},
+      {Qt::ShiftModifier | Qt::Key_C, {13, "PV crosses SP"}},
+      {Qt::Key_C, {14, "peak, PV crosses SP"}},
+      {Qt::Key_C, {15, "PV crosses SP"}},
+  };
+  for (const auto& [key, said] : keys) {
+    QTest::keyClick(&chart, key.key(), key.keyboardModifiers());
+    EXPECT_EQ(chart.Cursor() + 1, said.first);
+    EXPECT_TRUE(chart.RowDescription(chart.Cursor()).endsWith(QString("; ") + said.second))
+        << chart.RowDescription(chart.Cursor()).toStdString();
+  }
+  // Play says the series' own range, and for PV the SP its tone gives first.
+  EXPECT_EQ(chart.PlaySentence(), "PV from 0 to 5.2424; SP 5 sounds first.");
+  QTest::keyClick(&chart, Qt::Key_Down);
+  EXPECT_EQ(chart.PlaySentence(), "X from 0 to 10.485.");
 }
 
 // A language may join a step's values and its marks otherwise.

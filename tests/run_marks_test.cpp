@@ -67,10 +67,15 @@ TEST(RunMarks, CrossingsAreWhereValuesPassSetPoint) {
 }
 
 TEST(RunMarks, NextMarkSkipsToTheNextRowWithOne) {
-  const std::vector<RunMark> marks = {{3, K::Peak}, {3, K::Crossing}, {8, K::Settled}};
-  const std::tuple<long long, bool, std::optional<std::size_t>> cases[] = {
-      {-1, true, 3}, {3, true, 8}, {8, true, {}}, {8, false, 3}, {3, false, {}}, {20, false, 8}};
-  for (const auto& [from, forward, to] : cases) EXPECT_EQ(NextMarkRow(marks, from, forward), to);
+  // The crossings apart: a PV ringing around SP would put one at every step.
+  const std::vector<RunMark> marks = {
+      {2, K::Crossing}, {3, K::Peak}, {3, K::Crossing}, {5, K::Crossing}, {8, K::Settled}};
+  const std::tuple<long long, bool, bool, std::optional<std::size_t>> cases[] = {
+      {-1, true, false, 3}, {3, true, false, 8}, {8, true, false, {}},  {8, false, false, 3},
+      {3, false, false, {}}, {20, false, false, 8}, {-1, true, true, 2}, {3, true, true, 5},
+      {5, true, true, {}},  {8, false, true, 5},  {2, false, true, {}}};
+  for (const auto& [from, forward, crossings, to] : cases)
+    EXPECT_EQ(NextMarkRow(marks, from, forward, crossings), to) << from << forward << crossings;
 }
 
 // Kp 1, Ki .5, Kd .5, SP 5: step 1 puts out 5 + 2.5 + 2.5 = 10; step 2 has
@@ -86,10 +91,10 @@ TEST(RunSeries, EachSeriesReadsItsColumn) {
   EXPECT_EQ(SeriesOf(history).size(), 7u);
   EXPECT_EQ(SeriesValues(history, {S::KeptPv, 0}), (std::vector<double>{0, 2.5}));
   EXPECT_FALSE(SeriesValue(history, {S::Pv}, 2));
-  // Pitch spans PV and SP of every run, and 0; X its limits; a term its values and 0.
+  // Pitch spans PV and SP of every run, and 0; X and a term their values and 0.
   const std::pair<SeriesId, std::pair<double, double>> scales[] = {{{S::Pv}, {0, 5}},
                                                                    {{S::KeptPv, 0}, {0, 5}},
-                                                                   {{S::X}, {0, 255}},
+                                                                   {{S::X}, {0, 10}},
                                                                    {{S::D}, {-2.5, 2.5}},
                                                                    {{S::I}, {0, 2.5}}};
   for (const auto& [series, range] : scales)

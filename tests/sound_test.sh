@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real program heard under Xvfb through a PulseAudio null sink of its own (no sound card, as
-# root, without D-Bus): the pitch rises with PV, a click where the loop by hand first crosses SP.
+# root, without D-Bus): SP's tone first, then the pitch rises with PV, a click where the loop by
+# hand first crosses SP.
 #   sound_test.sh CORVALE    (needs scripts/setup test: pulseaudio, parec, xvfb)
 set -euo pipefail
 fail() { echo "sound: $*" >&2 && exit 1; }
@@ -61,16 +62,21 @@ def tone(s, f):  # Goertzel amplitude
     w, s1, s2 = 2 * math.pi * f / rate, 0.0, 0.0
     for x in s: s1, s2 = x + 2 * math.cos(w) * s1 - s2, s1
     return 2 * math.sqrt(max(0, s1 * s1 + s2 * s2 - 2 * math.cos(w) * s1 * s2)) / len(s)
-loud = [i for i in range(len(a)) if abs(a[i]) > 500] or sys.exit("sound: nothing was heard")
-start, end = loud[0], loud[-1]; heard = (end - start) / rate
-# A busy machine may stretch it (the stream's short buffer runs dry), never shorten it.
-if not 2.2 < heard < 6: sys.exit("sound: %.2f s heard, not about 2.5 s" % heard)
 # The loop by hand: X the previous output, PV = X / 2, output = P + D + I within 0..255.
 kp = ki = kd = 0.5; sp = 5; x = integral = last = 0.0; pv = []
 for step in range(100):
     p = x / 2; e = sp - p; integral += e; pv.append(p)
     x, last = min(255.0, max(0.0, kp * e + kd * (e - last) + ki * integral)), e
 cross = next(r for r in range(1, 100) if pv[r] > sp >= pv[r - 1])
+loud = [i for i in range(len(a)) if abs(a[i]) > 500] or sys.exit("sound: nothing was heard")
+# First SP's tone, 220-880 Hz on a log scale over 0 to the peak; a pause; then PV.
+gap = next((k for k in range(len(loud) - 1) if loud[k + 1] - loud[k] > 0.1 * rate), None)
+if gap is None: sys.exit("sound: no pause between SP's tone and PV")
+reference, want = hz(a[loud[0] + 480:loud[gap] - 480]), 220 * 4 ** (sp / max(pv))
+if abs(reference - want) > 0.03 * want: sys.exit("sound: SP's tone %d Hz, not %d Hz" % (reference, want))
+start, end = loud[gap + 1], loud[-1]; heard = (end - start) / rate
+# A busy machine may stretch it (the stream's short buffer runs dry), never shorten it.
+if not 2.2 < heard < 6: sys.exit("sound: %.2f s heard, not about 2.5 s" % heard)
 # Pitch: step 1 (PV 0) low; by the peak, three times as high, timed loosely: a loaded machine
 # may stretch the sound where the server ran dry.
 early = hz(a[start + 240:start + 1200])
@@ -82,5 +88,6 @@ first = next((i for i in range(start, end - 192, 48) if tone(a[i:i + 192], 3000)
 if first is None or abs(first - expected) > 0.05 * rate:
     sys.exit("sound: the first click at %s s, PV crosses SP at %.3f s (step %d)" %
              (first and "%.3f" % ((first - start) / rate), (expected - start) / rate, cross + 1))
-print("sound: %.2f s, %d Hz at step 1, %d Hz by the peak, click at step %d" % (heard, early, late, cross + 1))
+print("sound: SP %d Hz, then %.2f s, %d Hz at step 1, %d Hz by the peak, click at step %d" %
+      (reference, heard, early, late, cross + 1))
 PY

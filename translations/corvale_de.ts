@@ -613,14 +613,6 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
         <translation>Es gibt keine Tonausgabe.</translation>
     </message>
     <message>
-        <source>Keys: Left and Right move a step, Page Up and Page Down a tenth of the run, Home and End to its ends; Up and Down choose the series; N and Shift+N jump to the next and the previous mark; P plays the series as sound, Escape stops it.</source>
-        <translation>Tasten: Links und Rechts gehen einen Schritt, Bild auf und Bild ab ein Zehntel des Laufs, Pos1 und Ende an seine Enden; Auf und Ab wählen die Reihe; N und Umschalt+N springen zur nächsten und zur vorigen Marke; P spielt die Reihe als Ton ab, Esc hält ihn an.</translation>
-    </message>
-    <message>
-        <source>%1 from %2 to %3, SP %4: low pitch, low value.</source>
-        <translation>%1 von %2 bis %3, SP %4: tiefer Ton, kleiner Wert.</translation>
-    </message>
-    <message>
         <source>The figures are in the tooltip.</source>
         <translation>Die Kennwerte stehen im Tooltip.</translation>
     </message>
@@ -635,6 +627,42 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
     <message>
         <source>No mark before this step.</source>
         <translation>Vor diesem Schritt liegt keine Marke.</translation>
+    </message>
+    <message>
+        <source>Keys: Left and Right, a step; Page Up and Page Down, a tenth of the run; Home and End, its ends; Up and Down, the series; N and Shift+N, the next and the previous mark; C and Shift+C, the next and the previous crossing of SP; F, the figures; P, play the series as sound; Escape, stop it.</source>
+        <translation>Tasten: Links und Rechts, ein Schritt; Bild auf und Bild ab, ein Zehntel des Laufs; Pos1 und Ende, seine Enden; Auf und Ab, die Reihe; N und Umschalt+N, die nächste und die vorige Marke; C und Umschalt+C, die nächste und die vorige Stelle, an der PV SP kreuzt; F, die Kennwerte; P, die Reihe als Ton abspielen; Esc, ihn anhalten.</translation>
+    </message>
+    <message>
+        <source>PV does not cross SP.</source>
+        <translation>PV kreuzt SP nicht.</translation>
+    </message>
+    <message>
+        <source>No crossing of SP after this step.</source>
+        <translation>Nach diesem Schritt kreuzt PV SP nicht mehr.</translation>
+    </message>
+    <message>
+        <source>No crossing of SP before this step.</source>
+        <translation>Vor diesem Schritt kreuzt PV SP nicht.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: no figures.</source>
+        <translation>%1: keine Kennwerte.</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3</source>
+        <translation>%1 von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1; SP %2 sounds first.</source>
+        <translation>%1; zuerst erklingt SP %2.</translation>
     </message>
 </context>
 <context>

@@ -613,14 +613,6 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
         <translation>Il n’y a pas de sortie son.</translation>
     </message>
     <message>
-        <source>Keys: Left and Right move a step, Page Up and Page Down a tenth of the run, Home and End to its ends; Up and Down choose the series; N and Shift+N jump to the next and the previous mark; P plays the series as sound, Escape stops it.</source>
-        <translation>Touches&#xa0;: Gauche et Droite avancent d’un pas, Page précédente et Page suivante d’un dixième de la simulation, Début et Fin jusqu’à ses extrémités&#x202f;; Haut et Bas choisissent la série&#x202f;; N et Maj+N sautent à la marque suivante ou précédente&#x202f;; P fait entendre la série, Échap l’arrête.</translation>
-    </message>
-    <message>
-        <source>%1 from %2 to %3, SP %4: low pitch, low value.</source>
-        <translation>%1 de %2 à %3, SP %4&#xa0;: son grave, valeur basse.</translation>
-    </message>
-    <message>
         <source>The figures are in the tooltip.</source>
         <translation>Les caractéristiques sont dans l’infobulle.</translation>
     </message>
@@ -635,6 +627,42 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
     <message>
         <source>No mark before this step.</source>
         <translation>Aucune marque avant ce pas.</translation>
+    </message>
+    <message>
+        <source>Keys: Left and Right, a step; Page Up and Page Down, a tenth of the run; Home and End, its ends; Up and Down, the series; N and Shift+N, the next and the previous mark; C and Shift+C, the next and the previous crossing of SP; F, the figures; P, play the series as sound; Escape, stop it.</source>
+        <translation>Touches&#xa0;: Gauche et Droite, un pas&#x202f;; Page précédente et Page suivante, un dixième de la simulation&#x202f;; Début et Fin, ses extrémités&#x202f;; Haut et Bas, la série&#x202f;; N et Maj+N, la marque suivante ou précédente&#x202f;; C et Maj+C, le croisement de SP suivant ou précédent&#x202f;; F, les caractéristiques&#x202f;; P, faire entendre la série&#x202f;; Échap, l’arrêter.</translation>
+    </message>
+    <message>
+        <source>PV does not cross SP.</source>
+        <translation>PV ne croise pas SP.</translation>
+    </message>
+    <message>
+        <source>No crossing of SP after this step.</source>
+        <translation>PV ne croise plus SP après ce pas.</translation>
+    </message>
+    <message>
+        <source>No crossing of SP before this step.</source>
+        <translation>PV ne croise pas SP avant ce pas.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1: no figures.</source>
+        <translation>%1&#xa0;: aucune caractéristique.</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3</source>
+        <translation>%1 de %2 à %3</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1; SP %2 sounds first.</source>
+        <translation>%1&#x202f;; SP %2 se fait entendre d’abord.</translation>
     </message>
 </context>
 <context>

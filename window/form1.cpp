@@ -275,18 +275,17 @@ void Form1::ShowResponse() {
   cwin->Table()->RefreshOverview();
   const std::optional<StepFigures> figures = MeasureStep(runs_.Current());
   const QString text = figures ? ResponseText(*figures, locale_) : QString();
-  // In the chart and its tooltip, and spoken once: the focus stays where it is.
-  chart_->Refresh(figures, text);
-  chart_->setToolTip(text);
-  comparison_->Refresh();
-  if (!figures) return;
   // A new run is heard against the one before it, as the class compares them.
   const bool newRun = runs_.Current().Runs().size() == 1;
   const auto& kept = runs_.Kept();
-  const QString against = newRun && !kept.empty() && kept.back().summary.figures
+  const QString against = figures && newRun && !kept.empty() && kept.back().summary.figures
                               ? AgainstBefore(*figures, *kept.back().summary.figures, locale_)
                               : QString();
-  announcer_->Say(against.isEmpty() ? text : text + u'\n' + against);
+  // In the chart and its tooltip, and spoken once: the focus stays where it is.
+  chart_->Refresh(figures, text, against);
+  chart_->setToolTip(text);
+  comparison_->Refresh();
+  if (figures) announcer_->Say(against.isEmpty() ? text : text + u'\n' + against);
 }
 
 void Form1::ShowRuns() {

@@ -51,7 +51,13 @@ void ChartSound::Proceed() {
   if (!playAsked_ || !output_) return waiting_.stop();
   switch (output_->Now()) {
     case SoundOutput::State::Ready:
+      // Played again, the same series sounds at once: its sentence was heard.
+      if (sentence_ == lastSentence_) {
+        speaking_.start(0);
+        break;
+      }
       Say(sentence_);
+      lastSentence_ = sentence_;
       // The sound waits for the sentence: about 60 ms a character at a
       // screen reader's usual rate.
       speaking_.start(std::clamp(static_cast<int>(sentence_.size()) * 60, 1000, 4000));

@@ -25,7 +25,8 @@ class ChartSound : public QObject {
   explicit ChartSound(QWidget* chart);
   ~ChartSound() override;
 
-  // The series' sound and the sentence said before it.
+  // The series' sound and the sentence said before it; the sentence is not
+  // said again when it is the one said last.
   void Play(Pcm pcm, const QString& sentence);
   // The tone of a value on the series' scale, unless tones are off.
   void Tone(double frequency);
@@ -52,6 +53,7 @@ class ChartSound : public QObject {
   QTimer speaking_;                      // for the sentence to be said
   Pcm pending_;
   QString sentence_;
+  QString lastSentence_;  // said before the last sound played
   bool playAsked_ = false;
   bool seriesSent_ = false;  // the series went to the output
   bool tones_ = true;

@@ -16,6 +16,7 @@
 #include "chart_cursor.h"
 #include "chart_menu.h"
 #include "chart_scene.h"
+#include "chart_sound.h"
 #include "kept_looks.h"
 #include "run_history.h"
 
@@ -43,9 +44,11 @@ int ResponseChart::Rows() const {
   return static_cast<int>(std::min<std::size_t>(Trace().Size(), INT_MAX));
 }
 
-void ResponseChart::Refresh(const std::optional<StepFigures>& figures, const QString& figuresText) {
+void ResponseChart::Refresh(const std::optional<StepFigures>& figures, const QString& figuresText,
+                            const QString& againstBefore) {
   figures_ = figures;
   figuresText_ = figuresText;
+  against_ = againstBefore;
   rowInterfaces_->Forget();
   // A Continue adds a run to those there were; anything else is a new run,
   // where a cursor placed on the last one would point at nothing it marked.
@@ -204,7 +207,11 @@ void ResponseChart::keyPressEvent(QKeyEvent* event) {
   const std::optional<int> to =
       CursorAfterKey(event->key(), cursor_, Rows(), firstVisible_, lastVisible_);
   if (!to) return QWidget::keyPressEvent(event);
+  const bool stays = *to == cursor_;
   MoveCursor(*to);
+  // Home on the first step, say: the focus stays, and a screen reader hears
+  // nothing of it unless told.
+  if (stays) Sound().Say(RowDescription(*to));
   event->accept();
 }
 

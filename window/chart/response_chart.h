@@ -46,7 +46,8 @@ class ResponseChart : public QWidget {
   // The runs changed: the figures of the current run's last step (none for
   // an empty run) and their sentences. A new run clears the cursor; a
   // Continue keeps it.
-  void Refresh(const std::optional<StepFigures>& figures, const QString& figuresText);
+  void Refresh(const std::optional<StepFigures>& figures, const QString& figuresText,
+               const QString& againstBefore = {});
   // The rows the table shows, rows first..last; none when last < first.
   void SetVisibleRows(int first, int last);
   // Text, lines and marks at `scale` times their size, as the window zooms.
@@ -76,9 +77,14 @@ class ResponseChart : public QWidget {
   // Copy chart, Copy figures, Play, Tone at each step and Forget earlier
   // runs; the caller owns it.
   QMenu* CreateContextMenu();
-  // The chosen series as sound, after a sentence saying what it plays.
+  // The chosen series as sound, after a sentence saying what it plays: PV
+  // after a tone of SP.
   void Play();
+  // What Play says before it sounds: the series' range, and SP for PV.
+  QString PlaySentence() const;
   static constexpr double kPlaySeconds = 2.5;
+  // How long SP's tone sounds before PV, followed by half as much silence.
+  static constexpr double kReferenceSeconds = 0.3;
   // Stops the sound; false when none played.
   bool StopSound();
   // Whether each cursor move plays a short tone of its value.
@@ -123,8 +129,15 @@ class ResponseChart : public QWidget {
   // The chosen series' marks found again, and what it says of them.
   void FindSeriesMarks();
   bool SeriesFalls() const;
-  // N and Shift+N: the next or previous mark, or a word that there is none.
-  void JumpToMark(bool forward);
+  // N and Shift+N: the next or previous mark; C and Shift+C: crossing of
+  // SP. Where there is none, a word that says so.
+  void JumpToMark(bool forward, bool crossings);
+  // F: the figures of the series' run, the current one's with how it
+  // compares with the run before.
+  void SayFigures();
+  static bool IsPv(SeriesId series);
+  // The SP that PV's sound is heard against: the last its run ran under.
+  double PlayedSetPoint() const;
   ChartSound& Sound();
   void PlayTone();
 
@@ -132,6 +145,7 @@ class ResponseChart : public QWidget {
   const QLocale locale_;
   std::optional<StepFigures> figures_;
   QString figuresText_;
+  QString against_;  // the sentence that compares it with the run before
   std::vector<ResponseTrace::Run> runsSeen_;  // the runs at the last Refresh
   std::unique_ptr<KeptLooks> keptLooks_;      // each kept run's colour and dashes
   std::unique_ptr<CurrentColumns> columns_;   // the current run's, as last drawn

@@ -7,6 +7,7 @@
 #include "chart_sound.h"
 #include "prose_number.h"
 #include "response_chart.h"
+#include "response_text.h"
 #include "run_history.h"
 
 namespace corvale {
@@ -35,11 +36,13 @@ QString ResponseChart::RowDescription(int row) const {
 }
 
 QString ResponseChart::Description() const {
+  // The keys alone: the figures, spoken after each run, are read again on F,
+  // not each time the chart takes the focus.
   if (figuresText_.isEmpty()) return {};
-  return figuresText_ + u'\n' +
-         tr("Keys: Left and Right move a step, Page Up and Page Down a tenth of the run, Home and "
-            "End to its ends; Up and Down choose the series; N and Shift+N jump to the next and "
-            "the previous mark; P plays the series as sound, Escape stops it.");
+  return tr("Keys: Left and Right, a step; Page Up and Page Down, a tenth of the run; Home and "
+            "End, its ends; Up and Down, the series; N and Shift+N, the next and the previous "
+            "mark; C and Shift+C, the next and the previous crossing of SP; F, the figures; P, "
+            "play the series as sound; Escape, stop it.");
 }
 
 void ResponseChart::ChooseSeries(int by) {
@@ -69,26 +72,50 @@ bool ResponseChart::WalkKey(const QKeyEvent& event) {
     ChooseSeries(event.key() == Qt::Key_Down ? 1 : -1);
     return true;
   }
-  if (event.key() == Qt::Key_N && (mods == Qt::NoModifier || mods == Qt::ShiftModifier)) {
-    JumpToMark(mods == Qt::NoModifier);
+  const bool jump = event.key() == Qt::Key_N || event.key() == Qt::Key_C;
+  if (jump && (mods == Qt::NoModifier || mods == Qt::ShiftModifier)) {
+    JumpToMark(mods == Qt::NoModifier, event.key() == Qt::Key_C);
     return true;
   }
   if (mods == Qt::NoModifier && event.key() == Qt::Key_P) {
     Play();
     return true;
   }
+  if (mods == Qt::NoModifier && event.key() == Qt::Key_F) {
+    SayFigures();
+    return true;
+  }
   return mods == Qt::NoModifier && event.key() == Qt::Key_Escape && sound_ && sound_->Stop();
 }
 
-void ResponseChart::JumpToMark(bool forward) {
+void ResponseChart::JumpToMark(bool forward, bool crossings) {
   if (!history_ || Rows() == 0) return;
-  const std::optional<std::size_t> row = NextMarkRow(Marks(), cursor_, forward);
+  const std::optional<std::size_t> row = NextMarkRow(Marks(), cursor_, forward, crossings);
   // A kept run may have marks past the current run's end, where the cursor
   // cannot go.
   if (row && *row < static_cast<std::size_t>(Rows())) return MoveCursor(static_cast<int>(*row));
-  Sound().Say(Marks().empty() ? tr("This run has no marks.")
-              : forward       ? tr("No mark after this step.")
-                              : tr("No mark before this step."));
+  const bool any = NextMarkRow(Marks(), -1, true, crossings).has_value();
+  if (crossings) {
+    Sound().Say(!any      ? tr("PV does not cross SP.")
+                : forward ? tr("No crossing of SP after this step.")
+                          : tr("No crossing of SP before this step."));
+  } else {
+    Sound().Say(!any      ? tr("This run has no marks.")
+                : forward ? tr("No mark after this step.")
+                          : tr("No mark before this step."));
+  }
+}
+
+void ResponseChart::SayFigures() {
+  if (!history_ || figuresText_.isEmpty()) return;
+  if (series_.kind != SeriesId::Kind::KeptPv) {
+    Sound().Say(against_.isEmpty() ? figuresText_ : figuresText_ + u'\n' + against_);
+    return;
+  }
+  const QString name = ChartReadout(*history_, Marks(), false, locale_).Name(series_);
+  const std::optional<StepFigures>& kept = history_->Kept()[series_.kept].summary.figures;
+  Sound().Say(kept ? tr("%1: %2").arg(name, ResponseText(*kept, locale_))
+                   : tr("%1: no figures.").arg(name));
 }
 
 ChartSound& ResponseChart::Sound() {
@@ -122,20 +149,41 @@ void ResponseChart::PlayTone() {
   Sound().Tone(toneScale_->FrequencyOf(*value));
 }
 
-void ResponseChart::Play() {
-  if (!history_ || Rows() == 0) return;
+QString ResponseChart::PlaySentence() const {
+  if (!history_) return {};
   const std::vector<double> values = SeriesValues(*history_, series_);
+  if (values.empty()) return {};
+  const auto [low, high] = std::minmax_element(values.begin(), values.end());
+  const QString range =
+      tr("%1 from %2 to %3")
+          .arg(ChartReadout(*history_, Marks(), false, locale_).Name(series_),
+               ProseNumber(*low, locale_), ProseNumber(*high, locale_));
+  if (!IsPv(series_)) return tr("%1.").arg(range);
+  return tr("%1; SP %2 sounds first.").arg(range, ProseNumber(PlayedSetPoint(), locale_));
+}
+
+bool ResponseChart::IsPv(SeriesId series) {
+  return series.kind == SeriesId::Kind::Pv || series.kind == SeriesId::Kind::KeptPv;
+}
+
+double ResponseChart::PlayedSetPoint() const {
+  const std::vector<ResponseTrace::Run> setPoints = SeriesSetPoints(*history_, series_);
+  return setPoints.empty() ? 0 : setPoints.back().setPoint;
+}
+
+void ResponseChart::Play() {
+  const QString sentence = PlaySentence();
+  if (sentence.isEmpty() || Rows() == 0) return;
   const PitchScale scale = SeriesScale(*history_, series_);
-  const bool kept = series_.kind == SeriesId::Kind::KeptPv;
-  const double setPoint = kept ? history_->Kept()[series_.kept].summary.gains.SP
-                               : history_->Current().Runs().back().setPoint;
-  const QString name = ChartReadout(*history_, Marks(), false, locale_).Name(series_);
-  const QString sentence =
-      tr("%1 from %2 to %3, SP %4: low pitch, low value.")
-          .arg(name, ProseNumber(scale.low, locale_), ProseNumber(scale.high, locale_),
-               ProseNumber(setPoint, locale_));
-  Sound().Play(SeriesSound(values, scale, SeriesCrossings(*history_, series_), kPlaySeconds),
-               sentence);
+  Pcm sound = SeriesSound(SeriesValues(*history_, series_), scale,
+                          SeriesCrossings(*history_, series_), kPlaySeconds);
+  if (!IsPv(series_)) return Sound().Play(std::move(sound), sentence);
+  // SP's pitch first, for PV to be heard against: a PV that stays short of
+  // it never crosses it, and no click would tell.
+  Pcm pcm = ToneOf(scale.FrequencyOf(PlayedSetPoint()), kReferenceSeconds);
+  pcm.resize(pcm.size() + static_cast<std::size_t>(kSampleRate * kReferenceSeconds / 2));
+  pcm.insert(pcm.end(), sound.begin(), sound.end());
+  Sound().Play(std::move(pcm), sentence);
 }
 
 }  // namespace corvale
