@@ -283,9 +283,11 @@ void Form1::ShowResponse() {
   // A new run is heard against the one before it, as the class compares them.
   const bool newRun = runs_.Current().Runs().size() == 1;
   const auto& kept = runs_.Kept();
-  const QString against = newRun && !kept.empty() && kept.back().summary.figures
-                              ? AgainstBefore(*figures, *kept.back().summary.figures, locale_)
-                              : QString();
+  const QString against =
+      newRun && !kept.empty() && kept.back().summary.figures
+          ? AgainstBefore(runs_.CurrentGains(), *figures, kept.back().summary.gains,
+                          *kept.back().summary.figures, locale_)
+          : QString();
   announcer_->Say(against.isEmpty() ? text : text + u'\n' + against);
 }
 
