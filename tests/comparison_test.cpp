@@ -12,6 +12,7 @@
 #include "comparison_cells.h"
 #include "comparison_copy.h"
 #include "comparison_sentence.h"
+#include "comparison_speech.h"
 #include "run_comparison_model.h"
 #include "run_comparison_view.h"
 #include "run_history.h"
@@ -24,25 +25,63 @@ using C = RunComparisonModel;
 
 const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
 
-QString Cell(const C& model, int row, C::Column column) {
+QString Cell(const C& model, int row, int column) {
   return model.data(model.index(row, column), Qt::DisplayRole).toString();
 }
 
-TEST(RunComparison, ShowsEachRunsGainsAndFiguresWithTheCurrentOneLast) {
+// A row's cells, each as `cell(column)` gives it, joined by '|'.
+template <typename Cell>
+std::string Joined(const Cell& cell) {
+  QStringList cells;
+  for (int c = 0; c < C::kColumnCount; ++c) cells << cell(c);
+  return cells.join(u'|').toStdString();
+}
+
+// Down reads a row whole, each value named by its column with its unit; along a
+// row a screen reader says the column's header first, so that cell is its value alone.
+TEST(RunComparison, ShowsEachRunsGainsAndFiguresWithTheCurrentOneLastAndSaysThem) {
   const RunHistory history = HistoryOf({"C 1 0 0 5 30", "C .5 .5 .5 5 100", "C 2.5 0 0 5 100"});
-  C model(&history, kEnglish);
+  RunComparisonView view(new C(&history, kEnglish));
+  const C& model = static_cast<const C&>(*view.model());
   ASSERT_EQ(model.rowCount(), 3);
-  // P alone settles at 5/3 after a peak of 2.5; Kp 2.5 rings between 0 and 6.25.
-  const C::Column columns[] = {C::kRun,       C::kKp,       C::kSteps,       C::kRise,  C::kPeak,
-                               C::kOvershoot, C::kSettling, C::kSettledFrom, C::kError, C::kAtZero};
-  const char* const rows[][10] = {
-      {"1", "1", "30", "under 1", "2.5", "50.0", "6", "7", "3.3333", "0"},
-      {"2", "0.5", "100", "4", "5.2424", "4.8", "27", "28", "0", "0"},
-      {"3, current", "2.5", "100", "\u2014", "\u2014", "\u2014", "not settled: PV 0 to 6.25",
-       "\u2014", "\u2014", "49"}};
-  for (int row = 0; row < 3; ++row)
-    for (int i = 0; i < 10; ++i)
-      EXPECT_EQ(Cell(model, row, columns[i]), rows[row][i]) << row << " " << columns[i];
+  QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&view);
+  const auto heard = [table](int row, int column) {  // row -1: the header; child 0 is the corner
+    return (row < 0 ? table->child(column + 1) : table->tableInterface()->cellAt(row, column))
+        ->text(QAccessible::Name);
+  };
+  view.setCurrentIndex(model.index(0, C::kSteps));
+  // clang-format off
+  const std::pair<Qt::Key, const char*> moves[] = {
+      {Qt::Key_Right, "under 1"}, {Qt::Key_Right, "2.5"}, {Qt::Key_Down, "Peak 5.2424"},
+      {Qt::Key_Right, "4.8"}, {Qt::Key_Down, "Overshoot in percent: none"}};
+  // P alone settles at 5/3 after a peak of 2.5; Kp 2.5 rings between 0 and 6.25. Reached
+  // by Down, no cell is read bare: each row shown, then heard whole; the headers heard.
+  const std::pair<int, const char*> rows[] = {
+      {0, "1|1|0|0|5|30|under 1|2.5|50.0|6|7|3.3333|0|0"},
+      {1, "2|0.5|0.5|0.5|5|100|4|5.2424|4.8|27|28|0|0|0"},
+      {2, "3, current|2.5|0|0|5|100|\u2014|\u2014|\u2014|not settled: PV 0 to 6.25|\u2014|"
+          "\u2014|49|0"},
+      {-1, "Run|Kp|Ki|Kd|SP|Steps run|Rise time in steps|Peak of PV|Overshoot in percent|"
+           "Settling time in steps|Settled from step|Steady-state error|Steps X sat at 0|"
+           "Steps X sat at 255"},
+      {0, "Run 1|Kp 1|Ki 0|Kd 0|SP 5|30 steps|Rise time under 1 step|Peak 2.5|Overshoot "
+          "50.0\u00a0%|Settling time 6 steps|Settled from step 7|Steady-state error 3.3333|X at 0 "
+          "for 0 steps|X at 255 for 0 steps"},
+      {1, "Run 2|Kp 0.5|Ki 0.5|Kd 0.5|SP 5|100 steps|Rise time 4 steps|Peak 5.2424|Overshoot "
+          "4.8\u00a0%|Settling time 27 steps|Settled from step 28|Steady-state error 0|X at 0 "
+          "for 0 steps|X at 255 for 0 steps"},
+      {2, "Run 3, current|Kp 2.5|Ki 0|Kd 0|SP 5|100 steps|Rise time in steps: none|Peak of PV: "
+          "none|Overshoot in percent: none|Settling time: not settled: PV 0 to 6.25|Settled from "
+          "step: none|Steady-state error: none|X at 0 for 49 steps|X at 255 for 0 steps"}};
+  // clang-format on
+  for (const auto& [key, said] : moves) {
+    QTest::keyClick(&view, key);
+    EXPECT_EQ(heard(view.currentIndex().row(), view.currentIndex().column()), said) << said;
+  }
+  for (int i = 0; i < 3; ++i)
+    EXPECT_EQ(Joined([&](int c) { return Cell(model, rows[i].first, c); }), rows[i].second);
+  for (int i = 3; i < 7; ++i)
+    EXPECT_EQ(Joined([&](int c) { return heard(rows[i].first, c); }), rows[i].second);
   EXPECT_TRUE(model.IsCurrent(2));
   EXPECT_EQ(model.KeptIndexOf(1), std::optional<std::size_t>(1));
   EXPECT_EQ(model.KeptIndexOf(2), std::nullopt);
@@ -57,12 +96,12 @@ TEST(RunComparison, SaysWhyARunHasNothingToMeasure) {
   const RunHistory history = HistoryOf({"C .5 .5 .5 0 10", "C 0 0 0 5 10"});
   C model(&history, kEnglish);
   ASSERT_EQ(model.rowCount(), 2);
-  const std::pair<int, const char*> cases[] = {{0, "no step"}, {1, "no response"}};
-  for (const auto& [row, rise] : cases) {
-    EXPECT_EQ(Cell(model, row, C::kRise), rise) << row;
-    for (const C::Column column : {C::kPeak, C::kOvershoot, C::kSettling, C::kSettledFrom})
-      EXPECT_EQ(Cell(model, row, column), "\u2014") << row << " " << column;
-  }
+  // X sits at 0 from step 2 on (step 1's is the loop at rest): no error, or gains of 0.
+  const char* const rows[] = {
+      "1|0.5|0.5|0.5|0|10|no step|\u2014|\u2014|\u2014|\u2014|\u2014|9|0",
+      "2, current|0|0|0|5|10|no response|\u2014|\u2014|\u2014|\u2014|\u2014|9|0"};
+  for (int row = 0; row < 2; ++row)
+    EXPECT_EQ(Joined([&](int c) { return Cell(model, row, c); }), rows[row]) << row;
 }
 
 TEST(RunComparison, CopiesRowsUnderTheColumnNamesWithTheirValues) {
@@ -120,12 +159,14 @@ StepFigures Unmoved() {  // SP stepped with gains of 0: PV stays at 0
   f.setPoint = 5;
   return f;
 }
-StepFigures Settled(double overshoot, std::int64_t from, double error = 0) {
+StepFigures Settled(double overshoot, std::int64_t from, double error = 0, std::int64_t rise = 4) {
   StepFigures f = Unmoved();
   f.settled = true;
   f.overshootPercent = overshoot;
   f.settledFrom = from;
   f.finalValue = 5 - error;
+  f.riseFrom = 2;
+  f.riseTo = 2 + rise;
   return f;
 }
 StepFigures Ringing() {
@@ -135,27 +176,37 @@ StepFigures Ringing() {
   return f;
 }
 
-TEST(RunComparison, ASentenceSetsTheFiguresAgainstTheRunBefore) {
+// What changed in the tuning first, then each figure that reads otherwise.
+TEST(RunComparison, ASentenceSetsTheRunAgainstTheRunBefore) {
+  const Gains p{1, 0, 0, 5}, pi{.5, .5, 0, 5}, pid{.5, .5, .5, 5}, ringing{2.5, 0, 0, 5};
   const struct {
     StepFigures now, before;
     const char* said;
+    Gains nowGains, beforeGains;
   } cases[] = {
-      {Settled(4.8, 28), Settled(0, 18),
-       "overshoot 4.8\u00a0% instead of 0.0\u00a0%; settled from step 28 instead of step 18."},
-      {Settled(4.8, 28), Settled(50, 6, 10.0 / 3),
-       "overshoot 4.8\u00a0% instead of 50.0\u00a0%; settled from "
-       "step 28 instead of step 6; steady-state error 0 instead of 3.3333."},
-      {Ringing(), Settled(4.8, 28), "not settled, where before it settled from step 28."},
-      {Settled(0, 18), Ringing(), "settled from step 18, where before it did not settle."},
-      {Ringing(), Ringing(), "not settled, as before."},
-      // Nothing to compare where either run has no response: its figures say why.
       // clang-format off
-      {Unmoved(), Settled(4.8, 28), ""}, {Settled(4.8, 28), Unmoved(), ""},
-      {Settled(4.8, 28), StepFigures{}, ""}};  // SP 0 from rest: no step
+      {Settled(4.8, 28), Settled(0, 18, 0, 9), "Kd 0.5 instead of 0; rise time 4 steps instead "
+       "of 9 steps; overshoot 4.8\u00a0% instead of 0.0\u00a0%; settled from step 28 instead of "
+       "step 18.", pid, pi},
+      {Settled(4.8, 28, 0, 1), Settled(50, 6, 10.0 / 3, 0), "Kp 0.5 instead of 1; Ki 0.5 instead "
+       "of 0; Kd 0.5 instead of 0; rise time 1 step instead of under 1 step; overshoot 4.8\u00a0% "
+       "instead of 50.0\u00a0%; settled from step 28 instead of step 6; steady-state error 0 "
+       "instead of 3.3333.", pid, p},
+      {Settled(4.8, 28), Settled(4.8, 28), "the same gains and SP; the same figures.", pid, pid},
+      {Settled(4.8, 28), Settled(4.8, 28), "SP 10 instead of 5; the same figures.",
+       {.5, .5, .5, 10}, pid},
+      {Ringing(), Settled(50, 6), "Kp 2.5 instead of 1; not settled, where before it settled "
+       "from step 6.", ringing, p},
+      {Settled(50, 6), Ringing(), "Kp 1 instead of 2.5; settled from step 6, where before it did "
+       "not settle.", p, ringing},
+      {Ringing(), Ringing(), "the same gains and SP; not settled, as before.", ringing, ringing},
+      // Nothing to compare where either run has no response: its figures say why.
+      {Unmoved(), Settled(4.8, 28), "", pid, pid}, {Settled(4.8, 28), Unmoved(), "", pid, pid},
+      {Settled(4.8, 28), StepFigures{}, "", pid, pid}};  // SP 0 from rest: no step
   // clang-format on
   for (const auto& c : cases) {
     const QString said = QString::fromUtf8(c.said);
-    EXPECT_EQ(AgainstBefore(c.now, c.before, kEnglish),
+    EXPECT_EQ(AgainstBefore(c.nowGains, c.now, c.beforeGains, c.before, kEnglish),
               said.isEmpty() ? said : "Compared with the run before: " + said);
   }
 }
@@ -166,11 +217,14 @@ TEST(RunComparison, NamesAndExplainsEveryColumnInGermanAndFrench) {
   for (const QLocale::Language language : {QLocale::German, QLocale::French}) {
     for (int c = 0; c < C::kColumnCount; ++c) {
       const auto column = static_cast<C::Column>(c);
-      const QString name = ColumnName(column), explanation = ColumnExplanation(column);
+      const QString name = ColumnName(column), explanation = ColumnExplanation(column),
+                    spoken = SpokenColumnName(column);
       const Translations translations{QLocale(language)};
       const bool kept =
           column == C::kKp || column == C::kKi || column == C::kKd || column == C::kSP;
       EXPECT_EQ(ColumnName(column) == name, kept) << language << " " << name.toStdString();
+      EXPECT_EQ(SpokenColumnName(column) == spoken, kept)
+          << language << " " << spoken.toStdString();
       EXPECT_NE(ColumnExplanation(column), explanation)
           << language << " " << explanation.toStdString();
     }

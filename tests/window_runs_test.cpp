@@ -47,8 +47,9 @@ TEST_F(Window, ComparesEachRunWithTheOnesBeforeIt) {
   EXPECT_FALSE(said().contains("Compared"));
   Press("Command1", {{"guiKD", ".5"}});
   EXPECT_TRUE(
-      said().endsWith("\nCompared with the run before: overshoot 4.8\u00a0% instead of "
-                      "0.0\u00a0%; settled from step 28 instead of step 18."))
+      said().endsWith("\nCompared with the run before: Kd 0.5 instead of 0; rise time 4 steps "
+                      "instead of 9 steps; overshoot 4.8\u00a0% instead of 0.0\u00a0%; settled "
+                      "from step 28 instead of step 18."))
       << said().toStdString();
   Click("Command2");  // the same run, carried on: nothing to set against
   EXPECT_FALSE(said().contains("Compared"));

@@ -360,6 +360,130 @@ Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geb
         <source>How far PV went past the final value, in percent of the change.</source>
         <translation>Wie weit PV über den Endwert hinausging, in Prozent der Änderung.</translation>
     </message>
+    <message>
+        <source>%1 %2 instead of %3</source>
+        <translation>%1 %2 statt %3</translation>
+    </message>
+    <message>
+        <source>the same gains and SP</source>
+        <translation>Beiwerte und SP unverändert</translation>
+    </message>
+    <message>
+        <source>under 1 step</source>
+        <translation>unter 1 Schritt</translation>
+    </message>
+    <message>
+        <source>fall time %1 instead of %2</source>
+        <translation>Abfallzeit %1 statt %2</translation>
+    </message>
+    <message>
+        <source>rise time %1 instead of %2</source>
+        <translation>Anstiegszeit %1 statt %2</translation>
+    </message>
+    <message>
+        <source>the same figures</source>
+        <translation>Kennwerte unverändert</translation>
+    </message>
+    <message>
+        <source>1 step</source>
+        <translation>1 Schritt</translation>
+    </message>
+    <message>
+        <source>%1 steps</source>
+        <translation>%1 Schritte</translation>
+    </message>
+    <message>
+        <source>Rise time under 1 step</source>
+        <translation>Anstiegszeit unter 1 Schritt</translation>
+    </message>
+    <message>
+        <source>Rise time %1</source>
+        <translation>Anstiegszeit %1</translation>
+    </message>
+    <message>
+        <source>Peak %1</source>
+        <translation>Spitzenwert %1</translation>
+    </message>
+    <message>
+        <source>Overshoot %1&#xa0;%</source>
+        <translation>Überschwingweite %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Settling time %1</source>
+        <translation>Ausregelzeit %1</translation>
+    </message>
+    <message>
+        <source>Settled from step %1</source>
+        <translation>Eingeschwungen ab Schritt %1</translation>
+    </message>
+    <message>
+        <source>Steady-state error %1</source>
+        <translation>Bleibende Regelabweichung %1</translation>
+    </message>
+    <message>
+        <source>X at 0 for %1</source>
+        <translation>X bei 0: %1</translation>
+    </message>
+    <message>
+        <source>X at 255 for %1</source>
+        <translation>X bei 255: %1</translation>
+    </message>
+    <message>
+        <source>Steps run</source>
+        <translation>Anzahl der Schritte</translation>
+    </message>
+    <message>
+        <source>Rise time in steps</source>
+        <translation>Anstiegszeit in Schritten</translation>
+    </message>
+    <message>
+        <source>Peak of PV</source>
+        <translation>Spitzenwert von PV</translation>
+    </message>
+    <message>
+        <source>Overshoot in percent</source>
+        <translation>Überschwingweite in Prozent</translation>
+    </message>
+    <message>
+        <source>Settling time in steps</source>
+        <translation>Ausregelzeit in Schritten</translation>
+    </message>
+    <message>
+        <source>Settled from step</source>
+        <translation>Eingeschwungen ab Schritt</translation>
+    </message>
+    <message>
+        <source>Steady-state error</source>
+        <translation>Bleibende Regelabweichung</translation>
+    </message>
+    <message>
+        <source>Steps X sat at 0</source>
+        <translation>Schritte mit X bei 0</translation>
+    </message>
+    <message>
+        <source>Steps X sat at 255</source>
+        <translation>Schritte mit X bei 255</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine Angabe</translation>
+    </message>
+    <message>
+        <source>%1: none</source>
+        <translation>%1: keine Angabe</translation>
+    </message>
+    <message>
+        <source>Run %1</source>
+        <translation>Lauf %1</translation>
+    </message>
+    <message>
+        <source>Settling time: %1</source>
+        <translation>Ausregelzeit: %1</translation>
+    </message>
+    <message>
+        <source>Rise time: %1</source>
+        <translation>Anstiegszeit: %1</translation>
+    </message>
 </context>
 <context>
     <name>corvale::Form1</name>

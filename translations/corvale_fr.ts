@@ -360,6 +360,130 @@ Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont co
         <source>How far PV went past the final value, in percent of the change.</source>
         <translation>De combien PV a dépassé la valeur finale, en pourcentage de la variation.</translation>
     </message>
+    <message>
+        <source>%1 %2 instead of %3</source>
+        <translation>%1 %2 au lieu de %3</translation>
+    </message>
+    <message>
+        <source>the same gains and SP</source>
+        <translation>mêmes gains et même consigne SP</translation>
+    </message>
+    <message>
+        <source>under 1 step</source>
+        <translation>moins d’un pas</translation>
+    </message>
+    <message>
+        <source>fall time %1 instead of %2</source>
+        <translation>temps de descente de %1 au lieu de %2</translation>
+    </message>
+    <message>
+        <source>rise time %1 instead of %2</source>
+        <translation>temps de montée de %1 au lieu de %2</translation>
+    </message>
+    <message>
+        <source>the same figures</source>
+        <translation>mêmes caractéristiques</translation>
+    </message>
+    <message>
+        <source>1 step</source>
+        <translation>1 pas</translation>
+    </message>
+    <message>
+        <source>%1 steps</source>
+        <translation>%1 pas</translation>
+    </message>
+    <message>
+        <source>Rise time under 1 step</source>
+        <translation>Temps de montée&#xa0;: moins d’un pas</translation>
+    </message>
+    <message>
+        <source>Rise time %1</source>
+        <translation>Temps de montée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Peak %1</source>
+        <translation>Maximum&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Overshoot %1&#xa0;%</source>
+        <translation>Dépassement&#xa0;: %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Settling time %1</source>
+        <translation>Temps de réponse&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Settled from step %1</source>
+        <translation>Stabilisé dès le pas %1</translation>
+    </message>
+    <message>
+        <source>Steady-state error %1</source>
+        <translation>Erreur statique&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>X at 0 for %1</source>
+        <translation>X en butée à 0 pendant %1</translation>
+    </message>
+    <message>
+        <source>X at 255 for %1</source>
+        <translation>X en butée à 255 pendant %1</translation>
+    </message>
+    <message>
+        <source>Steps run</source>
+        <translation>Nombre de pas</translation>
+    </message>
+    <message>
+        <source>Rise time in steps</source>
+        <translation>Temps de montée en pas</translation>
+    </message>
+    <message>
+        <source>Peak of PV</source>
+        <translation>Maximum de PV</translation>
+    </message>
+    <message>
+        <source>Overshoot in percent</source>
+        <translation>Dépassement en pourcentage</translation>
+    </message>
+    <message>
+        <source>Settling time in steps</source>
+        <translation>Temps de réponse en pas</translation>
+    </message>
+    <message>
+        <source>Settled from step</source>
+        <translation>Stabilisé dès le pas</translation>
+    </message>
+    <message>
+        <source>Steady-state error</source>
+        <translation>Erreur statique</translation>
+    </message>
+    <message>
+        <source>Steps X sat at 0</source>
+        <translation>Pas avec X en butée à 0</translation>
+    </message>
+    <message>
+        <source>Steps X sat at 255</source>
+        <translation>Pas avec X en butée à 255</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune valeur</translation>
+    </message>
+    <message>
+        <source>%1: none</source>
+        <translation>%1&#xa0;: aucune valeur</translation>
+    </message>
+    <message>
+        <source>Run %1</source>
+        <translation>Simulation %1</translation>
+    </message>
+    <message>
+        <source>Settling time: %1</source>
+        <translation>Temps de réponse&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Rise time: %1</source>
+        <translation>Temps de montée&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>corvale::Form1</name>

@@ -278,9 +278,11 @@ void Form1::ShowResponse() {
   // A new run is heard against the one before it, as the class compares them.
   const bool newRun = runs_.Current().Runs().size() == 1;
   const auto& kept = runs_.Kept();
-  const QString against = figures && newRun && !kept.empty() && kept.back().summary.figures
-                              ? AgainstBefore(*figures, *kept.back().summary.figures, locale_)
-                              : QString();
+  const QString against =
+      figures && newRun && !kept.empty() && kept.back().summary.figures
+          ? AgainstBefore(runs_.CurrentGains(), *figures, kept.back().summary.gains,
+                          *kept.back().summary.figures, locale_)
+          : QString();
   // In the chart and its tooltip, and spoken once: the focus stays where it is.
   chart_->Refresh(figures, text, against);
   chart_->setToolTip(text);

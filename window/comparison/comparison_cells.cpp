@@ -20,7 +20,7 @@ ComparisonCell Count(std::int64_t count, const QLocale& locale) {
   return {ProseCount(count, locale), static_cast<double>(count)};
 }
 
-ComparisonCell None() { return {QStringLiteral("\u2014"), std::nullopt}; }
+ComparisonCell None() { return {NoFigure(), std::nullopt}; }
 
 // The figures that only a settled response has.
 ComparisonCell SettledCell(const StepFigures& f, RunComparisonModel::Column column,
@@ -53,6 +53,8 @@ ComparisonCell SettledCell(const StepFigures& f, RunComparisonModel::Column colu
 }
 
 }  // namespace
+
+QString NoFigure() { return QStringLiteral("\u2014"); }
 
 ComparisonCell FigureCell(const RunSummary& run, RunComparisonModel::Column column,
                           const QLocale& locale) {

@@ -16,6 +16,9 @@ struct ComparisonCell {
   std::optional<double> value;
 };
 
+// What a cell shows where a run has no such figure: a dash.
+QString NoFigure();
+
 // The cell of one run in one of the comparison's figure columns (kSteps to
 // kAtFull): a dash where the run has no such figure; for a run that has not
 // settled, PV's range over its last steps in the settling column, and for one

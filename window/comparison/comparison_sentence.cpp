@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QStringList>
 #include <cmath>
+#include <utility>
 
+#include "comparison_speech.h"
 #include "prose_number.h"
 
 namespace corvale {
@@ -13,17 +15,56 @@ class Words {
   Q_DECLARE_TR_FUNCTIONS(RunComparison)
 };
 
+// What changed in the tuning, each gain as the boxes write it.
+QStringList Tuning(const Gains& now, const Gains& before, const QLocale& locale) {
+  const std::pair<const char*, double Gains::*> gains[] = {
+      {"Kp", &Gains::Kp}, {"Ki", &Gains::Ki}, {"Kd", &Gains::Kd}, {"SP", &Gains::SP}};
+  QStringList clauses;
+  for (const auto& [name, gain] : gains) {
+    const QString is = ProseNumber(now.*gain, locale), was = ProseNumber(before.*gain, locale);
+    if (is != was) clauses << Words::tr("%1 %2 instead of %3").arg(QLatin1String(name), is, was);
+  }
+  if (clauses.empty()) clauses << Words::tr("the same gains and SP");
+  return clauses;
+}
+
+QString Rise(const StepFigures& f, const QLocale& locale) {
+  const auto steps = f.RiseSteps();
+  if (!steps) return Words::tr("not reached");
+  // Both crossings in one step, as the table's "under 1" says it.
+  return *steps == 0 ? Words::tr("under 1 step") : StepsPhrase(*steps, locale);
+}
+
 // Below the transcript's last digit an error is the loop's rounding.
 double ShownError(const StepFigures& f) {
   const double error = f.SteadyStateError();
   return std::abs(error) < kSmallestStep ? 0 : error;
 }
 
+// The figures of two settled responses, each where it reads otherwise.
+QStringList SettledFigures(const StepFigures& now, const StepFigures& before,
+                           const QLocale& locale) {
+  QStringList clauses;
+  const auto differing = [&clauses](const QString& clause, const QString& is, const QString& was) {
+    if (is != was) clauses << clause.arg(is, was);
+  };
+  differing(now.Falling() && before.Falling() ? Words::tr("fall time %1 instead of %2")
+                                              : Words::tr("rise time %1 instead of %2"),
+            Rise(now, locale), Rise(before, locale));
+  differing(Words::tr("overshoot %1\u00a0% instead of %2\u00a0%"),
+            ProsePercent(now.overshootPercent, locale),
+            ProsePercent(before.overshootPercent, locale));
+  differing(Words::tr("settled from step %1 instead of step %2"),
+            ProseCount(*now.settledFrom, locale), ProseCount(*before.settledFrom, locale));
+  differing(Words::tr("steady-state error %1 instead of %2"), ProseNumber(ShownError(now), locale),
+            ProseNumber(ShownError(before), locale));
+  if (clauses.empty()) clauses << Words::tr("the same figures");
+  return clauses;
+}
+
+// Where one response or neither has settled, there is only its settling to tell.
 QString Settling(const StepFigures& now, const StepFigures& before, const QLocale& locale) {
   const auto step = [&locale](const StepFigures& f) { return ProseCount(*f.settledFrom, locale); };
-  if (now.settled && before.settled) {
-    return Words::tr("settled from step %1 instead of step %2").arg(step(now), step(before));
-  }
   if (now.settled)
     return Words::tr("settled from step %1, where before it did not settle").arg(step(now));
   if (before.settled) {
@@ -34,20 +75,15 @@ QString Settling(const StepFigures& now, const StepFigures& before, const QLocal
 
 }  // namespace
 
-QString AgainstBefore(const StepFigures& now, const StepFigures& before, const QLocale& locale) {
+QString AgainstBefore(const Gains& nowGains, const StepFigures& now, const Gains& beforeGains,
+                      const StepFigures& before, const QLocale& locale) {
   const auto measurable = [](const StepFigures& f) { return f.isStep && !NothingToMeasure(f); };
   if (!measurable(now) || !measurable(before)) return {};
-  QStringList clauses;
+  QStringList clauses = Tuning(nowGains, beforeGains, locale);
   if (now.settled && before.settled) {
-    clauses << Words::tr("overshoot %1\u00a0% instead of %2\u00a0%")
-                   .arg(ProsePercent(now.overshootPercent, locale),
-                        ProsePercent(before.overshootPercent, locale));
-  }
-  clauses << Settling(now, before, locale);
-  if (now.settled && before.settled && ShownError(now) != ShownError(before)) {
-    clauses << Words::tr("steady-state error %1 instead of %2")
-                   .arg(ProseNumber(ShownError(now), locale),
-                        ProseNumber(ShownError(before), locale));
+    clauses << SettledFigures(now, before, locale);
+  } else {
+    clauses << Settling(now, before, locale);
   }
   QString joined = clauses.front();
   for (qsizetype i = 1; i < clauses.size(); ++i) {

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "comparison_cells.h"
+#include "comparison_speech.h"
 #include "prose_number.h"
 
 namespace corvale {
@@ -14,6 +15,7 @@ RunComparisonModel::RunComparisonModel(const RunHistory* runs, QLocale locale, Q
 
 void RunComparisonModel::Refresh() {
   beginResetModel();
+  reading_.Forget();
   rows_.clear();
   for (const KeptRun& kept : runs_->Kept()) rows_.push_back(kept.summary);
   hasCurrent_ = runs_->Current().Size() > 0;
@@ -68,6 +70,7 @@ QVariant RunComparisonModel::data(const QModelIndex& index, int role) const {
       cell = FigureCell(run, column, locale_);
   }
   if (role == kValueRole) return cell.value ? QVariant(*cell.value) : QVariant();
+  if (role == Qt::AccessibleTextRole) return SpokenCell(column, cell, reading_.IsBare(index));
   return cell.text;
 }
 
@@ -76,6 +79,8 @@ QVariant RunComparisonModel::headerData(int section, Qt::Orientation orientation
   const auto column = static_cast<Column>(section);
   if (role == Qt::DisplayRole) return ColumnName(column);
   if (role == Qt::ToolTipRole) return ColumnExplanation(column);
+  // Qt's header cell takes this before the shown name: a name by ear, with its unit.
+  if (role == Qt::AccessibleTextRole) return SpokenColumnName(column);
   return {};
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "cell_reading.h"
 #include "run_history.h"
 
 namespace corvale {
@@ -12,7 +13,8 @@ namespace corvale {
 // The runs side by side, one row a run, the earlier ones first and the
 // current one last and marked: the gains and SP it ran under, its steps, and
 // the figures of its last step. Numbers are written as the figures' sentences
-// write them; each number cell also carries its value, for a copy.
+// write them; each number cell also carries its value, for a copy, and its
+// words for a screen reader, with the column's name and unit.
 class RunComparisonModel : public QAbstractTableModel {
   Q_OBJECT
 
@@ -45,6 +47,7 @@ class RunComparisonModel : public QAbstractTableModel {
   // current run's row.
   std::optional<std::size_t> KeptIndexOf(int row) const;
   bool IsCurrent(int row) const { return row >= 0 && row + 1 == rowCount() && hasCurrent_; }
+  CellReading& Reading() { return reading_; }
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -56,6 +59,7 @@ class RunComparisonModel : public QAbstractTableModel {
   const QLocale locale_;
   std::vector<RunSummary> rows_;
   bool hasCurrent_ = false;
+  CellReading reading_;
 };
 
 }  // namespace corvale

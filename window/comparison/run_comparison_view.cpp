@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <algorithm>
 
+#include "cell_reading.h"
 #include "comparison_copy.h"
 #include "run_comparison_model.h"
 
@@ -101,6 +102,12 @@ void RunComparisonView::changeEvent(QEvent* event) {
   QTableView::changeEvent(event);
   // The zoom changes the font: the columns fit the new text.
   if (event->type() == QEvent::FontChange) resizeColumnsToContents();
+}
+
+void RunComparisonView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+  model_->Reading().Follow(current, previous);
+  TellNamesChanged(*this, previous, current);
+  QTableView::currentChanged(current, previous);
 }
 
 void RunComparisonView::contextMenuEvent(QContextMenuEvent* event) {

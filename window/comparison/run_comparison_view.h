@@ -10,10 +10,10 @@ namespace corvale {
 
 class RunComparisonModel;
 
-// The comparison of the runs as a table a screen reader reads as one, with
-// its column names. Whole rows are selected; Ctrl+C copies them under the
-// column names for a spreadsheet, and Delete forgets the selected earlier
-// runs (the current run is the transcript's: it stays).
+// The comparison of the runs as a table a screen reader reads as one, each
+// value named by its column once (CellReading). Whole rows are selected; Ctrl+C copies them under
+// the column names for a spreadsheet, and Delete forgets the selected earlier runs (the current run
+// is the transcript's: it stays).
 class RunComparisonView : public QTableView {
   Q_OBJECT
 
@@ -37,6 +37,7 @@ class RunComparisonView : public QTableView {
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
  private:
   void Copy();

@@ -51,9 +51,8 @@ QVariant TranscriptModel::data(const QModelIndex& index, int role) const {
       const auto column = static_cast<std::size_t>(index.column());
       const QString value =
           QString::fromUtf8(SplitFields(lines_.Line(LineOf(index.row())))[column]);
-      if (std::pair(index.row(), index.column()) == bareCell_) return value;
-      return headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString() + u' ' +
-             value;
+      if (reading_.IsBare(index)) return value;
+      return headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString() + u' ' + value;
     }
     case Qt::TextAlignmentRole:  // numbers, their separators one above the other
       return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);

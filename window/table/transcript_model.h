@@ -2,9 +2,10 @@
 
 #include <QAbstractTableModel>
 #include <string>
-#include <utility>
 #include <string_view>
+#include <utility>
 
+#include "cell_reading.h"
 #include "transcript_lines.h"
 
 namespace corvale {
@@ -35,10 +36,9 @@ class TranscriptModel : public QAbstractTableModel {
                       int role = Qt::DisplayRole) const override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-  // The cell a screen reader has reached along its row, and names by its
-  // column header: its accessible text is the value alone. Every other
-  // cell's is the column's name and the value, as a row read whole needs.
-  void SetBareCell(int row, int column) { bareCell_ = {row, column}; }
+  // Each cell's accessible text is the column's name and the value, as a
+  // row read whole needs; the cell reached along its row, its value alone.
+  CellReading& Reading() { return reading_; }
 
  signals:
   // The text of rows already there is about to change or go: whatever still
@@ -47,7 +47,7 @@ class TranscriptModel : public QAbstractTableModel {
 
  private:
   TranscriptLines lines_;
-  std::pair<int, int> bareCell_{-1, -1};
+  CellReading reading_;
 };
 
 }  // namespace corvale

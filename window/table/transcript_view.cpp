@@ -13,6 +13,7 @@
 #include <cmath>
 #include <utility>
 
+#include "cell_reading.h"
 #include "overview_scroll_bar.h"
 #include "transcript_mime_data.h"
 #include "transcript_model.h"
@@ -184,17 +185,11 @@ void TranscriptView::focusInEvent(QFocusEvent* event) {
         [this] {
           if (!hasFocus() || !currentIndex().isValid()) return;
           QAccessibleEvent focus(this, QAccessible::Focus);
-          focus.setChild(AccessibleChild(currentIndex()));
+          focus.setChild(AccessibleChild(*this, currentIndex()));
           QAccessible::updateAccessibility(&focus);
         },
         Qt::QueuedConnection);
   }
-}
-
-int TranscriptView::AccessibleChild(const QModelIndex& index) const {
-  // Cells are numbered row by row after the header's, with a place for the
-  // (hidden) row header in each row.
-  return (index.row() + 1) * (model_->columnCount() + 1) + index.column() + 1;
 }
 
 void TranscriptView::scrollContentsBy(int dx, int dy) {
@@ -219,21 +214,8 @@ QItemSelectionModel::SelectionFlags TranscriptView::selectionCommand(const QMode
 }
 
 void TranscriptView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-  // Along a row a screen reader says the column's header before the cell:
-  // there, the cell is its value alone, so that the column is named once.
-  // Down reads the whole row, each cell named by its column.
-  const bool alongRow = current.isValid() && previous.isValid() &&
-                        current.row() == previous.row() && current.column() != previous.column();
-  model_->SetBareCell(alongRow ? current.row() : -1, alongRow ? current.column() : -1);
-  if (QAccessible::isActive()) {
-    // The reader may hold the cells' names from before.
-    for (const QModelIndex& cell : {previous, current}) {
-      if (!cell.isValid()) continue;
-      QAccessibleEvent event(this, QAccessible::NameChanged);
-      event.setChild(AccessibleChild(cell));
-      QAccessible::updateAccessibility(&event);
-    }
-  }
+  model_->Reading().Follow(current, previous);
+  TellNamesChanged(*this, previous, current);
   QTableView::currentChanged(current, previous);
 }
 
@@ -248,7 +230,7 @@ void TranscriptView::selectionChanged(const QItemSelection& selected,
       if (cells.isEmpty()) return;
       const QModelIndex first = cells.first().topLeft();
       QAccessibleEvent event(this, type);
-      event.setChild(AccessibleChild(first));
+      event.setChild(AccessibleChild(*this, first));
       QAccessible::updateAccessibility(&event);
     };
     announce(selected, QAccessible::SelectionAdd);
@@ -259,6 +241,7 @@ void TranscriptView::selectionChanged(const QItemSelection& selected,
 
 void TranscriptView::reset() {
   QTableView::reset();
+  model_->Reading().Forget();
   resume_ = QPersistentModelIndex();
   overview_->Refresh();
   rowsPicked_ = false;

@@ -65,8 +65,6 @@ class TranscriptView : public QTableView {
 
  private:
   void EmitVisibleRows();
-  // A cell's number among the table's children, as a screen reader counts them.
-  int AccessibleChild(const QModelIndex& index) const;
   void Copy();
   void SelectWholeRows();
   // Takes in the widest values of these rows; fits the columns if one widened.
