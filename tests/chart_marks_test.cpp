@@ -128,33 +128,34 @@ TEST_F(ChartMarks, AKeptRunWalksItsOwnMarks) {
   Simulate({".5 0 0 5 40"});
   Measure();
   for (int down = 0; down < 6; ++down) QTest::keyClick(&chart, Qt::Key_Down);  // run 1's PV
+  const std::string figures = ResponseText(*history.Kept()[0].summary.figures,
+                                           QLocale(QLocale::English, QLocale::UnitedStates))
+                                  .toStdString();
+  // clang-format off
   const std::pair<QKeyCombination, std::string> keys[] = {
-      {Qt::Key_N, "Step 2: PV of run 1 2.5000; " + kRise},
-      {Qt::Key_N, "Step 7: PV of run 1 1.6406; settled from here"},
-      {Qt::Key_N, "No mark after this step."},
-      {Qt::Key_C, "PV does not cross SP."},
-      {Qt::Key_F, "PV of run 1: " + ResponseText(*history.Kept()[0].summary.figures,
-                                                 QLocale(QLocale::English, QLocale::UnitedStates))
-                                        .toStdString()},
-      {Qt::Key_End, "Step 40: PV of run 1 has no value here"},
-      {Qt::Key_Home, "Step 1: PV of run 1 .0000"},
-      {Qt::ShiftModifier | Qt::Key_N, "No mark before this step."},
-      {Qt::Key_Up, "Step 1: D .0000"},
-      {Qt::Key_Up, "Step 1: I .0000"},
-      {Qt::Key_Up, "Step 1: P 2.5000"},
-      {Qt::Key_N, "Step 2: P 1.8750; " + kRise},
-      {Qt::Key_N, "Step 4: P 1.9922; settled from here"},
-      {Qt::Key_N, "No mark after this step."},
-  };
-  for (const auto& [key, said] : keys) {
-    const int spoken = chart.findChild<Announcer*>() ? chart.findChild<Announcer*>()->Spoken() : 0;
+      {Qt::Key_N, "Step 2: PV of run 1 2.5000; " + kRise}, {Qt::Key_N, "Step 7: PV of run 1 "
+       "1.6406; settled from here"}, {Qt::Key_N, "No mark after this step."},
+      {Qt::Key_C, "PV does not cross SP."}, {Qt::Key_F, "PV of run 1: " + figures},
+      {Qt::Key_End, "Step 40: PV of run 1 has no value here"}, {Qt::Key_Home, "Step 1: PV of run "
+       "1 .0000"}, {Qt::ShiftModifier | Qt::Key_N, "No mark before this step."},
+      {Qt::Key_Up, "Step 1: D .0000"}, {Qt::Key_Up, "Step 1: I .0000"},
+      {Qt::Key_Up, "Step 1: P 2.5000"}, {Qt::Key_N, "Step 2: P 1.8750; " + kRise},
+      {Qt::Key_N, "Step 4: P 1.9922; settled from here"}, {Qt::Key_N, "No mark after this step."}};
+  // clang-format on
+  for (const auto& [key, said] : keys) {  // said as the step it moved to, or else told
+    const auto told = [this] {
+      const Announcer* announcer = chart.findChild<Announcer*>();
+      return announcer ? announcer->Spoken() : 0;
+    };
+    const int before = told();
     QTest::keyClick(&chart, key.key(), key.keyboardModifiers());
-    Announcer* announcer = chart.findChild<Announcer*>();
-    const bool told = announcer && announcer->Spoken() > spoken;
-    const QString text =
-        told ? QAccessible::queryAccessibleInterface(announcer)->child(0)->text(QAccessible::Name)
-             : chart.RowDescription(chart.Cursor());
-    EXPECT_EQ(text.toStdString(), said);
+    EXPECT_EQ(
+        (told() > before ? QAccessible::queryAccessibleInterface(chart.findChild<Announcer*>())
+                               ->child(0)
+                               ->text(QAccessible::Name)
+                         : chart.RowDescription(chart.Cursor()))
+            .toStdString(),
+        said);
   }
 }
 
@@ -163,14 +164,13 @@ TEST_F(ChartMarks, AKeptRunWalksItsOwnMarks) {
 TEST_F(ChartMarks, CrossingsHaveKeysOfTheirOwn) {
   Simulate({".5 .5 .5 5 100"});
   Measure();
+  // clang-format off
   const std::pair<QKeyCombination, std::pair<int, const char*>> keys[] = {
-      {Qt::Key_N, {2, "rise begins at 10\u00a0% of the change"}},
-      {Qt::Key_N, {6, "rise ends at 90\u00a0% of the change"}},
-      {Qt::Key_N, {14, "peak, PV crosses SP"}},
-      {Qt::ShiftModifier | Qt::Key_C, {13, "PV crosses SP"}},
-      {Qt::Key_C, {14, "peak, PV crosses SP"}},
-      {Qt::Key_C, {15, "PV crosses SP"}},
-  };
+      {Qt::Key_N, {2, "rise begins at 10\u00a0% of the change"}}, {Qt::Key_N, {6, "rise ends at "
+       "90\u00a0% of the change"}}, {Qt::Key_N, {14, "peak, PV crosses SP"}},
+      {Qt::ShiftModifier | Qt::Key_C, {13, "PV crosses SP"}}, {Qt::Key_C, {14, "peak, PV crosses "
+       "SP"}}, {Qt::Key_C, {15, "PV crosses SP"}}};
+  // clang-format on
   for (const auto& [key, said] : keys) {
     QTest::keyClick(&chart, key.key(), key.keyboardModifiers());
     EXPECT_EQ(chart.Cursor() + 1, said.first);
