@@ -61,9 +61,14 @@ TEST_F(Window, ComparesEachRunWithTheOnesBeforeIt) {
   EXPECT_TRUE(window->Runs().Kept().empty() && comparison->model()->rowCount() == 1);
   Click("Command1");
   Click("Command1");
+  // The chart reading a kept run's PV goes back to the current run's once that run is gone.
+  for (int down = 0; down < 7; ++down) QTest::keyClick(Chart(), Qt::Key_Down);
+  EXPECT_EQ(Chart()->Series().kind, SeriesId::Kind::KeptPv);
   const std::unique_ptr<QMenu> menu(comparison->CreateContextMenu());
   menu->actions().last()->trigger();  // Forget earlier runs
   EXPECT_TRUE(window->Runs().Kept().empty() && comparison->model()->rowCount() == 1);
+  EXPECT_EQ(Chart()->Series(), SeriesId{});
+  for (Qt::Key key : {Qt::Key_F, Qt::Key_N, Qt::Key_P}) QTest::keyClick(Chart(), key);
   // Gains of 0 leave PV at 0: no response, so nothing to set against the run before.
   Press("Command1", {{"guiKP", "0"}, {"guiKI", "0"}, {"guiKD", "0"}});
   EXPECT_TRUE(said().contains("No response to measure: PV stayed at 0.") &&

@@ -292,7 +292,7 @@ void Form1::ShowResponse() {
 
 void Form1::ShowRuns() {
   comparison_->Refresh();
-  chart_->update();
+  chart_->KeptChanged();
 }
 
 void Form1::ReportFailure(const Failure& failure) {

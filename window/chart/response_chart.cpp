@@ -62,8 +62,6 @@ void ResponseChart::Refresh(const std::optional<StepFigures>& figures, const QSt
   runsSeen_ = runs;
   marks_ = FindMarks(Trace(), figures_);
   toneScale_.reset();
-  if (history_ && series_.kind == SeriesId::Kind::KeptPv && series_.kept >= history_->Kept().size())
-    series_ = {};
   FindSeriesMarks();
   if (history_) keptLooks_->Remember(*history_);
   QAccessibleEvent event(this, QAccessible::DescriptionChanged);

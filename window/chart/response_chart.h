@@ -48,6 +48,9 @@ class ResponseChart : public QWidget {
   // Continue keeps it.
   void Refresh(const std::optional<StepFigures>& figures, const QString& figuresText,
                const QString& againstBefore = {});
+  // Kept runs were forgotten: a kept run's series chosen may be gone, or
+  // another run's now, so the cursor reads the current run's PV again.
+  void KeptChanged();
   // The rows the table shows, rows first..last; none when last < first.
   void SetVisibleRows(int first, int last);
   // Text, lines and marks at `scale` times their size, as the window zooms.
@@ -81,7 +84,9 @@ class ResponseChart : public QWidget {
   // after a tone of SP.
   void Play();
   // What Play says before it sounds: the series' range, and SP for PV.
-  QString PlaySentence() const;
+  QString PlaySentence() const {
+    return history_ ? PlaySentence(SeriesValues(*history_, series_)) : QString();
+  }
   static constexpr double kPlaySeconds = 2.5;
   // How long SP's tone sounds before PV, followed by half as much silence.
   static constexpr double kReferenceSeconds = 0.3;
@@ -135,6 +140,7 @@ class ResponseChart : public QWidget {
   // F: the figures of the series' run, the current one's with how it
   // compares with the run before.
   void SayFigures();
+  QString PlaySentence(const std::vector<double>& values) const;
   static bool IsPv(SeriesId series);
   // The SP that PV's sound is heard against: the last its run ran under.
   double PlayedSetPoint() const;
@@ -145,7 +151,7 @@ class ResponseChart : public QWidget {
   const QLocale locale_;
   std::optional<StepFigures> figures_;
   QString figuresText_;
-  QString against_;  // the sentence that compares it with the run before
+  QString against_;                           // the sentence that compares it with the run before
   std::vector<ResponseTrace::Run> runsSeen_;  // the runs at the last Refresh
   std::unique_ptr<KeptLooks> keptLooks_;      // each kept run's colour and dashes
   std::unique_ptr<CurrentColumns> columns_;   // the current run's, as last drawn

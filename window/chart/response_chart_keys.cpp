@@ -19,9 +19,20 @@ const std::vector<RunMark>& ResponseChart::Marks() const {
 }
 
 void ResponseChart::FindSeriesMarks() {
+  // A kept run's series only while that run is there.
+  if (series_.kind == SeriesId::Kind::KeptPv &&
+      (!history_ || series_.kept >= history_->Kept().size()))
+    series_ = {};
   keptMarks_.clear();
-  if (history_ && series_.kind == SeriesId::Kind::KeptPv && series_.kept < history_->Kept().size())
+  if (series_.kind == SeriesId::Kind::KeptPv)
     keptMarks_ = FindMarks(history_->Kept()[series_.kept]);
+}
+
+void ResponseChart::KeptChanged() {
+  if (series_.kind == SeriesId::Kind::KeptPv) series_ = {};
+  FindSeriesMarks();
+  toneScale_.reset();
+  update();
 }
 
 bool ResponseChart::SeriesFalls() const {
@@ -39,10 +50,11 @@ QString ResponseChart::Description() const {
   // The keys alone: the figures, spoken after each run, are read again on F,
   // not each time the chart takes the focus.
   if (figuresText_.isEmpty()) return {};
-  return tr("Keys: Left and Right, a step; Page Up and Page Down, a tenth of the run; Home and "
-            "End, its ends; Up and Down, the series; N and Shift+N, the next and the previous "
-            "mark; C and Shift+C, the next and the previous crossing of SP; F, the figures; P, "
-            "play the series as sound; Escape, stop it.");
+  return tr(
+      "Keys: Left and Right, a step; Page Up and Page Down, a tenth of the run; Home and "
+      "End, its ends; Up and Down, the series; N and Shift+N, the next and the previous "
+      "mark; C and Shift+C, the next and the previous crossing of SP; F, the figures; P, "
+      "play the series as sound; Escape, stop it.");
 }
 
 void ResponseChart::ChooseSeries(int by) {
@@ -149,15 +161,12 @@ void ResponseChart::PlayTone() {
   Sound().Tone(toneScale_->FrequencyOf(*value));
 }
 
-QString ResponseChart::PlaySentence() const {
-  if (!history_) return {};
-  const std::vector<double> values = SeriesValues(*history_, series_);
+QString ResponseChart::PlaySentence(const std::vector<double>& values) const {
   if (values.empty()) return {};
   const auto [low, high] = std::minmax_element(values.begin(), values.end());
-  const QString range =
-      tr("%1 from %2 to %3")
-          .arg(ChartReadout(*history_, Marks(), false, locale_).Name(series_),
-               ProseNumber(*low, locale_), ProseNumber(*high, locale_));
+  const QString range = tr("%1 from %2 to %3")
+                            .arg(ChartReadout(*history_, Marks(), false, locale_).Name(series_),
+                                 ProseNumber(*low, locale_), ProseNumber(*high, locale_));
   if (!IsPv(series_)) return tr("%1.").arg(range);
   return tr("%1; SP %2 sounds first.").arg(range, ProseNumber(PlayedSetPoint(), locale_));
 }
@@ -172,11 +181,12 @@ double ResponseChart::PlayedSetPoint() const {
 }
 
 void ResponseChart::Play() {
-  const QString sentence = PlaySentence();
-  if (sentence.isEmpty() || Rows() == 0) return;
+  if (!history_ || Rows() == 0) return;
+  const std::vector<double> values = SeriesValues(*history_, series_);
+  const QString sentence = PlaySentence(values);
+  if (sentence.isEmpty()) return;
   const PitchScale scale = SeriesScale(*history_, series_);
-  Pcm sound = SeriesSound(SeriesValues(*history_, series_), scale,
-                          SeriesCrossings(*history_, series_), kPlaySeconds);
+  Pcm sound = SeriesSound(values, scale, SeriesCrossings(*history_, series_), kPlaySeconds);
   if (!IsPv(series_)) return Sound().Play(std::move(sound), sentence);
   // SP's pitch first, for PV to be heard against: a PV that stays short of
   // it never crosses it, and no click would tell.
