@@ -8,6 +8,8 @@
 
 #include "commands.h"
 #include "memory_form_fields.h"
+#include "run_history.h"
+#include "run_marks.h"
 #include "step.h"
 #include "transcript.h"
 
@@ -70,6 +72,27 @@ void BM_Run(benchmark::State& state) {
       static_cast<double>(PeakResidentKiB() - peakBefore) / 1024;
 }
 BENCHMARK(BM_Run)->Arg(100)->Arg(32766)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+
+// The marks N and C stop at on a million-step run: the current run's (0),
+// found after each run, and a kept run's (1), found when its PV is chosen.
+void BM_Marks(benchmark::State& state) {
+  LoopState loop;
+  MemoryFormFields fields;
+  fields.SetBox(Box::Loops, "1000000");
+  RunOutcome outcome = OnCompute(loop, fields);
+  RunHistory history;
+  if (!outcome.ok() || !history.Append(std::move(outcome.samples), outcome.gains))
+    return state.SkipWithError("run failed");
+  const bool kept = state.range(0) == 1;
+  if (kept) history.Start();
+  const std::optional<StepFigures> figures = MeasureStep(history.Current());
+  for (auto _ : state) {
+    const std::vector<RunMark> marks =
+        kept ? FindMarks(history.Kept().front()) : FindMarks(history.Current(), figures);
+    benchmark::DoNotOptimize(marks.data());
+  }
+}
+BENCHMARK(BM_Marks)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace corvale
