@@ -13,7 +13,6 @@ TEST_F(Window, ShowsEveryControlAtItsPlaceWithItsTextAndExplanation) {
     EXPECT_EQ(window->size(), QSize(454, 310));
     EXPECT_TRUE(Table()->verticalScrollBar()->isVisible() &&
                 Table()->horizontalScrollBar()->isVisible());  // as drawn, before any row
-    EXPECT_EQ(Table()->model()->rowCount(), 0);
     ExpectPlaces(1);
     for (const char* control : kControls) {
       const QStringList f = QString(control).split(u' ');
@@ -63,10 +62,7 @@ TEST_F(Window, KeysMoveAlongTheTabOrderAndOnlySpaceRuns) {
   EXPECT_TRUE(Chart()->toolTip().contains(QString::fromUtf8(
       "Peak: PV 5.2424 at step 14; overshoot 4.8\u00A0% of the change, beyond the final value 5.")))
       << Chart()->toolTip().toStdString();
-  // Focused, the chart describes its keys; F says the figures again.
-  EXPECT_TRUE(QAccessible::queryAccessibleInterface(Chart())
-                  ->text(QAccessible::Description)
-                  .startsWith("Keys:"));
+  // F, on the chart, says the figures again.
   QTest::keyClick(Chart(), Qt::Key_F);
   EXPECT_EQ(QAccessible::queryAccessibleInterface(Chart()->findChild<Announcer*>())
                 ->child(0)
