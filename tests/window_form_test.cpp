@@ -82,19 +82,16 @@ TEST_F(Window, KeysMoveAlongTheTabOrderAndOnlySpaceRuns) {
   EXPECT_TRUE(cells->cellAt(0, 0)->state().focused);
   // Along a row the reader names the column by its header: the cell there is
   // its value alone, and named again once Down reads rows whole.
-  struct Move {
-    Qt::Key key;
-    const char* current;
-    int row, column;  // another cell, and its name
-    const char* other;
-  } const moves[] = {{Qt::Key_Right, ".0000", 0, 2, "PV .0000"},
-                     {Qt::Key_Down, "X 7.5000", 0, 1, "X .0000"},
-                     {Qt::Key_Right, "3.7500", 1, 1, "X 7.5000"}};
-  for (const Move& m : moves) {
-    QTest::keyClick(Table(), m.key);
+  // The key; the current cell's name; another cell, and its name.
+  const std::tuple<Qt::Key, const char*, int, int, const char*> moves[] = {
+      {Qt::Key_Right, ".0000", 0, 2, "PV .0000"},
+      {Qt::Key_Down, "X 7.5000", 0, 1, "X .0000"},
+      {Qt::Key_Right, "3.7500", 1, 1, "X 7.5000"}};
+  for (const auto& [key, current, row, column, other] : moves) {
+    QTest::keyClick(Table(), key);
     const QModelIndex at = Table()->currentIndex();
-    EXPECT_EQ(cells->cellAt(at.row(), at.column())->text(QAccessible::Name), m.current);
-    EXPECT_EQ(cells->cellAt(m.row, m.column)->text(QAccessible::Name), m.other);
+    EXPECT_EQ(cells->cellAt(at.row(), at.column())->text(QAccessible::Name), current);
+    EXPECT_EQ(cells->cellAt(row, column)->text(QAccessible::Name), other);
   }
   QTest::keyClick(Table(), Qt::Key_Tab);
   EXPECT_EQ(QApplication::focusWidget()->objectName(), "Command1");
