@@ -78,9 +78,10 @@ class Window : public testing::Test {
   ResponseChart* Chart() const { return window->findChild<ResponseChart*>(); }
   QString Text() const { return QString::fromStdString(Table()->Model()->Lines().Text()); }
   QStringList Lines() const { return Text().split("\r\n"); }
-  // What the window's notification says now, or nothing.
-  QString Said() const {
-    auto* said = QAccessible::queryAccessibleInterface(window->findChild<Announcer*>());
+  // What the window's notification, or a widget's, says now, or nothing.
+  QString Said(const QWidget* widget = nullptr) const {
+    const QWidget* in = widget ? widget : window.get();
+    auto* said = QAccessible::queryAccessibleInterface(in->findChild<Announcer*>());
     return said->childCount() == 1 ? said->child(0)->text(QAccessible::Name) : QString();
   }
   void Click(const char* button) const { QTest::mouseClick(Find(button), Qt::LeftButton); }
