@@ -57,7 +57,10 @@ TEST(WindowFit, ZoomsAsFarAsTheScreenAndTheChartAllowAndKeepsTheUsersSize) {
         << where << ": " << result.window.width() << " x " << result.window.height();
   }
   // An 800 × 600 screen stops a normal window at 175 % (795 + 4 wide); no screen known, at 400 %.
-  Situation small{.level = Zoom::kDefaultLevel, .available = {800, 600}, .frame = kFrame};
+  Situation small;
+  small.level = Zoom::kDefaultLevel;
+  small.available = {800, 600};
+  small.frame = kFrame;
   EXPECT_EQ(Zoom::kPercent[fit.Step(small, 20).level], 175);
   small.available = {};
   EXPECT_EQ(fit.Step(small, 20).window, QSize(1818, 1238));
