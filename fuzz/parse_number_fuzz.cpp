@@ -69,9 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const double magnitude = std::fabs(parsed.value);
   // Only values whose 15 digits round up past the largest binary64 go out of range.
   if (back.error == corvale::ParseError::OutOfRange && magnitude >= 1.797693134862315e308) return 0;
-  // Half a unit of the fourth decimal, or of the 15th significant digit, and
-  // half a unit in the last place, by which reading the printed digits back
-  // rounds in its turn.
+  // Half a unit of the fourth decimal, or of the 15th significant digit, and half a unit in the
+  // last place, by which reading the printed digits back rounds in its turn.
   const double halfUlp = (std::nextafter(magnitude, HUGE_VAL) - magnitude) / 2;
   const double tolerance = (0.5e-4 + 0.5e-14 * magnitude) * (1 + 1e-12) + halfUlp;
   if (!back.ok() || std::fabs(back.value - parsed.value) > tolerance) std::abort();

@@ -36,9 +36,8 @@ TEST_F(ChartDrawing, ShadesTheStepsAtALimitAndNoOthers) {
   }
 }
 
-// Many rows a column: X at 255 until the wound-up integral has unwound, shaded
-// as one stretch to its end and not past it; then from the column where it
-// begins, step 50,002, when SP becomes 300.
+// Many rows a column: X at 255 until the wound-up integral has unwound, shaded as one stretch to
+// its end and not past it; then from the column where it begins, step 50,002, when SP becomes 300.
 TEST_F(ChartDrawing, ShadesAStretchOfManyRowsFromItsStartToItsEnd) {
   ChartReport report = Afresh({{".5 .5 .5 300 1000", ".5 .5 .5 5 100000"}});
   std::size_t last = 1;  // the last row at 255

@@ -112,9 +112,6 @@ class ChartFixture : public testing::Test, protected Session {
   static bool Sp(QColor c) { return c.red() > 150 && c.green() < 80 && c.blue() < 80; }
   // X's blue-black, a line thinner than a pixel pair antialiased on white too.
   static bool X(QColor c) { return c.blue() < 200 && c.blue() > c.red() + 50 && c.red() < 100; }
-  static bool Gray(QColor c) {
-    return c.red() == c.green() && c.green() == c.blue() && c.red() > 190 && c.red() < 250;
-  }
   static double Middle(const std::vector<int>& rows) {
     return rows.empty() ? -1 : (rows.front() + rows.back()) / 2.0;
   }

@@ -36,7 +36,6 @@ TEST_F(ChartMenu, CopiesTheChartAsPngAndSvgDrawnAsTheScreenShowsIt) {
   const QMimeData* data = Clipboard();
   ASSERT_TRUE(data->hasFormat("image/png") && data->hasFormat("image/svg+xml"));
   const QImage png = QImage::fromData(data->data("image/png"), "PNG");
-  EXPECT_EQ(png.size(), chart->size());
   // Drawn by the screen's code, less what only the window explains: the rows the table shows,
   // and where the figures left out are.
   QImage picture(chart->size(), QImage::Format_ARGB32_Premultiplied);

@@ -2,9 +2,8 @@
 
 namespace corvale {
 
-// While one lives, the test program's allocations with operator new succeed
-// `succeeding` more times and then throw std::bad_alloc, as when memory runs
-// out, until it goes.
+// While one lives, the test program's allocations with operator new succeed `succeeding` more times
+// and then throw std::bad_alloc, as when memory runs out, until it goes.
 class FailingAllocations {
  public:
   explicit FailingAllocations(long succeeding);

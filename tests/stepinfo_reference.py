@@ -68,8 +68,7 @@ def stepinfo(loop):
     start = rows[first - 1][2] if first > 0 else 0.0
     final = pv[-1]
     change = final - start
-    f = dict(first=steps[0], last=steps[-1], previous_sp=previous_sp, start=start, final=final,
-             sp=sp)
+    f = dict(first=steps[0], last=steps[-1], previous_sp=previous_sp, start=start, final=final)
     f["isStep"] = abs(sp - previous_sp) >= SMALLEST_STEP
     band = 0.02 * abs(change)
     # The last tenth, and never fewer than ten steps (or all there are).

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "announcer.h"
 #include "form1.h"
 #include "response_chart.h"
 #include "transcript_model.h"
@@ -77,6 +78,12 @@ class Window : public testing::Test {
   ResponseChart* Chart() const { return window->findChild<ResponseChart*>(); }
   QString Text() const { return QString::fromStdString(Table()->Model()->Lines().Text()); }
   QStringList Lines() const { return Text().split("\r\n"); }
+  // What the window's notification, or a widget's, says now, or nothing.
+  QString Said(const QWidget* widget = nullptr) const {
+    const QWidget* in = widget ? widget : window.get();
+    auto* said = QAccessible::queryAccessibleInterface(in->findChild<Announcer*>());
+    return said->childCount() == 1 ? said->child(0)->text(QAccessible::Name) : QString();
+  }
   void Click(const char* button) const { QTest::mouseClick(Find(button), Qt::LeftButton); }
   // The texts typed into their boxes, then the button pressed.
   void Press(const char* button, const std::vector<std::pair<const char*, const char*>>& boxes) {

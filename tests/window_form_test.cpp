@@ -13,7 +13,6 @@ TEST_F(Window, ShowsEveryControlAtItsPlaceWithItsTextAndExplanation) {
     EXPECT_EQ(window->size(), QSize(454, 310));
     EXPECT_TRUE(Table()->verticalScrollBar()->isVisible() &&
                 Table()->horizontalScrollBar()->isVisible());  // as drawn, before any row
-    EXPECT_EQ(Table()->model()->rowCount(), 0);
     ExpectPlaces(1);
     for (const char* control : kControls) {
       const QStringList f = QString(control).split(u' ');
@@ -51,8 +50,7 @@ TEST_F(Window, KeysMoveAlongTheTabOrderAndOnlySpaceRuns) {
   EXPECT_EQ(announcer->Spoken(), 1);
   QAccessibleInterface* notification = QAccessible::queryAccessibleInterface(announcer);
   EXPECT_EQ(notification->role(), QAccessible::Notification);
-  ASSERT_EQ(notification->childCount(), 1);
-  EXPECT_EQ(notification->child(0)->text(QAccessible::Name), Chart()->toolTip());
+  EXPECT_EQ(Said(), Chart()->toolTip());
   EXPECT_EQ(QApplication::focusWidget(), Find("Command1"));
   QAccessibleTableInterface* cells =
       QAccessible::queryAccessibleInterface(Table())->tableInterface();
@@ -63,15 +61,9 @@ TEST_F(Window, KeysMoveAlongTheTabOrderAndOnlySpaceRuns) {
   EXPECT_TRUE(Chart()->toolTip().contains(QString::fromUtf8(
       "Peak: PV 5.2424 at step 14; overshoot 4.8\u00A0% of the change, beyond the final value 5.")))
       << Chart()->toolTip().toStdString();
-  // Focused, the chart describes its keys; F says the figures again.
-  EXPECT_TRUE(QAccessible::queryAccessibleInterface(Chart())
-                  ->text(QAccessible::Description)
-                  .startsWith("Keys:"));
+  // F, on the chart, says the figures again.
   QTest::keyClick(Chart(), Qt::Key_F);
-  EXPECT_EQ(QAccessible::queryAccessibleInterface(Chart()->findChild<Announcer*>())
-                ->child(0)
-                ->text(QAccessible::Name),
-            Chart()->toolTip());
+  EXPECT_EQ(Said(Chart()), Chart()->toolTip());
   // Each cell read with its column's name, so a row (Orca's Down) too.
   QAccessibleInterface* cell = cells->cellAt(1, 3);
   EXPECT_EQ(cell->text(QAccessible::Name), "Error 1.2500");
@@ -86,19 +78,16 @@ TEST_F(Window, KeysMoveAlongTheTabOrderAndOnlySpaceRuns) {
   EXPECT_TRUE(cells->cellAt(0, 0)->state().focused);
   // Along a row the reader names the column by its header: the cell there is
   // its value alone, and named again once Down reads rows whole.
-  struct Move {
-    Qt::Key key;
-    const char* current;
-    int row, column;  // another cell, and its name
-    const char* other;
-  } const moves[] = {{Qt::Key_Right, ".0000", 0, 2, "PV .0000"},
-                     {Qt::Key_Down, "X 7.5000", 0, 1, "X .0000"},
-                     {Qt::Key_Right, "3.7500", 1, 1, "X 7.5000"}};
-  for (const Move& m : moves) {
-    QTest::keyClick(Table(), m.key);
+  // The key; the current cell's name; another cell, and its name.
+  const std::tuple<Qt::Key, const char*, int, int, const char*> moves[] = {
+      {Qt::Key_Right, ".0000", 0, 2, "PV .0000"},
+      {Qt::Key_Down, "X 7.5000", 0, 1, "X .0000"},
+      {Qt::Key_Right, "3.7500", 1, 1, "X 7.5000"}};
+  for (const auto& [key, current, row, column, other] : moves) {
+    QTest::keyClick(Table(), key);
     const QModelIndex at = Table()->currentIndex();
-    EXPECT_EQ(cells->cellAt(at.row(), at.column())->text(QAccessible::Name), m.current);
-    EXPECT_EQ(cells->cellAt(m.row, m.column)->text(QAccessible::Name), m.other);
+    EXPECT_EQ(cells->cellAt(at.row(), at.column())->text(QAccessible::Name), current);
+    EXPECT_EQ(cells->cellAt(row, column)->text(QAccessible::Name), other);
   }
   QTest::keyClick(Table(), Qt::Key_Tab);
   EXPECT_EQ(QApplication::focusWidget()->objectName(), "Command1");

@@ -13,9 +13,8 @@
 namespace corvale {
 namespace {
 
-// The first of the user's languages that the program speaks wins, and
-// English, which it is written in, is one of them. Qt reads LANGUAGE once, so
-// each case is this program started again.
+// The first of the user's languages that the program speaks wins, and English, which it is written
+// in, is one of them. Qt reads LANGUAGE once, so each case is this program started again.
 TEST(Translations, TheFirstLanguageThatTheProgramSpeaksWins) {
   // clang-format off
   for (const auto& [variable, chosen] : {std::pair{"en_GB:fr", ""}, {"en:de", ""}, {"fr:en", "fr"},
@@ -44,8 +43,7 @@ int main(int argc, char* argv[]) {
   // Unless the environment names another: Qt's own screen, and a projector's
   // beside it for the zoom's tests.
   setenv("QT_QPA_PLATFORM", "offscreen:configfile=" CORVALE_OFFSCREEN_SCREENS, 0);
-  // No sound server: the tests never sound on a desktop, and hear what a
-  // machine without one says.
+  // No sound server: the tests never sound on a desktop, and hear what a machine without one says.
   setenv("PULSE_SERVER", "unix:/nonexistent/corvale-no-server", 1);
   QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
   QApplication application(argc, argv);

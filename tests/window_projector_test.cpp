@@ -12,17 +12,16 @@ class Projector : public Window {
     if (!screen) GTEST_SKIP() << "no projector screen: QT_QPA_PLATFORM names another platform";
     AnswerMessages();
     Open(QLocale(QLocale::English, QLocale::UnitedStates), screen);
-    pointSize = Loops()->font().pointSizeF();
+    pointSize = Box("Loops")->font().pointSizeF();
   }
 
-  QLineEdit* Loops() const { return window->findChild<QLineEdit*>("Loops"); }
   QTabBar* Switch() const { return window->findChild<QTabBar*>("view-switch"); }
   QStringList Tabs() const {
     QStringList tabs;
     for (int i = 0; i < Switch()->count(); ++i) tabs << Switch()->tabText(i);
     return Switch()->isVisible() ? tabs : QStringList();
   }
-  double Scale() const { return Loops()->font().pointSizeF() / pointSize; }
+  double Scale() const { return Box("Loops")->font().pointSizeF() / pointSize; }
   bool Beside(const char* name) const {
     QWidget* const widget = Find(name);
     return widget->parentWidget() == window.get() && widget->isVisible();
@@ -31,7 +30,7 @@ class Projector : public Window {
     for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();  // the window manager's part
   }
   void Press(char key) const {  // '+', '-' or '0' with Ctrl
-    QTest::keyClick(Loops(), key, Qt::ControlModifier);
+    QTest::keyClick(Box("Loops"), key, Qt::ControlModifier);
     Settle();
   }
   void Enlarge(QSize size) const { window->resize(size), Settle(); }

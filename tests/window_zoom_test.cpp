@@ -33,12 +33,9 @@ TEST(WindowFit, ZoomsAsFarAsTheScreenAndTheChartAllowAndKeepsTheUsersSize) {
       {false, {}, false, 100, -20, 50, {227, 155}},    {false, {}, false, 250, 0, 100, {454, 310}},
       // Enlarged, the chart right of the form: 500 + 352 + 9 = 861 wide at 110 %; 682 + 480 + 12
       // = 1174 at 150 %, so the window grows; 795 + 560 + 14 = 1369 at 175 % fits no more.
-      {false, {1100, 700}, true, 100, 1, 110, {1100, 700}},
-      {false, {1100, 700}, true, 100, 3, 150, {1174, 700}},
-      {false, {1100, 700}, true, 150, 1, 150, {1174, 700}},
-      {false, {1100, 700}, true, 150, -1, 125, {1100, 700}},
-      {false, {1100, 700}, true, 150, 0, 100, {1100, 700}},
-      {false, {1100, 0}, true, 100, 1, 110, {1100, 341}},
+      {false, {1100, 700}, true, 100, 1, 110, {1100, 700}}, {false, {1100, 700}, true, 100, 3, 150, {1174, 700}},
+      {false, {1100, 700}, true, 150, 1, 150, {1174, 700}}, {false, {1100, 700}, true, 150, -1, 125, {1100, 700}},
+      {false, {1100, 700}, true, 150, 0, 100, {1100, 700}}, {false, {1100, 0}, true, 100, 1, 110, {1100, 341}},
       {false, {1100, 0}, true, 100, 3, 150, {1174, 464}},
       // Maximised within 1276 × 796: the normal window comes back holding the form.
       {true, {}, true, 100, 1, 110, {500, 341}},       {true, {}, true, 100, 4, 150, {682, 464}},
@@ -59,8 +56,7 @@ TEST(WindowFit, ZoomsAsFarAsTheScreenAndTheChartAllowAndKeepsTheUsersSize) {
     EXPECT_EQ(result.window, window)
         << where << ": " << result.window.width() << " x " << result.window.height();
   }
-  // An 800 × 600 screen stops a normal window at 175 % (795 + 4 wide); no
-  // screen known, at 400 %.
+  // An 800 × 600 screen stops a normal window at 175 % (795 + 4 wide); no screen known, at 400 %.
   Situation small;
   small.level = Zoom::kDefaultLevel;
   small.available = {800, 600};
