@@ -47,6 +47,8 @@ TEST_F(Window, ComparesEachRunWithTheOnesBeforeIt) {
                       "instead of 9 steps; overshoot 4.8\u00a0% instead of 0.0\u00a0%; settled "
                       "from step 28 instead of step 18."))
       << Said().toStdString();
+  QTest::keyClick(Chart(), Qt::Key_F);  // the figures again, and the comparison with them
+  EXPECT_TRUE(Said(Chart()).endsWith("settled from step 28 instead of step 18."));
   Click("Command2");  // the same run, carried on: nothing to set against
   EXPECT_FALSE(Said().contains("Compared"));
   ASSERT_EQ(comparison->model()->rowCount(), 2);

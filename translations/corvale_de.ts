@@ -788,6 +788,11 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
         <source>%1; SP %2 sounds first.</source>
         <translation>%1; zuerst erklingt SP %2.</translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a kept run&apos;s PV, then its gains</comment>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>corvale::RunComparisonView</name>

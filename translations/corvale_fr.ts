@@ -788,6 +788,11 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
         <source>%1; SP %2 sounds first.</source>
         <translation>%1&#x202f;; SP %2 se fait entendre d’abord.</translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a kept run&apos;s PV, then its gains</comment>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>corvale::RunComparisonView</name>

@@ -142,6 +142,8 @@ class ResponseChart : public QWidget {
   void SayFigures();
   QString PlaySentence(const std::vector<double>& values) const;
   static bool IsPv(SeriesId series);
+  // The series' name, a kept run's with its gains, as Play and F say it.
+  QString SeriesName() const;
   // The SP that PV's sound is heard against: the last its run ran under.
   double PlayedSetPoint() const;
   ChartSound& Sound();

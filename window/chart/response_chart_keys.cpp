@@ -4,6 +4,7 @@
 
 #include "chart_cursor.h"
 #include "chart_readout.h"
+#include "chart_scene.h"
 #include "chart_sound.h"
 #include "prose_number.h"
 #include "response_chart.h"
@@ -124,7 +125,7 @@ void ResponseChart::SayFigures() {
     Sound().Say(against_.isEmpty() ? figuresText_ : figuresText_ + u'\n' + against_);
     return;
   }
-  const QString name = ChartReadout(*history_, Marks(), false, locale_).Name(series_);
+  const QString name = SeriesName();
   const std::optional<StepFigures>& kept = history_->Kept()[series_.kept].summary.figures;
   Sound().Say(kept ? tr("%1: %2").arg(name, ResponseText(*kept, locale_))
                    : tr("%1: no figures.").arg(name));
@@ -164,11 +165,20 @@ void ResponseChart::PlayTone() {
 QString ResponseChart::PlaySentence(const std::vector<double>& values) const {
   if (values.empty()) return {};
   const auto [low, high] = std::minmax_element(values.begin(), values.end());
-  const QString range = tr("%1 from %2 to %3")
-                            .arg(ChartReadout(*history_, Marks(), false, locale_).Name(series_),
-                                 ProseNumber(*low, locale_), ProseNumber(*high, locale_));
+  const QString range =
+      tr("%1 from %2 to %3")
+          .arg(SeriesName(), ProseNumber(*low, locale_), ProseNumber(*high, locale_));
   if (!IsPv(series_)) return tr("%1.").arg(range);
   return tr("%1; SP %2 sounds first.").arg(range, ProseNumber(PlayedSetPoint(), locale_));
+}
+
+QString ResponseChart::SeriesName() const {
+  const QString name = ChartReadout(*history_, Marks(), false, locale_).Name(series_);
+  if (series_.kind != SeriesId::Kind::KeptPv) return name;
+  // Which tuning the run's number stands for, as the legend names it.
+  const RunSummary& run = history_->Kept()[series_.kept].summary;
+  return tr("%1 (%2)", "a kept run's PV, then its gains")
+      .arg(name, ChartScene::GainsName(run.gains, run.setPoints, false, locale_));
 }
 
 bool ResponseChart::IsPv(SeriesId series) {
