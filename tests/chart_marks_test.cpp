@@ -13,7 +13,8 @@ namespace {
 
 using ChartMarks = ChartFixture;
 const std::string kRise =
-    "rise begins at 10\u00a0% of the change, rise ends at 90\u00a0% of the change, peak";
+    "rise from here (past 10\u00a0% of the change), rise to here (past 90\u00a0% of the change), "
+    "peak";
 
 // The README's first run: rise from step 2 to 6, peak 5.2424 at 14, settled from 28.
 TEST_F(ChartMarks, EachMarkStandsAtTheStepItNames) {
@@ -33,8 +34,8 @@ TEST_F(ChartMarks, EachMarkStandsAtTheStepItNames) {
   }
   // What the chart marks, spoken with the step, and nothing more: PV crosses
   // SP up at the peak, down at step 15, up again where it settles.
-  for (const auto& [step, mark] : {std::pair{2, "; rise begins at 10\u00a0% of the change"},
-                                   {6, "; rise ends at 90\u00a0% of the change"},
+  for (const auto& [step, mark] : {std::pair{2, "; rise from here (past 10\u00a0% of the change)"},
+                                   {6, "; rise to here (past 90\u00a0% of the change)"},
                                    {14, "; peak, PV crosses SP"},
                                    {28, "; settled from here, PV crosses SP"},
                                    {15, "X 8.8172; PV crosses SP"}}) {
@@ -166,8 +167,9 @@ TEST_F(ChartMarks, CrossingsHaveKeysOfTheirOwn) {
   Measure();
   // clang-format off
   const std::pair<QKeyCombination, std::pair<int, const char*>> keys[] = {
-      {Qt::Key_N, {2, "rise begins at 10\u00a0% of the change"}}, {Qt::Key_N, {6, "rise ends at "
-       "90\u00a0% of the change"}}, {Qt::Key_N, {14, "peak, PV crosses SP"}},
+      {Qt::Key_N, {2, "rise from here (past 10\u00a0% of the change)"}},
+      {Qt::Key_N, {6, "rise to here (past 90\u00a0% of the change)"}},
+      {Qt::Key_N, {14, "peak, PV crosses SP"}},
       {Qt::ShiftModifier | Qt::Key_C, {13, "PV crosses SP"}}, {Qt::Key_C, {14, "peak, PV crosses "
        "SP"}}, {Qt::Key_C, {15, "PV crosses SP"}}};
   // clang-format on
@@ -202,8 +204,8 @@ TEST_F(ChartMarks, TheReadoutJoinsAsTheLanguageDoes) {
   QCoreApplication::installTranslator(&joiner);
   EXPECT_EQ(
       chart.RowDescription(1),
-      "Step 2: PV 2.5000, SP 5, X 5.0000 — rise begins at 10\u00a0% of the change + rise ends at "
-      "90\u00a0% of the change + peak");
+      "Step 2: PV 2.5000, SP 5, X 5.0000 — rise from here (past 10\u00a0% of the change) + rise "
+      "to here (past 90\u00a0% of the change) + peak");
   QCoreApplication::removeTranslator(&joiner);
 }
 

@@ -659,20 +659,20 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
         <translation>PV, %1</translation>
     </message>
     <message>
-        <source>fall begins at %1&#xa0;% of the change</source>
-        <translation>Abfall beginnt bei %1&#xa0;% der Änderung</translation>
+        <source>fall from here (past %1&#xa0;% of the change)</source>
+        <translation>Abfall ab hier (über %1&#xa0;% der Änderung)</translation>
     </message>
     <message>
-        <source>rise begins at %1&#xa0;% of the change</source>
-        <translation>Anstieg beginnt bei %1&#xa0;% der Änderung</translation>
+        <source>rise from here (past %1&#xa0;% of the change)</source>
+        <translation>Anstieg ab hier (über %1&#xa0;% der Änderung)</translation>
     </message>
     <message>
-        <source>fall ends at %1&#xa0;% of the change</source>
-        <translation>Abfall endet bei %1&#xa0;% der Änderung</translation>
+        <source>fall to here (past %1&#xa0;% of the change)</source>
+        <translation>Abfall bis hier (über %1&#xa0;% der Änderung)</translation>
     </message>
     <message>
-        <source>rise ends at %1&#xa0;% of the change</source>
-        <translation>Anstieg endet bei %1&#xa0;% der Änderung</translation>
+        <source>rise to here (past %1&#xa0;% of the change)</source>
+        <translation>Anstieg bis hier (über %1&#xa0;% der Änderung)</translation>
     </message>
     <message>
         <source>%1; %2</source>

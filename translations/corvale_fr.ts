@@ -659,20 +659,20 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
         <translation>PV, %1</translation>
     </message>
     <message>
-        <source>fall begins at %1&#xa0;% of the change</source>
-        <translation>début de la descente à %1&#xa0;% de la variation</translation>
+        <source>fall from here (past %1&#xa0;% of the change)</source>
+        <translation>descente à partir d’ici (au-delà de %1&#xa0;% de la variation)</translation>
     </message>
     <message>
-        <source>rise begins at %1&#xa0;% of the change</source>
-        <translation>début de la montée à %1&#xa0;% de la variation</translation>
+        <source>rise from here (past %1&#xa0;% of the change)</source>
+        <translation>montée à partir d’ici (au-delà de %1&#xa0;% de la variation)</translation>
     </message>
     <message>
-        <source>fall ends at %1&#xa0;% of the change</source>
-        <translation>fin de la descente à %1&#xa0;% de la variation</translation>
+        <source>fall to here (past %1&#xa0;% of the change)</source>
+        <translation>descente jusqu’ici (au-delà de %1&#xa0;% de la variation)</translation>
     </message>
     <message>
-        <source>rise ends at %1&#xa0;% of the change</source>
-        <translation>fin de la montée à %1&#xa0;% de la variation</translation>
+        <source>rise to here (past %1&#xa0;% of the change)</source>
+        <translation>montée jusqu’ici (au-delà de %1&#xa0;% de la variation)</translation>
     </message>
     <message>
         <source>%1; %2</source>

@@ -73,12 +73,12 @@ QString ChartReadout::MarkText(SeriesId series, const RunMark& mark) const {
   const QString limit = ProseCount(LimitValue(mark.limit), locale_);
   switch (mark.kind) {
     case K::RiseStart:
-      return (falling_ ? ResponseChart::tr("fall begins at %1\u00a0% of the change")
-                       : ResponseChart::tr("rise begins at %1\u00a0% of the change"))
+      return (falling_ ? ResponseChart::tr("fall from here (past %1\u00a0% of the change)")
+                       : ResponseChart::tr("rise from here (past %1\u00a0% of the change)"))
           .arg(ProseCount(10, locale_));
     case K::RiseEnd:
-      return (falling_ ? ResponseChart::tr("fall ends at %1\u00a0% of the change")
-                       : ResponseChart::tr("rise ends at %1\u00a0% of the change"))
+      return (falling_ ? ResponseChart::tr("fall to here (past %1\u00a0% of the change)")
+                       : ResponseChart::tr("rise to here (past %1\u00a0% of the change)"))
           .arg(ProseCount(90, locale_));
     case K::Peak:
       return falling_ ? ResponseChart::tr("lowest point") : ResponseChart::tr("peak");
