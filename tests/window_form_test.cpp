@@ -1,4 +1,5 @@
 #include "announcer.h"
+#include "cell_reading.h"
 #include "translations.h"
 #include "window_fixture.h"
 
@@ -88,6 +89,11 @@ TEST_F(Window, KeysMoveAlongTheTabOrderAndOnlySpaceRuns) {
     const QModelIndex at = Table()->currentIndex();
     EXPECT_EQ(cells->cellAt(at.row(), at.column())->text(QAccessible::Name), current);
     EXPECT_EQ(cells->cellAt(row, column)->text(QAccessible::Name), other);
+    // The number a screen reader is told the cell by, when its name changes.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Table())
+                  ->child(AccessibleChild(*Table(), at))
+                  ->text(QAccessible::Name),
+              current);
   }
   QTest::keyClick(Table(), Qt::Key_Tab);
   EXPECT_EQ(QApplication::focusWidget()->objectName(), "Command1");

@@ -124,6 +124,8 @@ TEST_F(Window, ZoomsTheWholeWindowFromItsTwips) {
   EXPECT_EQ(Table()->palette().color(QPalette::Text), QColor(0xc00000));  // the sheet still holds
   EXPECT_EQ(Box("guiKI")->text(), ".5");  // the keys went to the zoom, not the box
   QTest::keyClick(Find("Command1"), Qt::Key_0, Qt::ControlModifier);
+  QLineEdit elsewhere;  // a box of another window, a dialog's say: its keys are its own
+  QTest::keyClick(&elsewhere, Qt::Key_Plus, Qt::ControlModifier);
   ExpectPlaces(1);
   EXPECT_EQ(window->size(), FormSize(1));
   EXPECT_DOUBLE_EQ(Box("Loops")->font().pointSizeF(), size);
