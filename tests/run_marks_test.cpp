@@ -70,10 +70,12 @@ TEST(RunMarks, NextMarkSkipsToTheNextRowWithOne) {
   // The crossings apart: a PV ringing around SP would put one at every step.
   const std::vector<RunMark> marks = {
       {2, K::Crossing}, {3, K::Peak}, {3, K::Crossing}, {5, K::Crossing}, {8, K::Settled}};
+  // clang-format off
   const std::tuple<long long, bool, bool, std::optional<std::size_t>> cases[] = {
       {-1, true, false, 3}, {3, true, false, 8}, {8, true, false, {}},  {8, false, false, 3},
       {3, false, false, {}}, {20, false, false, 8}, {-1, true, true, 2}, {3, true, true, 5},
       {5, true, true, {}},  {8, false, true, 5},  {2, false, true, {}}};
+  // clang-format on
   for (const auto& [from, forward, crossings, to] : cases)
     EXPECT_EQ(NextMarkRow(marks, from, forward, crossings), to) << from << forward << crossings;
 }
