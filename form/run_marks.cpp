@@ -110,6 +110,13 @@ std::vector<RunMark> FindMarks(const KeptRun& run) {
   return Sorted(std::move(marks));
 }
 
+std::vector<std::size_t> CrossingRows(const std::vector<RunMark>& marks) {
+  std::vector<std::size_t> rows;
+  for (const RunMark& mark : marks)
+    if (mark.kind == Kind::Crossing) rows.push_back(mark.row);
+  return rows;
+}
+
 std::optional<std::size_t> NextMarkRow(const std::vector<RunMark>& marks, long long row,
                                        bool forward, bool crossings) {
   const auto wanted = [crossings](const RunMark& m) {

@@ -56,6 +56,9 @@ std::vector<std::size_t> Crossings(std::span<const double> values,
 // thousandth of the run's range, less than a pixel of any chart.
 double CrossingBand(const ValueRange& extent);
 
+// The rows of the crossings of SP among `marks`.
+std::vector<std::size_t> CrossingRows(const std::vector<RunMark>& marks);
+
 // At most so many marks of each kind are found, so that a run that swings
 // between X's limits at every step costs a bounded memory.
 inline constexpr std::size_t kMostMarks = 1 << 16;

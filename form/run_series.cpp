@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "run_marks.h"
-
 namespace corvale {
 
 std::vector<SeriesId> SeriesOf(const RunHistory& history) {
@@ -107,14 +105,6 @@ PitchScale SeriesScale(const RunHistory& history, SeriesId series) {
     range.high = std::max(range.high, value);
   }
   return {range.low, range.high};
-}
-
-std::vector<std::size_t> SeriesCrossings(const RunHistory& history, SeriesId series) {
-  const SeriesId pv = series.kind == SeriesId::Kind::KeptPv ? series : SeriesId{};
-  const bool kept = pv.kind == SeriesId::Kind::KeptPv && pv.kept < history.Kept().size();
-  const ValueRange extent =
-      kept ? history.Kept()[pv.kept].summary.extent : history.Current().Extent();
-  return Crossings(SeriesValues(history, pv), SeriesSetPoints(history, pv), CrossingBand(extent));
 }
 
 }  // namespace corvale

@@ -36,8 +36,5 @@ std::vector<ResponseTrace::Run> SeriesSetPoints(const RunHistory& history, Serie
 // and the kept runs' PV and SP and 0, so that runs compare by ear; X's and
 // each term's, its values and 0 (X over its limits would hardly move).
 PitchScale SeriesScale(const RunHistory& history, SeriesId series);
-// The rows where the series' run crosses its set point: PV's, for the
-// current run's columns.
-std::vector<std::size_t> SeriesCrossings(const RunHistory& history, SeriesId series);
 
 }  // namespace corvale

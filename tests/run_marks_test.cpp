@@ -78,6 +78,7 @@ TEST(RunMarks, NextMarkSkipsToTheNextRowWithOne) {
   // clang-format on
   for (const auto& [from, forward, crossings, to] : cases)
     EXPECT_EQ(NextMarkRow(marks, from, forward, crossings), to) << from << forward << crossings;
+  EXPECT_EQ(CrossingRows(marks), (std::vector<std::size_t>{2, 3, 5}));  // what Play clicks at
 }
 
 // Kp 1, Ki .5, Kd .5, SP 5: step 1 puts out 5 + 2.5 + 2.5 = 10; step 2 has

@@ -196,7 +196,8 @@ void ResponseChart::Play() {
   const QString sentence = PlaySentence(values);
   if (sentence.isEmpty()) return;
   const PitchScale scale = SeriesScale(*history_, series_);
-  Pcm sound = SeriesSound(values, scale, SeriesCrossings(*history_, series_), kPlaySeconds);
+  // Clicks where the series' run crosses SP: PV's, for the current run's columns.
+  Pcm sound = SeriesSound(values, scale, CrossingRows(Marks()), kPlaySeconds);
   if (!IsPv(series_)) return Sound().Play(std::move(sound), sentence);
   // SP's pitch first, for PV to be heard against: a PV that stays short of
   // it never crosses it, and no click would tell.

@@ -3,7 +3,6 @@
 #include <QAbstractTableModel>
 #include <string>
 #include <string_view>
-#include <utility>
 
 #include "cell_reading.h"
 #include "transcript_lines.h"
