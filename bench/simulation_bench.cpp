@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "commands.h"
+#include "lab_book.h"
 #include "memory_form_fields.h"
-#include "run_history.h"
 #include "run_marks.h"
 #include "step.h"
 #include "transcript.h"
@@ -61,11 +61,11 @@ void BM_Run(benchmark::State& state) {
   // is the process's before the first call.
   static const long peakBefore = PeakResidentKiB();
   for (auto _ : state) {
-    LoopState loop;
+    LabBook book;
     MemoryFormFields fields;
     fields.SetBox(Box::Loops, steps);
-    if (!OnCompute(loop, fields).ok()) state.SkipWithError("run failed");
-    transcriptBytes = fields.ReadTranscript().size();
+    if (!OnCompute(book, fields).ok()) state.SkipWithError("run failed");
+    transcriptBytes = book.TextBytes();
   }
   state.counters["transcript_MiB"] = static_cast<double>(transcriptBytes) / (1 << 20);
   state.counters["peak_rss_growth_MiB"] =
@@ -74,21 +74,19 @@ void BM_Run(benchmark::State& state) {
 BENCHMARK(BM_Run)->Arg(100)->Arg(32766)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
 // The marks N and C stop at on a million-step run: the current run's (0),
-// found after each run, and a kept run's (1), found when its PV is chosen.
+// found after each run, and a kept run's (1), found once as it is kept.
 void BM_Marks(benchmark::State& state) {
-  LoopState loop;
+  LabBook book;
   MemoryFormFields fields;
   fields.SetBox(Box::Loops, "1000000");
-  RunOutcome outcome = OnCompute(loop, fields);
-  RunHistory history;
-  if (!outcome.ok() || !history.Append(std::move(outcome.samples), outcome.gains))
-    return state.SkipWithError("run failed");
+  if (!OnCompute(book, fields).ok()) return state.SkipWithError("run failed");
   const bool kept = state.range(0) == 1;
-  if (kept) history.Start();
-  const std::optional<StepFigures> figures = MeasureStep(history.Current());
+  if (kept) book.Restart();
+  const std::optional<StepFigures> figures = MeasureStep(book.Current());
   for (auto _ : state) {
     const std::vector<RunMark> marks =
-        kept ? FindMarks(history.Kept().front()) : FindMarks(history.Current(), figures);
+        kept ? FindMarks(book.Kept().front().summary, book.Kept().front().pv)
+             : FindMarks(book.Current(), figures);
     benchmark::DoNotOptimize(marks.data());
   }
 }

@@ -49,7 +49,7 @@ struct Window {
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
   }
   corvale::TranscriptView* Table() const { return form.findChild<corvale::TranscriptView*>(); }
-  std::size_t TextSize() const { return Table()->Model()->Lines().Text().size(); }
+  std::size_t TextSize() const { return form.Book().TextBytes(); }
 };
 
 // Fills the transcript up to its budget with the given set point, and
@@ -69,7 +69,7 @@ void FillToTheBudgets(const char* setPoint, const char* what, int serveSeconds =
   timer.start();
   window.Click("Command1");
   const double firstRun = PeakResidentMiB();
-  const corvale::LoopState* state = &window.form.State();
+  const corvale::LoopState* state = &window.form.Book().State();
   std::int64_t step = -1;
   while (state->Step != step) {  // until a Continue adds nothing
     step = state->Step;
@@ -116,10 +116,10 @@ void CompareComputeWithRun(Window& window, int pairs = 5) {
   for (int i = 0; i < pairs; ++i) {
     QElapsedTimer timer;
     timer.start();
-    corvale::LoopState loop;
+    corvale::LabBook book;
     corvale::MemoryFormFields fields;
     fields.SetBox(corvale::Box::Loops, "1000000");
-    if (!corvale::OnCompute(loop, fields).ok()) std::fputs("run failed\n", stderr);
+    if (!corvale::OnCompute(book, fields).ok()) std::fputs("run failed\n", stderr);
     simulation.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
     computes.push_back(window.Click("Command1"));
   }

@@ -49,9 +49,10 @@ std::optional<Box> OverflowSource(const StepRecord& r) {
   return std::nullopt;
 }
 
-std::variant<PreparedRun, Failure> PrepareRun(const FormFields& fields, std::int64_t lastStep) {
+std::variant<PreparedRun, Failure> PrepareRun(const FormFields& fields, const NumberFormat& numbers,
+                                              std::int64_t lastStep) {
   PreparedRun run;
-  run.numbers = fields.Numbers();
+  run.numbers = numbers;
   for (Box box : {Box::Ki, Box::Kd, Box::Kp, Box::SP, Box::Loops}) {
     run.texts[IndexOf(box)] = fields.ReadBox(box);
   }
@@ -88,96 +89,94 @@ std::variant<PreparedRun, Failure> PrepareRun(const FormFields& fields, std::int
   return run;
 }
 
-// Grows the rows' buffer ahead of the next row, never past the run's budget
-// and one row, so that the budget bounds the memory as well as the text.
-void MakeRoomForARow(std::string& rows) {
-  // Seven fields of at most 1 + 309 + 1 + 4 characters, with a separator of
-  // up to four bytes, and their TABs.
-  constexpr std::size_t kLongestRow = 2 + 7 * (1 + 309 + 4 + 4 + 1);
-  if (rows.capacity() - rows.size() >= kLongestRow) return;
-  rows.reserve(
-      std::min(std::max(2 * rows.capacity(), std::size_t{1} << 16), kMaxRunText + kLongestRow));
-}
-
 std::optional<Failure> OverflowFailure(const StepRecord& record, const PreparedRun& run) {
   const auto box = OverflowSource(record);
   if (!box) return std::nullopt;
   return Failure{*box, run.texts[IndexOf(*box)], record.Step, FailureReason::Overflow};
 }
 
-RunOutcome Execute(LoopState& state, FormFields& fields, PreparedRun run) {
+RunOutcome Execute(LabBook& book, PreparedRun run, BookChange change) {
   RunOutcome outcome;
-  LoopState next = state;
+  outcome.change = std::move(change);
+  LoopState next = book.State();
+  const std::size_t transcriptRoom =
+      kMaxTranscriptText - std::min(kMaxTranscriptText, book.TextBytes());
+  std::vector<ResponseSample> rows;
+  std::size_t textBytes = 0;
   try {
-    const std::size_t transcriptLength = fields.TranscriptLength();
-    const std::size_t transcriptRoom =
-        kMaxTranscriptText - std::min(kMaxTranscriptText, transcriptLength);
-    std::string rows;
-    // Most rows are about this long; longer ones grow the buffer as they come.
-    constexpr std::size_t kTypicalRowLength = 56;
-    rows.reserve(std::min(static_cast<std::size_t>(run.steps) * kTypicalRowLength, kMaxRunText));
-    outcome.samples.reserve(static_cast<std::size_t>(run.steps));
-    outcome.gains = run.gains;
+    rows.reserve(static_cast<std::size_t>(run.steps));
+    // Each row's text is made only to be counted against the budgets: what
+    // the table shows is made again when it is shown.
+    std::string text;
     double lastError = 0;
     for (std::int64_t n = 0; n < run.steps; ++n) {
       const StepRecord record = StepOnce(next, lastError, run.gains);
       if ((outcome.failure = OverflowFailure(record, run))) break;
-      const std::size_t before = rows.size();
-      MakeRoomForARow(rows);
-      RowText(rows, record, run.numbers.decimalSeparator);
-      if (rows.size() > kMaxRunText || rows.size() > transcriptRoom) {
-        outcome.failure = Failure{Box::Loops, run.texts[IndexOf(Box::Loops)], record.Step,
-                                  rows.size() > kMaxRunText ? FailureReason::RunTooLong
-                                                            : FailureReason::TranscriptTooLong};
-        rows.resize(before);
+      text.clear();
+      RowText(text, record, run.numbers.decimalSeparator);
+      if (textBytes + text.size() > kMaxRunText || textBytes + text.size() > transcriptRoom) {
+        outcome.failure =
+            Failure{Box::Loops, run.texts[IndexOf(Box::Loops)], record.Step,
+                    textBytes + text.size() > kMaxRunText ? FailureReason::RunTooLong
+                                                          : FailureReason::TranscriptTooLong};
         break;
       }
+      textBytes += text.size();
       CommitStep(next, record);
       lastError = record.Error;
-      ++outcome.rowsAdded;
-      outcome.samples.push_back(ResponseSample::Of(record));
+      rows.push_back(ResponseSample::Of(record));
     }
-    if (!rows.empty()) fields.AppendTranscript(std::move(rows));
+    if (book.Add(std::move(rows), run.gains, next, textBytes, outcome.change)) return outcome;
   } catch (const std::bad_alloc&) {
-    // Nothing of the run reached the transcript, so nothing of it is kept.
-    return RunOutcome::Failed({Box::Loops, std::move(run.texts[IndexOf(Box::Loops)]),
-                               state.Step + 1, FailureReason::OutOfMemory});
   }
-
-  next.Ki = std::move(run.texts[IndexOf(Box::Ki)]);
-  next.Kd = std::move(run.texts[IndexOf(Box::Kd)]);
-  next.Kp = std::move(run.texts[IndexOf(Box::Kp)]);
-  next.SP = std::move(run.texts[IndexOf(Box::SP)]);
-  state = std::move(next);
+  // Nothing of the run reached the book, so nothing of it is kept.
+  outcome.failure = Failure{Box::Loops, std::move(run.texts[IndexOf(Box::Loops)]),
+                            book.State().Step + 1, FailureReason::OutOfMemory};
   return outcome;
 }
 
-}  // namespace
-
-RunOutcome OnCompute(LoopState& state, FormFields& fields) {
-  auto run = PrepareRun(fields, 0);
+RunOutcome Compute(LabBook& book, const FormFields& fields) {
+  auto run = PrepareRun(fields, book.Numbers(), 0);
   if (auto* failure = std::get_if<Failure>(&run)) return RunOutcome::Failed(std::move(*failure));
   PreparedRun& prepared = std::get<PreparedRun>(run);
-  LoopState fresh = state;
-  ResetState(fresh);
   // A first step that cannot be computed would leave a transcript of the
   // header alone: the old one is kept instead.
   if (prepared.steps > 0) {
+    LoopState fresh = book.State();
+    ResetState(fresh);
     if (auto failure = OverflowFailure(StepOnce(fresh, 0, prepared.gains), prepared)) {
       return RunOutcome::Failed(std::move(*failure));
     }
   }
-  state = std::move(fresh);
-  fields.WriteTranscript(HeaderText());
-  return Execute(state, fields, std::move(prepared));
+  BookChange change = book.Restart();
+  return Execute(book, std::move(prepared), std::move(change));
 }
 
-RunOutcome OnContinue(LoopState& state, FormFields& fields) { return PID(state, fields); }
+// A command that cannot even read its boxes for want of memory changes nothing.
+template <typename Command>
+RunOutcome Guarded(const LabBook& book, Command command) {
+  try {
+    return command();
+  } catch (const std::bad_alloc&) {
+    return RunOutcome::Failed(
+        {Box::Loops, std::string(), book.State().Step + 1, FailureReason::OutOfMemory});
+  }
+}
 
-RunOutcome PID(LoopState& state, FormFields& fields) {
-  auto run = PrepareRun(fields, state.Step);
-  if (auto* failure = std::get_if<Failure>(&run)) return RunOutcome::Failed(std::move(*failure));
-  return Execute(state, fields, std::move(std::get<PreparedRun>(run)));
+}  // namespace
+
+RunOutcome OnCompute(LabBook& book, const FormFields& fields) {
+  return Guarded(book, [&] { return Compute(book, fields); });
+}
+
+RunOutcome OnContinue(LabBook& book, const FormFields& fields) { return PID(book, fields); }
+
+RunOutcome PID(LabBook& book, const FormFields& fields) {
+  return Guarded(book, [&] {
+    auto run = PrepareRun(fields, book.Numbers(), book.State().Step);
+    if (auto* failure = std::get_if<Failure>(&run)) return RunOutcome::Failed(std::move(*failure));
+    return Execute(book, std::move(std::get<PreparedRun>(run)), {});
+  });
 }
 
 }  // namespace corvale

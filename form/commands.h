@@ -8,9 +8,7 @@
 
 #include "failure.h"
 #include "form_fields.h"
-#include "loop_state.h"
-#include "response_trace.h"
-#include "step.h"
+#include "lab_book.h"
 
 namespace corvale {
 
@@ -24,15 +22,13 @@ inline constexpr std::int64_t kMaxStepsPerRun = 1'000'000;
 inline constexpr std::size_t kMaxRunText = 64'000'000;
 inline constexpr std::size_t kMaxTranscriptText = 100'000'000;
 
+// What a command did: what it changed in the lab book, for the views to
+// follow, and the failure that stopped it, if one did.
 struct RunOutcome {
-  std::int64_t rowsAdded = 0;
+  BookChange change;
   std::optional<Failure> failure;
-  // What the rows added show, under the gains and set point the run read,
-  // for the window to draw, to measure and to compare; never part of the
-  // transcript's text.
-  std::vector<ResponseSample> samples;
-  Gains gains;
 
+  std::int64_t RowsAdded() const { return static_cast<std::int64_t>(change.rowsAdded); }
   bool ok() const { return !failure; }
   static RunOutcome Failed(Failure failure) {
     RunOutcome outcome;
@@ -42,19 +38,19 @@ struct RunOutcome {
 };
 
 // Compute: a fresh simulation, the header, then a run. Every text, and the
-// first step, is checked first: a Compute that cannot start changes neither
-// the state nor the transcript.
-RunOutcome OnCompute(LoopState& state, FormFields& fields);
+// first step, is checked first: a Compute that cannot start changes nothing
+// in the lab book.
+RunOutcome OnCompute(LabBook& book, const FormFields& fields);
 
 // Continue: a run that carries on from the state as it stands.
-RunOutcome OnContinue(LoopState& state, FormFields& fields);
+RunOutcome OnContinue(LabBook& book, const FormFields& fields);
 
 // The run both commands share: reads the boxes, performs the steps that
-// Loops asks for and appends one row per step. A step whose result leaves
-// binary64's finite range, or whose row would break a text budget, stops the
-// run before it changes anything; the rows before it stay. The state is
-// committed only once the rows are in the transcript, so the two always
-// agree, even when memory runs out.
-RunOutcome PID(LoopState& state, FormFields& fields);
+// Loops asks for and adds one row per step to the current run. A step whose
+// result leaves binary64's finite range, or whose row would break a text
+// budget, stops the run before it changes anything; the rows before it stay.
+// The rows and the state after them go into the book together, so the two
+// always agree, even when memory runs out.
+RunOutcome PID(LabBook& book, const FormFields& fields);
 
 }  // namespace corvale

@@ -4,28 +4,21 @@
 #include <string>
 
 #include "form_fields.h"
+#include "number_format.h"
 
 namespace corvale {
 
-// Form fields held in memory, for running the simulation without a window.
+// Form fields held in memory, for running the commands without a window.
 class MemoryFormFields : public FormFields {
  public:
-  // Starts with the window's initial texts and an empty transcript.
-  explicit MemoryFormFields(NumberFormat numbers = {});
+  // Starts with the window's initial texts, written as `numbers` has them.
+  explicit MemoryFormFields(const NumberFormat& numbers = {});
 
   void SetBox(Box box, std::string text);
-
   std::string ReadBox(Box box) const override;
-  std::string ReadTranscript() const override;
-  std::size_t TranscriptLength() const override;
-  void WriteTranscript(std::string_view text) override;
-  void AppendTranscript(std::string text) override;
-  NumberFormat Numbers() const override;
 
  private:
   std::array<std::string, kBoxCount> boxes_;
-  std::string transcript_;
-  NumberFormat numbers_;
 };
 
 }  // namespace corvale

@@ -4,9 +4,7 @@ namespace corvale {
 
 void ResetState(LoopState& state) {
   state.Integral = 0;
-  state.PV = 0;
   state.X = 0;
-  state.Output = 0;
   state.Step = 0;
 }
 

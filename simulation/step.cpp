@@ -4,6 +4,21 @@
 
 namespace corvale {
 
+Terms ControlTerms(double error, double integral, double lastError, const Gains& gains) {
+  Terms t;
+  t.P = gains.Kp * error;
+  t.D = gains.Kd * (error - lastError);
+  t.I = gains.Ki * integral;
+  t.Output = (t.P + t.D) + t.I;
+  return t;
+}
+
+double Limited(double output) {
+  if (output > kOutputHigh) output = kOutputHigh;
+  if (output < kOutputLow) output = kOutputLow;
+  return output;
+}
+
 StepRecord StepOnce(const LoopState& state, double lastError, const Gains& gains) {
   StepRecord r;
   r.Step = state.Step + 1;
@@ -11,20 +26,17 @@ StepRecord StepOnce(const LoopState& state, double lastError, const Gains& gains
   r.PV = Plant(state.X);
   r.Error = gains.SP - r.PV;
   r.Integral = state.Integral + r.Error;
-  r.P = gains.Kp * r.Error;
-  r.D = gains.Kd * (r.Error - lastError);
-  r.I = gains.Ki * r.Integral;
-  r.Output = (r.P + r.D) + r.I;
-  if (r.Output > 255) r.Output = 255;
-  if (r.Output < 0) r.Output = 0;
+  const Terms terms = ControlTerms(r.Error, r.Integral, lastError, gains);
+  r.P = terms.P;
+  r.D = terms.D;
+  r.I = terms.I;
+  r.Output = Limited(terms.Output);
   return r;
 }
 
 void CommitStep(LoopState& state, const StepRecord& record) {
   state.Step = record.Step;
-  state.PV = record.PV;
   state.Integral = record.Integral;
-  state.Output = record.Output;
   state.X = record.Output;
 }
 

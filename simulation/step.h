@@ -26,6 +26,24 @@ struct StepRecord {
   double Output = 0;  // after limiting: the next step's X
 };
 
+// The controller's three terms of one step and its output before limiting.
+struct Terms {
+  double P = 0;
+  double I = 0;
+  double D = 0;
+  double Output = 0;
+};
+
+// The control law on a step's error, the sum of the errors through it and
+// the error of the step before (0 at a command's first step), in the law's
+// own order: P, then D, then I, and the output as (P + D) + I. The step and
+// every row read back later go through it, so that a row's terms are the
+// step's to the bit.
+Terms ControlTerms(double error, double integral, double lastError, const Gains& gains);
+
+// The output held within the plant's input limits.
+double Limited(double output);
+
 // Evaluates the control law for the step after `state`, touching nothing, so
 // that a step whose result cannot be shown leaves no trace.
 StepRecord StepOnce(const LoopState& state, double lastError, const Gains& gains);

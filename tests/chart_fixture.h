@@ -64,7 +64,12 @@ class ChartFixture : public testing::Test, protected Session {
   // "Kp Ki Kd SP Loops" for a Compute, then for each Continue; no figures.
   void Simulate(const std::vector<std::string>& runs) {
     for (const std::string& run : runs) Press((&run == &runs.front() ? "C " : "+ ") + run);
-    chart.Refresh(std::nullopt, {});
+    Show({});
+  }
+  // The chart told what changed since it was last told, as the window tells it.
+  void Show(const QString& figuresText) {
+    chart.Follow(changes, figuresText);
+    changes = {};
   }
   void Continue(const std::string& run) { Press("+ " + run); }
   // Afresh, each of the runs Simulated, drawn at a size: what the chart reports.
@@ -75,20 +80,19 @@ class ChartFixture : public testing::Test, protected Session {
     return chart.Report();
   }
   void Measure() {
-    const std::optional<StepFigures> figures = MeasureStep(history.Current());
-    chart.Refresh(figures, figures ? ResponseText(*figures, chart.locale()) : QString());
+    const std::optional<StepFigures>& figures = history.CurrentFigures();
+    Show(figures ? ResponseText(*figures, chart.locale()) : QString());
   }
   // PV at 0, then 2, then 8, a third of 99 rows each; SP 4; X flat.
   void Levels() {
     std::vector<ResponseSample> samples;
     for (int r = 0; r < 99; ++r) samples.push_back({10.48484, r < 33 ? 0.0 : r < 66 ? 2.0 : 8.0});
-    history.Start();
-    history.Append(samples, Gains{1, 0, 0, 4});
-    chart.Refresh(std::nullopt, {});
+    Made(samples, Gains{1, 0, 0, 4});
+    Show({});
   }
   void Forget() {
-    history = RunHistory();
-    state = LoopState();
+    history = LabBook();
+    changes = BookChange::Afresh();
   }
   QImage Render(int width = 420, int height = 190) {
     chart.resize(width, height);

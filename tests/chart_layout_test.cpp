@@ -43,9 +43,9 @@ class ChartLayout : public ChartFixture {
   void ExpectWhole(ResponseChart& on, const Lesson& lesson, QSize size, double zoom,
                    std::string where) {
     where += " at " + std::to_string(qRound(zoom * 100)) + " %";
-    const std::optional<StepFigures> figures = MeasureStep(history.Current());
+    const std::optional<StepFigures>& figures = history.CurrentFigures();
     const QString sentences = figures ? ResponseText(*figures, on.locale()) : QString();
-    on.Refresh(figures, sentences);
+    on.Follow(BookChange::Afresh(), sentences);
     on.SetVisibleRows(10, 19);
     on.SetZoom(zoom);
     on.resize(size);
@@ -128,8 +128,7 @@ TEST_F(ChartLayout, TheFiguresLeaveTheSettlingLineFree) {
   samples[0].pv = 0;
   for (int r = 1; r < 50; ++r) samples[r].pv = r % 2 ? 5.4 : 4;
   samples[25].pv = 6;
-  history.Start();
-  history.Append(samples, Gains{1, 0, 0, 10});
+  Made(samples, Gains{1, 0, 0, 10});
   Measure();
   ASSERT_EQ(MeasureStep(history.Current())->settledFrom, 51);
   Render(425, 190);

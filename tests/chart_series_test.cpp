@@ -29,9 +29,8 @@ TEST_F(ChartSeries, ManyRowsAColumnKeepEveryPeak) {
   std::vector<ResponseSample> samples(200'000, ResponseSample{2, 1});
   samples[123'456].pv = 9;
   samples[150'000].pv = 0;
-  history.Start();
-  history.Append(samples, Gains{1, 0, 0, 1});
-  chart.Refresh(std::nullopt, {});
+  Made(samples, Gains{1, 0, 0, 1});
+  Show({});
   Render(800, 600);
   const ChartReport report = chart.Report();
   const AxesReading axes(report);
@@ -52,10 +51,8 @@ TEST_F(ChartSeries, ManyRowsAColumnKeepEveryPeak) {
 // The columns kept from one drawing serve the next only while the runs are the same.
 TEST_F(ChartSeries, ANewRunOfAsManyRowsIsDrawnAnew) {
   for (const double level : {1.0, 3.0}) {
-    history.Start();
-    history.Append(std::vector<ResponseSample>(100'000, ResponseSample{2 * level, level}),
-                   Gains{1, 0, 0, 4});
-    chart.Refresh(std::nullopt, {});
+    Made(std::vector<ResponseSample>(100'000, ResponseSample{2 * level, level}), Gains{1, 0, 0, 4});
+    Show({});
     Render(800, 600);
     const ChartReport report = chart.Report();
     const ChartReport::Path* pv = report.PathNamed("PV");

@@ -99,9 +99,8 @@ TEST_F(ChartTexts, NamesXsLimitAtItsLinesEnd) {
 TEST_F(ChartTexts, TheFiguresStandWhereTheyCoverLeast) {
   std::vector<ResponseSample> samples(60, ResponseSample{20, 10});
   samples[0].pv = 0;
-  history.Start();
-  history.Append(samples, Gains{1, 0, 0, 10});
-  chart.Refresh(std::nullopt, "First sentence.\nSecond sentence.");
+  Made(samples, Gains{1, 0, 0, 10});
+  Show("First sentence.\nSecond sentence.");
   Render(425, 190);  // the box's room at 100 %: no room of their own
   const ChartReport report = chart.Report();
   QRectF box;
@@ -156,9 +155,9 @@ TEST_F(ChartTexts, ClicksAndKeysMoveTheCursorAndAskForTheRow) {
     EXPECT_EQ(chart.Cursor(), cursor);
     EXPECT_EQ(asked.takeFirst().at(0).toInt(), cursor);
   }
-  chart.Refresh(std::nullopt, "Sentence one.\nSentence two.");  // the keys; F says the figures
+  Show("Sentence one.\nSentence two.");  // the keys; F says the figures
   EXPECT_TRUE(chartView->text(QAccessible::Description).startsWith("Keys: Left and Right"));
-  chart.Refresh(std::nullopt, {});
+  Show({});
   EXPECT_TRUE(chartView->text(QAccessible::Description).isEmpty());  // none without a run
 }
 

@@ -1,5 +1,5 @@
 // Runs as a user makes them: "C Kp Ki Kd SP Loops" for a Compute, "+ ..." for
-// a Continue, their rows kept as the window keeps its runs.
+// a Continue, through the commands the window runs, into a lab book.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,8 +11,9 @@
 #include <vector>
 
 #include "commands.h"
+#include "lab_book.h"
 #include "memory_form_fields.h"
-#include "run_history.h"
+#include "transcript_text.h"
 
 namespace corvale {
 
@@ -37,21 +38,27 @@ struct Session {
       words >> text;
       fields.SetBox(box, text);
     }
-    const bool compute = kind == "C";
-    RunOutcome outcome = compute ? OnCompute(state, fields) : OnContinue(state, fields);
-    if (compute) history.Start();
-    return history.Append(std::move(outcome.samples), outcome.gains) && outcome.ok();
+    const RunOutcome outcome =
+        kind == "C" ? OnCompute(history, fields) : OnContinue(history, fields);
+    changes += outcome.change;
+    return outcome.ok();
   }
+  // Rows made up for a test, as a Compute's: the state is left as it was.
+  void Made(std::vector<ResponseSample> rows, const Gains& gains) {
+    changes += history.Restart();
+    EXPECT_TRUE(history.Add(std::move(rows), gains, history.State(), 0, changes));
+  }
+  std::string Transcript() const { return TranscriptText(history); }
   void Press(const std::vector<std::string>& commands) {
     for (const std::string& command : commands) EXPECT_TRUE(Press(command)) << command;
   }
 
-  LoopState state;
   MemoryFormFields fields;
-  RunHistory history;
+  LabBook history;
+  BookChange changes;  // since a view was last told
 };
 
-inline RunHistory HistoryOf(const std::vector<std::string>& commands) {
+inline LabBook HistoryOf(const std::vector<std::string>& commands) {
   Session session;
   session.Press(commands);
   return std::move(session.history);

@@ -1,8 +1,10 @@
 
 #include <limits>
+#include <new>
 #include <tuple>
 
 #include "command_runs.h"
+#include "failing_allocations.h"
 #include "step.h"
 
 namespace corvale {
@@ -14,20 +16,21 @@ class Commands : public testing::Test, protected Session {
  protected:
   RunOutcome Run(bool compute, const std::string& loops) {
     fields.SetBox(Box::Loops, loops);
-    return compute ? OnCompute(state, fields) : OnContinue(state, fields);
+    return compute ? OnCompute(history, fields) : OnContinue(history, fields);
   }
+  const LoopState& state() const { return history.State(); }
   void Set(std::string_view gains) {  // "Kp Ki Kd SP"
     const std::vector<std::string> texts = Split(gains, " ");
     for (Box box : {Box::Kp, Box::Ki, Box::Kd, Box::SP}) fields.SetBox(box, texts[int(box)]);
   }
-  std::vector<std::string> Lines() const { return Split(fields.ReadTranscript(), "\r\n"); }
+  std::vector<std::string> Lines() const { return Split(Transcript(), "\r\n"); }
   std::string Field(int line, int field) const { return Split(Lines()[line], "\t")[field]; }
 };
 
 TEST_F(Commands, ComputeGivesThePublishedRowsAndContinueNumbersOn) {
-  EXPECT_EQ(Run(true, "100").rowsAdded, 100);
-  const std::string first = fields.ReadTranscript();
-  const LoopState afterFirst = state;
+  EXPECT_EQ(Run(true, "100").RowsAdded(), 100);
+  const std::string first = Transcript();
+  const LoopState afterFirst = state();
   // clang-format off
   const std::vector<std::string> published = {kHeader,
       "1\t.0000\t.0000\t5.0000\t2.5000\t2.5000\t2.5000", "2\t7.5000\t3.7500\t1.2500\t.6250\t3.1250\t-1.8750",
@@ -42,8 +45,9 @@ TEST_F(Commands, ComputeGivesThePublishedRowsAndContinueNumbersOn) {
   ASSERT_EQ(Lines().size(), 201u);
   for (int step = 1; step <= 200; ++step) EXPECT_EQ(Field(step, 0), std::to_string(step));
   ASSERT_TRUE(Run(true, "100").ok());  // afresh: the same transcript again
-  EXPECT_TRUE(fields.ReadTranscript() == first && state == afterFirst);
-  EXPECT_NEAR(state.PV, 5, 1e-4);  // the state carries the last step's process value
+  EXPECT_TRUE(Transcript() == first && state() == afterFirst);
+  EXPECT_EQ(history.TextBytes(), first.size());  // as the budgets count it
+  EXPECT_NEAR(state().X, 10, 1e-3);              // the state carries the last step's output on
 }
 
 TEST_F(Commands, LoopBoundsCountFromOnePast32767) {
@@ -59,29 +63,26 @@ TEST_F(Commands, LoopBoundsCountFromOnePast32767) {
                                                                  FailureReason::NotAWholeNumber}));
     EXPECT_EQ(Lines().size(), rows < 0 ? lines : rows + 1u) << loops;
     if (rows < 0) continue;
-    EXPECT_EQ(state.Step, rows);
-    EXPECT_TRUE(rows > 0 || (state.PV == 0 && state.X == 0 && state.Output == 0)) << loops;
+    EXPECT_EQ(state().Step, rows);
+    EXPECT_TRUE(rows > 0 || (state().Integral == 0 && state().X == 0)) << loops;
   }
-  LoopState expected = state;  // a Continue without steps only reads the texts
+  const LoopState expected = state();  // a Continue without steps uses no text
   Set("p i d s");
   ASSERT_TRUE(Run(false, "0").ok());
-  std::tie(expected.Kp, expected.Ki, expected.Kd, expected.SP) = std::tuple("p", "i", "d", "s");
-  EXPECT_EQ(state, expected);
+  EXPECT_EQ(state(), expected);
   EXPECT_EQ(Lines().size(), 1'000'001u);
   EXPECT_EQ(Field(32768, 0), "32768");
 }
 
 // A Continue carries the loop on, but starts its derivative afresh.
-TEST_F(Commands, RowsFollowWhateverTheBoxHolds) {
-  ASSERT_TRUE(Run(false, "2").ok());  // before any Compute
-  EXPECT_EQ(fields.ReadTranscript(),
-            "\r\n1\t.0000\t.0000\t5.0000\t2.5000\t2.5000\t2.5000"
-            "\r\n2\t7.5000\t3.7500\t1.2500\t.6250\t3.1250\t-1.8750");
-  fields.WriteTranscript(fields.ReadTranscript() + "\r\nmy note");
+TEST_F(Commands, ContinueBeforeComputeWritesRowsAloneAndStartsDAfresh) {
+  ASSERT_TRUE(Run(false, "2").ok());  // before any Compute: no column names
   fields.SetBox(Box::Kp, "2");
   ASSERT_TRUE(Run(false, "1").ok());
   // By hand: X 1.875, PV .9375, Error 4.0625, Integral 10.3125; D .5 Error, not .5 (Error - 1.25)
-  EXPECT_EQ(Split(fields.ReadTranscript(), "my note")[1],
+  EXPECT_EQ(Transcript(),
+            "\r\n1\t.0000\t.0000\t5.0000\t2.5000\t2.5000\t2.5000"
+            "\r\n2\t7.5000\t3.7500\t1.2500\t.6250\t3.1250\t-1.8750"
             "\r\n3\t1.8750\t.9375\t4.0625\t8.1250\t5.1563\t2.0313");
 }
 
@@ -108,16 +109,17 @@ TEST_F(Commands, BadInputChangesNothing) {
       for (bool compute : {true, false}) {
         fields.SetBox(Box::Kp, "0.25");  // a good change that must not land either
         fields.SetBox(box, text);
-        const LoopState before = state;
-        const std::string transcript = fields.ReadTranscript();
+        const LoopState before = state();
+        const std::string transcript = Transcript();
         const FailureReason reason = !text.ends_with("1e999") ? FailureReason::NotANumber
                                      : box == Box::Loops && text[0] == '1'
                                          ? FailureReason::TooManySteps
                                          : FailureReason::OutOfRange;
         const RunOutcome outcome = Run(compute, box == Box::Loops ? text : "3");
-        EXPECT_EQ(std::pair(outcome.failure, outcome.rowsAdded),
+        EXPECT_EQ(std::pair(outcome.failure, outcome.RowsAdded()),
                   std::pair(std::optional(Failure{box, text, 0, reason}), std::int64_t{0}));
-        EXPECT_TRUE(state == before && fields.ReadTranscript() == transcript) << text;
+        EXPECT_FALSE(outcome.change.Any()) << text;
+        EXPECT_TRUE(state() == before && Transcript() == transcript) << text;
         fields.SetBox(box, InitialText(box, {}));
       }
     }
@@ -127,9 +129,6 @@ TEST_F(Commands, BadInputChangesNothing) {
     EXPECT_EQ(Run(true, "1").failure->box, box);
     fields.SetBox(box, "1");
   }
-  state.Step = std::numeric_limits<std::int64_t>::max() - 1;  // the counter cannot wrap
-  EXPECT_EQ(Run(false, "2").failure->reason, FailureReason::TooManySteps);
-  EXPECT_TRUE(Run(false, "1").ok());
 }
 
 // A Compute that cannot make its first step keeps the old transcript. An output sum beyond the
@@ -143,11 +142,11 @@ TEST_F(Commands, OverflowStopsBeforeTheStepThatOverflows) {
   for (const auto& [gains, box, step] : cases) {
     Set(".5 .5 .5 5");
     ASSERT_TRUE(Run(true, "3").ok());
-    const LoopState before = state;
+    const LoopState before = state();
     Set(gains);
     EXPECT_EQ(Run(true, "10").failure,
               (Failure{box, fields.ReadBox(box), step, FailureReason::Overflow}));
-    EXPECT_TRUE(step == 1 ? state == before : state.Step == step - 1) << state.Step;
+    EXPECT_TRUE(step == 1 ? state() == before : state().Step == step - 1) << state().Step;
     EXPECT_EQ(Lines().size(), step == 1 ? 4u : static_cast<std::size_t>(step));
   }
 }
@@ -161,7 +160,7 @@ TEST(StepOnce, AddsPAndDBeforeIAndKeepsIntegratingAtALimit) {
   EXPECT_EQ(StepOnce({}, 0, {.Kp = 51.1, .SP = 5}).Output, 255);    // just over it
   LoopState state;
   for (int step = 1; step <= 3; ++step) CommitStep(state, StepOnce(state, 0, {.Kp = 1, .SP = -5}));
-  EXPECT_TRUE(state.Integral == -15 && state.X == 0 && state.Output == 0);
+  EXPECT_TRUE(state.Integral == -15 && state.X == 0);
 }
 
 // Rows of about 955 characters each: SP 1e300 makes every value 300 digits long.
@@ -172,28 +171,62 @@ TEST_F(Commands, TextBudgetsStopARunBeforeTheRowThatBreaksThem) {
   for (const auto& [reason, budget] : {std::pair{FailureReason::RunTooLong, kMaxRunText},
                                        {FailureReason::TranscriptTooLong, kMaxTranscriptText}}) {
     ASSERT_EQ(std::pair(outcome.failure->reason, outcome.failure->step),
-              std::pair(reason, state.Step + 1));
+              std::pair(reason, state().Step + 1));
     const std::size_t length =
-        fields.TranscriptLength() - (reason == FailureReason::RunTooLong ? kHeader.size() : 0);
+        history.TextBytes() - (reason == FailureReason::RunTooLong ? kHeader.size() : 0);
     EXPECT_TRUE(length <= budget && length + row > budget) << length;
-    EXPECT_EQ(Lines().size(), static_cast<std::size_t>(state.Step) + 1);
+    EXPECT_EQ(history.Current().Size(), static_cast<std::size_t>(state().Step));
     do {
       outcome = Run(false, "1000000");
     } while (outcome.failure.value_or(Failure{}).reason == FailureReason::RunTooLong);
   }
 }
 
-// The state and the transcript agree when the box has no memory for the rows.
+// The state and the rows agree wherever memory runs out: a Compute leaves
+// everything as it was, or the column names alone after a fresh start; a
+// Continue leaves everything as it was.
 TEST_F(Commands, OutOfMemoryEndsTheCommandAndKeepsNothingOfTheRun) {
-  struct FullMemory : MemoryFormFields {
-    void AppendTranscript(std::string) override { throw std::bad_alloc(); }
-  } full;
-  EXPECT_EQ(OnCompute(state, full).failure,
-            (Failure{Box::Loops, "100", 1, FailureReason::OutOfMemory}));
-  EXPECT_EQ(full.ReadTranscript(), kHeader);
-  full.SetBox(Box::Kp, "2");
-  EXPECT_EQ(OnContinue(state, full).rowsAdded, 0);
-  EXPECT_EQ(state, LoopState{});  // not even the texts of a run that left no row
+  const Failure outOfMemory{Box::Loops, "100", 1, FailureReason::OutOfMemory};
+  bool failedAfresh = false;
+  for (long succeeding = 0;; ++succeeding) {
+    ASSERT_TRUE(Run(true, "5").ok());
+    const std::string before = Transcript();
+    RunOutcome outcome;
+    {
+      const FailingAllocations fail(succeeding);
+      outcome = Run(true, "100");
+    }
+    if (outcome.ok()) break;
+    ASSERT_EQ(outcome.failure->reason, FailureReason::OutOfMemory) << succeeding;
+    const bool afresh = Transcript() == kHeader;
+    EXPECT_TRUE(afresh ? state() == LoopState{} : Transcript() == before) << succeeding;
+    failedAfresh = failedAfresh || (afresh && outcome.failure == outOfMemory);
+  }
+  EXPECT_TRUE(failedAfresh);  // the rows' memory itself was among those refused
+  for (long succeeding = 0;; ++succeeding) {
+    const LoopState before = state();
+    const std::string transcript = Transcript();
+    RunOutcome outcome;
+    {
+      const FailingAllocations fail(succeeding);
+      outcome = Run(false, "100");
+    }
+    if (outcome.ok()) break;
+    EXPECT_TRUE(outcome.RowsAdded() == 0 && state() == before && Transcript() == transcript);
+  }
+}
+
+// The counter cannot wrap, however long a simulation runs on.
+TEST(CommandsCounter, TooManyStepsForTheCounter) {
+  // What a book that ran so long would hold: the state alone matters here.
+  LabBook book;
+  BookChange change;
+  ASSERT_TRUE(book.Add({}, {}, {.Step = std::numeric_limits<std::int64_t>::max() - 1}, 0, change));
+  MemoryFormFields fields;
+  fields.SetBox(Box::Loops, "2");
+  EXPECT_EQ(OnContinue(book, fields).failure->reason, FailureReason::TooManySteps);
+  fields.SetBox(Box::Loops, "1");
+  EXPECT_TRUE(OnContinue(book, fields).ok());
 }
 
 }  // namespace

@@ -13,9 +13,9 @@
 #include "comparison_copy.h"
 #include "comparison_sentence.h"
 #include "comparison_speech.h"
+#include "lab_book.h"
 #include "run_comparison_model.h"
 #include "run_comparison_view.h"
-#include "run_history.h"
 #include "translations.h"
 
 namespace corvale {
@@ -40,7 +40,7 @@ std::string Joined(const Cell& cell) {
 // Down reads a row whole, each value named by its column with its unit; along a
 // row a screen reader says the column's header first, so that cell is its value alone.
 TEST(RunComparison, ShowsEachRunsGainsAndFiguresWithTheCurrentOneLastAndSaysThem) {
-  const RunHistory history = HistoryOf({"C 1 0 0 5 30", "C .5 .5 .5 5 100", "C 2.5 0 0 5 100"});
+  const LabBook history = HistoryOf({"C 1 0 0 5 30", "C .5 .5 .5 5 100", "C 2.5 0 0 5 100"});
   RunComparisonView view(new C(&history, kEnglish));
   const C& model = static_cast<const C&>(*view.model());
   ASSERT_EQ(model.rowCount(), 3);
@@ -83,8 +83,8 @@ TEST(RunComparison, ShowsEachRunsGainsAndFiguresWithTheCurrentOneLastAndSaysThem
   for (int i = 3; i < 7; ++i)
     EXPECT_EQ(Joined([&](int c) { return heard(rows[i].first, c); }), rows[i].second);
   EXPECT_TRUE(model.IsCurrent(2));
-  EXPECT_EQ(model.KeptIndexOf(1), std::optional<std::size_t>(1));
-  EXPECT_EQ(model.KeptIndexOf(2), std::nullopt);
+  EXPECT_EQ(model.KeptIdOf(1), std::optional(history.Kept()[1].id));
+  EXPECT_EQ(model.KeptIdOf(2), std::nullopt);
   // A number's value for a copy (5/3 to its ninth digit at step 30); a dash has none.
   EXPECT_NEAR(model.data(model.index(0, C::kError), C::kValueRole).toDouble(), 10.0 / 3, 1e-8);
   EXPECT_FALSE(model.data(model.index(2, C::kPeak), C::kValueRole).isValid());
@@ -93,7 +93,7 @@ TEST(RunComparison, ShowsEachRunsGainsAndFiguresWithTheCurrentOneLastAndSaysThem
 // As the figures' sentence: SP 0 from rest is no step; gains of 0 leave PV at 0,
 // no response rather than one yet to settle.
 TEST(RunComparison, SaysWhyARunHasNothingToMeasure) {
-  const RunHistory history = HistoryOf({"C .5 .5 .5 0 10", "C 0 0 0 5 10"});
+  const LabBook history = HistoryOf({"C .5 .5 .5 0 10", "C 0 0 0 5 10"});
   C model(&history, kEnglish);
   ASSERT_EQ(model.rowCount(), 2);
   // X sits at 0 from step 2 on (step 1's is the loop at rest): no error, or gains of 0.
@@ -105,7 +105,7 @@ TEST(RunComparison, SaysWhyARunHasNothingToMeasure) {
 }
 
 TEST(RunComparison, CopiesRowsUnderTheColumnNamesWithTheirValues) {
-  const RunHistory history = HistoryOf({"C 1 0 0 5 30"});
+  const LabBook history = HistoryOf({"C 1 0 0 5 30"});
   C model(&history, QLocale(QLocale::German, QLocale::Germany));
   const QString text = QString::fromUtf8(RowsAsText(model, {0}));
   const QStringList lines = text.split(u'\n');
@@ -121,7 +121,7 @@ TEST(RunComparison, CopiesRowsUnderTheColumnNamesWithTheirValues) {
 }
 
 TEST(RunComparison, DeleteForgetsTheSelectedEarlierRunsButNeverTheCurrentOne) {
-  RunHistory history = HistoryOf({"C 1 0 0 5 10", "C 2 0 0 5 10", "C 3 0 0 5 10"});
+  LabBook history = HistoryOf({"C 1 0 0 5 10", "C 2 0 0 5 10", "C 3 0 0 5 10"});
   RunComparisonView view(new C(&history, kEnglish));
   QSignalSpy forget(&view, &RunComparisonView::ForgetRequested);
   // A screen reader hears no cell of it while the focus is elsewhere.
@@ -144,8 +144,8 @@ TEST(RunComparison, DeleteForgetsTheSelectedEarlierRunsButNeverTheCurrentOne) {
   EXPECT_EQ(offered(), (std::vector<bool>{true, true, true}));
   QTest::keyClick(&view, Qt::Key_Delete);
   ASSERT_EQ(forget.size(), 1);
-  // The later first, so that each index still names its run as they go.
-  EXPECT_EQ(forget[0][0].value<std::vector<std::size_t>>(), (std::vector<std::size_t>{1, 0}));
+  EXPECT_EQ(forget[0][0].value<std::vector<RunId>>(),
+            (std::vector<RunId>{history.Kept()[0].id, history.Kept()[1].id}));
   view.selectionModel()->clearSelection();
   view.setCurrentIndex(view.model()->index(2, 0));
   view.selectRow(2);

@@ -27,7 +27,7 @@ class Loop : Session {
   StepFigures Figures() const { return *MeasureStep(Trace()); }
   const ResponseTrace& Trace() const { return history.Current(); }
   double Value(std::int64_t step, Column column) const {
-    const std::string field = Split(Split(fields.ReadTranscript(), "\r\n")[step], "\t")[column];
+    const std::string field = Split(Split(Transcript(), "\r\n")[step], "\t")[column];
     double value = 0;
     std::from_chars(field.data(), field.data() + field.size(), value);
     return value;

@@ -17,7 +17,7 @@ ResponseTrace TraceOf(std::size_t rows, Pv pv) {
   std::vector<ResponseSample> samples(rows);
   for (std::size_t r = 0; r < rows; ++r) samples[r].pv = pv(r);
   ResponseTrace trace;
-  EXPECT_TRUE(trace.Append(std::move(samples), 5));
+  EXPECT_TRUE(trace.Append(std::move(samples), {.SP = 5}));
   return trace;
 }
 

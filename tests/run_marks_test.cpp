@@ -36,13 +36,13 @@ TEST(RunMarks, EachRunStopsWhereItsMarksAre) {
   for (const Case& c : cases) {
     std::vector<std::string> commands = c.commands;
     commands.push_back("C 0 0 0 5 1");
-    const RunHistory history = HistoryOf(commands);
+    const LabBook history = HistoryOf(commands);
     const ResponseTrace trace = TraceOf(c.commands);
     EXPECT_EQ(FindMarks(trace, MeasureStep(trace)), c.marks) << c.commands.back();
     // Kept, the run has the same marks but its limits': its X is not kept.
     std::vector<RunMark> kept = c.marks;
     std::erase_if(kept, [](const RunMark& m) { return m.limit != Limit::None; });
-    EXPECT_EQ(FindMarks(history.Kept().at(0)), kept) << c.commands.back();
+    EXPECT_EQ(history.Kept().at(0).marks, kept) << c.commands.back();
   }
 }
 
@@ -53,17 +53,17 @@ TEST(RunMarks, CrossingsAreWhereValuesPassSetPoint) {
     Runs setPoints;
     std::vector<std::size_t> rows;
   } const cases[] = {
-      {{1, 2, 5, 5, 7, 5, 3}, {{0, 5}}, {2, 5}},  // through two stretches on SP
-      {{4, 5, 4}, {{0, 5}}, {}},                  // touching is no crossing
-      {{4, 6, 6, 4}, {{0, 5}, {2, 7}}, {1}},      // SP 7 starts afresh
-      {{4, 4, 6}, {{0, 5}, {2, 5}}, {2}},         // a Continue under one SP does not
+      {{1, 2, 5, 5, 7, 5, 3}, {{0, {.SP = 5}}}, {2, 5}},      // through two stretches on SP
+      {{4, 5, 4}, {{0, {.SP = 5}}}, {}},                      // touching is no crossing
+      {{4, 6, 6, 4}, {{0, {.SP = 5}}, {2, {.SP = 7}}}, {1}},  // SP 7 starts afresh
+      {{4, 4, 6}, {{0, {.SP = 5}}, {2, {.SP = 5}}}, {2}},     // a Continue under one SP does not
       {{}, {}, {}},
   };
   for (const Case& c : cases) EXPECT_EQ(Crossings(c.values, c.setPoints), c.rows);
   // Within the band PV is on SP: a rounding error either side is no crossing.
   const std::vector<double> settling = {0, 6, 5 + 1e-15, 5 - 1e-15, 5 + 1e-15, 4};
-  EXPECT_EQ(Crossings(settling, Runs{{0, 5}}, 0.005), (std::vector<std::size_t>{1, 2}));
-  EXPECT_EQ(Crossings(settling, Runs{{0, 5}}), (std::vector<std::size_t>{1, 3, 4, 5}));
+  EXPECT_EQ(Crossings(settling, Runs{{0, {.SP = 5}}}, 0.005), (std::vector<std::size_t>{1, 2}));
+  EXPECT_EQ(Crossings(settling, Runs{{0, {.SP = 5}}}), (std::vector<std::size_t>{1, 3, 4, 5}));
 }
 
 TEST(RunMarks, NextMarkSkipsToTheNextRowWithOne) {
@@ -84,19 +84,20 @@ TEST(RunMarks, NextMarkSkipsToTheNextRowWithOne) {
 // Kp 1, Ki .5, Kd .5, SP 5: step 1 puts out 5 + 2.5 + 2.5 = 10; step 2 has
 // X 10, PV 5, Error 0, P 0, I .5 × 5 = 2.5, D .5 × (0 − 5) = −2.5.
 TEST(RunSeries, EachSeriesReadsItsColumn) {
-  const RunHistory history = HistoryOf({"C 1 0 0 5 2", "C 1 .5 .5 5 2"});
+  const LabBook history = HistoryOf({"C 1 0 0 5 2", "C 1 .5 .5 5 2"});
   using S = SeriesId::Kind;
+  const RunId kept = history.Kept().at(0).id, gone = history.CurrentId() + 1;
   const std::pair<SeriesId, std::optional<double>> cases[] = {
-      {{S::Pv}, 5},  {{S::X}, 10},   {{S::Error}, 0},       {{S::P}, 0},
-      {{S::I}, 2.5}, {{S::D}, -2.5}, {{S::KeptPv, 0}, 2.5}, {{S::KeptPv, 1}, {}},
+      {{S::Pv}, 5},  {{S::X}, 10},   {{S::Error}, 0},          {{S::P}, 0},
+      {{S::I}, 2.5}, {{S::D}, -2.5}, {{S::KeptPv, kept}, 2.5}, {{S::KeptPv, gone}, {}},
   };
   for (const auto& [series, value] : cases) EXPECT_EQ(SeriesValue(history, series, 1), value);
   EXPECT_EQ(SeriesOf(history).size(), 7u);
-  EXPECT_EQ(SeriesValues(history, {S::KeptPv, 0}), (std::vector<double>{0, 2.5}));
+  EXPECT_EQ(SeriesValues(history, {S::KeptPv, kept}), (std::vector<double>{0, 2.5}));
   EXPECT_FALSE(SeriesValue(history, {S::Pv}, 2));
   // Pitch spans PV and SP of every run, and 0; X and a term their values and 0.
   const std::pair<SeriesId, std::pair<double, double>> scales[] = {{{S::Pv}, {0, 5}},
-                                                                   {{S::KeptPv, 0}, {0, 5}},
+                                                                   {{S::KeptPv, kept}, {0, 5}},
                                                                    {{S::X}, {0, 10}},
                                                                    {{S::D}, {-2.5, 2.5}},
                                                                    {{S::I}, {0, 2.5}}};
@@ -105,27 +106,35 @@ TEST(RunSeries, EachSeriesReadsItsColumn) {
         << int(series.kind);
 }
 
-// The terms, worked out again from PV, read as the transcript wrote them at every step, across
-// a Continue with other gains and SP (D afresh, the errors' sum carried on) and one with X at
-// its limit.
-TEST(RunSeries, TermsReadAsTheTranscriptWroteThem) {
+// Every row's terms, read back from the rows held, are the step's own to the
+// bit, across a Continue with other gains and SP (D afresh, the errors' sum
+// carried on) and one with X at its limit: a plain loop of the law beside it.
+TEST(RunSeries, TermsReadBackAsTheStepComputedThem) {
   Session session;
   session.Press({"C .5 .5 .5 5 40", "+ 1 .2 .3 7 40", "+ 9 1 0 300 20"});
-  const std::vector<std::string> lines = Split(session.fields.ReadTranscript(), "\r\n");
-  ASSERT_EQ(lines.size(), 101u);  // the header, then a row a step
   using S = SeriesId::Kind;
   const S kinds[] = {S::Error, S::P, S::I, S::D};
   std::vector<std::vector<double>> terms;
   for (S kind : kinds) terms.push_back(SeriesValues(session.history, {kind}));
-  EXPECT_EQ(terms[0].size(), 100u);
-  for (std::size_t row = 0; row < 100; ++row) {
-    const std::vector<std::string> cells = Split(lines[row + 1], "\t");
-    ASSERT_EQ(cells.size(), 7u) << lines[row + 1];
-    for (std::size_t t = 0; t < 4; ++t) {
-      EXPECT_EQ(FormatValue(terms[t][row], "."), cells[3 + t]) << lines[row + 1];
-      EXPECT_EQ(*SeriesValue(session.history, {kinds[t]}, row), terms[t][row]);
+  ASSERT_EQ(terms[0].size(), 100u);
+  LoopState state;
+  std::size_t row = 0;
+  for (const auto& [gains, steps] :
+       {std::pair{Gains{.5, .5, .5, 5}, 40}, {{1, .2, .3, 7}, 40}, {{9, 1, 0, 300}, 20}}) {
+    double lastError = 0;
+    for (int n = 0; n < steps; ++n, ++row) {
+      const StepRecord step = StepOnce(state, lastError, gains);
+      const double expected[] = {step.Error, step.P, step.I, step.D};
+      for (std::size_t t = 0; t < 4; ++t) {
+        EXPECT_EQ(terms[t][row], expected[t]) << "row " << row << " term " << t;
+        EXPECT_EQ(*SeriesValue(session.history, {kinds[t]}, row), expected[t]);
+      }
+      EXPECT_EQ(session.history.Current().Record(row).Output, step.Output) << row;
+      CommitStep(state, step);
+      lastError = step.Error;
     }
   }
+  EXPECT_EQ(state, session.history.State());
 }
 
 }  // namespace

@@ -85,7 +85,7 @@ TEST(ResponseTrace, BlocksAnswerAsEveryRowWould) {
   ResponseTrace trace;
   // Runs of uneven lengths, so that each Append remakes a partial block.
   for (std::size_t first = 0; std::size_t length : {300, 1, 455, 244, 1}) {
-    ASSERT_TRUE(trace.Append({all.begin() + first, all.begin() + first + length}, 5));
+    ASSERT_TRUE(trace.Append({all.begin() + first, all.begin() + first + length}, {.SP = 5}));
     first += length;
   }
   ASSERT_EQ(trace.Size(), 1001u);
@@ -135,15 +135,15 @@ TEST(ResponseTrace, StepStartAndExtent) {
                                   {{5.0, 7.0, 7.0}, 2u}, {{5.0, 7.0, 5.0}, 4u}}) {
     // clang-format on
     ResponseTrace trace;
-    for (double sp : setPoints) ASSERT_TRUE(trace.Append({{}, {}}, sp));
+    for (double sp : setPoints) ASSERT_TRUE(trace.Append({{}, {}}, {.SP = sp}));
     EXPECT_EQ(trace.StepStart(), start) << setPoints.size();
   }
   ResponseTrace trace;
-  ASSERT_TRUE(trace.Append({{0, 1e-300}}, 1e-300));
+  ASSERT_TRUE(trace.Append({{0, 1e-300}}, {.SP = 1e-300}));
   EXPECT_EQ(std::tuple(trace.Extent().low, trace.Extent().high, trace.PvRange(0, 1).high),
             std::tuple(0.0, 1e-300, 1e-300));
-  ASSERT_TRUE(trace.Append({{255, 127.5}}, -1.7e308));
-  ASSERT_TRUE(trace.Append({{0, 0}}, 1.7e308));
+  ASSERT_TRUE(trace.Append({{255, 127.5}}, {.SP = -1.7e308}));
+  ASSERT_TRUE(trace.Append({{0, 0}}, {.SP = 1.7e308}));
   EXPECT_EQ(std::pair(trace.Extent().low, trace.Extent().high), std::pair(-1.7e308, 1.7e308));
   EXPECT_EQ(trace.SetPointOf(1), -1.7e308);
 }

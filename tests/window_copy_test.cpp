@@ -1,5 +1,8 @@
+#include "commands.h"
+#include "memory_form_fields.h"
 #include "transcript_mime_data.h"
 #include "transcript_model.h"
+#include "widget_form_fields.h"
 #include "window_fixture.h"
 
 namespace corvale {
@@ -69,38 +72,63 @@ TEST_F(Window, ACopyGivesEachNumberItsValueWithAPoint) {
                             n("3.125", "3.1250") + n("-1.875", "-1.8750") + "</tr>"));
 }
 
-// What is not a number in the window's digits carries no value.
-TEST(TranscriptMimeData, GivesOnlyNumbersAValue) {
-  const QString p = QLocale("ar_EG").decimalPoint();  // U+066B, two bytes in UTF-8
+// A table of the lab book's rows, after these commands, without a window.
+struct BookTable {
+  explicit BookTable(const NumberFormat& numbers) : book(numbers), fields(numbers) {}
+  void Press(const char* loops, bool compute = true) {
+    fields.SetBox(Box::Loops, loops);
+    model.Follow((compute ? OnCompute(book, fields) : OnContinue(book, fields)).change);
+  }
+  LabBook book;
+  MemoryFormFields fields;
+  TranscriptModel model{&book};
+};
+
+// Each number carries its value with a point, whatever separator the rows
+// show; a zero below zero is the zero it shows. Row 98 of the initial values:
+// 98, 10.0001, 5.0000, -.0000, -.0000, 10.0000, -.0001.
+TEST(TranscriptMimeData, GivesEachNumberItsValueWithAPoint) {
+  BookTable table(NumbersOf(QLocale("ar_EG")));  // U+066B, two bytes in UTF-8
+  table.Press("100");
+  const QString p = QLocale("ar_EG").decimalPoint();
   const auto withPoint = [&p](const char* text) { return QString(text).replace(u'@', p); };
-  TranscriptModel model;
-  model.SetText(withPoint("\r\n007\t-@0000\t10@0629\t-1@8750\t1.5\t<@5>\t").toStdString());
-  QLocale::setDefault(QLocale("ar_EG"));  // read by a copy with no window
-  const QByteArray html = TranscriptMimeData(&model, 0, 0, 0, 6).data("text/html");
-  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  const QByteArray html = TranscriptMimeData(table.model, 97, 97, 0, 6).data("text/html");
   const char* const number = "<td sdval=\"%1\" sdnum=\"1033;0;0.0000\">%2</td>";
-  EXPECT_TRUE(
-      QString::fromUtf8(html).contains("<tr><td sdval=\"7\" sdnum=\"1033;0;0\">007</td>" +
-                                       QString(number).arg("0", withPoint("-@0000")) +
-                                       QString(number).arg("10.0629", withPoint("10@0629")) +
-                                       QString(number).arg("-1.875", withPoint("-1@8750")) +
-                                       withPoint("<td>1.5</td><td>&lt;@5&gt;</td><td></td></tr>")))
+  EXPECT_TRUE(QString::fromUtf8(html).contains(
+      "<tr><td sdval=\"98\" sdnum=\"1033;0;0\">98</td>" +
+      QString(number).arg("10.0001", withPoint("10@0001")) +
+      QString(number).arg("5", withPoint("5@0000")) +
+      QString(number).arg("0", withPoint("-@0000")) +
+      QString(number).arg("0", withPoint("-@0000")) +
+      QString(number).arg("10", withPoint("10@0000")) +
+      QString(number).arg("-0.0001", withPoint("-@0001")) + "</tr>"))
       << html.toStdString();
 }
 
 // A spreadsheet holds 1,048,576 rows, column names included: more, text alone.
 TEST(TranscriptMimeData, OffersATableOnlyUpToASpreadsheetsRows) {
-  std::string text;
-  for (int row = 0; row < 1'048'576; ++row) text += "\r\n7";
-  TranscriptModel model;
-  model.SetText(text);
-  const auto formats = [&model](int lastRow, int right) {
-    return TranscriptMimeData(&model, 0, lastRow, 0, right).formats().size();
+  BookTable table({});
+  table.Press("1000000");
+  table.Press("48576", false);
+  ASSERT_EQ(table.model.rowCount(), 1'048'576);
+  const auto formats = [&table](int lastRow, int right) {
+    return TranscriptMimeData(table.model, 0, lastRow, 0, right).formats().size();
   };
   EXPECT_EQ(formats(1'048'574, 6), 2);  // and the names make 1,048,576
   EXPECT_EQ(formats(1'048'575, 6), 1);
   EXPECT_EQ(formats(1'048'575, 5), 2);  // no names: 1,048,576
-  EXPECT_EQ(TranscriptMimeData(&model, 9, 10, 0, 0).text(), "7\n7");
+  EXPECT_EQ(TranscriptMimeData(table.model, 9, 10, 0, 0).text(), "10\n11");
+}
+
+// A copy keeps the rows it was made of when a new run takes the table.
+TEST(TranscriptMimeData, OutlivesItsRun) {
+  BookTable table({});
+  table.Press("4");
+  const TranscriptMimeData copy(table.model, 1, 1, 0, 6);
+  table.fields.SetBox(Box::Kp, "100");
+  table.Press("4");
+  EXPECT_EQ(copy.text(),
+            "Step\tX\tPV\tError\tP\tI\tD\n2\t7.5000\t3.7500\t1.2500\t.6250\t3.1250\t-1.8750");
 }
 
 }  // namespace

@@ -76,7 +76,22 @@ class Window : public testing::Test {
   QLineEdit* Box(const char* name) const { return qobject_cast<QLineEdit*>(Find(name)); }
   TranscriptView* Table() const { return window->findChild<TranscriptView*>(); }
   ResponseChart* Chart() const { return window->findChild<ResponseChart*>(); }
-  QString Text() const { return QString::fromStdString(Table()->Model()->Lines().Text()); }
+  // The transcript as the table shows it: the column names (after a
+  // Compute), then each row's cells, as the transcript's text lays them out.
+  QString Text() const {
+    const QAbstractItemModel* model = Table()->Model();
+    QStringList lines, cells;
+    for (int column = 0; column < model->columnCount(); ++column)
+      cells << model->headerData(column, Qt::Horizontal).toString();
+    lines << (window->Book().Headed() ? cells.join(u'\t') : QString());
+    for (int row = 0; row < model->rowCount(); ++row) {
+      cells.clear();
+      for (int column = 0; column < model->columnCount(); ++column)
+        cells << model->index(row, column).data().toString();
+      lines << cells.join(u'\t');
+    }
+    return lines.join(QStringLiteral("\r\n"));
+  }
   QStringList Lines() const { return Text().split("\r\n"); }
   // What the window's notification, or a widget's, says now, or nothing.
   QString Said(const QWidget* widget = nullptr) const {

@@ -114,13 +114,13 @@ TEST_F(Window, AFailureIsAMessageAndChangesNothing) {
       Box(box)->setText(QString::fromUtf8(text));
       const QString transcript = Text();
       const int current = Table()->CurrentRow();
-      const LoopState state = window->State();
+      const LoopState state = window->Book().State();
       Click(button);
       ASSERT_EQ(messages.size(), 1u);
       EXPECT_TRUE(messages[0].contains(QString::fromUtf8(saying))) << messages[0].toStdString();
       EXPECT_EQ(Text(), transcript);
       EXPECT_EQ(Table()->CurrentRow(), current);
-      EXPECT_EQ(window->State(), state);
+      EXPECT_EQ(window->Book().State(), state);
       EXPECT_EQ(window->focusWidget(), Box(box));
       EXPECT_EQ(Box(box)->selectedText(), Box(box)->text());
       Box(box)->setText(good);

@@ -1,6 +1,6 @@
 // The runs kept and compared, and the chart behind the switch or beside the form.
+#include "lab_book.h"
 #include "run_comparison_view.h"
-#include "run_history.h"
 #include "window_fixture.h"
 
 namespace corvale {
@@ -9,7 +9,7 @@ namespace {
 // A Compute that cannot start keeps nothing; one that starts, with no steps
 // or stopped at a later step, keeps the run before.
 TEST_F(Window, ComputeKeepsTheRunBeforeAndContinueExtendsIt) {
-  const RunHistory& runs = window->Runs();
+  const LabBook& runs = window->Book();
   // The boxes typed, the button; the current run's rows, as the table has them; the runs kept
   // and the current one by their Kp; whether a message came.
   using Boxes = std::vector<std::pair<const char*, const char*>>;
@@ -56,7 +56,7 @@ TEST_F(Window, ComparesEachRunWithTheOnesBeforeIt) {
   EXPECT_EQ(comparison->model()->index(1, 5).data().toString(), "200");
   comparison->selectRow(0);
   QTest::keyClick(comparison, Qt::Key_Delete);
-  EXPECT_TRUE(window->Runs().Kept().empty() && comparison->model()->rowCount() == 1);
+  EXPECT_TRUE(window->Book().Kept().empty() && comparison->model()->rowCount() == 1);
   Click("Command1");
   Click("Command1");
   // The chart reading a kept run's PV goes back to the current run's once that run is gone.
@@ -64,7 +64,7 @@ TEST_F(Window, ComparesEachRunWithTheOnesBeforeIt) {
   EXPECT_EQ(Chart()->Series().kind, SeriesId::Kind::KeptPv);
   const std::unique_ptr<QMenu> menu(comparison->CreateContextMenu());
   menu->actions().last()->trigger();  // Forget earlier runs
-  EXPECT_TRUE(window->Runs().Kept().empty() && comparison->model()->rowCount() == 1);
+  EXPECT_TRUE(window->Book().Kept().empty() && comparison->model()->rowCount() == 1);
   EXPECT_EQ(Chart()->Series(), SeriesId{});
   for (Qt::Key key : {Qt::Key_F, Qt::Key_N, Qt::Key_P}) QTest::keyClick(Chart(), key);
   // Gains of 0 leave PV at 0: no response, so nothing to set against the run before.

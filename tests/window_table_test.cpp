@@ -1,3 +1,5 @@
+#include "commands.h"
+#include "memory_form_fields.h"
 #include "overview_scroll_bar.h"
 #include "transcript_model.h"
 #include "window_fixture.h"
@@ -68,7 +70,7 @@ TEST_F(Window, EachRunShowsItsFirstRowAtTheTop) {
   EXPECT_EQ(std::pair(Table()->verticalScrollBar()->value(), Table()->rowAt(0)),
             std::pair(101, 101));
   EXPECT_TRUE(window->PID().ok());  // Continue's own command: 100 steps more
-  EXPECT_EQ(window->State().Step, 301);
+  EXPECT_EQ(window->Book().State().Step, 301);
   Click("Command1");  // afresh, from the top
   EXPECT_EQ(Table()->verticalScrollBar()->value() + Table()->CurrentRow(), 0);
   Press("Command1", {{"Loops", "0"}});  // no run left to describe
@@ -131,8 +133,11 @@ TEST_F(Window, AContinueInAFreshWindowShowsItsRowsUnderTheColumnNames) {
 
 // A name given for another role, the font say, would be read as that.
 TEST(TranscriptModel, NamesItsColumnsAsTextOnly) {
-  TranscriptModel model;
-  model.SetText("Step\tX\tPV\tError\tP\tI\tD\r\n1\t.0000\t.0000\t5.0000\t2.5000\t2.5000\t2.5000");
+  LabBook book;
+  TranscriptModel model(&book);
+  MemoryFormFields fields;
+  fields.SetBox(Box::Loops, "1");
+  model.Follow(OnCompute(book, fields).change);
   EXPECT_EQ(model.headerData(3, Qt::Horizontal).toString(), "Error");
   EXPECT_EQ(model.headerData(0, Qt::Vertical).toString(), "1");
   for (int role : {Qt::FontRole, Qt::SizeHintRole, Qt::TextAlignmentRole, Qt::DecorationRole}) {

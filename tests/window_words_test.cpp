@@ -3,6 +3,7 @@
 
 #include "commands.h"
 #include "transcript_model.h"
+#include "transcript_text.h"
 #include "translations.h"
 #include "widget_form_fields.h"
 #include "window_fixture.h"
@@ -108,16 +109,14 @@ TEST(LocaleDigits, EveryBoxReadsThemAsItReadsAsciiDigits) {
       boxes[i].setText(
           text.replace('+', numbers.positiveSign()).replace('@', numbers.negativeSign()));
     }
-    TranscriptModel transcript;
-    WidgetFormFields fields({&boxes[0], &boxes[1], &boxes[2], &boxes[3], &boxes[4]}, &transcript,
-                            QLocale(locale));
-    LoopState state;
-    EXPECT_TRUE(OnCompute(state, fields).ok()) << locale << " " << texts[0];
+    const WidgetFormFields fields({&boxes[0], &boxes[1], &boxes[2], &boxes[3], &boxes[4]});
+    LabBook book(NumbersOf(QLocale(locale)));
+    EXPECT_TRUE(OnCompute(book, fields).ok()) << locale << " " << texts[0];
     std::string expected;  // written with the locale's separator, in ASCII digits
     for (char c : rows)
       expected += c == '.' ? QLocale(locale).decimalPoint().toStdString() : std::string(1, c);
-    EXPECT_EQ(fields.ReadTranscript(), expected) << locale << " " << texts[0];
-    EXPECT_EQ(fields.TranscriptLength(), expected.size());  // as the run counts
+    EXPECT_EQ(TranscriptText(book), expected) << locale << " " << texts[0];
+    EXPECT_EQ(book.TextBytes(), expected.size());  // as the run counts
   }
 }
 

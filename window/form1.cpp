@@ -78,7 +78,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QWi
 
 }  // namespace
 
-Form1::Form1(QWidget* parent) : QWidget(parent) {
+Form1::Form1(QWidget* parent) : QWidget(parent), book_(NumbersOf(locale_)) {
   static const bool frameForScreenReaders = [] {
     QAccessible::installFactory(AccessibleForm);
     return true;
@@ -90,7 +90,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral("Corvale by Brennick"));
 
   Command2 = MakeButton(this, "Command2", QStringLiteral("Continue"));
-  cwin = new TranscriptBox(&runs_, this);
+  cwin = new TranscriptBox(&book_, this);
   cwin->setObjectName(QLatin1String("cwin"));
   TranscriptView* const table = cwin->Table();
   table->setObjectName(QLatin1String("table"));
@@ -106,10 +106,10 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     places.push_back({edit, box.place});
     places.push_back({label, box.labelPlace});
   }
-  chart_ = new ResponseChart(&runs_, locale_, this);
+  chart_ = new ResponseChart(&book_, locale_, this);
   chart_->setObjectName(QLatin1String("chart"));
   announcer_ = new Announcer(this);
-  comparison_ = new RunComparisonView(new RunComparisonModel(&runs_, locale_), this);
+  comparison_ = new RunComparisonView(new RunComparisonModel(&book_, locale_), this);
   comparison_->setObjectName(QLatin1String("comparison"));
   layout_ =
       std::make_unique<WindowLayout>(this, kClientArea, std::move(places),
@@ -122,9 +122,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
 
   // In the window's locale, read once as it opened: the initial texts, every
   // run and every message use the same separator.
-  fields_ = std::make_unique<WidgetFormFields>(boxes_, table->Model(), locale_);
+  fields_ = std::make_unique<WidgetFormFields>(boxes_);
   for (const BoxDescription& box : kBoxes) {
-    BoxFor(box.box)->setText(QString::fromStdString(InitialText(box.box, fields_->Numbers())));
+    BoxFor(box.box)->setText(QString::fromStdString(InitialText(box.box, book_.Numbers())));
   }
   Explain();
   Connect();
@@ -132,7 +132,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
 
 void Form1::Explain() {
   TranscriptView* const table = cwin->Table();
-  const FormExplanations explained = ExplainForm(fields_->Numbers(), locale_);
+  const FormExplanations explained = ExplainForm(book_.Numbers(), locale_);
   for (const BoxDescription& box : kBoxes)
     SetExplanation(BoxFor(box.box), explained.boxes[IndexOf(box.box)]);
   SetExplanation(Command1, explained.compute);
@@ -161,21 +161,10 @@ void Form1::Connect() {
   connect(table, &TranscriptView::VisibleRowsChanged, chart_, &ResponseChart::SetVisibleRows);
   connect(chart_, &ResponseChart::RowRequested, table,
           [table](int row) { table->ShowRow(row, QAbstractItemView::PositionAtCenter); });
-  // A Compute that got under way writes a new transcript: the run shown so
-  // far ends there, and is kept reduced before the new one's rows take their
-  // memory. One that could not start changes nothing, and keeps nothing.
-  connect(table->Model(), &QAbstractItemModel::modelAboutToBeReset, this,
-          [this] { runs_.Start(); });
   // The user's word is the only other thing that drops a kept run.
   connect(comparison_, &RunComparisonView::ForgetRequested, this,
-          [this](const std::vector<std::size_t>& kept) {
-            for (std::size_t index : kept) runs_.ForgetKept(index);
-            ShowRuns();
-          });
-  const auto forgetAll = [this] {
-    runs_.ForgetKept();
-    ShowRuns();
-  };
+          [this](const std::vector<RunId>& kept) { Follow(book_.ForgetKept(kept)); });
+  const auto forgetAll = [this] { Follow(book_.ForgetKept()); };
   connect(comparison_, &RunComparisonView::ForgetAllRequested, this, forgetAll);
   connect(chart_, &ResponseChart::ForgetRequested, this, forgetAll);
   connect(Command1, &QPushButton::clicked, this, &Form1::OnCompute);
@@ -232,67 +221,51 @@ void Form1::Arrange() {
 
 RunOutcome Form1::PID() { return Run(corvale::PID); }
 
-RunOutcome Form1::Run(RunOutcome (*command)(LoopState&, FormFields&)) {
+RunOutcome Form1::Run(RunOutcome (*command)(LabBook&, const FormFields&)) {
   RunOutcome outcome;
-  const std::uint64_t revision = runs_.Revision();
   {
     BusyCursor busy;
-    outcome = command(state_, *fields_);
+    outcome = command(book_, *fields_);
   }
-  if (outcome.rowsAdded > 0) {
-    // The current run's rows are the table's, or it has none: a step it
-    // lacked would put every later one in the wrong place.
-    const bool matches = runs_.Current().Size() + static_cast<std::size_t>(outcome.rowsAdded) ==
-                         static_cast<std::size_t>(cwin->Table()->Model()->rowCount());
-    if (!matches || !runs_.Append(std::move(outcome.samples), outcome.gains)) {
-      runs_.ForgetCurrent();
-    }
-  }
-  if (runs_.Revision() != revision) ShowResponse();
+  Follow(outcome.change);
   DropQueuedInput();
   return outcome;
 }
 
 void Form1::OnCompute() {
   const RunOutcome outcome = Run(corvale::OnCompute);
-  // A Compute that failed before step 2 left everything as it was.
-  if (outcome.ok() || outcome.failure->step > 1) cwin->Table()->ShowRow(0);
-  if (outcome.ok() && outcome.rowsAdded == 0) {
+  if (outcome.change.newRun) cwin->Table()->ShowRow(0);
+  if (outcome.ok() && outcome.RowsAdded() == 0) {
     announcer_->Say(tr("No steps run: the table is empty."));
   }
   if (!outcome.ok()) ReportFailure(*outcome.failure);
 }
 
 void Form1::OnContinue() {
-  const int firstNewRow = cwin->Table()->Model()->rowCount();
   const RunOutcome outcome = Run(corvale::OnContinue);
-  if (outcome.rowsAdded > 0) cwin->Table()->ShowRow(firstNewRow);
-  if (outcome.ok() && outcome.rowsAdded == 0) announcer_->Say(tr("No steps run."));
+  if (outcome.RowsAdded() > 0) cwin->Table()->ShowRow(static_cast<int>(outcome.change.firstRow));
+  if (outcome.ok() && outcome.RowsAdded() == 0) announcer_->Say(tr("No steps run."));
   if (!outcome.ok()) ReportFailure(*outcome.failure);
 }
 
-void Form1::ShowResponse() {
+void Form1::Follow(const BookChange& change) {
+  if (!change.Any()) return;
+  cwin->Table()->Model()->Follow(change);
   cwin->Table()->RefreshOverview();
-  const std::optional<StepFigures> figures = MeasureStep(runs_.Current());
+  comparison_->Refresh();
+  const bool rowsChanged = change.newRun || change.rowsAdded > 0;
+  const std::optional<StepFigures>& figures = book_.CurrentFigures();
   const QString text = figures ? ResponseText(*figures, locale_) : QString();
   // A new run is heard against the one before it, as the class compares them.
-  const bool newRun = runs_.Current().Runs().size() == 1;
-  const auto& kept = runs_.Kept();
-  const QString against =
-      figures && newRun && !kept.empty() && kept.back().summary.figures
-          ? AgainstBefore(runs_.CurrentGains(), *figures, kept.back().summary.gains,
-                          *kept.back().summary.figures, locale_)
-          : QString();
-  // In the chart and its tooltip, and spoken once: the focus stays where it is.
-  chart_->Refresh(figures, text, against);
+  const KeptRun* before = change.newRun ? book_.LastKept() : nullptr;
+  const QString against = figures && before && before->summary.figures
+                              ? AgainstBefore(book_.CurrentGains(), *figures, before->summary.gains,
+                                              *before->summary.figures, locale_)
+                              : QString();
+  chart_->Follow(change, text, rowsChanged ? against : chart_->AgainstBefore());
   chart_->setToolTip(text);
-  comparison_->Refresh();
-  if (figures) announcer_->Say(against.isEmpty() ? text : text + u'\n' + against);
-}
-
-void Form1::ShowRuns() {
-  comparison_->Refresh();
-  chart_->KeptChanged();
+  // Spoken once, the focus staying where it is.
+  if (rowsChanged && figures) announcer_->Say(against.isEmpty() ? text : text + u'\n' + against);
 }
 
 void Form1::ReportFailure(const Failure& failure) {

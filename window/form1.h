@@ -8,8 +8,7 @@
 #include <vector>
 
 #include "commands.h"
-#include "loop_state.h"
-#include "run_history.h"
+#include "lab_book.h"
 
 class QLabel;
 class QLineEdit;
@@ -40,8 +39,7 @@ class Form1 : public QWidget {
   // telling the user about a failure.
   RunOutcome PID();
 
-  const LoopState& State() const { return state_; }
-  const RunHistory& Runs() const { return runs_; }
+  const LabBook& Book() const { return book_; }
 
   // Makes the whole window larger (steps > 0), smaller, or as it opened (0),
   // within bounds, as Ctrl with +, -, 0 or the wheel does: every control, its
@@ -55,7 +53,7 @@ class Form1 : public QWidget {
  private:
   // Runs a command with the busy cursor shown; what the user clicked or typed
   // meanwhile is dropped.
-  RunOutcome Run(RunOutcome (*command)(LoopState&, FormFields&));
+  RunOutcome Run(RunOutcome (*command)(LabBook&, const FormFields&));
   // Tooltips and accessible descriptions: what each control is and does.
   void Explain();
   // The table, the chart, the comparison and the runs kept in step.
@@ -63,11 +61,9 @@ class Form1 : public QWidget {
   void OnCompute();
   void OnContinue();
   void ReportFailure(const Failure& failure);
-  // The runs changed: the current one's figures to the chart, the table's
-  // overview, and spoken once.
-  void ShowResponse();
-  // After runs were forgotten: the comparison and the chart without them.
-  void ShowRuns();
+  // Every view follows what changed in the lab book; a run's figures are
+  // spoken once.
+  void Follow(const BookChange& change);
   // After the chart or the comparison moved: the tab order through
   // whatever is shown.
   void Arrange();
@@ -88,8 +84,7 @@ class Form1 : public QWidget {
   // Read once, as the window opens: the initial texts, every run, message
   // and figure use the same separators.
   const QLocale locale_;
-  LoopState state_;
-  RunHistory runs_;
+  LabBook book_;
   std::unique_ptr<WidgetFormFields> fields_;
 };
 

@@ -11,7 +11,7 @@
 
 namespace corvale {
 
-TranscriptBox::TranscriptBox(const RunHistory* runs, QWidget* parent)
+TranscriptBox::TranscriptBox(const LabBook* runs, QWidget* parent)
     : QWidget(parent), table_(new TranscriptView(runs, this)), switch_(new QTabBar(this)) {
   auto* const layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);

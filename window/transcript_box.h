@@ -9,7 +9,7 @@ class QTabBar;
 namespace corvale {
 
 class ResponseChart;
-class RunHistory;
+class LabBook;
 class TranscriptView;
 
 // The output box: the transcript's table and, where the window has no room
@@ -21,7 +21,7 @@ class TranscriptBox : public QWidget {
 
  public:
   // The table shows the current run of `runs`, which must outlive the box.
-  explicit TranscriptBox(const RunHistory* runs, QWidget* parent = nullptr);
+  explicit TranscriptBox(const LabBook* runs, QWidget* parent = nullptr);
 
   TranscriptView* Table() const { return table_; }
   QTabBar* Switch() const { return switch_; }

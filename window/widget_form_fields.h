@@ -4,32 +4,26 @@
 #include <array>
 
 #include "form_fields.h"
+#include "number_format.h"
 
 class QLineEdit;
 
 namespace corvale {
 
-class TranscriptModel;
+// How `locale` reads and writes numbers, as the lab book and the boxes' texts
+// take them: the window asks once, as it opens.
+NumberFormat NumbersOf(const QLocale& locale);
 
-// The form's view of the window's controls.
+// The commands' view of the window's boxes.
 class WidgetFormFields final : public FormFields {
  public:
-  // The boxes in the order of Box. Numbers are read and written as `locale`
-  // does, for as long as the fields live.
-  WidgetFormFields(std::array<QLineEdit*, kBoxCount> boxes, TranscriptModel* transcript,
-                   const QLocale& locale = QLocale());
+  // The boxes in the order of Box; only read.
+  explicit WidgetFormFields(std::array<QLineEdit*, kBoxCount> boxes) : boxes_(boxes) {}
 
   std::string ReadBox(Box box) const override;
-  std::string ReadTranscript() const override;
-  std::size_t TranscriptLength() const override;
-  void WriteTranscript(std::string_view text) override;
-  void AppendTranscript(std::string text) override;
-  NumberFormat Numbers() const override { return numbers_; }
 
  private:
-  std::array<QLineEdit*, kBoxCount> boxes_;  // only read
-  TranscriptModel* transcript_;
-  NumberFormat numbers_;
+  std::array<QLineEdit*, kBoxCount> boxes_;
 };
 
 }  // namespace corvale

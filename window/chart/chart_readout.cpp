@@ -23,7 +23,7 @@ double SetPointAt(const std::vector<ResponseTrace::Run>& runs, std::size_t row) 
   const auto after = std::upper_bound(
       runs.begin(), runs.end(), row,
       [](std::size_t r, const ResponseTrace::Run& run) { return r < run.firstRow; });
-  return after == runs.begin() ? 0 : std::prev(after)->setPoint;
+  return after == runs.begin() ? 0 : std::prev(after)->SetPoint();
 }
 
 }  // namespace
@@ -46,12 +46,16 @@ QString ChartReadout::Name(SeriesId series) const {
     case K::KeptPv:
       break;
   }
+  // Numbered as the comparison lists the kept runs, oldest first.
+  const auto& kept = history_.Kept();
+  const auto at = std::find_if(kept.begin(), kept.end(),
+                               [&](const KeptRun& run) { return run.id == series.kept; });
   return ResponseChart::tr("PV of run %1")
-      .arg(ProseCount(static_cast<std::int64_t>(series.kept) + 1, locale_));
+      .arg(ProseCount(static_cast<std::int64_t>(at - kept.begin()) + 1, locale_));
 }
 
 QString ChartReadout::Number(double value) const {
-  return QString::fromStdString(FormatValue(value, locale_.decimalPoint().toStdString()));
+  return QString::fromStdString(FormatValue(value, history_.Numbers().decimalSeparator));
 }
 
 QString ChartReadout::Values(SeriesId series, std::size_t row) const {

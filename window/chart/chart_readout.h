@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "run_history.h"
+#include "lab_book.h"
 #include "run_marks.h"
 #include "run_series.h"
 #include "step_info.h"
@@ -17,7 +17,7 @@ namespace corvale {
 class ChartReadout {
  public:
   // `falling`: the figures' step response falls.
-  ChartReadout(const RunHistory& history, const std::vector<RunMark>& marks, bool falling,
+  ChartReadout(const LabBook& history, const std::vector<RunMark>& marks, bool falling,
                QLocale locale)
       : history_(history), marks_(marks), falling_(falling), locale_(std::move(locale)) {}
 
@@ -35,7 +35,7 @@ class ChartReadout {
   QStringList Facts(SeriesId series, std::size_t row) const;
   QString MarkText(SeriesId series, const RunMark& mark) const;
 
-  const RunHistory& history_;
+  const LabBook& history_;
   const std::vector<RunMark>& marks_;
   bool falling_;
   QLocale locale_;

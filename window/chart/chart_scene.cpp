@@ -12,8 +12,8 @@
 namespace corvale {
 namespace {
 
-const RunHistory& Empty() {
-  static const RunHistory empty;
+const LabBook& Empty() {
+  static const LabBook empty;
   return empty;
 }
 
@@ -46,12 +46,12 @@ QString ChartScene::GainsName(const Gains& gains, const std::vector<ResponseTrac
 std::vector<double> ChartScene::SetPoints(const std::vector<ResponseTrace::Run>& commands) {
   std::vector<double> sps;
   for (const ResponseTrace::Run& command : commands)
-    if (sps.empty() || sps.back() != command.setPoint) sps.push_back(command.setPoint);
+    if (sps.empty() || sps.back() != command.SetPoint()) sps.push_back(command.SetPoint());
   return sps;
 }
 
 std::vector<LegendEntry> ChartScene::LegendEntries() const {
-  const RunHistory& history = input_.history ? *input_.history : Empty();
+  const LabBook& history = input_.history ? *input_.history : Empty();
   const ResponseTrace& trace = history.Current();
   std::vector<LegendEntry> entries;
   const auto line = [&entries](const QString& name, const QPen& pen) {
@@ -88,7 +88,7 @@ std::vector<LegendEntry> ChartScene::LegendEntries() const {
 }
 
 FrameContent ChartScene::Content(QSizeF size) const {
-  const RunHistory& history = input_.history ? *input_.history : Empty();
+  const LabBook& history = input_.history ? *input_.history : Empty();
   const ResponseTrace& trace = history.Current();
   FrameContent content;
   content.rows = trace.Size();
@@ -146,7 +146,7 @@ void ChartScene::DrawFigures(QPainter& painter, const ChartMarks& marks, TextRoo
 }
 
 ChartReport ChartScene::Draw(QPainter& painter) const {
-  const RunHistory& history = input_.history ? *input_.history : Empty();
+  const LabBook& history = input_.history ? *input_.history : Empty();
   ChartReport report;
   report.steps = frame_.steps;
   report.values = frame_.values;

@@ -14,7 +14,7 @@
 #include "chart_report.h"
 #include "chart_series.h"
 #include "chart_style.h"
-#include "run_history.h"
+#include "lab_book.h"
 #include "step_info.h"
 
 namespace corvale {
@@ -23,7 +23,7 @@ class ChartMarks;
 
 // Everything the chart is drawn from, as the widget holds it.
 struct ChartInput {
-  const RunHistory* history = nullptr;
+  const LabBook* history = nullptr;
   std::optional<StepFigures> figures;
   QString figuresText;
   int firstVisible = 0;  // the rows the table shows; none when last < first

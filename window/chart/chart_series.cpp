@@ -74,7 +74,7 @@ QPolygonF SetPointPath(const ChartFrame& frame, const std::vector<ResponseTrace:
     const double from = static_cast<double>(runs[i].firstRow) + 1;
     if (from > end) break;
     const double to = i + 1 < runs.size() ? static_cast<double>(runs[i + 1].firstRow) + 1 : end;
-    const double y = frame.values.ToPixel(runs[i].setPoint);
+    const double y = frame.values.ToPixel(runs[i].SetPoint());
     path << QPointF(frame.steps.ToPixel(from), y)
          << QPointF(frame.steps.ToPixel(std::min(to, end)), y);
   }
@@ -84,7 +84,7 @@ QPolygonF SetPointPath(const ChartFrame& frame, const std::vector<ResponseTrace:
   return path;
 }
 
-ValueRange ChartSeries::Extent(const RunHistory& history, double lastStep, std::size_t columns) {
+ValueRange ChartSeries::Extent(const LabBook& history, double lastStep, std::size_t columns) {
   ValueRange extent = history.Current().Extent();
   const std::size_t last = lastStep >= 1 ? static_cast<std::size_t>(lastStep) : 0;
   for (const KeptRun& kept : history.Kept()) {
@@ -93,12 +93,12 @@ ValueRange ChartSeries::Extent(const RunHistory& history, double lastStep, std::
     const std::size_t slack = rows / std::max<std::size_t>(columns, 1) / 2;
     Take(extent, kept.pv.Range(0, rows, slack));
     for (const ResponseTrace::Run& run : kept.summary.setPoints)
-      if (run.firstRow < rows) Take(extent, {run.setPoint, run.setPoint});
+      if (run.firstRow < rows) Take(extent, {run.SetPoint(), run.SetPoint()});
   }
   return extent;
 }
 
-ChartSeries::ChartSeries(const RunHistory& history, const ChartFrame& frame,
+ChartSeries::ChartSeries(const LabBook& history, const ChartFrame& frame,
                          const std::vector<std::size_t>& looks, CurrentColumns* cache)
     : history_(history), frame_(frame), looks_(looks) {
   const ResponseTrace& trace = history.Current();

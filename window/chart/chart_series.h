@@ -9,8 +9,8 @@
 
 #include "chart_frame.h"
 #include "chart_report.h"
+#include "lab_book.h"
 #include "response_trace.h"
-#include "run_history.h"
 
 namespace corvale {
 
@@ -53,12 +53,12 @@ class ChartSeries {
  public:
   // `looks`: each kept run's look, by its place (by place when empty);
   // `cache`, where there is one, the columns of an earlier drawing.
-  ChartSeries(const RunHistory& history, const ChartFrame& frame,
+  ChartSeries(const LabBook& history, const ChartFrame& frame,
               const std::vector<std::size_t>& looks, CurrentColumns* cache = nullptr);
 
   // What the value axis must cover for the runs up to the step axis' last
   // step `lastStep`: every run's PV and SP, and 0.
-  static ValueRange Extent(const RunHistory& history, double lastStep, std::size_t columns);
+  static ValueRange Extent(const LabBook& history, double lastStep, std::size_t columns);
   // Whether X sat at a limit anywhere.
   static bool ReachedLimit(const ResponseTrace& trace);
 
@@ -69,7 +69,7 @@ class ChartSeries {
  private:
   void Shade(QPainter& painter, double fromX, double toX, ChartReport& report) const;
 
-  const RunHistory& history_;
+  const LabBook& history_;
   const ChartFrame& frame_;
   const std::vector<std::size_t>& looks_;
   // PV's and X's range in each pixel column, where the current run has more

@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <memory>
 
-#include "run_history.h"
+#include "lab_book.h"
 #include "run_series.h"
 #include "series_sound.h"
 

@@ -4,20 +4,14 @@
 
 namespace corvale {
 
-bool KeptLooks::Known::Is(const KeptRun& other) const {
-  const Gains& g = other.summary.gains;
-  return run == &other && steps == other.summary.steps && gains.Kp == g.Kp && gains.Ki == g.Ki &&
-         gains.Kd == g.Kd && gains.SP == g.SP;
-}
-
-std::vector<std::size_t> KeptLooks::Of(const RunHistory& history) const {
+std::vector<std::size_t> KeptLooks::Of(const LabBook& history) const {
   const auto& kept = history.Kept();
   constexpr std::size_t kNone = SIZE_MAX;
   std::vector<std::size_t> looks(kept.size(), kNone);
-  std::vector<bool> taken(std::max(RunHistory::kKept, kept.size()), false);
+  std::vector<bool> taken(std::max(LabBook::kKept, kept.size()), false);
   for (std::size_t i = 0; i < kept.size(); ++i) {
     for (const Known& known : known_) {
-      if (!known.Is(kept[i]) || known.look >= taken.size() || taken[known.look]) continue;
+      if (known.run != kept[i].id || known.look >= taken.size() || taken[known.look]) continue;
       looks[i] = known.look;
       taken[known.look] = true;
     }
@@ -31,12 +25,12 @@ std::vector<std::size_t> KeptLooks::Of(const RunHistory& history) const {
   return looks;
 }
 
-void KeptLooks::Remember(const RunHistory& history) {
+void KeptLooks::Remember(const LabBook& history) {
   const std::vector<std::size_t> looks = Of(history);
   known_.clear();
   for (std::size_t i = 0; i < looks.size(); ++i) {
     const KeptRun& run = history.Kept()[i];
-    known_.push_back({&run, run.summary.steps, run.summary.gains, looks[i]});
+    known_.push_back({run.id, looks[i]});
   }
 }
 

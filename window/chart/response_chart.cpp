@@ -18,10 +18,10 @@
 #include "chart_scene.h"
 #include "chart_sound.h"
 #include "kept_looks.h"
-#include "run_history.h"
+#include "lab_book.h"
 
 namespace corvale {
-ResponseChart::ResponseChart(const RunHistory* history, QLocale locale, QWidget* parent)
+ResponseChart::ResponseChart(const LabBook* history, QLocale locale, QWidget* parent)
     : QWidget(parent),
       history_(history),
       locale_(std::move(locale)),
@@ -44,25 +44,19 @@ int ResponseChart::Rows() const {
   return static_cast<int>(std::min<std::size_t>(Trace().Size(), INT_MAX));
 }
 
-void ResponseChart::Refresh(const std::optional<StepFigures>& figures, const QString& figuresText,
-                            const QString& againstBefore) {
-  figures_ = figures;
+void ResponseChart::Follow(const BookChange& change, const QString& figuresText,
+                           const QString& againstBefore) {
   figuresText_ = figuresText;
   against_ = againstBefore;
   rowInterfaces_->Forget();
-  // A Continue adds a run to those there were; anything else is a new run,
-  // where a cursor placed on the last one would point at nothing it marked.
-  const std::vector<ResponseTrace::Run>& runs = Trace().Runs();
-  const auto same = [](const ResponseTrace::Run& a, const ResponseTrace::Run& b) {
-    return a.firstRow == b.firstRow && a.setPoint == b.setPoint;
-  };
-  const bool carriedOn = runs.size() > runsSeen_.size() &&
-                         std::equal(runsSeen_.begin(), runsSeen_.end(), runs.begin(), same);
-  if (!carriedOn || cursor_ >= Rows()) cursor_ = -1;
-  runsSeen_ = runs;
-  marks_ = FindMarks(Trace(), figures_);
+  // A new run, where a cursor placed on the last one would point at nothing
+  // it marked; a Continue carries the cursor on.
+  if (change.newRun || cursor_ >= Rows()) cursor_ = -1;
+  // A kept run's series only while that run is there.
+  if (series_.kind == SeriesId::Kind::KeptPv && history_ && !history_->FindKept(series_.kept)) {
+    series_ = {};
+  }
   toneScale_.reset();
-  FindSeriesMarks();
   if (history_) keptLooks_->Remember(*history_);
   QAccessibleEvent event(this, QAccessible::DescriptionChanged);
   QAccessible::updateAccessibility(&event);
@@ -106,7 +100,8 @@ double ResponseChart::LineWidth() const { return std::max(1.0, TextPixelSize() /
 ChartInput ResponseChart::Input(bool onScreen) const {
   ChartInput input;
   input.history = history_;
-  input.figures = figures_;
+  // The figures' marks go with their sentences.
+  if (history_ && !figuresText_.isEmpty()) input.figures = history_->CurrentFigures();
   input.figuresText = figuresText_;
   input.firstVisible = firstVisible_;
   input.lastVisible = lastVisible_;

@@ -22,7 +22,7 @@ class ChartSound;
 class KeptLooks;
 struct CurrentColumns;
 class RowInterfaces;
-class RunHistory;
+class LabBook;
 struct ChartInput;
 struct ChartFrame;
 
@@ -40,17 +40,16 @@ class ResponseChart : public QWidget {
   Q_OBJECT
 
  public:
-  ResponseChart(const RunHistory* history, QLocale locale, QWidget* parent = nullptr);
+  ResponseChart(const LabBook* history, QLocale locale, QWidget* parent = nullptr);
   ~ResponseChart() override;
 
-  // The runs changed: the figures of the current run's last step (none for
-  // an empty run) and their sentences. A new run clears the cursor; a
-  // Continue keeps it.
-  void Refresh(const std::optional<StepFigures>& figures, const QString& figuresText,
-               const QString& againstBefore = {});
-  // Kept runs were forgotten: a kept run's series chosen may be gone, or
-  // another run's now, so the cursor reads the current run's PV again.
-  void KeptChanged();
+  // The lab book changed: the current run's figures written out as
+  // `figuresText`, and the sentence that compares it with the run before. A
+  // new run clears the cursor; a Continue keeps it. A kept run's series
+  // chosen that went reads the current run's PV again.
+  void Follow(const BookChange& change, const QString& figuresText,
+              const QString& againstBefore = {});
+  const QString& AgainstBefore() const { return against_; }
   // The rows the table shows, rows first..last; none when last < first.
   void SetVisibleRows(int first, int last);
   // Text, lines and marks at `scale` times their size, as the window zooms.
@@ -131,8 +130,8 @@ class ResponseChart : public QWidget {
   // Up, Down, N and Shift+N; false for any other key.
   bool WalkKey(const QKeyEvent& event);
   void ChooseSeries(int by);
-  // The chosen series' marks found again, and what it says of them.
-  void FindSeriesMarks();
+  // The figures of the chosen series' run.
+  const std::optional<StepFigures>& SeriesFigures() const;
   bool SeriesFalls() const;
   // N and Shift+N: the next or previous mark; C and Shift+C: crossing of
   // SP. Where there is none, a word that says so.
@@ -149,19 +148,15 @@ class ResponseChart : public QWidget {
   ChartSound& Sound();
   void PlayTone();
 
-  const RunHistory* history_;
+  const LabBook* history_;
   const QLocale locale_;
-  std::optional<StepFigures> figures_;
   QString figuresText_;
-  QString against_;                           // the sentence that compares it with the run before
-  std::vector<ResponseTrace::Run> runsSeen_;  // the runs at the last Refresh
-  std::unique_ptr<KeptLooks> keptLooks_;      // each kept run's colour and dashes
-  std::unique_ptr<CurrentColumns> columns_;   // the current run's, as last drawn
+  QString against_;                          // the sentence that compares it with the run before
+  std::unique_ptr<KeptLooks> keptLooks_;     // each kept run's colour and dashes
+  std::unique_ptr<CurrentColumns> columns_;  // the current run's, as last drawn
   int firstVisible_ = 0;
   int lastVisible_ = -1;
   int cursor_ = -1;
-  std::vector<RunMark> marks_;      // the current run's
-  std::vector<RunMark> keptMarks_;  // the chosen kept run's
   SeriesId series_;
   ChartSound* sound_ = nullptr;  // made when first heard
   bool stepTones_ = true;

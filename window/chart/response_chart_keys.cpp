@@ -6,40 +6,31 @@
 #include "chart_readout.h"
 #include "chart_scene.h"
 #include "chart_sound.h"
+#include "lab_book.h"
 #include "prose_number.h"
 #include "response_chart.h"
 #include "response_text.h"
-#include "run_history.h"
 
 namespace corvale {
 
 SeriesId ResponseChart::Series() const { return series_; }
 
 const std::vector<RunMark>& ResponseChart::Marks() const {
-  return series_.kind == SeriesId::Kind::KeptPv ? keptMarks_ : marks_;
+  static const std::vector<RunMark> none;
+  return history_ ? SeriesMarks(*history_, series_) : none;
 }
 
-void ResponseChart::FindSeriesMarks() {
-  // A kept run's series only while that run is there.
-  if (series_.kind == SeriesId::Kind::KeptPv &&
-      (!history_ || series_.kept >= history_->Kept().size()))
-    series_ = {};
-  keptMarks_.clear();
-  if (series_.kind == SeriesId::Kind::KeptPv)
-    keptMarks_ = FindMarks(history_->Kept()[series_.kept]);
-}
-
-void ResponseChart::KeptChanged() {
-  if (series_.kind == SeriesId::Kind::KeptPv) series_ = {};
-  FindSeriesMarks();
-  toneScale_.reset();
-  update();
+const std::optional<StepFigures>& ResponseChart::SeriesFigures() const {
+  static const std::optional<StepFigures> none;
+  if (!history_) return none;
+  if (series_.kind != SeriesId::Kind::KeptPv) return history_->CurrentFigures();
+  const KeptRun* kept = history_->FindKept(series_.kept);
+  return kept ? kept->summary.figures : none;
 }
 
 bool ResponseChart::SeriesFalls() const {
-  if (!history_ || series_.kind != SeriesId::Kind::KeptPv) return figures_ && figures_->Falling();
-  const std::optional<StepFigures>& kept = history_->Kept()[series_.kept].summary.figures;
-  return kept && kept->Falling();
+  const std::optional<StepFigures>& figures = SeriesFigures();
+  return figures && figures->Falling();
 }
 
 QString ResponseChart::RowDescription(int row) const {
@@ -66,7 +57,6 @@ void ResponseChart::ChooseSeries(int by) {
   const int index = at == all.end() ? 0 : static_cast<int>(at - all.begin());
   series_ = all[static_cast<std::size_t>(std::clamp(index + by, 0, count - 1))];
   toneScale_.reset();
-  FindSeriesMarks();
   // Spoken as the step it reads: the cursor where it is, or where the
   // arrows would put it first.
   const std::optional<int> row =
@@ -126,7 +116,7 @@ void ResponseChart::SayFigures() {
     return;
   }
   const QString name = SeriesName();
-  const std::optional<StepFigures>& kept = history_->Kept()[series_.kept].summary.figures;
+  const std::optional<StepFigures>& kept = SeriesFigures();
   Sound().Say(kept ? tr("%1: %2").arg(name, ResponseText(*kept, locale_))
                    : tr("%1: no figures.").arg(name));
 }
@@ -176,7 +166,9 @@ QString ResponseChart::SeriesName() const {
   const QString name = ChartReadout(*history_, Marks(), false, locale_).Name(series_);
   if (series_.kind != SeriesId::Kind::KeptPv) return name;
   // Which tuning the run's number stands for, as the legend names it.
-  const RunSummary& run = history_->Kept()[series_.kept].summary;
+  const KeptRun* kept = history_->FindKept(series_.kept);
+  if (!kept) return name;
+  const RunSummary& run = kept->summary;
   return tr("%1 (%2)", "a kept run's PV, then its gains")
       .arg(name, ChartScene::GainsName(run.gains, run.setPoints, false, locale_));
 }
@@ -187,7 +179,7 @@ bool ResponseChart::IsPv(SeriesId series) {
 
 double ResponseChart::PlayedSetPoint() const {
   const std::vector<ResponseTrace::Run> setPoints = SeriesSetPoints(*history_, series_);
-  return setPoints.empty() ? 0 : setPoints.back().setPoint;
+  return setPoints.empty() ? 0 : setPoints.back().SetPoint();
 }
 
 void ResponseChart::Play() {

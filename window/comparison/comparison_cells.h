@@ -4,8 +4,8 @@
 #include <QString>
 #include <optional>
 
+#include "lab_book.h"
 #include "run_comparison_model.h"
-#include "run_history.h"
 
 namespace corvale {
 

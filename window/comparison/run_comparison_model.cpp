@@ -8,7 +8,7 @@
 
 namespace corvale {
 
-RunComparisonModel::RunComparisonModel(const RunHistory* runs, QLocale locale, QObject* parent)
+RunComparisonModel::RunComparisonModel(const LabBook* runs, QLocale locale, QObject* parent)
     : QAbstractTableModel(parent), runs_(runs), locale_(std::move(locale)) {
   Refresh();
 }
@@ -17,15 +17,22 @@ void RunComparisonModel::Refresh() {
   beginResetModel();
   reading_.Forget();
   rows_.clear();
-  for (const KeptRun& kept : runs_->Kept()) rows_.push_back(kept.summary);
+  ids_.clear();
+  for (const KeptRun& kept : runs_->Kept()) {
+    rows_.push_back(kept.summary);
+    ids_.push_back(kept.id);
+  }
   hasCurrent_ = runs_->Current().Size() > 0;
-  if (hasCurrent_) rows_.push_back(runs_->CurrentSummary());
+  if (hasCurrent_) {
+    rows_.push_back(runs_->CurrentSummary());
+    ids_.push_back(runs_->CurrentId());
+  }
   endResetModel();
 }
 
-std::optional<std::size_t> RunComparisonModel::KeptIndexOf(int row) const {
+std::optional<RunId> RunComparisonModel::KeptIdOf(int row) const {
   if (row < 0 || row >= rowCount() || IsCurrent(row)) return std::nullopt;
-  return static_cast<std::size_t>(row);
+  return ids_[static_cast<std::size_t>(row)];
 }
 
 int RunComparisonModel::rowCount(const QModelIndex& parent) const {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cell_reading.h"
-#include "run_history.h"
+#include "lab_book.h"
 
 namespace corvale {
 
@@ -39,13 +39,12 @@ class RunComparisonModel : public QAbstractTableModel {
   // A number cell's value as a double; none for text.
   static constexpr int kValueRole = Qt::UserRole;
 
-  RunComparisonModel(const RunHistory* runs, QLocale locale, QObject* parent = nullptr);
+  RunComparisonModel(const LabBook* runs, QLocale locale, QObject* parent = nullptr);
 
   // The runs changed: their rows made again.
   void Refresh();
-  // The kept run a row shows (its index in RunHistory::Kept()); none for the
-  // current run's row.
-  std::optional<std::size_t> KeptIndexOf(int row) const;
+  // The kept run a row shows; none for the current run's row.
+  std::optional<RunId> KeptIdOf(int row) const;
   bool IsCurrent(int row) const { return row >= 0 && row + 1 == rowCount() && hasCurrent_; }
   CellReading& Reading() { return reading_; }
 
@@ -55,9 +54,10 @@ class RunComparisonModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
  private:
-  const RunHistory* runs_;
+  const LabBook* runs_;
   const QLocale locale_;
   std::vector<RunSummary> rows_;
+  std::vector<RunId> ids_;  // of each row
   bool hasCurrent_ = false;
   CellReading reading_;
 };

@@ -50,12 +50,11 @@ std::vector<int> RunComparisonView::SelectedRows() const {
   return rows;
 }
 
-std::vector<std::size_t> RunComparisonView::SelectedKept() const {
-  std::vector<std::size_t> kept;
+std::vector<RunId> RunComparisonView::SelectedKept() const {
+  std::vector<RunId> kept;
   for (int row : SelectedRows()) {
-    if (const auto index = model_->KeptIndexOf(row)) kept.push_back(*index);
+    if (const auto id = model_->KeptIdOf(row)) kept.push_back(*id);
   }
-  std::reverse(kept.begin(), kept.end());
   return kept;
 }
 
@@ -67,7 +66,7 @@ void RunComparisonView::Copy() {
 }
 
 void RunComparisonView::ForgetSelected() {
-  const std::vector<std::size_t> kept = SelectedKept();
+  const std::vector<RunId> kept = SelectedKept();
   if (!kept.empty()) emit ForgetRequested(kept);
 }
 

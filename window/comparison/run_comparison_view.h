@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "kept_run.h"
+
 class QMenu;
 
 namespace corvale {
@@ -28,9 +30,8 @@ class RunComparisonView : public QTableView {
   std::vector<int> SelectedRows() const;
 
  signals:
-  // Kept runs by their index among the kept ones, last first so that each
-  // index still names its run when the one before it is gone.
-  void ForgetRequested(std::vector<std::size_t> keptIndexes);
+  // Kept runs, by their ids.
+  void ForgetRequested(std::vector<corvale::RunId> kept);
   void ForgetAllRequested();
 
  protected:
@@ -42,7 +43,7 @@ class RunComparisonView : public QTableView {
  private:
   void Copy();
   void ForgetSelected();
-  std::vector<std::size_t> SelectedKept() const;
+  std::vector<RunId> SelectedKept() const;
 
   RunComparisonModel* model_;
 };

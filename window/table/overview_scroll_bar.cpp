@@ -6,11 +6,11 @@
 #include <algorithm>
 
 #include "column_split.h"
-#include "run_history.h"
+#include "lab_book.h"
 
 namespace corvale {
 
-OverviewScrollBar::OverviewScrollBar(const RunHistory* runs, QWidget* parent)
+OverviewScrollBar::OverviewScrollBar(const LabBook* runs, QWidget* parent)
     : QScrollBar(Qt::Vertical, parent), runs_(runs) {}
 
 const ResponseTrace& OverviewScrollBar::Trace() const { return runs_->Current(); }

@@ -8,7 +8,7 @@
 
 namespace corvale {
 
-class RunHistory;
+class LabBook;
 
 // The table's vertical scroll bar, which shows the whole transcript (the
 // current run) squeezed into its height: in each pixel row, the smallest to
@@ -18,7 +18,7 @@ class OverviewScrollBar : public QScrollBar {
   Q_OBJECT
 
  public:
-  OverviewScrollBar(const RunHistory* runs, QWidget* parent = nullptr);
+  OverviewScrollBar(const LabBook* runs, QWidget* parent = nullptr);
 
   // The runs changed: the overview is drawn anew.
   void Refresh();
@@ -36,7 +36,7 @@ class OverviewScrollBar : public QScrollBar {
 
   const ResponseTrace& Trace() const;
 
-  const RunHistory* runs_;
+  const LabBook* runs_;
   std::vector<ValueRange> pixels_;    // PV's range in each pixel row, made when drawn
   std::uint64_t pixelsRevision_ = 0;  // the runs' revision they were made for
 };

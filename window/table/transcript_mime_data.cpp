@@ -3,8 +3,6 @@
 #include "transcript.h"
 #include "transcript_model.h"
 
-#include <QLocale>
-#include <QWidget>
 #include <algorithm>
 #include <cstring>
 #include <new>
@@ -116,51 +114,29 @@ char* PutFormat(char* out, const ShownNumber& number) {
 
 }  // namespace
 
-TranscriptMimeData::TranscriptMimeData(TranscriptModel* model, int firstRow, int lastRow, int left,
-                                       int right)
-    : model_(model),
-      firstLine_(TranscriptModel::LineOf(firstRow)),
-      lineCount_(static_cast<std::size_t>(lastRow - firstRow + 1)),
+TranscriptMimeData::TranscriptMimeData(const TranscriptModel& model, int firstRow, int lastRow,
+                                       int left, int right)
+    : rows_(model.Book().SharedCurrent()),
+      firstRow_(static_cast<std::size_t>(firstRow)),
+      rowCount_(static_cast<std::size_t>(lastRow - firstRow + 1)),
       left_(static_cast<std::size_t>(left)),
       right_(static_cast<std::size_t>(right)),
-      names_(left == 0 && right + 1 == static_cast<int>(kColumns)) {
-  // The window reads its locale once, as it opens, and writes the transcript
-  // with it; its table keeps that locale, whatever the default becomes later.
-  const auto* view = qobject_cast<const QWidget*>(model->parent());
-  point_ = (view ? view->locale() : QLocale()).decimalPoint().toStdString();
-  connect(model, &TranscriptModel::RowsAboutToChange, this, &TranscriptMimeData::KeepLines);
-}
+      names_(left == 0 && right + 1 == static_cast<int>(kColumns)),
+      point_(model.Book().Numbers().decimalSeparator) {}
 
 QStringList TranscriptMimeData::formats() const {
-  if (lineCount_ + names_ > kMostTableRows) return {kPlain};
+  if (rowCount_ + names_ > kMostTableRows) return {kPlain};
   return {kPlain, kHtml};
 }
 
 QVariant TranscriptMimeData::retrieveData(const QString& mimeType, QMetaType) const {
-  if (mimeType == kPlain) return Render(false);
-  if (mimeType == kHtml && formats().contains(kHtml)) return Render(true);
-  return {};
-}
-
-void TranscriptMimeData::KeepLines() {
-  if (isKept_ || !model_) return;
   try {
-    kept_.Assign(Span(model_->Lines()));
-    firstLine_ = 0;
-    isKept_ = true;
+    if (mimeType == kPlain) return Render(false);
+    if (mimeType == kHtml && formats().contains(kHtml)) return Render(true);
   } catch (const std::bad_alloc&) {
-    // No memory for the copy: it is given up, and offers nothing.
-    lineCount_ = 0;
+    // No memory for the copy's text: the program asking gets nothing.
   }
-}
-
-std::string_view TranscriptMimeData::Span(const TranscriptLines& lines) const {
-  const std::string_view first = lines.Line(firstLine_);
-  const std::string_view last = lines.Line(firstLine_ + lineCount_ - 1);
-  return {first.data(), static_cast<std::size_t>(last.data() + last.size() - first.data())};
-}
-const TranscriptLines& TranscriptMimeData::Source() const {
-  return isKept_ ? kept_ : model_->Lines();
+  return {};
 }
 
 void TranscriptMimeData::AppendRow(QByteArray& out, std::string_view line, bool numbers) const {
@@ -195,16 +171,12 @@ QByteArray TranscriptMimeData::Render(bool html) const {
   static constexpr char kHead[] =
       "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"></head><body><table>\n";
   static constexpr char kTail[] = "</table></body></html>\n";
-  if (lineCount_ == 0 || (!isKept_ && !model_)) return {};
-  const TranscriptLines& lines = Source();
+  if (rowCount_ == 0) return {};
   const std::string header = HeaderText();
-  const std::size_t cells = (right_ - left_ + 1) * (lineCount_ + names_);
   QByteArray out;
-  // For html, room for numbers' cells, each of which repeats its digits at
-  // most three times; a row of longer text makes more as it comes.
-  const std::size_t text = Span(lines).size() + header.size();
-  out.reserve(static_cast<qsizetype>(
-      html ? 3 * text + kMostPerCell * cells + sizeof kHead + sizeof kTail + 1024 : text));
+  // About as long as the typical row, which longer ones grow as they come.
+  constexpr std::size_t kTypicalRow = 56;
+  out.reserve(static_cast<qsizetype>((html ? 4 : 1) * kTypicalRow * (rowCount_ + names_)));
   if (html) out += kHead;
   const auto addLine = [&](std::string_view line, bool numbers) {
     if (html) return AppendRow(out, line, numbers);
@@ -216,8 +188,11 @@ QByteArray TranscriptMimeData::Render(bool html) const {
     out += '\n';
   };
   if (names_) addLine(header, false);
-  for (std::size_t line = firstLine_; line < firstLine_ + lineCount_; ++line) {
-    addLine(lines.Line(line), true);
+  std::string line;
+  for (std::size_t row = firstRow_; row < firstRow_ + rowCount_; ++row) {
+    line.clear();
+    RowText(line, rows_->Record(row), point_);
+    addLine(std::string_view(line).substr(2), true);  // without its line break
   }
   if (html) {
     out += kTail;

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QMimeData>
-#include <QPointer>
 #include <cstddef>
+#include <memory>
 #include <string>
 
-#include "transcript_lines.h"
+#include "response_trace.h"
 
 namespace corvale {
 
@@ -18,14 +18,14 @@ class TranscriptModel;
 // point, and a format with the decimals it shows: a spreadsheet in any
 // language takes it as that number, where the window's separator alone could
 // make it text. Nothing is built until a program asks for a format, and then
-// only that one, as bytes; the rows are read from the transcript itself until
-// it is about to change, when the copy keeps the lines it needs.
+// only that one, as bytes, from the run's own numbers, which the copy shares
+// with the lab book for as long as it lives.
 class TranscriptMimeData : public QMimeData {
   Q_OBJECT
 
  public:
   // Rows first..last and columns left..right of the model, all inclusive.
-  TranscriptMimeData(TranscriptModel* model, int firstRow, int lastRow, int left, int right);
+  TranscriptMimeData(const TranscriptModel& model, int firstRow, int lastRow, int left, int right);
 
   // A spreadsheet takes at most this many rows, column names included; a
   // larger copy offers text alone.
@@ -37,22 +37,16 @@ class TranscriptMimeData : public QMimeData {
   QVariant retrieveData(const QString& mimeType, QMetaType type) const override;
 
  private:
-  void KeepLines();
-  const TranscriptLines& Source() const;
-  // The copied lines' text in `lines`, line breaks between them included.
-  std::string_view Span(const TranscriptLines& lines) const;
   QByteArray Render(bool html) const;
   void AppendRow(QByteArray& out, std::string_view line, bool numbers) const;
 
-  QPointer<TranscriptModel> model_;
-  TranscriptLines kept_;  // the copied lines, once the model's are about to change
-  bool isKept_ = false;
-  std::size_t firstLine_;  // in the model's lines, or in kept_ once kept
-  std::size_t lineCount_;  // 0 once given up
+  std::shared_ptr<const ResponseTrace> rows_;
+  std::size_t firstRow_;
+  std::size_t rowCount_;
   std::size_t left_;
   std::size_t right_;
   bool names_;         // whole rows: the column names come first
-  std::string point_;  // the window's decimal separator, as the transcript writes it
+  std::string point_;  // the decimal separator the transcript writes
 };
 
 }  // namespace corvale

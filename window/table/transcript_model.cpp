@@ -1,39 +1,40 @@
 #include "transcript_model.h"
 
-#include <utility>
-
-#include "transcript.h"
+#include <algorithm>
+#include <climits>
 
 namespace corvale {
-TranscriptModel::TranscriptModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-TranscriptModel::~TranscriptModel() { emit RowsAboutToChange(); }
+TranscriptModel::TranscriptModel(const LabBook* book, QObject* parent)
+    : QAbstractTableModel(parent), book_(book) {}
 
-void TranscriptModel::SetText(std::string_view text) {
-  emit RowsAboutToChange();
-  beginResetModel();
-  lines_.Assign(text);
-  endResetModel();
-}
-
-void TranscriptModel::Append(std::string text) {
-  if (text.empty()) return;
-  const int lastRow = rowCount() - 1;
-  // All the memory first: a run that cannot have it leaves the table as it was.
-  const int added = static_cast<int>(lines_.Prepare(text));
-  // A run's rows each start with a line break; other text goes on the last line.
-  const bool lastLineChanges = TranscriptLines::ExtendsLastLine(text);
-  if (lastLineChanges) emit RowsAboutToChange();
-  if (added > 0) beginInsertRows({}, lastRow + 1, lastRow + added);
-  lines_.Commit(std::move(text));
-  if (added > 0) endInsertRows();
-  if (lastLineChanges && lastRow >= 0) {
-    emit dataChanged(index(lastRow, 0), index(lastRow, columnCount() - 1));
+void TranscriptModel::Follow(const BookChange& change) {
+  const int rows = static_cast<int>(std::min<std::size_t>(book_->Current().Size(), INT_MAX));
+  if (change.newRun) {
+    beginResetModel();
+    rows_ = rows;
+    endResetModel();
+  } else if (rows > rows_) {
+    beginInsertRows({}, rows_, rows - 1);
+    rows_ = rows;
+    endInsertRows();
   }
 }
 
+std::array<std::string, kColumns> TranscriptModel::RowFields(int row) const {
+  const StepRecord r = book_->Current().Record(static_cast<std::size_t>(row));
+  const std::string_view point = book_->Numbers().decimalSeparator;
+  return {std::to_string(r.Step),      FormatValue(r.X, point), FormatValue(r.PV, point),
+          FormatValue(r.Error, point), FormatValue(r.P, point), FormatValue(r.I, point),
+          FormatValue(r.D, point)};
+}
+
+QString TranscriptModel::Cell(const QModelIndex& index) const {
+  return QString::fromStdString(RowFields(index.row())[static_cast<std::size_t>(index.column())]);
+}
+
 int TranscriptModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(lines_.LineCount() - 1);
+  return parent.isValid() ? 0 : rows_;
 }
 
 int TranscriptModel::columnCount(const QModelIndex& parent) const {
@@ -41,19 +42,15 @@ int TranscriptModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant TranscriptModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid()) return {};
+  if (!index.isValid() || index.row() >= rows_) return {};
   switch (role) {
     case Qt::DisplayRole:
-      return QString::fromUtf8(
-          SplitFields(lines_.Line(LineOf(index.row())))[static_cast<std::size_t>(index.column())]);
-    case Qt::AccessibleTextRole: {
+      return Cell(index);
+    case Qt::AccessibleTextRole:
       // A screen reader reading a whole row names each value by its column.
-      const auto column = static_cast<std::size_t>(index.column());
-      const QString value =
-          QString::fromUtf8(SplitFields(lines_.Line(LineOf(index.row())))[column]);
-      if (reading_.IsBare(index)) return value;
-      return headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString() + u' ' + value;
-    }
+      if (reading_.IsBare(index)) return Cell(index);
+      return headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString() + u' ' +
+             Cell(index);
     case Qt::TextAlignmentRole:  // numbers, their separators one above the other
       return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     default:

@@ -1,32 +1,31 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <array>
 #include <string>
-#include <string_view>
 
 #include "cell_reading.h"
-#include "transcript_lines.h"
+#include "lab_book.h"
+#include "transcript.h"
 
 namespace corvale {
 
-// The transcript as a read-only table: its text kept once, as the runs wrote
-// it, each cell's text made only when a view asks for it. The first line is
-// the column names (or empty, when Continue ran before any Compute), which
-// the view shows as its header; each line after it is a row.
+// The lab book's current run as a read-only table, one row a step under the
+// transcript's column names: each cell's text is made from the run's numbers
+// only when a view asks for it, so that a million rows cost what a screen of
+// them shows.
 class TranscriptModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  explicit TranscriptModel(QObject* parent = nullptr);
-  ~TranscriptModel() override;
+  // `book` must outlive the model.
+  explicit TranscriptModel(const LabBook* book, QObject* parent = nullptr);
 
-  const TranscriptLines& Lines() const { return lines_; }
-  // The line that holds a row.
-  static std::size_t LineOf(int row) { return static_cast<std::size_t>(row) + 1; }
-
-  void SetText(std::string_view text);
-  // One insertion for all the rows a run adds.
-  void Append(std::string text);
+  const LabBook& Book() const { return *book_; }
+  // The book changed: rows added, or a new run in place of the old.
+  void Follow(const BookChange& change);
+  // A row's seven fields as the transcript writes them.
+  std::array<std::string, kColumns> RowFields(int row) const;
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -39,13 +38,11 @@ class TranscriptModel : public QAbstractTableModel {
   // row read whole needs; the cell reached along its row, its value alone.
   CellReading& Reading() { return reading_; }
 
- signals:
-  // The text of rows already there is about to change or go: whatever still
-  // refers to them takes what it needs now.
-  void RowsAboutToChange();
-
  private:
-  TranscriptLines lines_;
+  QString Cell(const QModelIndex& index) const;
+
+  const LabBook* book_;
+  int rows_ = 0;  // as the views were last told
   CellReading reading_;
 };
 

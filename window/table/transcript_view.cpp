@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 #include "cell_reading.h"
@@ -28,9 +29,9 @@ QString QtText(const char* context, const char* text) {
 
 }  // namespace
 
-TranscriptView::TranscriptView(const RunHistory* runs, QWidget* parent)
+TranscriptView::TranscriptView(const LabBook* runs, QWidget* parent)
     : QTableView(parent),
-      model_(new TranscriptModel(this)),
+      model_(new TranscriptModel(runs, this)),
       overview_(new OverviewScrollBar(runs, this)) {
   setModel(model_);
   setVerticalScrollBar(overview_);
@@ -116,7 +117,7 @@ void TranscriptView::Copy() {
   const QRect block = SelectedBlock();
   if (block.isEmpty()) return;
   QGuiApplication::clipboard()->setMimeData(
-      new TranscriptMimeData(model_, block.top(), block.bottom(), block.left(), block.right()));
+      new TranscriptMimeData(*model_, block.top(), block.bottom(), block.left(), block.right()));
 }
 
 void TranscriptView::SelectWholeRows() {
@@ -257,46 +258,42 @@ void TranscriptView::rowsInserted(const QModelIndex& parent, int first, int last
   EmitVisibleRows();  // rows added under the last row in view come into view
 }
 
-void TranscriptView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
-                                 const QList<int>& roles) {
-  QTableView::dataChanged(topLeft, bottomRight, roles);
-  Widen(topLeft.row(), bottomRight.row());
-}
-
 void TranscriptView::changeEvent(QEvent* event) {
   QTableView::changeEvent(event);
   if (event->type() == QEvent::FontChange) Measure();
 }
 
 void TranscriptView::Widen(int firstRow, int lastRow) {
-  // The widest value of each column, judged by its bytes' advances; only
-  // that one is then measured as a whole, kerning and all. Each row is
-  // judged in one pass over its bytes, fields ending at a TAB as SplitFields
-  // has them: a million rows take a few hundredths of a second.
+  // A value's text grows with its integer digits and its sign, so the widest
+  // of a column is that of its largest or its smallest value, and of the
+  // Step column that of the last step: only those are made as text, so that
+  // a million rows take a few hundredths of a second.
+  if (lastRow < firstRow) return;
+  const ResponseTrace& rows = model_->Book().Current();
+  std::array<double, kColumns> low, high;
+  low.fill(std::numeric_limits<double>::infinity());
+  high.fill(-std::numeric_limits<double>::infinity());
+  for (int row = firstRow; row <= lastRow; ++row) {
+    const StepRecord r = rows.Record(static_cast<std::size_t>(row));
+    const std::array<double, kColumns> values = {0, r.X, r.PV, r.Error, r.P, r.I, r.D};
+    for (std::size_t column = 1; column < kColumns; ++column) {
+      low[column] = std::min(low[column], values[column]);
+      high[column] = std::max(high[column], values[column]);
+    }
+  }
   bool widened = false;
-  const auto take = [&](std::size_t column, std::string_view field, qreal estimate) {
+  const auto take = [&](std::size_t column, std::string field) {
+    const qreal estimate = Estimate(field);
     if (estimate <= widestEstimate_[column]) return;
     widestEstimate_[column] = estimate;
-    widest_[column] = field;
+    widest_[column] = std::move(field);
     widened = true;
   };
-  const TranscriptLines& lines = model_->Lines();
-  for (int row = firstRow; row <= lastRow; ++row) {
-    const std::string_view line = lines.Line(TranscriptModel::LineOf(row));
-    std::size_t column = 0;
-    std::size_t start = 0;
-    qreal width = 0;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-      const auto byte = static_cast<unsigned char>(line[i]);
-      if (byte == '\t' && column + 1 < kColumns) {
-        take(column++, line.substr(start, i - start), width);
-        start = i + 1;
-        width = 0;
-      } else {
-        width += byteAdvances_[byte];
-      }
-    }
-    take(column, line.substr(start), width);
+  take(0, model_->RowFields(lastRow)[0]);
+  const std::string_view point = model_->Book().Numbers().decimalSeparator;
+  for (std::size_t column = 1; column < kColumns; ++column) {
+    take(column, FormatValue(low[column], point));
+    take(column, FormatValue(high[column], point));
   }
   if (widened) FitColumns();
 }

@@ -13,7 +13,7 @@ class QMenu;
 namespace corvale {
 
 class OverviewScrollBar;
-class RunHistory;
+class LabBook;
 class TranscriptModel;
 
 // The transcript as a read-only table under its column names. Whole rows are
@@ -28,7 +28,7 @@ class TranscriptView : public QTableView {
 
  public:
   // `runs` must outlive the view.
-  explicit TranscriptView(const RunHistory* runs, QWidget* parent = nullptr);
+  explicit TranscriptView(const LabBook* runs, QWidget* parent = nullptr);
 
   TranscriptModel* Model() const { return model_; }
   // The runs changed: the scroll bar's overview is drawn anew.
@@ -60,8 +60,6 @@ class TranscriptView : public QTableView {
   void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
   void reset() override;
   void rowsInserted(const QModelIndex& parent, int first, int last) override;
-  void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
-                   const QList<int>& roles) override;
 
  private:
   void EmitVisibleRows();

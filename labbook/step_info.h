@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "plant.h"
 #include "response_trace.h"
 
 namespace corvale {
@@ -54,8 +55,8 @@ struct StepFigures {
   LimitSpan atZero, atFull;  // steps whose X sat at 0 or at 255
 
   // With the plant's gain of one half and X within 0..255, PV stays within
-  // 0..127.5: a set point outside that range cannot be reached.
-  bool Reachable() const { return setPoint >= 0 && setPoint <= 127.5; }
+  // 0..127.5 (kHighestPv): a set point outside that range cannot be reached.
+  bool Reachable() const { return setPoint >= kOutputLow && setPoint <= kHighestPv; }
   bool Falling() const { return finalValue < start; }
   double SteadyStateError() const { return setPoint - finalValue; }
   std::optional<std::int64_t> RiseSteps() const {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <new>
 
+#include "plant.h"
+
 namespace corvale {
 namespace {
 
@@ -22,8 +24,8 @@ void Take(ValueRange& range, ValueRange other) {
 
 Limit LimitOf(std::int64_t step, double x) {
   if (step <= 1) return Limit::None;
-  if (x == 0) return Limit::AtZero;
-  return x == 255 ? Limit::AtFull : Limit::None;
+  if (x == kOutputLow) return Limit::AtZero;
+  return x == kOutputHigh ? Limit::AtFull : Limit::None;
 }
 
 void ResponseTrace::Clear() {
@@ -33,7 +35,7 @@ void ResponseTrace::Clear() {
   extent_ = {};
 }
 
-bool ResponseTrace::Append(std::vector<ResponseSample> samples, double setPoint) {
+bool ResponseTrace::Append(std::vector<ResponseSample> samples, const Gains& gains) {
   if (samples.empty()) return true;
   const std::size_t first = samples_.size();
   const std::size_t size = first + samples.size();
@@ -46,7 +48,7 @@ bool ResponseTrace::Append(std::vector<ResponseSample> samples, double setPoint)
   } catch (const std::bad_alloc&) {
     return false;
   }
-  runs_.push_back({first, setPoint});
+  runs_.push_back({first, gains});
   if (first == 0) {
     samples_.swap(samples);
   } else {
@@ -54,7 +56,7 @@ bool ResponseTrace::Append(std::vector<ResponseSample> samples, double setPoint)
   }
   Summarize(first);
   Take(extent_, PvRange(first, samples_.size()));
-  Take(extent_, {setPoint, setPoint});
+  Take(extent_, {gains.SP, gains.SP});
   return true;
 }
 
@@ -77,14 +79,38 @@ void ResponseTrace::Summarize(std::size_t fromRow) {
 }
 
 double ResponseTrace::SetPointOf(std::size_t row) const {
+  return runs_.empty() || row >= samples_.size() ? 0 : RunOf(row).SetPoint();
+}
+
+const ResponseTrace::Run& ResponseTrace::RunOf(std::size_t row) const {
   const auto run = std::upper_bound(runs_.begin(), runs_.end(), row,
                                     [](std::size_t r, const Run& run) { return r < run.firstRow; });
-  return run == runs_.begin() ? 0 : std::prev(run)->setPoint;
+  return *std::prev(run);
+}
+
+StepRecord ResponseTrace::Record(std::size_t row) const {
+  const Run& run = RunOf(row);
+  const ResponseSample& sample = samples_[row];
+  StepRecord r;
+  r.Step = StepOf(row);
+  r.X = sample.x;
+  r.PV = sample.pv;
+  r.Error = run.gains.SP - sample.pv;
+  r.Integral = sample.integral;
+  // A command's first step has no error before it; later ones the step
+  // before's, under the same set point.
+  const double lastError = row == run.firstRow ? 0 : run.gains.SP - samples_[row - 1].pv;
+  const Terms terms = ControlTerms(r.Error, r.Integral, lastError, run.gains);
+  r.P = terms.P;
+  r.I = terms.I;
+  r.D = terms.D;
+  r.Output = Limited(terms.Output);
+  return r;
 }
 
 std::size_t ResponseTrace::StepStart() const {
   std::size_t run = runs_.size();
-  while (run > 1 && runs_[run - 2].setPoint == runs_[run - 1].setPoint) --run;
+  while (run > 1 && runs_[run - 2].SetPoint() == runs_[run - 1].SetPoint()) --run;
   return run == 0 ? 0 : runs_[run - 1].firstRow;
 }
 

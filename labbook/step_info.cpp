@@ -27,7 +27,7 @@ std::optional<StepFigures> MeasureStep(const ResponseTrace& trace) {
   f.lastStep = ResponseTrace::StepOf(end - 1);
   f.start = first == 0 ? 0 : trace.Sample(first - 1).pv;
   f.previousSetPoint = first == 0 ? 0 : trace.SetPointOf(first - 1);
-  f.setPoint = trace.Runs().back().setPoint;
+  f.setPoint = trace.Runs().back().SetPoint();
   f.finalValue = trace.Sample(end - 1).pv;
   f.atZero = SpanOf(trace, Limit::AtZero, first, end);
   f.atFull = SpanOf(trace, Limit::AtFull, first, end);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "kept_run.h"
+
 namespace corvale {
 namespace {
 
@@ -44,8 +46,8 @@ std::vector<std::size_t> CrossingsOf(std::size_t size, ValueAt valueAt,
   std::size_t run = 0;
   for (std::size_t row = 0; row < size && rows.size() < kMostMarks; ++row) {
     while (run < setPoints.size() && setPoints[run].firstRow == row) {
-      if (row == 0 || setPoints[run].setPoint != setPoint) side = 0, on = false;
-      setPoint = setPoints[run++].setPoint;
+      if (row == 0 || setPoints[run].SetPoint() != setPoint) side = 0, on = false;
+      setPoint = setPoints[run++].SetPoint();
     }
     const int now = SideOf(valueAt(row), setPoint, band);
     if (now == 0) {
@@ -64,7 +66,7 @@ template <typename ValueAt>
 void AddSetPoints(std::vector<RunMark>& marks, std::size_t size, ValueAt valueAt,
                   std::span<const ResponseTrace::Run> runs, double band) {
   for (std::size_t r = 1; r < runs.size(); ++r) {
-    if (runs[r].setPoint != runs[r - 1].setPoint)
+    if (runs[r].SetPoint() != runs[r - 1].SetPoint())
       marks.push_back({runs[r].firstRow, Kind::SetPointChange});
   }
   for (const std::size_t row : CrossingsOf(size, valueAt, runs, band))
@@ -100,13 +102,12 @@ std::vector<RunMark> FindMarks(const ResponseTrace& trace,
   return Sorted(std::move(marks));
 }
 
-std::vector<RunMark> FindMarks(const KeptRun& run) {
-  const RunSummary& summary = run.summary;
+std::vector<RunMark> FindMarks(const RunSummary& summary, const KeptSeries& kept) {
   std::vector<RunMark> marks;
   if (summary.figures && summary.figures->settled) AddFigures(marks, *summary.figures);
   // Its X is not kept, so neither are the limits it met.
-  const auto pv = [&run](std::size_t row) { return run.pv.Value(row); };
-  AddSetPoints(marks, run.pv.Size(), pv, summary.setPoints, CrossingBand(summary.extent));
+  const auto pv = [&kept](std::size_t row) { return kept.Value(row); };
+  AddSetPoints(marks, kept.Size(), pv, summary.setPoints, CrossingBand(summary.extent));
   return Sorted(std::move(marks));
 }
 

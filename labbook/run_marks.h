@@ -5,11 +5,13 @@
 #include <span>
 #include <vector>
 
+#include "kept_series.h"
 #include "response_trace.h"
-#include "run_history.h"
 #include "step_info.h"
 
 namespace corvale {
+
+struct RunSummary;
 
 // A step worth stopping at when walking a run: where its last step response
 // rises (or falls) through 10 % and 90 % of the change, peaks and settles,
@@ -41,7 +43,7 @@ std::vector<RunMark> FindMarks(const ResponseTrace& trace,
 // A kept run's marks, from what it keeps: its figures, its set points, and
 // its PV's crossings of them (rows beyond those it keeps exactly by the
 // middle of their range). Its X is not kept: it has no limits' marks.
-std::vector<RunMark> FindMarks(const KeptRun& run);
+std::vector<RunMark> FindMarks(const RunSummary& summary, const KeptSeries& pv);
 
 // The rows where `values` cross the set point they ran under (each run's
 // from its first row on): where they pass from one side of it to the other,

@@ -18,11 +18,17 @@ Limit LimitOf(std::int64_t step, double x);
 // What one row shows, as the chart and the figures need it: the plant input X
 // and the process value, in full precision, so that a set point as small as
 // 1e-300 is drawn and measured as exactly as one of 5.
+// With the sum of the errors through the row, the controller's terms follow
+// from it again exactly (ResponseTrace::Record), so that a row is held once,
+// as three numbers, and its text made only when it is shown or copied.
 struct ResponseSample {
   double x = 0;
   double pv = 0;
+  double integral = 0;
 
-  static ResponseSample Of(const StepRecord& record) { return {record.X, record.PV}; }
+  static ResponseSample Of(const StepRecord& record) {
+    return {record.X, record.PV, record.Integral};
+  }
 };
 
 // The smallest and the largest of some values.
@@ -39,22 +45,25 @@ struct LimitRows {
   std::size_t last = 0;
 };
 
-// Every row's sample with the set point of the run that wrote it, for the
-// whole transcript, Compute and its Continues. Row r is step r + 1. Keeps the
+// Every row's sample with the gains and set point of the command that wrote
+// it, for the whole transcript, Compute and its Continues. Row r is step r + 1. Keeps the
 // range of PV and of X of each block of rows, and how many rows sat at each
 // limit up to it, so that what many rows did, as a chart's pixel column or the
 // figures need it, takes a look at few.
 class ResponseTrace {
  public:
+  // One command's rows: from its first row on, under its gains and SP.
   struct Run {
-    std::size_t firstRow;
-    double setPoint;
+    std::size_t firstRow = 0;
+    Gains gains;
+
+    double SetPoint() const { return gains.SP; }
   };
 
   void Clear();
-  // A run's rows, all under one set point; taken over whole when they are
-  // the first. False, with the trace as it was, when memory runs out.
-  bool Append(std::vector<ResponseSample> samples, double setPoint);
+  // A command's rows, all under one set of gains; taken over whole when they
+  // are the first. False, with the trace as it was, when memory runs out.
+  bool Append(std::vector<ResponseSample> samples, const Gains& gains);
 
   std::size_t Size() const { return samples_.size(); }
   const ResponseSample& Sample(std::size_t row) const { return samples_[row]; }
@@ -62,6 +71,12 @@ class ResponseTrace {
   Limit LimitAt(std::size_t row) const { return LimitOf(StepOf(row), samples_[row].x); }
   const std::vector<Run>& Runs() const { return runs_; }
   double SetPointOf(std::size_t row) const;
+  // The command that wrote a row.
+  const Run& RunOf(std::size_t row) const;
+  // The row as its step computed it: the terms worked out again from the
+  // row's PV and sum of errors and the command's gains, through the control
+  // law's own function.
+  StepRecord Record(std::size_t row) const;
   // The rows since the set point last changed: the step the figures measure.
   // A Continue under the same set point carries the step on.
   std::size_t StepStart() const;

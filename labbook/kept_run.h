@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "kept_series.h"
+#include "response_trace.h"
+#include "run_marks.h"
+#include "step.h"
+#include "step_info.h"
+
+namespace corvale {
+
+// Names a run for as long as it is in the lab book, however many runs come
+// and go around it; never reused.
+using RunId = std::uint64_t;
+
+// What a run was and what it did, as a comparison of tunings lists it: the
+// gains and SP it ran under last (a Continue may change them), how many
+// steps it has, each command's gains and first row, and the figures of its
+// last step.
+struct RunSummary {
+  Gains gains;  // Kp, Ki, Kd and SP of the run's last command
+  std::int64_t steps = 0;
+  std::vector<ResponseTrace::Run> setPoints;  // each command's first row and gains
+  std::optional<StepFigures> figures;
+  ValueRange extent;  // every PV and SP of the run, and 0
+};
+
+// An earlier run, kept to be drawn behind the current one and compared with
+// it. Its PV is kept reduced (KeptSeries), so a kept run costs a few
+// megabytes however long it was.
+struct KeptRun {
+  RunId id = 0;
+  RunSummary summary;
+  KeptSeries pv;
+  std::vector<RunMark> marks;  // found once, as it was kept
+};
+
+}  // namespace corvale

@@ -1,0 +1,129 @@
+#include "lab_book.h"
+
+#include <algorithm>
+#include <new>
+#include <utility>
+
+#include "transcript.h"
+
+namespace corvale {
+
+BookChange& BookChange::operator+=(const BookChange& later) {
+  if (later.newRun) {
+    newRun = true;
+    firstRow = later.firstRow;
+    rowsAdded = later.rowsAdded;
+  } else if (later.rowsAdded > 0) {
+    if (rowsAdded == 0) firstRow = later.firstRow;
+    rowsAdded += later.rowsAdded;
+  }
+  keptChanged = keptChanged || later.keptChanged;
+  dropped.insert(dropped.end(), later.dropped.begin(), later.dropped.end());
+  return *this;
+}
+
+LabBook::LabBook(NumberFormat numbers)
+    : numbers_(std::move(numbers)), current_(std::make_shared<ResponseTrace>()) {}
+
+BookChange LabBook::Restart() {
+  // Made afresh rather than cleared: a copy of its rows may still hold the
+  // old one, and its memory goes back once nothing does. Made first, so that
+  // without the memory for it nothing has changed.
+  auto fresh = std::make_shared<ResponseTrace>();
+  BookChange change;
+  change.newRun = true;
+  if (current_->Size() > 0) {
+    try {
+      KeptRun kept{currentId_, CurrentSummary(), KeptSeries::OfPv(*current_), {}};
+      kept.marks = FindMarks(kept.summary, kept.pv);
+      kept_.push_back(std::move(kept));
+      if (kept_.size() > kKept) {
+        change.dropped.push_back(kept_.front().id);
+        kept_.pop_front();
+      }
+      change.keptChanged = true;
+    } catch (const std::bad_alloc&) {
+      // The run goes unkept; the next one starts all the same.
+    }
+  }
+  current_ = std::move(fresh);
+  currentId_ = nextId_++;
+  figures_.reset();
+  marks_ = {};
+  ResetState(state_);
+  headed_ = true;
+  textBytes_ = HeaderText().size();
+  ++revision_;
+  return change;
+}
+
+bool LabBook::Add(std::vector<ResponseSample> rows, const Gains& gains, const LoopState& after,
+                  std::size_t textBytes, BookChange& change) {
+  const std::size_t first = current_->Size();
+  if (!rows.empty()) {
+    const std::size_t added = rows.size();
+    if (!current_->Append(std::move(rows), gains)) return false;
+    if (change.rowsAdded == 0) change.firstRow = first;
+    change.rowsAdded += added;
+    textBytes_ += textBytes;
+  }
+  state_ = after;
+  if (change.rowsAdded > 0) Measure();
+  ++revision_;
+  return true;
+}
+
+void LabBook::Measure() {
+  figures_ = MeasureStep(*current_);
+  try {
+    marks_ = FindMarks(*current_, figures_);
+  } catch (const std::bad_alloc&) {
+    marks_ = {};  // a walk without stops, rather than none at all
+  }
+}
+
+Gains LabBook::CurrentGains() const {
+  const auto& runs = current_->Runs();
+  return runs.empty() ? Gains{} : runs.back().gains;
+}
+
+RunSummary LabBook::CurrentSummary() const {
+  RunSummary summary;
+  summary.gains = CurrentGains();
+  summary.steps = static_cast<std::int64_t>(current_->Size());
+  summary.setPoints = current_->Runs();
+  summary.figures = figures_;
+  summary.extent = current_->Extent();
+  return summary;
+}
+
+const KeptRun* LabBook::FindKept(RunId id) const {
+  const auto found =
+      std::find_if(kept_.begin(), kept_.end(), [id](const KeptRun& run) { return run.id == id; });
+  return found == kept_.end() ? nullptr : &*found;
+}
+
+BookChange LabBook::ForgetKept() {
+  BookChange change;
+  for (const KeptRun& run : kept_) change.dropped.push_back(run.id);
+  change.keptChanged = !kept_.empty();
+  kept_.clear();
+  ++revision_;
+  return change;
+}
+
+BookChange LabBook::ForgetKept(const std::vector<RunId>& ids) {
+  BookChange change;
+  for (const RunId id : ids) {
+    const auto found =
+        std::find_if(kept_.begin(), kept_.end(), [id](const KeptRun& run) { return run.id == id; });
+    if (found == kept_.end()) continue;
+    kept_.erase(found);
+    change.dropped.push_back(id);
+    change.keptChanged = true;
+    ++revision_;
+  }
+  return change;
+}
+
+}  // namespace corvale

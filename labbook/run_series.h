@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+#include "lab_book.h"
+#include "response_trace.h"
+#include "series_sound.h"
+
+namespace corvale {
+
+// A series the chart's cursor reads and plays: one of the current run's
+// columns, or the PV of a run kept for comparison, named by its id so that
+// it stays the same run however many come and go.
+struct SeriesId {
+  enum class Kind { Pv, X, Error, P, I, D, KeptPv };
+  Kind kind = Kind::Pv;
+  RunId kept = 0;
+
+  bool operator==(const SeriesId&) const = default;
+};
+
+// The series there are, in the order Up and Down walk them: PV, X, Error, P,
+// I, D, then each kept run's PV, oldest first.
+std::vector<SeriesId> SeriesOf(const LabBook& book);
+
+// The series' value at `row`; none past its run's end, or for a kept run
+// that has gone. A kept run's rows beyond those it keeps exactly read as the
+// middle of their range.
+std::optional<double> SeriesValue(const LabBook& book, SeriesId series, std::size_t row);
+// Every value of the series, row by row.
+std::vector<double> SeriesValues(const LabBook& book, SeriesId series);
+// The gains and set point under which each of the series' rows ran.
+std::vector<ResponseTrace::Run> SeriesSetPoints(const LabBook& book, SeriesId series);
+// The marks of the series' run: the current one's or the kept one's.
+const std::vector<RunMark>& SeriesMarks(const LabBook& book, SeriesId series);
+
+// The range the series' pitch spans, as its axis does: PV's, the current
+// and the kept runs' PV and SP and 0, so that runs compare by ear; X's and
+// each term's, its values and 0 (X over its limits would hardly move).
+PitchScale SeriesScale(const LabBook& book, SeriesId series);
+
+}  // namespace corvale
