@@ -51,6 +51,35 @@ TEST_F(Window, TooltipsWriteEveryNumberInTheWindowsDigits) {
   EXPECT_TRUE(sentences.contains(egyptian.toString(0) + u'–' + egyptian.toString(255)));
 }
 
+// What a screen reader is given of a message box: the shown text's words,
+// without the isolate around the text as typed, which Orca speaks ("“⁨abc⁩”").
+void ExpectHeardWithoutMarks(const QString& shown, const QString& heard) {
+  EXPECT_EQ(shown.count(u'\u2068'), 1) << shown.toStdString();
+  EXPECT_EQ(shown.count(u'\u2069'), 1) << shown.toStdString();
+  QString words = shown;
+  words.remove(u'\u2068').remove(u'\u2069');
+  EXPECT_TRUE(heard.contains(words)) << heard.toStdString();
+  EXPECT_FALSE(heard.contains(u'\u2068') || heard.contains(u'\u2069')) << heard.toStdString();
+}
+
+TEST_F(Window, AMessageIsHeardWithoutTheMarksItIsShownWith) {
+  for (const char* button : {"Command1", "Command2"}) {
+    Press(button, {{"guiKP", "abc"}});
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].startsWith("Kp: \u201C\u2068abc\u2069\u201D is not a number."));
+    ExpectHeardWithoutMarks(messages[0], heard[0]);
+    EXPECT_TRUE(heard[0].contains("Kp: \u201Cabc\u201D is not a number."))
+        << heard[0].toStdString();
+    messages.clear();
+    heard.clear();
+  }
+  Press("Command1", {{"guiKP", "1e308"}});  // the text after "=", unquoted
+  ASSERT_EQ(messages.size(), 1u);
+  ExpectHeardWithoutMarks(messages[0], heard[0]);
+  EXPECT_TRUE(heard[0].contains("with Kp = 1e308, its result")) << heard[0].toStdString();
+  messages.clear();
+}
+
 // Examples quoted, so that the comma cannot run them together.
 TEST_F(Window, SpeaksGermanAndFrenchButKeepsItsOwnNames) {
   const std::tuple<QLocale::Language, const char*, const char*, const char*, const char*,
@@ -79,10 +108,12 @@ TEST_F(Window, SpeaksGermanAndFrenchButKeepsItsOwnNames) {
     Press("Command1", {{"guiKP", "abc"}});
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].startsWith(QString::fromUtf8(message))) << messages[0].toStdString();
+    ExpectHeardWithoutMarks(messages[0], heard[0]);
     Press("Command2", {{"guiKP", ".5"}, {"Loops", "1e9"}});
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_TRUE(messages[1].contains(QString::fromUtf8(grouped))) << messages[1].toStdString();
     messages.clear();
+    heard.clear();
   }
 }
 
