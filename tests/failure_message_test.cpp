@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "translations.h"
 
 namespace corvale {
@@ -145,6 +147,40 @@ TEST(FailureMessage, SaysWhatFailedAndWhatToDoInEachLanguage) {
       EXPECT_TRUE(text.contains(expected[qsizetype(i)])) << text.toStdString();
     }
   }
+}
+
+// A screen reader speaks the isolate's marks: it is given the words alone,
+// with the marks typed still named, in every language.
+TEST(FailureMessage, IsSpokenWithoutDirectionMarks) {
+  const auto marks = [](const QString& text) {
+    using enum QChar::Direction;
+    return std::ranges::count_if(text, [](QChar c) {
+      const QChar::Direction d = c.direction();
+      return d == DirLRE || d == DirLRO || d == DirRLE || d == DirRLO || d == DirPDF ||
+             d == DirLRI || d == DirRLI || d == DirFSI || d == DirPDI || c == u'\u200E' ||
+             c == u'\u200F' || c == u'\u061C';
+    });
+  };
+  for (const QLocale::Language language : {QLocale::English, QLocale::German, QLocale::French}) {
+    const Translations translations{QLocale(language)};
+    for (int reason = 0; reason <= int(FailureReason::OutOfMemory); ++reason) {
+      for (const char* typed : {"abc", "\u2068\u202E5"}) {
+        const Failure failure{Box::Kp, typed, 1, FailureReason(reason)};
+        const QString shown = FailureMessage(failure, QLocale(language));
+        const QString spoken = SpokenFailureMessage(failure, QLocale(language));
+        SCOPED_TRACE(shown.toStdString());
+        EXPECT_EQ(marks(spoken), 0);
+        QString words = shown;
+        EXPECT_EQ(words.remove(u'\u2068').remove(u'\u2069'), spoken);
+        if (shown.contains(u'\u2068')) {
+          EXPECT_EQ(spoken.contains("[FSI][RLO]5"), typed[0] != 'a');
+        }
+      }
+    }
+  }
+  EXPECT_TRUE(SpokenFailureMessage({Box::Kp, "abc", 1, FailureReason::NotANumber},
+                                   QLocale(QLocale::English))
+                  .startsWith("Kp: \u201Cabc\u201D is not a number.\n\n"));
 }
 
 }  // namespace

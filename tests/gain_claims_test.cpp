@@ -1,6 +1,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 #include "command_runs.h"
 #include "gain_examples.h"
@@ -75,6 +76,20 @@ TEST(GainClaims, KpWithPAlone) {
       EXPECT_FALSE(FiguresOf(kp, 0, 0, sp, 1000).settled) << kp << " " << sp;
 }
 
+// The Kp tooltip's run as typed: in 100 steps, each swing Kp / 2 of the one
+// before, PV settles up to Kp 1.9 (from step 84) and no further; in 50 steps
+// Kp 1.8 still swings (tests/stepinfo_reference.py finds the same).
+TEST(GainClaims, KpSettlesInTheLoopsTheTooltipNames) {
+  EXPECT_EQ(kPAloneLoops, 100);
+  EXPECT_EQ(kPAloneSettlesUpTo, 1.9);
+  for (int kp = 5; kp <= 190; kp += 5)
+    EXPECT_TRUE(FiguresOf(kp / 100.0, 0, 0, 5, 100).settled) << kp;
+  EXPECT_EQ(FiguresOf(1.9, 0, 0, 5, 100).settledFrom, 84);
+  EXPECT_EQ(FiguresOf(1.8, 0, 0, 5, 100).settledFrom, 39);
+  for (double kp : {1.91, 1.95, 1.99}) EXPECT_FALSE(FiguresOf(kp, 0, 0, 5, 100).settled) << kp;
+  EXPECT_FALSE(FiguresOf(1.8, 0, 0, 5, 50).settled);
+}
+
 TEST(GainClaims, KiRemovesTheSteadyStateError) {
   EXPECT_LT(std::abs(FiguresOf(0.5, 0.5, 0).SteadyStateError()), kSmallestStep);
 
@@ -108,9 +123,18 @@ TEST(GainClaims, KiRemovesTheSteadyStateError) {
   EXPECT_GT(*f.settledFrom, settledBefore);
 }
 
+// The README's third lesson: Kd on Kp .5 and Ki .5, the step PV settles
+// from (none where it never does) and its overshoot.
 TEST(GainClaims, KdDoesNotDampThisLoop) {
+  struct KdExample {
+    double kd;
+    std::optional<std::int64_t> settledFrom;
+    double overshootPercent;
+  };
+  const KdExample examples[] = {{0, 18, 0}, {0.5, 28, 4.8}, {1, std::nullopt, 0}};
+  constexpr double kKdExampleKp = 0.5, kKdExampleKi = 0.5, kZigzagChange = 2;
   for (double sp : {5.0, 50.0}) {
-    for (const KdExample& e : kKdExamples) {
+    for (const KdExample& e : examples) {
       SCOPED_TRACE(testing::Message() << "Kd " << e.kd << ", SP " << sp);
       const StepFigures f =
           FiguresOf(kKdExampleKp, kKdExampleKi, e.kd, sp, e.settledFrom ? 100 : 1000);

@@ -53,6 +53,7 @@ class Window : public testing::Test {
       if (!box) return;
       const bool plain = box->textFormat() == Qt::PlainText && !QGuiApplication::overrideCursor();
       messages.push_back(plain ? box->text() : QStringLiteral("(markup or busy)"));
+      heard.push_back(Heard(QAccessible::queryAccessibleInterface(box)));
       box->accept();
     });
     answerer.start(0);  // at every turn of the event loop, a modal one included
@@ -137,8 +138,22 @@ class Window : public testing::Test {
     return {data->text(), cells};
   }
 
+  // Every text a screen reader can have of an object and of all within it,
+  // as Qt's AT-SPI bridge hands them on: a value only where there is one to
+  // read (a message box keeps its text as its value, which no reader gets).
+  static QString Heard(QAccessibleInterface* object) {
+    QString texts = object->text(QAccessible::Name) + u'\n';
+    texts += object->text(QAccessible::Description) + u'\n';
+    if (object->valueInterface()) texts += object->text(QAccessible::Value) + u'\n';
+    if (QAccessibleTextInterface* text = object->textInterface())
+      texts += text->text(0, text->characterCount()) + u'\n';
+    for (int i = 0; i < object->childCount(); ++i) texts += Heard(object->child(i));
+    return texts;
+  }
+
   QTimer answerer;
   std::vector<QString> messages;
+  std::vector<QString> heard;  // by the message boxes, as messages
   std::unique_ptr<Form1> window;
 };
 

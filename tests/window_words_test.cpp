@@ -14,19 +14,13 @@ namespace {
 TEST_F(Window, TooltipsSayWhatEachGainDoesInThisLoop) {
   const std::pair<const char*, const char*> tips[] = {
       {"guiKP",
-       "Proportional gain: P = Kp × Error. With P alone, PV settles short of SP: the larger Kp, "
-       "the nearer to SP, but the more PV overshoots and the later it settles; from Kp 2 on, it "
-       "never settles.\n"},
+       "Proportional gain: P = Kp × Error. With P alone, PV settles short of SP, the nearer the "
+       "larger Kp. With Loops 100, PV settles up to Kp 1.9; from Kp 2 on, it never settles.\n"},
       {"guiKI",
        "Integral gain: I = Ki × the sum of the errors. I keeps growing while PV is below SP, so "
        "it removes the steady-state error that P alone leaves. A larger Ki removes it sooner, up "
        "to a point: beyond that, PV overshoots, rings and settles later.\n"},
-      {"guiKD",
-       "Derivative gain: D = Kd × the change in the error. In this loop D does not damp: where PV "
-       "zigzags around SP, up one step and down the next, the change in the error is twice the "
-       "error, so D adds 2 × Kd to Kp. With Kp 0.5 and Ki 0.5, PV settles from step 18 without "
-       "overshoot at Kd 0, overshoots by 4.8\u00A0% and settles from step 28 at Kd 0.5, and never "
-       "settles at Kd 1.\n"}};
+      {"guiKD", "Derivative gain: D = Kd × the change in the error from the step before.\n"}};
   for (const auto& [name, tip] : tips)
     EXPECT_TRUE(Find(name)->toolTip().startsWith(QString::fromUtf8(tip)))
         << Find(name)->toolTip().toStdString();
@@ -41,15 +35,44 @@ TEST_F(Window, TooltipsSayWhatEachGainDoesInThisLoop) {
 TEST_F(Window, TooltipsWriteEveryNumberInTheWindowsDigits) {
   const QLocale egyptian(QLocale::Arabic, QLocale::Egypt);
   Open(egyptian);
-  const QString kd = Find("guiKD")->toolTip().section(u'\n', 0, 0);
+  const QString kp = Find("guiKP")->toolTip().section(u'\n', 0, 0);
   for (const QString& number :
-       {egyptian.toString(0.5), egyptian.toString(18), egyptian.toString(4.8)})
-    EXPECT_TRUE(kd.contains(number)) << number.toStdString() << "\n" << kd.toStdString();
-  const QString sentences = kd + Find("guiKP")->toolTip().section(u'\n', 0, 0) +
+       {egyptian.toString(100), egyptian.toString(1.9), egyptian.toString(2)})
+    EXPECT_TRUE(kp.contains(number)) << number.toStdString() << "\n" << kp.toStdString();
+  const QString sentences = kp + Find("guiKD")->toolTip().section(u'\n', 0, 0) +
                             Find("table")->toolTip().section(u'\n', 0, 2);
   for (char ascii = '0'; ascii <= '9'; ++ascii)
     EXPECT_FALSE(sentences.contains(QLatin1Char(ascii))) << ascii << sentences.toStdString();
   EXPECT_TRUE(sentences.contains(egyptian.toString(0) + u'–' + egyptian.toString(255)));
+}
+
+// What a screen reader is given of a message box: the shown text's words,
+// without the isolate around the text as typed, which Orca speaks ("“⁨abc⁩”").
+void ExpectHeardWithoutMarks(const QString& shown, const QString& heard) {
+  EXPECT_EQ(shown.count(u'\u2068'), 1) << shown.toStdString();
+  EXPECT_EQ(shown.count(u'\u2069'), 1) << shown.toStdString();
+  QString words = shown;
+  words.remove(u'\u2068').remove(u'\u2069');
+  EXPECT_TRUE(heard.contains(words)) << heard.toStdString();
+  EXPECT_FALSE(heard.contains(u'\u2068') || heard.contains(u'\u2069')) << heard.toStdString();
+}
+
+TEST_F(Window, AMessageIsHeardWithoutTheMarksItIsShownWith) {
+  for (const char* button : {"Command1", "Command2"}) {
+    Press(button, {{"guiKP", "abc"}});
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].startsWith("Kp: \u201C\u2068abc\u2069\u201D is not a number."));
+    ExpectHeardWithoutMarks(messages[0], heard[0]);
+    EXPECT_TRUE(heard[0].contains("Kp: \u201Cabc\u201D is not a number."))
+        << heard[0].toStdString();
+    messages.clear();
+    heard.clear();
+  }
+  Press("Command1", {{"guiKP", "1e308"}});  // the text after "=", unquoted
+  ASSERT_EQ(messages.size(), 1u);
+  ExpectHeardWithoutMarks(messages[0], heard[0]);
+  EXPECT_TRUE(heard[0].contains("with Kp = 1e308, its result")) << heard[0].toStdString();
+  messages.clear();
 }
 
 // Examples quoted, so that the comma cannot run them together.
@@ -58,12 +81,12 @@ TEST_F(Window, SpeaksGermanAndFrenchButKeepsItsOwnNames) {
                    const char*>
       languages[] = {
           {QLocale::German,
-           "Differentialbeiwert: D = Kd × Änderung der Regelabweichung. In diesem Regelkreis "
-           "dämpft D nicht",
+           "Differentialbeiwert: D = Kd × Änderung der Regelabweichung seit dem vorigen "
+           "Schritt.\n",
            "\u201E2\u201C, \u201E0,5\u201C", "&Kopieren",
            "Kp: \u201E\u2068abc\u2069\u201C ist keine Zahl.", "h\u00F6chstens 1.000.000 Zeilen"},
           {QLocale::French,
-           "Gain dérivé\u00A0: D = Kd × variation de l’erreur. Dans cette boucle, D n’amortit pas",
+           "Gain dérivé\u00A0: D = Kd × variation de l’erreur depuis le pas précédent.\n",
            "\u00AB\u202F2\u202F\u00BB, \u00AB\u202F0,5\u202F\u00BB", "Cop&ier",
            "Kp\u00A0: \u00AB\u202F\u2068abc\u2069\u202F\u00BB n\u2019est pas un nombre.",
            "au plus 1\u202F000\u202F000 lignes"}};
@@ -74,16 +97,19 @@ TEST_F(Window, SpeaksGermanAndFrenchButKeepsItsOwnNames) {
     const QString kd = Box("guiKD")->toolTip();
     EXPECT_TRUE(kd.startsWith(QString::fromUtf8(tip))) << kd.toStdString();
     EXPECT_TRUE(kd.contains(QString::fromUtf8(examples))) << examples;
-    EXPECT_TRUE(kd.contains("Kp 0,5") && kd.contains(QString::fromUtf8("4,8\u00A0%")));
+    EXPECT_TRUE(Box("guiKP")->toolTip().contains("Kp 1,9"))
+        << Box("guiKP")->toolTip().toStdString();
     const std::unique_ptr<QMenu> menu(Table()->CreateContextMenu());
     EXPECT_TRUE(menu->actions()[0]->text().startsWith(copy)) << copy;
     Press("Command1", {{"guiKP", "abc"}});
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].startsWith(QString::fromUtf8(message))) << messages[0].toStdString();
+    ExpectHeardWithoutMarks(messages[0], heard[0]);
     Press("Command2", {{"guiKP", ".5"}, {"Loops", "1e9"}});
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_TRUE(messages[1].contains(QString::fromUtf8(grouped))) << messages[1].toStdString();
     messages.clear();
+    heard.clear();
   }
 }
 

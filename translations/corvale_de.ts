@@ -512,18 +512,6 @@ The sum of the errors in I carries on; D starts afresh, so the first of these st
 Die Summe der Regelabweichungen im I-Anteil läuft weiter; nur der D-Anteil beginnt neu, im ersten dieser Schritte ist also D = Kd × Error.</translation>
     </message>
     <message>
-        <source>Derivative gain: D = Kd × the change in the error. In this loop D does not damp: where PV zigzags around SP, up one step and down the next, the change in the error is twice the error, so D adds %1 × Kd to Kp. With Kp %2 and Ki %3, PV settles from step %5 without overshoot at Kd %4, overshoots by %7&#xa0;% and settles from step %8 at Kd %6, and never settles at Kd %9.
-</source>
-        <translation>Differentialbeiwert: D = Kd × Änderung der Regelabweichung. In diesem Regelkreis dämpft D nicht: Wo PV im Zickzack um SP springt, einen Schritt nach oben und den nächsten nach unten, ist die Änderung der Regelabweichung doppelt so groß wie die Regelabweichung selbst, und D wirkt wie ein um %1 × Kd größeres Kp. Bei Kp %2 und Ki %3 ist PV mit Kd %4 ohne Überschwingen ab Schritt %5 eingeschwungen, mit Kd %6 schwingt er um %7&#xa0;% über und ist ab Schritt %8 eingeschwungen, mit Kd %9 schwingt er nie ein.
-</translation>
-    </message>
-    <message>
-        <source>Proportional gain: P = Kp × Error. With P alone, PV settles short of SP: the larger Kp, the nearer to SP, but the more PV overshoots and the later it settles; from Kp %1 on, it never settles.
-</source>
-        <translation>Proportionalbeiwert: P = Kp × Error. Mit P allein kommt PV unterhalb von SP zur Ruhe: Je größer Kp, desto näher an SP, aber desto stärker schwingt PV über und desto länger dauert das Einschwingen; ab Kp %1 schwingt PV nie ein.
-</translation>
-    </message>
-    <message>
         <source>Integral gain: I = Ki × the sum of the errors. I keeps growing while PV is below SP, so it removes the steady-state error that P alone leaves. A larger Ki removes it sooner, up to a point: beyond that, PV overshoots, rings and settles later.
 </source>
         <translation>Integralbeiwert: I = Ki × Summe der Regelabweichungen. Solange PV unter SP liegt, wächst I weiter und beseitigt so die bleibende Regelabweichung, die P allein übrig lässt. Je größer Ki, desto schneller, bis zu einer Grenze: Darüber hinaus schwingt PV über, pendelt und ist später eingeschwungen.
@@ -568,6 +556,18 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
     <message>
         <source>No steps run.</source>
         <translation>Keine Schritte berechnet.</translation>
+    </message>
+    <message>
+        <source>Proportional gain: P = Kp × Error. With P alone, PV settles short of SP, the nearer the larger Kp. With Loops %1, PV settles up to Kp %2; from Kp %3 on, it never settles.
+</source>
+        <translation>Proportionalbeiwert: P = Kp × Error. Mit P allein kommt PV unterhalb von SP zur Ruhe, umso näher, je größer Kp. Bei Loops %1 schwingt PV bis Kp %2 ein; ab Kp %3 schwingt PV nie ein.
+</translation>
+    </message>
+    <message>
+        <source>Derivative gain: D = Kd × the change in the error from the step before.
+</source>
+        <translation>Differentialbeiwert: D = Kd × Änderung der Regelabweichung seit dem vorigen Schritt.
+</translation>
     </message>
 </context>
 <context>

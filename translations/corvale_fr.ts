@@ -512,18 +512,6 @@ The sum of the errors in I carries on; D starts afresh, so the first of these st
 La somme des erreurs du terme I se poursuit&#x202f;; seul le terme D repart à neuf&#xa0;: au premier de ces pas, D = Kd × Error.</translation>
     </message>
     <message>
-        <source>Derivative gain: D = Kd × the change in the error. In this loop D does not damp: where PV zigzags around SP, up one step and down the next, the change in the error is twice the error, so D adds %1 × Kd to Kp. With Kp %2 and Ki %3, PV settles from step %5 without overshoot at Kd %4, overshoots by %7&#xa0;% and settles from step %8 at Kd %6, and never settles at Kd %9.
-</source>
-        <translation>Gain dérivé&#xa0;: D = Kd × variation de l’erreur. Dans cette boucle, D n’amortit pas&#xa0;: là où PV oscille en zigzag autour de SP, montant d’un pas et descendant au suivant, la variation de l’erreur vaut le double de l’erreur, si bien que D ajoute %1 × Kd à Kp. Avec Kp %2 et Ki %3, PV se stabilise dès le pas %5 sans dépassement pour Kd %4, dépasse de %7&#xa0;% et se stabilise dès le pas %8 pour Kd %6, et ne se stabilise jamais pour Kd %9.
-</translation>
-    </message>
-    <message>
-        <source>Proportional gain: P = Kp × Error. With P alone, PV settles short of SP: the larger Kp, the nearer to SP, but the more PV overshoots and the later it settles; from Kp %1 on, it never settles.
-</source>
-        <translation>Gain proportionnel&#xa0;: P = Kp × Error. Avec P seul, PV se stabilise en deçà de SP&#xa0;: plus Kp est élevé, plus PV s’approche de SP, mais plus le dépassement est grand et plus PV met de temps à se stabiliser&#x202f;; à partir de Kp = %1, il ne se stabilise jamais.
-</translation>
-    </message>
-    <message>
         <source>Integral gain: I = Ki × the sum of the errors. I keeps growing while PV is below SP, so it removes the steady-state error that P alone leaves. A larger Ki removes it sooner, up to a point: beyond that, PV overshoots, rings and settles later.
 </source>
         <translation>Gain intégral&#xa0;: I = Ki × somme des erreurs. Tant que PV reste sous SP, I continue de croître&#xa0;: il supprime ainsi l’erreur statique que laisse P seul. Plus Ki est élevé, plus elle disparaît vite, jusqu’à un certain point&#xa0;: au-delà, PV dépasse SP, oscille et se stabilise plus tard.
@@ -568,6 +556,18 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
     <message>
         <source>No steps run.</source>
         <translation>Aucun pas calculé.</translation>
+    </message>
+    <message>
+        <source>Proportional gain: P = Kp × Error. With P alone, PV settles short of SP, the nearer the larger Kp. With Loops %1, PV settles up to Kp %2; from Kp %3 on, it never settles.
+</source>
+        <translation>Gain proportionnel&#xa0;: P = Kp × Error. Avec P seul, PV se stabilise en deçà de SP, d’autant plus près que Kp est grand. Avec Loops %1, PV se stabilise jusqu’à Kp %2&#x202f;; à partir de Kp %3, il ne se stabilise jamais.
+</translation>
+    </message>
+    <message>
+        <source>Derivative gain: D = Kd × the change in the error from the step before.
+</source>
+        <translation>Gain dérivé&#xa0;: D = Kd × variation de l’erreur depuis le pas précédent.
+</translation>
     </message>
 </context>
 <context>

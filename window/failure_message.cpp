@@ -184,4 +184,16 @@ QString FailureMessage(const Failure& failure, const QLocale& locale) {
   return {};
 }
 
+QString SpokenFailureMessage(const Failure& failure, const QLocale& locale) {
+  QString spoken = FailureMessage(failure, locale);
+  // Every direction mark, not the isolate alone, in case a translation
+  // writes one of its own.
+  spoken.removeIf([](QChar c) {
+    const char16_t u = c.unicode();
+    return u == u'\u061C' || u == u'\u200E' || u == u'\u200F' ||
+           (u >= u'\u202A' && u <= u'\u202E') || (u >= u'\u2066' && u <= u'\u2069');
+  });
+  return spoken;
+}
+
 }  // namespace corvale

@@ -12,4 +12,10 @@ namespace corvale {
 // writes them, the locale the window reads with. Plain text, never markup.
 QString FailureMessage(const Failure& failure, const QLocale& locale);
 
+// The same message as a screen reader should hear it: without the isolate
+// that keeps the shown text's direction, whose marks a reader speaks aloud
+// ("“⁨abc⁩”"). The text as typed shows its own marks by name, so the only
+// ones left to drop are the message's.
+QString SpokenFailureMessage(const Failure& failure, const QLocale& locale);
+
 }  // namespace corvale

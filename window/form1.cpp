@@ -272,6 +272,10 @@ void Form1::ReportFailure(const Failure& failure) {
   QMessageBox message(QMessageBox::Warning, windowTitle(), FailureMessage(failure, locale_),
                       QMessageBox::Ok, this);
   message.setTextFormat(Qt::PlainText);  // the user's text must never be read as markup
+  // The shown text keeps its isolate; the reader is given the words alone.
+  if (auto* const label = message.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+    label->setAccessibleName(SpokenFailureMessage(failure, locale_));
+  }
   message.exec();
   QLineEdit* const box = BoxFor(failure.box);
   box->setFocus();

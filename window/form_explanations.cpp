@@ -5,28 +5,6 @@
 #include "prose_number.h"
 
 namespace corvale {
-namespace {
-
-// What D does in this loop, which has no lag for D to lead: it damps
-// nothing, and on the loop's fastest swing it adds to the gain.
-QString KdExplanation(const QLocale& locale) {
-  const auto number = [&locale](double value) { return ProseNumber(value, locale); };
-  const auto step = [&locale](const KdExample& e) { return ProseCount(*e.settledFrom, locale); };
-  const KdExample& none = kKdExamples[0];
-  const KdExample& some = kKdExamples[1];
-  const KdExample& much = kKdExamples[2];
-  return Form1::tr(
-             "Derivative gain: D = Kd \u00D7 the change in the error. In this loop D does not "
-             "damp: where PV zigzags around SP, up one step and down the next, the change in the "
-             "error is twice the error, so D adds %1 \u00D7 Kd to Kp. With Kp %2 and Ki %3, PV "
-             "settles from step %5 without overshoot at Kd %4, overshoots by %7\u00A0% and "
-             "settles from step %8 at Kd %6, and never settles at Kd %9.\n")
-      .arg(number(kZigzagChange), number(kKdExampleKp), number(kKdExampleKi), number(none.kd),
-           step(none), number(some.kd), ProsePercent(some.overshootPercent, locale), step(some),
-           number(much.kd));
-}
-
-}  // namespace
 
 FormExplanations ExplainForm(const NumberFormat& numbers, const QLocale& locale) {
   // Examples in the format this window reads, separator and all, each quoted
@@ -48,13 +26,14 @@ FormExplanations ExplainForm(const NumberFormat& numbers, const QLocale& locale)
           "with the mouse wheel, make the window larger or smaller; Ctrl+0 restores its original "
           "size.")
           .arg(count(0), count(255));
+  // What holds of the run as typed, in Loops steps: a Kp just below the limit
+  // rings too long for a short run to settle.
   e.boxes[IndexOf(Box::Kp)] =
       Form1::tr(
-          "Proportional gain: P = Kp \u00D7 Error. With P alone, PV settles "
-          "short of SP: the larger Kp, the nearer to SP, but the more PV "
-          "overshoots and the later it settles; from Kp %1 on, it never "
+          "Proportional gain: P = Kp \u00D7 Error. With P alone, PV settles short of SP, the "
+          "nearer the larger Kp. With Loops %1, PV settles up to Kp %2; from Kp %3 on, it never "
           "settles.\n")
-          .arg(number(kPAloneLimit)) +
+          .arg(count(kPAloneLoops), number(kPAloneSettlesUpTo), number(kPAloneLimit)) +
       example;
   e.boxes[IndexOf(Box::Ki)] =
       Form1::tr(
@@ -62,7 +41,9 @@ FormExplanations ExplainForm(const NumberFormat& numbers, const QLocale& locale)
           "SP, so it removes the steady-state error that P alone leaves. A larger Ki removes it "
           "sooner, up to a point: beyond that, PV overshoots, rings and settles later.\n") +
       example;
-  e.boxes[IndexOf(Box::Kd)] = KdExplanation(locale) + example;
+  e.boxes[IndexOf(Box::Kd)] =
+      Form1::tr("Derivative gain: D = Kd \u00D7 the change in the error from the step before.\n") +
+      example;
   e.boxes[IndexOf(Box::SP)] =
       Form1::tr("Set point: the value that PV, the process value, should reach.\n") + example;
   e.boxes[IndexOf(Box::Loops)] =
