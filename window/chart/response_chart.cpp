@@ -46,6 +46,8 @@ int ResponseChart::Rows() const {
 
 void ResponseChart::Refresh(const std::optional<StepFigures>& figures, const QString& figuresText,
                             const QString& againstBefore) {
+  // A Play waiting for its sentence, or playing, is of runs that are gone.
+  StopSound();
   figures_ = figures;
   figuresText_ = figuresText;
   against_ = againstBefore;

@@ -30,6 +30,7 @@ void ResponseChart::FindSeriesMarks() {
 }
 
 void ResponseChart::KeptChanged() {
+  StopSound();  // a Play still to sound may be a forgotten run's
   if (series_.kind == SeriesId::Kind::KeptPv) series_ = {};
   FindSeriesMarks();
   toneScale_.reset();
@@ -98,7 +99,7 @@ bool ResponseChart::WalkKey(const QKeyEvent& event) {
     SayFigures();
     return true;
   }
-  return mods == Qt::NoModifier && event.key() == Qt::Key_Escape && sound_ && sound_->Stop();
+  return mods == Qt::NoModifier && event.key() == Qt::Key_Escape && StopSound();
 }
 
 void ResponseChart::JumpToMark(bool forward, bool crossings) {
@@ -138,6 +139,8 @@ ChartSound& ResponseChart::Sound() {
   }
   return *sound_;
 }
+
+bool ResponseChart::StopSound() { return sound_ && sound_->Stop(); }
 
 void ResponseChart::focusInEvent(QFocusEvent* event) {
   // The sound server's stream opened ahead, so that the first step's tone
