@@ -62,8 +62,16 @@ Pcm ToPcm(const std::vector<double>& wave) {
 
 double PitchScale::FrequencyOf(double value) const {
   double t = 0.5;
-  if (high > low) t = std::clamp((value - low) / (high - low), 0.0, 1.0);
-  if (std::isnan(t)) t = 0.5;
+  if (high > low && !std::isnan(value)) {
+    const double v = std::clamp(value, low, high);
+    // A range wider than the largest double (-9e307 to 9e307) overflows to
+    // inf; on halves it cannot, and a range that fits keeps the full
+    // difference, which halving would lose among the subnormals.
+    const double range = high - low;
+    t = std::isfinite(range) ? (v - low) / range : (v / 2 - low / 2) / (high / 2 - low / 2);
+    t = std::clamp(t, 0.0, 1.0);
+  }
+  if (std::isnan(t)) t = 0.5;  // an infinite end
   return lowHz * std::pow(highHz / lowHz, t);
 }
 

@@ -2,7 +2,14 @@
 #include <QCoreApplication>
 #include <QTest>
 #include <QTranslator>
+#include <functional>
 #include <set>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstdio>
 
 #include "announcer.h"
 #include "chart_fixture.h"
@@ -183,6 +190,49 @@ TEST_F(ChartMarks, CrossingsHaveKeysOfTheirOwn) {
   EXPECT_EQ(chart.PlaySentence(), "PV from 0 to 5.2424; SP 5 sounds first.");
   QTest::keyClick(&chart, Qt::Key_Down);
   EXPECT_EQ(chart.PlaySentence(), "X from 0 to 10.485.");
+}
+
+// A server that takes the connection and never answers: a Play waits for it.
+class SilentServer {
+ public:
+  SilentServer() : old_(getenv("PULSE_SERVER") ? getenv("PULSE_SERVER") : "") {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "/tmp/corvale-silent-%d", getpid());
+    path_ = address.sun_path;
+    unlink(path_.c_str());
+    bind(socket_, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    listen(socket_, 8);
+    setenv("PULSE_SERVER", ("unix:" + path_).c_str(), 1);
+  }
+  ~SilentServer() {
+    setenv("PULSE_SERVER", old_.c_str(), 1);
+    close(socket_);
+    unlink(path_.c_str());
+  }
+
+ private:
+  std::string old_, path_;
+  int socket_ = socket(AF_UNIX, SOCK_STREAM, 0);
+};
+
+// A Play still waiting for the server is of runs a new run, a Continue or forgotten runs leave
+// behind: each cancels it, and Escape finds nothing to stop.
+TEST_F(ChartMarks, ChangedRunsCancelAPlay) {
+  const SilentServer server;
+  Simulate({".5 .5 .5 5 30"});
+  chart.Play();
+  EXPECT_TRUE(chart.StopSound());
+  EXPECT_FALSE(chart.StopSound());
+  const std::pair<const char*, std::function<void()>> presses[] = {
+      {"Compute", [this] { Simulate({".5 .5 .5 5 30"}); }},
+      {"Continue", [this] { Continue(".5 .5 .5 6 30"), Measure(); }},
+      {"Forget", [this] { changes += history.ForgetKept(), Show({}); }}};
+  for (const auto& [name, change] : presses) {
+    chart.Play();
+    change();
+    EXPECT_FALSE(chart.StopSound()) << name;
+  }
 }
 
 // A language may join a step's values and its marks otherwise.

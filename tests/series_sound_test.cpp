@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <tuple>
 
@@ -33,6 +34,19 @@ TEST(SeriesSound, PitchIsLogarithmicOverTheRange) {
                                              {-3, 220}, {40, 880}, {NAN, 440}};
   for (const auto& [value, hz] : cases) EXPECT_NEAR(scale.FrequencyOf(value), hz, 0.001) << value;
   EXPECT_EQ((PitchScale{3, 3}).FrequencyOf(3), 440);  // one value: the middle
+}
+
+// Ranges wider than the largest double (high - low is inf) and the narrowest there is; at a
+// quarter from the top, 220 × 4^0.75 = 622.254 Hz.
+TEST(SeriesSound, PitchHoldsOverTheWidestAndNarrowestRanges) {
+  constexpr double max = std::numeric_limits<double>::max();
+  constexpr double tiny = std::numeric_limits<double>::denorm_min();
+  const std::tuple<double, double, double, double> cases[] = {
+      {-9e307, 9e307, 0, 440},           {-9e307, 9e307, 9e307, 880}, {-9e307, 9e307, -9e307, 220},
+      {-9e307, 9e307, 4.5e307, 622.254}, {-max, max, 0, 440},         {-max, max, max, 880},
+      {-max, max, -max / 2, 311.127},    {0, tiny, tiny, 880},        {-tiny, tiny, 0, 440}};
+  for (const auto& [low, high, value, hz] : cases)
+    EXPECT_NEAR((PitchScale{low, high}).FrequencyOf(value), hz, 0.001) << low << ".." << value;
 }
 
 TEST(SeriesSound, AToneIsItsPitchFadedAtBothEnds) {

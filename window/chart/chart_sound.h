@@ -30,7 +30,7 @@ class ChartSound : public QObject {
   void Play(Pcm pcm, const QString& sentence);
   // The tone of a value on the series' scale, unless tones are off.
   void Tone(double frequency);
-  // Opens the output ahead of the first sound.
+  // Connects ahead of the first sound; the stream, unused, closes again soon.
   void Prepare() { Output(); }
   // Tells a screen reader, without moving the focus.
   void Say(const QString& text);

@@ -46,6 +46,9 @@ int ResponseChart::Rows() const {
 
 void ResponseChart::Follow(const BookChange& change, const QString& figuresText,
                            const QString& againstBefore) {
+  // A Play waiting for its sentence, or playing, is of runs that are gone
+  // or have changed.
+  StopSound();
   figuresText_ = figuresText;
   against_ = againstBefore;
   rowInterfaces_->Forget();

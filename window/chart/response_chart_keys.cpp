@@ -88,7 +88,7 @@ bool ResponseChart::WalkKey(const QKeyEvent& event) {
     SayFigures();
     return true;
   }
-  return mods == Qt::NoModifier && event.key() == Qt::Key_Escape && sound_ && sound_->Stop();
+  return mods == Qt::NoModifier && event.key() == Qt::Key_Escape && StopSound();
 }
 
 void ResponseChart::JumpToMark(bool forward, bool crossings) {
@@ -128,6 +128,8 @@ ChartSound& ResponseChart::Sound() {
   }
   return *sound_;
 }
+
+bool ResponseChart::StopSound() { return sound_ && sound_->Stop(); }
 
 void ResponseChart::focusInEvent(QFocusEvent* event) {
   // The sound server's stream opened ahead, so that the first step's tone

@@ -4,14 +4,20 @@
 #include <pulse/simple.h>
 
 #include <algorithm>
+#include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <thread>
 
 namespace corvale {
 namespace {
 
 constexpr std::size_t kChunk = kSampleRate / 200;             // 5 ms: how soon a new sound cuts in
 constexpr std::uint32_t kTargetBytes = kSampleRate / 50 * 2;  // 20 ms of buffer at the server
+// Two seconds of nothing to play: the stream closes, so that the server may
+// suspend the sound card and the program costs nothing while idle.
+constexpr std::size_t kIdleChunks = 400;
+constexpr auto kGoodbye = std::chrono::milliseconds(300);
 
 }  // namespace
 
@@ -20,32 +26,42 @@ struct SoundOutput::Shared {
   std::condition_variable wake;
   bool stop = false;
   bool connect = false;  // asked to connect
+  bool ended = false;    // the thread is done with the server
   Pcm queue;
   std::size_t played = 0;  // of queue
   std::atomic<State> state{State::Idle};
 
-  // The next chunk: what is queued, then silence.
-  void Next(Pcm& chunk) {
+  // The next chunk: what is queued, then silence; false for silence alone.
+  bool Next(Pcm& chunk) {
     std::lock_guard lock(mutex);
     std::fill(chunk.begin(), chunk.end(), 0);
     const std::size_t n = std::min(chunk.size(), queue.size() - played);
     std::copy_n(queue.begin() + static_cast<std::ptrdiff_t>(played), n, chunk.begin());
     played += n;
+    return n > 0;
   }
 
-  // Waits to be asked to connect; false once told to stop.
-  bool AwaitConnect() {
+  // Waits to be asked to connect, or for a sound while the stream is closed;
+  // false once told to stop.
+  bool AwaitWork() {
     std::unique_lock lock(mutex);
-    wake.wait(lock, [this] { return stop || connect; });
+    wake.wait(lock, [this] {
+      return stop || connect || (state == State::Ready && played < queue.size());
+    });
     connect = false;
-    if (stop) return false;
-    state = State::Connecting;  // under the lock, as the owner reads it when it ends
-    return true;
+    return !stop;
   }
 
   bool Stopping() {
     std::lock_guard lock(mutex);
     return stop;
+  }
+
+  void Fail() {
+    std::lock_guard lock(mutex);
+    state = State::Failed;
+    queue.clear();
+    played = 0;
   }
 };
 
@@ -64,51 +80,59 @@ pa_simple* Open() {
                        nullptr, &attr, &error);
 }
 
+// Feeds the stream until told to stop or silent for kIdleChunks; false when
+// the server went away.
+bool Feed(pa_simple* stream, SoundOutput::Shared& shared) {
+  Pcm chunk(kChunk);
+  int error = 0;
+  for (std::size_t silent = 0; silent < kIdleChunks && !shared.Stopping();) {
+    silent = shared.Next(chunk) ? 0 : silent + 1;
+    if (pa_simple_write(stream, chunk.data(), chunk.size() * 2, &error) < 0) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 SoundOutput::SoundOutput() : shared_(std::make_shared<Shared>()) {
-  thread_ = std::thread([shared = shared_] {
-    Pcm chunk(kChunk);
-    while (shared->AwaitConnect()) {
+  // The thread shares nothing but `shared`, which it keeps alive: it may
+  // outlive the output, blocked in a server that hangs.
+  std::thread([shared = shared_] {
+    while (shared->AwaitWork()) {
       pa_simple* stream = Open();
       if (!stream) {
-        shared->state = State::Failed;
+        shared->Fail();
         continue;
       }
       shared->state = State::Ready;
-      int error = 0;
-      while (!shared->Stopping()) {
-        shared->Next(chunk);
-        if (pa_simple_write(stream, chunk.data(), chunk.size() * 2, &error) < 0) break;
-      }
+      const bool served = Feed(stream, *shared);
       pa_simple_free(stream);
-      if (!shared->Stopping()) shared->state = State::Failed;  // the server went away
+      // Closed while idle, it stays Ready, to open again for the next sound.
+      if (!served && !shared->Stopping()) shared->Fail();
     }
-  });
+    std::lock_guard lock(shared->mutex);
+    shared->ended = true;
+    shared->wake.notify_all();
+  }).detach();
 }
 
 SoundOutput::~SoundOutput() {
-  bool connecting = false;
-  {
-    std::lock_guard lock(shared_->mutex);
-    shared_->stop = true;
-    connecting = shared_->state == State::Connecting;
-  }
+  std::unique_lock lock(shared_->mutex);
+  shared_->stop = true;
   shared_->wake.notify_all();
-  // A connection to a hung server may take half a minute: the thread is
-  // left to end on its own, with what it shares kept alive for it.
-  if (connecting) {
-    thread_.detach();
-  } else {
-    thread_.join();
-  }
+  // A moment for the stream to close cleanly; a server that hangs (stopped,
+  // or half a minute connecting) never keeps the program from ending.
+  shared_->wake.wait_for(lock, kGoodbye, [this] { return shared_->ended; });
 }
 
 void SoundOutput::Connect() {
-  const State state = shared_->state;
-  if (state == State::Ready || state == State::Connecting) return;
   {
     std::lock_guard lock(shared_->mutex);
+    const State state = shared_->state;
+    if (state == State::Ready || state == State::Connecting) return;
+    // Connecting from now, not from when the thread wakes: a Play asked
+    // after a failure waits for this try, instead of hearing of the last.
+    shared_->state = State::Connecting;
     shared_->connect = true;
   }
   shared_->wake.notify_all();
@@ -118,9 +142,12 @@ SoundOutput::State SoundOutput::Now() const { return shared_->state; }
 
 void SoundOutput::Play(Pcm pcm) {
   if (shared_->state != State::Ready) return;
-  std::lock_guard lock(shared_->mutex);
-  shared_->queue = std::move(pcm);
-  shared_->played = 0;
+  {
+    std::lock_guard lock(shared_->mutex);
+    shared_->queue = std::move(pcm);
+    shared_->played = 0;
+  }
+  shared_->wake.notify_all();  // the stream closed while idle opens again
 }
 
 void SoundOutput::Stop() { Play({}); }

@@ -2,7 +2,6 @@
 
 #include <atomic>
 #include <memory>
-#include <thread>
 
 #include "series_sound.h"
 
@@ -10,9 +9,11 @@ namespace corvale {
 
 // Sound through PulseAudio's simple API (which PipeWire serves too), on a
 // thread of its own: a hung server blocks a connection for half a minute,
-// and the window must never wait for it. It connects when first asked and
-// then keeps one stream open, fed with silence between sounds, with a short
-// target buffer, so that a sound starts within a few tens of milliseconds.
+// and neither the window nor its closing must ever wait for it. It connects
+// when first asked, then keeps a stream open with a short target buffer, fed
+// with silence between sounds, so that a sound starts within a few tens of
+// milliseconds; after a couple of seconds with nothing to play the stream
+// closes, and the next sound opens it again.
 class SoundOutput {
  public:
   enum class State { Idle, Connecting, Ready, Failed };
@@ -31,10 +32,10 @@ class SoundOutput {
   // Whether a sound is still to be played out.
   bool Playing() const;
 
- private:
   struct Shared;
+
+ private:
   std::shared_ptr<Shared> shared_;
-  std::thread thread_;
 };
 
 }  // namespace corvale
