@@ -167,6 +167,26 @@ TEST_F(ChartMarks, AKeptRunWalksItsOwnMarks) {
   }
 }
 
+// A kept run chosen stays that run while runs come and go: a fifth Compute
+// drops the oldest, and the series chosen goes with it, to PV; one still kept
+// keeps its own gains however its place among the kept ones moves.
+TEST_F(ChartMarks, AKeptRunChosenStaysThatRunWhenTheOldestGoes) {
+  for (const char* kp : {".1", ".2", ".3", ".4", ".5"}) Simulate({std::string(kp) + " 0 0 5 30"});
+  Measure();
+  const auto named = [this] { return chart.RowDescription(chart.Cursor()).toStdString(); };
+  for (int down = 0; down < 7; ++down) QTest::keyClick(&chart, Qt::Key_Down);  // run 2's PV
+  const RunId second = history.Kept()[1].id;
+  ASSERT_EQ(chart.Series(), (SeriesId{SeriesId::Kind::KeptPv, second}));
+  EXPECT_TRUE(chart.SeriesName().contains("Kp 0.2")) << chart.SeriesName().toStdString();
+  Simulate({".6 0 0 5 30"});  // Kp .1 goes: Kp .2 is the oldest now
+  Measure();
+  EXPECT_EQ(chart.Series(), (SeriesId{SeriesId::Kind::KeptPv, second}));
+  EXPECT_TRUE(chart.SeriesName().contains("PV of run 1 (Kp 0.2")) << named();
+  for (int more = 0; more < 4; ++more) Simulate({".7 0 0 5 30"});
+  Measure();
+  EXPECT_EQ(chart.Series(), SeriesId{});  // gone: the current run's PV again
+}
+
 // The README's first run: PV 3.75 at step 2, 4.2068 at 13, 5.2424 at 14, 4.4086 at 15, and
 // so around SP at every step from 8; N leaves the crossings to C.
 TEST_F(ChartMarks, CrossingsHaveKeysOfTheirOwn) {

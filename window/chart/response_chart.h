@@ -64,6 +64,8 @@ class ResponseChart : public QWidget {
   QString Description() const;
   // The series the cursor reads and plays.
   SeriesId Series() const;
+  // The series' name, a kept run's with its gains, as Play and F say it.
+  QString SeriesName() const;
   // The marks N and Shift+N stop at: the chosen series' run's.
   const std::vector<RunMark>& Marks() const;
   // The height of the chart's text and the width of its lines, in pixels, at
@@ -141,8 +143,6 @@ class ResponseChart : public QWidget {
   void SayFigures();
   QString PlaySentence(const std::vector<double>& values) const;
   static bool IsPv(SeriesId series);
-  // The series' name, a kept run's with its gains, as Play and F say it.
-  QString SeriesName() const;
   // The SP that PV's sound is heard against: the last its run ran under.
   double PlayedSetPoint() const;
   ChartSound& Sound();
