@@ -177,6 +177,32 @@ void PaintFiveRuns() {
       Median(times));
 }
 
+// The chart's cursor moved by Left and Right among the last of a million
+// rows, reading X, then P: a term is worked out from its row alone.
+void CursorOnTheLastRows(corvale::ResponseChart& chart) {
+  chart.SetStepTones(false);  // the cursor alone, not the sound server
+  chart.setFocus();
+  QTest::keyClick(&chart, Qt::Key_End);
+  std::vector<double> costs;
+  for (int series = 0; series < 3; ++series) {
+    if (series > 0) QTest::keyClick(&chart, Qt::Key_Down);  // X, then Error, then P
+    if (series == 1) continue;
+    std::vector<double> times;
+    for (int i = 0; i < 21; ++i) {
+      QElapsedTimer timer;
+      timer.start();
+      QTest::keyClick(&chart, i % 2 ? Qt::Key_Right : Qt::Key_Left);
+      times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    costs.push_back(Median(times));
+  }
+  std::printf(
+      "| Left or Right with the chart's cursor at the end of %d rows, on X and on P | %.3f ms "
+      "and %.3f ms (median of 21), ratio %.2f | ratio at most 2 |\n",
+      static_cast<int>(chart.Marks().empty() ? 0 : 1'001'100), costs[0], costs[1],
+      costs[1] / costs[0]);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -268,6 +294,7 @@ int main(int argc, char* argv[]) {
         "| Painting the chart of all 1,001,100 rows, %d × %d px | %.2f ms (median of 21) | "
         "under 4 ms |\n",
         chart->width(), chart->height(), PaintMs(chart));
+    CursorOnTheLastRows(*chart);
     window.form.resize(454, 310);  // as it opened
     table->setFocus();
     table->selectAll();

@@ -35,7 +35,7 @@ struct KeptRun {
   RunId id = 0;
   RunSummary summary;
   KeptSeries pv;
-  std::vector<RunMark> marks;  // found once, as it was kept
+  std::vector<RunMark> marks;  // those it had as the current run, but X's limits
 };
 
 }  // namespace corvale

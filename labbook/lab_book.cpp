@@ -34,8 +34,10 @@ BookChange LabBook::Restart() {
   change.newRun = true;
   if (current_->Size() > 0) {
     try {
-      KeptRun kept{currentId_, CurrentSummary(), KeptSeries::OfPv(*current_), {}};
-      kept.marks = FindMarks(kept.summary, kept.pv);
+      // Its marks are the ones found on its every row, but X's limits: its X
+      // is not kept.
+      KeptRun kept{currentId_, CurrentSummary(), KeptSeries::OfPv(*current_), marks_};
+      std::erase_if(kept.marks, [](const RunMark& mark) { return mark.limit != Limit::None; });
       kept_.push_back(std::move(kept));
       if (kept_.size() > kKept) {
         change.dropped.push_back(kept_.front().id);

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "kept_run.h"
-
 namespace corvale {
 namespace {
 
@@ -99,15 +97,6 @@ std::vector<RunMark> FindMarks(const ResponseTrace& trace,
   AddLimits(marks, trace);
   const auto pv = [&trace](std::size_t row) { return trace.Sample(row).pv; };
   AddSetPoints(marks, trace.Size(), pv, trace.Runs(), CrossingBand(trace.Extent()));
-  return Sorted(std::move(marks));
-}
-
-std::vector<RunMark> FindMarks(const RunSummary& summary, const KeptSeries& kept) {
-  std::vector<RunMark> marks;
-  if (summary.figures && summary.figures->settled) AddFigures(marks, *summary.figures);
-  // Its X is not kept, so neither are the limits it met.
-  const auto pv = [&kept](std::size_t row) { return kept.Value(row); };
-  AddSetPoints(marks, kept.Size(), pv, summary.setPoints, CrossingBand(summary.extent));
   return Sorted(std::move(marks));
 }
 

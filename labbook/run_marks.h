@@ -5,13 +5,10 @@
 #include <span>
 #include <vector>
 
-#include "kept_series.h"
 #include "response_trace.h"
 #include "step_info.h"
 
 namespace corvale {
-
-struct RunSummary;
 
 // A step worth stopping at when walking a run: where its last step response
 // rises (or falls) through 10 % and 90 % of the change, peaks and settles,
@@ -40,11 +37,6 @@ struct RunMark {
 // response settled.
 std::vector<RunMark> FindMarks(const ResponseTrace& trace,
                                const std::optional<StepFigures>& figures);
-// A kept run's marks, from what it keeps: its figures, its set points, and
-// its PV's crossings of them (rows beyond those it keeps exactly by the
-// middle of their range). Its X is not kept: it has no limits' marks.
-std::vector<RunMark> FindMarks(const RunSummary& summary, const KeptSeries& pv);
-
 // The rows where `values` cross the set point they ran under (each run's
 // from its first row on): where they pass from one side of it to the other,
 // at the first row of any stretch on it between; within `band` of SP counts
