@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "form1.h"
-#include "translations.h"
+#include "window/form1.h"
+#include "window/translations.h"
 
 namespace {
 

@@ -6,12 +6,12 @@
 #include <random>
 #include <vector>
 
-#include "commands.h"
-#include "lab_book.h"
-#include "memory_form_fields.h"
-#include "run_marks.h"
-#include "step.h"
-#include "transcript.h"
+#include "form/commands.h"
+#include "form/memory_form_fields.h"
+#include "labbook/lab_book.h"
+#include "labbook/run_marks.h"
+#include "simulation/step.h"
+#include "simulation/transcript.h"
 
 namespace corvale {
 namespace {

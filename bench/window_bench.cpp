@@ -17,12 +17,12 @@
 #include <cstring>
 #include <vector>
 
-#include "commands.h"
-#include "form1.h"
-#include "memory_form_fields.h"
-#include "response_chart.h"
-#include "transcript_model.h"
-#include "transcript_view.h"
+#include "form/commands.h"
+#include "form/memory_form_fields.h"
+#include "window/chart/response_chart.h"
+#include "window/form1.h"
+#include "window/table/transcript_model.h"
+#include "window/table/transcript_view.h"
 
 namespace {
 

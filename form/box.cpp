@@ -1,4 +1,4 @@
-#include "box.h"
+#include "form/box.h"
 
 namespace corvale {
 

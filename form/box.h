@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "number_format.h"
+#include "simulation/number_format.h"
 
 namespace corvale {
 

@@ -1,4 +1,4 @@
-#include "commands.h"
+#include "form/commands.h"
 
 #include <algorithm>
 #include <array>
@@ -9,9 +9,9 @@
 #include <utility>
 #include <variant>
 
-#include "parse_number.h"
-#include "step.h"
-#include "transcript.h"
+#include "simulation/parse_number.h"
+#include "simulation/step.h"
+#include "simulation/transcript.h"
 
 namespace corvale {
 namespace {

@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "failure.h"
-#include "form_fields.h"
-#include "lab_book.h"
+#include "form/failure.h"
+#include "form/form_fields.h"
+#include "labbook/lab_book.h"
 
 namespace corvale {
 

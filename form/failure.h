@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "box.h"
+#include "form/box.h"
 
 namespace corvale {
 

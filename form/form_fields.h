@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "box.h"
+#include "form/box.h"
 
 namespace corvale {
 

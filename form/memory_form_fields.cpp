@@ -1,4 +1,4 @@
-#include "memory_form_fields.h"
+#include "form/memory_form_fields.h"
 
 #include <utility>
 

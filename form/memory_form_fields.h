@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
-#include "form_fields.h"
-#include "number_format.h"
+#include "form/form_fields.h"
+#include "simulation/number_format.h"
 
 namespace corvale {
 

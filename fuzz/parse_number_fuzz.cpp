@@ -8,8 +8,8 @@
 #include <regex>
 #include <string>
 
-#include "parse_number.h"
-#include "transcript.h"
+#include "simulation/parse_number.h"
+#include "simulation/transcript.h"
 
 // A sign is "+", "-" or U+2212, with or without bidirectional marks around it.
 // A digit, and the exponent's symbol, as the format reads them.

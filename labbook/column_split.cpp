@@ -1,4 +1,4 @@
-#include "column_split.h"
+#include "labbook/column_split.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "response_trace.h"
+#include "labbook/response_trace.h"
 
 namespace corvale {
 

@@ -4,11 +4,11 @@
 #include <optional>
 #include <vector>
 
-#include "kept_series.h"
-#include "response_trace.h"
-#include "run_marks.h"
-#include "step.h"
-#include "step_info.h"
+#include "labbook/kept_series.h"
+#include "labbook/response_trace.h"
+#include "labbook/run_marks.h"
+#include "labbook/step_info.h"
+#include "simulation/step.h"
 
 namespace corvale {
 

@@ -1,4 +1,4 @@
-#include "kept_series.h"
+#include "labbook/kept_series.h"
 
 #include <algorithm>
 

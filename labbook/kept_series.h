@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "response_trace.h"
+#include "labbook/response_trace.h"
 
 namespace corvale {
 

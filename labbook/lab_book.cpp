@@ -1,10 +1,10 @@
-#include "lab_book.h"
+#include "labbook/lab_book.h"
 
 #include <algorithm>
 #include <new>
 #include <utility>
 
-#include "transcript.h"
+#include "simulation/transcript.h"
 
 namespace corvale {
 

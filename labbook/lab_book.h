@@ -7,13 +7,13 @@
 #include <optional>
 #include <vector>
 
-#include "kept_run.h"
-#include "loop_state.h"
-#include "number_format.h"
-#include "response_trace.h"
-#include "run_marks.h"
-#include "step.h"
-#include "step_info.h"
+#include "labbook/kept_run.h"
+#include "labbook/response_trace.h"
+#include "labbook/run_marks.h"
+#include "labbook/step_info.h"
+#include "simulation/loop_state.h"
+#include "simulation/number_format.h"
+#include "simulation/step.h"
 
 namespace corvale {
 

@@ -1,9 +1,9 @@
-#include "response_trace.h"
+#include "labbook/response_trace.h"
 
 #include <algorithm>
 #include <new>
 
-#include "plant.h"
+#include "simulation/plant.h"
 
 namespace corvale {
 namespace {

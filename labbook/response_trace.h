@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "step.h"
+#include "simulation/step.h"
 
 namespace corvale {
 

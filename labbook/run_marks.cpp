@@ -1,4 +1,4 @@
-#include "run_marks.h"
+#include "labbook/run_marks.h"
 
 #include <algorithm>
 

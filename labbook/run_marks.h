@@ -5,8 +5,8 @@
 #include <span>
 #include <vector>
 
-#include "response_trace.h"
-#include "step_info.h"
+#include "labbook/response_trace.h"
+#include "labbook/step_info.h"
 
 namespace corvale {
 

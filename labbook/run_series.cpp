@@ -1,4 +1,4 @@
-#include "run_series.h"
+#include "labbook/run_series.h"
 
 #include <algorithm>
 

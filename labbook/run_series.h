@@ -4,9 +4,9 @@
 #include <optional>
 #include <vector>
 
-#include "lab_book.h"
-#include "response_trace.h"
-#include "series_sound.h"
+#include "labbook/lab_book.h"
+#include "labbook/response_trace.h"
+#include "labbook/series_sound.h"
 
 namespace corvale {
 

@@ -1,4 +1,4 @@
-#include "series_sound.h"
+#include "labbook/series_sound.h"
 
 #include <algorithm>
 #include <cmath>

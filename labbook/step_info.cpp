@@ -1,4 +1,4 @@
-#include "step_info.h"
+#include "labbook/step_info.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "plant.h"
-#include "response_trace.h"
+#include "labbook/response_trace.h"
+#include "simulation/plant.h"
 
 namespace corvale {
 

@@ -1,6 +1,6 @@
-#include "transcript_text.h"
+#include "labbook/transcript_text.h"
 
-#include "transcript.h"
+#include "simulation/transcript.h"
 
 namespace corvale {
 

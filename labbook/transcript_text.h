@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "lab_book.h"
+#include "labbook/lab_book.h"
 
 namespace corvale {
 

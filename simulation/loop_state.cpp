@@ -1,4 +1,4 @@
-#include "loop_state.h"
+#include "simulation/loop_state.h"
 
 namespace corvale {
 

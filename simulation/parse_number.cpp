@@ -1,4 +1,4 @@
-#include "parse_number.h"
+#include "simulation/parse_number.h"
 
 #include <algorithm>
 #include <charconv>

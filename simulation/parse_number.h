@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "number_format.h"
+#include "simulation/number_format.h"
 
 namespace corvale {
 

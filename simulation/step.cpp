@@ -1,6 +1,6 @@
-#include "step.h"
+#include "simulation/step.h"
 
-#include "plant.h"
+#include "simulation/plant.h"
 
 namespace corvale {
 

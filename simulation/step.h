@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include "loop_state.h"
+#include "simulation/loop_state.h"
 
 namespace corvale {
 

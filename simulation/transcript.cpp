@@ -1,4 +1,4 @@
-#include "transcript.h"
+#include "simulation/transcript.h"
 
 #include <algorithm>
 #include <array>

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "step.h"
+#include "simulation/step.h"
 
 namespace corvale {
 

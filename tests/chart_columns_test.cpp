@@ -2,7 +2,7 @@
 // begin) / columns, the last one also for the row at `end`.
 #include <gtest/gtest.h>
 
-#include "column_split.h"
+#include "labbook/column_split.h"
 
 namespace corvale {
 namespace {

@@ -3,8 +3,8 @@
 #include <QSvgGenerator>
 #include <QSvgRenderer>
 
-#include "chart_fixture.h"
-#include "chart_style.h"
+#include "tests/chart_fixture.h"
+#include "window/chart/chart_style.h"
 
 namespace corvale {
 namespace {

@@ -11,11 +11,11 @@
 #include <utility>
 #include <vector>
 
-#include "chart_report.h"
-#include "command_runs.h"
-#include "response_chart.h"
-#include "response_text.h"
-#include "step_info.h"
+#include "labbook/step_info.h"
+#include "tests/command_runs.h"
+#include "window/chart/chart_report.h"
+#include "window/chart/response_chart.h"
+#include "window/response_text.h"
 
 namespace corvale {
 

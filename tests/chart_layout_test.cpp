@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <set>
 
-#include "chart_fixture.h"
+#include "tests/chart_fixture.h"
 
 namespace corvale {
 namespace {

@@ -11,9 +11,9 @@
 
 #include <cstdio>
 
-#include "announcer.h"
-#include "chart_fixture.h"
-#include "response_text.h"
+#include "tests/chart_fixture.h"
+#include "window/announcer.h"
+#include "window/response_text.h"
 
 namespace corvale {
 namespace {

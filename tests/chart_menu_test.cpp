@@ -1,9 +1,9 @@
 #include <QLabel>
 #include <QPainter>
 
-#include "announcer.h"
-#include "lab_book.h"
-#include "window_fixture.h"
+#include "labbook/lab_book.h"
+#include "tests/window_fixture.h"
+#include "window/announcer.h"
 
 namespace corvale {
 namespace {

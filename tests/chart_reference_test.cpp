@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QTest>
 
-#include "chart_fixture.h"
+#include "tests/chart_fixture.h"
 
 namespace corvale {
 namespace {

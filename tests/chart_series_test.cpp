@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "chart_fixture.h"
+#include "tests/chart_fixture.h"
 
 namespace corvale {
 namespace {

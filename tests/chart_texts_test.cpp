@@ -6,8 +6,8 @@
 #include <QTest>
 #include <cmath>
 
-#include "chart_cursor.h"
-#include "chart_fixture.h"
+#include "tests/chart_fixture.h"
+#include "window/chart/chart_cursor.h"
 
 namespace corvale {
 namespace {

@@ -10,10 +10,10 @@
 #include <utility>
 #include <vector>
 
-#include "commands.h"
-#include "lab_book.h"
-#include "memory_form_fields.h"
-#include "transcript_text.h"
+#include "form/commands.h"
+#include "form/memory_form_fields.h"
+#include "labbook/lab_book.h"
+#include "labbook/transcript_text.h"
 
 namespace corvale {
 

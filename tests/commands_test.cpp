@@ -3,9 +3,9 @@
 #include <new>
 #include <tuple>
 
-#include "command_runs.h"
-#include "failing_allocations.h"
-#include "step.h"
+#include "simulation/step.h"
+#include "tests/command_runs.h"
+#include "tests/failing_allocations.h"
 
 namespace corvale {
 namespace {

@@ -8,15 +8,15 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "command_runs.h"
-#include "comparison_cells.h"
-#include "comparison_copy.h"
-#include "comparison_sentence.h"
-#include "comparison_speech.h"
-#include "lab_book.h"
-#include "run_comparison_model.h"
-#include "run_comparison_view.h"
-#include "translations.h"
+#include "labbook/lab_book.h"
+#include "tests/command_runs.h"
+#include "window/comparison/comparison_cells.h"
+#include "window/comparison/comparison_copy.h"
+#include "window/comparison/comparison_sentence.h"
+#include "window/comparison/comparison_speech.h"
+#include "window/comparison/run_comparison_model.h"
+#include "window/comparison/run_comparison_view.h"
+#include "window/translations.h"
 
 namespace corvale {
 namespace {

@@ -1,4 +1,4 @@
-#include "failing_allocations.h"
+#include "tests/failing_allocations.h"
 
 #include <cstdlib>
 #include <new>

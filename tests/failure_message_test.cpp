@@ -1,10 +1,10 @@
-#include "failure_message.h"
+#include "window/failure_message.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "translations.h"
+#include "window/translations.h"
 
 namespace corvale {
 namespace {

@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "transcript.h"
+#include "simulation/transcript.h"
 
 namespace corvale {
 namespace {

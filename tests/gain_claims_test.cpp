@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <optional>
 
-#include "command_runs.h"
-#include "gain_examples.h"
-#include "step_info.h"
-#include "transcript.h"
+#include "form/gain_examples.h"
+#include "labbook/step_info.h"
+#include "simulation/transcript.h"
+#include "tests/command_runs.h"
 
 namespace corvale {
 namespace {

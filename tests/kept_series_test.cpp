@@ -1,4 +1,4 @@
-#include "kept_series.h"
+#include "labbook/kept_series.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "response_trace.h"
+#include "labbook/response_trace.h"
 
 namespace corvale {
 namespace {

@@ -1,10 +1,10 @@
-#include "lab_book.h"
+#include "labbook/lab_book.h"
 
 #include <memory>
 #include <sstream>
 
-#include "command_runs.h"
-#include "failing_allocations.h"
+#include "tests/command_runs.h"
+#include "tests/failing_allocations.h"
 
 namespace corvale {
 namespace {

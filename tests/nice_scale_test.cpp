@@ -1,4 +1,4 @@
-#include "nice_scale.h"
+#include "labbook/nice_scale.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <tuple>
 
-#include "parse_number.h"
+#include "simulation/parse_number.h"
 
 namespace corvale {
 namespace {

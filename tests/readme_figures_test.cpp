@@ -8,8 +8,8 @@
 #include <iterator>
 #include <regex>
 
-#include "command_runs.h"
-#include "step_info.h"
+#include "labbook/step_info.h"
+#include "tests/command_runs.h"
 
 namespace corvale {
 namespace {

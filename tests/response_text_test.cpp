@@ -1,10 +1,10 @@
-#include "response_text.h"
+#include "window/response_text.h"
 
 #include <QRegularExpression>
 
-#include "command_runs.h"
-#include "prose_number.h"
-#include "translations.h"
+#include "tests/command_runs.h"
+#include "window/prose_number.h"
+#include "window/translations.h"
 
 namespace corvale {
 namespace {

@@ -1,12 +1,12 @@
 // The steps the chart's N and Shift+N stop at, and the series Up and Down
 // choose, worked out by hand from the control law.
-#include "run_marks.h"
+#include "labbook/run_marks.h"
 
 #include <gtest/gtest.h>
 
-#include "command_runs.h"
-#include "run_series.h"
-#include "transcript.h"
+#include "labbook/run_series.h"
+#include "simulation/transcript.h"
+#include "tests/command_runs.h"
 
 namespace corvale {
 namespace {

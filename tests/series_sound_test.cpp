@@ -1,6 +1,6 @@
 // The chart's sound as numbers: pitch read back by zero crossings and by the
 // Goertzel filter, against frequencies worked out from the scale by hand.
-#include "series_sound.h"
+#include "labbook/series_sound.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "step_info.h"
+#include "labbook/step_info.h"
 
 #include <algorithm>
 #include <array>
@@ -6,7 +6,7 @@
 #include <span>
 #include <tuple>
 
-#include "command_runs.h"
+#include "tests/command_runs.h"
 
 namespace corvale {
 namespace {

@@ -1,9 +1,9 @@
-#include "commands.h"
-#include "memory_form_fields.h"
-#include "transcript_mime_data.h"
-#include "transcript_model.h"
-#include "widget_form_fields.h"
-#include "window_fixture.h"
+#include "form/commands.h"
+#include "form/memory_form_fields.h"
+#include "tests/window_fixture.h"
+#include "window/table/transcript_mime_data.h"
+#include "window/table/transcript_model.h"
+#include "window/widget_form_fields.h"
 
 namespace corvale {
 namespace {

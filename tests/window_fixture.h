@@ -10,11 +10,11 @@
 #include <utility>
 #include <vector>
 
-#include "announcer.h"
-#include "form1.h"
-#include "response_chart.h"
-#include "transcript_model.h"
-#include "transcript_view.h"
+#include "window/announcer.h"
+#include "window/chart/response_chart.h"
+#include "window/form1.h"
+#include "window/table/transcript_model.h"
+#include "window/table/transcript_view.h"
 
 namespace corvale {
 

@@ -1,7 +1,7 @@
-#include "announcer.h"
-#include "cell_reading.h"
-#include "translations.h"
-#include "window_fixture.h"
+#include "tests/window_fixture.h"
+#include "window/announcer.h"
+#include "window/cell_reading.h"
+#include "window/translations.h"
 
 namespace corvale {
 namespace {

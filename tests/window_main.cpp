@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "translations.h"
+#include "window/translations.h"
 
 namespace corvale {
 namespace {

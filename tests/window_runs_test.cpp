@@ -1,7 +1,7 @@
 // The runs kept and compared, and the chart behind the switch or beside the form.
-#include "lab_book.h"
-#include "run_comparison_view.h"
-#include "window_fixture.h"
+#include "labbook/lab_book.h"
+#include "tests/window_fixture.h"
+#include "window/comparison/run_comparison_view.h"
 
 namespace corvale {
 namespace {

@@ -1,8 +1,8 @@
 // What a screen reader is told: each box's whole text, outcomes unseen, Enter on the buttons.
 #include <QSignalSpy>
 
-#include "announcer.h"
-#include "window_fixture.h"
+#include "tests/window_fixture.h"
+#include "window/announcer.h"
 
 namespace corvale {
 namespace {

@@ -1,8 +1,8 @@
-#include "commands.h"
-#include "memory_form_fields.h"
-#include "overview_scroll_bar.h"
-#include "transcript_model.h"
-#include "window_fixture.h"
+#include "form/commands.h"
+#include "form/memory_form_fields.h"
+#include "tests/window_fixture.h"
+#include "window/table/overview_scroll_bar.h"
+#include "window/table/transcript_model.h"
 
 namespace corvale {
 namespace {

@@ -1,12 +1,12 @@
 // The claims the tooltips make are checked against the loop in gain_claims_test.cpp.
 #include <array>
 
-#include "commands.h"
-#include "transcript_model.h"
-#include "transcript_text.h"
-#include "translations.h"
-#include "widget_form_fields.h"
-#include "window_fixture.h"
+#include "form/commands.h"
+#include "labbook/transcript_text.h"
+#include "tests/window_fixture.h"
+#include "window/table/transcript_model.h"
+#include "window/translations.h"
+#include "window/widget_form_fields.h"
 
 namespace corvale {
 namespace {

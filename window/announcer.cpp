@@ -1,4 +1,4 @@
-#include "announcer.h"
+#include "window/announcer.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

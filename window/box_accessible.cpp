@@ -1,10 +1,10 @@
-#include "box_accessible.h"
+#include "window/box_accessible.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <algorithm>
 
-#include "number_box.h"
+#include "window/number_box.h"
 
 namespace corvale {
 namespace {

@@ -1,4 +1,4 @@
-#include "cell_reading.h"
+#include "window/cell_reading.h"
 
 #include <QAccessible>
 #include <QTableView>

@@ -1,9 +1,9 @@
-#include "chart_placement.h"
+#include "window/chart_placement.h"
 
 #include <QWidget>
 
-#include "response_chart.h"
-#include "transcript_box.h"
+#include "window/chart/response_chart.h"
+#include "window/transcript_box.h"
 
 namespace corvale {
 namespace {

@@ -1,12 +1,12 @@
-#include "failure_message.h"
+#include "window/failure_message.h"
 
 #include <QCoreApplication>
 #include <QLocale>
 #include <algorithm>
 #include <utility>
 
-#include "commands.h"
-#include "prose_number.h"
+#include "form/commands.h"
+#include "window/prose_number.h"
 
 namespace corvale {
 namespace {

@@ -3,7 +3,7 @@
 #include <QLocale>
 #include <QString>
 
-#include "failure.h"
+#include "form/failure.h"
 
 namespace corvale {
 

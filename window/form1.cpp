@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "window/form1.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -11,24 +11,24 @@
 #include <algorithm>
 #include <cmath>
 
-#include "announcer.h"
-#include "comparison_sentence.h"
-#include "failure_message.h"
-#include "form_explanations.h"
-#include "number_box.h"
-#include "queued_input.h"
-#include "response_chart.h"
-#include "response_text.h"
-#include "run_comparison_model.h"
-#include "run_comparison_view.h"
-#include "step_info.h"
-#include "transcript_box.h"
-#include "transcript_model.h"
-#include "transcript_view.h"
-#include "widget_form_fields.h"
-#include "window_keys.h"
-#include "window_layout.h"
-#include "zoom.h"
+#include "labbook/step_info.h"
+#include "window/announcer.h"
+#include "window/chart/response_chart.h"
+#include "window/comparison/comparison_sentence.h"
+#include "window/comparison/run_comparison_model.h"
+#include "window/comparison/run_comparison_view.h"
+#include "window/failure_message.h"
+#include "window/form_explanations.h"
+#include "window/number_box.h"
+#include "window/queued_input.h"
+#include "window/response_text.h"
+#include "window/table/transcript_model.h"
+#include "window/table/transcript_view.h"
+#include "window/transcript_box.h"
+#include "window/widget_form_fields.h"
+#include "window/window_keys.h"
+#include "window/window_layout.h"
+#include "window/zoom.h"
 
 namespace corvale {
 namespace {

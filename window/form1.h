@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "commands.h"
-#include "lab_book.h"
+#include "form/commands.h"
+#include "labbook/lab_book.h"
 
 class QLabel;
 class QLineEdit;

@@ -1,8 +1,8 @@
-#include "form_explanations.h"
+#include "window/form_explanations.h"
 
-#include "form1.h"
-#include "gain_examples.h"
-#include "prose_number.h"
+#include "form/gain_examples.h"
+#include "window/form1.h"
+#include "window/prose_number.h"
 
 namespace corvale {
 

@@ -4,8 +4,8 @@
 #include <QString>
 #include <array>
 
-#include "box.h"
-#include "number_format.h"
+#include "form/box.h"
+#include "simulation/number_format.h"
 
 namespace corvale {
 

@@ -1,9 +1,9 @@
-#include "number_box.h"
+#include "window/number_box.h"
 
 #include <QFocusEvent>
 #include <QSignalBlocker>
 
-#include "box_accessible.h"
+#include "window/box_accessible.h"
 
 namespace corvale {
 namespace {

@@ -1,4 +1,4 @@
-#include "prose_number.h"
+#include "window/prose_number.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "queued_input.h"
+#include "window/queued_input.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,10 +1,10 @@
-#include "response_text.h"
+#include "window/response_text.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 #include <cmath>
 
-#include "prose_number.h"
+#include "window/prose_number.h"
 
 namespace corvale {
 namespace {

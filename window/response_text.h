@@ -3,7 +3,7 @@
 #include <QLocale>
 #include <QString>
 
-#include "step_info.h"
+#include "labbook/step_info.h"
 
 namespace corvale {
 

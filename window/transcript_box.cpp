@@ -1,4 +1,4 @@
-#include "transcript_box.h"
+#include "window/transcript_box.h"
 
 #include <QLocale>
 #include <QStackedLayout>
@@ -6,8 +6,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "response_chart.h"
-#include "transcript_view.h"
+#include "window/chart/response_chart.h"
+#include "window/table/transcript_view.h"
 
 namespace corvale {
 

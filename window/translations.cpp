@@ -1,4 +1,4 @@
-#include "translations.h"
+#include "window/translations.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -3,7 +3,7 @@
 #include <QRect>
 #include <cmath>
 
-#include "box.h"
+#include "form/box.h"
 
 namespace corvale {
 

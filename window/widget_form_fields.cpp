@@ -1,4 +1,4 @@
-#include "widget_form_fields.h"
+#include "window/widget_form_fields.h"
 
 #include <QLineEdit>
 

@@ -3,8 +3,8 @@
 #include <QLocale>
 #include <array>
 
-#include "form_fields.h"
-#include "number_format.h"
+#include "form/form_fields.h"
+#include "simulation/number_format.h"
 
 class QLineEdit;
 

@@ -1,10 +1,10 @@
-#include "window_fit.h"
+#include "window/window_fit.h"
 
 #include <algorithm>
 
-#include "chart_placement.h"
-#include "twips.h"
-#include "zoom.h"
+#include "window/chart_placement.h"
+#include "window/twips.h"
+#include "window/zoom.h"
 
 namespace corvale {
 

@@ -2,7 +2,7 @@
 
 #include <QSize>
 
-#include "box.h"
+#include "form/box.h"
 
 namespace corvale {
 

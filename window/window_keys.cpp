@@ -1,4 +1,4 @@
-#include "window_keys.h"
+#include "window/window_keys.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

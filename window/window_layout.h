@@ -7,10 +7,10 @@
 #include <utility>
 #include <vector>
 
-#include "box.h"
-#include "chart_placement.h"
-#include "window_fit.h"
-#include "zoom.h"
+#include "form/box.h"
+#include "window/chart_placement.h"
+#include "window/window_fit.h"
+#include "window/zoom.h"
 
 class QWidget;
 

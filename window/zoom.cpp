@@ -1,4 +1,4 @@
-#include "zoom.h"
+#include "window/zoom.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "twips.h"
+#include "window/twips.h"
 
 namespace corvale {
 namespace {

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "box.h"
+#include "form/box.h"
 
 class QWidget;
 

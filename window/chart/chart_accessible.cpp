@@ -1,10 +1,10 @@
-#include "chart_accessible.h"
+#include "window/chart/chart_accessible.h"
 
 #include <QWidget>
 #include <QWindow>
 
-#include "response_chart.h"
-#include "response_trace.h"
+#include "labbook/response_trace.h"
+#include "window/chart/response_chart.h"
 
 namespace corvale {
 namespace {

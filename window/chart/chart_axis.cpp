@@ -1,9 +1,9 @@
-#include "chart_axis.h"
+#include "window/chart/chart_axis.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "response_chart.h"
+#include "window/chart/response_chart.h"
 
 namespace corvale {
 

@@ -6,10 +6,10 @@
 #include <QString>
 #include <algorithm>
 
-#include "chart_style.h"
-#include "nice_scale.h"
-#include "scale_map.h"
-#include "text_room.h"
+#include "labbook/nice_scale.h"
+#include "window/chart/chart_style.h"
+#include "window/chart/scale_map.h"
+#include "window/chart/text_room.h"
 
 namespace corvale {
 

@@ -1,4 +1,4 @@
-#include "chart_copy.h"
+#include "window/chart/chart_copy.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "chart_cursor.h"
+#include "window/chart/chart_cursor.h"
 
 #include <QFontMetricsF>
 #include <algorithm>

@@ -4,9 +4,9 @@
 #include <QString>
 #include <optional>
 
-#include "chart_frame.h"
-#include "response_trace.h"
-#include "text_room.h"
+#include "labbook/response_trace.h"
+#include "window/chart/chart_frame.h"
+#include "window/chart/text_room.h"
 
 namespace corvale {
 

@@ -1,12 +1,12 @@
-#include "chart_frame.h"
+#include "window/chart/chart_frame.h"
 
 #include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
 
-#include "chart_axis.h"
-#include "chart_figures.h"
-#include "chart_legend.h"
+#include "window/chart/chart_axis.h"
+#include "window/chart/chart_figures.h"
+#include "window/chart/chart_legend.h"
 
 namespace corvale {
 namespace {

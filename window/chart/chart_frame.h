@@ -4,10 +4,10 @@
 #include <QSizeF>
 #include <cstddef>
 
-#include "chart_figures.h"
-#include "chart_style.h"
-#include "column_split.h"
-#include "scale_map.h"
+#include "labbook/column_split.h"
+#include "window/chart/chart_figures.h"
+#include "window/chart/chart_style.h"
+#include "window/chart/scale_map.h"
 
 namespace corvale {
 

@@ -1,4 +1,4 @@
-#include "chart_legend.h"
+#include "window/chart/chart_legend.h"
 
 #include <QFontMetricsF>
 #include <algorithm>

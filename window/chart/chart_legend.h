@@ -6,8 +6,8 @@
 #include <QString>
 #include <vector>
 
-#include "chart_style.h"
-#include "text_room.h"
+#include "window/chart/chart_style.h"
+#include "window/chart/text_room.h"
 
 namespace corvale {
 

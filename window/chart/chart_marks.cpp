@@ -1,10 +1,10 @@
-#include "chart_marks.h"
+#include "window/chart/chart_marks.h"
 
 #include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
 
-#include "response_chart.h"
+#include "window/chart/response_chart.h"
 
 namespace corvale {
 namespace {

@@ -4,11 +4,11 @@
 #include <QPainter>
 #include <optional>
 
-#include "chart_frame.h"
-#include "chart_report.h"
-#include "response_trace.h"
-#include "step_info.h"
-#include "text_room.h"
+#include "labbook/response_trace.h"
+#include "labbook/step_info.h"
+#include "window/chart/chart_frame.h"
+#include "window/chart/chart_report.h"
+#include "window/chart/text_room.h"
 
 namespace corvale {
 

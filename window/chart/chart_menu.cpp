@@ -1,4 +1,4 @@
-#include "chart_menu.h"
+#include "window/chart/chart_menu.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -6,8 +6,8 @@
 #include <QMimeData>
 #include <QPainter>
 
-#include "chart_copy.h"
-#include "response_chart.h"
+#include "window/chart/chart_copy.h"
+#include "window/chart/response_chart.h"
 
 namespace corvale {
 

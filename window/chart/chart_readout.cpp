@@ -1,10 +1,10 @@
-#include "chart_readout.h"
+#include "window/chart/chart_readout.h"
 
 #include <algorithm>
 
-#include "prose_number.h"
-#include "response_chart.h"
-#include "transcript.h"
+#include "simulation/transcript.h"
+#include "window/chart/response_chart.h"
+#include "window/prose_number.h"
 
 namespace corvale {
 namespace {

@@ -5,10 +5,10 @@
 #include <optional>
 #include <vector>
 
-#include "lab_book.h"
-#include "run_marks.h"
-#include "run_series.h"
-#include "step_info.h"
+#include "labbook/lab_book.h"
+#include "labbook/run_marks.h"
+#include "labbook/run_series.h"
+#include "labbook/step_info.h"
 
 namespace corvale {
 

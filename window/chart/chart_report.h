@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "scale_map.h"
+#include "window/chart/scale_map.h"
 
 namespace corvale {
 

@@ -1,13 +1,13 @@
-#include "chart_scene.h"
+#include "window/chart/chart_scene.h"
 
 #include <algorithm>
 
-#include "chart_axis.h"
-#include "chart_cursor.h"
-#include "chart_marks.h"
-#include "chart_series.h"
-#include "prose_number.h"
-#include "response_chart.h"
+#include "window/chart/chart_axis.h"
+#include "window/chart/chart_cursor.h"
+#include "window/chart/chart_marks.h"
+#include "window/chart/chart_series.h"
+#include "window/chart/response_chart.h"
+#include "window/prose_number.h"
 
 namespace corvale {
 namespace {

@@ -8,14 +8,14 @@
 #include <optional>
 #include <vector>
 
-#include "chart_figures.h"
-#include "chart_frame.h"
-#include "chart_legend.h"
-#include "chart_report.h"
-#include "chart_series.h"
-#include "chart_style.h"
-#include "lab_book.h"
-#include "step_info.h"
+#include "labbook/lab_book.h"
+#include "labbook/step_info.h"
+#include "window/chart/chart_figures.h"
+#include "window/chart/chart_frame.h"
+#include "window/chart/chart_legend.h"
+#include "window/chart/chart_report.h"
+#include "window/chart/chart_series.h"
+#include "window/chart/chart_style.h"
 
 namespace corvale {
 

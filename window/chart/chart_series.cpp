@@ -1,4 +1,4 @@
-#include "chart_series.h"
+#include "window/chart/chart_series.h"
 
 #include <algorithm>
 #include <cmath>

@@ -7,10 +7,10 @@
 #include <functional>
 #include <vector>
 
-#include "chart_frame.h"
-#include "chart_report.h"
-#include "lab_book.h"
-#include "response_trace.h"
+#include "labbook/lab_book.h"
+#include "labbook/response_trace.h"
+#include "window/chart/chart_frame.h"
+#include "window/chart/chart_report.h"
 
 namespace corvale {
 

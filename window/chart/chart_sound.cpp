@@ -1,11 +1,11 @@
-#include "chart_sound.h"
+#include "window/chart/chart_sound.h"
 
 #include <QWidget>
 #include <algorithm>
 
-#include "announcer.h"
-#include "response_chart.h"
-#include "sound_output.h"
+#include "window/announcer.h"
+#include "window/chart/response_chart.h"
+#include "window/chart/sound_output.h"
 
 namespace corvale {
 

@@ -5,9 +5,9 @@
 #include <QTimer>
 #include <memory>
 
-#include "lab_book.h"
-#include "run_series.h"
-#include "series_sound.h"
+#include "labbook/lab_book.h"
+#include "labbook/run_series.h"
+#include "labbook/series_sound.h"
 
 namespace corvale {
 

@@ -1,4 +1,4 @@
-#include "chart_style.h"
+#include "window/chart/chart_style.h"
 
 #include <QFontMetricsF>
 #include <algorithm>

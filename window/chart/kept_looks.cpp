@@ -1,4 +1,4 @@
-#include "kept_looks.h"
+#include "window/chart/kept_looks.h"
 
 #include <algorithm>
 

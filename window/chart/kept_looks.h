@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "lab_book.h"
+#include "labbook/lab_book.h"
 
 namespace corvale {
 

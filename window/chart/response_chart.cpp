@@ -1,4 +1,4 @@
-#include "response_chart.h"
+#include "window/chart/response_chart.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -12,13 +12,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "chart_accessible.h"
-#include "chart_cursor.h"
-#include "chart_menu.h"
-#include "chart_scene.h"
-#include "chart_sound.h"
-#include "kept_looks.h"
-#include "lab_book.h"
+#include "labbook/lab_book.h"
+#include "window/chart/chart_accessible.h"
+#include "window/chart/chart_cursor.h"
+#include "window/chart/chart_menu.h"
+#include "window/chart/chart_scene.h"
+#include "window/chart/chart_sound.h"
+#include "window/chart/kept_looks.h"
 
 namespace corvale {
 ResponseChart::ResponseChart(const LabBook* history, QLocale locale, QWidget* parent)

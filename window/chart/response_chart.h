@@ -6,11 +6,11 @@
 #include <optional>
 #include <vector>
 
-#include "chart_report.h"
-#include "response_trace.h"
-#include "run_marks.h"
-#include "run_series.h"
-#include "step_info.h"
+#include "labbook/response_trace.h"
+#include "labbook/run_marks.h"
+#include "labbook/run_series.h"
+#include "labbook/step_info.h"
+#include "window/chart/chart_report.h"
 
 class QAccessibleInterface;
 class QMenu;

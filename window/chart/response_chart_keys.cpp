@@ -2,14 +2,14 @@
 // plays, the marks it jumps to, and what it says at each step.
 #include <QKeyEvent>
 
-#include "chart_cursor.h"
-#include "chart_readout.h"
-#include "chart_scene.h"
-#include "chart_sound.h"
-#include "lab_book.h"
-#include "prose_number.h"
-#include "response_chart.h"
-#include "response_text.h"
+#include "labbook/lab_book.h"
+#include "window/chart/chart_cursor.h"
+#include "window/chart/chart_readout.h"
+#include "window/chart/chart_scene.h"
+#include "window/chart/chart_sound.h"
+#include "window/chart/response_chart.h"
+#include "window/prose_number.h"
+#include "window/response_text.h"
 
 namespace corvale {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "nice_scale.h"
+#include "labbook/nice_scale.h"
 
 namespace corvale {
 

@@ -3,7 +3,7 @@
 #include <atomic>
 #include <memory>
 
-#include "series_sound.h"
+#include "labbook/series_sound.h"
 
 namespace corvale {
 

@@ -1,4 +1,4 @@
-#include "text_room.h"
+#include "window/chart/text_room.h"
 
 namespace corvale {
 

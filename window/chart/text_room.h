@@ -5,7 +5,7 @@
 #include <QString>
 #include <vector>
 
-#include "chart_report.h"
+#include "window/chart/chart_report.h"
 
 namespace corvale {
 

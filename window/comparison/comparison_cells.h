@@ -4,8 +4,8 @@
 #include <QString>
 #include <optional>
 
-#include "lab_book.h"
-#include "run_comparison_model.h"
+#include "labbook/lab_book.h"
+#include "window/comparison/run_comparison_model.h"
 
 namespace corvale {
 

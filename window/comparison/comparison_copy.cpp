@@ -1,4 +1,4 @@
-#include "comparison_copy.h"
+#include "window/comparison/comparison_copy.h"
 
 #include <QAbstractItemModel>
 #include <QMimeData>

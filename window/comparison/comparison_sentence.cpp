@@ -1,12 +1,12 @@
-#include "comparison_sentence.h"
+#include "window/comparison/comparison_sentence.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 #include <cmath>
 #include <utility>
 
-#include "comparison_speech.h"
-#include "prose_number.h"
+#include "window/comparison/comparison_speech.h"
+#include "window/prose_number.h"
 
 namespace corvale {
 namespace {

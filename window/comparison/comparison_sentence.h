@@ -3,8 +3,8 @@
 #include <QLocale>
 #include <QString>
 
-#include "step.h"
-#include "step_info.h"
+#include "labbook/step_info.h"
+#include "simulation/step.h"
 
 namespace corvale {
 

@@ -1,9 +1,9 @@
-#include "comparison_speech.h"
+#include "window/comparison/comparison_speech.h"
 
 #include <QCoreApplication>
 #include <cmath>
 
-#include "prose_number.h"
+#include "window/prose_number.h"
 
 namespace corvale {
 namespace {

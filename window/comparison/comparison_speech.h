@@ -4,8 +4,8 @@
 #include <QString>
 #include <cstdint>
 
-#include "comparison_cells.h"
-#include "run_comparison_model.h"
+#include "window/comparison/comparison_cells.h"
+#include "window/comparison/run_comparison_model.h"
 
 namespace corvale {
 

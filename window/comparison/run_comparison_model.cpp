@@ -1,10 +1,10 @@
-#include "run_comparison_model.h"
+#include "window/comparison/run_comparison_model.h"
 
 #include <QCoreApplication>
 
-#include "comparison_cells.h"
-#include "comparison_speech.h"
-#include "prose_number.h"
+#include "window/comparison/comparison_cells.h"
+#include "window/comparison/comparison_speech.h"
+#include "window/prose_number.h"
 
 namespace corvale {
 

@@ -5,8 +5,8 @@
 #include <optional>
 #include <vector>
 
-#include "cell_reading.h"
-#include "lab_book.h"
+#include "labbook/lab_book.h"
+#include "window/cell_reading.h"
 
 namespace corvale {
 

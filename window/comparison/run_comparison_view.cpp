@@ -1,4 +1,4 @@
-#include "run_comparison_view.h"
+#include "window/comparison/run_comparison_view.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -8,9 +8,9 @@
 #include <QMenu>
 #include <algorithm>
 
-#include "cell_reading.h"
-#include "comparison_copy.h"
-#include "run_comparison_model.h"
+#include "window/cell_reading.h"
+#include "window/comparison/comparison_copy.h"
+#include "window/comparison/run_comparison_model.h"
 
 namespace corvale {
 

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "kept_run.h"
+#include "labbook/kept_run.h"
 
 class QMenu;
 

@@ -1,12 +1,12 @@
-#include "overview_scroll_bar.h"
+#include "window/table/overview_scroll_bar.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionSlider>
 #include <algorithm>
 
-#include "column_split.h"
-#include "lab_book.h"
+#include "labbook/column_split.h"
+#include "labbook/lab_book.h"
 
 namespace corvale {
 

@@ -1,7 +1,7 @@
-#include "transcript_mime_data.h"
+#include "window/table/transcript_mime_data.h"
 
-#include "transcript.h"
-#include "transcript_model.h"
+#include "simulation/transcript.h"
+#include "window/table/transcript_model.h"
 
 #include <algorithm>
 #include <cstring>

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "response_trace.h"
+#include "labbook/response_trace.h"
 
 namespace corvale {
 

@@ -1,4 +1,4 @@
-#include "transcript_model.h"
+#include "window/table/transcript_model.h"
 
 #include <algorithm>
 #include <climits>

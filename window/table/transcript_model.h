@@ -4,9 +4,9 @@
 #include <array>
 #include <string>
 
-#include "cell_reading.h"
-#include "lab_book.h"
-#include "transcript.h"
+#include "labbook/lab_book.h"
+#include "simulation/transcript.h"
+#include "window/cell_reading.h"
 
 namespace corvale {
 

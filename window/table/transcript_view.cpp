@@ -1,4 +1,4 @@
-#include "transcript_view.h"
+#include "window/table/transcript_view.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -14,10 +14,10 @@
 #include <limits>
 #include <utility>
 
-#include "cell_reading.h"
-#include "overview_scroll_bar.h"
-#include "transcript_mime_data.h"
-#include "transcript_model.h"
+#include "window/cell_reading.h"
+#include "window/table/overview_scroll_bar.h"
+#include "window/table/transcript_mime_data.h"
+#include "window/table/transcript_model.h"
 
 namespace corvale {
 namespace {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <utility>
 
-#include "transcript.h"
+#include "simulation/transcript.h"
 
 class QMenu;
 
