@@ -8,7 +8,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cp "$root"/translations/*.ts "$scratch"
-"$1" -locations none -no-obsolete "$root/window" "$root/app" -ts "$scratch"/*.ts >"$scratch/log"
+"$1" -locations none -no-obsolete -I "$root" "$root/window" "$root/app" -ts "$scratch"/*.ts >"$scratch/log"
 status=0
 for ts in "$scratch"/*.ts; do
   name=$(basename "$ts")
