@@ -1,4 +1,5 @@
 #include "window/response_text.h"
+#include "simulation/plant.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -112,7 +113,7 @@ void Response(const StepFigures& f, const Prose& p, QStringList& lines) {
 }
 
 QString Limits(const StepFigures& f, const Prose& p) {
-  const QString zero = p.Count(0), full = p.Count(255);
+  const QString zero = p.Number(kOutputLow), full = p.Number(kOutputHigh);
   QStringList limits;
   if (f.atZero.steps > 0) limits << AtLimit(f.atZero, zero, p);
   if (f.atFull.steps > 0) limits << AtLimit(f.atFull, full, p);
@@ -135,10 +136,10 @@ QString ResponseText(const StepFigures& f, const QLocale& locale) {
                       .arg(p.Count(f.firstStep), p.Count(f.lastStep), p.Number(f.start),
                            p.Number(f.setPoint)));
   if (!f.Reachable()) {
-    lines << (f.setPoint > 127.5
+    lines << (f.setPoint > kHighestPv
                   ? Words::tr("SP cannot be reached: with the plant's gain of one half and X at "
                               "most %1, PV never passes %2.")
-                        .arg(p.Count(255), p.Number(127.5))
+                        .arg(p.Number(kOutputHigh), p.Number(kHighestPv))
                   : Words::tr("SP cannot be reached: X is at least %1, so PV never falls below %1.")
                         .arg(p.Count(0)));
   }

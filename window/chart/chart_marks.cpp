@@ -1,4 +1,5 @@
 #include "window/chart/chart_marks.h"
+#include "simulation/plant.h"
 
 #include <QFontMetricsF>
 #include <algorithm>
@@ -7,13 +8,6 @@
 #include "window/chart/response_chart.h"
 
 namespace corvale {
-namespace {
-
-// The output's limits, which X sits at when the controller asks for more.
-constexpr double kXLimitLow = 0;
-constexpr double kXLimitHigh = 255;
-
-}  // namespace
 
 bool ChartMarks::Marked() const {
   return figures_ && figures_->isStep && figures_->settled && frame_.rows > 0;
@@ -95,7 +89,7 @@ void ChartMarks::DrawLimits(QPainter& painter, TextRoom& room, ChartReport& repo
   const QRectF& panel = frame_.bottom;
   const ValueRange reached = trace_.XRange(1, frame_.rows);
   const QFontMetricsF metrics(s.font);
-  for (const double limit : {kXLimitLow, kXLimitHigh}) {
+  for (const double limit : {kOutputLow, kOutputHigh}) {
     if (limit != reached.low && limit != reached.high) continue;
     const double y = frame_.inputs.ToPixel(limit);
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -104,7 +98,7 @@ void ChartMarks::DrawLimits(QPainter& painter, TextRoom& room, ChartReport& repo
     const QString name = locale_.toString(limit);
     const double w = std::ceil(metrics.horizontalAdvance(name)) + 1, u = s.unit;
     // Inside the band X keeps to: under 255, over 0; at the right end, else the left.
-    const double top = limit == kXLimitHigh ? y + 1 : y - s.line - 1;
+    const double top = limit == kOutputHigh ? y + 1 : y - s.line - 1;
     const bool labelled =
         Label(painter, room, panel, name,
               {QPointF(panel.right() - w - u * 0.3, top), QPointF(panel.left() + u * 0.3, top),

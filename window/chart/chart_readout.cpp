@@ -1,4 +1,5 @@
 #include "window/chart/chart_readout.h"
+#include "simulation/plant.h"
 
 #include <algorithm>
 
@@ -16,7 +17,7 @@ QString Joined(const QStringList& parts, const QString& pattern) {
   return text;
 }
 
-int LimitValue(Limit limit) { return limit == Limit::AtFull ? 255 : 0; }
+double LimitValue(Limit limit) { return limit == Limit::AtFull ? kOutputHigh : kOutputLow; }
 
 // The set point a row ran under, of a run's commands.
 double SetPointAt(const std::vector<ResponseTrace::Run>& runs, std::size_t row) {
@@ -74,7 +75,7 @@ QString ChartReadout::Values(SeriesId series, std::size_t row) const {
 
 QString ChartReadout::MarkText(SeriesId series, const RunMark& mark) const {
   using K = RunMark::Kind;
-  const QString limit = ProseCount(LimitValue(mark.limit), locale_);
+  const QString limit = ProseCount(static_cast<std::int64_t>(LimitValue(mark.limit)), locale_);
   switch (mark.kind) {
     case K::RiseStart:
       return (falling_ ? ResponseChart::tr("fall from here (past %1\u00a0% of the change)")
@@ -115,8 +116,8 @@ QStringList ChartReadout::Facts(SeriesId series, std::size_t row) const {
   if (series.kind == SeriesId::Kind::KeptPv) return facts;
   const Limit limit = history_.Current().LimitAt(row);
   if (limit != Limit::None && !entered) {
-    facts.prepend(
-        ResponseChart::tr("X at its limit %1").arg(ProseCount(LimitValue(limit), locale_)));
+    facts.prepend(ResponseChart::tr("X at its limit %1")
+                      .arg(ProseCount(static_cast<std::int64_t>(LimitValue(limit)), locale_)));
   }
   return facts;
 }

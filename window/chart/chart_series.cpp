@@ -1,4 +1,5 @@
 #include "window/chart/chart_series.h"
+#include "simulation/plant.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,7 +14,7 @@ ValueRange XFrom(const ResponseTrace& trace, std::size_t first, std::size_t last
   return first < last ? trace.XRange(first, last) : ValueRange{1, 1};
 }
 
-bool AtLimit(const ValueRange& x) { return x.low == 0 || x.high == 255; }
+bool AtLimit(const ValueRange& x) { return x.low == kOutputLow || x.high == kOutputHigh; }
 
 void Take(ValueRange& range, const ValueRange& other) {
   range.low = std::min(range.low, other.low);
