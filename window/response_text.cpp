@@ -1,5 +1,6 @@
 #include "window/response_text.h"
 #include "simulation/plant.h"
+#include "window/words/contexts.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -9,10 +10,6 @@
 
 namespace corvale {
 namespace {
-
-class Words {
-  Q_DECLARE_TR_FUNCTIONS(ResponseText)
-};
 
 // The percentages that define the figures, as the sentences pass them on:
 // every number in the window's own digits.
@@ -33,29 +30,34 @@ class Prose {
 
 // One limit's steps, as a clause the limits' sentence joins.
 QString AtLimit(const LimitSpan& span, const QString& limit, const Prose& p) {
-  if (span.steps == 1) return Words::tr("X at %1: step %2 only").arg(limit, p.Count(span.first));
+  if (span.steps == 1)
+    return ResponseWords::tr("X at %1: step %2 only").arg(limit, p.Count(span.first));
   return (span.Consecutive()
-              ? Words::tr("X at %1: %2 steps, from step %3 to step %4")
-              : Words::tr("X at %1: %2 steps between step %3 and step %4, not all consecutive"))
+              ? ResponseWords::tr("X at %1: %2 steps, from step %3 to step %4")
+              : ResponseWords::tr(
+                    "X at %1: %2 steps between step %3 and step %4, not all consecutive"))
       .arg(limit, p.Count(span.steps), p.Count(span.first), p.Count(span.last));
 }
 
 QString Rise(const StepFigures& f, const Prose& p) {
-  const QString name = f.Falling() ? Words::tr("Fall time") : Words::tr("Rise time");
+  const QString name =
+      f.Falling() ? ResponseWords::tr("Fall time") : ResponseWords::tr("Rise time");
   const auto steps = f.RiseSteps();
   if (!steps) {
-    return Words::tr("%1: PV did not reach %2\u00A0% of the change.").arg(name, p.Count(kRiseHigh));
+    return ResponseWords::tr("%1: PV did not reach %2\u00A0% of the change.")
+        .arg(name, p.Count(kRiseHigh));
   }
   const QString low = p.Count(kRiseLow), high = p.Count(kRiseHigh);
   if (*steps == 0) {
-    return Words::tr("%1 (%2–%3\u00A0% of the change): under one step, at step %4.")
+    return ResponseWords::tr("%1 (%2–%3\u00A0% of the change): under one step, at step %4.")
         .arg(name, low, high, p.Count(*f.riseTo));
   }
-  return (*steps == 1
-              ? Words::tr("%1 (%2–%3\u00A0% of the change): one step, from step %4 to step %5.")
-                    .arg(name, low, high)
-              : Words::tr("%1 (%2–%3\u00A0% of the change): %4 steps, from step %5 to step %6.")
-                    .arg(name, low, high, p.Count(*steps)))
+  return (*steps == 1 ? ResponseWords::tr(
+                            "%1 (%2–%3\u00A0% of the change): one step, from step %4 to step %5.")
+                            .arg(name, low, high)
+                      : ResponseWords::tr(
+                            "%1 (%2–%3\u00A0% of the change): %4 steps, from step %5 to step %6.")
+                            .arg(name, low, high, p.Count(*steps)))
       .arg(p.Count(*f.riseFrom), p.Count(*f.riseTo));
 }
 
@@ -64,16 +66,16 @@ QString Settling(const StepFigures& f, const Prose& p) {
   const std::int64_t steps = *f.settledFrom - f.firstStep;
   const QString band = p.Count(kBand);
   if (steps == 0) {
-    return Words::tr(
+    return ResponseWords::tr(
                "Settling time (±%1\u00A0% of the change): none, PV is within the band "
                "from step %2 on.")
         .arg(band, p.Count(f.firstStep));
   }
   return (steps == 1
-              ? Words::tr(
+              ? ResponseWords::tr(
                     "Settling time (±%1\u00A0% of the change): one step, from step %2 to step %3.")
                     .arg(band)
-              : Words::tr(
+              : ResponseWords::tr(
                     "Settling time (±%1\u00A0% of the change): %2 steps, from step %3 to step %4.")
                     .arg(band, p.Count(steps)))
       .arg(p.Count(f.firstStep), p.Count(*f.settledFrom));
@@ -83,19 +85,20 @@ QString Settling(const StepFigures& f, const Prose& p) {
 // there is nothing to measure; or how PV still moves.
 void Response(const StepFigures& f, const Prose& p, QStringList& lines) {
   if (!f.isStep) {
-    lines << Words::tr("No step: SP changed by less than %1 from its previous value.")
+    lines << ResponseWords::tr("No step: SP changed by less than %1 from its previous value.")
                  .arg(p.Fixed(kSmallestStep, 5));
     return;
   }
   if (NothingToMeasure(f)) {
     lines << (NeverMoved(f)
-                  ? Words::tr("No response to measure: PV stayed at %1.")
-                  : Words::tr("No change to measure: PV moved, but ended where it started, at %1."))
+                  ? ResponseWords::tr("No response to measure: PV stayed at %1.")
+                  : ResponseWords::tr(
+                        "No change to measure: PV moved, but ended where it started, at %1."))
                  .arg(p.Number(f.start));
     return;
   }
   if (!f.settled) {
-    lines << Words::tr("Not settled: from step %1 on, PV still moves between %2 and %3.")
+    lines << ResponseWords::tr("Not settled: from step %1 on, PV still moves between %2 and %3.")
                  .arg(p.Count(f.tailFrom), p.Number(f.tail.low), p.Number(f.tail.high));
     return;
   }
@@ -103,9 +106,10 @@ void Response(const StepFigures& f, const Prose& p, QStringList& lines) {
   // A fall's extreme is its lowest point, past which PV overshoots downward;
   // either is measured against the final value, which stepinfo takes for
   // the response's end, not against SP.
-  lines << (f.Falling() ? Words::tr("Lowest point: PV %1 at step %2; overshoot %3\u00A0% of the "
+  lines << (f.Falling()
+                ? ResponseWords::tr("Lowest point: PV %1 at step %2; overshoot %3\u00A0% of the "
                                     "change, beyond the final value %4.")
-                        : Words::tr("Peak: PV %1 at step %2; overshoot %3\u00A0% of the change, "
+                : ResponseWords::tr("Peak: PV %1 at step %2; overshoot %3\u00A0% of the change, "
                                     "beyond the final value %4."))
                .arg(p.Number(f.peak), p.Count(f.peakStep), p.Percent(f.overshootPercent),
                     p.Number(f.finalValue));
@@ -118,10 +122,12 @@ QString Limits(const StepFigures& f, const Prose& p) {
   if (f.atZero.steps > 0) limits << AtLimit(f.atZero, zero, p);
   if (f.atFull.steps > 0) limits << AtLimit(f.atFull, full, p);
   if (limits.size() == 2) {
-    return Words::tr("%1; %2.", "the clauses of X at 0 and X at 255").arg(limits[0], limits[1]);
+    return ResponseWords::tr("%1; %2.", "the clauses of X at 0 and X at 255")
+        .arg(limits[0], limits[1]);
   }
-  if (limits.size() == 1) return Words::tr("%1.", "the clause of X at one limit").arg(limits[0]);
-  return Words::tr("X at %1 or %2: never.").arg(zero, full);
+  if (limits.size() == 1)
+    return ResponseWords::tr("%1.", "the clause of X at one limit").arg(limits[0]);
+  return ResponseWords::tr("X at %1 or %2: never.").arg(zero, full);
 }
 
 }  // namespace
@@ -130,17 +136,20 @@ QString ResponseText(const StepFigures& f, const QLocale& locale) {
   const Prose p(locale);
   QStringList lines;
   lines << (f.firstStep == f.lastStep
-                ? Words::tr("Step response at step %1: PV from %2 toward SP %3.")
+                ? ResponseWords::tr("Step response at step %1: PV from %2 toward SP %3.")
                       .arg(p.Count(f.firstStep), p.Number(f.start), p.Number(f.setPoint))
-                : Words::tr("Step response from step %1 to step %2: PV from %3 toward SP %4.")
+                : ResponseWords::tr(
+                      "Step response from step %1 to step %2: PV from %3 toward SP %4.")
                       .arg(p.Count(f.firstStep), p.Count(f.lastStep), p.Number(f.start),
                            p.Number(f.setPoint)));
   if (!f.Reachable()) {
     lines << (f.setPoint > kHighestPv
-                  ? Words::tr("SP cannot be reached: with the plant's gain of one half and X at "
-                              "most %1, PV never passes %2.")
+                  ? ResponseWords::tr(
+                        "SP cannot be reached: with the plant's gain of one half and X at "
+                        "most %1, PV never passes %2.")
                         .arg(p.Number(kOutputHigh), p.Number(kHighestPv))
-                  : Words::tr("SP cannot be reached: X is at least %1, so PV never falls below %1.")
+                  : ResponseWords::tr(
+                        "SP cannot be reached: X is at least %1, so PV never falls below %1.")
                         .arg(p.Count(0)));
   }
   Response(f, p, lines);
@@ -150,7 +159,7 @@ QString ResponseText(const StepFigures& f, const QLocale& locale) {
   // A PV still moving has no steady state to be in error.
   const double error = f.SteadyStateError();
   if (f.settled || !f.isStep) {
-    lines << Words::tr("Steady-state error (SP − final PV): %1.")
+    lines << ResponseWords::tr("Steady-state error (SP − final PV): %1.")
                  .arg(p.Number(std::abs(error) < kSmallestStep ? 0 : error));
   }
   lines << Limits(f, p);

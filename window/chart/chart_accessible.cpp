@@ -1,4 +1,5 @@
 #include "window/chart/chart_accessible.h"
+#include "window/words/contexts.h"
 
 #include <QWidget>
 #include <QWindow>
@@ -33,7 +34,7 @@ ResponseChart* ChartAccessible::Chart() const { return static_cast<ResponseChart
 QString ChartAccessible::text(QAccessible::Text t) const {
   switch (t) {
     case QAccessible::Name:
-      return ResponseChart::tr("Step response");  // a screen reader adds "chart"
+      return ChartWords::tr("Step response");  // a screen reader adds "chart"
     case QAccessible::Description:
       return Chart()->Description();
     default:

@@ -1,9 +1,8 @@
 #include "window/chart/chart_axis.h"
+#include "window/words/contexts.h"
 
 #include <algorithm>
 #include <cmath>
-
-#include "window/chart/response_chart.h"
 
 namespace corvale {
 
@@ -68,7 +67,7 @@ void ChartAxis::DrawBelow(QPainter& painter, const ScaleMap& map, const QRectF& 
   const QFontMetricsF metrics(style_.font);
   const double tick = TickLength(), line = style_.line, top = panel.bottom() + LabelsOffset();
   painter.setPen(QPen(style_.text, 1));
-  const QString title = ResponseChart::tr("Step");
+  const QString title = ChartWords::tr("Step");
   const double titleWidth = std::ceil(metrics.horizontalAdvance(title)) + 1;
   // Right of the value labels' column where there is room, else from the left edge.
   const double titleRight = std::max(panel.left() - tick, room.Bounds().left() + titleWidth);

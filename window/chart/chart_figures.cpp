@@ -1,10 +1,9 @@
 #include "window/chart/chart_figures.h"
+#include "window/words/contexts.h"
 
 #include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
-
-#include "window/chart/response_chart.h"
 
 namespace corvale {
 
@@ -32,7 +31,7 @@ ChartFigures::Selection ChartFigures::Select(double wrap, double most) const {
   };
   fill(0, 0);
   if (shown.hidden == 0 || !toTooltip_) return shown;
-  const QString more = ResponseChart::tr("More in the tooltip.");
+  const QString more = ChartWords::tr("More in the tooltip.");
   const double moreHeight = HeightOf(more, wrap);
   fill(sentences_.size() > 1 ? 1 : 0, moreHeight);
   // The note alone tells nothing the tooltip does not: it comes with a
@@ -69,7 +68,7 @@ int ChartFigures::DrawOver(QPainter& painter, const QRectF& panel,
   Selection selection = Select(wrap, most);
   if (selection.lines.isEmpty() && toTooltip_) {
     // Not one sentence fits anywhere: at least where they all are.
-    const QString where = ResponseChart::tr("The figures are in the tooltip.");
+    const QString where = ChartWords::tr("The figures are in the tooltip.");
     if (HeightOf(where, wrap) > most) return selection.hidden;
     selection.lines << where;
     selection.height = HeightOf(where, wrap);

@@ -1,11 +1,10 @@
 #include "window/chart/chart_marks.h"
 #include "simulation/plant.h"
+#include "window/words/contexts.h"
 
 #include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
-
-#include "window/chart/response_chart.h"
 
 namespace corvale {
 
@@ -127,8 +126,7 @@ void ChartMarks::DrawPeak(QPainter& painter, TextRoom& room, ChartReport& report
   painter.drawPolygon(QPolygonF(
       {peak + QPointF(0, -r), peak + QPointF(r, 0), peak + QPointF(0, r), peak + QPointF(-r, 0)}));
   painter.setBrush(Qt::NoBrush);
-  const QString name =
-      fig.Falling() ? ResponseChart::tr("lowest point") : ResponseChart::tr("peak");
+  const QString name = fig.Falling() ? ChartWords::tr("lowest point") : ChartWords::tr("peak");
   const double w = std::ceil(QFontMetricsF(s.font).horizontalAdvance(name)) + 1;
   const double right = peak.x() + r * 1.5, left = peak.x() - r * 1.5 - w;
   const double above = peak.y() - line - r * 0.5, below = peak.y() + r * 0.5;
@@ -157,7 +155,7 @@ void ChartMarks::DrawRise(QPainter& painter, TextRoom& room, ChartReport& report
   painter.drawLine(QPointF(a, bracket), QPointF(b, bracket));
   painter.drawLine(QPointF(a, bracket - u * 0.3), QPointF(a, bracket + u * 0.3));
   painter.drawLine(QPointF(b, bracket - u * 0.3), QPointF(b, bracket + u * 0.3));
-  const QString name = fig.Falling() ? ResponseChart::tr("fall") : ResponseChart::tr("rise");
+  const QString name = fig.Falling() ? ChartWords::tr("fall") : ChartWords::tr("rise");
   const double w = std::ceil(QFontMetricsF(s.font).horizontalAdvance(name)) + 1;
   const double over = bracket - u * 0.35 - line;
   const bool labelled =
@@ -180,7 +178,7 @@ void ChartMarks::DrawSettled(QPainter& painter, TextRoom& room, ChartReport& rep
   const double a = frame_.steps.ToPixel(*fig.settledFrom), u = s.unit, line = s.line;
   painter.setPen(s.Thin(Qt::DashLine, 1 / 1.5));
   painter.drawLine(QPointF(a, top.top()), QPointF(a, top.bottom()));
-  const QString name = ResponseChart::tr("settled");
+  const QString name = ChartWords::tr("settled");
   const double w = std::ceil(QFontMetricsF(s.font).horizontalAdvance(name)) + 1;
   std::vector<QPointF> places;
   // Down the line from its top, on its right and then its left.

@@ -1,4 +1,5 @@
 #include "window/chart/chart_menu.h"
+#include "window/words/contexts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,7 +14,7 @@ namespace corvale {
 
 QMimeData* ChartImageData(const ResponseChart& chart) {
   return DrawingMimeData([&chart](QPainter& painter) { chart.Draw(painter, chart.size(), true); },
-                         chart.size(), ResponseChart::tr("Step response"), chart.FiguresText());
+                         chart.size(), ChartWords::tr("Step response"), chart.FiguresText());
 }
 
 void CopyChart(const ResponseChart& chart) {
@@ -28,26 +29,26 @@ void CopyFigures(const ResponseChart& chart) {
 QMenu* MakeChartMenu(ResponseChart* chart, bool runsKept, bool hasRows) {
   auto* menu = new QMenu(chart);
   QAction* copy =
-      menu->addAction(ResponseChart::tr("Copy chart") + u'\t' +
+      menu->addAction(ChartWords::tr("Copy chart") + u'\t' +
                       QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText));
   copy->setObjectName(QLatin1String("copy-chart"));
   QObject::connect(copy, &QAction::triggered, chart, [chart] { CopyChart(*chart); });
-  QAction* figures = menu->addAction(ResponseChart::tr("Copy figures"));
+  QAction* figures = menu->addAction(ChartWords::tr("Copy figures"));
   figures->setObjectName(QLatin1String("copy-figures"));
   figures->setEnabled(!chart->FiguresText().isEmpty());
   QObject::connect(figures, &QAction::triggered, chart, [chart] { CopyFigures(*chart); });
   menu->addSeparator();
-  QAction* play = menu->addAction(ResponseChart::tr("Play") + u'\t' + QStringLiteral("P"));
+  QAction* play = menu->addAction(ChartWords::tr("Play") + u'\t' + QStringLiteral("P"));
   play->setObjectName(QLatin1String("play"));
   play->setEnabled(hasRows);
   QObject::connect(play, &QAction::triggered, chart, &ResponseChart::Play);
-  QAction* tones = menu->addAction(ResponseChart::tr("Tone at each step"));
+  QAction* tones = menu->addAction(ChartWords::tr("Tone at each step"));
   tones->setObjectName(QLatin1String("step-tones"));
   tones->setCheckable(true);
   tones->setChecked(chart->StepTones());
   QObject::connect(tones, &QAction::toggled, chart, &ResponseChart::SetStepTones);
   menu->addSeparator();
-  QAction* forget = menu->addAction(ResponseChart::tr("Forget earlier runs"));
+  QAction* forget = menu->addAction(ChartWords::tr("Forget earlier runs"));
   forget->setObjectName(QLatin1String("forget-runs"));
   forget->setEnabled(runsKept);
   QObject::connect(forget, &QAction::triggered, chart, &ResponseChart::ForgetRequested);

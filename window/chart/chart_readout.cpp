@@ -1,10 +1,10 @@
 #include "window/chart/chart_readout.h"
 #include "simulation/plant.h"
+#include "window/words/contexts.h"
 
 #include <algorithm>
 
 #include "simulation/transcript.h"
-#include "window/chart/response_chart.h"
 #include "window/prose_number.h"
 
 namespace corvale {
@@ -37,7 +37,7 @@ QString ChartReadout::Name(SeriesId series) const {
     case K::X:
       return QStringLiteral("X");
     case K::Error:
-      return ResponseChart::tr("Error");
+      return ChartWords::tr("Error");
     case K::P:
       return QStringLiteral("P");
     case K::I:
@@ -51,7 +51,7 @@ QString ChartReadout::Name(SeriesId series) const {
   const auto& kept = history_.Kept();
   const auto at = std::find_if(kept.begin(), kept.end(),
                                [&](const KeptRun& run) { return run.id == series.kept; });
-  return ResponseChart::tr("PV of run %1")
+  return ChartWords::tr("PV of run %1")
       .arg(ProseCount(static_cast<std::int64_t>(at - kept.begin()) + 1, locale_));
 }
 
@@ -64,13 +64,13 @@ QString ChartReadout::Values(SeriesId series, std::size_t row) const {
   const ResponseTrace& trace = history_.Current();
   if (series.kind == SeriesId::Kind::Pv) {
     const ResponseSample& sample = trace.Sample(row);
-    return ResponseChart::tr("Step %1: PV %2, SP %3, X %4")
+    return ChartWords::tr("Step %1: PV %2, SP %3, X %4")
         .arg(step, Number(sample.pv), ProseNumber(trace.SetPointOf(row), locale_),
              Number(sample.x));
   }
   const std::optional<double> value = SeriesValue(history_, series, row);
-  if (!value) return ResponseChart::tr("Step %1: %2 has no value here").arg(step, Name(series));
-  return ResponseChart::tr("Step %1: %2 %3").arg(step, Name(series), Number(*value));
+  if (!value) return ChartWords::tr("Step %1: %2 has no value here").arg(step, Name(series));
+  return ChartWords::tr("Step %1: %2 %3").arg(step, Name(series), Number(*value));
 }
 
 QString ChartReadout::MarkText(SeriesId series, const RunMark& mark) const {
@@ -78,26 +78,26 @@ QString ChartReadout::MarkText(SeriesId series, const RunMark& mark) const {
   const QString limit = ProseCount(static_cast<std::int64_t>(LimitValue(mark.limit)), locale_);
   switch (mark.kind) {
     case K::RiseStart:
-      return (falling_ ? ResponseChart::tr("fall from here (past %1\u00a0% of the change)")
-                       : ResponseChart::tr("rise from here (past %1\u00a0% of the change)"))
+      return (falling_ ? ChartWords::tr("fall from here (past %1\u00a0% of the change)")
+                       : ChartWords::tr("rise from here (past %1\u00a0% of the change)"))
           .arg(ProseCount(10, locale_));
     case K::RiseEnd:
-      return (falling_ ? ResponseChart::tr("fall to here (past %1\u00a0% of the change)")
-                       : ResponseChart::tr("rise to here (past %1\u00a0% of the change)"))
+      return (falling_ ? ChartWords::tr("fall to here (past %1\u00a0% of the change)")
+                       : ChartWords::tr("rise to here (past %1\u00a0% of the change)"))
           .arg(ProseCount(90, locale_));
     case K::Peak:
-      return falling_ ? ResponseChart::tr("lowest point") : ResponseChart::tr("peak");
+      return falling_ ? ChartWords::tr("lowest point") : ChartWords::tr("peak");
     case K::Settled:
-      return ResponseChart::tr("settled from here");
+      return ChartWords::tr("settled from here");
     case K::LimitEntry:
-      return ResponseChart::tr("X reaches its limit %1").arg(limit);
+      return ChartWords::tr("X reaches its limit %1").arg(limit);
     case K::LimitExit:
-      return ResponseChart::tr("X leaves its limit %1").arg(limit);
+      return ChartWords::tr("X leaves its limit %1").arg(limit);
     case K::SetPointChange:
-      return ResponseChart::tr("SP changes to %1")
+      return ChartWords::tr("SP changes to %1")
           .arg(ProseNumber(SetPointAt(SeriesSetPoints(history_, series), mark.row), locale_));
     case K::Crossing:
-      return ResponseChart::tr("PV crosses SP");
+      return ChartWords::tr("PV crosses SP");
   }
   return {};
 }
@@ -116,7 +116,7 @@ QStringList ChartReadout::Facts(SeriesId series, std::size_t row) const {
   if (series.kind == SeriesId::Kind::KeptPv) return facts;
   const Limit limit = history_.Current().LimitAt(row);
   if (limit != Limit::None && !entered) {
-    facts.prepend(ResponseChart::tr("X at its limit %1")
+    facts.prepend(ChartWords::tr("X at its limit %1")
                       .arg(ProseCount(static_cast<std::int64_t>(LimitValue(limit)), locale_)));
   }
   return facts;
@@ -128,8 +128,8 @@ QString ChartReadout::Row(SeriesId series, int row) const {
   const QString text = Values(series, r);
   const QStringList facts = Facts(series, r);
   if (facts.isEmpty()) return text;
-  return ResponseChart::tr("%1; %2", "a step's values; what the chart marks at it")
-      .arg(text, Joined(facts, ResponseChart::tr("%1, %2", "two of the marks at one step")));
+  return ChartWords::tr("%1; %2", "a step's values; what the chart marks at it")
+      .arg(text, Joined(facts, ChartWords::tr("%1, %2", "two of the marks at one step")));
 }
 
 }  // namespace corvale

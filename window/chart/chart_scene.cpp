@@ -1,4 +1,5 @@
 #include "window/chart/chart_scene.h"
+#include "window/words/contexts.h"
 
 #include <algorithm>
 
@@ -6,7 +7,6 @@
 #include "window/chart/chart_cursor.h"
 #include "window/chart/chart_marks.h"
 #include "window/chart/chart_series.h"
-#include "window/chart/response_chart.h"
 #include "window/prose_number.h"
 
 namespace corvale {
@@ -28,7 +28,7 @@ ChartScene::ChartScene(const ChartInput& input, QSizeF size)
 
 QString ChartScene::GainsName(const Gains& gains, const std::vector<ResponseTrace::Run>& commands,
                               bool withSetPoints, const QLocale& locale) {
-  const QString name = ResponseChart::tr("Kp %1, Ki %2, Kd %3")
+  const QString name = ChartWords::tr("Kp %1, Ki %2, Kd %3")
                            .arg(ProseNumber(gains.Kp, locale), ProseNumber(gains.Ki, locale),
                                 ProseNumber(gains.Kd, locale));
   if (!withSetPoints) return name;
@@ -39,8 +39,7 @@ QString ChartScene::GainsName(const Gains& gains, const std::vector<ResponseTrac
     if (sps.size() > 3 && i == 1) shown << QStringLiteral("\u2026");
     if (sps.size() <= 3 || i == 0 || i + 1 == sps.size()) shown << ProseNumber(sps[i], locale);
   }
-  return ResponseChart::tr("%1, SP %2", "gains, then the set point")
-      .arg(name, shown.join(" \u2192 "));
+  return ChartWords::tr("%1, SP %2", "gains, then the set point").arg(name, shown.join(" \u2192 "));
 }
 
 std::vector<double> ChartScene::SetPoints(const std::vector<ResponseTrace::Run>& commands) {
@@ -59,7 +58,7 @@ std::vector<LegendEntry> ChartScene::LegendEntries() const {
   };
   const auto& kept = history.Kept();
   if (kept.empty() || trace.Size() == 0) {
-    line(ResponseChart::tr("PV"), style_.pv);
+    line(ChartWords::tr("PV"), style_.pv);
   } else {
     // A comparison: every run named by its gains, and by SP where the runs'
     // set points differ.
@@ -67,20 +66,20 @@ std::vector<LegendEntry> ChartScene::LegendEntries() const {
     const bool setPoints = std::any_of(kept.begin(), kept.end(), [&](const KeptRun& run) {
       return SetPoints(run.summary.setPoints) != current;
     });
-    line(ResponseChart::tr("PV, %1", "the current run's PV and its gains")
+    line(ChartWords::tr("PV, %1", "the current run's PV and its gains")
              .arg(GainsName(history.CurrentGains(), trace.Runs(), setPoints, input_.locale)),
          style_.pv);
     for (std::size_t i = 0; i < kept.size(); ++i)
       line(GainsName(kept[i].summary.gains, kept[i].summary.setPoints, setPoints, input_.locale),
            style_.Kept(input_.KeptLook(i)));
   }
-  line(ResponseChart::tr("SP"), style_.sp);
-  line(ResponseChart::tr("X"), style_.x);
+  line(ChartWords::tr("SP"), style_.sp);
+  line(ChartWords::tr("X"), style_.x);
   if (ChartSeries::ReachedLimit(trace))
     entries.push_back(
-        {ResponseChart::tr("X at 0 or 255"), LegendEntry::Sample::kFill, {}, style_.limitShade});
+        {ChartWords::tr("X at 0 or 255"), LegendEntry::Sample::kFill, {}, style_.limitShade});
   if (trace.Size() > 0 && input_.firstVisible >= 0 && input_.lastVisible >= input_.firstVisible)
-    entries.push_back({ResponseChart::tr("Rows shown in the table"),
+    entries.push_back({ChartWords::tr("Rows shown in the table"),
                        LegendEntry::Sample::kHatch,
                        {},
                        style_.rowsInView});
@@ -162,8 +161,8 @@ ChartReport ChartScene::Draw(QPainter& painter) const {
   axis.DrawBelow(painter, frame_.steps, frame_.bottom, room);
   axis.DrawLeft(painter, frame_.values, frame_.top, room);
   axis.DrawLeft(painter, frame_.inputs, frame_.bottom, room);
-  axis.DrawTitle(painter, ResponseChart::tr("PV, SP"), frame_.titleLeft, frame_.top, room);
-  axis.DrawTitle(painter, ResponseChart::tr("X"), frame_.titleLeft, frame_.bottom, room);
+  axis.DrawTitle(painter, ChartWords::tr("PV, SP"), frame_.titleLeft, frame_.top, room);
+  axis.DrawTitle(painter, ChartWords::tr("X"), frame_.titleLeft, frame_.bottom, room);
 
   DrawGrid(painter);
   const ChartSeries series(history, frame_, input_.keptLooks, input_.columns);

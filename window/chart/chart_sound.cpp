@@ -1,10 +1,10 @@
 #include "window/chart/chart_sound.h"
+#include "window/words/contexts.h"
 
 #include <QWidget>
 #include <algorithm>
 
 #include "window/announcer.h"
-#include "window/chart/response_chart.h"
 #include "window/chart/sound_output.h"
 
 namespace corvale {
@@ -63,7 +63,7 @@ void ChartSound::Proceed() {
       speaking_.start(std::clamp(static_cast<int>(sentence_.size()) * 60, 1000, 4000));
       break;
     case SoundOutput::State::Failed:
-      Say(ResponseChart::tr("There is no sound output."));
+      Say(ChartWords::tr("There is no sound output."));
       pending_.clear();
       break;
     default:

@@ -1,4 +1,5 @@
 #include "window/comparison/comparison_cells.h"
+#include "window/words/contexts.h"
 
 #include <QCoreApplication>
 #include <cmath>
@@ -7,10 +8,6 @@
 
 namespace corvale {
 namespace {
-
-class Words {
-  Q_DECLARE_TR_FUNCTIONS(RunComparison)
-};
 
 ComparisonCell Number(double value, const QLocale& locale) {
   return {ProseNumber(value, locale), value};
@@ -30,10 +27,10 @@ ComparisonCell SettledCell(const StepFigures& f, RunComparisonModel::Column colu
     case C::kRise:
       if (const auto steps = f.RiseSteps()) {
         // Both crossings in one step, as the figures' sentence says it.
-        if (*steps == 0) return {Words::tr("under 1"), 0.0};
+        if (*steps == 0) return {ComparisonWords::tr("under 1"), 0.0};
         return Count(*steps, locale);
       }
-      return {Words::tr("not reached"), std::nullopt};
+      return {ComparisonWords::tr("not reached"), std::nullopt};
     case C::kPeak:
       return Number(f.peak, locale);
     case C::kOvershoot:
@@ -65,15 +62,16 @@ ComparisonCell FigureCell(const RunSummary& run, RunComparisonModel::Column colu
   if (column == C::kAtZero) return Count(f.atZero.steps, locale);
   if (column == C::kAtFull) return Count(f.atFull.steps, locale);
   if (f.settled) return SettledCell(f, column, locale);
-  if (column == C::kRise && !f.isStep) return {Words::tr("no step"), std::nullopt};
+  if (column == C::kRise && !f.isStep) return {ComparisonWords::tr("no step"), std::nullopt};
   // As the figures' sentence says it: PV at rest where it started is no
   // response, not one that has yet to settle.
   if (NothingToMeasure(f)) {
     if (column != C::kRise) return None();
-    return {NeverMoved(f) ? Words::tr("no response") : Words::tr("no change"), std::nullopt};
+    return {NeverMoved(f) ? ComparisonWords::tr("no response") : ComparisonWords::tr("no change"),
+            std::nullopt};
   }
   if (column == C::kSettling && f.isStep) {
-    return {Words::tr("not settled: PV %1 to %2")
+    return {ComparisonWords::tr("not settled: PV %1 to %2")
                 .arg(ProseNumber(f.tail.low, locale), ProseNumber(f.tail.high, locale)),
             std::nullopt};
   }
@@ -84,7 +82,7 @@ QString ColumnName(RunComparisonModel::Column column) {
   using C = RunComparisonModel;
   switch (column) {
     case C::kRun:
-      return Words::tr("Run");
+      return ComparisonWords::tr("Run");
     case C::kKp:
       return QStringLiteral("Kp");
     case C::kKi:
@@ -94,23 +92,23 @@ QString ColumnName(RunComparisonModel::Column column) {
     case C::kSP:
       return QStringLiteral("SP");
     case C::kSteps:
-      return Words::tr("Steps");
+      return ComparisonWords::tr("Steps");
     case C::kRise:
-      return Words::tr("Rise");
+      return ComparisonWords::tr("Rise");
     case C::kPeak:
-      return Words::tr("Peak");
+      return ComparisonWords::tr("Peak");
     case C::kOvershoot:
-      return Words::tr("Overshoot\u00a0%");
+      return ComparisonWords::tr("Overshoot\u00a0%");
     case C::kSettling:
-      return Words::tr("Settling");
+      return ComparisonWords::tr("Settling");
     case C::kSettledFrom:
-      return Words::tr("Settled at");
+      return ComparisonWords::tr("Settled at");
     case C::kError:
-      return Words::tr("Error");
+      return ComparisonWords::tr("Error");
     case C::kAtZero:
-      return Words::tr("X at 0");
+      return ComparisonWords::tr("X at 0");
     case C::kAtFull:
-      return Words::tr("X at 255");
+      return ComparisonWords::tr("X at 255");
     case C::kColumnCount:
       break;
   }
@@ -121,38 +119,41 @@ QString ColumnExplanation(RunComparisonModel::Column column) {
   using C = RunComparisonModel;
   switch (column) {
     case C::kRun:
-      return Words::tr("The runs in the order they were computed; the last is the current one.");
+      return ComparisonWords::tr(
+          "The runs in the order they were computed; the last is the current one.");
     case C::kKp:
     case C::kKi:
     case C::kKd:
     case C::kSP:
-      return Words::tr("As the run's last Compute or Continue read it.");
+      return ComparisonWords::tr("As the run's last Compute or Continue read it.");
     case C::kSteps:
-      return Words::tr("The run's steps, its Continues included.");
+      return ComparisonWords::tr("The run's steps, its Continues included.");
     case C::kRise:
-      return Words::tr(
+      return ComparisonWords::tr(
           "Rise or fall time: the steps from 10\u00a0% to 90\u00a0% of the change, in the run's "
           "last step response.");
     case C::kPeak:
-      return Words::tr("Peak or lowest point: PV farthest in the direction of the change.");
+      return ComparisonWords::tr(
+          "Peak or lowest point: PV farthest in the direction of the change.");
     case C::kOvershoot:
-      return Words::tr("How far PV went past the final value, in percent of the change.");
+      return ComparisonWords::tr("How far PV went past the final value, in percent of the change.");
     case C::kSettling:
       // "\u00b1" ends its literal: lupdate would read "\u00b12" as one
       // character, and the text it keeps would not be the one looked up.
-      return Words::tr(
+      return ComparisonWords::tr(
           "Settling time: the steps from the start of the step response until PV stays within "
           "\u00b1"
           "2\u00a0% of the change around its final value.");
     case C::kSettledFrom:
-      return Words::tr(
+      return ComparisonWords::tr(
           "The first step from which PV stays within \u00b1"
           "2\u00a0% of the change.");
     case C::kError:
-      return Words::tr("Steady-state error: SP \u2212 final PV, once PV has settled.");
+      return ComparisonWords::tr("Steady-state error: SP \u2212 final PV, once PV has settled.");
     case C::kAtZero:
     case C::kAtFull:
-      return Words::tr("How many steps X sat at this limit in the run's last step response.");
+      return ComparisonWords::tr(
+          "How many steps X sat at this limit in the run's last step response.");
     case C::kColumnCount:
       break;
   }

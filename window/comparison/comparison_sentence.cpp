@@ -1,4 +1,5 @@
 #include "window/comparison/comparison_sentence.h"
+#include "window/words/contexts.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -11,10 +12,6 @@
 namespace corvale {
 namespace {
 
-class Words {
-  Q_DECLARE_TR_FUNCTIONS(RunComparison)
-};
-
 // What changed in the tuning, each gain as the boxes write it.
 QStringList Tuning(const Gains& now, const Gains& before, const QLocale& locale) {
   const std::pair<const char*, double Gains::*> gains[] = {
@@ -22,17 +19,18 @@ QStringList Tuning(const Gains& now, const Gains& before, const QLocale& locale)
   QStringList clauses;
   for (const auto& [name, gain] : gains) {
     const QString is = ProseNumber(now.*gain, locale), was = ProseNumber(before.*gain, locale);
-    if (is != was) clauses << Words::tr("%1 %2 instead of %3").arg(QLatin1String(name), is, was);
+    if (is != was)
+      clauses << ComparisonWords::tr("%1 %2 instead of %3").arg(QLatin1String(name), is, was);
   }
-  if (clauses.empty()) clauses << Words::tr("the same gains and SP");
+  if (clauses.empty()) clauses << ComparisonWords::tr("the same gains and SP");
   return clauses;
 }
 
 QString Rise(const StepFigures& f, const QLocale& locale) {
   const auto steps = f.RiseSteps();
-  if (!steps) return Words::tr("not reached");
+  if (!steps) return ComparisonWords::tr("not reached");
   // Both crossings in one step, as the table's "under 1" says it.
-  return *steps == 0 ? Words::tr("under 1 step") : StepsPhrase(*steps, locale);
+  return *steps == 0 ? ComparisonWords::tr("under 1 step") : StepsPhrase(*steps, locale);
 }
 
 // Below the transcript's last digit an error is the loop's rounding.
@@ -48,17 +46,17 @@ QStringList SettledFigures(const StepFigures& now, const StepFigures& before,
   const auto differing = [&clauses](const QString& clause, const QString& is, const QString& was) {
     if (is != was) clauses << clause.arg(is, was);
   };
-  differing(now.Falling() && before.Falling() ? Words::tr("fall time %1 instead of %2")
-                                              : Words::tr("rise time %1 instead of %2"),
+  differing(now.Falling() && before.Falling() ? ComparisonWords::tr("fall time %1 instead of %2")
+                                              : ComparisonWords::tr("rise time %1 instead of %2"),
             Rise(now, locale), Rise(before, locale));
-  differing(Words::tr("overshoot %1\u00a0% instead of %2\u00a0%"),
+  differing(ComparisonWords::tr("overshoot %1\u00a0% instead of %2\u00a0%"),
             ProsePercent(now.overshootPercent, locale),
             ProsePercent(before.overshootPercent, locale));
-  differing(Words::tr("settled from step %1 instead of step %2"),
+  differing(ComparisonWords::tr("settled from step %1 instead of step %2"),
             ProseCount(*now.settledFrom, locale), ProseCount(*before.settledFrom, locale));
-  differing(Words::tr("steady-state error %1 instead of %2"), ProseNumber(ShownError(now), locale),
-            ProseNumber(ShownError(before), locale));
-  if (clauses.empty()) clauses << Words::tr("the same figures");
+  differing(ComparisonWords::tr("steady-state error %1 instead of %2"),
+            ProseNumber(ShownError(now), locale), ProseNumber(ShownError(before), locale));
+  if (clauses.empty()) clauses << ComparisonWords::tr("the same figures");
   return clauses;
 }
 
@@ -66,11 +64,13 @@ QStringList SettledFigures(const StepFigures& now, const StepFigures& before,
 QString Settling(const StepFigures& now, const StepFigures& before, const QLocale& locale) {
   const auto step = [&locale](const StepFigures& f) { return ProseCount(*f.settledFrom, locale); };
   if (now.settled)
-    return Words::tr("settled from step %1, where before it did not settle").arg(step(now));
+    return ComparisonWords::tr("settled from step %1, where before it did not settle")
+        .arg(step(now));
   if (before.settled) {
-    return Words::tr("not settled, where before it settled from step %1").arg(step(before));
+    return ComparisonWords::tr("not settled, where before it settled from step %1")
+        .arg(step(before));
   }
-  return Words::tr("not settled, as before");
+  return ComparisonWords::tr("not settled, as before");
 }
 
 }  // namespace
@@ -87,10 +87,10 @@ QString AgainstBefore(const Gains& nowGains, const StepFigures& now, const Gains
   }
   QString joined = clauses.front();
   for (qsizetype i = 1; i < clauses.size(); ++i) {
-    joined = Words::tr("%1; %2", "two clauses of the comparison with the run before")
+    joined = ComparisonWords::tr("%1; %2", "two clauses of the comparison with the run before")
                  .arg(joined, clauses[i]);
   }
-  return Words::tr("Compared with the run before: %1.").arg(joined);
+  return ComparisonWords::tr("Compared with the run before: %1.").arg(joined);
 }
 
 }  // namespace corvale

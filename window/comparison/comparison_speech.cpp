@@ -1,4 +1,5 @@
 #include "window/comparison/comparison_speech.h"
+#include "window/words/contexts.h"
 
 #include <QCoreApplication>
 #include <cmath>
@@ -8,15 +9,12 @@
 namespace corvale {
 namespace {
 
-class Words {
-  Q_DECLARE_TR_FUNCTIONS(RunComparison)
-};
-
 using C = RunComparisonModel;
 
 // The steps a cell counts, as its text writes the number.
 QString Steps(const ComparisonCell& cell) {
-  return *cell.value == 1 ? Words::tr("1 step") : Words::tr("%1 steps").arg(cell.text);
+  return *cell.value == 1 ? ComparisonWords::tr("1 step")
+                          : ComparisonWords::tr("%1 steps").arg(cell.text);
 }
 
 // A number cell, named by its column, with its unit.
@@ -26,22 +24,22 @@ QString NamedNumber(C::Column column, const ComparisonCell& cell) {
       return Steps(cell);
     case C::kRise:
       // Both crossings in one step, as the cell's "under 1" says it.
-      return *cell.value == 0 ? Words::tr("Rise time under 1 step")
-                              : Words::tr("Rise time %1").arg(Steps(cell));
+      return *cell.value == 0 ? ComparisonWords::tr("Rise time under 1 step")
+                              : ComparisonWords::tr("Rise time %1").arg(Steps(cell));
     case C::kPeak:
-      return Words::tr("Peak %1").arg(cell.text);
+      return ComparisonWords::tr("Peak %1").arg(cell.text);
     case C::kOvershoot:
-      return Words::tr("Overshoot %1\u00a0%").arg(cell.text);
+      return ComparisonWords::tr("Overshoot %1\u00a0%").arg(cell.text);
     case C::kSettling:
-      return Words::tr("Settling time %1").arg(Steps(cell));
+      return ComparisonWords::tr("Settling time %1").arg(Steps(cell));
     case C::kSettledFrom:
-      return Words::tr("Settled from step %1").arg(cell.text);
+      return ComparisonWords::tr("Settled from step %1").arg(cell.text);
     case C::kError:
-      return Words::tr("Steady-state error %1").arg(cell.text);
+      return ComparisonWords::tr("Steady-state error %1").arg(cell.text);
     case C::kAtZero:
-      return Words::tr("X at 0 for %1").arg(Steps(cell));
+      return ComparisonWords::tr("X at 0 for %1").arg(Steps(cell));
     case C::kAtFull:
-      return Words::tr("X at 255 for %1").arg(Steps(cell));
+      return ComparisonWords::tr("X at 255 for %1").arg(Steps(cell));
     default:  // the gains and SP, named as everywhere
       return ColumnName(column) + u' ' + cell.text;
   }
@@ -52,23 +50,23 @@ QString NamedNumber(C::Column column, const ComparisonCell& cell) {
 QString SpokenColumnName(C::Column column) {
   switch (column) {
     case C::kSteps:
-      return Words::tr("Steps run");
+      return ComparisonWords::tr("Steps run");
     case C::kRise:
-      return Words::tr("Rise time in steps");
+      return ComparisonWords::tr("Rise time in steps");
     case C::kPeak:
-      return Words::tr("Peak of PV");
+      return ComparisonWords::tr("Peak of PV");
     case C::kOvershoot:
-      return Words::tr("Overshoot in percent");
+      return ComparisonWords::tr("Overshoot in percent");
     case C::kSettling:
-      return Words::tr("Settling time in steps");
+      return ComparisonWords::tr("Settling time in steps");
     case C::kSettledFrom:
-      return Words::tr("Settled from step");
+      return ComparisonWords::tr("Settled from step");
     case C::kError:
-      return Words::tr("Steady-state error");
+      return ComparisonWords::tr("Steady-state error");
     case C::kAtZero:
-      return Words::tr("Steps X sat at 0");
+      return ComparisonWords::tr("Steps X sat at 0");
     case C::kAtFull:
-      return Words::tr("Steps X sat at 255");
+      return ComparisonWords::tr("Steps X sat at 255");
     default:  // the run, its gains and SP: named as shown
       return ColumnName(column);
   }
@@ -76,16 +74,16 @@ QString SpokenColumnName(C::Column column) {
 
 QString SpokenCell(C::Column column, const ComparisonCell& cell, bool bare) {
   const bool none = !cell.value && cell.text == NoFigure();
-  if (bare) return none ? Words::tr("none") : cell.text;
-  if (none) return Words::tr("%1: none").arg(SpokenColumnName(column));
+  if (bare) return none ? ComparisonWords::tr("none") : cell.text;
+  if (none) return ComparisonWords::tr("%1: none").arg(SpokenColumnName(column));
   if (cell.value) return NamedNumber(column, cell);
   switch (column) {
     case C::kRun:
-      return Words::tr("Run %1").arg(cell.text);
+      return ComparisonWords::tr("Run %1").arg(cell.text);
     case C::kSettling:
-      return Words::tr("Settling time: %1").arg(cell.text);
+      return ComparisonWords::tr("Settling time: %1").arg(cell.text);
     default:  // why the rise has no figure
-      return Words::tr("Rise time: %1").arg(cell.text);
+      return ComparisonWords::tr("Rise time: %1").arg(cell.text);
   }
 }
 

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QCoreApplication>
+
+namespace corvale {
+
+// The translation contexts, each declared once: a file that needs a
+// context's words includes this, not the widget the context is named for.
+// Each context keeps the name its texts have in translations/*.ts.
+
+// The chart's words: its axes, legend, marks, readout, menu and sound.
+struct ChartWords {
+  Q_DECLARE_TR_FUNCTIONS(corvale::ResponseChart)
+};
+
+// The window's own words: the controls' explanations and what it says.
+struct FormWords {
+  Q_DECLARE_TR_FUNCTIONS(corvale::Form1)
+};
+
+// The figures' sentences.
+struct ResponseWords {
+  Q_DECLARE_TR_FUNCTIONS(ResponseText)
+};
+
+// The runs compared: their cells, their spoken names and the sentence
+// against the run before.
+struct ComparisonWords {
+  Q_DECLARE_TR_FUNCTIONS(RunComparison)
+};
+
+}  // namespace corvale
