@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "window/form1.h"
-#include "window/translations.h"
+#include "window/shell/form1.h"
+#include "window/words/translations.h"
 
 namespace {
 

@@ -20,7 +20,7 @@
 #include "form/commands.h"
 #include "form/memory_form_fields.h"
 #include "window/chart/response_chart.h"
-#include "window/form1.h"
+#include "window/shell/form1.h"
 #include "window/table/transcript_model.h"
 #include "window/table/transcript_view.h"
 

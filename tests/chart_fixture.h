@@ -15,7 +15,7 @@
 #include "tests/command_runs.h"
 #include "window/chart/chart_report.h"
 #include "window/chart/response_chart.h"
-#include "window/response_text.h"
+#include "window/words/response_text.h"
 
 namespace corvale {
 

@@ -12,8 +12,8 @@
 #include <cstdio>
 
 #include "tests/chart_fixture.h"
-#include "window/announcer.h"
-#include "window/response_text.h"
+#include "window/access/announcer.h"
+#include "window/words/response_text.h"
 
 namespace corvale {
 namespace {

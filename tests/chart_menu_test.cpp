@@ -3,7 +3,7 @@
 
 #include "labbook/lab_book.h"
 #include "tests/window_fixture.h"
-#include "window/announcer.h"
+#include "window/access/announcer.h"
 
 namespace corvale {
 namespace {

@@ -16,7 +16,7 @@
 #include "window/comparison/comparison_speech.h"
 #include "window/comparison/run_comparison_model.h"
 #include "window/comparison/run_comparison_view.h"
-#include "window/translations.h"
+#include "window/words/translations.h"
 
 namespace corvale {
 namespace {

@@ -1,10 +1,10 @@
-#include "window/failure_message.h"
+#include "window/words/failure_message.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "window/translations.h"
+#include "window/words/translations.h"
 
 namespace corvale {
 namespace {

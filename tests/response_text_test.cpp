@@ -1,10 +1,10 @@
-#include "window/response_text.h"
+#include "window/words/response_text.h"
 
 #include <QRegularExpression>
 
 #include "tests/command_runs.h"
-#include "window/prose_number.h"
-#include "window/translations.h"
+#include "window/words/prose_number.h"
+#include "window/words/translations.h"
 
 namespace corvale {
 namespace {

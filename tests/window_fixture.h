@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
-#include "window/announcer.h"
+#include "window/access/announcer.h"
 #include "window/chart/response_chart.h"
-#include "window/form1.h"
+#include "window/shell/form1.h"
 #include "window/table/transcript_model.h"
 #include "window/table/transcript_view.h"
 

@@ -1,7 +1,7 @@
 #include "tests/window_fixture.h"
-#include "window/announcer.h"
-#include "window/cell_reading.h"
-#include "window/translations.h"
+#include "window/access/announcer.h"
+#include "window/access/cell_reading.h"
+#include "window/words/translations.h"
 
 namespace corvale {
 namespace {

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "window/translations.h"
+#include "window/words/translations.h"
 
 namespace corvale {
 namespace {

@@ -2,7 +2,7 @@
 #include <QSignalSpy>
 
 #include "tests/window_fixture.h"
-#include "window/announcer.h"
+#include "window/access/announcer.h"
 
 namespace corvale {
 namespace {

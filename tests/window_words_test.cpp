@@ -4,9 +4,9 @@
 #include "form/commands.h"
 #include "labbook/transcript_text.h"
 #include "tests/window_fixture.h"
+#include "window/shell/widget_form_fields.h"
 #include "window/table/transcript_model.h"
-#include "window/translations.h"
-#include "window/widget_form_fields.h"
+#include "window/words/translations.h"
 
 namespace corvale {
 namespace {

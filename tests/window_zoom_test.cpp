@@ -1,9 +1,9 @@
 // The zoom and the chart's place: the decisions worked out by hand, then the
 // real window zoomed from its twips and stopped by its screen.
 #include "tests/window_fixture.h"
-#include "window/chart_placement.h"
-#include "window/window_fit.h"
-#include "window/zoom.h"
+#include "window/shell/chart_placement.h"
+#include "window/shell/window_fit.h"
+#include "window/shell/zoom.h"
 
 namespace corvale {
 namespace {

@@ -1,11 +1,11 @@
 #include "window/chart/chart_accessible.h"
-#include "window/words/contexts.h"
 
 #include <QWidget>
 #include <QWindow>
 
 #include "labbook/response_trace.h"
 #include "window/chart/response_chart.h"
+#include "window/words/contexts.h"
 
 namespace corvale {
 namespace {

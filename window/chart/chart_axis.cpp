@@ -1,8 +1,9 @@
 #include "window/chart/chart_axis.h"
-#include "window/words/contexts.h"
 
 #include <algorithm>
 #include <cmath>
+
+#include "window/words/contexts.h"
 
 namespace corvale {
 

@@ -1,9 +1,10 @@
 #include "window/chart/chart_figures.h"
-#include "window/words/contexts.h"
 
 #include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
+
+#include "window/words/contexts.h"
 
 namespace corvale {
 

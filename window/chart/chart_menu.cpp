@@ -1,5 +1,4 @@
 #include "window/chart/chart_menu.h"
-#include "window/words/contexts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -9,6 +8,7 @@
 
 #include "window/chart/chart_copy.h"
 #include "window/chart/response_chart.h"
+#include "window/words/contexts.h"
 
 namespace corvale {
 

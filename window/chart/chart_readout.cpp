@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "simulation/transcript.h"
-#include "window/prose_number.h"
+#include "window/words/prose_number.h"
 
 namespace corvale {
 namespace {

@@ -1,5 +1,4 @@
 #include "window/chart/chart_scene.h"
-#include "window/words/contexts.h"
 
 #include <algorithm>
 
@@ -7,7 +6,8 @@
 #include "window/chart/chart_cursor.h"
 #include "window/chart/chart_marks.h"
 #include "window/chart/chart_series.h"
-#include "window/prose_number.h"
+#include "window/words/contexts.h"
+#include "window/words/prose_number.h"
 
 namespace corvale {
 namespace {

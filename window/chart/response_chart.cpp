@@ -17,8 +17,8 @@
 #include "window/chart/chart_cursor.h"
 #include "window/chart/chart_menu.h"
 #include "window/chart/chart_scene.h"
-#include "window/chart/chart_sound.h"
 #include "window/chart/kept_looks.h"
+#include "window/sound/chart_sound.h"
 
 namespace corvale {
 ResponseChart::ResponseChart(const LabBook* history, QLocale locale, QWidget* parent)

@@ -6,10 +6,10 @@
 #include "window/chart/chart_cursor.h"
 #include "window/chart/chart_readout.h"
 #include "window/chart/chart_scene.h"
-#include "window/chart/chart_sound.h"
 #include "window/chart/response_chart.h"
-#include "window/prose_number.h"
-#include "window/response_text.h"
+#include "window/sound/chart_sound.h"
+#include "window/words/prose_number.h"
+#include "window/words/response_text.h"
 
 namespace corvale {
 

@@ -1,10 +1,10 @@
 #include "window/comparison/comparison_cells.h"
-#include "window/words/contexts.h"
 
 #include <QCoreApplication>
 #include <cmath>
 
-#include "window/prose_number.h"
+#include "window/words/contexts.h"
+#include "window/words/prose_number.h"
 
 namespace corvale {
 namespace {

@@ -1,5 +1,4 @@
 #include "window/comparison/comparison_sentence.h"
-#include "window/words/contexts.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -7,7 +6,8 @@
 #include <utility>
 
 #include "window/comparison/comparison_speech.h"
-#include "window/prose_number.h"
+#include "window/words/contexts.h"
+#include "window/words/prose_number.h"
 
 namespace corvale {
 namespace {

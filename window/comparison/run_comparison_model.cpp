@@ -4,7 +4,7 @@
 
 #include "window/comparison/comparison_cells.h"
 #include "window/comparison/comparison_speech.h"
-#include "window/prose_number.h"
+#include "window/words/prose_number.h"
 
 namespace corvale {
 

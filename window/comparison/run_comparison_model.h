@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "labbook/lab_book.h"
-#include "window/cell_reading.h"
+#include "window/access/cell_reading.h"
 
 namespace corvale {
 

@@ -8,7 +8,7 @@
 #include <QMenu>
 #include <algorithm>
 
-#include "window/cell_reading.h"
+#include "window/access/cell_reading.h"
 #include "window/comparison/comparison_copy.h"
 #include "window/comparison/run_comparison_model.h"
 

@@ -14,7 +14,7 @@
 #include <limits>
 #include <utility>
 
-#include "window/cell_reading.h"
+#include "window/access/cell_reading.h"
 #include "window/table/overview_scroll_bar.h"
 #include "window/table/transcript_mime_data.h"
 #include "window/table/transcript_model.h"

@@ -1,4 +1,4 @@
-#include "window/announcer.h"
+#include "window/access/announcer.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

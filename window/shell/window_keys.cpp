@@ -1,4 +1,4 @@
-#include "window/window_keys.h"
+#include "window/shell/window_keys.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

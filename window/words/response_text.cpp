@@ -1,4 +1,4 @@
-#include "window/response_text.h"
+#include "window/words/response_text.h"
 #include "simulation/plant.h"
 #include "window/words/contexts.h"
 
@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <cmath>
 
-#include "window/prose_number.h"
+#include "window/words/prose_number.h"
 
 namespace corvale {
 namespace {

@@ -1,9 +1,9 @@
-#include "window/chart_placement.h"
+#include "window/shell/chart_placement.h"
 
 #include <QWidget>
 
 #include "window/chart/response_chart.h"
-#include "window/transcript_box.h"
+#include "window/shell/transcript_box.h"
 
 namespace corvale {
 namespace {

@@ -1,4 +1,4 @@
-#include "window/zoom.h"
+#include "window/shell/zoom.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "window/twips.h"
+#include "window/shell/twips.h"
 
 namespace corvale {
 namespace {

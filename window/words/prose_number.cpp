@@ -1,4 +1,4 @@
-#include "window/prose_number.h"
+#include "window/words/prose_number.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,10 +1,10 @@
-#include "window/box_accessible.h"
+#include "window/access/box_accessible.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <algorithm>
 
-#include "window/number_box.h"
+#include "window/access/number_box.h"
 
 namespace corvale {
 namespace {

@@ -1,10 +1,10 @@
-#include "window/window_fit.h"
+#include "window/shell/window_fit.h"
 
 #include <algorithm>
 
-#include "window/chart_placement.h"
-#include "window/twips.h"
-#include "window/zoom.h"
+#include "window/shell/chart_placement.h"
+#include "window/shell/twips.h"
+#include "window/shell/zoom.h"
 
 namespace corvale {
 

@@ -1,4 +1,4 @@
-#include "window/transcript_box.h"
+#include "window/shell/transcript_box.h"
 
 #include <QLocale>
 #include <QStackedLayout>

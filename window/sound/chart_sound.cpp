@@ -1,11 +1,11 @@
-#include "window/chart/chart_sound.h"
-#include "window/words/contexts.h"
+#include "window/sound/chart_sound.h"
 
 #include <QWidget>
 #include <algorithm>
 
-#include "window/announcer.h"
-#include "window/chart/sound_output.h"
+#include "window/access/announcer.h"
+#include "window/sound/sound_output.h"
+#include "window/words/contexts.h"
 
 namespace corvale {
 

@@ -1,4 +1,4 @@
-#include "window/failure_message.h"
+#include "window/words/failure_message.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "form/commands.h"
-#include "window/prose_number.h"
+#include "window/words/prose_number.h"
 
 namespace corvale {
 namespace {

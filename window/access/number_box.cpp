@@ -1,9 +1,9 @@
-#include "window/number_box.h"
+#include "window/access/number_box.h"
 
 #include <QFocusEvent>
 #include <QSignalBlocker>
 
-#include "window/box_accessible.h"
+#include "window/access/box_accessible.h"
 
 namespace corvale {
 namespace {

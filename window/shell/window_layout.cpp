@@ -1,4 +1,4 @@
-#include "window/window_layout.h"
+#include "window/shell/window_layout.h"
 
 #include <QScreen>
 #include <QTimer>

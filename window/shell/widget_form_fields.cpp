@@ -1,4 +1,4 @@
-#include "window/widget_form_fields.h"
+#include "window/shell/widget_form_fields.h"
 
 #include <QLineEdit>
 

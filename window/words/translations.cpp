@@ -1,4 +1,4 @@
-#include "window/translations.h"
+#include "window/words/translations.h"
 
 #include <QCoreApplication>
 #include <QDir>

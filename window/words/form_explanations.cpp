@@ -1,9 +1,9 @@
-#include "window/form_explanations.h"
+#include "window/words/form_explanations.h"
 #include "form/commands.h"
 #include "window/words/contexts.h"
 
 #include "form/gain_examples.h"
-#include "window/prose_number.h"
+#include "window/words/prose_number.h"
 
 namespace corvale {
 

@@ -1,4 +1,4 @@
-#include "window/queued_input.h"
+#include "window/shell/queued_input.h"
 
 #include <QCoreApplication>
 #include <QEvent>

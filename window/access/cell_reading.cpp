@@ -1,4 +1,4 @@
-#include "window/cell_reading.h"
+#include "window/access/cell_reading.h"
 
 #include <QAccessible>
 #include <QTableView>

@@ -1,4 +1,4 @@
-#include "window/chart/sound_output.h"
+#include "window/sound/sound_output.h"
 
 #include <pulse/error.h>
 #include <pulse/simple.h>

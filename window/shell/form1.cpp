@@ -1,4 +1,4 @@
-#include "window/form1.h"
+#include "window/shell/form1.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -12,23 +12,23 @@
 #include <cmath>
 
 #include "labbook/step_info.h"
-#include "window/announcer.h"
+#include "window/access/announcer.h"
+#include "window/access/number_box.h"
 #include "window/chart/response_chart.h"
 #include "window/comparison/comparison_sentence.h"
 #include "window/comparison/run_comparison_model.h"
 #include "window/comparison/run_comparison_view.h"
-#include "window/failure_message.h"
-#include "window/form_explanations.h"
-#include "window/number_box.h"
-#include "window/queued_input.h"
-#include "window/response_text.h"
+#include "window/shell/queued_input.h"
+#include "window/shell/transcript_box.h"
+#include "window/shell/widget_form_fields.h"
+#include "window/shell/window_keys.h"
+#include "window/shell/window_layout.h"
+#include "window/shell/zoom.h"
 #include "window/table/transcript_model.h"
 #include "window/table/transcript_view.h"
-#include "window/transcript_box.h"
-#include "window/widget_form_fields.h"
-#include "window/window_keys.h"
-#include "window/window_layout.h"
-#include "window/zoom.h"
+#include "window/words/failure_message.h"
+#include "window/words/form_explanations.h"
+#include "window/words/response_text.h"
 
 namespace corvale {
 namespace {

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "form/box.h"
-#include "window/chart_placement.h"
-#include "window/window_fit.h"
-#include "window/zoom.h"
+#include "window/shell/chart_placement.h"
+#include "window/shell/window_fit.h"
+#include "window/shell/zoom.h"
 
 class QWidget;
 
