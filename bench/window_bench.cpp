@@ -233,7 +233,7 @@ int main(int argc, char* argv[]) {
     }
     std::printf(
         "| Peak memory of the window after five 1,000,000-step Computes in a row, the four "
-        "before the last kept | %.0f MiB | under 160 MiB |\n",
+        "before the last kept | %.0f MiB | under 120 MiB |\n",
         PeakResidentMiB());
     return 0;
   }
