@@ -105,23 +105,21 @@ RunOutcome Execute(LabBook& book, PreparedRun run, BookChange change) {
   std::size_t textBytes = 0;
   try {
     rows.reserve(static_cast<std::size_t>(run.steps));
-    // Each row's text is made only to be counted against the budgets: what
-    // the table shows is made again when it is shown.
-    std::string text;
+    // A row's text is made only when it is shown, read or copied; here its
+    // size alone is counted against the budgets.
+    const std::size_t separatorBytes = run.numbers.decimalSeparator.size();
     double lastError = 0;
     for (std::int64_t n = 0; n < run.steps; ++n) {
       const StepRecord record = StepOnce(next, lastError, run.gains);
       if ((outcome.failure = OverflowFailure(record, run))) break;
-      text.clear();
-      RowText(text, record, run.numbers.decimalSeparator);
-      if (textBytes + text.size() > kMaxRunText || textBytes + text.size() > transcriptRoom) {
-        outcome.failure =
-            Failure{Box::Loops, run.texts[IndexOf(Box::Loops)], record.Step,
-                    textBytes + text.size() > kMaxRunText ? FailureReason::RunTooLong
-                                                          : FailureReason::TranscriptTooLong};
+      const std::size_t after = textBytes + RowTextLength(record, separatorBytes);
+      if (after > kMaxRunText || after > transcriptRoom) {
+        outcome.failure = Failure{
+            Box::Loops, run.texts[IndexOf(Box::Loops)], record.Step,
+            after > kMaxRunText ? FailureReason::RunTooLong : FailureReason::TranscriptTooLong};
         break;
       }
-      textBytes += text.size();
+      textBytes = after;
       CommitStep(next, record);
       lastError = record.Error;
       rows.push_back(ResponseSample::Of(record));

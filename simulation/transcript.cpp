@@ -34,6 +34,17 @@ void AppendNonFinite(std::string& out, double value) {
   }
 }
 
+// 10^0 to 10^15, each exact in binary64.
+constexpr std::array<double, kSignificantDigits + 1> kPowersOfTen = [] {
+  std::array<double, kSignificantDigits + 1> powers{};
+  double power = 1;
+  for (double& p : powers) {
+    p = power;
+    power *= 10;
+  }
+  return powers;
+}();
+
 }  // namespace
 
 std::string HeaderText() { return "Step\tX\tPV\tError\tP\tI\tD"; }
@@ -101,6 +112,37 @@ std::string FormatValue(double value, std::string_view decimalSeparator) {
   std::string text;
   AppendFormattedValue(text, value, decimalSeparator);
   return text;
+}
+
+std::size_t FormattedLength(double value, std::size_t separatorBytes) {
+  const double magnitude = std::fabs(value);
+  const std::size_t sign = value < 0 ? 1 : 0;
+  // Below 0.9999 nothing rounds up to a whole unit: no integer digit.
+  if (magnitude < 0.9999) return sign + separatorBytes + kDecimals;
+  // From 10^(d-1) up to 0.9999 * 10^d, d digits whatever the rounding: it
+  // never goes below 10^(d-1) nor reaches 10^d. The rest, near a power of ten
+  // or too large for the table, is written out to be counted.
+  for (std::size_t digits = 1; digits < kPowersOfTen.size(); ++digits) {
+    if (magnitude < kPowersOfTen[digits]) {
+      if (magnitude >= 0.9999 * kPowersOfTen[digits] || magnitude < kPowersOfTen[digits - 1]) {
+        break;
+      }
+      return sign + digits + separatorBytes + kDecimals;
+    }
+  }
+  std::string text;
+  AppendFormattedValue(text, value, std::string(separatorBytes, '.'));
+  return text.size();
+}
+
+std::size_t RowTextLength(const StepRecord& record, std::size_t separatorBytes) {
+  std::size_t length = 2;  // CR LF
+  for (std::int64_t step = record.Step; step != 0; step /= 10) ++length;
+  if (record.Step <= 0) ++length;  // the digit 0, or the minus sign
+  for (double value : {record.X, record.PV, record.Error, record.P, record.I, record.D}) {
+    length += 1 + FormattedLength(value, separatorBytes);
+  }
+  return length;
 }
 
 void RowText(std::string& out, const StepRecord& record, std::string_view decimalSeparator) {

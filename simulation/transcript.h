@@ -32,4 +32,9 @@ void RowText(std::string& out, const StepRecord& record, std::string_view decima
 std::string FormatValue(double value, std::string_view decimalSeparator);
 void AppendFormattedValue(std::string& out, double value, std::string_view decimalSeparator);
 
+// The sizes in bytes of those texts, worked out without writing them, so that
+// a run can be held to its text budget at a small part of the cost.
+std::size_t FormattedLength(double value, std::size_t separatorBytes);
+std::size_t RowTextLength(const StepRecord& record, std::size_t separatorBytes);
+
 }  // namespace corvale

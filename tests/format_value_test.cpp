@@ -50,7 +50,10 @@ TEST(FormatValue, PrintsFourDecimalsWithTiesAwayFromZero) {
       {99999.99995, "100000.0000"}, {1e-300, ".0000"},
       {123456789012345.67, "123456789012346.0000"}, {HUGE_VAL, "inf"}, {-std::nan(""), "nan"}};
   // clang-format on
-  for (const auto& [value, expected] : cases) EXPECT_EQ(FormatValue(value, "."), expected);
+  for (const auto& [value, expected] : cases) {
+    EXPECT_EQ(FormatValue(value, "."), expected);
+    EXPECT_EQ(FormattedLength(value, 1), std::string_view(expected).size()) << value;
+  }
   EXPECT_EQ(FormatValue(1e300, "."), "1" + std::string(300, '0') + ".0000");
   EXPECT_EQ(FormatValue(-DBL_MAX, "."), "-179769313486232" + std::string(294, '0') + ".0000");
   EXPECT_EQ(FormatValue(-1.875, "\u066B"), "-1\u066B8750");
@@ -62,7 +65,9 @@ TEST(FormatValue, AgreesWithAnIndependentReferenceOnMillionsOfValues) {
   std::uniform_int_distribution<std::int64_t> tenThousandths(-9'999'999'999, 9'999'999'999);
   int mismatches = 0;
   auto check = [&](double value) {
-    if (FormatValue(value, ".") != ReferenceFormat(value) && ++mismatches == 1) {
+    const std::string reference = ReferenceFormat(value);
+    if ((FormatValue(value, ".") != reference || FormattedLength(value, 1) != reference.size()) &&
+        ++mismatches == 1) {
       ADD_FAILURE() << "the first mismatch: " << std::hexfloat << value;
     }
   };
@@ -75,7 +80,34 @@ TEST(FormatValue, AgreesWithAnIndependentReferenceOnMillionsOfValues) {
     const double tie = (static_cast<double>(tenThousandths(random)) + 0.5) / 10000;
     for (double near : {tie, std::nextafter(tie, 0.0), std::nextafter(tie, tie * 2)}) check(near);
   }
+  // Where a rounding up adds an integer digit: just below each power of ten.
+  for (double power = 1; power < 1e18; power *= 10) {
+    for (double below : {power, power - 0.00005, power * 0.9999}) {
+      for (double near : {below, std::nextafter(below, 0.0), std::nextafter(below, power * 2)}) {
+        check(near);
+        check(-near);
+      }
+    }
+  }
   EXPECT_EQ(mismatches, 0);
+}
+
+TEST(RowTextLength, IsTheSizeOfTheRowWrittenInAnySeparator) {
+  std::mt19937_64 random(20261209);
+  std::uniform_real_distribution<double> magnitude(-6, 17);
+  auto value = [&] { return (random() % 2 ? -1 : 1) * std::pow(10.0, magnitude(random)); };
+  for (std::int64_t step : {std::int64_t{1}, std::int64_t{9}, std::int64_t{10},
+                            std::int64_t{1'000'000}, INT64_MAX, std::int64_t{0}}) {
+    for (int i = 0; i < 1000; ++i) {
+      const StepRecord record{.Step = step, .X = value(), .PV = value(), .Error = value(),
+                              .Integral = 0, .P = value(), .I = value(), .D = value()};
+      for (std::string_view separator : {".", "\u066B"}) {
+        std::string row;
+        RowText(row, record, separator);
+        ASSERT_EQ(RowTextLength(record, separator.size()), row.size()) << row;
+      }
+    }
+  }
 }
 
 }  // namespace
