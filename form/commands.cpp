@@ -102,7 +102,7 @@ RunOutcome Execute(LabBook& book, PreparedRun run, BookChange change) {
   const std::size_t transcriptRoom =
       kMaxTranscriptText - std::min(kMaxTranscriptText, book.TextBytes());
   std::vector<ResponseSample> rows;
-  std::size_t textBytes = 0;
+  RowsWritten written;
   try {
     rows.reserve(static_cast<std::size_t>(run.steps));
     // A row's text is made only when it is shown, read or copied; here its
@@ -112,19 +112,20 @@ RunOutcome Execute(LabBook& book, PreparedRun run, BookChange change) {
     for (std::int64_t n = 0; n < run.steps; ++n) {
       const StepRecord record = StepOnce(next, lastError, run.gains);
       if ((outcome.failure = OverflowFailure(record, run))) break;
-      const std::size_t after = textBytes + RowTextLength(record, separatorBytes);
+      const std::size_t after = written.textBytes + RowTextLength(record, separatorBytes);
       if (after > kMaxRunText || after > transcriptRoom) {
         outcome.failure = Failure{
             Box::Loops, run.texts[IndexOf(Box::Loops)], record.Step,
             after > kMaxRunText ? FailureReason::RunTooLong : FailureReason::TranscriptTooLong};
         break;
       }
-      textBytes = after;
+      written.textBytes = after;
+      written.ranges.Take(record);
       CommitStep(next, record);
       lastError = record.Error;
       rows.push_back(ResponseSample::Of(record));
     }
-    if (book.Add(std::move(rows), run.gains, next, textBytes, outcome.change)) return outcome;
+    if (book.Add(std::move(rows), run.gains, next, written, outcome.change)) return outcome;
   } catch (const std::bad_alloc&) {
   }
   // Nothing of the run reached the book, so nothing of it is kept.

@@ -52,6 +52,7 @@ BookChange LabBook::Restart() {
   currentId_ = nextId_++;
   figures_.reset();
   marks_ = {};
+  ranges_ = {};
   ResetState(state_);
   headed_ = true;
   textBytes_ = HeaderText().size();
@@ -60,14 +61,15 @@ BookChange LabBook::Restart() {
 }
 
 bool LabBook::Add(std::vector<ResponseSample> rows, const Gains& gains, const LoopState& after,
-                  std::size_t textBytes, BookChange& change) {
+                  const RowsWritten& written, BookChange& change) {
   const std::size_t first = current_->Size();
   if (!rows.empty()) {
     const std::size_t added = rows.size();
     if (!current_->Append(std::move(rows), gains)) return false;
     if (change.rowsAdded == 0) change.firstRow = first;
     change.rowsAdded += added;
-    textBytes_ += textBytes;
+    textBytes_ += written.textBytes;
+    ranges_.Take(written.ranges);
   }
   state_ = after;
   if (change.rowsAdded > 0) Measure();

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "labbook/column_ranges.h"
 #include "labbook/kept_run.h"
 #include "labbook/response_trace.h"
 #include "labbook/run_marks.h"
@@ -59,11 +60,11 @@ class LabBook {
   // transcript begins with its column names.
   BookChange Restart();
   // A command's rows, under the gains and SP it read, and the state after
-  // its last one. False, with everything as it was, when memory runs out:
-  // the rows and the state always agree. `textBytes` is the rows' text as
-  // the transcript writes it, CR LF as two.
+  // its last one, with what the command measured of them. False, with
+  // everything as it was, when memory runs out: the rows and the state
+  // always agree.
   bool Add(std::vector<ResponseSample> rows, const Gains& gains, const LoopState& after,
-           std::size_t textBytes, BookChange& change);
+           const RowsWritten& written, BookChange& change);
 
   // The current run: every row, shared with whatever copied rows of it.
   const ResponseTrace& Current() const { return *current_; }
@@ -71,6 +72,7 @@ class LabBook {
   RunId CurrentId() const { return currentId_; }
   const std::optional<StepFigures>& CurrentFigures() const { return figures_; }
   const std::vector<RunMark>& CurrentMarks() const { return marks_; }
+  const ColumnRanges& CurrentRanges() const { return ranges_; }
   // The gains and SP of the current run's last command.
   Gains CurrentGains() const;
   RunSummary CurrentSummary() const;
@@ -105,6 +107,7 @@ class LabBook {
   RunId nextId_ = 2;
   std::optional<StepFigures> figures_;
   std::vector<RunMark> marks_;
+  ColumnRanges ranges_;
   bool headed_ = false;
   std::size_t textBytes_ = 0;
   std::deque<KeptRun> kept_;

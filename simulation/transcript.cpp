@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <optional>
 
 namespace corvale {
 namespace {
@@ -44,6 +45,23 @@ constexpr std::array<double, kSignificantDigits + 1> kPowersOfTen = [] {
   }
   return powers;
 }();
+
+// Whether a magnitude below 10^digits is written as 10^digits, with one
+// integer digit more; none where it lies too near the bound to tell. Up to
+// 10^10 the 15 significant digits reach the fourth decimal's half, so the
+// magnitude rounds up where it is at least 10^d - 0.00005 less half a unit in
+// the 15th digit; beyond, only a magnitude below 0.9999 * 10^d is sure not to.
+std::optional<bool> RoundsUpToPowerOfTen(double magnitude, std::size_t digits) {
+  const double power = kPowersOfTen[digits];
+  if (digits > 10) {
+    return magnitude < 0.9999 * power ? std::optional(false) : std::nullopt;
+  }
+  const double bound = power - 5e-5 - 5e-16 * power;
+  const double margin = 4e-15 * power;  // well over this arithmetic's error
+  if (magnitude < bound - margin) return false;
+  if (magnitude > bound + margin) return true;
+  return std::nullopt;
+}
 
 }  // namespace
 
@@ -115,21 +133,19 @@ std::string FormatValue(double value, std::string_view decimalSeparator) {
 }
 
 std::size_t FormattedLength(double value, std::size_t separatorBytes) {
+  if (std::isnan(value)) return 3;
   const double magnitude = std::fabs(value);
   const std::size_t sign = value < 0 ? 1 : 0;
-  // Below 0.9999 nothing rounds up to a whole unit: no integer digit.
-  if (magnitude < 0.9999) return sign + separatorBytes + kDecimals;
-  // From 10^(d-1) up to 0.9999 * 10^d, d digits whatever the rounding: it
-  // never goes below 10^(d-1) nor reaches 10^d. The rest, near a power of ten
-  // or too large for the table, is written out to be counted.
-  for (std::size_t digits = 1; digits < kPowersOfTen.size(); ++digits) {
-    if (magnitude < kPowersOfTen[digits]) {
-      if (magnitude >= 0.9999 * kPowersOfTen[digits] || magnitude < kPowersOfTen[digits - 1]) {
-        break;
-      }
-      return sign + digits + separatorBytes + kDecimals;
+  // The integer digits before rounding: the magnitude lies in
+  // [10^(digits-1), 10^digits), or below 1 with none.
+  std::size_t digits = 0;
+  while (digits < kPowersOfTen.size() && magnitude >= kPowersOfTen[digits]) ++digits;
+  if (digits < kPowersOfTen.size()) {
+    if (const std::optional<bool> up = RoundsUpToPowerOfTen(magnitude, digits)) {
+      return sign + digits + (*up ? 1 : 0) + separatorBytes + kDecimals;
     }
   }
+  // Too large for the table, infinite, or too near the bound to tell.
   std::string text;
   AppendFormattedValue(text, value, std::string(separatorBytes, '.'));
   return text.size();

@@ -46,7 +46,7 @@ struct Session {
   // Rows made up for a test, as a Compute's: the state is left as it was.
   void Made(std::vector<ResponseSample> rows, const Gains& gains) {
     changes += history.Restart();
-    EXPECT_TRUE(history.Add(std::move(rows), gains, history.State(), 0, changes));
+    EXPECT_TRUE(history.Add(std::move(rows), gains, history.State(), {}, changes));
   }
   std::string Transcript() const { return TranscriptText(history); }
   void Press(const std::vector<std::string>& commands) {

@@ -221,7 +221,7 @@ TEST(CommandsCounter, TooManyStepsForTheCounter) {
   // What a book that ran so long would hold: the state alone matters here.
   LabBook book;
   BookChange change;
-  ASSERT_TRUE(book.Add({}, {}, {.Step = std::numeric_limits<std::int64_t>::max() - 1}, 0, change));
+  ASSERT_TRUE(book.Add({}, {}, {.Step = std::numeric_limits<std::int64_t>::max() - 1}, {}, change));
   MemoryFormFields fields;
   fields.SetBox(Box::Loops, "2");
   EXPECT_EQ(OnContinue(book, fields).failure->reason, FailureReason::TooManySteps);

@@ -248,13 +248,13 @@ void TranscriptView::reset() {
   rowsPicked_ = false;
   widest_ = {};
   widestEstimate_ = {};
-  Widen(0, model_->rowCount() - 1);
+  Widen();
   EmitVisibleRows();
 }
 
 void TranscriptView::rowsInserted(const QModelIndex& parent, int first, int last) {
   QTableView::rowsInserted(parent, first, last);
-  Widen(first, last);
+  Widen();
   EmitVisibleRows();  // rows added under the last row in view come into view
 }
 
@@ -263,24 +263,13 @@ void TranscriptView::changeEvent(QEvent* event) {
   if (event->type() == QEvent::FontChange) Measure();
 }
 
-void TranscriptView::Widen(int firstRow, int lastRow) {
-  // A value's text grows with its integer digits and its sign, so the widest
-  // of a column is that of its largest or its smallest value, and of the
-  // Step column that of the last step: only those are made as text, so that
-  // a million rows take a few hundredths of a second.
-  if (lastRow < firstRow) return;
-  const ResponseTrace& rows = model_->Book().Current();
-  std::array<double, kColumns> low, high;
-  low.fill(std::numeric_limits<double>::infinity());
-  high.fill(-std::numeric_limits<double>::infinity());
-  for (int row = firstRow; row <= lastRow; ++row) {
-    const StepRecord r = rows.Record(static_cast<std::size_t>(row));
-    const std::array<double, kColumns> values = {0, r.X, r.PV, r.Error, r.P, r.I, r.D};
-    for (std::size_t column = 1; column < kColumns; ++column) {
-      low[column] = std::min(low[column], values[column]);
-      high[column] = std::max(high[column], values[column]);
-    }
-  }
+void TranscriptView::Widen() {
+  // The widest text of a column is that of its largest or its smallest
+  // value, and of the Step column that of the last step: only those are made
+  // as text, so that a million rows cost nothing here.
+  const int rows = model_->rowCount();
+  const ColumnRanges& ranges = model_->Book().CurrentRanges();
+  if (rows == 0 || ranges.IsEmpty()) return;
   bool widened = false;
   const auto take = [&](std::size_t column, std::string field) {
     const qreal estimate = Estimate(field);
@@ -289,11 +278,12 @@ void TranscriptView::Widen(int firstRow, int lastRow) {
     widest_[column] = std::move(field);
     widened = true;
   };
-  take(0, model_->RowFields(lastRow)[0]);
+  take(0, model_->RowFields(rows - 1)[0]);
   const std::string_view point = model_->Book().Numbers().decimalSeparator;
   for (std::size_t column = 1; column < kColumns; ++column) {
-    take(column, FormatValue(low[column], point));
-    take(column, FormatValue(high[column], point));
+    const ValueRange& range = ranges.columns[column - 1];
+    take(column, FormatValue(range.low, point));
+    take(column, FormatValue(range.high, point));
   }
   if (widened) FitColumns();
 }

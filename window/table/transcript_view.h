@@ -65,8 +65,8 @@ class TranscriptView : public QTableView {
   void EmitVisibleRows();
   void Copy();
   void SelectWholeRows();
-  // Takes in the widest values of these rows; fits the columns if one widened.
-  void Widen(int firstRow, int lastRow);
+  // Takes in the run's widest values; fits the columns if one widened.
+  void Widen();
   // The font's advances for the estimates, the rows' height and the columns.
   void Measure();
   // Each column as wide as its widest value, or its name.

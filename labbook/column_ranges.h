@@ -1,0 +1,48 @@
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+#include "labbook/response_trace.h"
+#include "simulation/step.h"
+
+namespace corvale {
+
+// The smallest and the largest value of each of a run's columns, X to D, kept
+// as its rows are written: a value's text grows with its integer digits and
+// its sign, so the table sizes each column to these two alone.
+struct ColumnRanges {
+  static constexpr std::size_t kValueColumns = 6;  // X, PV, Error, P, I, D
+  static constexpr double kInf = std::numeric_limits<double>::infinity();
+  std::array<ValueRange, kValueColumns> columns = Empty();
+
+  static std::array<ValueRange, kValueColumns> Empty() {
+    std::array<ValueRange, kValueColumns> empty;
+    empty.fill({kInf, -kInf});
+    return empty;
+  }
+  bool IsEmpty() const { return columns[0].low > columns[0].high; }
+
+  void Take(const StepRecord& r) {
+    const double values[] = {r.X, r.PV, r.Error, r.P, r.I, r.D};
+    for (std::size_t c = 0; c < kValueColumns; ++c) Take(c, {values[c], values[c]});
+  }
+  void Take(const ColumnRanges& other) {
+    for (std::size_t c = 0; c < kValueColumns; ++c) Take(c, other.columns[c]);
+  }
+
+ private:
+  void Take(std::size_t column, ValueRange range) {
+    columns[column].low = std::min(columns[column].low, range.low);
+    columns[column].high = std::max(columns[column].high, range.high);
+  }
+};
+
+// What a command measured of its rows as it wrote them.
+struct RowsWritten {
+  std::size_t textBytes = 0;  // as the transcript writes them, CR LF as two
+  ColumnRanges ranges;
+};
+
+}  // namespace corvale
