@@ -5,7 +5,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
-#include <optional>
+#include <bit>
+#include <cstdint>
 
 namespace corvale {
 namespace {
@@ -35,33 +36,45 @@ void AppendNonFinite(std::string& out, double value) {
   }
 }
 
-// 10^0 to 10^15, each exact in binary64.
-constexpr std::array<double, kSignificantDigits + 1> kPowersOfTen = [] {
-  std::array<double, kSignificantDigits + 1> powers{};
-  double power = 1;
-  for (double& p : powers) {
+// 10^0 to 10^19, every power of ten a 64-bit integer holds.
+constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
+  std::array<std::uint64_t, 20> powers{};
+  std::uint64_t power = 1;
+  for (std::uint64_t& p : powers) {
     p = power;
     power *= 10;
   }
   return powers;
 }();
 
-// Whether a magnitude below 10^digits is written as 10^digits, with one
-// integer digit more; none where it lies too near the bound to tell. Up to
-// 10^10 the 15 significant digits reach the fourth decimal's half, so the
-// magnitude rounds up where it is at least 10^d - 0.00005 less half a unit in
-// the 15th digit; beyond, only a magnitude below 0.9999 * 10^d is sure not to.
-std::optional<bool> RoundsUpToPowerOfTen(double magnitude, std::size_t digits) {
-  const double power = kPowersOfTen[digits];
-  if (digits > 10) {
-    return magnitude < 0.9999 * power ? std::optional(false) : std::nullopt;
-  }
-  const double bound = power - 5e-5 - 5e-16 * power;
-  const double margin = 4e-15 * power;  // well over this arithmetic's error
-  if (magnitude < bound - margin) return false;
-  if (magnitude > bound + margin) return true;
-  return std::nullopt;
+// How many decimal digits a number has; none for 0.
+std::size_t DecimalDigits(std::uint64_t number) {
+  // bit_width * log10(2), which is at most one too few.
+  const std::size_t guess = (static_cast<std::size_t>(std::bit_width(number)) * 1233) >> 12;
+  return guess + (guess < kPowersOfTen.size() && number >= kPowersOfTen[guess] ? 1 : 0);
 }
+
+// Where a magnitude below 10^d is sure to be written with d integer digits,
+// and where sure to be written as 10^d, one digit more; between the two,
+// too near to tell without writing it. Up to 10^10 the 15 significant digits
+// reach the fourth decimal's half, so the magnitude rounds up from
+// 10^d - 0.00005 less half a unit in the 15th digit, told apart by a margin
+// well over this arithmetic's error; beyond, only a magnitude below
+// 0.9999 * 10^d is sure.
+struct RoundingBounds {
+  std::array<double, kSignificantDigits + 1> stays{}, rises{};
+};
+constexpr RoundingBounds kRounding = [] {
+  RoundingBounds bounds;
+  for (std::size_t d = 0; d <= kSignificantDigits; ++d) {
+    const double power = static_cast<double>(kPowersOfTen[d]);
+    const double bound = power - 5e-5 - 5e-16 * power;
+    const double margin = 4e-15 * power;
+    bounds.stays[d] = d > 10 ? 0.9999 * power : bound - margin;
+    bounds.rises[d] = d > 10 ? power : bound + margin;
+  }
+  return bounds;
+}();
 
 }  // namespace
 
@@ -133,19 +146,14 @@ std::string FormatValue(double value, std::string_view decimalSeparator) {
 }
 
 std::size_t FormattedLength(double value, std::size_t separatorBytes) {
-  if (std::isnan(value)) return 3;
   const double magnitude = std::fabs(value);
-  const std::size_t sign = value < 0 ? 1 : 0;
-  // The integer digits before rounding: the magnitude lies in
-  // [10^(digits-1), 10^digits), or below 1 with none.
-  std::size_t digits = 0;
-  while (digits < kPowersOfTen.size() && magnitude >= kPowersOfTen[digits]) ++digits;
-  if (digits < kPowersOfTen.size()) {
-    if (const std::optional<bool> up = RoundsUpToPowerOfTen(magnitude, digits)) {
-      return sign + digits + (*up ? 1 : 0) + separatorBytes + kDecimals;
-    }
+  if (magnitude < 1e15) {  // and so not NaN
+    const std::size_t digits = DecimalDigits(static_cast<std::uint64_t>(magnitude));
+    const std::size_t fixed = (value < 0 ? 1 : 0) + digits + separatorBytes + kDecimals;
+    if (magnitude < kRounding.stays[digits]) return fixed;
+    if (magnitude > kRounding.rises[digits]) return fixed + 1;
   }
-  // Too large for the table, infinite, or too near the bound to tell.
+  // Too large for the tables, not finite, or too near the bound to tell.
   std::string text;
   AppendFormattedValue(text, value, std::string(separatorBytes, '.'));
   return text.size();
@@ -153,8 +161,9 @@ std::size_t FormattedLength(double value, std::size_t separatorBytes) {
 
 std::size_t RowTextLength(const StepRecord& record, std::size_t separatorBytes) {
   std::size_t length = 2;  // CR LF
-  for (std::int64_t step = record.Step; step != 0; step /= 10) ++length;
-  if (record.Step <= 0) ++length;  // the digit 0, or the minus sign
+  const auto step = static_cast<std::uint64_t>(record.Step);
+  // The digit 0, or the minus sign and the magnitude's digits.
+  length += record.Step > 0 ? DecimalDigits(step) : 1 + DecimalDigits(0 - step);
   for (double value : {record.X, record.PV, record.Error, record.P, record.I, record.D}) {
     length += 1 + FormattedLength(value, separatorBytes);
   }
