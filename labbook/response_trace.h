@@ -95,9 +95,16 @@ class ResponseTrace {
   std::size_t LastOutside(std::size_t first, std::size_t last, double low, double high) const;
   // The rows in first..last-1 whose X sat at `limit` (AtZero or AtFull).
   LimitRows RowsAt(Limit limit, std::size_t first, std::size_t last) const;
+  std::size_t CountAt(Limit limit, std::size_t first, std::size_t last) const {
+    return CountBefore(limit, last) - CountBefore(limit, first);
+  }
+
+  // Rows are summarized in blocks of so many: a walk over the rows can pass
+  // over a whole block, from a multiple of it, at the cost of one.
+  static constexpr std::size_t kBlockRows = 256;
 
  private:
-  static constexpr std::size_t kBlock = 256;
+  static constexpr std::size_t kBlock = kBlockRows;
   struct Block {
     ValueRange pv, x;
     std::array<std::size_t, 2> limitsThrough;  // rows at 0 and at 255, from row 0 to its end

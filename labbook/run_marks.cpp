@@ -17,10 +17,25 @@ void AddFigures(std::vector<RunMark>& marks, const StepFigures& f) {
   add(f.settledFrom, Kind::Settled);
 }
 
+constexpr std::size_t kBlock = ResponseTrace::kBlockRows;
+
+// Whether every row of the block from `row` sits at `limit`, None for none.
+bool AllAt(const ResponseTrace& trace, std::size_t row, Limit limit) {
+  const std::size_t atZero = trace.CountAt(Limit::AtZero, row, row + kBlock);
+  const std::size_t atFull = trace.CountAt(Limit::AtFull, row, row + kBlock);
+  if (limit == Limit::None) return atZero + atFull == 0;
+  return (limit == Limit::AtZero ? atZero : atFull) == kBlock;
+}
+
 void AddLimits(std::vector<RunMark>& marks, const ResponseTrace& trace) {
   Limit before = Limit::None;
   const std::size_t most = marks.size() + kMostMarks;
   for (std::size_t row = 0; row < trace.Size() && marks.size() < most; ++row) {
+    // A block that stays where X was adds no mark.
+    while (row % kBlock == 0 && row + kBlock <= trace.Size() && AllAt(trace, row, before)) {
+      row += kBlock;
+    }
+    if (row == trace.Size()) break;
     const Limit now = trace.LimitAt(row);
     if (now == before) continue;
     if (before != Limit::None) marks.push_back({row, Kind::LimitExit, before});
@@ -33,8 +48,10 @@ int SideOf(double value, double setPoint, double band) {
   return value > setPoint + band ? 1 : value < setPoint - band ? -1 : 0;
 }
 
-template <typename ValueAt>
-std::vector<std::size_t> CrossingsOf(std::size_t size, ValueAt valueAt,
+// `blockAt(row)`: the range of the block of values from `row`, where the walk
+// may pass over it; none where it may not.
+template <typename ValueAt, typename BlockAt>
+std::vector<std::size_t> CrossingsOf(std::size_t size, ValueAt valueAt, BlockAt blockAt,
                                      std::span<const ResponseTrace::Run> setPoints, double band) {
   std::vector<std::size_t> rows;
   int side = 0;             // the last side seen off SP, 0 for none yet
@@ -46,6 +63,18 @@ std::vector<std::size_t> CrossingsOf(std::size_t size, ValueAt valueAt,
     while (run < setPoints.size() && setPoints[run].firstRow == row) {
       if (row == 0 || setPoints[run].SetPoint() != setPoint) side = 0, on = false;
       setPoint = setPoints[run++].SetPoint();
+    }
+    // A block wholly on one side of SP, or on it, where the walk already
+    // stands, and under one set point, changes nothing but the stretch on SP.
+    if (const std::optional<ValueRange> block = blockAt(row);
+        block && (run == setPoints.size() || setPoints[run].firstRow >= row + kBlock)) {
+      const int low = SideOf(block->low, setPoint, band);
+      if (low == SideOf(block->high, setPoint, band) && (low == 0 || low == side)) {
+        if (low == 0 && !on) onSince = row;
+        on = low == 0;
+        row += kBlock - 1;
+        continue;
+      }
     }
     const int now = SideOf(valueAt(row), setPoint, band);
     if (now == 0) {
@@ -60,14 +89,14 @@ std::vector<std::size_t> CrossingsOf(std::size_t size, ValueAt valueAt,
   return rows;
 }
 
-template <typename ValueAt>
-void AddSetPoints(std::vector<RunMark>& marks, std::size_t size, ValueAt valueAt,
+template <typename ValueAt, typename BlockAt>
+void AddSetPoints(std::vector<RunMark>& marks, std::size_t size, ValueAt valueAt, BlockAt blockAt,
                   std::span<const ResponseTrace::Run> runs, double band) {
   for (std::size_t r = 1; r < runs.size(); ++r) {
     if (runs[r].SetPoint() != runs[r - 1].SetPoint())
       marks.push_back({runs[r].firstRow, Kind::SetPointChange});
   }
-  for (const std::size_t row : CrossingsOf(size, valueAt, runs, band))
+  for (const std::size_t row : CrossingsOf(size, valueAt, blockAt, runs, band))
     marks.push_back({row, Kind::Crossing});
 }
 
@@ -85,7 +114,8 @@ std::vector<RunMark> Sorted(std::vector<RunMark> marks) {
 std::vector<std::size_t> Crossings(std::span<const double> values,
                                    std::span<const ResponseTrace::Run> setPoints, double band) {
   return CrossingsOf(
-      values.size(), [values](std::size_t row) { return values[row]; }, setPoints, band);
+      values.size(), [values](std::size_t row) { return values[row]; },
+      [](std::size_t) { return std::optional<ValueRange>(); }, setPoints, band);
 }
 
 double CrossingBand(const ValueRange& extent) { return (extent.high - extent.low) / 1000; }
@@ -96,7 +126,11 @@ std::vector<RunMark> FindMarks(const ResponseTrace& trace,
   if (figures && figures->settled) AddFigures(marks, *figures);
   AddLimits(marks, trace);
   const auto pv = [&trace](std::size_t row) { return trace.Sample(row).pv; };
-  AddSetPoints(marks, trace.Size(), pv, trace.Runs(), CrossingBand(trace.Extent()));
+  const auto block = [&trace](std::size_t row) -> std::optional<ValueRange> {
+    if (row % kBlock != 0 || row + kBlock > trace.Size()) return std::nullopt;
+    return trace.PvRange(row, row + kBlock);
+  };
+  AddSetPoints(marks, trace.Size(), pv, block, trace.Runs(), CrossingBand(trace.Extent()));
   return Sorted(std::move(marks));
 }
 

@@ -66,6 +66,38 @@ TEST(RunMarks, CrossingsAreWhereValuesPassSetPoint) {
   EXPECT_EQ(Crossings(settling, Runs{{0, {.SP = 5}}}), (std::vector<std::size_t>{1, 3, 4, 5}));
 }
 
+TEST(RunMarks, LongStretchesAreFoundWhereverTheyStart) {
+  // A long run's marks at the first row of a block of rows, within one, and
+  // stretches over many. SP 5, then 10 from row 1800. PV 0 below SP; 9 above
+  // it from 512; on it for 1000..1023; above again; on it from 1280; 1 below it
+  // from 1600; 9 above it from 1700, and so below SP 10 from 1800; 11 above
+  // that from 2100. X at 255 from
+  // row 1 (step 1 is at no limit), at 0 from 600, off its limits from 1100.
+  std::vector<ResponseSample> first, second;
+  for (std::size_t row = 0; row < 2400; ++row) {
+    const double pv = row < 512    ? 0
+                      : row < 1000 ? 9
+                      : row < 1024 ? 5
+                      : row < 1280 ? 9
+                      : row < 1600 ? 5
+                      : row < 1700 ? 1
+                      : row < 2100 ? 9
+                                   : 11;
+    const double x = row < 600 ? 255 : row < 1100 ? 0 : 100;
+    (row < 1800 ? first : second).push_back({x, pv, 0});
+  }
+  ResponseTrace trace;
+  ASSERT_TRUE(trace.Append(std::move(first), {.SP = 5}));
+  ASSERT_TRUE(trace.Append(std::move(second), {.SP = 10}));
+  const std::vector<RunMark> expected = {
+      {1, K::LimitEntry, Limit::AtFull}, {512, K::Crossing},
+      {600, K::LimitExit, Limit::AtFull}, {600, K::LimitEntry, Limit::AtZero},
+      {1100, K::LimitExit, Limit::AtZero},
+      {1280, K::Crossing},  // where the stretch on SP began that PV left below
+      {1700, K::Crossing}, {1800, K::SetPointChange}, {2100, K::Crossing}};
+  EXPECT_EQ(FindMarks(trace, std::nullopt), expected);
+}
+
 TEST(RunMarks, NextMarkSkipsToTheNextRowWithOne) {
   // The crossings apart: a PV ringing around SP would put one at every step.
   const std::vector<RunMark> marks = {
