@@ -63,12 +63,10 @@ TEST_F(ChartMarks, ANewRunClearsTheCursorAContinueKeepsIt) {
 
 TEST_F(ChartMarks, TheStepAxisCountsWholeSteps) {
   for (const int loops : {1, 2, 3, 4, 5, 7, 30}) {
-    Forget();
-    Simulate({".5 .5 .5 5 " + std::to_string(loops)});
-    Render(530, 250);
+    const ChartReport report = Afresh({{".5 .5 .5 5 " + std::to_string(loops)}}, {530, 250});
     int labels = 0;
-    for (const ChartReport::Text& text : chart.Report().texts) {
-      if (text.part != ChartReport::Part::kAxis || text.rect.top() < chart.Report().bottom.bottom())
+    for (const ChartReport::Text& text : report.texts) {
+      if (text.part != ChartReport::Part::kAxis || text.rect.top() < report.bottom.bottom())
         continue;
       bool whole = false;
       const int step = text.text.toInt(&whole);
