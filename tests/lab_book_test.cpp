@@ -1,7 +1,6 @@
 #include "labbook/lab_book.h"
 
 #include <memory>
-#include <sstream>
 
 #include "tests/command_runs.h"
 #include "tests/failing_allocations.h"
@@ -32,18 +31,9 @@ TEST(LabBook, ComputeKeepsOnlyRunsWithRowsAndSaysWhatChanged) {
       {"+ 2 0 0 5 0",      false,   0,         0,    false,        1}};
   // clang-format on
   for (const auto& [command, newRun, first, rows, keptChanged, kept] : presses) {
-    session.fields.SetBox(Box::Loops, "");
-    std::istringstream words(command);
-    std::string kind, text;
-    words >> kind;
-    for (Box box : {Box::Kp, Box::Ki, Box::Kd, Box::SP, Box::Loops}) {
-      words >> text;
-      session.fields.SetBox(box, text);
-    }
-    const RunOutcome outcome =
-        kind == "C" ? OnCompute(book, session.fields) : OnContinue(book, session.fields);
-    ASSERT_TRUE(outcome.ok()) << command;
-    const BookChange& c = outcome.change;
+    session.changes = {};
+    ASSERT_TRUE(session.Press(command)) << command;
+    const BookChange& c = session.changes;
     EXPECT_EQ(std::tuple(c.newRun, c.firstRow, c.rowsAdded, c.keptChanged, book.Kept().size()),
               std::tuple(newRun, first, rows, keptChanged, kept))
         << command;
@@ -145,12 +135,10 @@ TEST(LabBook, AnAddWithoutMemoryLeavesEverythingAsItWas) {
       if (added) break;
       ++failures;
       SCOPED_TRACE(testing::Message() << before << " rows, " << succeeding << " allocations");
-      EXPECT_EQ(book.Current().Size(), before);
-      EXPECT_EQ(book.Current().Runs().size(), before > 0 ? 1u : 0u);
-      EXPECT_EQ(book.Revision(), revision);
-      EXPECT_EQ(book.State().Step, before > 0 ? 300 : 0);
-      EXPECT_EQ(book.TextBytes(), before > 0 ? 10u : 0u);
-      EXPECT_EQ(book.CurrentSummary().gains.Kp, before > 0 ? 1 : 0);
+      EXPECT_EQ(std::tuple(book.Current().Size(), book.Current().Runs().size(), book.Revision(),
+                           book.State().Step, book.TextBytes(), book.CurrentSummary().gains.Kp),
+                std::tuple(before, before > 0 ? 1u : 0u, revision, before > 0 ? 300 : 0,
+                           before > 0 ? 10u : 0u, before > 0 ? 1 : 0));
       if (before > 0) {
         EXPECT_EQ(book.Current().Sample(before - 1).pv, 3);
         EXPECT_EQ(book.Current().PvRange(0, before).high, 3);

@@ -61,15 +61,11 @@ TEST_F(Window, ACopyGivesEachNumberItsValueWithAPoint) {
   Press("Command1", {{"Loops", "2"}});
   QTest::keyClick(Table(), Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(Copied().second.value(2).value(4), ",6250");
-  const auto n = [](const char* value, QString shown) {
-    const QString cell = "<td sdval=\"%1\" sdnum=\"1033;0;0.0000\">%2</td>";
-    return cell.arg(value, shown.replace(u'.', u','));
-  };
+  // The whole row's cells: TranscriptMimeData's own test below.
   const QString html = QGuiApplication::clipboard()->mimeData()->html();
-  EXPECT_TRUE(html.contains("<tr><td>Step</td><td>X</td>"));
-  EXPECT_TRUE(html.contains("<tr><td sdval=\"2\" sdnum=\"1033;0;0\">2</td>" + n("7.5", "7.5000") +
-                            n("3.75", "3.7500") + n("1.25", "1.2500") + n("0.625", ".6250") +
-                            n("3.125", "3.1250") + n("-1.875", "-1.8750") + "</tr>"));
+  EXPECT_TRUE(html.contains("<tr><td>Step</td><td>X</td>") &&
+              html.contains("<td sdval=\"0.625\" sdnum=\"1033;0;0.0000\">,6250</td>"))
+      << html.toStdString();
 }
 
 // A table of the lab book's rows, after these commands, without a window.

@@ -26,14 +26,12 @@ TEST_F(Window, ComputeKeepsTheRunBeforeAndContinueExtendsIt) {
   for (const auto& [boxes, button, rows, keptKp, currentKp, message] : steps) {
     SCOPED_TRACE(testing::Message() << "step with " << rows << " rows");
     Press(button, boxes);
-    EXPECT_EQ(messages.size(), message ? 1u : 0u);
-    messages.clear();
-    EXPECT_EQ(runs.Current().Size(), rows);
-    EXPECT_EQ(Table()->model()->rowCount(), static_cast<int>(rows));
     std::vector<double> kept;
     for (const KeptRun& run : runs.Kept()) kept.push_back(run.summary.gains.Kp);
-    EXPECT_EQ(kept, keptKp);
-    EXPECT_EQ(runs.CurrentSummary().gains.Kp, currentKp);
+    EXPECT_EQ(std::tuple(messages.size(), runs.Current().Size(), Table()->model()->rowCount(), kept,
+                         runs.CurrentSummary().gains.Kp),
+              std::tuple(message ? 1u : 0u, rows, static_cast<int>(rows), keptKp, currentKp));
+    messages.clear();
   }
 }
 

@@ -49,10 +49,8 @@ TEST_F(Window, TooltipsWriteEveryNumberInTheWindowsDigits) {
 // What a screen reader is given of a message box: the shown text's words,
 // without the isolate around the text as typed, which Orca speaks ("“⁨abc⁩”").
 void ExpectHeardWithoutMarks(const QString& shown, const QString& heard) {
-  EXPECT_EQ(shown.count(u'\u2068'), 1) << shown.toStdString();
-  EXPECT_EQ(shown.count(u'\u2069'), 1) << shown.toStdString();
-  QString words = shown;
-  words.remove(u'\u2068').remove(u'\u2069');
+  EXPECT_TRUE(shown.count(u'\u2068') == 1 && shown.count(u'\u2069') == 1) << shown.toStdString();
+  const QString words = QString(shown).remove(u'\u2068').remove(u'\u2069');
   EXPECT_TRUE(heard.contains(words)) << heard.toStdString();
   EXPECT_FALSE(heard.contains(u'\u2068') || heard.contains(u'\u2069')) << heard.toStdString();
 }
@@ -62,9 +60,7 @@ TEST_F(Window, AMessageIsHeardWithoutTheMarksItIsShownWith) {
     Press(button, {{"guiKP", "abc"}});
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].startsWith("Kp: \u201C\u2068abc\u2069\u201D is not a number."));
-    ExpectHeardWithoutMarks(messages[0], heard[0]);
-    EXPECT_TRUE(heard[0].contains("Kp: \u201Cabc\u201D is not a number."))
-        << heard[0].toStdString();
+    ExpectHeardWithoutMarks(messages[0], heard[0]);  // so "Kp: “abc” is not a number."
     messages.clear();
     heard.clear();
   }
