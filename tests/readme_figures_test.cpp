@@ -9,6 +9,7 @@
 #include <regex>
 
 #include "labbook/step_info.h"
+#include "simulation/transcript.h"
 #include "tests/command_runs.h"
 
 namespace corvale {
@@ -26,6 +27,15 @@ std::string N(double value, int decimals) {
   char text[32];
   return std::string(
       text, std::to_chars(text, std::end(text), value, std::chars_format::fixed, decimals).ptr);
+}
+
+// A value as the figures' sentences write it: four decimals at most, no
+// trailing zeros.
+std::string Prose(double value) {
+  std::string text = N(value, 4);
+  text.erase(text.find_last_not_of('0') + 1);
+  if (text.back() == '.') text.pop_back();
+  return text;
 }
 
 using Phrase = std::function<std::string(const StepFigures&, const ResponseTrace&)>;
@@ -97,6 +107,51 @@ TEST(ReadmeFigures, EachLessonSaysWhatItsRunShows) {
     EXPECT_NE(readme.find(claim.quoted), std::string::npos);
     const ResponseTrace trace = TraceOf(claim.commands);
     EXPECT_EQ(claim.measured(*MeasureStep(trace), trace), claim.quoted);
+  }
+}
+
+TEST(ReadmeFigures, TheRunsComparedTheRowsAndTheCursorSayWhatTheRunsShow) {
+  const auto figures = [](const LabBook& book, std::size_t back) {
+    const auto& kept = book.Kept();
+    return back == 0 ? *book.CurrentFigures() : *kept[kept.size() - back].summary.figures;
+  };
+  const LabBook terms = HistoryOf({"C .5 0 0 5 30", "C 1 0 0 5 30", "C 1.5 0 0 5 30"});
+  std::string overshoots, errors;
+  for (std::size_t back : {2, 1, 0}) {
+    const StepFigures f = figures(terms, back);
+    const char* separator = back == 2 ? "" : back == 1 ? ", " : " and ";
+    overshoots += separator + N(f.overshootPercent, 1);
+    errors += separator + Prose(f.SteadyStateError());
+  }
+  const LabBook withD = HistoryOf({"C .5 .5 0 5 100", "C .5 .5 .5 5 100"});
+  const StepFigures before = figures(withD, 1), now = figures(withD, 0);
+  const ResponseTrace windup = TraceOf({"C .5 .5 .5 300 100"});
+  bool evenClimb = true;
+  for (std::size_t row = 2; row < windup.Size(); ++row) {
+    evenClimb = evenClimb && windup.Record(row).I - windup.Record(row - 1).I == 86.25;
+  }
+  const std::string topI = N(windup.Record(99).I, 2);
+  const ResponseTrace pid = TraceOf({"C .5 .5 .5 5 100"});
+  const ResponseTrace p = TraceOf({"C .5 0 0 5 100"});
+  const ValueRange pv = p.PvRange(0, p.Size());
+  std::string rows = TranscriptText(HistoryOf({"C .5 .5 .5 5 3"}));
+  rows = std::regex_replace(rows, std::regex("\\s+"), " ");
+
+  const std::string readme = Readme();
+  for (const std::string& measured : {
+           "Kp 0.5, 1 and 1.5 overshoot by " + overshoots + "\u00A0% and leave a steady-state error of " +
+               errors + ".",
+           "Compared with the run before: Kd 0.5 instead of 0; rise time " + N(*now.RiseSteps()) +
+               " steps instead of " + N(*before.RiseSteps()) + " steps; overshoot " +
+               N(now.overshootPercent, 1) + "\u00A0% instead of " + N(before.overshootPercent, 1) +
+               "\u00A0%; settled from step " + N(*now.settledFrom) + " instead of step " +
+               N(*before.settledFrom) + ".",
+           std::string(evenClimb ? "climb by 86.25 every step" : "climb unevenly") + ", to " +
+               topI.substr(0, topI.size() - 6) + "," + topI.substr(topI.size() - 6) + " at step 100",
+           "Step 15: X " + FormatValue(pid.Record(14).X, "."),
+           "PV from " + Prose(pv.low) + " to " + Prose(pv.high) + "; SP 5 sounds first.",
+           rows}) {
+    EXPECT_NE(readme.find(measured), std::string::npos) << measured;
   }
 }
 
