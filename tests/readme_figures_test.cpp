@@ -15,9 +15,10 @@
 namespace corvale {
 namespace {
 
-// The README with its line breaks and indents as single spaces.
-std::string Readme() {
-  std::ifstream file(CORVALE_SOURCE_DIR "/README.md");
+// The README, or another of the project's texts, with its line breaks and
+// indents as single spaces.
+std::string Readme(const char* path = "/README.md") {
+  std::ifstream file(std::string(CORVALE_SOURCE_DIR) + path);
   const std::string text{std::istreambuf_iterator<char>(file), {}};
   return std::regex_replace(text, std::regex("\\s+"), " ");
 }
@@ -153,6 +154,21 @@ TEST(ReadmeFigures, TheRunsComparedTheRowsAndTheCursorSayWhatTheRunsShow) {
            rows}) {
     EXPECT_NE(readme.find(measured), std::string::npos) << measured;
   }
+}
+
+TEST(ReadmeFigures, TheManualPageGivesTheLimitsAndTheSizeOfAMillionRows) {
+  Session session;
+  session.Press("C .5 .5 .5 5 1000000");
+  const std::size_t millions = (session.history.TextBytes() + 5'000'000) / 10'000'000 * 10;
+  const std::string manual = Readme("/packaging/corvale.1.in");
+  for (const std::string& measured :
+       {"at most " + std::to_string(kMaxRunText / 1'000'000) + " million bytes",
+        "at most " + std::to_string(kMaxTranscriptText / 1'000'000) + " million",
+        "a million ordinary rows take about " + std::to_string(millions) + " million",
+        std::string("One run adds at most 1,000,000 steps.")}) {
+    EXPECT_NE(manual.find(measured), std::string::npos) << measured;
+  }
+  EXPECT_EQ(kMaxStepsPerRun, 1'000'000);
 }
 
 }  // namespace
