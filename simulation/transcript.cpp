@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
-#include <cstring>
-#include <bit>
 #include <cstdint>
+#include <cstring>
+
+#include "simulation/ten_thousandths.h"
 
 namespace corvale {
 namespace {
@@ -92,7 +94,25 @@ Fields SplitFields(std::string_view line) {
   return fields;
 }
 
+// The value from its ten-thousandths: the integer digits, if any, then the
+// separator and four decimals.
+void AppendTenThousandths(std::string& out, bool negative, std::uint64_t scaled,
+                          std::string_view decimalSeparator) {
+  std::array<char, 24> digits{};
+  const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), scaled);
+  const std::ptrdiff_t length = written.ptr - digits.data();
+  if (negative) out += '-';
+  if (length > kDecimals) out.append(digits.data(), written.ptr - kDecimals);
+  out += decimalSeparator;
+  if (length < kDecimals) out.append(kDecimals - length, '0');
+  out.append(written.ptr - std::min<std::ptrdiff_t>(length, kDecimals), written.ptr);
+}
+
 void AppendFormattedValue(std::string& out, double value, std::string_view decimalSeparator) {
+  if (const std::optional<std::uint64_t> scaled = TenThousandths(std::fabs(value))) {
+    AppendTenThousandths(out, value < 0, *scaled, decimalSeparator);
+    return;
+  }
   if (!std::isfinite(value)) {
     AppendNonFinite(out, value);
     return;
