@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -37,46 +36,6 @@ void AppendNonFinite(std::string& out, double value) {
     out += value < 0 ? "-inf" : "inf";
   }
 }
-
-// 10^0 to 10^19, every power of ten a 64-bit integer holds.
-constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
-  std::array<std::uint64_t, 20> powers{};
-  std::uint64_t power = 1;
-  for (std::uint64_t& p : powers) {
-    p = power;
-    power *= 10;
-  }
-  return powers;
-}();
-
-// How many decimal digits a number has; none for 0.
-std::size_t DecimalDigits(std::uint64_t number) {
-  // bit_width * log10(2), which is at most one too few.
-  const std::size_t guess = (static_cast<std::size_t>(std::bit_width(number)) * 1233) >> 12;
-  return guess + (guess < kPowersOfTen.size() && number >= kPowersOfTen[guess] ? 1 : 0);
-}
-
-// Where a magnitude below 10^d is sure to be written with d integer digits,
-// and where sure to be written as 10^d, one digit more; between the two,
-// too near to tell without writing it. Up to 10^10 the 15 significant digits
-// reach the fourth decimal's half, so the magnitude rounds up from
-// 10^d - 0.00005 less half a unit in the 15th digit, told apart by a margin
-// well over this arithmetic's error; beyond, only a magnitude below
-// 0.9999 * 10^d is sure.
-struct RoundingBounds {
-  std::array<double, kSignificantDigits + 1> stays{}, rises{};
-};
-constexpr RoundingBounds kRounding = [] {
-  RoundingBounds bounds;
-  for (std::size_t d = 0; d <= kSignificantDigits; ++d) {
-    const double power = static_cast<double>(kPowersOfTen[d]);
-    const double bound = power - 5e-5 - 5e-16 * power;
-    const double margin = 4e-15 * power;
-    bounds.stays[d] = d > 10 ? 0.9999 * power : bound - margin;
-    bounds.rises[d] = d > 10 ? power : bound + margin;
-  }
-  return bounds;
-}();
 
 }  // namespace
 
@@ -166,14 +125,11 @@ std::string FormatValue(double value, std::string_view decimalSeparator) {
 }
 
 std::size_t FormattedLength(double value, std::size_t separatorBytes) {
-  const double magnitude = std::fabs(value);
-  if (magnitude < 1e15) {  // and so not NaN
-    const std::size_t digits = DecimalDigits(static_cast<std::uint64_t>(magnitude));
-    const std::size_t fixed = (value < 0 ? 1 : 0) + digits + separatorBytes + kDecimals;
-    if (magnitude < kRounding.stays[digits]) return fixed;
-    if (magnitude > kRounding.rises[digits]) return fixed + 1;
+  if (const std::optional<std::uint64_t> scaled = TenThousandths(std::fabs(value))) {
+    const auto digits = static_cast<std::size_t>(DecimalDigits(*scaled));
+    return (value < 0 ? 1 : 0) + std::max(digits, std::size_t{kDecimals}) + separatorBytes;
   }
-  // Too large for the tables, not finite, or too near the bound to tell.
+  // Too large, not finite, or too near a tie to tell: written to be counted.
   std::string text;
   AppendFormattedValue(text, value, std::string(separatorBytes, '.'));
   return text.size();
@@ -183,7 +139,8 @@ std::size_t RowTextLength(const StepRecord& record, std::size_t separatorBytes) 
   std::size_t length = 2;  // CR LF
   const auto step = static_cast<std::uint64_t>(record.Step);
   // The digit 0, or the minus sign and the magnitude's digits.
-  length += record.Step > 0 ? DecimalDigits(step) : 1 + DecimalDigits(0 - step);
+  length +=
+      static_cast<std::size_t>(record.Step > 0 ? DecimalDigits(step) : 1 + DecimalDigits(0 - step));
   for (double value : {record.X, record.PV, record.Error, record.P, record.I, record.D}) {
     length += 1 + FormattedLength(value, separatorBytes);
   }
