@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "labbook/step_info.h"
-#include "tests/command_runs.h"
+#include "tests/support/command_runs.h"
 #include "window/chart/chart_report.h"
 #include "window/chart/response_chart.h"
 #include "window/words/response_text.h"

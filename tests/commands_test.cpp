@@ -4,8 +4,8 @@
 #include <tuple>
 
 #include "simulation/step.h"
-#include "tests/command_runs.h"
-#include "tests/failing_allocations.h"
+#include "tests/support/command_runs.h"
+#include "tests/support/failing_allocations.h"
 
 namespace corvale {
 namespace {

@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "labbook/lab_book.h"
-#include "tests/command_runs.h"
+#include "tests/support/command_runs.h"
 #include "window/comparison/comparison_cells.h"
 #include "window/comparison/comparison_copy.h"
 #include "window/comparison/comparison_sentence.h"

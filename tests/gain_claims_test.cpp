@@ -6,7 +6,7 @@
 #include "form/gain_examples.h"
 #include "labbook/step_info.h"
 #include "simulation/transcript.h"
-#include "tests/command_runs.h"
+#include "tests/support/command_runs.h"
 
 namespace corvale {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "tests/command_runs.h"
-#include "tests/failing_allocations.h"
+#include "tests/support/command_runs.h"
+#include "tests/support/failing_allocations.h"
 
 namespace corvale {
 namespace {

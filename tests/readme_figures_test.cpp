@@ -9,7 +9,7 @@
 #include <regex>
 
 #include "labbook/step_info.h"
-#include "tests/command_runs.h"
+#include "tests/support/command_runs.h"
 
 namespace corvale {
 namespace {

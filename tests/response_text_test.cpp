@@ -2,7 +2,7 @@
 
 #include <QRegularExpression>
 
-#include "tests/command_runs.h"
+#include "tests/support/command_runs.h"
 #include "window/words/prose_number.h"
 #include "window/words/translations.h"
 

@@ -6,7 +6,7 @@
 
 #include "labbook/run_series.h"
 #include "simulation/transcript.h"
-#include "tests/command_runs.h"
+#include "tests/support/command_runs.h"
 
 namespace corvale {
 namespace {

@@ -6,7 +6,7 @@
 #include <span>
 #include <tuple>
 
-#include "tests/command_runs.h"
+#include "tests/support/command_runs.h"
 
 namespace corvale {
 namespace {

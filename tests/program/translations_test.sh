@@ -4,7 +4,7 @@
 # nothing to add, finish or remove.
 #   translations_test.sh LUPDATE
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
+root=$(cd "$(dirname "$0")/../.." && pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cp "$root"/translations/*.ts "$scratch"

@@ -79,7 +79,7 @@ xdotool windowactivate --sync "$window"
 has_icon() { [[ $(xprop -id "$window" _NET_WM_ICON) == "_NET_WM_ICON(CARDINAL)"* ]]; }
 wait_for has_icon || fail "the window has no icon"
 # A dock groups the window under its launcher by the class its entry names.
-class=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../packaging/org.corvale.Corvale.desktop")
+class=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../../packaging/org.corvale.Corvale.desktop")
 wm_class=$(xprop -id "$window" WM_CLASS)
 [[ -n $class && $wm_class == *", \"$class\"" ]] || fail "$wm_class, not class \"$class\""
 

@@ -1,4 +1,4 @@
-#include "tests/failing_allocations.h"
+#include "tests/support/failing_allocations.h"
 
 #include <cstdlib>
 #include <new>
