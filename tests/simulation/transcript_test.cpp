@@ -99,8 +99,14 @@ TEST(RowTextLength, IsTheSizeOfTheRowWrittenInAnySeparator) {
   for (std::int64_t step : {std::int64_t{1}, std::int64_t{9}, std::int64_t{10},
                             std::int64_t{1'000'000}, INT64_MAX, std::int64_t{0}}) {
     for (int i = 0; i < 1000; ++i) {
-      const StepRecord record{.Step = step, .X = value(), .PV = value(), .Error = value(),
-                              .Integral = 0, .P = value(), .I = value(), .D = value()};
+      const StepRecord record{.Step = step,
+                              .X = value(),
+                              .PV = value(),
+                              .Error = value(),
+                              .Integral = 0,
+                              .P = value(),
+                              .I = value(),
+                              .D = value()};
       for (std::string_view separator : {".", "\u066B"}) {
         std::string row;
         RowText(row, record, separator);
