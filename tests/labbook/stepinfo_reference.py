@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Expected step-response figures for tests/step_info_test.cpp.
+"""Expected step-response figures for tests/labbook/step_info_test.cpp.
 
 Runs the loop in binary64 with the operations in the program's order, then
 measures the rows since the set point last changed as MATLAB's and GNU
@@ -7,7 +7,7 @@ Octave's stepinfo do with their default final value, the last sample: plain
 loops over whole lists, none of the trace's blocks. Prints one C++ table row
 per case; the tests hard-code them.
 
-    python3 tests/stepinfo_reference.py
+    python3 tests/labbook/stepinfo_reference.py
 """
 
 import math

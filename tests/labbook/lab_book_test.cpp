@@ -122,7 +122,8 @@ TEST(LabBook, AnAddWithoutMemoryLeavesEverythingAsItWas) {
   for (std::size_t before : {0, 300}) {
     LabBook book;
     BookChange change;
-    ASSERT_TRUE(before == 0 || book.Add(Rows(before, 3), {1, 2, 3, 4}, {.Step = 300}, {.textBytes = 10, .ranges = {}}, change));
+    ASSERT_TRUE(before == 0 || book.Add(Rows(before, 3), {1, 2, 3, 4}, {.Step = 300},
+                                        {.textBytes = 10, .ranges = {}}, change));
     const std::uint64_t revision = book.Revision();
     long failures = 0;
     for (long succeeding = 0;; ++succeeding) {
@@ -130,7 +131,8 @@ TEST(LabBook, AnAddWithoutMemoryLeavesEverythingAsItWas) {
       bool added;
       {
         FailingAllocations failing(succeeding);
-        added = book.Add(std::move(rows), {5, 6, 7, 8}, {.Step = 1300}, {.textBytes = 20, .ranges = {}}, change);
+        added = book.Add(std::move(rows), {5, 6, 7, 8}, {.Step = 1300},
+                         {.textBytes = 20, .ranges = {}}, change);
       }
       if (added) break;
       ++failures;
