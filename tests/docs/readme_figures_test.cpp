@@ -1,6 +1,6 @@
 // The figures the README's lessons quote, each measured on the program's own
 // runs and found in the README's text, so that neither can drift alone. The
-// quoted figures were confirmed by tests/stepinfo_reference.py, which
+// quoted figures were confirmed by tests/labbook/stepinfo_reference.py, which
 // simulates the loop on its own.
 #include <charconv>
 #include <fstream>

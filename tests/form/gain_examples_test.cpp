@@ -78,7 +78,7 @@ TEST(GainClaims, KpWithPAlone) {
 
 // The Kp tooltip's run as typed: in 100 steps, each swing Kp / 2 of the one
 // before, PV settles up to Kp 1.9 (from step 84) and no further; in 50 steps
-// Kp 1.8 still swings (tests/stepinfo_reference.py finds the same).
+// Kp 1.8 still swings (tests/labbook/stepinfo_reference.py finds the same).
 TEST(GainClaims, KpSettlesInTheLoopsTheTooltipNames) {
   EXPECT_EQ(kPAloneLoops, 100);
   EXPECT_EQ(kPAloneSettlesUpTo, 1.9);

@@ -1,4 +1,3 @@
-
 #include <limits>
 #include <new>
 #include <tuple>
