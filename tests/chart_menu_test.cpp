@@ -2,7 +2,7 @@
 #include <QPainter>
 
 #include "labbook/lab_book.h"
-#include "tests/window_fixture.h"
+#include "tests/window/window_fixture.h"
 #include "window/access/announcer.h"
 
 namespace corvale {

@@ -1,4 +1,4 @@
-#include "tests/window_fixture.h"
+#include "tests/window/window_fixture.h"
 #include "window/access/announcer.h"
 #include "window/access/cell_reading.h"
 #include "window/words/translations.h"

@@ -1,5 +1,5 @@
 // The real window on the offscreen platform's 1280 × 800 projector screen.
-#include "tests/window_fixture.h"
+#include "tests/window/window_fixture.h"
 
 namespace corvale {
 namespace {

@@ -1,6 +1,6 @@
 // The runs kept and compared, and the chart behind the switch or beside the form.
 #include "labbook/lab_book.h"
-#include "tests/window_fixture.h"
+#include "tests/window/window_fixture.h"
 #include "window/comparison/run_comparison_view.h"
 
 namespace corvale {

@@ -1,6 +1,6 @@
 #include "form/commands.h"
 #include "form/memory_form_fields.h"
-#include "tests/window_fixture.h"
+#include "tests/window/window_fixture.h"
 #include "window/table/overview_scroll_bar.h"
 #include "window/table/transcript_model.h"
 

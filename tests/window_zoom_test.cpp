@@ -1,6 +1,6 @@
 // The zoom and the chart's place: the decisions worked out by hand, then the
 // real window zoomed from its twips and stopped by its screen.
-#include "tests/window_fixture.h"
+#include "tests/window/window_fixture.h"
 #include "window/shell/chart_placement.h"
 #include "window/shell/window_fit.h"
 #include "window/shell/zoom.h"

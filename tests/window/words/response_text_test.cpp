@@ -3,37 +3,17 @@
 #include <QRegularExpression>
 
 #include "tests/support/command_runs.h"
-#include "window/words/prose_number.h"
 #include "window/words/translations.h"
 
 namespace corvale {
 namespace {
-
-TEST(ProseNumber, WritesNumbersAsASentenceDoes) {
-  const QLocale en(QLocale::English, QLocale::UnitedStates), de(QLocale::German, QLocale::Germany);
-  // clang-format off
-  const std::tuple<QLocale, double, const char*> cases[] = {
-      {en, 0.5, "0.5"}, {en, -0.0, "0"}, {en, 1.666666, "1.6667"}, {en, 3.33333, "3.3333"},
-      {en, 9.99999, "10"}, {en, 9.999996e-300, "1e-299"}, {en, 1e-4, "0.0001"},
-      {en, -0.00001, "-1e-5"}, {en, -1e-300, "-1e-300"}, {en, 1.7e308, "1.7e308"},
-      {en, 1e15, "1e15"}, {en, 9.99996e14, "1e15"},  // its exponent once rounded to five digits
-      {en, 123456789012345, "123,456,789,012,345"},
-      {QLocale::c(), 1e6, "1,000,000"},  // grouped though C omits groups
-      {de, 0.5, "0,5"}, {de, 1234567.25, "1.234.567"}, {de, -4.0100936e-5, "-4,0101e-5"},
-      {QLocale(QLocale::Swedish), -1.5, "\u22121,5"}};
-  // clang-format on
-  for (const auto& [locale, value, text] : cases)
-    EXPECT_EQ(ProseNumber(value, locale).toStdString(), text) << value;
-  EXPECT_EQ(ProsePercent(-0.01, en), "0.0");
-  EXPECT_EQ(ProsePercent(4.847, de), "4,8");
-}
 
 QString TextOf(const std::vector<std::string>& commands, const QLocale& locale = QLocale::c()) {
   const auto figures = MeasureStep(TraceOf(commands));
   return figures ? ResponseText(*figures, locale) : QString();
 }
 
-// The runs of tests/stepinfo_reference.py and of the README's first lesson.
+// The runs of tests/labbook/stepinfo_reference.py and of the README's first lesson.
 TEST(ResponseText, SaysWhatTheFiguresAre) {
   // clang-format off
   const std::tuple<std::vector<std::string>, const char*, const char*> cases[] = {
@@ -88,7 +68,7 @@ TEST(ResponseText, SaysWhatTheFiguresAre) {
       {{"C .5 .5 .5 -1 10"},
        "SP cannot be reached: X is at least 0, so PV never falls below 0.\n", "No step"},
       // The README's PI run: its peak at the last step (its other figures, and those of the
-      // lessons' other runs: readme_figures_test.cpp).
+      // lessons' other runs: tests/docs/readme_figures_test.cpp).
       {{"C .5 .5 0 5 100"}, "Rise time (10–90 % of the change): 9 steps, from step 2 to step 11.\n"
        "Peak: PV 5 at step 100; overshoot 0.0 % of the change, beyond the final value 5.\n"
        "Settling time (±2 % of the change): 17 steps, from step 1 to step 18.\n"
