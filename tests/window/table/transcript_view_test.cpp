@@ -1,8 +1,4 @@
-#include "form/commands.h"
-#include "form/memory_form_fields.h"
 #include "tests/window/window_fixture.h"
-#include "window/table/overview_scroll_bar.h"
-#include "window/table/transcript_model.h"
 
 namespace corvale {
 namespace {
@@ -107,22 +103,6 @@ TEST_F(Window, TheColumnNamesNeverCoverARow) {
               table->horizontalScrollBar()->value() > 0);
 }
 
-// With Kp 100 PV swings between 0 and 127.5 in every pixel row's rows.
-TEST_F(Window, TheScrollBarShowsTheWholeRun) {
-  const auto blue = [](QColor c) { return c.blue() > c.red() + 40; };
-  Press("Command1", {{"guiKP", "100"}, {"guiKI", "0"}, {"guiKD", "0"}, {"Loops", "1000"}});
-  QScrollBar* overview = Table()->verticalScrollBar();
-  const QImage picture = overview->grab().toImage();
-  EXPECT_TRUE(blue(picture.pixelColor(picture.width() * 3 / 4, picture.height() * 3 / 4)));
-  QTest::mouseClick(overview, Qt::LeftButton, {}, {overview->width() / 2, overview->height() / 2});
-  EXPECT_NEAR(overview->value() + overview->pageStep() / 2, 500, 20);
-  auto* bar = qobject_cast<OverviewScrollBar*>(overview);
-  const QRect groove = bar->Groove();
-  for (double share : {0.0, 0.25, 0.75})
-    EXPECT_NEAR(bar->RowAt(groove.top() + qRound(share * groove.height())), share * 1000, 7);
-  EXPECT_EQ(bar->RowAt(groove.bottom() + 1), 999);  // the last row, not the one before
-}
-
 TEST_F(Window, AContinueInAFreshWindowShowsItsRowsUnderTheColumnNames) {
   Press("Command2", {{"Loops", "2"}});
   EXPECT_TRUE(Table()->model()->rowCount() == 2 && Table()->horizontalHeader()->isVisible());
@@ -131,19 +111,64 @@ TEST_F(Window, AContinueInAFreshWindowShowsItsRowsUnderTheColumnNames) {
   EXPECT_TRUE(Copied().first.startsWith("Step\tX\tPV\tError\tP\tI\tD\n1\t.0000\t"));
 }
 
-// A name given for another role, the font say, would be read as that.
-TEST(TranscriptModel, NamesItsColumnsAsTextOnly) {
-  LabBook book;
-  TranscriptModel model(&book);
-  MemoryFormFields fields;
-  fields.SetBox(Box::Loops, "1");
-  model.Follow(OnCompute(book, fields).change);
-  EXPECT_EQ(model.headerData(3, Qt::Horizontal).toString(), "Error");
-  EXPECT_EQ(model.headerData(0, Qt::Vertical).toString(), "1");
-  for (int role : {Qt::FontRole, Qt::SizeHintRole, Qt::TextAlignmentRole, Qt::DecorationRole}) {
-    EXPECT_FALSE(model.headerData(3, Qt::Horizontal, role).isValid()) << role;
-    EXPECT_FALSE(model.headerData(0, Qt::Vertical, role).isValid()) << role;
-  }
+TEST_F(Window, TheTranscriptTakesNoTypingAndCopiesExactlyItsSelectedCells) {
+  Press("Command1", {{"Loops", "4"}});
+  TranscriptView* table = Table();
+  table->setFocus();
+  const QString text = Text();
+  QTest::keyClicks(table, "9x");
+  QTest::keyClick(table, Qt::Key_Backspace);
+  QTest::keyClick(table, Qt::Key_Delete);
+  EXPECT_EQ(Text(), text);
+  QStringList actions;
+  const std::unique_ptr<QMenu> menu(table->CreateContextMenu());
+  for (QAction* action : menu->actions()) actions << action->objectName();
+  EXPECT_EQ(actions, QStringList({"edit-copy", "select-all"}));
+
+  const QModelIndex pv3 = table->model()->index(2, 2);  // ".9375" on step 3
+  const QPoint at = table->visualRect(pv3).center();
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+  for (int i = 0; i < 2; ++i) QTest::keyClick(table, Qt::Key_Right, Qt::ShiftModifier);
+  QTest::keyClick(table, Qt::Key_Down, Qt::ShiftModifier);
+  auto [block, blockCells] = Copied();
+  EXPECT_EQ(block, ".9375\t4.0625\t2.0313\n4.2969\t.7031\t.3516");
+  EXPECT_EQ(blockCells,
+            QList<QStringList>({{".9375", "4.0625", "2.0313"}, {"4.2969", ".7031", ".3516"}}));
+  // A block from the Step column is no whole row: no column names.
+  QTest::keyClick(table, Qt::Key_Home, Qt::ShiftModifier);
+  EXPECT_EQ(Copied().first, "3\t1.8750\t.9375\n4\t8.5938\t4.2969");
+  // Whole rows: Shift+Space, a click in the Step column, Ctrl+A.
+  const QString names = "Step\tX\tPV\tError\tP\tI\tD\n";
+  QTest::keyClick(table, Qt::Key_Space, Qt::ShiftModifier);
+  EXPECT_EQ(Copied().first, names + Lines()[3].replace("\r\n", "\n") + "\n" + Lines()[4]);
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                    table->visualRect(table->model()->index(1, 0)).center());
+  QTest::keyClick(table, Qt::Key_Down, Qt::ShiftModifier);
+  auto [rows, rowCells] = Copied();
+  EXPECT_EQ(rows, names + Lines()[2] + "\n" + Lines()[3]);
+  QTest::keyClick(table, Qt::Key_Right);  // a move without Shift: cells again
+  QTest::keyClick(table, Qt::Key_Down, Qt::ShiftModifier);
+  EXPECT_EQ(Copied().first, "1.8750\n8.5938");
+  ASSERT_EQ(rowCells.size(), 3);
+  EXPECT_EQ(rowCells[1].join(u' '), "2 7.5000 3.7500 1.2500 .6250 3.1250 -1.8750");
+  QTest::keyClick(table, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(Copied().first, QString(text).replace("\r\n", "\n"));
+  // The copy stays as it was when copied, through a fresh Compute.
+  Press("Command1", {{"guiSP", "<&>"}, {"Loops", "0"}});
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QString(text).replace("\r\n", "\n"));
+}
+
+// Each number carries its value with a point, and the decimals it shows.
+TEST_F(Window, ACopyGivesEachNumberItsValueWithAPoint) {
+  Open(QLocale(QLocale::German));
+  Press("Command1", {{"Loops", "2"}});
+  QTest::keyClick(Table(), Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(Copied().second.value(2).value(4), ",6250");
+  // The whole row's cells: TranscriptMimeData's own test, transcript_mime_data_test.cpp.
+  const QString html = QGuiApplication::clipboard()->mimeData()->html();
+  EXPECT_TRUE(html.contains("<tr><td>Step</td><td>X</td>") &&
+              html.contains("<td sdval=\"0.625\" sdnum=\"1033;0;0.0000\">,6250</td>"))
+      << html.toStdString();
 }
 
 }  // namespace
