@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <set>
 
-#include "tests/chart_fixture.h"
+#include "tests/window/chart/chart_fixture.h"
 
 namespace corvale {
 namespace {

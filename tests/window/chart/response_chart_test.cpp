@@ -1,9 +1,6 @@
 #include <QAccessible>
-#include <QCoreApplication>
 #include <QTest>
-#include <QTranslator>
 #include <functional>
-#include <set>
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -11,7 +8,7 @@
 
 #include <cstdio>
 
-#include "tests/chart_fixture.h"
+#include "tests/window/chart/chart_fixture.h"
 #include "window/access/announcer.h"
 #include "window/words/response_text.h"
 
@@ -19,27 +16,10 @@ namespace corvale {
 namespace {
 
 using ChartMarks = ChartFixture;
+
 const std::string kRise =
     "rise from here (past 10\u00a0% of the change), rise to here (past 90\u00a0% of the change), "
     "peak";
-
-// The README's first run: rise from step 2 to 6, peak 5.2424 at 14, settled from 28.
-TEST_F(ChartMarks, EachMarkStandsAtTheStepItNames) {
-  Simulate({".5 .5 .5 5 100"});
-  Measure();
-  Render(800, 600);
-  const ChartReport report = chart.Report();
-  const AxesReading axes(report);
-  ASSERT_TRUE(axes.CanRead());
-  for (const auto& [name, step] :
-       {std::pair{"rise from", 2.0}, {"rise to", 6.0}, {"peak", 14.0}, {"settled", 28.0}}) {
-    const auto mark = std::ranges::find(report.marks, QString(name), &ChartReport::Mark::name);
-    ASSERT_NE(mark, report.marks.end()) << name;
-    EXPECT_EQ(std::pair(mark->step, mark->labelled), std::pair(step, true)) << name;
-    EXPECT_NEAR(mark->at.x(), axes.StepX(step), 1) << name;
-    EXPECT_TRUE(step != 14 || std::abs(mark->at.y() - axes.ValueY(5.2424)) <= 1);
-  }
-}
 
 TEST_F(ChartMarks, ANewRunClearsTheCursorAContinueKeepsIt) {
   Render();
@@ -58,22 +38,6 @@ TEST_F(ChartMarks, ANewRunClearsTheCursorAContinueKeepsIt) {
     EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const ChartReport::Text& text) {
       return text.part == ChartReport::Part::kReadout && text.text.startsWith("Step 14:");
     }));
-  }
-}
-
-TEST_F(ChartMarks, TheStepAxisCountsWholeSteps) {
-  for (const int loops : {1, 2, 3, 4, 5, 7, 30}) {
-    const ChartReport report = Afresh({{".5 .5 .5 5 " + std::to_string(loops)}}, {530, 250});
-    int labels = 0;
-    for (const ChartReport::Text& text : report.texts) {
-      if (text.part != ChartReport::Part::kAxis || text.rect.top() < report.bottom.bottom())
-        continue;
-      bool whole = false;
-      const int step = text.text.toInt(&whole);
-      EXPECT_TRUE(whole && step >= 1 && step <= loops) << loops << ": " << text.text.toStdString();
-      ++labels;
-    }
-    EXPECT_GT(labels, 0) << loops;
   }
 }
 
@@ -243,44 +207,6 @@ TEST_F(ChartMarks, ChangedRunsCancelAPlay) {
     change();
     EXPECT_FALSE(chart.StopSound()) << name;
   }
-}
-
-// A language may join a step's values and its marks otherwise.
-class Joiner : public QTranslator {
- public:
-  QString translate(const char* context, const char* source, const char* = nullptr,
-                    int = -1) const override {
-    if (QLatin1String(context) != "corvale::ResponseChart") return {};
-    const QLatin1String text(source);
-    return text == "%1; %2" ? "%1 — %2" : text == "%1, %2" ? "%1 + %2" : QString();
-  }
-};
-
-TEST_F(ChartMarks, TheReadoutJoinsAsTheLanguageDoes) {
-  Simulate({"1 0 0 5 30"});  // P alone: at step 2, 10 % and 90 % of the change, and the peak
-  Measure();
-  Joiner joiner;  // in English, KeysWalkTheMarksAndTheSeries's first row
-  QCoreApplication::installTranslator(&joiner);
-  EXPECT_EQ(
-      chart.RowDescription(1),
-      "Step 2: PV 2.5000, SP 5, X 5.0000 — rise from here (past 10\u00a0% of the change) + rise "
-      "to here (past 90\u00a0% of the change) + peak");
-  QCoreApplication::removeTranslator(&joiner);
-}
-
-TEST_F(ChartMarks, TheLegendWritesNumbersInTheWindowsLocale) {
-  ResponseChart german(&history, QLocale(QLocale::German, QLocale::Germany));
-  Simulate({".5 0 0 5 30"});
-  Simulate({"1.5 .25 0 5 30"});
-  german.Follow(BookChange::Afresh(), {});
-  german.resize(800, 600);
-  std::set<QString> legend;
-  for (const ChartReport::Text& text : german.Report().texts)
-    if (text.part == ChartReport::Part::kLegend) legend.insert(text.text);
-  EXPECT_TRUE(legend.count("PV, Kp 1,5, Ki 0,25, Kd 0") && legend.count("Kp 0,5, Ki 0, Kd 0"));
-  // Step 2: X = 1.5 × 5 + 0.25 × 5 = 8.75, PV half of it, as the table writes it: with the
-  // separator the runs were written in, here the fixture's point.
-  EXPECT_TRUE(german.RowDescription(1).contains("PV 4.3750"));
 }
 
 }  // namespace

@@ -51,6 +51,14 @@ class AxesReading {
   std::vector<std::pair<double, double>> steps_, values_;  // label's value, its pixel
 };
 
+// The first text of a part, of a wording if given.
+inline const ChartReport::Text* Find(const ChartReport& report, ChartReport::Part part,
+                                     const QString& text = {}) {
+  for (const ChartReport::Text& t : report.texts)
+    if (t.part == part && (text.isEmpty() || t.text == text)) return &t;
+  return nullptr;
+}
+
 class ChartFixture : public testing::Test, protected Session {
  protected:
   void SetUp() override {

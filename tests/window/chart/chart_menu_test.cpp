@@ -2,31 +2,11 @@
 #include <QPainter>
 
 #include "labbook/lab_book.h"
-#include "tests/window/window_fixture.h"
+#include "tests/window/chart/chart_menu_fixture.h"
 #include "window/access/announcer.h"
 
 namespace corvale {
 namespace {
-
-class ChartMenu : public Window {
- protected:
-  void SetUp() override {
-    Window::SetUp();
-    chart = Chart();
-    window->findChild<QTabBar*>("view-switch")->setCurrentIndex(1);
-  }
-  void TearDown() override { menu.reset(), Window::TearDown(); }
-  void Compute(const char* kp) { Press("Command1", {{"guiKP", kp}, {"Loops", "30"}}); }
-  // From a menu opened afresh, as the user would meet it.
-  QAction* Action(const char* name) {
-    menu.reset(chart->CreateContextMenu());
-    return menu->findChild<QAction*>(name);
-  }
-  const QMimeData* Clipboard() const { return QGuiApplication::clipboard()->mimeData(); }
-
-  ResponseChart* chart = nullptr;
-  std::unique_ptr<QMenu> menu;
-};
 
 TEST_F(ChartMenu, CopiesTheChartAsPngAndSvgDrawnAsTheScreenShowsIt) {
   Compute(".5");
@@ -117,39 +97,6 @@ TEST_F(ChartMenu, OpensFromTheMouseAndTheKeyboard) {
                           chart->mapToGlobal(chart->rect().center()));
   QCoreApplication::sendEvent(chart, &mouse);
   EXPECT_TRUE(opened()) << "a right click";
-}
-
-TEST_F(ChartMenu, AFocusedChartIsFramedOnEverySide) {
-  Compute(".5");
-  const QImage before = chart->grab().toImage();
-  chart->setFocus();
-  const QImage focused = chart->grab().toImage();
-  const int w = focused.width(), h = focused.height();
-  const auto changed = [&](int x, int y) { return before.pixel(x, y) != focused.pixel(x, y); };
-  int edges[4] = {};  // left, right, top, bottom: pixels the frame changed
-  for (int y = 0; y < h; ++y) edges[0] += changed(0, y), edges[1] += changed(w - 1, y);
-  for (int x = 0; x < w; ++x) edges[2] += changed(x, 0), edges[3] += changed(x, h - 1);
-  for (int i = 0; i < 4; ++i) EXPECT_GT(edges[i], (i < 2 ? h : w) / 4) << "edge " << i;
-}
-
-// The window's own font times the zoom, not the box's, which the zoom has already made larger.
-TEST_F(ChartMenu, TheTextGrowsWithEveryZoomStep) {
-  const int base = QFontInfo(window->font()).pixelSize();
-  for (const auto& [steps, percent] : {std::pair{-2, 80}, {0, 100}, {1, 110}, {1, 125}, {1, 150}}) {
-    window->ZoomBy(steps);
-    EXPECT_EQ(chart->TextPixelSize(), qRound(base * percent / 100.0)) << percent;
-  }
-  window->ZoomBy(0);
-  window->showMaximized();
-  QCoreApplication::processEvents();
-  ASSERT_EQ(chart->parentWidget(), window.get());
-  int last = chart->TextPixelSize();
-  for (int i = 0; i < 2; ++i) {
-    window->ZoomBy(1);
-    ASSERT_EQ(chart->parentWidget(), window.get());
-    EXPECT_GT(chart->TextPixelSize(), last) << i;
-    last = chart->TextPixelSize();
-  }
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QTest>
 
-#include "tests/chart_fixture.h"
+#include "tests/window/chart/chart_fixture.h"
 
 namespace corvale {
 namespace {
@@ -28,7 +28,7 @@ class ChartReference : public ChartFixture {
       return;
     }
     const QImage reference =
-        QImage(QStringLiteral(QT_TESTCASE_SOURCEDIR "/reference/") + name + ".png")
+        QImage(QStringLiteral(QT_TESTCASE_SOURCEDIR "/window/chart/reference/") + name + ".png")
             .convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(reference.size(), drawn.size()) << name.toStdString();
     int differ = 0;

@@ -1,53 +1,16 @@
-// The chart's texts and its cursor: where each stands, what the keys, the
-// mouse and a screen reader meet.
+// The chart's cursor: where its readout stands, what the keys, the mouse and a screen reader meet.
 #include <QAccessible>
-#include <QFontMetricsF>
 #include <QSignalSpy>
 #include <QTest>
 #include <cmath>
 
-#include "tests/chart_fixture.h"
+#include "tests/window/chart/chart_fixture.h"
 #include "window/chart/chart_cursor.h"
 
 namespace corvale {
 namespace {
 
 using ChartTexts = ChartFixture;
-
-// The first text of a part, of a wording if given.
-const ChartReport::Text* Find(const ChartReport& report, ChartReport::Part part,
-                              const QString& text = {}) {
-  for (const ChartReport::Text& t : report.texts)
-    if (t.part == part && (text.isEmpty() || t.text == text)) return &t;
-  return nullptr;
-}
-
-// Each text in its rectangle, the upper panel twice the lower, at every size.
-TEST_F(ChartTexts, EachTextsRectangleHoldsIt) {
-  for (const QSize size : {QSize(425, 190), QSize(800, 780), QSize(1060, 380)}) {
-    Afresh({{".5 0 0 5 30"}, {".5 .5 .5 300 100", ".5 .5 .5 5 300"}});
-    Measure();
-    chart.SetVisibleRows(10, 19);
-    Render(size.width(), size.height());
-    QTest::keyClick(&chart, Qt::Key_End);
-    QFont font = chart.font();
-    font.setPixelSize(chart.TextPixelSize());
-    const QFontMetricsF metrics(font);
-    const ChartReport report = chart.Report();
-    EXPECT_NEAR(report.top.height(), 2 * report.bottom.height(), 1.5);
-    EXPECT_GT(report.bottom.top(), report.top.bottom());
-    ASSERT_GT(report.texts.size(), 20u);
-    for (const ChartReport::Text& text : report.texts) {
-      const bool upright = text.part == ChartReport::Part::kTitle && text.text != "Step";
-      const QSizeF room = upright ? text.rect.size().transposed() : text.rect.size();
-      const QRectF needed =
-          metrics.boundingRect(QRectF(0, 0, room.width(), 1e6), Qt::TextWordWrap, text.text);
-      EXPECT_LE(needed.height(), room.height() + 0.5) << text.text.toStdString();
-      EXPECT_LE(needed.width(), room.width() + 0.5) << text.text.toStdString();
-      EXPECT_GE(room.height(), metrics.height() - 0.5) << text.text.toStdString();
-    }
-  }
-}
 
 TEST_F(ChartTexts, TheReadoutStandsBesideTheCursor) {
   Simulate({".5 .5 .5 5 100"});
@@ -81,35 +44,6 @@ TEST_F(ChartTexts, TheReadoutStandsBesideTheCursor) {
       EXPECT_LT(readout->rect.top() - report.top.top(), chart.TextPixelSize());
     }
   }
-}
-
-TEST_F(ChartTexts, NamesXsLimitAtItsLinesEnd) {
-  for (const auto& [run, name] : {std::pair{".5 .5 .5 300 30", "255"}, {"2.5 0 0 5 30", "0"}}) {
-    const ChartReport report = Afresh({{run}});
-    const ChartReport::Text* label = Find(report, ChartReport::Part::kMark, name);
-    ASSERT_TRUE(label) << run;
-    EXPECT_LE(label->rect.right(), report.bottom.right());
-    EXPECT_GT(label->rect.left(), report.bottom.right() - 3 * chart.TextPixelSize());
-    const double y = report.inputs.ToPixel(std::stod(name));
-    EXPECT_TRUE(std::string(name) == "255" ? label->rect.top() >= y : label->rect.bottom() <= y);
-  }
-}
-
-// Here PV runs along the top, and the lower corners are free.
-TEST_F(ChartTexts, TheFiguresStandWhereTheyCoverLeast) {
-  std::vector<ResponseSample> samples(60, ResponseSample{20, 10});
-  samples[0].pv = 0;
-  Made(samples, Gains{1, 0, 0, 10});
-  Show("First sentence.\nSecond sentence.");
-  Render(425, 190);  // the box's room at 100 %: no room of their own
-  const ChartReport report = chart.Report();
-  QRectF box;
-  for (const ChartReport::Text& text : report.texts)
-    if (text.part == ChartReport::Part::kFigures) box |= text.rect;
-  ASSERT_FALSE(box.isEmpty());
-  EXPECT_GT(box.top(), report.top.center().y());   // a lower corner
-  EXPECT_GT(box.left(), report.top.center().x());  // the first of them, on the right
-  for (const QPointF& p : report.PathNamed("PV")->points) EXPECT_FALSE(box.contains(p));
 }
 
 // Only a left click on a panel moves the cursor; then the keys.

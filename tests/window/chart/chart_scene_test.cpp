@@ -1,10 +1,8 @@
-// The chart's lines, panels and shading, read off its pixels and its report.
-#include <QBuffer>
-#include <QSvgGenerator>
-#include <QSvgRenderer>
+// The chart's lines, panels, shading, legend and focus frame, read off its pixels and its report.
+#include <set>
 
-#include "tests/chart_fixture.h"
-#include "window/chart/chart_style.h"
+#include "tests/window/chart/chart_fixture.h"
+#include "tests/window/chart/chart_menu_fixture.h"
 
 namespace corvale {
 namespace {
@@ -120,47 +118,34 @@ TEST_F(ChartDrawing, ExtremeSetPointsDrawPvAcrossThePlot) {
   EXPECT_GT(low - high, chart.Report().top.height() / 3);  // a flat line is 3
 }
 
-// An SVG's painter takes no clipping.
-TEST(ChartStyle, HatchesInsideTheRectangleAlone) {
-  for (const QRectF rect : {QRectF(10, 10, 30, 60), QRectF(20.5, 5, 3, 40), QRectF(5, 30, 80, 8)}) {
-    QBuffer svg;
-    QSvgGenerator generator;
-    generator.setOutputDevice(&svg);
-    generator.setSize(QSize(100, 80));
-    generator.setViewBox(QRect(0, 0, 100, 80));
-    QPainter painter(&generator);
-    Hatch(painter, rect, Qt::black, 5);
-    painter.end();
-    QImage image(100, 80, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter drawn(&image);
-    QSvgRenderer(svg.data()).render(&drawn);
-    drawn.end();
-    int inside = 0;
-    for (int y = 0; y < image.height(); ++y)
-      for (int x = 0; x < image.width(); ++x) {
-        if (image.pixelColor(x, y) == Qt::white) continue;
-        EXPECT_TRUE(rect.adjusted(-1, -1, 1, 1).contains(QPointF(x + 0.5, y + 0.5)))
-            << x << "," << y;
-        ++inside;
-      }
-    EXPECT_GT(inside, rect.width() * rect.height() / 10);  // a line every 5 pixels
-  }
+using ChartMarks = ChartFixture;
+
+TEST_F(ChartMarks, TheLegendWritesNumbersInTheWindowsLocale) {
+  ResponseChart german(&history, QLocale(QLocale::German, QLocale::Germany));
+  Simulate({".5 0 0 5 30"});
+  Simulate({"1.5 .25 0 5 30"});
+  german.Follow(BookChange::Afresh(), {});
+  german.resize(800, 600);
+  std::set<QString> legend;
+  for (const ChartReport::Text& text : german.Report().texts)
+    if (text.part == ChartReport::Part::kLegend) legend.insert(text.text);
+  EXPECT_TRUE(legend.count("PV, Kp 1,5, Ki 0,25, Kd 0") && legend.count("Kp 0,5, Ki 0, Kd 0"));
+  // Step 2: X = 1.5 × 5 + 0.25 × 5 = 8.75, PV half of it, as the table writes it: with the
+  // separator the runs were written in, here the fixture's point.
+  EXPECT_TRUE(german.RowDescription(1).contains("PV 4.3750"));
 }
 
-TEST(ChartStyle, MixesTheThemesColours) {
-  // clang-format off
-  const std::tuple<QColor, QColor, double, QColor> cases[] = {
-      {Qt::black, QColor(0, 0, 255), 0.45, QColor(0, 0, 115)},  // X from text and PV
-      {QColor(255, 0, 0), QColor(0, 0, 255), 0.25, QColor(191, 0, 64)},
-      {QColor(0, 200, 100), Qt::white, 0.5, QColor(128, 228, 178)}};
-  // clang-format on
-  for (const auto& [a, b, share, expected] : cases) {
-    const QColor mixed = Mixed(a, b, share);
-    EXPECT_NEAR(mixed.red(), expected.red(), 1) << share;
-    EXPECT_NEAR(mixed.green(), expected.green(), 1) << share;
-    EXPECT_NEAR(mixed.blue(), expected.blue(), 1) << share;
-  }
+TEST_F(ChartMenu, AFocusedChartIsFramedOnEverySide) {
+  Compute(".5");
+  const QImage before = chart->grab().toImage();
+  chart->setFocus();
+  const QImage focused = chart->grab().toImage();
+  const int w = focused.width(), h = focused.height();
+  const auto changed = [&](int x, int y) { return before.pixel(x, y) != focused.pixel(x, y); };
+  int edges[4] = {};  // left, right, top, bottom: pixels the frame changed
+  for (int y = 0; y < h; ++y) edges[0] += changed(0, y), edges[1] += changed(w - 1, y);
+  for (int x = 0; x < w; ++x) edges[2] += changed(x, 0), edges[3] += changed(x, h - 1);
+  for (int i = 0; i < 4; ++i) EXPECT_GT(edges[i], (i < 2 ? h : w) / 4) << "edge " << i;
 }
 
 }  // namespace
