@@ -31,7 +31,7 @@ TEST_F(Window, ShowsEveryControlAtItsPlaceWithItsTextAndExplanation) {
 }
 
 // Enter and Escape in a box press nothing, Space on a button does (Enter
-// too: window_speech_test.cpp). The figures are heard once, by a
+// too: window_keys_test.cpp). The figures are heard once, by a
 // notification, the focus kept on Compute; Qt reports a view's current cell
 // focused whatever has the focus, which the table must not.
 TEST_F(Window, KeysMoveAlongTheTabOrderAndOnlySpaceRuns) {
@@ -127,30 +127,43 @@ TEST_F(Window, AFailureIsAMessageAndChangesNothing) {
   }
 }
 
-TEST_F(Window, ARunDropsTheInputThatWaitedForIt) {
-  Box("Loops")->setText("1");
-  const QPoint continueAt = Find("Command2")->rect().center();
-  const QPointF global = Find("Command2")->mapToGlobal(QPointF(continueAt));
-  QCoreApplication::postEvent(Box("guiSP"),
-                              new QKeyEvent(QEvent::KeyPress, Qt::Key_9, Qt::NoModifier, "9"));
-  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-    QCoreApplication::postEvent(Find("Command2"),
-                                new QMouseEvent(type, QPointF(continueAt), global, Qt::LeftButton,
-                                                Qt::LeftButton, Qt::NoModifier));
+// Outcomes that show nothing new are told: no steps, each zoom step.
+TEST_F(Window, OutcomesWithoutAChangeToSeeAreSpoken) {
+  // A command pressed with no steps, or Ctrl and a key so many times: what is said.
+  // clang-format off
+  const std::tuple<const char*, int, const char*> cases[] = {
+      {"Command1", 1, "No steps run: the table is empty."}, {"Command2", 1, "No steps run."},
+      {"+", 1, "Zoom 110\u00A0%."}, {"-", 1, "Zoom 100\u00A0%."}, {"-", 4, "Zoom 50\u00A0%."},
+      {"-", 1, "Zoom 50\u00A0%, as small as it goes."}, {"0", 1, "Zoom 100\u00A0%."}};
+  // clang-format on
+  for (const auto& [act, times, said] : cases) {
+    const int spoken = window->findChild<Announcer*>()->Spoken();
+    if (act[1]) Press(act, {{"Loops", "0"}});
+    for (int i = 0; !act[1] && i < times; ++i)
+      QTest::keyClick(QApplication::focusWidget(), act[0], Qt::ControlModifier);
+    EXPECT_EQ(window->findChild<Announcer*>()->Spoken(), spoken + times) << said;
+    EXPECT_EQ(Said(), QString::fromUtf8(said));
   }
-  QCoreApplication::postEvent(Table()->viewport(),
-                              new QWheelEvent({10, 10}, {10, 10}, {}, {0, 240}, {},
-                                              Qt::ControlModifier, Qt::NoScrollPhase, false));
-  QMetaObject::invokeMethod(Box("guiKD"), &QLineEdit::clear, Qt::QueuedConnection);
-  const qreal size = Table()->font().pointSizeF();
+  EXPECT_EQ(Lines(), QStringList({"Step\tX\tPV\tError\tP\tI\tD"}));
+}
+
+// Orca reads an empty table's description: what fills it, not the columns' explanation (the
+// tooltip's, once there are rows). The switch is read as its page among its choices, each tab too.
+TEST_F(Window, TheEmptyTableAndTheSwitchAreDescribedInAFewWords) {
+  QAccessibleInterface* table = QAccessible::queryAccessibleInterface(Table());
+  EXPECT_EQ(table->text(QAccessible::Description),
+            "No rows yet: Compute fills the table, one row per step.");
   Click("Command1");
-  EXPECT_TRUE(Box("guiKD")->text().isEmpty());  // delivered as the run ended
-  QCoreApplication::processEvents();
-  EXPECT_EQ(Box("guiSP")->text(), "5");
-  EXPECT_EQ(Lines().size(), 2);                                           // no Continue
-  EXPECT_TRUE(Chart()->toolTip().startsWith("Step response at step 1"));  // one step measured
-  EXPECT_EQ(Table()->font().pointSizeF(), size);                          // no zoom
-  EXPECT_FALSE(qobject_cast<QPushButton*>(Find("Command2"))->isDown());   // not even pressed
+  EXPECT_EQ(table->text(QAccessible::Description), Table()->toolTip());
+  Press("Command1", {{"Loops", "0"}});
+  EXPECT_NE(table->text(QAccessible::Description), Table()->toolTip());
+  auto* tabs = qobject_cast<QTabBar*>(Find("view-switch"));
+  ASSERT_EQ(tabs->count(), 3);
+  QAccessibleInterface* view = QAccessible::queryAccessibleInterface(tabs);
+  EXPECT_EQ(view->text(QAccessible::Name), "Table (choices: Table, Chart, and Runs)");
+  tabs->setCurrentIndex(2);
+  EXPECT_EQ(view->text(QAccessible::Name), "Runs (choices: Table, Chart, and Runs)");
+  EXPECT_EQ(view->child(1)->text(QAccessible::Name), "Chart (choices: Table, Chart, and Runs)");
 }
 
 }  // namespace
