@@ -1,0 +1,175 @@
+// The figures the README's lessons quote, each measured on the program's own
+// runs and found in the README's text, so that neither can drift alone. The
+// quoted figures were confirmed by tests/labbook/stepinfo_reference.py, which
+// simulates the loop on its own.
+#include <charconv>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <regex>
+
+#include "labbook/step_info.h"
+#include "simulation/transcript.h"
+#include "tests/support/command_runs.h"
+
+namespace corvale {
+namespace {
+
+// The README, or another of the project's texts, with its line breaks and
+// indents as single spaces.
+std::string Readme(const char* path = "/README.md") {
+  std::ifstream file(std::string(CORVALE_SOURCE_DIR) + path);
+  const std::string text{std::istreambuf_iterator<char>(file), {}};
+  return std::regex_replace(text, std::regex("\\s+"), " ");
+}
+
+std::string N(std::int64_t n) { return std::to_string(n); }
+std::string N(double value, int decimals) {
+  char text[32];
+  return std::string(
+      text, std::to_chars(text, std::end(text), value, std::chars_format::fixed, decimals).ptr);
+}
+
+// A value as the figures' sentences write it: four decimals at most, no
+// trailing zeros.
+std::string Prose(double value) {
+  std::string text = N(value, 4);
+  text.erase(text.find_last_not_of('0') + 1);
+  if (text.back() == '.') text.pop_back();
+  return text;
+}
+
+using Phrase = std::function<std::string(const StepFigures&, const ResponseTrace&)>;
+
+struct Claim {
+  std::vector<std::string> commands;
+  const char* quoted;  // as the README writes it
+  Phrase measured;     // the same words, with the run's own figures
+};
+
+TEST(ReadmeFigures, EachLessonSaysWhatItsRunShows) {
+  const std::vector<std::string> p = {"C .5 0 0 5 100"}, pi = {"C .5 .5 0 5 100"},
+                                 pid = {"C .5 .5 .5 5 100"}, tooMuch = {"C 1 .5 .5 5 100"},
+                                 windup = {"C .5 .5 .5 300 100"},
+                                 unwound = {"C .5 .5 .5 300 100", "+ .5 .5 .5 5 300"};
+  const auto pvAt = [](std::int64_t step) {
+    return [step](const StepFigures&, const ResponseTrace& t) {
+      return N(t.Sample(std::size_t(step - 1)).pv, 2);
+    };
+  };
+  // clang-format off
+  const Claim claims[] = {
+      {p, "PV jumps to 1.25 at step 2", [&](auto& f, auto& t) {
+         return "PV jumps to " + pvAt(2)(f, t) + " at step " + N(f.peakStep); }},
+      {p, "comes to rest at 1, a fifth", [](auto& f, auto&) {
+         return "comes to rest at " + N(f.finalValue, 0) + (f.finalValue * 5 == f.setPoint ? ", a fifth" : ""); }},
+      {p, "a rise of under one step, at step 2", [](auto& f, auto&) {
+         return std::string(f.RiseSteps() == 0 ? "a rise of under one step" : "?") + ", at step " + N(*f.riseTo); }},
+      {p, "a peak of 1.25 at step 2, an overshoot of 25.0\u00A0% of the change beyond the final value, 1",
+       [](auto& f, auto&) { return "a peak of " + N(f.peak, 2) + " at step " + N(f.peakStep) + ", an overshoot of " +
+                            N(f.overshootPercent, 1) + "\u00A0% of the change beyond the final value, " + N(f.finalValue, 0); }},
+      {p, "a settling time of 3 steps, from step 1 to step 4; and a steady-state error of 4",
+       [](auto& f, auto&) { return "a settling time of " + N(*f.settledFrom - f.firstStep) + " steps, from step " +
+                            N(f.firstStep) + " to step " + N(*f.settledFrom) + "; and a steady-state error of " +
+                            N(f.SteadyStateError(), 0); }},
+      {pi, "a rise time of 9 steps, from step 2 to step 11; a settling time of 17 steps, from step 1 to step 18; and no steady-state error left",
+       [](auto& f, auto&) { return "a rise time of " + N(*f.RiseSteps()) + " steps, from step " + N(*f.riseFrom) +
+                            " to step " + N(*f.riseTo) + "; a settling time of " + N(*f.settledFrom - f.firstStep) +
+                            " steps, from step " + N(f.firstStep) + " to step " + N(*f.settledFrom) +
+                            (std::abs(f.SteadyStateError()) < kSmallestStep && f.overshootPercent < 0.05
+                                 ? "; and no steady-state error left" : ""); }},
+      {pid, "a rise time of 4 steps, from step 2 to step 6; a peak of 5.2424 at step 14, an overshoot of 4.8\u00A0%; a settling time of 27 steps, from step 1 to step 28",
+       [](auto& f, auto&) { return "a rise time of " + N(*f.RiseSteps()) + " steps, from step " + N(*f.riseFrom) +
+                            " to step " + N(*f.riseTo) + "; a peak of " + N(f.peak, 4) + " at step " + N(f.peakStep) +
+                            ", an overshoot of " + N(f.overshootPercent, 1) + "\u00A0%; a settling time of " +
+                            N(*f.settledFrom - f.firstStep) + " steps, from step " + N(f.firstStep) + " to step " +
+                            N(*f.settledFrom); }},
+      {tooMuch, "PV has not settled and still moves between 0 and 10 from step 91 on, and that X sat at 0 in 49 steps between step 3 and step 99, not all consecutive",
+       [](auto& f, auto&) { return std::string(f.settled ? "PV has settled" : "PV has not settled") +
+                            " and still moves between " + N(f.tail.low, 0) + " and " + N(f.tail.high, 0) +
+                            " from step " + N(f.tailFrom) + " on, and that X sat at 0 in " + N(f.atZero.steps) +
+                            " steps between step " + N(f.atZero.first) + " and step " + N(f.atZero.last) +
+                            (f.atZero.Consecutive() ? "" : ", not all consecutive"); }},
+      {windup, "PV settled at 127.5 with a steady-state error of 172.5, and that X sat at 255 for 99 steps, from step 2 to step 100",
+       [](auto& f, auto&) { return "PV settled at " + N(f.finalValue, 1) + " with a steady-state error of " +
+                            N(f.SteadyStateError(), 1) + ", and that X sat at 255 for " + N(f.atFull.steps) +
+                            " steps, from step " + N(f.atFull.first) + " to step " + N(f.atFull.last); }},
+      {unwound, "X at 255 for 137 steps, from step 101 to step 237; a fall time of 10 steps, from step 239 to step 249; a settling time of 154 steps, from step 101 to step 255",
+       [](auto& f, auto&) { return "X at 255 for " + N(f.atFull.steps) + " steps, from step " + N(f.atFull.first) +
+                            " to step " + N(f.atFull.last) + "; a " + (f.Falling() ? "fall" : "rise") + " time of " +
+                            N(*f.RiseSteps()) + " steps, from step " + N(*f.riseFrom) + " to step " + N(*f.riseTo) +
+                            "; a settling time of " + N(*f.settledFrom - f.firstStep) + " steps, from step " +
+                            N(f.firstStep) + " to step " + N(*f.settledFrom); }},
+  };
+  // clang-format on
+  const std::string readme = Readme();
+  for (const Claim& claim : claims) {
+    SCOPED_TRACE(claim.quoted);
+    EXPECT_NE(readme.find(claim.quoted), std::string::npos);
+    const ResponseTrace trace = TraceOf(claim.commands);
+    EXPECT_EQ(claim.measured(*MeasureStep(trace), trace), claim.quoted);
+  }
+}
+
+TEST(ReadmeFigures, TheRunsComparedTheRowsAndTheCursorSayWhatTheRunsShow) {
+  const auto figures = [](const LabBook& book, std::size_t back) {
+    const auto& kept = book.Kept();
+    return back == 0 ? *book.CurrentFigures() : *kept[kept.size() - back].summary.figures;
+  };
+  const LabBook terms = HistoryOf({"C .5 0 0 5 30", "C 1 0 0 5 30", "C 1.5 0 0 5 30"});
+  std::string overshoots, errors;
+  for (std::size_t back : {2, 1, 0}) {
+    const StepFigures f = figures(terms, back);
+    const char* separator = back == 2 ? "" : back == 1 ? ", " : " and ";
+    overshoots += separator + N(f.overshootPercent, 1);
+    errors += separator + Prose(f.SteadyStateError());
+  }
+  const LabBook withD = HistoryOf({"C .5 .5 0 5 100", "C .5 .5 .5 5 100"});
+  const StepFigures before = figures(withD, 1), now = figures(withD, 0);
+  const ResponseTrace windup = TraceOf({"C .5 .5 .5 300 100"});
+  bool evenClimb = true;
+  for (std::size_t row = 2; row < windup.Size(); ++row) {
+    evenClimb = evenClimb && windup.Record(row).I - windup.Record(row - 1).I == 86.25;
+  }
+  const std::string topI = N(windup.Record(99).I, 2);
+  const ResponseTrace pid = TraceOf({"C .5 .5 .5 5 100"});
+  const ResponseTrace p = TraceOf({"C .5 0 0 5 100"});
+  const ValueRange pv = p.PvRange(0, p.Size());
+  std::string rows = TranscriptText(HistoryOf({"C .5 .5 .5 5 3"}));
+  rows = std::regex_replace(rows, std::regex("\\s+"), " ");
+
+  const std::string readme = Readme();
+  for (const std::string& measured : {
+           "Kp 0.5, 1 and 1.5 overshoot by " + overshoots + "\u00A0% and leave a steady-state error of " +
+               errors + ".",
+           "Compared with the run before: Kd 0.5 instead of 0; rise time " + N(*now.RiseSteps()) +
+               " steps instead of " + N(*before.RiseSteps()) + " steps; overshoot " +
+               N(now.overshootPercent, 1) + "\u00A0% instead of " + N(before.overshootPercent, 1) +
+               "\u00A0%; settled from step " + N(*now.settledFrom) + " instead of step " +
+               N(*before.settledFrom) + ".",
+           std::string(evenClimb ? "climb by 86.25 every step" : "climb unevenly") + ", to " +
+               topI.substr(0, topI.size() - 6) + "," + topI.substr(topI.size() - 6) + " at step 100",
+           "Step 15: X " + FormatValue(pid.Record(14).X, "."),
+           "PV from " + Prose(pv.low) + " to " + Prose(pv.high) + "; SP 5 sounds first.",
+           rows}) {
+    EXPECT_NE(readme.find(measured), std::string::npos) << measured;
+  }
+}
+
+TEST(ReadmeFigures, TheManualPageGivesTheLimitsAndTheSizeOfAMillionRows) {
+  Session session;
+  session.Press("C .5 .5 .5 5 1000000");
+  const std::size_t millions = (session.history.TextBytes() + 5'000'000) / 10'000'000 * 10;
+  const std::string manual = Readme("/packaging/corvale.1.in");
+  for (const std::string& measured :
+       {"at most " + std::to_string(kMaxRunText / 1'000'000) + " million bytes",
+        "at most " + std::to_string(kMaxTranscriptText / 1'000'000) + " million",
+        "a million ordinary rows take about " + std::to_string(millions) + " million",
+        std::string("One run adds at most 1,000,000 steps.")}) {
+    EXPECT_NE(manual.find(measured), std::string::npos) << measured;
+  }
+  EXPECT_EQ(kMaxStepsPerRun, 1'000'000);
+}
+
+}  // namespace
+}  // namespace corvale

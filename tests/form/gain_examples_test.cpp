@@ -1,0 +1,184 @@
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+
+#include "form/gain_examples.h"
+#include "labbook/step_info.h"
+#include "simulation/transcript.h"
+#include "tests/support/command_runs.h"
+
+namespace corvale {
+namespace {
+
+// What the tooltips and the README say a gain does, run through the commands;
+// expected values worked by hand on the loop PV(k+1) = Output(k) / 2.
+enum Column { kX = 1, kPV, kError, kP, kI, kD };
+
+class Loop : Session {
+ public:
+  void Press(bool compute, double kp, double ki, double kd, double sp, int loops) {
+    std::string command = compute ? "C" : "+";
+    for (double value : {kp, ki, kd, sp, double(loops)}) {
+      char text[32];
+      command += ' ' + std::string(text, std::to_chars(text, std::end(text), value).ptr);
+    }
+    ASSERT_TRUE(Session::Press(command));
+  }
+  StepFigures Figures() const { return *MeasureStep(Trace()); }
+  const ResponseTrace& Trace() const { return history.Current(); }
+  double Value(std::int64_t step, Column column) const {
+    const std::string field = Split(Split(Transcript(), "\r\n")[step], "\t")[column];
+    double value = 0;
+    std::from_chars(field.data(), field.data() + field.size(), value);
+    return value;
+  }
+};
+
+StepFigures FiguresOf(double kp, double ki, double kd, double sp = 5, int loops = 100) {
+  Loop loop;
+  loop.Press(true, kp, ki, kd, sp, loops);
+  return loop.Figures();
+}
+
+// How often PV crosses the final value, outside the band: more than once when it rings.
+int Crossings(const Loop& loop, double finalValue, double band) {
+  int crossings = 0, side = 0;
+  for (std::size_t row = 0; row < loop.Trace().Size(); ++row) {
+    const double off = loop.Trace().Sample(row).pv - finalValue;
+    if (std::abs(off) <= band) continue;
+    const int now = off > 0 ? 1 : -1;
+    if (side != 0 && now != side) ++crossings;
+    side = now;
+  }
+  return crossings;
+}
+
+// Each swing is -Kp / 2 of the one before, so PV settles at SP × Kp / (Kp + 2),
+// and its first swing, Kp × SP / 2, passes that by Kp / 2 of the change.
+TEST(GainClaims, KpWithPAlone) {
+  // Kp, the final value, the overshoot.
+  const std::tuple<double, double, double> cases[] = {
+      {0.5, 1, 25}, {1, 5.0 / 3, 50}, {1.5, 15.0 / 7, 75}, {1.9, 9.5 / 3.9, 95}};
+  std::int64_t settledBefore = 0;
+  for (const auto& [kp, finalValue, overshoot] : cases) {
+    SCOPED_TRACE(testing::Message() << "Kp " << kp);
+    const StepFigures f = FiguresOf(kp, 0, 0, 5, 1000);
+    ASSERT_TRUE(f.settled);
+    EXPECT_NEAR(f.finalValue, finalValue, 1e-6);
+    EXPECT_NEAR(f.overshootPercent, overshoot, 1e-4);
+    EXPECT_GT(*f.settledFrom, settledBefore);
+    settledBefore = *f.settledFrom;
+  }
+  EXPECT_EQ(kPAloneLimit, 2);
+  for (double kp : {2.0, 2.01, 2.5, 3.0, 100.0})
+    for (double sp : {5.0, 50.0})
+      EXPECT_FALSE(FiguresOf(kp, 0, 0, sp, 1000).settled) << kp << " " << sp;
+}
+
+// The Kp tooltip's run as typed: in 100 steps, each swing Kp / 2 of the one
+// before, PV settles up to Kp 1.9 (from step 84) and no further; in 50 steps
+// Kp 1.8 still swings (tests/labbook/stepinfo_reference.py finds the same).
+TEST(GainClaims, KpSettlesInTheLoopsTheTooltipNames) {
+  EXPECT_EQ(kPAloneLoops, 100);
+  EXPECT_EQ(kPAloneSettlesUpTo, 1.9);
+  for (int kp = 5; kp <= 190; kp += 5)
+    EXPECT_TRUE(FiguresOf(kp / 100.0, 0, 0, 5, 100).settled) << kp;
+  EXPECT_EQ(FiguresOf(1.9, 0, 0, 5, 100).settledFrom, 84);
+  EXPECT_EQ(FiguresOf(1.8, 0, 0, 5, 100).settledFrom, 39);
+  for (double kp : {1.91, 1.95, 1.99}) EXPECT_FALSE(FiguresOf(kp, 0, 0, 5, 100).settled) << kp;
+  EXPECT_FALSE(FiguresOf(1.8, 0, 0, 5, 50).settled);
+}
+
+TEST(GainClaims, KiRemovesTheSteadyStateError) {
+  EXPECT_LT(std::abs(FiguresOf(0.5, 0.5, 0).SteadyStateError()), kSmallestStep);
+
+  Loop loop;
+  loop.Press(true, 0.5, 0.5, 0, 5, 100);
+  int below = 0;
+  for (std::int64_t step = 2; step <= 100; ++step) {
+    if (loop.Value(step, kError) > 0.001) {
+      EXPECT_GT(loop.Value(step, kI), loop.Value(step - 1, kI)) << step;
+      ++below;
+    }
+  }
+  EXPECT_GE(below, 15);  // PV below SP until it settles, from step 18
+
+  // Sooner, without overshoot: from step 46, 18, 9.
+  std::int64_t settledBefore = 101;
+  for (double ki : {0.2, 0.5, 1.0}) {
+    const StepFigures f = FiguresOf(0.5, ki, 0);
+    ASSERT_TRUE(f.settled) << ki;
+    EXPECT_LT(*f.settledFrom, settledBefore) << ki;
+    EXPECT_LT(f.overshootPercent, 0.05) << ki;
+    settledBefore = *f.settledFrom;
+  }
+  // Beyond: 50 % over, ringing, and later.
+  Loop much;
+  much.Press(true, 0.5, 2.5, 0, 5, 100);
+  const StepFigures f = much.Figures();
+  ASSERT_TRUE(f.settled);
+  EXPECT_NEAR(f.overshootPercent, 50, 1e-6);  // (0.5 + 2.5) × 5 / 2 = 7.5 at step 2
+  EXPECT_GE(Crossings(much, f.finalValue, 0.02 * 5), 3);
+  EXPECT_GT(*f.settledFrom, settledBefore);
+}
+
+// The README's third lesson: Kd on Kp .5 and Ki .5, the step PV settles
+// from (none where it never does) and its overshoot.
+TEST(GainClaims, KdDoesNotDampThisLoop) {
+  struct KdExample {
+    double kd;
+    std::optional<std::int64_t> settledFrom;
+    double overshootPercent;
+  };
+  const KdExample examples[] = {{0, 18, 0}, {0.5, 28, 4.8}, {1, std::nullopt, 0}};
+  constexpr double kKdExampleKp = 0.5, kKdExampleKi = 0.5, kZigzagChange = 2;
+  for (double sp : {5.0, 50.0}) {
+    for (const KdExample& e : examples) {
+      SCOPED_TRACE(testing::Message() << "Kd " << e.kd << ", SP " << sp);
+      const StepFigures f =
+          FiguresOf(kKdExampleKp, kKdExampleKi, e.kd, sp, e.settledFrom ? 100 : 1000);
+      ASSERT_EQ(f.settled, e.settledFrom.has_value());
+      if (!f.settled) continue;
+      EXPECT_EQ(f.settledFrom, e.settledFrom);
+      EXPECT_NEAR(f.overshootPercent, e.overshootPercent, 0.05);  // as the figures round it
+    }
+    // No Kd in between does better: never less overshoot, never sooner.
+    double overshoot = 0;
+    std::int64_t settled = 0;
+    for (int i = 0; i <= 12; ++i) {
+      const StepFigures f = FiguresOf(kKdExampleKp, kKdExampleKi, i * 0.05, sp, 1000);
+      ASSERT_TRUE(f.settled) << i;
+      EXPECT_GE(f.overshootPercent, overshoot) << i;
+      EXPECT_GE(*f.settledFrom, settled) << i;
+      overshoot = f.overshootPercent;
+      settled = *f.settledFrom;
+    }
+  }
+  // The README's "too much P" zigzags between PV 0 and 10 for as long as it runs.
+  Loop loop;
+  loop.Press(true, 1, 0.5, 0.5, 5, 1000);
+  for (std::int64_t step : {91, 92, 93, 94, 95, 96, 97, 98, 99, 100, 999, 1000}) {
+    SCOPED_TRACE(step);
+    const double error = loop.Value(step, kError);
+    EXPECT_NEAR(std::abs(error), 5, 1e-4);
+    EXPECT_NEAR(loop.Value(step - 1, kError), -error, 1e-4);
+    EXPECT_NEAR(loop.Value(step, kD), kZigzagChange * 0.5 * error, 1e-4);
+    EXPECT_NEAR(loop.Value(step, kP) + loop.Value(step, kD), (1 + kZigzagChange * 0.5) * error,
+                2e-4);
+  }
+}
+
+// The README's windup: I climbs by 0.5 × (300 − 127.5) = 86.25 a step.
+TEST(GainClaims, TheReadmesFirstLesson) {
+  Loop windup;
+  windup.Press(true, 0.5, 0.5, 0.5, 300, 100);
+  for (std::int64_t step = 2; step <= 100; ++step) {
+    EXPECT_EQ(std::tuple(windup.Value(step, kX), windup.Value(step, kPV), windup.Value(step, kI)),
+              std::tuple(255.0, 127.5, 236.25 + double(step - 2) * 86.25))
+        << step;
+  }
+}
+
+}  // namespace
+}  // namespace corvale

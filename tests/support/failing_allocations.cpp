@@ -1,0 +1,28 @@
+#include "tests/support/failing_allocations.h"
+
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+long succeeding = -1;  // -1: every allocation succeeds
+
+}  // namespace
+
+// The test program's own allocator, so that a test can make one fail.
+void* operator new(std::size_t size) {
+  if (succeeding == 0) throw std::bad_alloc();
+  if (succeeding > 0) --succeeding;
+  if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
+  throw std::bad_alloc();
+}
+
+void operator delete(void* memory) noexcept { std::free(memory); }
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+
+namespace corvale {
+
+FailingAllocations::FailingAllocations(long count) { succeeding = count; }
+FailingAllocations::~FailingAllocations() { succeeding = -1; }
+
+}  // namespace corvale

@@ -1,0 +1,145 @@
+#include <QWidget>
+#include <algorithm>
+#include <set>
+
+#include "tests/window/chart/chart_fixture.h"
+
+namespace corvale {
+namespace {
+
+const double kZooms[] = {0.5, 0.67, 0.8, 0.9, 1, 1.1, 1.25, 1.5, 1.75, 2, 2.5, 3, 4};
+
+struct Lesson {
+  const char* name;
+  std::vector<std::string> commands;
+  std::vector<QString> legend;  // what the legend must name
+};
+const Lesson kLessons[] = {
+    {"three runs compared",
+     {"C .5 0 0 5 30", "C 1 0 0 5 30", "C 1.5 0 0 5 30"},
+     {"PV, Kp 1.5, Ki 0, Kd 0", "Kp 0.5, Ki 0, Kd 0", "Kp 1, Ki 0, Kd 0", "SP", "X",
+      "Rows shown in the table"}},
+    {"the window's first run", {"C .5 .5 .5 5 100"}, {"PV", "SP", "X", "Rows shown in the table"}},
+    {"windup, then SP 5", {"C .5 .5 .5 300 100", "+ .5 .5 .5 5 300"}, {"PV", "X at 0 or 255"}},
+    {"too much gain", {"C 2.5 0 0 5 100"}, {"PV", "X at 0 or 255"}},
+    {"five runs, two set points",
+     {"C .5 0 0 5 30", "C 1 0 0 5 30", "C 1.5 0 0 5 30", "C .5 .5 .5 5 60", "C .5 .5 .5 7 100"},
+     {"PV, Kp 0.5, Ki 0.5, Kd 0.5, SP 7", "Kp 1, Ki 0, Kd 0, SP 5",
+      "Kp 0.5, Ki 0.5, Kd 0.5, SP 5"}},
+    {"the windup's gains again, SP unchanged",
+     {"C .5 .5 .5 300 100", "+ .5 .5 .5 5 300", "C .5 .5 .5 5 100"},
+     {"PV, Kp 0.5, Ki 0.5, Kd 0.5, SP 5", "Kp 0.5, Ki 0.5, Kd 0.5, SP 300 \u2192 5"}},
+    {"SP changed three times, then once",
+     {"C 1 0 0 1 9", "+ 1 0 0 2 9", "+ 1 0 0 3 9", "+ 1 0 0 4 9", "C 1 0 0 1 9", "+ 1 0 0 4 9"},
+     {"PV, Kp 1, Ki 0, Kd 0, SP 1 \u2192 4", "Kp 1, Ki 0, Kd 0, SP 1 \u2192 \u2026 \u2192 4"}},
+};
+
+class ChartLayout : public ChartFixture {
+ protected:
+  void Run(const Lesson& lesson) {
+    Forget();
+    for (const std::string& command : lesson.commands) Press(command);
+  }
+  void ExpectWhole(ResponseChart& on, const Lesson& lesson, QSize size, double zoom,
+                   std::string where) {
+    where += " at " + std::to_string(qRound(zoom * 100)) + " %";
+    const std::optional<StepFigures>& figures = history.CurrentFigures();
+    const QString sentences = figures ? ResponseText(*figures, on.locale()) : QString();
+    on.Follow(BookChange::Afresh(), sentences);
+    on.SetVisibleRows(10, 19);
+    on.SetZoom(zoom);
+    on.resize(size);
+    const ChartReport report = on.Report();
+    const QRectF bounds(QPointF(0, 0), on.size());
+    std::set<QString> legend;
+    const QStringList whole = sentences.split('\n', Qt::SkipEmptyParts);
+    for (std::size_t i = 0; i < report.texts.size(); ++i) {
+      const ChartReport::Text& a = report.texts[i];
+      EXPECT_TRUE(bounds.contains(a.rect)) << where << ": " << a.text.toStdString();
+      for (std::size_t j = i + 1; j < report.texts.size(); ++j) {
+        const ChartReport::Text& b = report.texts[j];
+        EXPECT_FALSE(a.rect.intersects(b.rect))
+            << where << ": " << a.text.toStdString() << " / " << b.text.toStdString();
+      }
+      if (a.part == ChartReport::Part::kLegend) legend.insert(a.text);
+      if (a.part == ChartReport::Part::kFigures) {
+        EXPECT_TRUE(whole.contains(a.text) || a.text == "More in the tooltip." ||
+                    a.text == "The figures are in the tooltip.")
+            << where << ": " << a.text.toStdString();
+        // Over the plot, or in a room of their own clear of both panels.
+        EXPECT_TRUE(report.top.contains(a.rect) ||
+                    (!report.top.intersects(a.rect) && !report.bottom.intersects(a.rect)))
+            << where << ": " << a.text.toStdString();
+      }
+    }
+    // Some sentences, or where they are, in any room the window gives.
+    EXPECT_TRUE(lesson.legend.empty() || whole.isEmpty() ||
+                std::any_of(report.texts.begin(), report.texts.end(),
+                            [](auto& t) { return t.part == ChartReport::Part::kFigures; }))
+        << where << ": no figures";
+    for (const QString& name : lesson.legend)
+      EXPECT_TRUE(legend.count(name)) << where << ": no " << name.toStdString();
+    for (const ScaleMap* axis : {&report.values, &report.inputs})
+      EXPECT_GE(axis->Scale().ticks.size(), 3u) << where;
+  }
+};
+
+// At any size and zoom nothing is cut; a chart too small for its legend leaves
+// some out, and the figures.
+TEST_F(ChartLayout, InTheBoxAtEveryZoomAndAtAnySizeNothingIsCut) {
+  QWidget box;
+  ResponseChart chart(&history, QLocale(QLocale::English, QLocale::UnitedStates), &box);
+  for (const Lesson& lesson : kLessons) {
+    Run(lesson);
+    for (double zoom : kZooms)  // the box's room, under its switch, grows with the zoom
+      ExpectWhole(chart, lesson, QSize(qRound(425 * zoom), qRound(190 * zoom)), zoom,
+                  std::string(lesson.name) + " in the box");
+  }
+  Lesson lesson = kLessons[0];
+  lesson.legend.clear();
+  Run(lesson);
+  for (QSize size : {QSize(120, 80), QSize(200, 120), QSize(300, 300), QSize(530, 250),
+                     QSize(800, 780), QSize(1600, 400), QSize(400, 1600), QSize(2400, 1400)})
+    for (double zoom : {0.5, 1.0, 2.0, 4.0})
+      ExpectWhole(chart, lesson, size, zoom,
+                  std::to_string(size.width()) + "×" + std::to_string(size.height()));
+}
+
+TEST_F(ChartLayout, BesideTheFormOnAProjectorAtEveryZoomItTakes) {
+  QWidget screen;
+  screen.resize(1280, 770);  // maximised, under the window's title
+  ResponseChart chart(&history, QLocale(QLocale::English, QLocale::UnitedStates), &screen);
+  for (const Lesson& lesson : kLessons) {
+    Run(lesson);
+    for (double zoom : kZooms) {
+      // The room the form leaves on its right, as the window gives it.
+      const QSize room(1280 - qRound(454 * zoom) - qRound(8 * zoom), 770 - 2 * qRound(8 * zoom));
+      if (room.width() < 320 * zoom) break;  // the chart goes into the box
+      ExpectWhole(chart, lesson, room, zoom, std::string(lesson.name) + " beside the form");
+    }
+  }
+}
+
+// The figures over the plot leave the settling step's line free, as every
+// mark: PV rings mid-plot until step 50 of 60, its peak at step 26, the rise
+// marked at the lower left; only the upper left is free.
+TEST_F(ChartLayout, TheFiguresLeaveTheSettlingLineFree) {
+  std::vector<ResponseSample> samples(60, ResponseSample{20, 5});
+  samples[0].pv = 0;
+  for (int r = 1; r < 50; ++r) samples[r].pv = r % 2 ? 5.4 : 4;
+  samples[25].pv = 6;
+  Made(samples, Gains{1, 0, 0, 10});
+  Measure();
+  ASSERT_EQ(MeasureStep(history.Current())->settledFrom, 51);
+  Render(425, 190);
+  const ChartReport report = chart.Report();
+  const double settled = AxesReading(report).StepX(51);
+  for (const ChartReport::Text& text : report.texts) {
+    if (text.part != ChartReport::Part::kFigures) continue;
+    EXPECT_FALSE(text.rect.left() <= settled && settled <= text.rect.right())
+        << text.text.toStdString();
+  }
+}
+
+}  // namespace
+}  // namespace corvale

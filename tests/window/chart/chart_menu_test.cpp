@@ -1,0 +1,103 @@
+#include <QLabel>
+#include <QPainter>
+
+#include "labbook/lab_book.h"
+#include "tests/window/chart/chart_menu_fixture.h"
+#include "window/access/announcer.h"
+
+namespace corvale {
+namespace {
+
+TEST_F(ChartMenu, CopiesTheChartAsPngAndSvgDrawnAsTheScreenShowsIt) {
+  Compute(".5");
+  Compute("1");
+  QGuiApplication::clipboard()->clear();
+  Action("copy-chart")->trigger();
+  const QMimeData* data = Clipboard();
+  ASSERT_TRUE(data->hasFormat("image/png") && data->hasFormat("image/svg+xml"));
+  const QImage png = QImage::fromData(data->data("image/png"), "PNG");
+  // Drawn by the screen's code, less what only the window explains: the rows the table shows,
+  // and where the figures left out are.
+  QImage picture(chart->size(), QImage::Format_ARGB32_Premultiplied);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  chart->Draw(painter, chart->size(), true);
+  painter.end();
+  EXPECT_EQ(png, picture.convertToFormat(png.format()));
+  const QString svg = QString::fromUtf8(data->data("image/svg+xml"));
+  QString screen;
+  for (const ChartReport::Text& text : chart->Report().texts) screen += text.text;
+  for (const char* only : {"Rows shown in the table", "tooltip"}) {
+    EXPECT_TRUE(screen.contains(only)) << only;
+    EXPECT_FALSE(svg.contains(only)) << only;
+  }
+  EXPECT_TRUE(svg.contains(
+      QStringLiteral("viewBox=\"0 0 %1 %2\"").arg(chart->width()).arg(chart->height())));
+  EXPECT_TRUE(svg.contains("Kp 0.5, Ki 0.5, Kd 0.5")) << "the legend, as text";
+  EXPECT_TRUE(svg.contains("<title>Step response</title>"));
+  QGuiApplication::clipboard()->clear();
+  chart->setFocus();
+  QTest::keySequence(chart, QKeySequence::Copy);
+  EXPECT_TRUE(Clipboard()->hasFormat("image/png") && Clipboard()->hasFormat("image/svg+xml"));
+}
+
+// Copy figures and Play wait for a run, Forget for a run kept.
+TEST_F(ChartMenu, CopiesTheFiguresAndForgetsTheEarlierRuns) {
+  for (const char* name : {"copy-figures", "play"}) EXPECT_FALSE(Action(name)->isEnabled()) << name;
+  Compute(".5");
+  EXPECT_FALSE(Action("forget-runs")->isEnabled());
+  Action("copy-figures")->trigger();
+  EXPECT_EQ(Clipboard()->text(), chart->toolTip());
+  EXPECT_TRUE(Clipboard()->text().startsWith("Step response from step 1 to step 30"));
+  Compute("1");
+  Compute("1.5");
+  ASSERT_EQ(window->Book().Kept().size(), 2u);
+  Action("forget-runs")->trigger();
+  EXPECT_TRUE(window->Book().Kept().empty());
+  EXPECT_EQ(window->Book().Current().Size(), 30u);  // the current run stays
+  for (const ChartReport::Text& text : chart->Report().texts)
+    EXPECT_FALSE(text.text.startsWith("Kp 0.5")) << "the legend forgot it";
+}
+
+// Without a sound server (the tests have none), Play says so once, at once, and the window goes on.
+TEST_F(ChartMenu, PlaySaysOnceThatThereIsNoSoundOutput) {
+  Compute(".5");
+  QAction* tones = Action("step-tones");
+  EXPECT_TRUE(tones->isChecked());
+  tones->trigger();
+  EXPECT_FALSE(chart->StepTones());
+  Action("play")->trigger();
+  const auto* announcer = chart->findChild<Announcer*>();
+  ASSERT_TRUE(announcer);
+  QTRY_COMPARE_WITH_TIMEOUT(announcer->Spoken(), 1, 5000);
+  EXPECT_EQ(announcer->findChild<QLabel*>()->text(), "There is no sound output.");
+  chart->setFocus();
+  QTest::keyClick(chart, Qt::Key_Right);  // no tone, no word
+  QTest::qWait(200);
+  EXPECT_EQ(announcer->Spoken(), 1);
+  EXPECT_GE(chart->Cursor(), 0);
+}
+
+TEST_F(ChartMenu, OpensFromTheMouseAndTheKeyboard) {
+  Compute(".5");
+  chart->setFocus();
+  const auto opened = [] {
+    QWidget* popup = QApplication::activePopupWidget();
+    const bool menu = qobject_cast<QMenu*>(popup) && popup->findChild<QAction*>("copy-chart");
+    if (popup) popup->close();
+    QCoreApplication::processEvents();
+    return menu;
+  };
+  QTest::keyClick(chart, Qt::Key_F10, Qt::ShiftModifier);
+  EXPECT_TRUE(opened()) << "Shift+F10";
+  QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(), chart->mapToGlobal(QPoint()));
+  QCoreApplication::sendEvent(chart, &key);
+  EXPECT_TRUE(opened()) << "the Menu key";
+  QContextMenuEvent mouse(QContextMenuEvent::Mouse, chart->rect().center(),
+                          chart->mapToGlobal(chart->rect().center()));
+  QCoreApplication::sendEvent(chart, &mouse);
+  EXPECT_TRUE(opened()) << "a right click";
+}
+
+}  // namespace
+}  // namespace corvale
