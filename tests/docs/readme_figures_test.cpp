@@ -139,19 +139,18 @@ TEST(ReadmeFigures, TheRunsComparedTheRowsAndTheCursorSayWhatTheRunsShow) {
   rows = std::regex_replace(rows, std::regex("\\s+"), " ");
 
   const std::string readme = Readme();
-  for (const std::string& measured : {
-           "Kp 0.5, 1 and 1.5 overshoot by " + overshoots + "\u00A0% and leave a steady-state error of " +
-               errors + ".",
-           "Compared with the run before: Kd 0.5 instead of 0; rise time " + N(*now.RiseSteps()) +
-               " steps instead of " + N(*before.RiseSteps()) + " steps; overshoot " +
-               N(now.overshootPercent, 1) + "\u00A0% instead of " + N(before.overshootPercent, 1) +
-               "\u00A0%; settled from step " + N(*now.settledFrom) + " instead of step " +
-               N(*before.settledFrom) + ".",
-           std::string(evenClimb ? "climb by 86.25 every step" : "climb unevenly") + ", to " +
-               topI.substr(0, topI.size() - 6) + "," + topI.substr(topI.size() - 6) + " at step 100",
-           "Step 15: X " + FormatValue(pid.Record(14).X, "."),
-           "PV from " + Prose(pv.low) + " to " + Prose(pv.high) + "; SP 5 sounds first.",
-           rows}) {
+  for (const std::string& measured :
+       {"Kp 0.5, 1 and 1.5 overshoot by " + overshoots +
+            "\u00A0% and leave a steady-state error of " + errors + ".",
+        "Compared with the run before: Kd 0.5 instead of 0; rise time " + N(*now.RiseSteps()) +
+            " steps instead of " + N(*before.RiseSteps()) + " steps; overshoot " +
+            N(now.overshootPercent, 1) + "\u00A0% instead of " + N(before.overshootPercent, 1) +
+            "\u00A0%; settled from step " + N(*now.settledFrom) + " instead of step " +
+            N(*before.settledFrom) + ".",
+        std::string(evenClimb ? "climb by 86.25 every step" : "climb unevenly") + ", to " +
+            topI.substr(0, topI.size() - 6) + "," + topI.substr(topI.size() - 6) + " at step 100",
+        "Step 15: X " + FormatValue(pid.Record(14).X, "."),
+        "PV from " + Prose(pv.low) + " to " + Prose(pv.high) + "; SP 5 sounds first.", rows}) {
     EXPECT_NE(readme.find(measured), std::string::npos) << measured;
   }
 }
