@@ -6,14 +6,15 @@
 
 #include "labbook/response_trace.h"
 #include "simulation/step.h"
+#include "simulation/transcript.h"
 
 namespace corvale {
 
-// The smallest and the largest value of each of a run's columns, X to D, kept
+// The smallest and the largest value of each of a run's value columns, kept
 // as its rows are written: a value's text grows with its integer digits and
 // its sign, so the table sizes each column to these two alone.
 struct ColumnRanges {
-  static constexpr std::size_t kValueColumns = 6;  // X, PV, Error, P, I, D
+  static constexpr std::size_t kValueColumns = kColumns - 1;  // all but the step
   static constexpr double kInf = std::numeric_limits<double>::infinity();
   std::array<ValueRange, kValueColumns> columns = Empty();
 
@@ -25,7 +26,7 @@ struct ColumnRanges {
   bool IsEmpty() const { return columns[0].low > columns[0].high; }
 
   void Take(const StepRecord& r) {
-    const double values[] = {r.X, r.PV, r.Error, r.P, r.I, r.D};
+    const auto values = ColumnValues(r);
     for (std::size_t c = 0; c < kValueColumns; ++c) Take(c, {values[c], values[c]});
   }
   void Take(const ColumnRanges& other) {

@@ -141,7 +141,7 @@ std::size_t RowTextLength(const StepRecord& record, std::size_t separatorBytes) 
   // The digit 0, or the minus sign and the magnitude's digits.
   length +=
       static_cast<std::size_t>(record.Step > 0 ? DecimalDigits(step) : 1 + DecimalDigits(0 - step));
-  for (double value : {record.X, record.PV, record.Error, record.P, record.I, record.D}) {
+  for (double value : ColumnValues(record)) {
     length += 1 + FormattedLength(value, separatorBytes);
   }
   return length;
@@ -152,7 +152,7 @@ void RowText(std::string& out, const StepRecord& record, std::string_view decima
   const auto written = std::to_chars(step.data(), step.data() + step.size(), record.Step);
   out += "\r\n";
   out.append(step.data(), written.ptr);
-  for (double value : {record.X, record.PV, record.Error, record.P, record.I, record.D}) {
+  for (double value : ColumnValues(record)) {
     out += '\t';
     AppendFormattedValue(out, value, decimalSeparator);
   }

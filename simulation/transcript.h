@@ -18,6 +18,13 @@ std::string HeaderText();
 inline constexpr std::size_t kColumns = 7;
 using Fields = std::array<std::string_view, kColumns>;
 
+// A row's values after its step, in the columns' order: the one list that
+// the row's text, its length, the table's cells and the columns' ranges
+// follow.
+inline std::array<double, kColumns - 1> ColumnValues(const StepRecord& r) {
+  return {r.X, r.PV, r.Error, r.P, r.I, r.D};
+}
+
 // A line's TAB-separated fields; those it lacks are empty, and the last one
 // keeps whatever stands after the seventh field's TAB.
 Fields SplitFields(std::string_view line);

@@ -48,7 +48,7 @@ QString ChartReadout::Name(SeriesId series) const {
       break;
   }
   // Numbered as the comparison lists the kept runs, oldest first.
-  const auto& kept = history_.Kept();
+  const auto& kept = book_.Kept();
   const auto at = std::find_if(kept.begin(), kept.end(),
                                [&](const KeptRun& run) { return run.id == series.kept; });
   return ChartWords::tr("PV of run %1")
@@ -56,19 +56,19 @@ QString ChartReadout::Name(SeriesId series) const {
 }
 
 QString ChartReadout::Number(double value) const {
-  return QString::fromStdString(FormatValue(value, history_.Numbers().decimalSeparator));
+  return QString::fromStdString(FormatValue(value, book_.Numbers().decimalSeparator));
 }
 
 QString ChartReadout::Values(SeriesId series, std::size_t row) const {
   const QString step = ProseCount(ResponseTrace::StepOf(row), locale_);
-  const ResponseTrace& trace = history_.Current();
+  const ResponseTrace& trace = book_.Current();
   if (series.kind == SeriesId::Kind::Pv) {
     const ResponseSample& sample = trace.Sample(row);
     return ChartWords::tr("Step %1: PV %2, SP %3, X %4")
         .arg(step, Number(sample.pv), ProseNumber(trace.SetPointOf(row), locale_),
              Number(sample.x));
   }
-  const std::optional<double> value = SeriesValue(history_, series, row);
+  const std::optional<double> value = SeriesValue(book_, series, row);
   if (!value) return ChartWords::tr("Step %1: %2 has no value here").arg(step, Name(series));
   return ChartWords::tr("Step %1: %2 %3").arg(step, Name(series), Number(*value));
 }
@@ -95,7 +95,7 @@ QString ChartReadout::MarkText(SeriesId series, const RunMark& mark) const {
       return ChartWords::tr("X leaves its limit %1").arg(limit);
     case K::SetPointChange:
       return ChartWords::tr("SP changes to %1")
-          .arg(ProseNumber(SetPointAt(SeriesSetPoints(history_, series), mark.row), locale_));
+          .arg(ProseNumber(SetPointAt(SeriesSetPoints(book_, series), mark.row), locale_));
     case K::Crossing:
       return ChartWords::tr("PV crosses SP");
   }
@@ -114,7 +114,7 @@ QStringList ChartReadout::Facts(SeriesId series, std::size_t row) const {
   }
   // A kept run's X is not kept: nothing is said of its limits.
   if (series.kind == SeriesId::Kind::KeptPv) return facts;
-  const Limit limit = history_.Current().LimitAt(row);
+  const Limit limit = book_.Current().LimitAt(row);
   if (limit != Limit::None && !entered) {
     facts.prepend(ChartWords::tr("X at its limit %1")
                       .arg(ProseCount(static_cast<std::int64_t>(LimitValue(limit)), locale_)));
@@ -123,7 +123,7 @@ QStringList ChartReadout::Facts(SeriesId series, std::size_t row) const {
 }
 
 QString ChartReadout::Row(SeriesId series, int row) const {
-  if (row < 0 || static_cast<std::size_t>(row) >= history_.Current().Size()) return {};
+  if (row < 0 || static_cast<std::size_t>(row) >= book_.Current().Size()) return {};
   const auto r = static_cast<std::size_t>(row);
   const QString text = Values(series, r);
   const QStringList facts = Facts(series, r);

@@ -17,9 +17,9 @@ namespace corvale {
 class ChartReadout {
  public:
   // `falling`: the figures' step response falls.
-  ChartReadout(const LabBook& history, const std::vector<RunMark>& marks, bool falling,
+  ChartReadout(const LabBook& book, const std::vector<RunMark>& marks, bool falling,
                QLocale locale)
-      : history_(history), marks_(marks), falling_(falling), locale_(std::move(locale)) {}
+      : book_(book), marks_(marks), falling_(falling), locale_(std::move(locale)) {}
 
   // "PV", "X", "Error", "P", "I", "D", or "PV of run 2" (by the comparison's count).
   QString Name(SeriesId series) const;
@@ -35,7 +35,7 @@ class ChartReadout {
   QStringList Facts(SeriesId series, std::size_t row) const;
   QString MarkText(SeriesId series, const RunMark& mark) const;
 
-  const LabBook& history_;
+  const LabBook& book_;
   const std::vector<RunMark>& marks_;
   bool falling_;
   QLocale locale_;

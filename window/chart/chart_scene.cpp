@@ -50,13 +50,13 @@ std::vector<double> ChartScene::SetPoints(const std::vector<ResponseTrace::Run>&
 }
 
 std::vector<LegendEntry> ChartScene::LegendEntries() const {
-  const LabBook& history = input_.history ? *input_.history : Empty();
-  const ResponseTrace& trace = history.Current();
+  const LabBook& book = input_.book ? *input_.book : Empty();
+  const ResponseTrace& trace = book.Current();
   std::vector<LegendEntry> entries;
   const auto line = [&entries](const QString& name, const QPen& pen) {
     entries.push_back({name, LegendEntry::Sample::kLine, pen, {}});
   };
-  const auto& kept = history.Kept();
+  const auto& kept = book.Kept();
   if (kept.empty() || trace.Size() == 0) {
     line(ChartWords::tr("PV"), style_.pv);
   } else {
@@ -67,7 +67,7 @@ std::vector<LegendEntry> ChartScene::LegendEntries() const {
       return SetPoints(run.summary.setPoints) != current;
     });
     line(ChartWords::tr("PV, %1", "the current run's PV and its gains")
-             .arg(GainsName(history.CurrentGains(), trace.Runs(), setPoints, input_.locale)),
+             .arg(GainsName(book.CurrentGains(), trace.Runs(), setPoints, input_.locale)),
          style_.pv);
     for (std::size_t i = 0; i < kept.size(); ++i)
       line(GainsName(kept[i].summary.gains, kept[i].summary.setPoints, setPoints, input_.locale),
@@ -87,13 +87,13 @@ std::vector<LegendEntry> ChartScene::LegendEntries() const {
 }
 
 FrameContent ChartScene::Content(QSizeF size) const {
-  const LabBook& history = input_.history ? *input_.history : Empty();
-  const ResponseTrace& trace = history.Current();
+  const LabBook& book = input_.book ? *input_.book : Empty();
+  const ResponseTrace& trace = book.Current();
   FrameContent content;
   content.rows = trace.Size();
   const double lastStep = content.rows >= 2 ? static_cast<double>(content.rows) : 2;
   content.values =
-      ChartSeries::Extent(history, lastStep, static_cast<std::size_t>(std::max(size.width(), 1.0)));
+      ChartSeries::Extent(book, lastStep, static_cast<std::size_t>(std::max(size.width(), 1.0)));
   if (content.rows > 0) content.inputs = trace.XRange(0, content.rows);
   return content;
 }
@@ -145,7 +145,7 @@ void ChartScene::DrawFigures(QPainter& painter, const ChartMarks& marks, TextRoo
 }
 
 ChartReport ChartScene::Draw(QPainter& painter) const {
-  const LabBook& history = input_.history ? *input_.history : Empty();
+  const LabBook& book = input_.book ? *input_.book : Empty();
   ChartReport report;
   report.steps = frame_.steps;
   report.values = frame_.values;
@@ -165,15 +165,15 @@ ChartReport ChartScene::Draw(QPainter& painter) const {
   axis.DrawTitle(painter, ChartWords::tr("X"), frame_.titleLeft, frame_.bottom, room);
 
   DrawGrid(painter);
-  const ChartSeries series(history, frame_, input_.keptLooks, input_.columns);
-  const ChartMarks marks(frame_, input_.locale, history.Current(), input_.figures);
+  const ChartSeries series(book, frame_, input_.keptLooks, input_.columns);
+  const ChartMarks marks(frame_, input_.locale, book.Current(), input_.figures);
   series.DrawLimitShading(painter, report);
   marks.DrawUnder(painter, input_.firstVisible, input_.lastVisible);
   series.DrawKept(painter, report);
   series.DrawCurrent(painter, report);
   marks.DrawLimits(painter, room, report);
 
-  const ChartCursor cursor(frame_, history.Current(), input_.cursor, input_.readout);
+  const ChartCursor cursor(frame_, book.Current(), input_.cursor, input_.readout);
   const QRectF readout = cursor.PlaceReadout(room);
   DrawFigures(painter, marks, room, report);
   marks.DrawFigures(painter, room, report);

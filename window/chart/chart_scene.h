@@ -23,7 +23,7 @@ class ChartMarks;
 
 // Everything the chart is drawn from, as the widget holds it.
 struct ChartInput {
-  const LabBook* history = nullptr;
+  const LabBook* book = nullptr;
   std::optional<StepFigures> figures;
   QString figuresText;
   int firstVisible = 0;  // the rows the table shows; none when last < first

@@ -85,10 +85,10 @@ QPolygonF SetPointPath(const ChartFrame& frame, const std::vector<ResponseTrace:
   return path;
 }
 
-ValueRange ChartSeries::Extent(const LabBook& history, double lastStep, std::size_t columns) {
-  ValueRange extent = history.Current().Extent();
+ValueRange ChartSeries::Extent(const LabBook& book, double lastStep, std::size_t columns) {
+  ValueRange extent = book.Current().Extent();
   const std::size_t last = lastStep >= 1 ? static_cast<std::size_t>(lastStep) : 0;
-  for (const KeptRun& kept : history.Kept()) {
+  for (const KeptRun& kept : book.Kept()) {
     const std::size_t rows = std::min(kept.pv.Size(), last);
     if (rows == 0) continue;
     const std::size_t slack = rows / std::max<std::size_t>(columns, 1) / 2;
@@ -99,15 +99,15 @@ ValueRange ChartSeries::Extent(const LabBook& history, double lastStep, std::siz
   return extent;
 }
 
-ChartSeries::ChartSeries(const LabBook& history, const ChartFrame& frame,
+ChartSeries::ChartSeries(const LabBook& book, const ChartFrame& frame,
                          const std::vector<std::size_t>& looks, CurrentColumns* cache)
-    : history_(history), frame_(frame), looks_(looks) {
-  const ResponseTrace& trace = history.Current();
+    : book_(book), frame_(frame), looks_(looks) {
+  const ResponseTrace& trace = book.Current();
   const ColumnSplit split = frame.Split();
   const std::size_t rows = frame.RowsOnAxis(trace.Size());
   if (rows <= split.Columns()) return;
   const double begin = frame.steps.Scale().low - 1, end = frame.steps.Scale().high - 1;
-  if (cache && cache->revision == history.Revision() && cache->rows == rows &&
+  if (cache && cache->revision == book.Revision() && cache->rows == rows &&
       cache->begin == begin && cache->end == end && cache->columns == split.Columns()) {
     pvColumns_ = cache->pv;
     xColumns_ = cache->x;
@@ -120,7 +120,7 @@ ChartSeries::ChartSeries(const LabBook& history, const ChartFrame& frame,
       split, rows, [&trace](std::size_t a, std::size_t b) { return trace.XRange(a, b); },
       Decimation::kAlone);
   if (cache)
-    *cache = {history.Revision(), rows, begin, end, split.Columns(), pvColumns_, xColumns_};
+    *cache = {book.Revision(), rows, begin, end, split.Columns(), pvColumns_, xColumns_};
 }
 
 bool ChartSeries::ReachedLimit(const ResponseTrace& trace) {
@@ -141,7 +141,7 @@ void ChartSeries::Shade(QPainter& painter, double fromX, double toX, ChartReport
 }
 
 void ChartSeries::DrawLimitShading(QPainter& painter, ChartReport& report) const {
-  const ResponseTrace& trace = history_.Current();
+  const ResponseTrace& trace = book_.Current();
   const std::size_t rows = trace.Size();
   if (rows < 2) return;
   const ColumnSplit split = frame_.Split();
@@ -175,7 +175,7 @@ void ChartSeries::DrawLimitShading(QPainter& painter, ChartReport& report) const
 
 void ChartSeries::DrawKept(QPainter& painter, ChartReport& report) const {
   const std::size_t slack = Slack(frame_.Split());
-  const auto& kept = history_.Kept();
+  const auto& kept = book_.Kept();
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setBrush(Qt::NoBrush);
   painter.setClipRect(frame_.top.adjusted(0, -1, 0, 1));
@@ -200,7 +200,7 @@ void ChartSeries::DrawKept(QPainter& painter, ChartReport& report) const {
 }
 
 void ChartSeries::DrawCurrent(QPainter& painter, ChartReport& report) const {
-  const ResponseTrace& trace = history_.Current();
+  const ResponseTrace& trace = book_.Current();
   const ChartStyle& s = frame_.style;
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setBrush(Qt::NoBrush);

@@ -53,12 +53,12 @@ class ChartSeries {
  public:
   // `looks`: each kept run's look, by its place (by place when empty);
   // `cache`, where there is one, the columns of an earlier drawing.
-  ChartSeries(const LabBook& history, const ChartFrame& frame,
+  ChartSeries(const LabBook& book, const ChartFrame& frame,
               const std::vector<std::size_t>& looks, CurrentColumns* cache = nullptr);
 
   // What the value axis must cover for the runs up to the step axis' last
   // step `lastStep`: every run's PV and SP, and 0.
-  static ValueRange Extent(const LabBook& history, double lastStep, std::size_t columns);
+  static ValueRange Extent(const LabBook& book, double lastStep, std::size_t columns);
   // Whether X sat at a limit anywhere.
   static bool ReachedLimit(const ResponseTrace& trace);
 
@@ -69,7 +69,7 @@ class ChartSeries {
  private:
   void Shade(QPainter& painter, double fromX, double toX, ChartReport& report) const;
 
-  const LabBook& history_;
+  const LabBook& book_;
   const ChartFrame& frame_;
   const std::vector<std::size_t>& looks_;
   // PV's and X's range in each pixel column, where the current run has more

@@ -4,8 +4,8 @@
 
 namespace corvale {
 
-std::vector<std::size_t> KeptLooks::Of(const LabBook& history) const {
-  const auto& kept = history.Kept();
+std::vector<std::size_t> KeptLooks::Of(const LabBook& book) const {
+  const auto& kept = book.Kept();
   constexpr std::size_t kNone = SIZE_MAX;
   std::vector<std::size_t> looks(kept.size(), kNone);
   std::vector<bool> taken(std::max(LabBook::kKept, kept.size()), false);
@@ -25,11 +25,11 @@ std::vector<std::size_t> KeptLooks::Of(const LabBook& history) const {
   return looks;
 }
 
-void KeptLooks::Remember(const LabBook& history) {
-  const std::vector<std::size_t> looks = Of(history);
+void KeptLooks::Remember(const LabBook& book) {
+  const std::vector<std::size_t> looks = Of(book);
   known_.clear();
   for (std::size_t i = 0; i < looks.size(); ++i) {
-    const KeptRun& run = history.Kept()[i];
+    const KeptRun& run = book.Kept()[i];
     known_.push_back({run.id, looks[i]});
   }
 }

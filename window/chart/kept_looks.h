@@ -14,9 +14,9 @@ namespace corvale {
 class KeptLooks {
  public:
   // Each kept run's look, by its place among the kept ones.
-  std::vector<std::size_t> Of(const LabBook& history) const;
+  std::vector<std::size_t> Of(const LabBook& book) const;
   // The looks of the runs kept now, to be kept by them.
-  void Remember(const LabBook& history);
+  void Remember(const LabBook& book);
 
  private:
   struct Known {

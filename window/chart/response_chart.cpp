@@ -21,9 +21,9 @@
 #include "window/sound/chart_sound.h"
 
 namespace corvale {
-ResponseChart::ResponseChart(const LabBook* history, QLocale locale, QWidget* parent)
+ResponseChart::ResponseChart(const LabBook* book, QLocale locale, QWidget* parent)
     : QWidget(parent),
-      history_(history),
+      book_(book),
       locale_(std::move(locale)),
       keptLooks_(std::make_unique<KeptLooks>()),
       columns_(std::make_unique<CurrentColumns>()),
@@ -37,7 +37,7 @@ ResponseChart::~ResponseChart() = default;
 
 const ResponseTrace& ResponseChart::Trace() const {
   static const ResponseTrace empty;
-  return history_ ? history_->Current() : empty;
+  return book_ ? book_->Current() : empty;
 }
 
 int ResponseChart::Rows() const {
@@ -56,11 +56,11 @@ void ResponseChart::Follow(const BookChange& change, const QString& figuresText,
   // it marked; a Continue carries the cursor on.
   if (change.newRun || cursor_ >= Rows()) cursor_ = -1;
   // A kept run's series only while that run is there.
-  if (series_.kind == SeriesId::Kind::KeptPv && history_ && !history_->FindKept(series_.kept)) {
+  if (series_.kind == SeriesId::Kind::KeptPv && book_ && !book_->FindKept(series_.kept)) {
     series_ = {};
   }
   toneScale_.reset();
-  if (history_) keptLooks_->Remember(*history_);
+  if (book_) keptLooks_->Remember(*book_);
   QAccessibleEvent event(this, QAccessible::DescriptionChanged);
   QAccessible::updateAccessibility(&event);
   update();
@@ -102,9 +102,9 @@ double ResponseChart::LineWidth() const { return std::max(1.0, TextPixelSize() /
 
 ChartInput ResponseChart::Input(bool onScreen) const {
   ChartInput input;
-  input.history = history_;
+  input.book = book_;
   // The figures' marks go with their sentences.
-  if (history_ && !figuresText_.isEmpty()) input.figures = history_->CurrentFigures();
+  if (book_ && !figuresText_.isEmpty()) input.figures = book_->CurrentFigures();
   input.figuresText = figuresText_;
   input.firstVisible = firstVisible_;
   input.lastVisible = lastVisible_;
@@ -115,7 +115,7 @@ ChartInput ResponseChart::Input(bool onScreen) const {
   input.font = font();
   input.textPixels = TextPixelSize();
   input.focus = onScreen && hasFocus();
-  if (history_) input.keptLooks = keptLooks_->Of(*history_);
+  if (book_) input.keptLooks = keptLooks_->Of(*book_);
   input.columns = columns_.get();
   return input;
 }
@@ -136,7 +136,7 @@ ChartReport ResponseChart::Report() const {
 }
 
 QMenu* ResponseChart::CreateContextMenu() {
-  return MakeChartMenu(this, history_ && !history_->Kept().empty(), Rows() > 0);
+  return MakeChartMenu(this, book_ && !book_->Kept().empty(), Rows() > 0);
 }
 
 void ResponseChart::ShowMenu(QPoint global) {

@@ -40,7 +40,7 @@ class ResponseChart : public QWidget {
   Q_OBJECT
 
  public:
-  ResponseChart(const LabBook* history, QLocale locale, QWidget* parent = nullptr);
+  ResponseChart(const LabBook* book, QLocale locale, QWidget* parent = nullptr);
   ~ResponseChart() override;
 
   // The lab book changed: the current run's figures written out as
@@ -86,7 +86,7 @@ class ResponseChart : public QWidget {
   void Play();
   // What Play says before it sounds: the series' range, and SP for PV.
   QString PlaySentence() const {
-    return history_ ? PlaySentence(SeriesValues(*history_, series_)) : QString();
+    return book_ ? PlaySentence(SeriesValues(*book_, series_)) : QString();
   }
   static constexpr double kPlaySeconds = 2.5;
   // How long SP's tone sounds before PV, followed by half as much silence.
@@ -148,7 +148,7 @@ class ResponseChart : public QWidget {
   ChartSound& Sound();
   void PlayTone();
 
-  const LabBook* history_;
+  const LabBook* book_;
   const QLocale locale_;
   QString figuresText_;
   QString against_;                          // the sentence that compares it with the run before

@@ -17,14 +17,14 @@ SeriesId ResponseChart::Series() const { return series_; }
 
 const std::vector<RunMark>& ResponseChart::Marks() const {
   static const std::vector<RunMark> none;
-  return history_ ? SeriesMarks(*history_, series_) : none;
+  return book_ ? SeriesMarks(*book_, series_) : none;
 }
 
 const std::optional<StepFigures>& ResponseChart::SeriesFigures() const {
   static const std::optional<StepFigures> none;
-  if (!history_) return none;
-  if (series_.kind != SeriesId::Kind::KeptPv) return history_->CurrentFigures();
-  const KeptRun* kept = history_->FindKept(series_.kept);
+  if (!book_) return none;
+  if (series_.kind != SeriesId::Kind::KeptPv) return book_->CurrentFigures();
+  const KeptRun* kept = book_->FindKept(series_.kept);
   return kept ? kept->summary.figures : none;
 }
 
@@ -34,8 +34,8 @@ bool ResponseChart::SeriesFalls() const {
 }
 
 QString ResponseChart::RowDescription(int row) const {
-  if (!history_) return {};
-  return ChartReadout(*history_, Marks(), SeriesFalls(), locale_).Row(series_, row);
+  if (!book_) return {};
+  return ChartReadout(*book_, Marks(), SeriesFalls(), locale_).Row(series_, row);
 }
 
 QString ResponseChart::Description() const {
@@ -50,8 +50,8 @@ QString ResponseChart::Description() const {
 }
 
 void ResponseChart::ChooseSeries(int by) {
-  if (!history_ || Rows() == 0) return;
-  const std::vector<SeriesId> all = SeriesOf(*history_);
+  if (!book_ || Rows() == 0) return;
+  const std::vector<SeriesId> all = SeriesOf(*book_);
   const auto at = std::find(all.begin(), all.end(), series_);
   const auto count = static_cast<int>(all.size());
   const int index = at == all.end() ? 0 : static_cast<int>(at - all.begin());
@@ -92,7 +92,7 @@ bool ResponseChart::WalkKey(const QKeyEvent& event) {
 }
 
 void ResponseChart::JumpToMark(bool forward, bool crossings) {
-  if (!history_ || Rows() == 0) return;
+  if (!book_ || Rows() == 0) return;
   const std::optional<std::size_t> row = NextMarkRow(Marks(), cursor_, forward, crossings);
   // A kept run may have marks past the current run's end, where the cursor
   // cannot go.
@@ -110,7 +110,7 @@ void ResponseChart::JumpToMark(bool forward, bool crossings) {
 }
 
 void ResponseChart::SayFigures() {
-  if (!history_ || figuresText_.isEmpty()) return;
+  if (!book_ || figuresText_.isEmpty()) return;
   if (series_.kind != SeriesId::Kind::KeptPv) {
     Sound().Say(against_.isEmpty() ? figuresText_ : figuresText_ + u'\n' + against_);
     return;
@@ -146,11 +146,11 @@ void ResponseChart::SetStepTones(bool on) {
 }
 
 void ResponseChart::PlayTone() {
-  if (!stepTones_ || !history_ || cursor_ < 0) return;
+  if (!stepTones_ || !book_ || cursor_ < 0) return;
   const std::optional<double> value =
-      SeriesValue(*history_, series_, static_cast<std::size_t>(cursor_));
+      SeriesValue(*book_, series_, static_cast<std::size_t>(cursor_));
   if (!value) return;
-  if (!toneScale_) toneScale_ = SeriesScale(*history_, series_);
+  if (!toneScale_) toneScale_ = SeriesScale(*book_, series_);
   Sound().Tone(toneScale_->FrequencyOf(*value));
 }
 
@@ -165,10 +165,10 @@ QString ResponseChart::PlaySentence(const std::vector<double>& values) const {
 }
 
 QString ResponseChart::SeriesName() const {
-  const QString name = ChartReadout(*history_, Marks(), false, locale_).Name(series_);
+  const QString name = ChartReadout(*book_, Marks(), false, locale_).Name(series_);
   if (series_.kind != SeriesId::Kind::KeptPv) return name;
   // Which tuning the run's number stands for, as the legend names it.
-  const KeptRun* kept = history_->FindKept(series_.kept);
+  const KeptRun* kept = book_->FindKept(series_.kept);
   if (!kept) return name;
   const RunSummary& run = kept->summary;
   return tr("%1 (%2)", "a kept run's PV, then its gains")
@@ -180,16 +180,16 @@ bool ResponseChart::IsPv(SeriesId series) {
 }
 
 double ResponseChart::PlayedSetPoint() const {
-  const std::vector<ResponseTrace::Run> setPoints = SeriesSetPoints(*history_, series_);
+  const std::vector<ResponseTrace::Run> setPoints = SeriesSetPoints(*book_, series_);
   return setPoints.empty() ? 0 : setPoints.back().SetPoint();
 }
 
 void ResponseChart::Play() {
-  if (!history_ || Rows() == 0) return;
-  const std::vector<double> values = SeriesValues(*history_, series_);
+  if (!book_ || Rows() == 0) return;
+  const std::vector<double> values = SeriesValues(*book_, series_);
   const QString sentence = PlaySentence(values);
   if (sentence.isEmpty()) return;
-  const PitchScale scale = SeriesScale(*history_, series_);
+  const PitchScale scale = SeriesScale(*book_, series_);
   // Clicks where the series' run crosses SP: PV's, for the current run's columns.
   Pcm sound = SeriesSound(values, scale, CrossingRows(Marks()), kPlaySeconds);
   if (!IsPv(series_)) return Sound().Play(std::move(sound), sentence);

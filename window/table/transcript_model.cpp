@@ -24,9 +24,11 @@ void TranscriptModel::Follow(const BookChange& change) {
 std::array<std::string, kColumns> TranscriptModel::RowFields(int row) const {
   const StepRecord r = book_->Current().Record(static_cast<std::size_t>(row));
   const std::string_view point = book_->Numbers().decimalSeparator;
-  return {std::to_string(r.Step),      FormatValue(r.X, point), FormatValue(r.PV, point),
-          FormatValue(r.Error, point), FormatValue(r.P, point), FormatValue(r.I, point),
-          FormatValue(r.D, point)};
+  std::array<std::string, kColumns> fields;
+  fields[0] = std::to_string(r.Step);
+  const auto values = ColumnValues(r);
+  for (std::size_t c = 0; c < values.size(); ++c) fields[c + 1] = FormatValue(values[c], point);
+  return fields;
 }
 
 QString TranscriptModel::Cell(const QModelIndex& index) const {
