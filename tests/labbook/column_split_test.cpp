@@ -22,6 +22,8 @@ TEST(ColumnSplit, GivesEachColumnTheRowsThatLieInItAndFindsARowsColumn) {
       {0, 4, 8, 5, {{0, 1}, {1, 1}, {1, 2}, {2, 2}, {2, 3}, {3, 3}, {3, 4}, {4, 5}}},
       // A series shorter than the axis: nothing past its end.
       {0, 99, 4, 30, {{0, 25}, {25, 30}, {30, 30}, {30, 30}}},
+      // One column takes every row.
+      {0, 10, 1, 11, {{0, 11}}},
       // An axis that starts before the series (a single step, 0 to 2).
       {-1, 1, 4, 1, {{0, 0}, {0, 0}, {0, 1}, {1, 1}}}};
   // clang-format on

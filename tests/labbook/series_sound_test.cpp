@@ -93,6 +93,8 @@ TEST(SeriesSound, ACrossingClicks) {
     EXPECT_TRUE((n >= 24000 && n < 24192) || click[n] == 0) << n;
   }
   EXPECT_NEAR(Amplitude(click, 24000, 192, 3000), 0.5 * 0.3 * 32767, 300);  // Hann-windowed
+  // ... and so it fades out to nothing, with no crack at its end.
+  for (std::size_t n = 24186; n < 24192; ++n) EXPECT_LT(std::abs(click[n]), 100) << n;
   EXPECT_TRUE(SeriesSound({}, {0, 1}, {}, 1).empty());
 }
 
