@@ -178,9 +178,6 @@ TEST(FailureMessage, IsSpokenWithoutDirectionMarks) {
       }
     }
   }
-  EXPECT_TRUE(SpokenFailureMessage({Box::Kp, "abc", 1, FailureReason::NotANumber},
-                                   QLocale(QLocale::English))
-                  .startsWith("Kp: \u201Cabc\u201D is not a number.\n\n"));
 }
 
 }  // namespace
