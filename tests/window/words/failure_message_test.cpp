@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "tests/window/window_fixture.h"
 #include "window/words/translations.h"
 
 namespace corvale {
@@ -179,25 +178,6 @@ TEST(FailureMessage, IsSpokenWithoutDirectionMarks) {
       }
     }
   }
-  EXPECT_TRUE(SpokenFailureMessage({Box::Kp, "abc", 1, FailureReason::NotANumber},
-                                   QLocale(QLocale::English))
-                  .startsWith("Kp: \u201Cabc\u201D is not a number.\n\n"));
-}
-
-TEST_F(Window, AMessageIsHeardWithoutTheMarksItIsShownWith) {
-  for (const char* button : {"Command1", "Command2"}) {
-    Press(button, {{"guiKP", "abc"}});
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(messages[0].startsWith("Kp: \u201C\u2068abc\u2069\u201D is not a number."));
-    ExpectHeardWithoutMarks(messages[0], heard[0]);  // so "Kp: “abc” is not a number."
-    messages.clear();
-    heard.clear();
-  }
-  Press("Command1", {{"guiKP", "1e308"}});  // the text after "=", unquoted
-  ASSERT_EQ(messages.size(), 1u);
-  ExpectHeardWithoutMarks(messages[0], heard[0]);
-  EXPECT_TRUE(heard[0].contains("with Kp = 1e308, its result")) << heard[0].toStdString();
-  messages.clear();
 }
 
 }  // namespace
