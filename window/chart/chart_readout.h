@@ -17,8 +17,7 @@ namespace corvale {
 class ChartReadout {
  public:
   // `falling`: the figures' step response falls.
-  ChartReadout(const LabBook& book, const std::vector<RunMark>& marks, bool falling,
-               QLocale locale)
+  ChartReadout(const LabBook& book, const std::vector<RunMark>& marks, bool falling, QLocale locale)
       : book_(book), marks_(marks), falling_(falling), locale_(std::move(locale)) {}
 
   // "PV", "X", "Error", "P", "I", "D", or "PV of run 2" (by the comparison's count).

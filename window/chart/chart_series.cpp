@@ -107,8 +107,8 @@ ChartSeries::ChartSeries(const LabBook& book, const ChartFrame& frame,
   const std::size_t rows = frame.RowsOnAxis(trace.Size());
   if (rows <= split.Columns()) return;
   const double begin = frame.steps.Scale().low - 1, end = frame.steps.Scale().high - 1;
-  if (cache && cache->revision == book.Revision() && cache->rows == rows &&
-      cache->begin == begin && cache->end == end && cache->columns == split.Columns()) {
+  if (cache && cache->revision == book.Revision() && cache->rows == rows && cache->begin == begin &&
+      cache->end == end && cache->columns == split.Columns()) {
     pvColumns_ = cache->pv;
     xColumns_ = cache->x;
     return;
@@ -119,8 +119,7 @@ ChartSeries::ChartSeries(const LabBook& book, const ChartFrame& frame,
   xColumns_ = Decimate(
       split, rows, [&trace](std::size_t a, std::size_t b) { return trace.XRange(a, b); },
       Decimation::kAlone);
-  if (cache)
-    *cache = {book.Revision(), rows, begin, end, split.Columns(), pvColumns_, xColumns_};
+  if (cache) *cache = {book.Revision(), rows, begin, end, split.Columns(), pvColumns_, xColumns_};
 }
 
 bool ChartSeries::ReachedLimit(const ResponseTrace& trace) {

@@ -53,8 +53,8 @@ class ChartSeries {
  public:
   // `looks`: each kept run's look, by its place (by place when empty);
   // `cache`, where there is one, the columns of an earlier drawing.
-  ChartSeries(const LabBook& book, const ChartFrame& frame,
-              const std::vector<std::size_t>& looks, CurrentColumns* cache = nullptr);
+  ChartSeries(const LabBook& book, const ChartFrame& frame, const std::vector<std::size_t>& looks,
+              CurrentColumns* cache = nullptr);
 
   // What the value axis must cover for the runs up to the step axis' last
   // step `lastStep`: every run's PV and SP, and 0.
