@@ -55,6 +55,8 @@ TEST_F(ChartTexts, ClicksAndKeysMoveTheCursorAndAskForTheRow) {
   const QPoint step50(qRound(report.steps.ToPixel(50)), qRound(report.top.center().y()));
   QTest::mouseClick(&chart, Qt::RightButton, {}, step50);
   QTest::mouseClick(&chart, Qt::LeftButton, {}, QPoint(step50.x(), 2));
+  // Over the value axis' labels, left of the panel, too.
+  QTest::mouseClick(&chart, Qt::LeftButton, {}, QPoint(qRound(report.top.left()) - 20, step50.y()));
   EXPECT_EQ(chart.Cursor(), -1);
   EXPECT_TRUE(asked.isEmpty());
   QTest::mouseClick(&chart, Qt::LeftButton, {}, step50);

@@ -102,11 +102,11 @@ TEST_F(ChartMarks, AKeptRunWalksItsOwnMarks) {
       {Qt::Key_Up, "Step 1: P 2.5000"}, {Qt::Key_N, "Step 2: P 1.8750; " + kRise},
       {Qt::Key_N, "Step 4: P 1.9922; settled from here"}, {Qt::Key_N, "No mark after this step."}};
   // clang-format on
+  const auto told = [this] {
+    const Announcer* announcer = chart.findChild<Announcer*>();
+    return announcer ? announcer->Spoken() : 0;
+  };
   for (const auto& [key, said] : keys) {  // said as the step it moved to, or else told
-    const auto told = [this] {
-      const Announcer* announcer = chart.findChild<Announcer*>();
-      return announcer ? announcer->Spoken() : 0;
-    };
     const int before = told();
     QTest::keyClick(&chart, key.key(), key.keyboardModifiers());
     EXPECT_EQ(
@@ -117,6 +117,11 @@ TEST_F(ChartMarks, AKeptRunWalksItsOwnMarks) {
             .toStdString(),
         said);
   }
+  // Home on the first step moves nothing, and so is told: the focus stays.
+  QTest::keyClick(&chart, Qt::Key_Home);
+  const int before = told();
+  QTest::keyClick(&chart, Qt::Key_Home);
+  EXPECT_GT(told(), before);
 }
 
 // A kept run chosen stays that run while runs come and go: a fifth Compute
