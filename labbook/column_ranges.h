@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -27,16 +26,10 @@ struct ColumnRanges {
 
   void Take(const StepRecord& r) {
     const auto values = ColumnValues(r);
-    for (std::size_t c = 0; c < kValueColumns; ++c) Take(c, {values[c], values[c]});
+    for (std::size_t c = 0; c < kValueColumns; ++c) columns[c].Take({values[c], values[c]});
   }
   void Take(const ColumnRanges& other) {
-    for (std::size_t c = 0; c < kValueColumns; ++c) Take(c, other.columns[c]);
-  }
-
- private:
-  void Take(std::size_t column, ValueRange range) {
-    columns[column].low = std::min(columns[column].low, range.low);
-    columns[column].high = std::max(columns[column].high, range.high);
+    for (std::size_t c = 0; c < kValueColumns; ++c) columns[c].Take(other.columns[c]);
   }
 };
 

@@ -15,11 +15,6 @@ void MakeRoom(std::vector<T>& values, std::size_t size) {
   if (values.capacity() < size) values.reserve(std::max(size, 2 * values.capacity()));
 }
 
-void Take(ValueRange& range, ValueRange other) {
-  range.low = std::min(range.low, other.low);
-  range.high = std::max(range.high, other.high);
-}
-
 }  // namespace
 
 Limit LimitOf(std::int64_t step, double x) {
@@ -55,8 +50,8 @@ bool ResponseTrace::Append(std::vector<ResponseSample> samples, const Gains& gai
     samples_.insert(samples_.end(), samples.begin(), samples.end());
   }
   Summarize(first);
-  Take(extent_, PvRange(first, samples_.size()));
-  Take(extent_, {gains.SP, gains.SP});
+  extent_.Take(PvRange(first, samples_.size()));
+  extent_.Take({gains.SP, gains.SP});
   return true;
 }
 
@@ -69,8 +64,8 @@ void ResponseTrace::Summarize(std::size_t fromRow) {
                 {samples_[start].x, samples_[start].x},
                 blocks_.empty() ? std::array<std::size_t, 2>{} : blocks_.back().limitsThrough};
     for (std::size_t row = start; row < end; ++row) {
-      Take(block.pv, {samples_[row].pv, samples_[row].pv});
-      Take(block.x, {samples_[row].x, samples_[row].x});
+      block.pv.Take({samples_[row].pv, samples_[row].pv});
+      block.x.Take({samples_[row].x, samples_[row].x});
       const Limit limit = LimitAt(row);
       if (limit != Limit::None) ++block.limitsThrough[IndexOf(limit)];
     }
@@ -130,9 +125,9 @@ ValueRange ResponseTrace::RangeOf(std::size_t first, std::size_t last) const {
   };
   ValueRange range = one(first);
   std::size_t row = first;
-  for (; row < last && row % kBlock != 0; ++row) Take(range, one(row));
-  for (; row + kBlock <= last; row += kBlock) Take(range, blocks_[row / kBlock].*summary);
-  for (; row < last; ++row) Take(range, one(row));
+  for (; row < last && row % kBlock != 0; ++row) range.Take(one(row));
+  for (; row + kBlock <= last; row += kBlock) range.Take(blocks_[row / kBlock].*summary);
+  for (; row < last; ++row) range.Take(one(row));
   return range;
 }
 

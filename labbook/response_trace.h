@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -35,6 +36,12 @@ struct ResponseSample {
 struct ValueRange {
   double low = 0;
   double high = 0;
+
+  // Widened to take in `other` too.
+  void Take(ValueRange other) {
+    low = std::min(low, other.low);
+    high = std::max(high, other.high);
+  }
 };
 
 // Some rows whose X sat at one limit: how many, and the first and the last of
