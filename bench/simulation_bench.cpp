@@ -47,6 +47,35 @@ void BM_StepWithRow(benchmark::State& state) {
 }
 BENCHMARK(BM_StepWithRow);
 
+// A million steps of the law alone, on the default loop (0) and on the
+// lessons' hardest (1): two lags, a dead time of 10, noise and
+// back-calculation. The second may cost at most a little more.
+void BM_MillionSteps(benchmark::State& state) {
+  LoopOptions options;
+  if (state.range(0) == 1) {
+    options = {.plant = {.K = 1, .T1 = 5, .T2 = 5, .deadTime = 10},
+               .antiWindup = AntiWindup::BackCalculation,
+               .trackingGain = 0.5,
+               .noise = 0.1,
+               .noiseSeed = 1};
+  }
+  const Gains gains{.Kp = 4, .Ki = 0.2, .Kd = 10, .SP = 5};
+  for (auto _ : state) {
+    LoopState loop;
+    ResetState(loop, options.noiseSeed);
+    double lastError = 0;
+    double sum = 0;
+    for (int n = 0; n < 1'000'000; ++n) {
+      const StepRecord record = StepOnce(loop, lastError, gains, options);
+      CommitStep(loop, record);
+      lastError = record.Error;
+      sum += record.PV;
+    }
+    benchmark::DoNotOptimize(sum);
+  }
+}
+BENCHMARK(BM_MillionSteps)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 long PeakResidentKiB() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);

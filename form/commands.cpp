@@ -20,6 +20,7 @@ namespace {
 struct PreparedRun {
   std::array<std::string, kBoxCount> texts;  // as typed, by Box
   Gains gains;
+  LoopOptions options;
   std::int64_t steps = 0;
   NumberFormat numbers;
 };
@@ -99,6 +100,7 @@ RunOutcome Execute(LabBook& book, PreparedRun run, BookChange change) {
   RunOutcome outcome;
   outcome.change = std::move(change);
   LoopState next = book.State();
+  SeedNoise(next, run.options.noiseSeed);
   const std::size_t transcriptRoom =
       kMaxTranscriptText - std::min(kMaxTranscriptText, book.TextBytes());
   std::vector<ResponseSample> rows;
@@ -110,7 +112,7 @@ RunOutcome Execute(LabBook& book, PreparedRun run, BookChange change) {
     const std::size_t separatorBytes = run.numbers.decimalSeparator.size();
     double lastError = 0;
     for (std::int64_t n = 0; n < run.steps; ++n) {
-      const StepRecord record = StepOnce(next, lastError, run.gains);
+      const StepRecord record = StepOnce(next, lastError, run.gains, run.options);
       if ((outcome.failure = OverflowFailure(record, run))) break;
       const std::size_t after = written.textBytes + RowTextLength(record, separatorBytes);
       if (after > kMaxRunText || after > transcriptRoom) {
@@ -125,7 +127,9 @@ RunOutcome Execute(LabBook& book, PreparedRun run, BookChange change) {
       lastError = record.Error;
       rows.push_back(ResponseSample::Of(record));
     }
-    if (book.Add(std::move(rows), run.gains, next, written, outcome.change)) return outcome;
+    if (book.Add(std::move(rows), run.gains, next, written, outcome.change, run.options)) {
+      return outcome;
+    }
   } catch (const std::bad_alloc&) {
   }
   // Nothing of the run reached the book, so nothing of it is kept.
@@ -141,9 +145,10 @@ RunOutcome Compute(LabBook& book, const FormFields& fields) {
   // A first step that cannot be computed would leave a transcript of the
   // header alone: the old one is kept instead.
   if (prepared.steps > 0) {
-    LoopState fresh = book.State();
-    ResetState(fresh);
-    if (auto failure = OverflowFailure(StepOnce(fresh, 0, prepared.gains), prepared)) {
+    LoopState fresh;
+    ResetState(fresh, prepared.options.noiseSeed);
+    const StepRecord first = StepOnce(fresh, 0, prepared.gains, prepared.options);
+    if (auto failure = OverflowFailure(first, prepared)) {
       return RunOutcome::Failed(std::move(*failure));
     }
   }

@@ -59,12 +59,12 @@ class LabBook {
   // to keep it reduced, it goes unkept), the state is reset and the
   // transcript begins with its column names.
   BookChange Restart();
-  // A command's rows, under the gains and SP it read, and the state after
+  // A command's rows, under the gains, SP and options it read, and the state after
   // its last one, with what the command measured of them. False, with
   // everything as it was, when memory runs out: the rows and the state
   // always agree.
   bool Add(std::vector<ResponseSample> rows, const Gains& gains, const LoopState& after,
-           const RowsWritten& written, BookChange& change);
+           const RowsWritten& written, BookChange& change, const LoopOptions& options = {});
 
   // The current run: every row, shared with whatever copied rows of it.
   const ResponseTrace& Current() const { return *current_; }

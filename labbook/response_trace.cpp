@@ -30,7 +30,8 @@ void ResponseTrace::Clear() {
   extent_ = {};
 }
 
-bool ResponseTrace::Append(std::vector<ResponseSample> samples, const Gains& gains) {
+bool ResponseTrace::Append(std::vector<ResponseSample> samples, const Gains& gains,
+                           const LoopOptions& options) {
   if (samples.empty()) return true;
   const std::size_t first = samples_.size();
   const std::size_t size = first + samples.size();
@@ -43,7 +44,7 @@ bool ResponseTrace::Append(std::vector<ResponseSample> samples, const Gains& gai
   } catch (const std::bad_alloc&) {
     return false;
   }
-  runs_.push_back({first, gains});
+  runs_.push_back({first, gains, options});
   if (first == 0) {
     samples_.swap(samples);
   } else {
@@ -95,7 +96,9 @@ StepRecord ResponseTrace::Record(std::size_t row) const {
   // A command's first step has no error before it; later ones the step
   // before's, under the same set point.
   const double lastError = row == run.firstRow ? 0 : run.gains.SP - samples_[row - 1].pv;
-  const Terms terms = ControlTerms(r.Error, r.Integral, lastError, run.gains);
+  const double pvBefore = row == 0 ? 0 : samples_[row - 1].pv;
+  const Terms terms = ControlTerms({r.Error, r.Integral, lastError, r.PV, pvBefore}, run.gains,
+                                   run.options.derivativeOnPv);
   r.P = terms.P;
   r.I = terms.I;
   r.D = terms.D;

@@ -61,8 +61,13 @@ class ResponseTrace {
  public:
   // One command's rows: from its first row on, under its gains and SP.
   struct Run {
+    // Most runs are the default loop's: it need not be spelled out.
+    Run(std::size_t firstRow = 0, Gains gains = {}, LoopOptions options = {})
+        : firstRow(firstRow), gains(gains), options(options) {}
+
     std::size_t firstRow = 0;
     Gains gains;
+    LoopOptions options;
 
     double SetPoint() const { return gains.SP; }
   };
@@ -70,7 +75,8 @@ class ResponseTrace {
   void Clear();
   // A command's rows, all under one set of gains; taken over whole when they
   // are the first. False, with the trace as it was, when memory runs out.
-  bool Append(std::vector<ResponseSample> samples, const Gains& gains);
+  bool Append(std::vector<ResponseSample> samples, const Gains& gains,
+              const LoopOptions& options = {});
 
   std::size_t Size() const { return samples_.size(); }
   const ResponseSample& Sample(std::size_t row) const { return samples_[row]; }
@@ -81,8 +87,8 @@ class ResponseTrace {
   // The command that wrote a row.
   const Run& RunOf(std::size_t row) const;
   // The row as its step computed it: the terms worked out again from the
-  // row's PV and sum of errors and the command's gains, through the control
-  // law's own function.
+  // row's PV and sum of errors, the PV before it and the command's gains and
+  // options, through the control law's own function.
   StepRecord Record(std::size_t row) const;
   // The rows since the set point last changed: the step the figures measure.
   // A Continue under the same set point carries the step on.

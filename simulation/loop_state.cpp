@@ -2,10 +2,13 @@
 
 namespace corvale {
 
-void ResetState(LoopState& state) {
-  state.Integral = 0;
-  state.X = 0;
-  state.Step = 0;
+void ResetState(LoopState& state, std::uint64_t noiseSeed) {
+  state = LoopState{};
+  state.noise = state.noiseSeed = noiseSeed;
+}
+
+void SeedNoise(LoopState& state, std::uint64_t seed) {
+  if (seed != state.noiseSeed) state.noise = state.noiseSeed = seed;
 }
 
 }  // namespace corvale
