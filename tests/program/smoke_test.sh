@@ -37,8 +37,6 @@ if [[ "$1" != --under-xvfb ]]; then
   elsewhere_too='and run corvale from a desktop session or under xvfb-run'
   expect 1 "$cannot \":98\" (given with -display); $there -display $elsewhere_too" \
     "$1" -display :98
-  expect 1 "$cannot \":98\" (given with -display); $there -display to use \":97\" from DISPLAY" \
-    DISPLAY=:97 "$1" -display :98
   option="$cannot \":55\" (given with -platform); $there display=:55 from -platform"
   expect 1 "$option $elsewhere_too" "$1" -platform xcb:display=:55
   qpa="$cannot \":77\" (given in QT_QPA_PLATFORM); $there display=:77 from QT_QPA_PLATFORM"
