@@ -15,7 +15,6 @@ namespace {
 // expected values worked by hand on the loop PV(k+1) = Output(k) / 2.
 enum Column { kX = 1, kPV, kError, kP, kI, kD };
 
-// A Compute of these gains, SP and Loops.
 struct Loop : Session {
   Loop(double kp, double ki, double kd, double sp = 5, int loops = 100) {
     std::ostringstream command;
