@@ -39,12 +39,19 @@ std::string Prose(double value) {
   return text;
 }
 
-using Phrase = std::function<std::string(const StepFigures&, const ResponseTrace&)>;
+// "9 steps, from step 2 to step 11"
+std::string Steps(std::int64_t count, std::int64_t from, std::int64_t to) {
+  return N(count) + " steps, from step " + N(from) + " to step " + N(to);
+}
+std::string Rise(const StepFigures& f) { return Steps(*f.RiseSteps(), *f.riseFrom, *f.riseTo); }
+std::string Settling(const StepFigures& f) {
+  return "a settling time of " + Steps(*f.settledFrom - f.firstStep, f.firstStep, *f.settledFrom);
+}
 
 struct Claim {
   std::vector<std::string> commands;
   const char* quoted;  // as the README writes it
-  Phrase measured;     // the same words, with the run's own figures
+  std::function<std::string(const StepFigures&, const ResponseTrace&)> measured;  // the same words
 };
 
 TEST(ReadmeFigures, EachLessonSaysWhatItsRunShows) {
@@ -52,38 +59,24 @@ TEST(ReadmeFigures, EachLessonSaysWhatItsRunShows) {
                                  pid = {"C .5 .5 .5 5 100"}, tooMuch = {"C 1 .5 .5 5 100"},
                                  windup = {"C .5 .5 .5 300 100"},
                                  unwound = {"C .5 .5 .5 300 100", "+ .5 .5 .5 5 300"};
-  const auto pvAt = [](std::int64_t step) {
-    return [step](const StepFigures&, const ResponseTrace& t) {
-      return N(t.Sample(std::size_t(step - 1)).pv, 2);
-    };
-  };
   // clang-format off
   const Claim claims[] = {
-      {p, "PV jumps to 1.25 at step 2", [&](auto& f, auto& t) {
-         return "PV jumps to " + pvAt(2)(f, t) + " at step " + N(f.peakStep); }},
-      {p, "comes to rest at 1, a fifth", [](auto& f, auto&) {
-         return "comes to rest at " + N(f.finalValue, 0) + (f.finalValue * 5 == f.setPoint ? ", a fifth" : ""); }},
-      {p, "a rise of under one step, at step 2", [](auto& f, auto&) {
-         return std::string(f.RiseSteps() == 0 ? "a rise of under one step" : "?") + ", at step " + N(*f.riseTo); }},
-      {p, "a peak of 1.25 at step 2, an overshoot of 25.0\u00A0% of the change beyond the final value, 1",
-       [](auto& f, auto&) { return "a peak of " + N(f.peak, 2) + " at step " + N(f.peakStep) + ", an overshoot of " +
-                            N(f.overshootPercent, 1) + "\u00A0% of the change beyond the final value, " + N(f.finalValue, 0); }},
-      {p, "a settling time of 3 steps, from step 1 to step 4; and a steady-state error of 4",
-       [](auto& f, auto&) { return "a settling time of " + N(*f.settledFrom - f.firstStep) + " steps, from step " +
-                            N(f.firstStep) + " to step " + N(*f.settledFrom) + "; and a steady-state error of " +
-                            N(f.SteadyStateError(), 0); }},
+      {p, "PV jumps to 1.25 at step 2, swings back and comes to rest at 1, a fifth", [](auto& f, auto& t) {
+         return "PV jumps to " + N(t.Sample(1).pv, 2) + " at step " + N(f.peakStep) + ", swings back and comes to rest at " +
+                N(f.finalValue, 0) + (f.finalValue * 5 == f.setPoint ? ", a fifth" : ""); }},
+      {p, "a rise of under one step, at step 2; a peak of 1.25 at step 2, an overshoot of 25.0\u00A0% of the change "
+          "beyond the final value, 1; a settling time of 3 steps, from step 1 to step 4; and a steady-state error of 4",
+       [](auto& f, auto&) { return std::string(f.RiseSteps() == 0 ? "a rise of under one step" : "?") + ", at step " +
+                            N(*f.riseTo) + "; a peak of " + N(f.peak, 2) + " at step " + N(f.peakStep) + ", an overshoot of " +
+                            N(f.overshootPercent, 1) + "\u00A0% of the change beyond the final value, " + N(f.finalValue, 0) +
+                            "; " + Settling(f) + "; and a steady-state error of " + N(f.SteadyStateError(), 0); }},
       {pi, "a rise time of 9 steps, from step 2 to step 11; a settling time of 17 steps, from step 1 to step 18; and no steady-state error left",
-       [](auto& f, auto&) { return "a rise time of " + N(*f.RiseSteps()) + " steps, from step " + N(*f.riseFrom) +
-                            " to step " + N(*f.riseTo) + "; a settling time of " + N(*f.settledFrom - f.firstStep) +
-                            " steps, from step " + N(f.firstStep) + " to step " + N(*f.settledFrom) +
+       [](auto& f, auto&) { return "a rise time of " + Rise(f) + "; " + Settling(f) +
                             (std::abs(f.SteadyStateError()) < kSmallestStep && f.overshootPercent < 0.05
                                  ? "; and no steady-state error left" : ""); }},
       {pid, "a rise time of 4 steps, from step 2 to step 6; a peak of 5.2424 at step 14, an overshoot of 4.8\u00A0%; a settling time of 27 steps, from step 1 to step 28",
-       [](auto& f, auto&) { return "a rise time of " + N(*f.RiseSteps()) + " steps, from step " + N(*f.riseFrom) +
-                            " to step " + N(*f.riseTo) + "; a peak of " + N(f.peak, 4) + " at step " + N(f.peakStep) +
-                            ", an overshoot of " + N(f.overshootPercent, 1) + "\u00A0%; a settling time of " +
-                            N(*f.settledFrom - f.firstStep) + " steps, from step " + N(f.firstStep) + " to step " +
-                            N(*f.settledFrom); }},
+       [](auto& f, auto&) { return "a rise time of " + Rise(f) + "; a peak of " + N(f.peak, 4) + " at step " + N(f.peakStep) +
+                            ", an overshoot of " + N(f.overshootPercent, 1) + "\u00A0%; " + Settling(f); }},
       {tooMuch, "PV has not settled and still moves between 0 and 10 from step 91 on, and that X sat at 0 in 49 steps between step 3 and step 99, not all consecutive",
        [](auto& f, auto&) { return std::string(f.settled ? "PV has settled" : "PV has not settled") +
                             " and still moves between " + N(f.tail.low, 0) + " and " + N(f.tail.high, 0) +
@@ -92,14 +85,11 @@ TEST(ReadmeFigures, EachLessonSaysWhatItsRunShows) {
                             (f.atZero.Consecutive() ? "" : ", not all consecutive"); }},
       {windup, "PV settled at 127.5 with a steady-state error of 172.5, and that X sat at 255 for 99 steps, from step 2 to step 100",
        [](auto& f, auto&) { return "PV settled at " + N(f.finalValue, 1) + " with a steady-state error of " +
-                            N(f.SteadyStateError(), 1) + ", and that X sat at 255 for " + N(f.atFull.steps) +
-                            " steps, from step " + N(f.atFull.first) + " to step " + N(f.atFull.last); }},
+                            N(f.SteadyStateError(), 1) + ", and that X sat at 255 for " +
+                            Steps(f.atFull.steps, f.atFull.first, f.atFull.last); }},
       {unwound, "X at 255 for 137 steps, from step 101 to step 237; a fall time of 10 steps, from step 239 to step 249; a settling time of 154 steps, from step 101 to step 255",
-       [](auto& f, auto&) { return "X at 255 for " + N(f.atFull.steps) + " steps, from step " + N(f.atFull.first) +
-                            " to step " + N(f.atFull.last) + "; a " + (f.Falling() ? "fall" : "rise") + " time of " +
-                            N(*f.RiseSteps()) + " steps, from step " + N(*f.riseFrom) + " to step " + N(*f.riseTo) +
-                            "; a settling time of " + N(*f.settledFrom - f.firstStep) + " steps, from step " +
-                            N(f.firstStep) + " to step " + N(*f.settledFrom); }},
+       [](auto& f, auto&) { return "X at 255 for " + Steps(f.atFull.steps, f.atFull.first, f.atFull.last) + "; a " +
+                            (f.Falling() ? "fall" : "rise") + " time of " + Rise(f) + "; " + Settling(f); }},
   };
   // clang-format on
   const std::string readme = Readme();

@@ -12,18 +12,15 @@ TEST(ColumnSplit, GivesEachColumnTheRowsThatLieInItAndFindsARowsColumn) {
   // clang-format off
   const std::tuple<double, double, std::size_t, std::size_t,
                    std::vector<std::pair<std::size_t, std::size_t>>> cases[] = {
-      // Two rows a column; the last column takes row 10 too, when there is one.
-      {0, 10, 5, 11, {{0, 2}, {2, 4}, {4, 6}, {6, 8}, {8, 11}}},
-      {0, 10, 5, 10, {{0, 2}, {2, 4}, {4, 6}, {6, 8}, {8, 10}}},
+      {0, 10, 5, 11, {{0, 2}, {2, 4}, {4, 6}, {6, 8}, {8, 11}}},  // the last takes row 10 too,
+      {0, 10, 5, 10, {{0, 2}, {2, 4}, {4, 6}, {6, 8}, {8, 10}}},  // when there is one
       // Steps 1 to 100 over 10 columns: 9.9 rows a column.
       {0, 99, 10, 100, {{0, 10}, {10, 20}, {20, 30}, {30, 40}, {40, 50}, {50, 60}, {60, 70},
                         {70, 80}, {80, 90}, {90, 100}}},
       // Fewer rows than columns: some columns lie between two rows.
       {0, 4, 8, 5, {{0, 1}, {1, 1}, {1, 2}, {2, 2}, {2, 3}, {3, 3}, {3, 4}, {4, 5}}},
-      // A series shorter than the axis: nothing past its end.
-      {0, 99, 4, 30, {{0, 25}, {25, 30}, {30, 30}, {30, 30}}},
-      // One column takes every row.
-      {0, 10, 1, 11, {{0, 11}}},
+      {0, 99, 4, 30, {{0, 25}, {25, 30}, {30, 30}, {30, 30}}},  // a series shorter than the axis
+      {0, 10, 1, 11, {{0, 11}}},                                // one column takes every row
       // An axis that starts before the series (a single step, 0 to 2).
       {-1, 1, 4, 1, {{0, 0}, {0, 0}, {0, 1}, {1, 1}}}};
   // clang-format on

@@ -28,23 +28,19 @@ double CrossingHz(const Pcm& pcm, std::size_t first, std::size_t count) {
   return crossings / 2.0 / (static_cast<double>(count) / kSampleRate);
 }
 
-TEST(SeriesSound, PitchIsLogarithmicOverTheRange) {
-  const PitchScale scale{0, 10};
-  const std::pair<double, double> cases[] = {{0, 220},  {5, 440},  {10, 880}, {2.5, 311.127},
-                                             {-3, 220}, {40, 880}, {NAN, 440}};
-  for (const auto& [value, hz] : cases) EXPECT_NEAR(scale.FrequencyOf(value), hz, 0.001) << value;
-  EXPECT_EQ((PitchScale{3, 3}).FrequencyOf(3), 440);  // one value: the middle
-}
-
-// Ranges wider than the largest double (high - low is inf) and the narrowest there is; at a
-// quarter from the top, 220 × 4^0.75 = 622.254 Hz.
-TEST(SeriesSound, PitchHoldsOverTheWidestAndNarrowestRanges) {
+// 220 × 4^(fraction of the range) Hz, within it; the range may be wider than the largest
+// double (high - low is inf) or the narrowest there is: at a quarter from the top, 622.254 Hz.
+TEST(SeriesSound, PitchIsLogarithmicOverAnyRange) {
   constexpr double max = std::numeric_limits<double>::max();
   constexpr double tiny = std::numeric_limits<double>::denorm_min();
+  // clang-format off
   const std::tuple<double, double, double, double> cases[] = {
-      {-9e307, 9e307, 0, 440},           {-9e307, 9e307, 9e307, 880}, {-9e307, 9e307, -9e307, 220},
-      {-9e307, 9e307, 4.5e307, 622.254}, {-max, max, 0, 440},         {-max, max, max, 880},
-      {-max, max, -max / 2, 311.127},    {0, tiny, tiny, 880},        {-tiny, tiny, 0, 440}};
+      {0, 10, 0, 220}, {0, 10, 5, 440}, {0, 10, 10, 880}, {0, 10, 2.5, 311.127}, {0, 10, -3, 220},
+      {0, 10, 40, 880}, {0, 10, NAN, 440}, {3, 3, 3, 440},  // one value: the middle
+      {-9e307, 9e307, 0, 440}, {-9e307, 9e307, 9e307, 880}, {-9e307, 9e307, -9e307, 220},
+      {-9e307, 9e307, 4.5e307, 622.254}, {-max, max, 0, 440}, {-max, max, max, 880},
+      {-max, max, -max / 2, 311.127}, {0, tiny, tiny, 880}, {-tiny, tiny, 0, 440}};
+  // clang-format on
   for (const auto& [low, high, value, hz] : cases)
     EXPECT_NEAR((PitchScale{low, high}).FrequencyOf(value), hz, 0.001) << low << ".." << value;
 }

@@ -100,37 +100,34 @@ def stepinfo(loop):
     return f
 
 
-# The tests' cases, each as the commands a user would give: Compute or
-# Continue, Kp, Ki, Kd, SP, Loops.
-D = (".5", ".5", ".5")
+# The tests' cases, each as the commands a user would give: "C Kp Ki Kd SP Loops" for a Compute,
+# "+ ..." for a Continue.
 CASES = [
-    ("the initial values", [(True, *D, "5", "100")]),
-    ("P alone: a third of SP short", [(True, "1", "0", "0", "5", "30")]),
-    ("a fall once the wound-up integral unwinds",
-     [(True, *D, "300", "10"), (False, *D, "50", "100")]),
-    ("a Continue under the same SP", [(True, *D, "5", "100"), (False, *D, "5", "100")]),
-    ("one Compute as long", [(True, *D, "5", "200")]),
-    ("ringing between 0 and 7.5", [(True, "3", "0", "0", "5", "100")]),
-    ("SP moved by less than the transcript shows",
-     [(True, *D, "5", "100"), (False, *D, "5.00003", "100")]),
-    ("one step", [(True, *D, "5", "1")]),
-    ("bang-bang", [(True, "100", "0", "0", "5", "100")]),
-    ("ringing, ending where it started", [(True, "2.5", "0", "0", "5", "101")]),
-    ("ten steps, still ringing", [(True, *D, "5", "10")]),
+    ("the initial values", ["C .5 .5 .5 5 100"]),
+    ("P alone: a third of SP short", ["C 1 0 0 5 30"]),
+    ("a fall once the wound-up integral unwinds", ["C .5 .5 .5 300 10", "+ .5 .5 .5 50 100"]),
+    ("a Continue under the same SP", ["C .5 .5 .5 5 100", "+ .5 .5 .5 5 100"]),
+    ("one Compute as long", ["C .5 .5 .5 5 200"]),
+    ("ringing between 0 and 7.5", ["C 3 0 0 5 100"]),
+    ("SP moved by less than the transcript shows", ["C .5 .5 .5 5 100", "+ .5 .5 .5 5.00003 100"]),
+    ("one step", ["C .5 .5 .5 5 1"]),
+    ("bang-bang", ["C 100 0 0 5 100"]),
+    ("ringing, ending where it started", ["C 2.5 0 0 5 101"]),
+    ("ten steps, still ringing", ["C .5 .5 .5 5 10"]),
     ("SP down to where P alone left PV: a step, though SP is where PV stood",
-     [(True, "1", "0", "0", "5", "30"), (False, "1", "0", "0", "1.66667", "30")]),
-    ("SP 0 from rest: no step", [(True, *D, "0", "10")]),
-    ("SP less than the transcript shows from rest: no step", [(True, *D, "0.00003", "10")]),
-    ("no gains: a step, but no response", [(True, "0", "0", "0", "5", "20")]),
-    ("within the band from the step's first row",
-     [(True, ".5", ".5", "0", "5", "1"), (False, "1", "0", "0", "7.5", "20")]),
+     ["C 1 0 0 5 30", "+ 1 0 0 1.66667 30"]),
+    ("SP 0 from rest: no step", ["C .5 .5 .5 0 10"]),
+    ("SP less than the transcript shows from rest: no step", ["C .5 .5 .5 0.00003 10"]),
+    ("no gains: a step, but no response", ["C 0 0 0 5 20"]),
+    ("within the band from the step's first row", ["C .5 .5 0 5 1", "+ 1 0 0 7.5 20"]),
 ]
 
 
 def run(commands):
     loop = Loop()
-    for compute, *command in commands:
-        (loop.compute if compute else loop.cont)(*command[:4], int(command[4]))
+    for command in commands:
+        kind, *values = command.split()
+        (loop.compute if kind == "C" else loop.cont)(*values[:4], int(values[4]))
     return loop
 
 
@@ -139,8 +136,7 @@ def opt(v):
 
 
 def cpp(commands):
-    return "{" + ", ".join(
-        '"%s %s"' % ("C" if c[0] else "+", " ".join(c[1:])) for c in commands) + "}"
+    return "{" + ", ".join('"%s"' % c for c in commands) + "}"
 
 
 def main():

@@ -114,16 +114,12 @@ PY
 streams() { pactl list short sink-inputs | wc -l; }
 problems=()
 # Idle after Play, the stream closes: no CPU spent on silence, and the sink may suspend.
-ticks() { awk '{print $14 + $15}' "/proc/$app/stat"; }
-before=$(ticks); sleep 5
-echo "sound: idle, $(($(ticks) - before)) ticks of CPU in 5 s, $(streams) stream(s) open"
+sleep 5
 (($(streams) == 0)) || problems+=("the stream stays open while idle")
 # A cursor tone opens it again, soon after the key.
 mark=$(stat -c %s "$work/rec.raw"); xdotool key Right; sleep 1
 tone=$(heard_after "$mark"); echo "sound: a tone after idle: $tone"
 [[ $tone != nothing ]] || problems+=("no tone after idle")
-mark=$(stat -c %s "$work/rec.raw"); xdotool key Right; sleep 1
-echo "sound: a tone with the stream open: $(heard_after "$mark")"
 # The server gone and back: the first Play after it plays.
 kill "$rec"; pactl exit; sleep 1
 xdotool key p; sleep 1.5  # says there is no sound output

@@ -40,7 +40,6 @@ inline QSize FormSize(double scale) {
 // What a screen reader is given of a message box: the shown text's words,
 // without the isolate around the text as typed, which Orca speaks ("“⁨abc⁩”").
 inline void ExpectHeardWithoutMarks(const QString& shown, const QString& heard) {
-  EXPECT_TRUE(shown.count(u'\u2068') == 1 && shown.count(u'\u2069') == 1) << shown.toStdString();
   const QString words = QString(shown).remove(u'\u2068').remove(u'\u2069');
   EXPECT_TRUE(heard.contains(words)) << heard.toStdString();
   EXPECT_FALSE(heard.contains(u'\u2068') || heard.contains(u'\u2069')) << heard.toStdString();

@@ -57,9 +57,6 @@ TEST(RunComparison, ShowsEachRunsGainsAndFiguresWithTheCurrentOneLastAndSaysThem
       {0, "Run 1|Kp 1|Ki 0|Kd 0|SP 5|30 steps|Rise time under 1 step|Peak 2.5|Overshoot "
           "50.0\u00a0%|Settling time 6 steps|Settled from step 7|Steady-state error 3.3333|X at 0 "
           "for 0 steps|X at 255 for 0 steps"},
-      {1, "Run 2|Kp 0.5|Ki 0.5|Kd 0.5|SP 5|100 steps|Rise time 4 steps|Peak 5.2424|Overshoot "
-          "4.8\u00a0%|Settling time 27 steps|Settled from step 28|Steady-state error 0|X at 0 "
-          "for 0 steps|X at 255 for 0 steps"},
       {2, "Run 3, current|Kp 2.5|Ki 0|Kd 0|SP 5|100 steps|Rise time in steps: none|Peak of PV: "
           "none|Overshoot in percent: none|Settling time: not settled: PV 0 to 6.25|Settled from "
           "step: none|Steady-state error: none|X at 0 for 49 steps|X at 255 for 0 steps"}};
@@ -70,7 +67,7 @@ TEST(RunComparison, ShowsEachRunsGainsAndFiguresWithTheCurrentOneLastAndSaysThem
   }
   for (int i = 0; i < 3; ++i)
     EXPECT_EQ(Joined([&](int c) { return Cell(model, rows[i].first, c); }), rows[i].second);
-  for (int i = 3; i < 7; ++i)
+  for (int i = 3; i < 6; ++i)
     EXPECT_EQ(Joined([&](int c) { return heard(rows[i].first, c); }), rows[i].second);
   EXPECT_TRUE(model.IsCurrent(2));
   EXPECT_EQ(model.KeptIdOf(1), std::optional(history.Kept()[1].id));

@@ -58,16 +58,5 @@ TEST(TranscriptMimeData, OffersATableOnlyUpToASpreadsheetsRows) {
   EXPECT_EQ(TranscriptMimeData(table.model, 9, 10, 0, 0).text(), "10\n11");
 }
 
-// A copy keeps the rows it was made of when a new run takes the table.
-TEST(TranscriptMimeData, OutlivesItsRun) {
-  BookTable table({});
-  table.Press("4");
-  const TranscriptMimeData copy(table.model, 1, 1, 0, 6);
-  table.fields.SetBox(Box::Kp, "100");
-  table.Press("4");
-  EXPECT_EQ(copy.text(),
-            "Step\tX\tPV\tError\tP\tI\tD\n2\t7.5000\t3.7500\t1.2500\t.6250\t3.1250\t-1.8750");
-}
-
 }  // namespace
 }  // namespace corvale

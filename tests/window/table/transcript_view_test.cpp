@@ -103,12 +103,21 @@ TEST_F(Window, TheColumnNamesNeverCoverARow) {
               table->horizontalScrollBar()->value() > 0);
 }
 
-TEST_F(Window, AContinueInAFreshWindowShowsItsRowsUnderTheColumnNames) {
+// Each number carries its value with a point, and the decimals it shows; the whole row's
+// cells: transcript_mime_data_test.cpp.
+TEST_F(Window, AContinueInAFreshWindowCopiesItsRowsUnderTheColumnNamesWithTheirValues) {
+  Open(QLocale(QLocale::German));
   Press("Command2", {{"Loops", "2"}});
   EXPECT_TRUE(Table()->model()->rowCount() == 2 && Table()->horizontalHeader()->isVisible());
   Table()->setFocus();
   QTest::keyClick(Table(), Qt::Key_A, Qt::ControlModifier);
-  EXPECT_TRUE(Copied().first.startsWith("Step\tX\tPV\tError\tP\tI\tD\n1\t.0000\t"));
+  const auto [text, cells] = Copied();
+  EXPECT_TRUE(text.startsWith("Step\tX\tPV\tError\tP\tI\tD\n1\t,0000\t")) << text.toStdString();
+  EXPECT_EQ(cells.value(2).value(4), ",6250");
+  const QString html = QGuiApplication::clipboard()->mimeData()->html();
+  EXPECT_TRUE(html.contains("<tr><td>Step</td><td>X</td>") &&
+              html.contains("<td sdval=\"0.625\" sdnum=\"1033;0;0.0000\">,6250</td>"))
+      << html.toStdString();
 }
 
 TEST_F(Window, TheTranscriptTakesNoTypingAndCopiesExactlyItsSelectedCells) {
@@ -156,19 +165,6 @@ TEST_F(Window, TheTranscriptTakesNoTypingAndCopiesExactlyItsSelectedCells) {
   // The copy stays as it was when copied, through a fresh Compute.
   Press("Command1", {{"guiSP", "<&>"}, {"Loops", "0"}});
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QString(text).replace("\r\n", "\n"));
-}
-
-// Each number carries its value with a point, and the decimals it shows.
-TEST_F(Window, ACopyGivesEachNumberItsValueWithAPoint) {
-  Open(QLocale(QLocale::German));
-  Press("Command1", {{"Loops", "2"}});
-  QTest::keyClick(Table(), Qt::Key_A, Qt::ControlModifier);
-  EXPECT_EQ(Copied().second.value(2).value(4), ",6250");
-  // The whole row's cells: TranscriptMimeData's own test, transcript_mime_data_test.cpp.
-  const QString html = QGuiApplication::clipboard()->mimeData()->html();
-  EXPECT_TRUE(html.contains("<tr><td>Step</td><td>X</td>") &&
-              html.contains("<td sdval=\"0.625\" sdnum=\"1033;0;0.0000\">,6250</td>"))
-      << html.toStdString();
 }
 
 }  // namespace

@@ -99,8 +99,6 @@ TEST(FailureMessage, SaysWhatFailedAndWhatToDoInEachLanguage) {
       {english(FailureReason::Overflow, 1, ungrouped),
        "Step 1 cannot be computed: with Kp = \u20681e308\u2069, its result is too large to "
        "represent.\n\nNothing was changed. Type a number closer to 0 in Kp."},
-      {english(FailureReason::Overflow, 12345, ungrouped),
-       "Step 12,345 cannot be computed: with Kp = \u20681e308\u2069, its result is too"},
       {english(FailureReason::RunTooLong, 12345, ungrouped),
        "Step 12,345 would go beyond the limit of 64,000,000 bytes of text per run.\n\nNothing was "
        "written for step 12,345; the rows before it stay. Press Continue for more. Compute "
@@ -126,7 +124,8 @@ TEST(FailureMessage, SaysWhatFailedAndWhatToDoInEachLanguage) {
         "Ergebnis den darstellbaren Zahlenbereich.",
         "die Grenze von 64.000.000 Byte Text pro Lauf",
         "seine Grenze von 100.000.000 Byte Text \u00FCberschreiten.",
-        "Der Lauf ab Schritt 12.345 l\u00E4sst sich nicht anzeigen"}},
+        "Der Lauf ab Schritt 12.345 l\u00E4sst sich nicht anzeigen",
+        "h\u00F6chstens 1.000.000 Zeilen"}},
       {QLocale::French,
        {"avec au plus une virgule, \u00E9ventuellement un signe et un exposant, par exemple "
         "0,5\u202F; -2 ou 1,5e3.",
@@ -135,10 +134,11 @@ TEST(FailureMessage, SaysWhatFailedAndWhatToDoInEachLanguage) {
         "la limite de 64\u202F000\u202F000 octets de texte par simulation.",
         "sa limite de 100\u202F000\u202F000 octets de texte.",
         "La simulation \u00E0 partir du pas 12\u202F345 ne peut pas \u00EAtre "
-        "affich\u00E9e\u00A0:"}}};
+        "affich\u00E9e\u00A0:",
+        "au plus 1\u202F000\u202F000 lignes"}}};
   using enum FailureReason;
-  const FailureReason reasons[] = {NotANumber, Overflow, RunTooLong, TranscriptTooLong,
-                                   OutOfMemory};
+  const FailureReason reasons[] = {NotANumber,        Overflow,    RunTooLong,
+                                   TranscriptTooLong, OutOfMemory, TooManySteps};
   for (const auto& [language, expected] : languages) {
     const Translations translations{QLocale(language)};
     for (std::size_t i = 0; i < std::size(reasons); ++i) {
