@@ -9,7 +9,9 @@
 #include <utility>
 #include <variant>
 
+#include "form/option_boxes.h"
 #include "simulation/parse_number.h"
+#include "simulation/plant.h"
 #include "simulation/step.h"
 #include "simulation/transcript.h"
 
@@ -42,11 +44,19 @@ std::int64_t StepsForBound(double bound) {
 // from the first value in evaluation order that is not finite; none when
 // every value is finite. The output needs no check: a sum of finite terms
 // that overflows is still rightly limited to 0 or 255.
-std::optional<Box> OverflowSource(const StepRecord& r) {
+std::optional<Box> OverflowSource(const StepRecord& r, const LoopOptions& options) {
+  if (!std::isfinite(r.lag) || !std::isfinite(r.truePv)) {
+    // A load beyond the output's own range is what a large plant input
+    // comes from.
+    const bool load = options.LoadAt(r.Step) && std::abs(options.loadSize) > kOutputHigh;
+    return load ? Box::LoadSize : Box::PlantGain;
+  }
+  if (!std::isfinite(r.PV)) return Box::Noise;
   if (!std::isfinite(r.Error) || !std::isfinite(r.Integral)) return Box::SP;
   if (!std::isfinite(r.P)) return Box::Kp;
   if (!std::isfinite(r.D)) return Box::Kd;
   if (!std::isfinite(r.I)) return Box::Ki;
+  if (!std::isfinite(r.nextIntegral)) return Box::TrackingGain;
   return std::nullopt;
 }
 
@@ -87,11 +97,14 @@ std::variant<PreparedRun, Failure> PrepareRun(const FormFields& fields, const Nu
     if (!parsed.ok()) return FailureBeforeSteps(box, text, parsed.error);
     *value = parsed.value;
   }
+  auto options = ReadLoopOptions(fields, run.numbers, run.texts);
+  if (auto* failure = std::get_if<Failure>(&options)) return std::move(*failure);
+  run.options = std::get<LoopOptions>(options);
   return run;
 }
 
 std::optional<Failure> OverflowFailure(const StepRecord& record, const PreparedRun& run) {
-  const auto box = OverflowSource(record);
+  const auto box = OverflowSource(record, run.options);
   if (!box) return std::nullopt;
   return Failure{*box, run.texts[IndexOf(*box)], record.Step, FailureReason::Overflow};
 }

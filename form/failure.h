@@ -10,6 +10,8 @@ namespace corvale {
 enum class FailureReason {
   NotANumber,         // the text is no number
   NotAWholeNumber,    // a number of steps with a fraction
+  Negative,           // a lag, a size or a gain below 0 that must be 0 or more
+  OutOfBounds,        // a whole number beyond what its box allows
   OutOfRange,         // the number lies beyond the range of binary64
   TooManySteps,       // the run would add more rows than one run may
   Overflow,           // a step's result left the finite range

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "form/box.h"
+#include "simulation/loop_options.h"
 
 namespace corvale {
 
@@ -13,6 +14,14 @@ class FormFields {
   virtual ~FormFields() = default;
 
   virtual std::string ReadBox(Box box) const = 0;
+
+  // The loop's choices that are no numbers: which cure for windup, and
+  // whether D acts on PV. The loop as it always was where a view has none.
+  struct Choices {
+    AntiWindup antiWindup = AntiWindup::None;
+    bool derivativeOnPv = false;
+  };
+  virtual Choices ReadChoices() const { return {}; }
 };
 
 }  // namespace corvale

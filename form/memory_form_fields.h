@@ -16,9 +16,12 @@ class MemoryFormFields : public FormFields {
 
   void SetBox(Box box, std::string text);
   std::string ReadBox(Box box) const override;
+  void SetChoices(Choices choices) { choices_ = choices; }
+  Choices ReadChoices() const override { return choices_; }
 
  private:
   std::array<std::string, kBoxCount> boxes_;
+  Choices choices_;
 };
 
 }  // namespace corvale

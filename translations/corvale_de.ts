@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>BoxLabel</name>
+    <message>
+        <source>Dead time</source>
+        <translation>Totzeit</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Last</translation>
+    </message>
+    <message>
+        <source>Load from step</source>
+        <translation>Last ab Schritt</translation>
+    </message>
+    <message>
+        <source>Noise</source>
+        <translation>Rauschen</translation>
+    </message>
+    <message>
+        <source>Noise seed</source>
+        <translation>Startwert des Rauschens</translation>
+    </message>
+</context>
+<context>
     <name>FailureMessage</name>
     <message>
         <source>“%1”</source>
@@ -106,6 +129,45 @@ Nothing was written for step %1; the rows before it stay. Type a number closer t
         <translation>Schritt %1 lässt sich nicht berechnen: Mit %2 = %3 verlässt das Ergebnis den darstellbaren Zahlenbereich.
 
 Für Schritt %1 wurde nichts geschrieben; die Zeilen davor bleiben erhalten. Geben Sie bei %2 eine Zahl näher an %4 ein.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a whole number.
+
+Type a whole number from %3 to %4.</source>
+        <translation>%1: %2 ist keine ganze Zahl.
+
+Geben Sie eine ganze Zahl von %3 bis %4 ein.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is out of range.
+
+Type a whole number from %3 to %4.</source>
+        <translation>%1: %2 liegt außerhalb des Bereichs.
+
+Geben Sie eine ganze Zahl von %3 bis %4 ein.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is below 0.
+
+Type 0 or a number above it.</source>
+        <translation>%1: %2 ist kleiner als 0.
+
+Geben Sie 0 oder eine größere Zahl ein.</translation>
+    </message>
+</context>
+<context>
+    <name>LoopPage</name>
+    <message>
+        <source>The original loop</source>
+        <translation>Der ursprüngliche Regelkreis</translation>
+    </message>
+    <message>
+        <source>First-order lag with dead time</source>
+        <translation>Verzögerung erster Ordnung mit Totzeit</translation>
+    </message>
+    <message>
+        <source>Two lags</source>
+        <translation>Zwei Verzögerungen</translation>
     </message>
 </context>
 <context>
@@ -571,6 +633,97 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
     </message>
 </context>
 <context>
+    <name>corvale::LoopPage</name>
+    <message>
+        <source>The plant&apos;s gain: PV settles at K times its input.</source>
+        <translation>Die Verstärkung der Strecke: PV kommt beim K-Fachen ihres Eingangs zur Ruhe.</translation>
+    </message>
+    <message>
+        <source>The first lag&apos;s time constant, in steps; 0 for none.</source>
+        <translation>Die Zeitkonstante der ersten Verzögerung in Schritten; 0 für keine.</translation>
+    </message>
+    <message>
+        <source>The second lag&apos;s time constant, in steps; 0 for none.</source>
+        <translation>Die Zeitkonstante der zweiten Verzögerung in Schritten; 0 für keine.</translation>
+    </message>
+    <message>
+        <source>Steps the plant waits before its input takes effect.</source>
+        <translation>Schritte, die die Strecke wartet, bis ihr Eingang wirkt.</translation>
+    </message>
+    <message>
+        <source>How fast back-calculation pulls the sum of the errors back.</source>
+        <translation>Wie schnell die Rückrechnung die Summe der Fehler zurückholt.</translation>
+    </message>
+    <message>
+        <source>A load added to the plant&apos;s input, from its step on.</source>
+        <translation>Eine Last, die ab ihrem Schritt zum Eingang der Strecke addiert wird.</translation>
+    </message>
+    <message>
+        <source>The step the load begins at.</source>
+        <translation>Der Schritt, an dem die Last beginnt.</translation>
+    </message>
+    <message>
+        <source>The controller reads PV with a noise of up to this much either way.</source>
+        <translation>Der Regler liest PV mit einem Rauschen von bis zu so viel nach oben oder unten.</translation>
+    </message>
+    <message>
+        <source>The same seed gives the same noise.</source>
+        <translation>Derselbe Startwert ergibt dasselbe Rauschen.</translation>
+    </message>
+    <message>
+        <source>Plant</source>
+        <translation>Strecke</translation>
+    </message>
+    <message>
+        <source>A plant by name; it sets K, T1, T2 and the dead time.</source>
+        <translation>Eine Strecke nach Namen; sie setzt K, T1, T2 und die Totzeit.</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Regler</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Conditional integration</source>
+        <translation>Bedingte Integration</translation>
+    </message>
+    <message>
+        <source>Back-calculation</source>
+        <translation>Rückrechnung</translation>
+    </message>
+    <message>
+        <source>What keeps I from winding up while X is held at 0 or 255.</source>
+        <translation>Was I am Aufwickeln hindert, während X bei 0 oder 255 festgehalten wird.</translation>
+    </message>
+    <message>
+        <source>Anti-windup</source>
+        <translation>Anti-Windup</translation>
+    </message>
+    <message>
+        <source>D on PV</source>
+        <translation>D auf PV</translation>
+    </message>
+    <message>
+        <source>D acts on PV&apos;s change, not the error&apos;s: no kick when SP changes.</source>
+        <translation>D wirkt auf die Änderung von PV, nicht auf die des Fehlers: kein Stoß, wenn sich SP ändert.</translation>
+    </message>
+    <message>
+        <source>Disturbances</source>
+        <translation>Störungen</translation>
+    </message>
+    <message>
+        <source>Own values</source>
+        <translation>Eigene Werte</translation>
+    </message>
+</context>
+<context>
     <name>corvale::ResponseChart</name>
     <message>
         <source>Step response</source>
@@ -854,6 +1007,14 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
     <message>
         <source>%1 (choices: %2)</source>
         <translation>%1 (zur Wahl: %2)</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Regelkreis</translation>
+    </message>
+    <message>
+        <source>Loop: the plant and the loop&apos;s options.</source>
+        <translation>Regelkreis: die Strecke und die Optionen des Regelkreises.</translation>
     </message>
 </context>
 </TS>

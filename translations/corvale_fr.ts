@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>BoxLabel</name>
+    <message>
+        <source>Dead time</source>
+        <translation>Temps mort</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Charge</translation>
+    </message>
+    <message>
+        <source>Load from step</source>
+        <translation>Charge à partir du pas</translation>
+    </message>
+    <message>
+        <source>Noise</source>
+        <translation>Bruit</translation>
+    </message>
+    <message>
+        <source>Noise seed</source>
+        <translation>Graine du bruit</translation>
+    </message>
+</context>
+<context>
     <name>FailureMessage</name>
     <message>
         <source>“%1”</source>
@@ -106,6 +129,45 @@ Nothing was written for step %1; the rows before it stay. Type a number closer t
         <translation>Le pas %1 ne peut pas être calculé&#xa0;: avec %2 = %3, le résultat sort de la plage des nombres représentables.
 
 Rien n’a été écrit pour le pas %1&#x202f;; les lignes précédentes sont conservées. Saisissez dans %2 un nombre plus proche de %4.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a whole number.
+
+Type a whole number from %3 to %4.</source>
+        <translation>%1 : %2 n’est pas un nombre entier.
+
+Saisissez un nombre entier de %3 à %4.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is out of range.
+
+Type a whole number from %3 to %4.</source>
+        <translation>%1 : %2 est hors limites.
+
+Saisissez un nombre entier de %3 à %4.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is below 0.
+
+Type 0 or a number above it.</source>
+        <translation>%1 : %2 est inférieur à 0.
+
+Saisissez 0 ou un nombre plus grand.</translation>
+    </message>
+</context>
+<context>
+    <name>LoopPage</name>
+    <message>
+        <source>The original loop</source>
+        <translation>La boucle d’origine</translation>
+    </message>
+    <message>
+        <source>First-order lag with dead time</source>
+        <translation>Retard du premier ordre avec temps mort</translation>
+    </message>
+    <message>
+        <source>Two lags</source>
+        <translation>Deux retards</translation>
     </message>
 </context>
 <context>
@@ -571,6 +633,97 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
     </message>
 </context>
 <context>
+    <name>corvale::LoopPage</name>
+    <message>
+        <source>The plant&apos;s gain: PV settles at K times its input.</source>
+        <translation>Le gain du procédé : PV se stabilise à K fois son entrée.</translation>
+    </message>
+    <message>
+        <source>The first lag&apos;s time constant, in steps; 0 for none.</source>
+        <translation>La constante de temps du premier retard, en pas ; 0 pour aucun.</translation>
+    </message>
+    <message>
+        <source>The second lag&apos;s time constant, in steps; 0 for none.</source>
+        <translation>La constante de temps du second retard, en pas ; 0 pour aucun.</translation>
+    </message>
+    <message>
+        <source>Steps the plant waits before its input takes effect.</source>
+        <translation>Les pas que le procédé attend avant que son entrée agisse.</translation>
+    </message>
+    <message>
+        <source>How fast back-calculation pulls the sum of the errors back.</source>
+        <translation>La vitesse à laquelle le calcul inverse ramène la somme des erreurs.</translation>
+    </message>
+    <message>
+        <source>A load added to the plant&apos;s input, from its step on.</source>
+        <translation>Une charge ajoutée à l’entrée du procédé, à partir de son pas.</translation>
+    </message>
+    <message>
+        <source>The step the load begins at.</source>
+        <translation>Le pas où la charge commence.</translation>
+    </message>
+    <message>
+        <source>The controller reads PV with a noise of up to this much either way.</source>
+        <translation>Le régulateur lit PV avec un bruit d’au plus cette valeur dans un sens ou dans l’autre.</translation>
+    </message>
+    <message>
+        <source>The same seed gives the same noise.</source>
+        <translation>La même graine donne le même bruit.</translation>
+    </message>
+    <message>
+        <source>Plant</source>
+        <translation>Procédé</translation>
+    </message>
+    <message>
+        <source>A plant by name; it sets K, T1, T2 and the dead time.</source>
+        <translation>Un procédé par son nom ; il règle K, T1, T2 et le temps mort.</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Régulateur</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Conditional integration</source>
+        <translation>Intégration conditionnelle</translation>
+    </message>
+    <message>
+        <source>Back-calculation</source>
+        <translation>Calcul inverse</translation>
+    </message>
+    <message>
+        <source>What keeps I from winding up while X is held at 0 or 255.</source>
+        <translation>Ce qui empêche I de s’emballer tant que X est tenu à 0 ou 255.</translation>
+    </message>
+    <message>
+        <source>Anti-windup</source>
+        <translation>Anti-emballement</translation>
+    </message>
+    <message>
+        <source>D on PV</source>
+        <translation>D sur PV</translation>
+    </message>
+    <message>
+        <source>D acts on PV&apos;s change, not the error&apos;s: no kick when SP changes.</source>
+        <translation>D agit sur la variation de PV, non sur celle de l’erreur : pas d’à-coup quand SP change.</translation>
+    </message>
+    <message>
+        <source>Disturbances</source>
+        <translation>Perturbations</translation>
+    </message>
+    <message>
+        <source>Own values</source>
+        <translation>Valeurs personnalisées</translation>
+    </message>
+</context>
+<context>
     <name>corvale::ResponseChart</name>
     <message>
         <source>Step response</source>
@@ -854,6 +1007,14 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
     <message>
         <source>%1 (choices: %2)</source>
         <translation>%1 (au choix&#xa0;: %2)</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Boucle</translation>
+    </message>
+    <message>
+        <source>Loop: the plant and the loop&apos;s options.</source>
+        <translation>Boucle : le procédé et les options de la boucle.</translation>
     </message>
 </context>
 </TS>

@@ -18,6 +18,7 @@
 #include "window/comparison/comparison_sentence.h"
 #include "window/comparison/run_comparison_model.h"
 #include "window/comparison/run_comparison_view.h"
+#include "window/shell/loop_page.h"
 #include "window/shell/queued_input.h"
 #include "window/shell/transcript_box.h"
 #include "window/shell/widget_form_fields.h"
@@ -99,6 +100,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent), book_(NumbersOf(locale_)) {
                                                     {cwin, {240, 240, 6372, 3252}},
                                                     {Command1, {600, 4200, 1092, 372}}};
   for (const BoxDescription& box : kBoxes) {
+    if (!box.OnForm()) continue;
     auto* const edit = new NumberBox(this);
     edit->setObjectName(QLatin1String(box.name.data()));
     boxes_[IndexOf(box.box)] = edit;
@@ -106,6 +108,11 @@ Form1::Form1(QWidget* parent) : QWidget(parent), book_(NumbersOf(locale_)) {
     places.push_back({edit, box.place});
     places.push_back({label, box.labelPlace});
   }
+  loopPage_ = new LoopPage(book_.Numbers(), cwin);
+  for (const BoxDescription& box : kBoxes) {
+    if (!box.OnForm()) boxes_[IndexOf(box.box)] = loopPage_->BoxFor(box.box);
+  }
+  cwin->SetLoopPage(loopPage_);
   chart_ = new ResponseChart(&book_, locale_, this);
   chart_->setObjectName(QLatin1String("chart"));
   announcer_ = new Announcer(this);
@@ -124,7 +131,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent), book_(NumbersOf(locale_)) {
   // run and every message use the same separator.
   fields_ = std::make_unique<WidgetFormFields>(boxes_);
   for (const BoxDescription& box : kBoxes) {
-    BoxFor(box.box)->setText(QString::fromStdString(InitialText(box.box, book_.Numbers())));
+    if (BoxFor(box.box))
+      BoxFor(box.box)->setText(QString::fromStdString(InitialText(box.box, book_.Numbers())));
   }
   Explain();
   Connect();
@@ -133,8 +141,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent), book_(NumbersOf(locale_)) {
 void Form1::Explain() {
   TranscriptView* const table = cwin->Table();
   const FormExplanations explained = ExplainForm(book_.Numbers(), locale_);
-  for (const BoxDescription& box : kBoxes)
-    SetExplanation(BoxFor(box.box), explained.boxes[IndexOf(box.box)]);
+  for (const BoxDescription& box : kBoxes) {
+    if (box.OnForm()) SetExplanation(BoxFor(box.box), explained.boxes[IndexOf(box.box)]);
+  }
   SetExplanation(Command1, explained.compute);
   SetExplanation(Command2, explained.carryOn);
   transcriptExplanation_ = explained.transcript;
@@ -209,6 +218,8 @@ void Form1::Arrange() {
   std::vector<QWidget*> order = {BoxFor(Box::Kp), BoxFor(Box::Ki),    BoxFor(Box::Kd),
                                  BoxFor(Box::SP), BoxFor(Box::Loops), cwin->Switch(),
                                  cwin->Table()};
+  // Only the page shown takes the focus: the others' controls are hidden.
+  order.insert(order.end(), loopPage_->FocusOrder().begin(), loopPage_->FocusOrder().end());
   std::vector<QWidget*> beside;
   (placement.Beside() ? beside : order).push_back(chart_);
   if (QWidget* comparison = placement.Comparison()) {
@@ -278,6 +289,7 @@ void Form1::ReportFailure(const Failure& failure) {
   }
   message.exec();
   QLineEdit* const box = BoxFor(failure.box);
+  if (!Describe(failure.box).OnForm()) cwin->ShowPage(loopPage_);
   box->setFocus();
   box->selectAll();
 }

@@ -17,6 +17,7 @@ class QPushButton;
 namespace corvale {
 
 class Announcer;
+class LoopPage;
 class ResponseChart;
 class RunComparisonView;
 class TranscriptBox;
@@ -72,7 +73,8 @@ class Form1 : public QWidget {
   QPushButton* Command1;
   QPushButton* Command2;
   TranscriptBox* cwin;
-  std::array<QLineEdit*, kBoxCount> boxes_;  // guiKP, guiKI, guiKD, guiSP and Loops
+  LoopPage* loopPage_;
+  std::array<QLineEdit*, kBoxCount> boxes_{};  // the form's five, then the options'
   ResponseChart* chart_;
   RunComparisonView* comparison_;
   Announcer* announcer_;

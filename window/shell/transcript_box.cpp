@@ -51,6 +51,12 @@ void TranscriptBox::SetComparison(QWidget* comparison) {
   Rebuild();
 }
 
+void TranscriptBox::SetLoopPage(QWidget* page) {
+  loopPage_ = page;
+  pages_->addWidget(page);
+  Rebuild();
+}
+
 QWidget* TranscriptBox::CurrentPage() const { return pages_->currentWidget(); }
 
 void TranscriptBox::ShowPage(QWidget* page) {
@@ -80,6 +86,10 @@ void TranscriptBox::Rebuild() {
     // The runs, the current one and those before it, side by side.
     switch_->addTab(tr("Runs"));
   }
+  if (loopPage_) {
+    tabs_.push_back(loopPage_);
+    switch_->addTab(tr("Loop"));
+  }
   // A screen reader hears every choice with the one it is on.
   QStringList names;
   for (int tab = 0; tab < switch_->count(); ++tab) names << switch_->tabText(tab);
@@ -96,11 +106,13 @@ void TranscriptBox::Rebuild() {
   switch_->setVisible(tabs_.size() > 1);
   // What the pages are that the switch has now: beside the form, the chart
   // leaves it.
-  switch_->setToolTip(
+  QString pages =
       chart_ && comparison_
           ? tr("The transcript's rows as a table, the run as a chart, or the runs compared.")
       : chart_ ? tr("The transcript's rows as a table, or the run as a chart.")
-               : tr("The transcript's rows as a table, or the runs compared."));
+               : tr("The transcript's rows as a table, or the runs compared.");
+  if (loopPage_) pages += u' ' + tr("Loop: the plant and the loop's options.");
+  switch_->setToolTip(pages);
 }
 
 }  // namespace corvale

@@ -32,6 +32,10 @@ class TranscriptBox : public QWidget {
   // The comparison of the runs joins the box as the switch's last page.
   void SetComparison(QWidget* comparison);
   QWidget* Comparison() const { return comparison_; }
+  // The plant and the loop's options: always in the box, the switch's last
+  // page.
+  void SetLoopPage(QWidget* page);
+  QWidget* LoopPage() const { return loopPage_; }
   // The page the switch shows, the table at first.
   QWidget* CurrentPage() const;
   // Shows `page` where the box holds it.
@@ -48,6 +52,7 @@ class TranscriptBox : public QWidget {
   QTabBar* switch_;
   ResponseChart* chart_ = nullptr;
   QWidget* comparison_ = nullptr;
+  QWidget* loopPage_ = nullptr;
   std::vector<QWidget*> tabs_;  // the page of each of the switch's tabs
   QWidget* chosen_ = nullptr;   // the page last chosen with the switch
 };

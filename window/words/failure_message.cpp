@@ -6,6 +6,8 @@
 #include <utility>
 
 #include "form/commands.h"
+#include "form/option_boxes.h"
+#include "window/words/box_label.h"
 #include "window/words/prose_number.h"
 
 namespace corvale {
@@ -102,7 +104,7 @@ QString AtMostOneSeparator(const QLocale& locale) {
 
 QString FailureMessage(const Failure& failure, const QLocale& locale) {
   const auto count = [&locale](std::int64_t n) { return ProseCount(n, locale); };
-  const QString box = QString::fromUtf8(Describe(failure.box).label);
+  const QString box = BoxLabel(failure.box);
   const QString text = Quoted(failure.text);
   const QString step = count(failure.step);
   switch (failure.reason) {
@@ -126,11 +128,27 @@ QString FailureMessage(const Failure& failure, const QLocale& locale) {
                QLatin1String("0") + locale.decimalPoint() + QLatin1String("5"),
                QLatin1String("1") + locale.decimalPoint() + QLatin1String("5e3"));
     case FailureReason::NotAWholeNumber:
+    case FailureReason::OutOfBounds:
+      if (failure.box != Box::Loops) {
+        const WholeBounds bounds = BoundsOf(failure.box);
+        return (failure.reason == FailureReason::NotAWholeNumber
+                    ? QCoreApplication::translate(
+                          "FailureMessage",
+                          "%1: %2 is not a whole number.\n\nType a whole number from %3 to %4.")
+                    : QCoreApplication::translate(
+                          "FailureMessage",
+                          "%1: %2 is out of range.\n\nType a whole number from %3 to %4."))
+            .arg(box, text, count(bounds.low), count(bounds.high));
+      }
       return QCoreApplication::translate(
                  "FailureMessage",
                  "Loops: %1 is not a whole number.\n\nType how many steps to add, for example "
                  "100.")
           .arg(text);
+    case FailureReason::Negative:
+      return QCoreApplication::translate("FailureMessage",
+                                         "%1: %2 is below 0.\n\nType 0 or a number above it.")
+          .arg(box, text);
     case FailureReason::OutOfRange:
       // All the digits of the bound: rounded, it would lie beyond it.
       return QCoreApplication::translate(

@@ -165,12 +165,13 @@ TEST_F(Window, TheEmptyTableAndTheSwitchAreDescribedInAFewWords) {
   Press("Command1", {{"Loops", "0"}});
   EXPECT_NE(table->text(QAccessible::Description), Table()->toolTip());
   auto* tabs = qobject_cast<QTabBar*>(Find("view-switch"));
-  ASSERT_EQ(tabs->count(), 3);
+  ASSERT_EQ(tabs->count(), 4);
   QAccessibleInterface* view = QAccessible::queryAccessibleInterface(tabs);
-  EXPECT_EQ(view->text(QAccessible::Name), "Table (choices: Table, Chart, and Runs)");
+  EXPECT_EQ(view->text(QAccessible::Name), "Table (choices: Table, Chart, Runs, and Loop)");
   tabs->setCurrentIndex(2);
-  EXPECT_EQ(view->text(QAccessible::Name), "Runs (choices: Table, Chart, and Runs)");
-  EXPECT_EQ(view->child(1)->text(QAccessible::Name), "Chart (choices: Table, Chart, and Runs)");
+  EXPECT_EQ(view->text(QAccessible::Name), "Runs (choices: Table, Chart, Runs, and Loop)");
+  EXPECT_EQ(view->child(1)->text(QAccessible::Name),
+            "Chart (choices: Table, Chart, Runs, and Loop)");
 }
 
 }  // namespace

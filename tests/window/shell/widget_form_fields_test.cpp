@@ -28,12 +28,17 @@ TEST(LocaleDigits, EveryBoxReadsThemAsItReadsAsciiDigits) {
   for (const auto& [locale, texts] : typed) {
     std::array<QLineEdit, kBoxCount> boxes;
     const QLocale numbers(locale);
+    std::array<QLineEdit*, kBoxCount> shown;
     for (std::size_t i = 0; i < kBoxCount; ++i) {  // "+" and "@": the locale's signs
-      QString text = QString::fromUtf8(texts[i]);
+      // The options' boxes as they open, in the locale's own form.
+      QString text = texts[i]
+                         ? QString::fromUtf8(texts[i])
+                         : QString::fromStdString(InitialText(kBoxes[i].box, NumbersOf(numbers)));
       boxes[i].setText(
           text.replace('+', numbers.positiveSign()).replace('@', numbers.negativeSign()));
+      shown[i] = &boxes[i];
     }
-    const WidgetFormFields fields({&boxes[0], &boxes[1], &boxes[2], &boxes[3], &boxes[4]});
+    const WidgetFormFields fields(shown);
     LabBook book(NumbersOf(QLocale(locale)));
     EXPECT_TRUE(OnCompute(book, fields).ok()) << locale << " " << texts[0];
     std::string expected;  // written with the locale's separator, in ASCII digits
