@@ -38,7 +38,6 @@ class AxesReading {
       }
     }
   }
-  bool CanRead() const { return steps_.size() >= 2 && values_.size() >= 2; }
   double StepX(double step) const { return Along(steps_, step); }
   double ValueY(double value) const { return Along(values_, value); }
 
@@ -79,7 +78,6 @@ class ChartFixture : public testing::Test, protected Session {
     chart.Follow(changes, figuresText);
     changes = {};
   }
-  void Continue(const std::string& run) { Press("+ " + run); }
   // Afresh, each of the runs Simulated, drawn at a size: what the chart reports.
   ChartReport Afresh(const std::vector<std::vector<std::string>>& runs, QSize size = {800, 600}) {
     Forget();
@@ -102,10 +100,9 @@ class ChartFixture : public testing::Test, protected Session {
     history = LabBook();
     changes = BookChange::Afresh();
   }
-  QImage Render(int width = 420, int height = 190) {
+  void Render(int width = 420, int height = 190) {
     chart.resize(width, height);
     image = chart.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    return image;
   }
   // The rows, below the legend, where a colour passes in some of the dozen
   // columns from a fraction of the width on (a dash's gap is shorter).

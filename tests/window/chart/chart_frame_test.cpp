@@ -1,6 +1,7 @@
+#include <QFontMetricsF>
+#include <QTest>
 #include <QWidget>
 #include <algorithm>
-#include <set>
 
 #include "tests/window/chart/chart_fixture.h"
 
@@ -41,46 +42,55 @@ class ChartLayout : public ChartFixture {
     for (const std::string& command : lesson.commands) Press(command);
   }
   void ExpectWhole(ResponseChart& on, const Lesson& lesson, QSize size, double zoom,
-                   std::string where) {
-    where += " at " + std::to_string(qRound(zoom * 100)) + " %";
+                   const std::string& where) {
+    SCOPED_TRACE(where + " at " + std::to_string(qRound(zoom * 100)) + " %");
     const std::optional<StepFigures>& figures = history.CurrentFigures();
     const QString sentences = figures ? ResponseText(*figures, on.locale()) : QString();
     on.Follow(BookChange::Afresh(), sentences);
     on.SetVisibleRows(10, 19);
     on.SetZoom(zoom);
     on.resize(size);
+    if (lesson.legend.empty()) QTest::keyClick(&on, Qt::Key_End);  // a readout, before the figures
     const ChartReport report = on.Report();
+    QFont font = on.font();
+    font.setPixelSize(on.TextPixelSize());
+    const QFontMetricsF metrics(font);
     const QRectF bounds(QPointF(0, 0), on.size());
-    std::set<QString> legend;
     const QStringList whole = sentences.split('\n', Qt::SkipEmptyParts);
     for (std::size_t i = 0; i < report.texts.size(); ++i) {
       const ChartReport::Text& a = report.texts[i];
-      EXPECT_TRUE(bounds.contains(a.rect)) << where << ": " << a.text.toStdString();
+      SCOPED_TRACE(a.text.toStdString());
+      EXPECT_TRUE(bounds.contains(a.rect));
+      // Its rectangle holds it, a title standing upright turned.
+      const bool upright = a.part == ChartReport::Part::kTitle && a.text != "Step";
+      const QSizeF room = upright ? a.rect.size().transposed() : a.rect.size();
+      const QRectF needed =
+          metrics.boundingRect(QRectF(0, 0, room.width(), 1e6), Qt::TextWordWrap, a.text);
+      EXPECT_TRUE(needed.width() <= room.width() + 0.5 && needed.height() <= room.height() + 0.5 &&
+                  room.height() >= metrics.height() - 0.5);
       for (std::size_t j = i + 1; j < report.texts.size(); ++j) {
-        const ChartReport::Text& b = report.texts[j];
-        EXPECT_FALSE(a.rect.intersects(b.rect))
-            << where << ": " << a.text.toStdString() << " / " << b.text.toStdString();
+        EXPECT_FALSE(a.rect.intersects(report.texts[j].rect)) << report.texts[j].text.toStdString();
       }
-      if (a.part == ChartReport::Part::kLegend) legend.insert(a.text);
       if (a.part == ChartReport::Part::kFigures) {
         EXPECT_TRUE(whole.contains(a.text) || a.text == "More in the tooltip." ||
-                    a.text == "The figures are in the tooltip.")
-            << where << ": " << a.text.toStdString();
+                    a.text == "The figures are in the tooltip.");
         // Over the plot, or in a room of their own clear of both panels.
         EXPECT_TRUE(report.top.contains(a.rect) ||
-                    (!report.top.intersects(a.rect) && !report.bottom.intersects(a.rect)))
-            << where << ": " << a.text.toStdString();
+                    (!report.top.intersects(a.rect) && !report.bottom.intersects(a.rect)));
       }
     }
     // Some sentences, or where they are, in any room the window gives.
     EXPECT_TRUE(lesson.legend.empty() || whole.isEmpty() ||
                 std::any_of(report.texts.begin(), report.texts.end(),
                             [](auto& t) { return t.part == ChartReport::Part::kFigures; }))
-        << where << ": no figures";
+        << "no figures";
     for (const QString& name : lesson.legend)
-      EXPECT_TRUE(legend.count(name)) << where << ": no " << name.toStdString();
+      EXPECT_TRUE(Find(report, ChartReport::Part::kLegend, name)) << "no " << name.toStdString();
     for (const ScaleMap* axis : {&report.values, &report.inputs})
-      EXPECT_GE(axis->Scale().ticks.size(), 3u) << where;
+      EXPECT_GE(axis->Scale().ticks.size(), 3u);
+    // The upper panel twice the lower, above it.
+    EXPECT_NEAR(report.top.height(), 2 * report.bottom.height(), 1.5);
+    EXPECT_GT(report.bottom.top(), report.top.bottom());
   }
 };
 
@@ -120,10 +130,27 @@ TEST_F(ChartLayout, BesideTheFormOnAProjectorAtEveryZoomItTakes) {
   }
 }
 
-// The figures over the plot leave the settling step's line free, as every
-// mark: PV rings mid-plot until step 50 of 60, its peak at step 26, the rise
-// marked at the lower left; only the upper left is free.
-TEST_F(ChartLayout, TheFiguresLeaveTheSettlingLineFree) {
+// Over the plot, the figures stand where they cover least: PV counts four times what SP does,
+// and of corners that tie, the first, the lower right, does. Here PV (8) runs along the top,
+// SP (2) along the foot. Then they leave the settling step's line free, as every mark: PV rings
+// mid-plot until step 50 of 60, its peak at step 26, the rise marked at the lower left; only
+// the upper left is free.
+TEST_F(ChartLayout, TheFiguresStandWhereTheyCoverLeast) {
+  const auto figures = [this] {  // in the box's room at 100 %: no room of their own
+    Render(425, 190);
+    QRectF box;
+    for (const ChartReport::Text& text : chart.Report().texts)
+      if (text.part == ChartReport::Part::kFigures) box |= text.rect;
+    return box;
+  };
+  Made(std::vector<ResponseSample>(60, ResponseSample{20, 8}), Gains{1, 0, 0, 2});
+  Show("First sentence.\nSecond sentence.");
+  QRectF box = figures();
+  const ChartReport report = chart.Report();
+  ASSERT_FALSE(box.isEmpty());
+  EXPECT_GT(box.top(), report.top.center().y());
+  EXPECT_GT(box.left(), report.top.center().x());
+  for (const QPointF& p : report.PathNamed("PV")->points) EXPECT_FALSE(box.contains(p));
   std::vector<ResponseSample> samples(60, ResponseSample{20, 5});
   samples[0].pv = 0;
   for (int r = 1; r < 50; ++r) samples[r].pv = r % 2 ? 5.4 : 4;
@@ -131,13 +158,24 @@ TEST_F(ChartLayout, TheFiguresLeaveTheSettlingLineFree) {
   Made(samples, Gains{1, 0, 0, 10});
   Measure();
   ASSERT_EQ(MeasureStep(history.Current())->settledFrom, 51);
-  Render(425, 190);
-  const ChartReport report = chart.Report();
-  const double settled = AxesReading(report).StepX(51);
-  for (const ChartReport::Text& text : report.texts) {
-    if (text.part != ChartReport::Part::kFigures) continue;
-    EXPECT_FALSE(text.rect.left() <= settled && settled <= text.rect.right())
-        << text.text.toStdString();
+  box = figures();
+  const double settled = AxesReading(chart.Report()).StepX(51);
+  EXPECT_FALSE(box.isEmpty() || (box.left() <= settled && settled <= box.right()));
+}
+
+TEST_F(ChartLayout, TheStepAxisCountsWholeSteps) {
+  for (const int loops : {1, 2, 3, 4, 5, 7, 30}) {
+    const ChartReport report = Afresh({{".5 .5 .5 5 " + std::to_string(loops)}}, {530, 250});
+    int labels = 0;
+    for (const ChartReport::Text& text : report.texts) {
+      if (text.part != ChartReport::Part::kAxis || text.rect.top() < report.bottom.bottom())
+        continue;
+      bool whole = false;
+      const int step = text.text.toInt(&whole);
+      EXPECT_TRUE(whole && step >= 1 && step <= loops) << loops << ": " << text.text.toStdString();
+      ++labels;
+    }
+    EXPECT_GT(labels, 0) << loops;
   }
 }
 

@@ -61,8 +61,7 @@ TEST_F(ChartReference, FirstRunOverThePlotAndThreeRunsInTheBox) {
 
 TEST_F(ChartReference, WindupBesideTheForm) {
   for (const char* kp : {".5", "1", "1.5", "2"}) Simulate({std::string(kp) + " 0 0 5 30"});
-  Simulate({".5 .5 .5 300 100"});
-  Continue(".5 .5 .5 5 300");
+  Simulate({".5 .5 .5 300 100", ".5 .5 .5 5 300"});
   Measure();
   chart.SetVisibleRows(100, 110);
   ExpectLike(Drawn(QSize(800, 600)), "windup-beside");

@@ -1,6 +1,4 @@
 // The chart's lines, panels, shading, legend and focus frame, read off its pixels and its report.
-#include <set>
-
 #include "tests/window/chart/chart_fixture.h"
 #include "tests/window/chart/chart_menu_fixture.h"
 
@@ -9,35 +7,36 @@ namespace {
 
 using ChartDrawing = ChartFixture;
 
-// Kp 2.5 gives X 12.5 at step 2, 0 at step 3, and so on; SP 300 is out of reach.
+// Kp 2.5 gives X 12.5 at step 2, 0 at step 3, and so on; SP 300 is out of reach. Many rows a
+// column: shaded from the column where the stretch begins, step 50,002 when SP becomes 300.
 TEST_F(ChartDrawing, ShadesTheStepsAtALimitAndNoOthers) {
   // clang-format off
-  const std::pair<const char*, std::vector<std::pair<double, double>>> cases[] = {
-      {"2.5 0 0 5 8", {{3, 3}, {5, 5}, {7, 7}}}, {".5 .5 .5 300 30", {{2, 30}}},
-      {".5 .5 .5 5 30", {}}, {"2.5 0 0 5 100000", {{3, 99999}}},
-      {".5 .5 .5 300 100000", {{2, 100000}}}};  // the shaded stretches, from step to step
+  const std::pair<std::vector<std::string>, std::vector<std::pair<double, double>>> cases[] = {
+      {{"2.5 0 0 5 8"}, {{3, 3}, {5, 5}, {7, 7}}}, {{".5 .5 .5 300 30"}, {{2, 30}}},
+      {{".5 .5 .5 5 30"}, {}}, {{"2.5 0 0 5 100000"}, {{3, 99999}}},
+      {{".5 .5 .5 300 100000"}, {{2, 100000}}},
+      {{".5 .5 .5 5 50000", ".5 .5 .5 300 50000"}, {{50002, 100000}}}};  // from step to step
   // clang-format on
-  for (const auto& [run, steps] : cases) {
-    const ChartReport report = Afresh({{run}});
+  for (const auto& [runs, steps] : cases) {
+    SCOPED_TRACE(runs[0]);
+    const ChartReport report = Afresh({runs});
     const AxesReading axes(report);
-    ASSERT_EQ(report.shaded.size(), steps.size()) << run;
+    ASSERT_EQ(report.shaded.size(), steps.size());
     // Half a step either side of the steps, or the pixel columns they fall in.
     const double half = std::max(0.5 * (axes.StepX(2) - axes.StepX(1)), 1.0);
     for (std::size_t i = 0; i < steps.size(); ++i) {
       EXPECT_NEAR(report.shaded[i].first,
-                  std::max(axes.StepX(steps[i].first) - half, report.top.left()), 1.5)
-          << run;
+                  std::max(axes.StepX(steps[i].first) - half, report.top.left()), 1.5);
       EXPECT_NEAR(report.shaded[i].second,
-                  std::min(axes.StepX(steps[i].second) + half, report.top.right()), 1.5)
-          << run;
+                  std::min(axes.StepX(steps[i].second) + half, report.top.right()), 1.5);
     }
   }
 }
 
-// Many rows a column: X at 255 until the wound-up integral has unwound, shaded as one stretch to
-// its end and not past it; then from the column where it begins, step 50,002, when SP becomes 300.
+// X at 255 until the wound-up integral has unwound, shaded as one stretch to its end and not
+// past it.
 TEST_F(ChartDrawing, ShadesAStretchOfManyRowsFromItsStartToItsEnd) {
-  ChartReport report = Afresh({{".5 .5 .5 300 1000", ".5 .5 .5 5 100000"}});
+  const ChartReport report = Afresh({{".5 .5 .5 300 1000", ".5 .5 .5 5 100000"}});
   std::size_t last = 1;  // the last row at 255
   for (std::size_t r = 1; r < history.Current().Size(); ++r)
     if (history.Current().Sample(r).x == 255) last = r;
@@ -45,10 +44,6 @@ TEST_F(ChartDrawing, ShadesAStretchOfManyRowsFromItsStartToItsEnd) {
   ASSERT_EQ(report.shaded.size(), 1u);
   EXPECT_NEAR(report.shaded[0].first, report.top.left(), 1);
   EXPECT_NEAR(report.shaded[0].second, AxesReading(report).StepX(last + 1.0), 2);
-  report = Afresh({{".5 .5 .5 5 50000", ".5 .5 .5 300 50000"}});
-  ASSERT_EQ(report.shaded.size(), 1u);
-  EXPECT_NEAR(report.shaded[0].first, AxesReading(report).StepX(50002), 2);
-  EXPECT_NEAR(report.shaded[0].second, report.top.right(), 1);
 }
 
 TEST_F(ChartDrawing, OneStepStandsMidAxisAndNoneDrawsNoLine) {
@@ -60,12 +55,13 @@ TEST_F(ChartDrawing, OneStepStandsMidAxisAndNoneDrawsNoLine) {
   const ChartReport::Path* pv = report.PathNamed("PV");
   ASSERT_TRUE(pv && pv->points.size() == 1);
   EXPECT_NEAR(pv->points[0].x(), report.top.center().x(), 1);
-  EXPECT_EQ(report.steps.Scale().ticks, std::vector<double>{1});
   const QPoint at = pv->points[0].toPoint();  // a dot, where a line of one point draws nothing
   EXPECT_TRUE(Pv(image.pixelColor(at))) << at.x() << "," << at.y();
+  for (int dx = -6; dx <= 6; ++dx)  // without SP's outline
+    for (int dy = -6; dy <= 6; ++dy) EXPECT_FALSE(Sp(image.pixelColor(at + QPoint(dx, dy))));
 }
 
-// Then twice the zoom: text and lines twice as large.
+// Then twice the zoom: lines twice as thick.
 TEST_F(ChartDrawing, DrawsPvAtItsValueSpDashedAndXBelowAndFollowsTheZoom) {
   Levels();
   Render(800, 770);
@@ -84,16 +80,10 @@ TEST_F(ChartDrawing, DrawsPvAtItsValueSpDashedAndXBelowAndFollowsTheZoom) {
   EXPECT_GT(changes, 20);
   // X in a panel of its own, below PV's.
   const std::vector<int> x = Rows(0.5, X);
-  ASSERT_FALSE(x.empty());
-  EXPECT_GT(x.front(), pv0 + 5);
-  EXPECT_LT(x.back(), image.height() - 10);
-  const int text = chart.TextPixelSize();
-  const double line = chart.LineWidth();
+  EXPECT_TRUE(!x.empty() && x.front() > pv0 + 5 && x.back() < image.height() - 10);
   const std::size_t thickness = Rows(0.5, Pv).size();
   chart.SetZoom(2);
   Render();
-  EXPECT_NEAR(chart.TextPixelSize(), 2 * text, 1);
-  EXPECT_DOUBLE_EQ(chart.LineWidth(), 2 * line);
   EXPECT_GE(Rows(0.5, Pv).size(), thickness * 3 / 2);
 }
 
@@ -104,8 +94,8 @@ TEST_F(ChartDrawing, ExtremeSetPointsDrawPvAcrossThePlot) {
     ASSERT_GE(history.Current().Size(), 61u) << run;
     for (double at : {0.35, 0.6, 0.9}) {
       const std::vector<int> pv = Rows(at, Pv);
-      ASSERT_FALSE(pv.empty()) << run << " at " << at;
-      EXPECT_LT(pv.back(), image.height() * 3 / 4) << run;  // in PV's panel
+      // In PV's panel.
+      EXPECT_TRUE(!pv.empty() && pv.back() < image.height() * 3 / 4) << run << " at " << at;
     }
   }
   // 1e-300: PV rises and swings about SP, over much of the panel's height.
@@ -118,28 +108,33 @@ TEST_F(ChartDrawing, ExtremeSetPointsDrawPvAcrossThePlot) {
   EXPECT_GT(low - high, chart.Report().top.height() / 3);  // a flat line is 3
 }
 
-using ChartMarks = ChartFixture;
-
-TEST_F(ChartMarks, TheLegendWritesNumbersInTheWindowsLocale) {
+TEST_F(ChartDrawing, TheLegendWritesNumbersInTheWindowsLocale) {
   ResponseChart german(&history, QLocale(QLocale::German, QLocale::Germany));
   Simulate({".5 0 0 5 30"});
   Simulate({"1.5 .25 0 5 30"});
   german.Follow(BookChange::Afresh(), {});
   german.resize(800, 600);
-  std::set<QString> legend;
-  for (const ChartReport::Text& text : german.Report().texts)
-    if (text.part == ChartReport::Part::kLegend) legend.insert(text.text);
-  EXPECT_TRUE(legend.count("PV, Kp 1,5, Ki 0,25, Kd 0") && legend.count("Kp 0,5, Ki 0, Kd 0"));
+  const ChartReport report = german.Report();
+  for (const char* entry : {"PV, Kp 1,5, Ki 0,25, Kd 0", "Kp 0,5, Ki 0, Kd 0"})
+    EXPECT_TRUE(Find(report, ChartReport::Part::kLegend, entry)) << entry;
   // Step 2: X = 1.5 × 5 + 0.25 × 5 = 8.75, PV half of it, as the table writes it: with the
   // separator the runs were written in, here the fixture's point.
   EXPECT_TRUE(german.RowDescription(1).contains("PV 4.3750"));
 }
 
+// As the screen shows it: taking the focus redraws the chart.
 TEST_F(ChartMenu, AFocusedChartIsFramedOnEverySide) {
   Compute(".5");
-  const QImage before = chart->grab().toImage();
+  const auto shown = [this] {
+    QCoreApplication::processEvents();
+    const QPoint at = chart->mapTo(window.get(), QPoint());
+    return chart->screen()
+        ->grabWindow(window->winId(), at.x(), at.y(), chart->width(), chart->height())
+        .toImage();
+  };
+  const QImage before = shown();
   chart->setFocus();
-  const QImage focused = chart->grab().toImage();
+  const QImage focused = shown();
   const int w = focused.width(), h = focused.height();
   const auto changed = [&](int x, int y) { return before.pixel(x, y) != focused.pixel(x, y); };
   int edges[4] = {};  // left, right, top, bottom: pixels the frame changed
