@@ -149,6 +149,30 @@ TEST_F(Commands, OverflowStopsBeforeTheStepThatOverflows) {
   }
 }
 
+// The options' boxes take what a plant and a noise can be; a Kb that no cure
+// uses is not read. Their overflow is named too.
+TEST_F(Commands, TheOptionsBoxesTakeWhatTheyMean) {
+  const std::tuple<Box, const char*, FailureReason> cases[] = {
+      {Box::PlantLag1, "-1", FailureReason::Negative},
+      {Box::Noise, "-.1", FailureReason::Negative},
+      {Box::PlantDeadTime, "2.5", FailureReason::NotAWholeNumber},
+      {Box::PlantDeadTime, "1001", FailureReason::OutOfBounds},
+      {Box::LoadStep, "0", FailureReason::OutOfBounds},
+      {Box::NoiseSeed, "-1", FailureReason::OutOfBounds}};
+  for (const auto& [box, text, reason] : cases) {
+    fields.SetBox(box, text);
+    EXPECT_EQ(Run(true, "3").failure, (Failure{box, text, 0, reason}));
+    fields.SetBox(box, InitialText(box, {}));
+  }
+  fields.SetBox(Box::TrackingGain, "abc");
+  EXPECT_TRUE(Run(true, "3").ok());
+  fields.SetBox(Box::PlantDeadTime, "1000");
+  EXPECT_TRUE(Run(true, "3").ok());
+  fields.SetBox(Box::PlantDeadTime, "0");
+  fields.SetBox(Box::PlantGain, "1e308");  // X is 7.5 after step 1
+  EXPECT_EQ(Run(true, "3").failure, (Failure{Box::PlantGain, "1e308", 2, FailureReason::Overflow}));
+}
+
 // Rows of about 955 characters each: SP 1e300 makes every value 300 digits long.
 TEST_F(Commands, TextBudgetsStopARunBeforeTheRowThatBreaksThem) {
   fields.SetBox(Box::SP, "1e300");

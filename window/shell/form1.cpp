@@ -129,10 +129,10 @@ Form1::Form1(QWidget* parent) : QWidget(parent), book_(NumbersOf(locale_)) {
 
   // In the window's locale, read once as it opened: the initial texts, every
   // run and every message use the same separator.
-  fields_ = std::make_unique<WidgetFormFields>(boxes_);
+  fields_ =
+      std::make_unique<WidgetFormFields>(boxes_, [page = loopPage_] { return page->Choices(); });
   for (const BoxDescription& box : kBoxes) {
-    if (BoxFor(box.box))
-      BoxFor(box.box)->setText(QString::fromStdString(InitialText(box.box, book_.Numbers())));
+    BoxFor(box.box)->setText(QString::fromStdString(InitialText(box.box, book_.Numbers())));
   }
   Explain();
   Connect();
