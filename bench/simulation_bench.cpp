@@ -102,6 +102,29 @@ void BM_Run(benchmark::State& state) {
 }
 BENCHMARK(BM_Run)->Arg(100)->Arg(32766)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
+// A million-step Compute on the default loop (0) and on the lessons' hardest
+// (1): two lags, dead time 10, noise and back-calculation. The second is to
+// cost at most 1.15 times the first.
+void BM_ComputeOnPlant(benchmark::State& state) {
+  MemoryFormFields fields;
+  // The two-lag lesson's gains, on either plant.
+  const std::pair<Box, const char*> gains[] = {
+      {Box::Kp, "4"}, {Box::Ki, ".2"}, {Box::Kd, "10"}, {Box::Loops, "1000000"}};
+  for (const auto& [box, text] : gains) fields.SetBox(box, text);
+  if (state.range(0) == 1) {
+    const std::pair<Box, const char*> boxes[] = {{Box::PlantGain, "1"}, {Box::PlantLag1, "5"},
+                                                 {Box::PlantLag2, "5"}, {Box::PlantDeadTime, "10"},
+                                                 {Box::Noise, ".1"},    {Box::NoiseSeed, "1"}};
+    for (const auto& [box, text] : boxes) fields.SetBox(box, text);
+    fields.SetChoices({AntiWindup::BackCalculation, false});
+  }
+  for (auto _ : state) {
+    LabBook book;
+    if (!OnCompute(book, fields).ok()) state.SkipWithError("run failed");
+  }
+}
+BENCHMARK(BM_ComputeOnPlant)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 // The marks N and C stop at on a million-step run, found once as it changes;
 // a kept run keeps those it had.
 void BM_Marks(benchmark::State& state) {
