@@ -28,6 +28,12 @@ std::optional<StepFigures> MeasureStep(const ResponseTrace& trace) {
   f.start = first == 0 ? 0 : trace.Sample(first - 1).pv;
   f.previousSetPoint = first == 0 ? 0 : trace.SetPointOf(first - 1);
   f.setPoint = trace.Runs().back().SetPoint();
+  const LoopOptions& last = trace.Runs().back().options;
+  const double load = last.LoadAt(f.lastStep) ? last.loadSize : 0;
+  const double lowest = last.plant.K * (kOutputLow + load);
+  const double highest = last.plant.K * (kOutputHigh + load);
+  f.settling = {std::min(lowest, highest), std::max(lowest, highest)};
+  f.defaultPlant = last.plant.K == PlantModel{}.K && load == 0;
   f.finalValue = trace.Sample(end - 1).pv;
   f.atZero = SpanOf(trace, Limit::AtZero, first, end);
   f.atFull = SpanOf(trace, Limit::AtFull, first, end);

@@ -54,9 +54,12 @@ struct StepFigures {
 
   LimitSpan atZero, atFull;  // steps whose X sat at 0 or at 255
 
-  // With the plant's gain of one half and X within 0..255, PV stays within
-  // 0..127.5 (kHighestPv): a set point outside that range cannot be reached.
-  bool Reachable() const { return setPoint >= kOutputLow && setPoint <= kHighestPv; }
+  // The PVs the plant can settle at with X within its limits: K times X and
+  // the load. The default plant's is 0..127.5 (kHighestPv); a set point
+  // outside it cannot be reached.
+  ValueRange settling{kOutputLow, kHighestPv};
+  bool defaultPlant = true;  // the plant of gain one half, with no load
+  bool Reachable() const { return setPoint >= settling.low && setPoint <= settling.high; }
   bool Falling() const { return finalValue < start; }
   double SteadyStateError() const { return setPoint - finalValue; }
   std::optional<std::int64_t> RiseSteps() const {

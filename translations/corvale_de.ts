@@ -278,6 +278,10 @@ Geben Sie 0 oder eine größere Zahl ein.</translation>
         <source>Settling time (±%1&#xa0;% of the change): one step, from step %2 to step %3.</source>
         <translation>Ausregelzeit (Toleranzband ±%1&#xa0;% der Änderung): ein Schritt, von Schritt %2 bis Schritt %3.</translation>
     </message>
+    <message>
+        <source>SP cannot be reached: with X from %1 to %2, this plant&apos;s PV settles between %3 and %4.</source>
+        <translation>SP ist nicht erreichbar: Mit X von %1 bis %2 kommt der Istwert PV dieser Strecke zwischen %3 und %4 zur Ruhe.</translation>
+    </message>
 </context>
 <context>
     <name>RunComparison</name>
@@ -581,11 +585,11 @@ Die Summe der Regelabweichungen im I-Anteil läuft weiter; nur der D-Anteil begi
     </message>
     <message>
         <source>One row per step. X: the plant&apos;s input, the controller&apos;s output from the step before, limited to %1–%2.
-PV: the process value, half of X.  Error: SP − PV.  P, I, D: the controller&apos;s three terms.
+PV: the process value, the plant&apos;s output (half of X on the original plant).  Error: SP − PV.  P, I, D: the controller&apos;s three terms.
 The switch under the table shows the run as a chart, or the runs compared; a larger window shows the chart beside the boxes, and the runs compared too where it has room.
 Ctrl+plus and Ctrl+minus, or Ctrl with the mouse wheel, make the window larger or smaller; Ctrl+0 restores its original size.</source>
         <translation>Eine Zeile je Schritt. X: der Eingang der Strecke, die Stellgröße des Reglers aus dem vorigen Schritt, begrenzt auf %1 bis %2.
-PV: der Istwert, die Hälfte von X.  Error: die Regelabweichung SP − PV.  P, I, D: die drei Anteile des Reglers.
+PV: der Istwert, der Ausgang der Strecke (bei der ursprünglichen Strecke die Hälfte von X).  Error: die Regelabweichung SP − PV.  P, I, D: die drei Anteile des Reglers.
 Der Umschalter unter der Tabelle zeigt den Lauf als Diagramm oder die Läufe im Vergleich; in einem größeren Fenster steht das Diagramm neben den Eingabefeldern und, wo Platz ist, auch die Läufe im Vergleich.
 Strg+Plus und Strg+Minus oder Strg mit dem Mausrad vergrößern bzw. verkleinern das Fenster; Strg+0 stellt die ursprüngliche Größe wieder her.</translation>
     </message>

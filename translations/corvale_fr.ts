@@ -278,6 +278,10 @@ Saisissez 0 ou un nombre plus grand.</translation>
         <source>Settling time (±%1&#xa0;% of the change): one step, from step %2 to step %3.</source>
         <translation>Temps de réponse à ±%1&#xa0;% de la variation&#xa0;: un pas, du pas %2 au pas %3.</translation>
     </message>
+    <message>
+        <source>SP cannot be reached: with X from %1 to %2, this plant&apos;s PV settles between %3 and %4.</source>
+        <translation>SP est inaccessible&#xa0;: avec X de %1 à %2, la valeur PV de ce procédé se stabilise entre %3 et %4.</translation>
+    </message>
 </context>
 <context>
     <name>RunComparison</name>
@@ -581,11 +585,11 @@ La somme des erreurs du terme I se poursuit&#x202f;; seul le terme D repart à n
     </message>
     <message>
         <source>One row per step. X: the plant&apos;s input, the controller&apos;s output from the step before, limited to %1–%2.
-PV: the process value, half of X.  Error: SP − PV.  P, I, D: the controller&apos;s three terms.
+PV: the process value, the plant&apos;s output (half of X on the original plant).  Error: SP − PV.  P, I, D: the controller&apos;s three terms.
 The switch under the table shows the run as a chart, or the runs compared; a larger window shows the chart beside the boxes, and the runs compared too where it has room.
 Ctrl+plus and Ctrl+minus, or Ctrl with the mouse wheel, make the window larger or smaller; Ctrl+0 restores its original size.</source>
         <translation>Une ligne par pas. X&#xa0;: l’entrée du procédé, la commande du régulateur au pas précédent, limitée de %1 à %2.
-PV&#xa0;: la valeur mesurée, la moitié de X.  Error&#xa0;: l’erreur SP − PV.  P, I, D&#xa0;: les trois termes du régulateur.
+PV&#xa0;: la valeur mesurée, la sortie du procédé (la moitié de X pour le procédé d’origine).  Error&#xa0;: l’erreur SP − PV.  P, I, D&#xa0;: les trois termes du régulateur.
 Le sélecteur sous le tableau montre la simulation en graphique, ou les simulations comparées&#x202f;; dans une fenêtre plus grande, le graphique se place à côté des champs, et les simulations comparées aussi s’il reste de la place.
 Ctrl+plus et Ctrl+moins, ou Ctrl avec la molette de la souris, agrandissent ou réduisent la fenêtre&#x202f;; Ctrl+0 lui rend sa taille d’origine.</translation>
     </message>

@@ -20,7 +20,8 @@ FormExplanations ExplainForm(const NumberFormat& numbers, const QLocale& locale)
   e.transcript =
       FormWords::tr(
           "One row per step. X: the plant's input, the controller's output from the step before, "
-          "limited to %1–%2.\nPV: the process value, half of X.  Error: SP \u2212 PV.  P, I, D: "
+          "limited to %1–%2.\nPV: the process value, the plant's output (half of X on the original "
+          "plant).  Error: SP \u2212 PV.  P, I, D: "
           "the controller's three terms.\nThe switch under the table shows the run as a chart, or "
           "the runs compared; a larger window shows the chart beside the boxes, and the runs "
           "compared too where it has room.\nCtrl+plus and Ctrl+minus, or Ctrl "

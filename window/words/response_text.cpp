@@ -142,7 +142,13 @@ QString ResponseText(const StepFigures& f, const QLocale& locale) {
                       "Step response from step %1 to step %2: PV from %3 toward SP %4.")
                       .arg(p.Count(f.firstStep), p.Count(f.lastStep), p.Number(f.start),
                            p.Number(f.setPoint)));
-  if (!f.Reachable()) {
+  if (!f.Reachable() && !f.defaultPlant) {
+    lines << ResponseWords::tr(
+                 "SP cannot be reached: with X from %1 to %2, this plant's PV settles between %3 "
+                 "and %4.")
+                 .arg(p.Number(kOutputLow), p.Number(kOutputHigh), p.Number(f.settling.low),
+                      p.Number(f.settling.high));
+  } else if (!f.Reachable()) {
     lines << (f.setPoint > kHighestPv
                   ? ResponseWords::tr(
                         "SP cannot be reached: with the plant's gain of one half and X at "

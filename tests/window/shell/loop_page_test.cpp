@@ -1,6 +1,7 @@
 #include <QComboBox>
 
 #include "tests/window/window_fixture.h"
+#include "window/words/response_text.h"
 
 namespace corvale {
 namespace {
@@ -25,6 +26,12 @@ TEST_F(Window, TheLoopPagesPlantAndOptionsRunAndABadOneIsShown) {
   EXPECT_NEAR(window->Book().CurrentFigures()->overshootPercent, 12.4011, 1e-4);
   Press("Command1", {{"guiKD", "10"}});
   EXPECT_EQ(window->Book().CurrentFigures()->overshootPercent, 0);
+  // K 1 takes PV up to 255, where the original plant stops at 127.5.
+  Press("Command1", {{"guiSP", "200"}});
+  EXPECT_TRUE(window->Book().CurrentFigures()->Reachable());
+  Press("Command1", {{"guiSP", "300"}});
+  EXPECT_TRUE(ResponseText(*window->Book().CurrentFigures(), QLocale::c())
+                  .contains("with X from 0 to 255, this plant's PV settles between 0 and 255."));
 
   Box("plantLag1")->setText("4");
   QTest::keyClick(Box("plantLag1"), Qt::Key_0);  // typed: "40", no name has it
