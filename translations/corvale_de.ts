@@ -726,6 +726,14 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
         <source>Own values</source>
         <translation>Eigene Werte</translation>
     </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Anti-windup: %1.</source>
+        <translation>Anti-Windup: %1.</translation>
+    </message>
 </context>
 <context>
     <name>corvale::ResponseChart</name>

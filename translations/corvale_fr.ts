@@ -726,6 +726,14 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
         <source>Own values</source>
         <translation>Valeurs personnalisées</translation>
     </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Anti-windup: %1.</source>
+        <translation>Anti-emballement&#xa0;: %1.</translation>
+    </message>
 </context>
 <context>
     <name>corvale::ResponseChart</name>

@@ -176,6 +176,7 @@ void Form1::Connect() {
   const auto forgetAll = [this] { Follow(book_.ForgetKept()); };
   connect(comparison_, &RunComparisonView::ForgetAllRequested, this, forgetAll);
   connect(chart_, &ResponseChart::ForgetRequested, this, forgetAll);
+  connect(loopPage_, &LoopPage::Changed, announcer_, &Announcer::Say);
   connect(Command1, &QPushButton::clicked, this, &Form1::OnCompute);
   connect(Command2, &QPushButton::clicked, this, &Form1::OnContinue);
 }

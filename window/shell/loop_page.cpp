@@ -5,6 +5,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLocale>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -96,7 +97,12 @@ LoopPage::LoopPage(const NumberFormat& numbers, QWidget* parent)
   for (Box box : kPlantBoxes) {
     connect(addBox(plant, box), &QLineEdit::textEdited, this, &LoopPage::NamePlant);
   }
-  connect(plant_, &QComboBox::activated, this, &LoopPage::ChoosePlant);
+  connect(plant_, &QComboBox::activated, this, [this](int index) {
+    ChoosePlant(index);
+    QStringList numbers;
+    for (Box box : kPlantBoxes) numbers << BoxLabel(box) + u' ' + BoxFor(box)->text();
+    emit Changed(tr("%1: %2.").arg(plant_->currentText(), QLocale().createSeparatedList(numbers)));
+  });
 
   QFormLayout* const controller = group(tr("Controller"));
   antiWindup_ = new QComboBox(this);
@@ -106,8 +112,10 @@ LoopPage::LoopPage(const NumberFormat& numbers, QWidget* parent)
   add(controller, tr("Anti-windup"), antiWindup_);
   QLineEdit* const tracking = addBox(controller, Box::TrackingGain);
   tracking->setEnabled(false);
-  connect(antiWindup_, &QComboBox::currentIndexChanged, tracking,
-          [tracking](int index) { tracking->setEnabled(index == 2); });
+  connect(antiWindup_, &QComboBox::currentIndexChanged, this, [this, tracking](int index) {
+    tracking->setEnabled(index == 2);
+    emit Changed(tr("Anti-windup: %1.").arg(antiWindup_->currentText()));
+  });
   derivativeOnPv_ = new QCheckBox(tr("D on PV"), this);
   derivativeOnPv_->setObjectName(QLatin1String("derivativeOnPV"));
   SetExplanation(derivativeOnPv_, tr("D acts on PV's change, not the error's: no kick when SP "

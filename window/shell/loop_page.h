@@ -28,6 +28,11 @@ class LoopPage : public QWidget {
   // The page's controls in the order Tab takes them.
   const std::vector<QWidget*>& FocusOrder() const { return order_; }
 
+ signals:
+  // What a choice changed, in words: a screen reader is told nothing of a
+  // combo box's new value.
+  void Changed(const QString& sentence);
+
  private:
   void ChoosePlant(int index);
   // The name of the plant the numbers make, or "own values".
