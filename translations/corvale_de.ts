@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Noise seed</source>
-        <translation>Startwert des Rauschens</translation>
+        <translation>Startwert</translation>
     </message>
 </context>
 <context>
@@ -153,21 +153,6 @@ Type 0 or a number above it.</source>
         <translation>%1: %2 ist kleiner als 0.
 
 Geben Sie 0 oder eine größere Zahl ein.</translation>
-    </message>
-</context>
-<context>
-    <name>LoopPage</name>
-    <message>
-        <source>The original loop</source>
-        <translation>Der ursprüngliche Regelkreis</translation>
-    </message>
-    <message>
-        <source>First-order lag with dead time</source>
-        <translation>Verzögerung erster Ordnung mit Totzeit</translation>
-    </message>
-    <message>
-        <source>Two lags</source>
-        <translation>Zwei Verzögerungen</translation>
     </message>
 </context>
 <context>
@@ -733,6 +718,18 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
     <message>
         <source>Anti-windup: %1.</source>
         <translation>Anti-Windup: %1.</translation>
+    </message>
+    <message>
+        <source>The original loop</source>
+        <translation>Der ursprüngliche Regelkreis</translation>
+    </message>
+    <message>
+        <source>First-order lag with dead time</source>
+        <translation>Verzögerung erster Ordnung mit Totzeit</translation>
+    </message>
+    <message>
+        <source>Two lags</source>
+        <translation>Zwei Verzögerungen</translation>
     </message>
 </context>
 <context>

@@ -156,21 +156,6 @@ Saisissez 0 ou un nombre plus grand.</translation>
     </message>
 </context>
 <context>
-    <name>LoopPage</name>
-    <message>
-        <source>The original loop</source>
-        <translation>La boucle d’origine</translation>
-    </message>
-    <message>
-        <source>First-order lag with dead time</source>
-        <translation>Retard du premier ordre avec temps mort</translation>
-    </message>
-    <message>
-        <source>Two lags</source>
-        <translation>Deux retards</translation>
-    </message>
-</context>
-<context>
     <name>ResponseText</name>
     <message>
         <source>X at %1: step %2 only</source>
@@ -733,6 +718,18 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
     <message>
         <source>Anti-windup: %1.</source>
         <translation>Anti-emballement&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The original loop</source>
+        <translation>La boucle d’origine</translation>
+    </message>
+    <message>
+        <source>First-order lag with dead time</source>
+        <translation>Retard du premier ordre avec temps mort</translation>
+    </message>
+    <message>
+        <source>Two lags</source>
+        <translation>Deux retards</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -23,9 +24,10 @@ struct NamedPlant {
   std::array<const char*, 4> texts;  // K, T1, T2 and the dead time; "." the separator
 };
 constexpr NamedPlant kPlants[] = {
-    {QT_TRANSLATE_NOOP("LoopPage", "The original loop"), {".5", "0", "0", "0"}},
-    {QT_TRANSLATE_NOOP("LoopPage", "First-order lag with dead time"), {"1", "10", "0", "3"}},
-    {QT_TRANSLATE_NOOP("LoopPage", "Two lags"), {"1", "5", "5", "0"}},
+    {QT_TRANSLATE_NOOP("corvale::LoopPage", "The original loop"), {".5", "0", "0", "0"}},
+    {QT_TRANSLATE_NOOP("corvale::LoopPage", "First-order lag with dead time"),
+     {"1", "10", "0", "3"}},
+    {QT_TRANSLATE_NOOP("corvale::LoopPage", "Two lags"), {"1", "5", "5", "0"}},
 };
 constexpr Box kPlantBoxes[] = {Box::PlantGain, Box::PlantLag1, Box::PlantLag2, Box::PlantDeadTime};
 
@@ -68,18 +70,33 @@ QString Localized(const char* text, const NumberFormat& numbers) {
 LoopPage::LoopPage(const NumberFormat& numbers, QWidget* parent)
     : QWidget(parent), numbers_(numbers) {
   setObjectName(QLatin1String("loopPage"));
+  // Three groups side by side fit the box at the window's first size; a
+  // larger zoom scrolls.
+  auto* const scroll = new QScrollArea(this);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  auto* const inner = new QWidget(scroll);
+  auto* const columns = new QHBoxLayout(inner);
+  columns->setContentsMargins(4, 2, 4, 2);
+  scroll->setWidget(inner);
   auto* const page = new QVBoxLayout(this);
+  page->setContentsMargins(0, 0, 0, 0);
+  page->addWidget(scroll);
   const auto group = [&](const QString& title) {
-    auto* const box = new QGroupBox(title, this);
-    page->addWidget(box);
-    return new QFormLayout(box);
+    auto* const box = new QGroupBox(title, inner);
+    columns->addWidget(box, 1, Qt::AlignTop);
+    auto* const form = new QFormLayout(box);
+    form->setRowWrapPolicy(QFormLayout::WrapLongRows);
+    form->setContentsMargins(6, 2, 6, 4);
+    form->setVerticalSpacing(2);
+    return form;
   };
   const auto add = [&](QFormLayout* form, const QString& label, QWidget* control) {
     form->addRow(label, control);
     order_.push_back(control);
   };
   const auto addBox = [&](QFormLayout* form, Box box) {
-    auto* const edit = new NumberBox(this);
+    auto* const edit = new NumberBox(inner);
     edit->setObjectName(QLatin1String(Describe(box).name.data()));
     edit->setText(Localized(Describe(box).initialText.data(), numbers));
     boxes_[IndexOf(box)] = edit;
@@ -89,7 +106,10 @@ LoopPage::LoopPage(const NumberFormat& numbers, QWidget* parent)
   };
 
   QFormLayout* const plant = group(tr("Plant"));
-  plant_ = new QComboBox(this);
+  plant_ = new QComboBox(inner);
+  // Named plants' names are long: the box shows what fits.
+  plant_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  plant_->setMinimumContentsLength(6);
   plant_->setObjectName(QLatin1String("plantModel"));
   for (const NamedPlant& named : kPlants) plant_->addItem(tr(named.name));
   SetExplanation(plant_, tr("A plant by name; it sets K, T1, T2 and the dead time."));
@@ -105,7 +125,9 @@ LoopPage::LoopPage(const NumberFormat& numbers, QWidget* parent)
   });
 
   QFormLayout* const controller = group(tr("Controller"));
-  antiWindup_ = new QComboBox(this);
+  antiWindup_ = new QComboBox(inner);
+  antiWindup_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  antiWindup_->setMinimumContentsLength(6);
   antiWindup_->setObjectName(QLatin1String("antiWindup"));
   antiWindup_->addItems({tr("None"), tr("Conditional integration"), tr("Back-calculation")});
   SetExplanation(antiWindup_, tr("What keeps I from winding up while X is held at 0 or 255."));
@@ -116,7 +138,7 @@ LoopPage::LoopPage(const NumberFormat& numbers, QWidget* parent)
     tracking->setEnabled(index == 2);
     emit Changed(tr("Anti-windup: %1.").arg(antiWindup_->currentText()));
   });
-  derivativeOnPv_ = new QCheckBox(tr("D on PV"), this);
+  derivativeOnPv_ = new QCheckBox(tr("D on PV"), inner);
   derivativeOnPv_->setObjectName(QLatin1String("derivativeOnPV"));
   SetExplanation(derivativeOnPv_, tr("D acts on PV's change, not the error's: no kick when SP "
                                      "changes."));
@@ -127,7 +149,6 @@ LoopPage::LoopPage(const NumberFormat& numbers, QWidget* parent)
   for (Box box : {Box::LoadSize, Box::LoadStep, Box::Noise, Box::NoiseSeed}) {
     addBox(disturbances, box);
   }
-  page->addStretch(1);
 }
 
 FormFields::Choices LoopPage::Choices() const {

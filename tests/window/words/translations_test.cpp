@@ -44,6 +44,9 @@ TEST_F(Window, SpeaksGermanAndFrenchButKeepsItsOwnNames) {
     const Translations translations{QLocale(language)};
     Open(QLocale(language));
     EXPECT_EQ(Box("guiKI")->text(), ",5");  // where the locale writes "0,5", so do the boxes
+    // The plants' names, kept in a table apart from their widget's words.
+    EXPECT_EQ(window->findChild<QComboBox*>("plantModel")->itemText(2),
+              language == QLocale::German ? "Zwei Verzögerungen" : "Deux retards");
     const QString kd = Box("guiKD")->toolTip();
     EXPECT_TRUE(kd.startsWith(QString::fromUtf8(tip))) << kd.toStdString();
     EXPECT_TRUE(kd.contains(QString::fromUtf8(examples))) << examples;
