@@ -26,8 +26,9 @@ ComparisonCell SettledCell(const StepFigures& f, RunComparisonModel::Column colu
   switch (column) {
     case C::kRise:
       if (const auto steps = f.RiseSteps()) {
-        // Both crossings in one step, as the figures' sentence says it.
-        if (*steps == 0) return {ComparisonWords::tr("under 1"), 0.0};
+        // Both crossings in one step, as the figures' sentence says it: text,
+        // since no number of steps is right, and a spreadsheet would take 0.
+        if (*steps == 0) return {ComparisonWords::tr("under 1"), std::nullopt};
         return Count(*steps, locale);
       }
       return {ComparisonWords::tr("not reached"), std::nullopt};

@@ -23,9 +23,7 @@ QString NamedNumber(C::Column column, const ComparisonCell& cell) {
     case C::kSteps:
       return Steps(cell);
     case C::kRise:
-      // Both crossings in one step, as the cell's "under 1" says it.
-      return *cell.value == 0 ? ComparisonWords::tr("Rise time under 1 step")
-                              : ComparisonWords::tr("Rise time %1").arg(Steps(cell));
+      return ComparisonWords::tr("Rise time %1").arg(Steps(cell));
     case C::kPeak:
       return ComparisonWords::tr("Peak %1").arg(cell.text);
     case C::kOvershoot:
@@ -82,8 +80,12 @@ QString SpokenCell(C::Column column, const ComparisonCell& cell, bool bare) {
       return ComparisonWords::tr("Run %1").arg(cell.text);
     case C::kSettling:
       return ComparisonWords::tr("Settling time: %1").arg(cell.text);
-    default:  // why the rise has no figure
-      return ComparisonWords::tr("Rise time: %1").arg(cell.text);
+    default:
+      // Both crossings in one step, as the cell's "under 1" says it; else
+      // why the rise has no figure.
+      return cell.text == ComparisonWords::tr("under 1")
+                 ? ComparisonWords::tr("Rise time under 1 step")
+                 : ComparisonWords::tr("Rise time: %1").arg(cell.text);
   }
 }
 
