@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "simulation/plant.h"
 #include "window/words/contexts.h"
 
 namespace corvale {
@@ -20,6 +21,23 @@ NiceScale ValueScale(double low, double high, double length, double room) {
   // A nice step may leave fewer ticks than asked for: finer until three.
   while (scale.ticks.size() < 3 && asked < 40) scale = MakeNiceScale(low, high, ++asked);
   return scale;
+}
+
+NiceScale InputScale(double low, double high, double length, double room) {
+  NiceScale scale = ValueScale(low, high, length, room);
+  // X never passes its limits: an axis on to 300 or 400 would draw room it
+  // cannot fill. Cut there, finer until three ticks are left.
+  if (!(high <= kOutputHigh && scale.high > kOutputHigh)) return scale;
+  const auto cut = [](NiceScale s) {
+    s.high = kOutputHigh;
+    std::erase_if(s.ticks, [](double tick) { return tick > kOutputHigh; });
+    return s;
+  };
+  NiceScale within = cut(scale);
+  for (int asked = static_cast<int>(scale.ticks.size()); within.ticks.size() < 3 && asked < 40;) {
+    within = cut(MakeNiceScale(low, high, ++asked));
+  }
+  return within;
 }
 
 NiceScale StepScale(double first, double last, double length, double room) {

@@ -19,6 +19,8 @@ QString TickLabel(const QLocale& locale, const NiceScale& scale, double value);
 // Round-number ticks for values low..high along `length` pixels, each label
 // wanting `room` of them: as many as fit, and never fewer than three.
 NiceScale ValueScale(double low, double high, double length, double room);
+// The same for X, whose axis ends at its upper limit where X stays within it.
+NiceScale InputScale(double low, double high, double length, double room);
 // The steps first..last, tight: whole steps only, however short the run.
 NiceScale StepScale(double first, double last, double length, double room);
 

@@ -72,7 +72,7 @@ void PlacePanels(ChartFrame& f, const QLocale& locale, const FrameContent& conte
   const NiceScale values =
       ValueScale(content.values.low, content.values.high, topHeight, line * 1.5);
   const NiceScale inputs =
-      ValueScale(content.inputs.low, content.inputs.high, bottomHeight, line * 1.5);
+      InputScale(content.inputs.low, content.inputs.high, bottomHeight, line * 1.5);
   const double labels =
       std::max(WidestLabel(values, locale, metrics), WidestLabel(inputs, locale, metrics));
   f.titleLeft = pad;
