@@ -36,7 +36,7 @@ struct ChartInput {
   int textPixels = 12;
   bool focus = false;
   // A picture for a slide: without what only the window explains (the rows
-  // the table shows, the focus, a word of the tooltip).
+  // the table shows, the focus, the cursor, a word of the tooltip).
   bool picture = false;
   // Each kept run's look, by its place among the kept ones; a run keeps its
   // look while it is kept. By place when empty.

@@ -125,6 +125,7 @@ ChartReport ResponseChart::Draw(QPainter& painter, QSize size, bool picture) con
   if (picture) {
     input.picture = true;
     input.lastVisible = input.firstVisible - 1;
+    input.cursor = -1;  // where the user stands is the window's, not the slide's
   }
   return ChartScene(input, size).Draw(painter);
 }
