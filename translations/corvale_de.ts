@@ -955,6 +955,10 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
         <comment>a kept run&apos;s PV, then its gains</comment>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>Mark the rows shown in the table</source>
+        <translation>Die in der Tabelle sichtbaren Zeilen markieren</translation>
+    </message>
 </context>
 <context>
     <name>corvale::RunComparisonView</name>

@@ -955,6 +955,10 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
         <comment>a kept run&apos;s PV, then its gains</comment>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>Mark the rows shown in the table</source>
+        <translation>Marquer les lignes affichées dans le tableau</translation>
+    </message>
 </context>
 <context>
     <name>corvale::RunComparisonView</name>

@@ -47,6 +47,11 @@ QMenu* MakeChartMenu(ResponseChart* chart, bool runsKept, bool hasRows) {
   tones->setCheckable(true);
   tones->setChecked(chart->StepTones());
   QObject::connect(tones, &QAction::toggled, chart, &ResponseChart::SetStepTones);
+  QAction* rows = menu->addAction(ChartWords::tr("Mark the rows shown in the table"));
+  rows->setObjectName(QLatin1String("visible-rows"));
+  rows->setCheckable(true);
+  rows->setChecked(chart->ShowsVisibleRows());
+  QObject::connect(rows, &QAction::toggled, chart, &ResponseChart::ShowVisibleRows);
   menu->addSeparator();
   QAction* forget = menu->addAction(ChartWords::tr("Forget earlier runs"));
   forget->setObjectName(QLatin1String("forget-runs"));

@@ -66,6 +66,11 @@ void ResponseChart::Follow(const BookChange& change, const QString& figuresText,
   update();
 }
 
+void ResponseChart::ShowVisibleRows(bool shown) {
+  showVisibleRows_ = shown;
+  update();
+}
+
 void ResponseChart::SetVisibleRows(int first, int last) {
   firstVisible_ = first;
   lastVisible_ = last;
@@ -107,7 +112,8 @@ ChartInput ResponseChart::Input(bool onScreen) const {
   if (book_ && !figuresText_.isEmpty()) input.figures = book_->CurrentFigures();
   input.figuresText = figuresText_;
   input.firstVisible = firstVisible_;
-  input.lastVisible = lastVisible_;
+  // No rows marked: an empty range.
+  input.lastVisible = showVisibleRows_ ? lastVisible_ : firstVisible_ - 1;
   input.cursor = cursor_;
   input.readout = RowDescription(cursor_);
   input.locale = locale_;

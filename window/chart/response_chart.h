@@ -52,6 +52,9 @@ class ResponseChart : public QWidget {
   const QString& AgainstBefore() const { return against_; }
   // The rows the table shows, rows first..last; none when last < first.
   void SetVisibleRows(int first, int last);
+  // Whether the rows the table shows are marked; on at first.
+  bool ShowsVisibleRows() const { return showVisibleRows_; }
+  void ShowVisibleRows(bool shown);
   // Text, lines and marks at `scale` times their size, as the window zooms.
   void SetZoom(double scale);
   // The row at the keyboard's cursor; -1 before the arrows moved it.
@@ -156,6 +159,7 @@ class ResponseChart : public QWidget {
   std::unique_ptr<CurrentColumns> columns_;  // the current run's, as last drawn
   int firstVisible_ = 0;
   int lastVisible_ = -1;
+  bool showVisibleRows_ = true;
   int cursor_ = -1;
   SeriesId series_;
   ChartSound* sound_ = nullptr;  // made when first heard

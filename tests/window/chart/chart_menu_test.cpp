@@ -44,6 +44,21 @@ TEST_F(ChartMenu, CopiesTheChartAsPngAndSvgDrawnAsTheScreenShowsIt) {
   EXPECT_TRUE(Clipboard()->hasFormat("image/png") && Clipboard()->hasFormat("image/svg+xml"));
 }
 
+// The band of the rows the table shows can go, its legend entry with it, and come back.
+TEST_F(ChartMenu, TheRowsShownInTheTableCanBeLeftUnmarked) {
+  Compute(".5");
+  const auto legend = [this] {
+    QString texts;
+    for (const ChartReport::Text& text : chart->Report().texts) texts += text.text;
+    return texts.contains("Rows shown in the table");
+  };
+  ASSERT_TRUE(legend() && Action("visible-rows")->isChecked());
+  Action("visible-rows")->trigger();
+  EXPECT_FALSE(legend() || Action("visible-rows")->isChecked());
+  Action("visible-rows")->trigger();
+  EXPECT_TRUE(legend());
+}
+
 // Copy figures and Play wait for a run, Forget for a run kept.
 TEST_F(ChartMenu, CopiesTheFiguresAndForgetsTheEarlierRuns) {
   for (const char* name : {"copy-figures", "play"}) EXPECT_FALSE(Action(name)->isEnabled()) << name;
