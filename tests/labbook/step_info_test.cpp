@@ -42,6 +42,7 @@ TEST(StepInfo, FollowsStepinfoOverTheRowsSinceSpChanged) {
       {{"C .5 .5 .5 0.00003 10"}, 1, 10, 0.0, 0.0, 3.101795196533203e-05, false, false, {}, {}, 0.0, 0, 0.0, {}, 1, {0.0, 3.101795196533203e-05}, {0, 0, 0}, {0, 0, 0}},  // SP less than the transcript shows from rest: no step
       {{"C 0 0 0 5 20"}, 1, 20, 0.0, 0.0, 0.0, true, false, {}, {}, 0.0, 0, 0.0, {}, 11, {0.0, 0.0}, {19, 2, 20}, {0, 0, 0}},  // no gains: a step, but no response
       {{"C .5 .5 0 5 1", "+ 1 0 0 7.5 20"}, 2, 21, 5.0, 0.0, 2.5, true, true, 2, 2, 2.5, 2, 0.0, 2, 12, {2.5, 2.5}, {0, 0, 0}, {0, 0, 0}},  // within the band from the step's first row
+      {{"C .5 .5 .5 .5 100"}, 1, 100, 0.0, 0.0, 0.5000040100935761, true, true, 2, 6, 0.5242398902773857, 14, 4.847137161814734, 28, 91, {0.4999893257683952, 0.5000095730929313}, {0, 0, 0}, {0, 0, 0}},  // a rise smaller than 1
   };
   // clang-format on
   for (const Case& c : cases) {

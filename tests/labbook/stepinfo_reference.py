@@ -120,6 +120,7 @@ CASES = [
     ("SP less than the transcript shows from rest: no step", ["C .5 .5 .5 0.00003 10"]),
     ("no gains: a step, but no response", ["C 0 0 0 5 20"]),
     ("within the band from the step's first row", ["C .5 .5 0 5 1", "+ 1 0 0 7.5 20"]),
+    ("a rise smaller than 1", ["C .5 .5 .5 .5 100"]),
 ]
 
 
