@@ -30,6 +30,8 @@ TEST(NiceScale, OrdinarySpans) {
     EXPECT_NEAR(s.low, s.ticks.front(), 1e-9);
     EXPECT_NEAR(s.high, s.ticks.back(), 1e-9);
   }
+  // Two ticks asked for, as a narrow step axis asks: the ends alone (range 10, step 10).
+  EXPECT_EQ(MakeNiceScale(0, 10, 2).ticks, (std::vector<double>{0, 10}));
   // A tight scale keeps its ends and the ticks within them.
   const NiceScale steps = MakeNiceScale(1, 100, 5, false);
   EXPECT_EQ(std::tuple(steps.low, steps.high, steps.ticks),
