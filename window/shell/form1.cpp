@@ -13,6 +13,7 @@
 
 #include "labbook/step_info.h"
 #include "window/access/announcer.h"
+#include "window/access/explanation.h"
 #include "window/access/number_box.h"
 #include "window/chart/response_chart.h"
 #include "window/comparison/comparison_sentence.h"
@@ -56,12 +57,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
   auto* button = Make<QPushButton>(parent, name, caption);
   button->setAutoDefault(false);  // Enter in a box presses nothing
   return button;
-}
-
-// What a control is and does, to the mouse and to a screen reader alike.
-void SetExplanation(QWidget* widget, const QString& text) {
-  widget->setToolTip(text);
-  widget->setAccessibleDescription(text);
 }
 
 // The window is a frame to a screen reader, as a main window is; a plain

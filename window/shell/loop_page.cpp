@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "window/access/explanation.h"
 #include "window/access/number_box.h"
 #include "window/words/box_label.h"
 
@@ -54,11 +55,6 @@ QString Explained(Box box) {
     default:
       return LoopPage::tr("The same seed gives the same noise.");
   }
-}
-
-void SetExplanation(QWidget* widget, const QString& text) {
-  widget->setToolTip(text);
-  widget->setAccessibleDescription(text);
 }
 
 QString Localized(const char* text, const NumberFormat& numbers) {
