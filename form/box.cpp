@@ -12,15 +12,19 @@ static_assert(
     "kBoxes is indexed by Box");
 
 std::string InitialText(Box box, const NumberFormat& numbers) {
-  std::string text;
-  for (char c : Describe(box).initialText) {
+  return WithSeparator(Describe(box).initialText, numbers);
+}
+
+std::string WithSeparator(std::string_view text, const NumberFormat& numbers) {
+  std::string out;
+  for (char c : text) {
     if (c == '.') {
-      text += numbers.decimalSeparator;
+      out += numbers.decimalSeparator;
     } else {
-      text += c;
+      out += c;
     }
   }
-  return text;
+  return out;
 }
 
 }  // namespace corvale

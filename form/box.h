@@ -77,5 +77,7 @@ constexpr const BoxDescription& Describe(Box box) { return kBoxes[IndexOf(box)];
 // What the box holds when the window opens, written with the locale's
 // separator so that the very first Compute reads it.
 std::string InitialText(Box box, const NumberFormat& numbers);
+// Any such text, a "." in it the locale's separator.
+std::string WithSeparator(std::string_view text, const NumberFormat& numbers);
 
 }  // namespace corvale

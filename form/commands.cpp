@@ -27,11 +27,6 @@ struct PreparedRun {
   NumberFormat numbers;
 };
 
-Failure FailureBeforeSteps(Box box, std::string text, ParseError error) {
-  return {box, std::move(text), 0,
-          error == ParseError::OutOfRange ? FailureReason::OutOfRange : FailureReason::NotANumber};
-}
-
 // The loop counter starts at 1 and a step is done while it is at most the
 // bound, a whole number.
 std::int64_t StepsForBound(double bound) {
@@ -72,7 +67,7 @@ std::variant<PreparedRun, Failure> PrepareRun(const FormFields& fields, const Nu
   const ParsedNumber bound = ParseNumber(loops, run.numbers);
   // A bound beyond binary64's range still asks for far too many steps.
   const bool hugeBound = bound.error == ParseError::OutOfRange && bound.value > 0;
-  if (!bound.ok() && !hugeBound) return FailureBeforeSteps(Box::Loops, loops, bound.error);
+  if (!bound.ok() && !hugeBound) return UnreadBox(Box::Loops, loops, bound.error);
   // The tooltip asks for a whole number; a fraction is more likely a slip
   // than a wish for fewer steps.
   if (bound.ok() && std::floor(bound.value) != bound.value) {
@@ -94,7 +89,7 @@ std::variant<PreparedRun, Failure> PrepareRun(const FormFields& fields, const Nu
   for (const auto& [box, value] : inputs) {
     const std::string& text = run.texts[IndexOf(box)];
     const ParsedNumber parsed = ParseNumber(text, run.numbers);
-    if (!parsed.ok()) return FailureBeforeSteps(box, text, parsed.error);
+    if (!parsed.ok()) return UnreadBox(box, text, parsed.error);
     *value = parsed.value;
   }
   auto options = ReadLoopOptions(fields, run.numbers, run.texts);

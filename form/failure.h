@@ -2,8 +2,10 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "form/box.h"
+#include "simulation/parse_number.h"
 
 namespace corvale {
 
@@ -30,5 +32,11 @@ struct Failure {
 
   friend bool operator==(const Failure&, const Failure&) = default;
 };
+
+// A box whose text could not be read as a number, before any step.
+inline Failure UnreadBox(Box box, std::string text, ParseError error) {
+  return {box, std::move(text), 0,
+          error == ParseError::OutOfRange ? FailureReason::OutOfRange : FailureReason::NotANumber};
+}
 
 }  // namespace corvale

@@ -39,11 +39,7 @@ namespace {
 // The box's number, or why it is not one the box takes.
 std::variant<double, Failure> Read(Box box, const std::string& text, const NumberFormat& numbers) {
   const ParsedNumber parsed = ParseNumber(text, numbers);
-  if (!parsed.ok()) {
-    return Failure{box, text, 0,
-                   parsed.error == ParseError::OutOfRange ? FailureReason::OutOfRange
-                                                          : FailureReason::NotANumber};
-  }
+  if (!parsed.ok()) return UnreadBox(box, text, parsed.error);
   const double v = parsed.value;
   switch (WhatBoxTakes(box)) {
     case BoxTakes::AnyNumber:

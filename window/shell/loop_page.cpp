@@ -58,7 +58,7 @@ QString Explained(Box box) {
 }
 
 QString Localized(const char* text, const NumberFormat& numbers) {
-  return QString::fromUtf8(text).replace(u'.', QString::fromStdString(numbers.decimalSeparator));
+  return QString::fromStdString(WithSeparator(text, numbers));
 }
 
 }  // namespace
@@ -94,7 +94,6 @@ LoopPage::LoopPage(const NumberFormat& numbers, QWidget* parent)
   const auto addBox = [&](QFormLayout* form, Box box) {
     auto* const edit = new NumberBox(inner);
     edit->setObjectName(QLatin1String(Describe(box).name.data()));
-    edit->setText(Localized(Describe(box).initialText.data(), numbers));
     boxes_[IndexOf(box)] = edit;
     SetExplanation(edit, Explained(box));
     add(form, BoxLabel(box), edit);
