@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -29,13 +30,14 @@ struct RunSummary {
 };
 
 // An earlier run, kept to be drawn behind the current one and compared with
-// it. Its PV is kept reduced (KeptSeries), so a kept run costs a few
-// megabytes however long it was.
+// it. Its PV and terms are kept reduced (KeptSeries), so a kept run costs a
+// few megabytes however long it was.
 struct KeptRun {
   RunId id = 0;
   RunSummary summary;
   KeptSeries pv;
-  std::vector<RunMark> marks;  // those it had as the current run, but X's limits
+  std::array<KeptSeries, kTerms> terms;  // Error, P, I and D, for their panels
+  std::vector<RunMark> marks;            // those it had as the current run, but X's limits
 };
 
 }  // namespace corvale

@@ -12,37 +12,50 @@ void Take(ValueRange& range, ValueRange other) {
 
 }  // namespace
 
-KeptSeries KeptSeries::OfPv(const ResponseTrace& trace) {
-  KeptSeries series;
-  const std::size_t size = trace.Size();
-  series.size_ = size;
-  const std::size_t exact = std::min(size, kExactRows);
-  series.exact_.reserve(exact);
-  for (std::size_t row = 0; row < exact; ++row) series.exact_.push_back(trace.Sample(row).pv);
-  if (size <= kExactRows) return series;
-  // Each level's first half is its finer neighbour's buckets taken in pairs;
-  // the rest from the trace, whose own summaries answer for wide buckets.
+KeptSeries::Builder::Builder(std::size_t size) {
+  series_.size_ = size;
+  series_.exact_.reserve(std::min(size, kExactRows));
+  if (size <= kExactRows) return;
   std::size_t levels = 1;
   while (Width(levels - 1) * kBucketsPerLevel < size) ++levels;
-  series.levels_.reserve(levels);
+  series_.levels_.resize(levels);
   for (std::size_t level = 0; level < levels; ++level) {
     const std::size_t width = Width(level);
-    const std::size_t count = std::min(kBucketsPerLevel, (size + width - 1) / width);
-    std::vector<ValueRange> buckets;
-    buckets.reserve(count);
-    const std::vector<ValueRange>* finer = level > 0 ? &series.levels_.back() : nullptr;
-    for (std::size_t b = 0; b < count; ++b) {
-      if (finer && 2 * b + 1 < finer->size()) {
-        ValueRange range = (*finer)[2 * b];
-        Take(range, (*finer)[2 * b + 1]);
-        buckets.push_back(range);
-      } else {
-        buckets.push_back(trace.PvRange(b * width, std::min(size, (b + 1) * width)));
-      }
-    }
-    series.levels_.push_back(std::move(buckets));
+    counts_.push_back(std::min(kBucketsPerLevel, (size + width - 1) / width));
+    series_.levels_[level].reserve(counts_.back());
   }
-  return series;
+}
+
+void KeptSeries::Builder::Add(double value) {
+  const std::size_t row = row_++;
+  if (row < kExactRows) series_.exact_.push_back(value);
+  // From the widest buckets down, to the first level that no longer reaches
+  // the row: finer ones reach still less far.
+  for (std::size_t level = counts_.size(); level-- > 0;) {
+    const std::size_t bucket = row / Width(level);
+    if (bucket >= counts_[level]) break;
+    std::vector<ValueRange>& buckets = series_.levels_[level];
+    if (bucket == buckets.size())
+      buckets.push_back({value, value});
+    else
+      Take(buckets.back(), {value, value});
+  }
+}
+
+KeptSeries KeptSeries::OfPv(const ResponseTrace& trace) {
+  Builder pv(trace.Size());
+  for (std::size_t row = 0; row < trace.Size(); ++row) pv.Add(trace.Sample(row).pv);
+  return pv.Finish();
+}
+
+std::array<KeptSeries, kTerms> KeptSeries::OfTerms(const ResponseTrace& trace) {
+  std::array<Builder, kTerms> terms{Builder(trace.Size()), Builder(trace.Size()),
+                                    Builder(trace.Size()), Builder(trace.Size())};
+  for (std::size_t row = 0; row < trace.Size(); ++row) {
+    const TermValues values = TermsOf(trace.Record(row));
+    for (std::size_t t = 0; t < kTerms; ++t) terms[t].Add(values[t]);
+  }
+  return {terms[0].Finish(), terms[1].Finish(), terms[2].Finish(), terms[3].Finish()};
 }
 
 std::size_t KeptSeries::Reach(std::size_t level) const {

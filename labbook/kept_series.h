@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "labbook/response_trace.h"
+#include "labbook/term_ranges.h"
 
 namespace corvale {
 
@@ -23,6 +24,11 @@ class KeptSeries {
   // PV of each row of `trace`. Throws std::bad_alloc, as a container does,
   // when there is no memory for it.
   static KeptSeries OfPv(const ResponseTrace& trace);
+  // Each of the controller's terms, in Term's order, in one pass.
+  static std::array<KeptSeries, kTerms> OfTerms(const ResponseTrace& trace);
+
+  // A series made a value at a time, in row order.
+  class Builder;
 
   std::size_t Size() const { return size_; }
   // The range of the values over rows first..last-1 (first < last <= Size()),
@@ -48,6 +54,19 @@ class KeptSeries {
   std::size_t size_ = 0;
   std::vector<double> exact_;                    // the first rows
   std::vector<std::vector<ValueRange>> levels_;  // level k: buckets of 2^(k+1) rows
+};
+
+// A series made a value at a time, in row order, `size` of them in all.
+class KeptSeries::Builder {
+ public:
+  explicit Builder(std::size_t size);
+  void Add(double value);
+  KeptSeries Finish() { return std::move(series_); }
+
+ private:
+  KeptSeries series_;
+  std::vector<std::size_t> counts_;  // each level's buckets
+  std::size_t row_ = 0;
 };
 
 }  // namespace corvale

@@ -36,7 +36,8 @@ BookChange LabBook::Restart() {
     try {
       // Its marks are the ones found on its every row, but X's limits: its X
       // is not kept.
-      KeptRun kept{currentId_, CurrentSummary(), KeptSeries::OfPv(*current_), marks_};
+      KeptRun kept{currentId_, CurrentSummary(), KeptSeries::OfPv(*current_),
+                   KeptSeries::OfTerms(*current_), marks_};
       std::erase_if(kept.marks, [](const RunMark& mark) { return mark.limit != Limit::None; });
       kept_.push_back(std::move(kept));
       if (kept_.size() > kKept) {
@@ -53,6 +54,7 @@ BookChange LabBook::Restart() {
   figures_.reset();
   marks_ = {};
   ranges_ = {};
+  termRanges_.Forget();
   ResetState(state_);
   headed_ = true;
   textBytes_ = HeaderText().size();

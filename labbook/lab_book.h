@@ -12,6 +12,7 @@
 #include "labbook/response_trace.h"
 #include "labbook/run_marks.h"
 #include "labbook/step_info.h"
+#include "labbook/term_ranges.h"
 #include "simulation/loop_state.h"
 #include "simulation/number_format.h"
 #include "simulation/step.h"
@@ -73,6 +74,11 @@ class LabBook {
   const std::optional<StepFigures>& CurrentFigures() const { return figures_; }
   const std::vector<RunMark>& CurrentMarks() const { return marks_; }
   const ColumnRanges& CurrentRanges() const { return ranges_; }
+  // The current run's terms' ranges over rows first..last-1 (first < last <=
+  // Current().Size()), from summaries made when first asked for.
+  TermRange CurrentTerms(std::size_t first, std::size_t last) const {
+    return termRanges_.Over(*current_, first, last);
+  }
   // The gains and SP of the current run's last command.
   Gains CurrentGains() const;
   RunSummary CurrentSummary() const;
@@ -108,6 +114,7 @@ class LabBook {
   std::optional<StepFigures> figures_;
   std::vector<RunMark> marks_;
   ColumnRanges ranges_;
+  mutable TermRanges termRanges_;  // a cache of the current run's: it only grows
   bool headed_ = false;
   std::size_t textBytes_ = 0;
   std::deque<KeptRun> kept_;
