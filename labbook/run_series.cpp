@@ -4,6 +4,28 @@
 
 namespace corvale {
 
+std::optional<Term> TermOf(SeriesId::Kind kind) {
+  using K = SeriesId::Kind;
+  switch (kind) {
+    case K::Error:
+      return Term::Error;
+    case K::P:
+      return Term::P;
+    case K::I:
+      return Term::I;
+    case K::D:
+      return Term::D;
+    default:
+      return std::nullopt;
+  }
+}
+
+SeriesId::Kind KindOf(Term term) {
+  constexpr SeriesId::Kind kinds[] = {SeriesId::Kind::Error, SeriesId::Kind::P, SeriesId::Kind::I,
+                                      SeriesId::Kind::D};
+  return kinds[static_cast<std::size_t>(term)];
+}
+
 std::vector<SeriesId> SeriesOf(const LabBook& book) {
   using K = SeriesId::Kind;
   std::vector<SeriesId> all = {{K::Pv}, {K::X}, {K::Error}, {K::P}, {K::I}, {K::D}};
@@ -14,21 +36,9 @@ std::vector<SeriesId> SeriesOf(const LabBook& book) {
 namespace {
 
 double ValueOf(const ResponseTrace& trace, SeriesId::Kind kind, std::size_t row) {
-  using K = SeriesId::Kind;
-  switch (kind) {
-    case K::X:
-      return trace.Sample(row).x;
-    case K::Error:
-      return trace.Record(row).Error;
-    case K::P:
-      return trace.Record(row).P;
-    case K::I:
-      return trace.Record(row).I;
-    case K::D:
-      return trace.Record(row).D;
-    default:
-      return trace.Sample(row).pv;
-  }
+  if (const std::optional<Term> term = TermOf(kind))
+    return TermsOf(trace.Record(row))[static_cast<std::size_t>(*term)];
+  return kind == SeriesId::Kind::X ? trace.Sample(row).x : trace.Sample(row).pv;
 }
 
 }  // namespace

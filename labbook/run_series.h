@@ -7,6 +7,7 @@
 #include "labbook/lab_book.h"
 #include "labbook/response_trace.h"
 #include "labbook/series_sound.h"
+#include "labbook/term_ranges.h"
 
 namespace corvale {
 
@@ -20,6 +21,10 @@ struct SeriesId {
 
   bool operator==(const SeriesId&) const = default;
 };
+
+// The term a series of the current run is; none for PV, X and kept runs.
+std::optional<Term> TermOf(SeriesId::Kind kind);
+SeriesId::Kind KindOf(Term term);
 
 // The series there are, in the order Up and Down walk them: PV, X, Error, P,
 // I, D, then each kept run's PV, oldest first.

@@ -47,12 +47,19 @@ void ChartCursor::Draw(QPainter& painter, const QRectF& readout) const {
   const double x = X();
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(QPen(s.text, s.pen));
-  painter.drawLine(QPointF(x, frame_.top.top()), QPointF(x, frame_.top.bottom()));
-  painter.drawLine(QPointF(x, frame_.bottom.top()), QPointF(x, frame_.bottom.bottom()));
+  for (const QRectF& panel : frame_.Panels())
+    painter.drawLine(QPointF(x, panel.top()), QPointF(x, panel.bottom()));
   painter.setBrush(s.text);
-  const ResponseSample& sample = trace_.Sample(static_cast<std::size_t>(row_));
-  painter.drawEllipse(QPointF(x, frame_.values.ToPixel(sample.pv)), s.pen * 2, s.pen * 2);
-  painter.drawEllipse(QPointF(x, frame_.inputs.ToPixel(sample.x)), s.pen * 2, s.pen * 2);
+  const auto row = static_cast<std::size_t>(row_);
+  const ResponseSample& sample = trace_.Sample(row);
+  const auto dot = [&](double y) { painter.drawEllipse(QPointF(x, y), s.pen * 2, s.pen * 2); };
+  dot(frame_.values.ToPixel(sample.pv));
+  dot(frame_.inputs.ToPixel(sample.x));
+  if (!frame_.terms.empty()) {
+    const TermValues terms = TermsOf(trace_.Record(row));
+    for (const TermPanel& panel : frame_.terms)
+      dot(panel.values.ToPixel(terms[static_cast<std::size_t>(panel.term)]));
+  }
   painter.setBrush(Qt::NoBrush);
   if (readout.isEmpty()) return;
   painter.fillRect(readout, WithAlpha(s.base, 235));

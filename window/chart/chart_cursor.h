@@ -10,8 +10,8 @@
 
 namespace corvale {
 
-// The keyboard's cursor: a line through both panels at its step, a dot on
-// PV and on X, and what a screen reader says of the step, written at the
+// The keyboard's cursor: a line through the panels at its step, a dot on
+// PV, on X and on each term drawn, and what a screen reader says of the step, written at the
 // top of the plot beside the line, wrapped to the plot's width. The readout
 // takes its room before the figures and the marks' labels, which keep clear
 // of it.

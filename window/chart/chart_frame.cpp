@@ -49,6 +49,18 @@ FiguresPlace PlaceFigures(const ChartStyle& s, QSizeF size, double plotTop, doub
 
 }  // namespace
 
+std::vector<QRectF> ChartFrame::Panels() const {
+  std::vector<QRectF> panels{top, bottom};
+  for (const TermPanel& panel : terms) panels.push_back(panel.rect);
+  return panels;
+}
+
+const TermPanel* ChartFrame::PanelOf(Term term) const {
+  for (const TermPanel& panel : terms)
+    if (panel.term == term) return &panel;
+  return nullptr;
+}
+
 std::size_t ChartFrame::RowsOnAxis(std::size_t seriesRows) const {
   const double last = std::floor(steps.Scale().high);  // the last step on the axis
   if (!(last >= 1)) return 0;
@@ -65,16 +77,25 @@ void PlacePanels(ChartFrame& f, const QLocale& locale, const FrameContent& conte
   const double u = f.style.unit, line = f.style.line, pad = std::round(u * 0.5);
   const ChartAxis axis(f.style, locale);
   const double gap = std::ceil(u * 0.8);
-  const double panels = std::max(plotBottom - plotTop - gap, 2.0);
-  const double topHeight = std::round(panels * 2 / 3);
-  const double bottomHeight = std::max(panels - topHeight, 1.0);
+  // PV's panel twice as tall as each below it: X's and each term's.
+  const std::size_t lower = 1 + content.terms.size();
+  const double panels = std::max(plotBottom - plotTop - gap * static_cast<double>(lower),
+                                 2.0 * static_cast<double>(lower));
+  const double topHeight = std::round(panels * 2 / static_cast<double>(lower + 2));
+  const double lowerHeight =
+      std::max(std::floor((panels - topHeight) / static_cast<double>(lower)), 1.0);
 
   const NiceScale values =
       ValueScale(content.values.low, content.values.high, topHeight, line * 1.5);
   const NiceScale inputs =
-      InputScale(content.inputs.low, content.inputs.high, bottomHeight, line * 1.5);
-  const double labels =
+      InputScale(content.inputs.low, content.inputs.high, lowerHeight, line * 1.5);
+  std::vector<NiceScale> termScales;
+  double labels =
       std::max(WidestLabel(values, locale, metrics), WidestLabel(inputs, locale, metrics));
+  for (const auto& [term, range] : content.terms) {
+    termScales.push_back(ValueScale(range.low, range.high, lowerHeight, line * 1.5));
+    labels = std::max(labels, WidestLabel(termScales.back(), locale, metrics));
+  }
   f.titleLeft = pad;
   const double titles = line + u * 0.3;  // the panels' upright titles
   const double left = std::ceil(pad + titles + labels + axis.TickLength() + u * 0.15);
@@ -86,12 +107,20 @@ void PlacePanels(ChartFrame& f, const QLocale& locale, const FrameContent& conte
   const double plotWidth = std::max(right - left, 2.0);
 
   f.top = QRectF(left, plotTop, plotWidth, topHeight);
-  f.bottom = QRectF(left, plotTop + topHeight + gap, plotWidth, bottomHeight);
+  f.bottom = QRectF(left, plotTop + topHeight + gap, plotWidth, lowerHeight);
   // Values at a scale's end are drawn off the frame, not on it.
-  const auto inset = [](const QRectF& r) { return std::round(r.height() * 0.04); };
-  f.values = ScaleMap(values, f.top.bottom() - inset(f.top), f.top.top() + inset(f.top));
-  f.inputs =
-      ScaleMap(inputs, f.bottom.bottom() - inset(f.bottom), f.bottom.top() + inset(f.bottom));
+  const auto map = [](const NiceScale& scale, const QRectF& r) {
+    const double inset = std::round(r.height() * 0.04);
+    return ScaleMap(scale, r.bottom() - inset, r.top() + inset);
+  };
+  f.values = map(values, f.top);
+  f.inputs = map(inputs, f.bottom);
+  f.terms.clear();
+  for (std::size_t i = 0; i < content.terms.size(); ++i) {
+    const QRectF rect(left, f.bottom.top() + static_cast<double>(i + 1) * (lowerHeight + gap),
+                      plotWidth, lowerHeight);
+    f.terms.push_back({content.terms[i].first, rect, map(termScales[i], rect)});
+  }
   const double rows = static_cast<double>(content.rows);
   const double widest = metrics.horizontalAdvance(lastLabel) + u * 2;
   NiceScale steps = content.rows >= 2 ? StepScale(1, rows, plotWidth, widest)

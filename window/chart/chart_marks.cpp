@@ -40,7 +40,7 @@ void ChartMarks::DrawUnder(QPainter& painter, int first, int last) const {
     if (b > a - 1) {
       const double width = std::max(b - a, 1.0);
       const double spacing = std::max(3.0, s.unit * 0.4);
-      for (const QRectF& panel : {top, frame_.bottom}) {
+      for (const QRectF& panel : frame_.Panels()) {
         const QRectF band(a, panel.top(), width, panel.height());
         // Too narrow for a hatch to show: filled, as thin as the rows are.
         if (width < spacing * 2) {

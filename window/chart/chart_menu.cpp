@@ -5,8 +5,10 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
+#include <algorithm>
 
 #include "window/chart/chart_copy.h"
+#include "window/chart/chart_terms.h"
 #include "window/chart/response_chart.h"
 #include "window/words/contexts.h"
 
@@ -52,6 +54,18 @@ QMenu* MakeChartMenu(ResponseChart* chart, bool runsKept, bool hasRows) {
   rows->setCheckable(true);
   rows->setChecked(chart->ShowsVisibleRows());
   QObject::connect(rows, &QAction::toggled, chart, &ResponseChart::ShowVisibleRows);
+  QMenu* panels = menu->addMenu(ChartWords::tr("Draw in a panel of its own"));
+  panels->setObjectName(QLatin1String("term-panels"));
+  const char* const names[] = {"term-error", "term-p", "term-i", "term-d"};
+  for (const Term term : {Term::Error, Term::P, Term::I, Term::D}) {
+    QAction* action = panels->addAction(ChartTerms::Name(term));
+    action->setObjectName(QLatin1String(names[static_cast<std::size_t>(term)]));
+    action->setCheckable(true);
+    const auto& shown = chart->TermPanels();
+    action->setChecked(std::find(shown.begin(), shown.end(), term) != shown.end());
+    QObject::connect(action, &QAction::toggled, chart,
+                     [chart, term](bool on) { chart->ShowTermPanel(term, on); });
+  }
   menu->addSeparator();
   QAction* forget = menu->addAction(ChartWords::tr("Forget earlier runs"));
   forget->setObjectName(QLatin1String("forget-runs"));

@@ -1,5 +1,7 @@
 #include "window/chart/chart_readout.h"
+
 #include "simulation/plant.h"
+#include "window/chart/chart_terms.h"
 #include "window/words/contexts.h"
 
 #include <algorithm>
@@ -31,22 +33,9 @@ double SetPointAt(const std::vector<ResponseTrace::Run>& runs, std::size_t row) 
 
 QString ChartReadout::Name(SeriesId series) const {
   using K = SeriesId::Kind;
-  switch (series.kind) {
-    case K::Pv:
-      return QStringLiteral("PV");
-    case K::X:
-      return QStringLiteral("X");
-    case K::Error:
-      return ChartWords::tr("Error");
-    case K::P:
-      return QStringLiteral("P");
-    case K::I:
-      return QStringLiteral("I");
-    case K::D:
-      return QStringLiteral("D");
-    case K::KeptPv:
-      break;
-  }
+  if (const std::optional<Term> term = TermOf(series.kind)) return ChartTerms::Name(*term);
+  if (series.kind == K::Pv) return QStringLiteral("PV");
+  if (series.kind == K::X) return QStringLiteral("X");
   // Numbered as the comparison lists the kept runs, oldest first.
   const auto& kept = book_.Kept();
   const auto at = std::find_if(kept.begin(), kept.end(),

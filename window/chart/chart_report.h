@@ -6,9 +6,17 @@
 #include <utility>
 #include <vector>
 
+#include "labbook/term_ranges.h"
 #include "window/chart/scale_map.h"
 
 namespace corvale {
+
+// A panel of one of the controller's terms, under X's.
+struct TermPanel {
+  Term term = Term::P;
+  QRectF rect;
+  ScaleMap values;
+};
 
 // What one drawing of the chart put where, for tests and for the widget's
 // own use (clicks, a screen reader's rectangles): every text with its
@@ -40,6 +48,7 @@ struct ChartReport {
   std::vector<std::pair<double, double>> shaded;  // from x to x: the steps X sat at a limit
   ScaleMap steps, values, inputs;                 // step → x; PV → y above; X → y below
   QRectF top, bottom;                             // the panels
+  std::vector<TermPanel> terms;                   // under them
   int hiddenSentences = 0;                        // figures left to the tooltip
   int droppedLabels = 0;                          // mark labels without room
 

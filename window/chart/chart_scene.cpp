@@ -95,21 +95,25 @@ FrameContent ChartScene::Content(QSizeF size) const {
   content.values =
       ChartSeries::Extent(book, lastStep, static_cast<std::size_t>(std::max(size.width(), 1.0)));
   if (content.rows > 0) content.inputs = trace.XRange(0, content.rows);
+  content.terms = ChartTerms::Extents(book, input_.terms, lastStep,
+                                      static_cast<std::size_t>(std::max(size.width(), 1.0)));
   return content;
 }
 
 void ChartScene::DrawGrid(QPainter& painter) const {
   painter.setRenderHint(QPainter::Antialiasing, false);
-  const QRectF &top = frame_.top, &bottom = frame_.bottom;
-  for (double t : frame_.values.Scale().ticks)
-    painter.fillRect(QRectF(top.left(), frame_.values.ToPixel(t), top.width(), 1), style_.grid);
-  for (double t : frame_.inputs.Scale().ticks)
-    painter.fillRect(QRectF(bottom.left(), frame_.inputs.ToPixel(t), bottom.width(), 1),
-                     style_.grid);
+  const auto across = [&](const ScaleMap& values, const QRectF& panel) {
+    for (double t : values.Scale().ticks)
+      painter.fillRect(QRectF(panel.left(), values.ToPixel(t), panel.width(), 1), style_.grid);
+  };
+  across(frame_.values, frame_.top);
+  across(frame_.inputs, frame_.bottom);
+  for (const TermPanel& panel : frame_.terms) across(panel.values, panel.rect);
+  const std::vector<QRectF> panels = frame_.Panels();
   for (double t : frame_.steps.Scale().ticks) {
     const double x = frame_.steps.ToPixel(t);
-    painter.fillRect(QRectF(x, top.top(), 1, top.height()), style_.grid);
-    painter.fillRect(QRectF(x, bottom.top(), 1, bottom.height()), style_.grid);
+    for (const QRectF& panel : panels)
+      painter.fillRect(QRectF(x, panel.top(), 1, panel.height()), style_.grid);
   }
 }
 
@@ -117,8 +121,7 @@ void ChartScene::DrawFrames(QPainter& painter) const {
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setPen(QPen(style_.text, 1));
   painter.setBrush(Qt::NoBrush);
-  painter.drawRect(frame_.top.adjusted(0, 0, -1, -1));
-  painter.drawRect(frame_.bottom.adjusted(0, 0, -1, -1));
+  for (const QRectF& panel : frame_.Panels()) painter.drawRect(panel.adjusted(0, 0, -1, -1));
 }
 
 void ChartScene::DrawFigures(QPainter& painter, const ChartMarks& marks, TextRoom& room,
@@ -152,17 +155,22 @@ ChartReport ChartScene::Draw(QPainter& painter) const {
   report.inputs = frame_.inputs;
   report.top = frame_.top;
   report.bottom = frame_.bottom;
+  report.terms = frame_.terms;
   painter.fillRect(frame_.bounds, style_.base);
   painter.setFont(style_.font);
   TextRoom room(frame_.bounds, style_.unit * 0.15, &report);
 
   legend_.Draw(painter, frame_.legend, room);
   const ChartAxis axis(style_, input_.locale);
-  axis.DrawBelow(painter, frame_.steps, frame_.bottom, room);
+  axis.DrawBelow(painter, frame_.steps, frame_.Lowest(), room);
   axis.DrawLeft(painter, frame_.values, frame_.top, room);
   axis.DrawLeft(painter, frame_.inputs, frame_.bottom, room);
   axis.DrawTitle(painter, ChartWords::tr("PV, SP"), frame_.titleLeft, frame_.top, room);
   axis.DrawTitle(painter, ChartWords::tr("X"), frame_.titleLeft, frame_.bottom, room);
+  for (const TermPanel& panel : frame_.terms) {
+    axis.DrawLeft(painter, panel.values, panel.rect, room);
+    axis.DrawTitle(painter, ChartTerms::Name(panel.term), frame_.titleLeft, panel.rect, room);
+  }
 
   DrawGrid(painter);
   const ChartSeries series(book, frame_, input_.keptLooks, input_.columns);
@@ -171,6 +179,7 @@ ChartReport ChartScene::Draw(QPainter& painter) const {
   marks.DrawUnder(painter, input_.firstVisible, input_.lastVisible);
   series.DrawKept(painter, report);
   series.DrawCurrent(painter, report);
+  ChartTerms(book, frame_, input_.keptLooks, input_.termColumns).Draw(painter, report);
   marks.DrawLimits(painter, room, report);
 
   const ChartCursor cursor(frame_, book.Current(), input_.cursor, input_.readout);

@@ -16,6 +16,7 @@
 #include "window/chart/chart_report.h"
 #include "window/chart/chart_series.h"
 #include "window/chart/chart_style.h"
+#include "window/chart/chart_terms.h"
 
 namespace corvale {
 
@@ -41,8 +42,11 @@ struct ChartInput {
   // Each kept run's look, by its place among the kept ones; a run keeps its
   // look while it is kept. By place when empty.
   std::vector<std::size_t> keptLooks;
+  // The terms drawn in panels of their own under X, top to bottom.
+  std::vector<Term> terms;
   // The current run's columns from an earlier drawing, kept by the widget.
   CurrentColumns* columns = nullptr;
+  TermColumns* termColumns = nullptr;
 
   std::size_t KeptLook(std::size_t index) const {
     return index < keptLooks.size() ? keptLooks[index] : index;

@@ -21,17 +21,16 @@ void Take(ValueRange& range, const ValueRange& other) {
   range.high = std::max(range.high, other.high);
 }
 
-// A kept run's buckets may reach this many rows past a column's own.
-std::size_t Slack(const ColumnSplit& split) {
+}  // namespace
+
+std::size_t KeptSlack(const ColumnSplit& split) {
   return static_cast<std::size_t>(std::max(split.RowsPerColumn() / 2, 0.0));
 }
 
-SeriesSource KeptSource(const KeptSeries& pv, std::size_t slack) {
-  return {pv.Size(), [&pv](std::size_t r) { return pv.Value(r); },
-          [&pv, slack](std::size_t a, std::size_t b) { return pv.Range(a, b, slack); }};
+SeriesSource KeptSource(const KeptSeries& series, std::size_t slack) {
+  return {series.Size(), [&series](std::size_t r) { return series.Value(r); },
+          [&series, slack](std::size_t a, std::size_t b) { return series.Range(a, b, slack); }};
 }
-
-}  // namespace
 
 QPolygonF SeriesPath(const ChartFrame& frame, const ScaleMap& values, const SeriesSource& source,
                      bool* decimated) {
@@ -133,10 +132,8 @@ void ChartSeries::Shade(QPainter& painter, double fromX, double toX, ChartReport
   if (b <= a - 1) return;
   const double width = std::max(b - a, 1.0);
   report.shaded.push_back({a, a + width});
-  painter.fillRect(QRectF(a, frame_.top.top(), width, frame_.top.height()),
-                   frame_.style.limitShade);
-  painter.fillRect(QRectF(a, frame_.bottom.top(), width, frame_.bottom.height()),
-                   frame_.style.limitShade);
+  for (const QRectF& panel : frame_.Panels())
+    painter.fillRect(QRectF(a, panel.top(), width, panel.height()), frame_.style.limitShade);
 }
 
 void ChartSeries::DrawLimitShading(QPainter& painter, ChartReport& report) const {
@@ -173,7 +170,7 @@ void ChartSeries::DrawLimitShading(QPainter& painter, ChartReport& report) const
 }
 
 void ChartSeries::DrawKept(QPainter& painter, ChartReport& report) const {
-  const std::size_t slack = Slack(frame_.Split());
+  const std::size_t slack = KeptSlack(frame_.Split());
   const auto& kept = book_.Kept();
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setBrush(Qt::NoBrush);

@@ -29,6 +29,10 @@ QPolygonF SeriesPath(const ChartFrame& frame, const ScaleMap& values, const Seri
 // The same from the columns' ranges, when they are known already.
 QPolygonF DecimatedPath(const ChartFrame& frame, const ScaleMap& values, const SeriesSource& source,
                         const std::vector<ColumnRange>& columns);
+// A kept run's series, whose buckets may reach `slack` rows past a column's
+// own: KeptSlack's for the plot's columns.
+SeriesSource KeptSource(const KeptSeries& series, std::size_t slack);
+std::size_t KeptSlack(const ColumnSplit& split);
 
 // A set point's changes as a step line: each command's SP from its first
 // row on, cut at the axis' end.

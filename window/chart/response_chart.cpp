@@ -27,6 +27,7 @@ ResponseChart::ResponseChart(const LabBook* book, QLocale locale, QWidget* paren
       locale_(std::move(locale)),
       keptLooks_(std::make_unique<KeptLooks>()),
       columns_(std::make_unique<CurrentColumns>()),
+      termColumns_(std::make_unique<TermColumns>()),
       rowInterfaces_(std::make_unique<RowInterfaces>()) {
   ChartAccessible::Install();
   setFocusPolicy(Qt::StrongFocus);
@@ -123,6 +124,8 @@ ChartInput ResponseChart::Input(bool onScreen) const {
   input.focus = onScreen && hasFocus();
   if (book_) input.keptLooks = keptLooks_->Of(*book_);
   input.columns = columns_.get();
+  input.terms = terms_;
+  input.termColumns = termColumns_.get();
   return input;
 }
 
@@ -183,14 +186,14 @@ QRect ResponseChart::RowRect(int row) const {
   const ChartFrame f = Frame();
   const double half = std::max(f.top.width() / std::max(Rows(), 1) / 2, 1.0);
   const double x = f.steps.ToPixel(row + 1.0);
-  return QRectF(QPointF(x - half, f.top.top()), QPointF(x + half, f.bottom.bottom()))
+  return QRectF(QPointF(x - half, f.top.top()), QPointF(x + half, f.Lowest().bottom()))
       .toAlignedRect();
 }
 
 void ResponseChart::mousePressEvent(QMouseEvent* event) {
   const ChartFrame f = Frame();
   const QPointF at = event->position();
-  const bool onPlot = at.y() >= f.top.top() && at.y() <= f.bottom.bottom();
+  const bool onPlot = at.y() >= f.top.top() && at.y() <= f.Lowest().bottom();
   const int row = onPlot && event->button() == Qt::LeftButton ? RowAt(at.x()) : -1;
   if (row < 0) return QWidget::mousePressEvent(event);
   MoveCursor(row);

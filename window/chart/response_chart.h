@@ -10,6 +10,7 @@
 #include "labbook/run_marks.h"
 #include "labbook/run_series.h"
 #include "labbook/step_info.h"
+#include "labbook/term_ranges.h"
 #include "window/chart/chart_report.h"
 
 class QAccessibleInterface;
@@ -21,6 +22,7 @@ class ChartAccessible;
 class ChartSound;
 class KeptLooks;
 struct CurrentColumns;
+struct TermColumns;
 class RowInterfaces;
 class LabBook;
 struct ChartInput;
@@ -55,6 +57,10 @@ class ResponseChart : public QWidget {
   // Whether the rows the table shows are marked; on at first.
   bool ShowsVisibleRows() const { return showVisibleRows_; }
   void ShowVisibleRows(bool shown);
+  // The terms drawn in panels of their own under X, in Error, P, I, D order;
+  // none at first.
+  const std::vector<Term>& TermPanels() const { return terms_; }
+  void ShowTermPanel(Term term, bool shown);
   // Text, lines and marks at `scale` times their size, as the window zooms.
   void SetZoom(double scale);
   // The row at the keyboard's cursor; -1 before the arrows moved it.
@@ -150,6 +156,8 @@ class ResponseChart : public QWidget {
   double PlayedSetPoint() const;
   ChartSound& Sound();
   void PlayTone();
+  // T: the chosen term's panel shown or hidden, and said so.
+  void ToggleTermPanel();
 
   const LabBook* book_;
   const QLocale locale_;
@@ -157,6 +165,8 @@ class ResponseChart : public QWidget {
   QString against_;                          // the sentence that compares it with the run before
   std::unique_ptr<KeptLooks> keptLooks_;     // each kept run's colour and dashes
   std::unique_ptr<CurrentColumns> columns_;  // the current run's, as last drawn
+  std::vector<Term> terms_;
+  std::unique_ptr<TermColumns> termColumns_;
   int firstVisible_ = 0;
   int lastVisible_ = -1;
   bool showVisibleRows_ = true;

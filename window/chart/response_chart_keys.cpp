@@ -45,8 +45,9 @@ QString ResponseChart::Description() const {
   return tr(
       "Keys: Left and Right, a step; Page Up and Page Down, a tenth of the run; Home and "
       "End, its ends; Up and Down, the series; N and Shift+N, the next and the previous "
-      "mark; C and Shift+C, the next and the previous crossing of SP; F, the figures; P, "
-      "play the series as sound; Escape, stop it.");
+      "mark; C and Shift+C, the next and the previous crossing of SP; F, the figures; T, "
+      "draw the chosen term in a panel of its own or hide it; P, play the series as sound; "
+      "Escape, stop it.");
 }
 
 void ResponseChart::ChooseSeries(int by) {
@@ -86,6 +87,10 @@ bool ResponseChart::WalkKey(const QKeyEvent& event) {
   }
   if (mods == Qt::NoModifier && event.key() == Qt::Key_F) {
     SayFigures();
+    return true;
+  }
+  if (mods == Qt::NoModifier && event.key() == Qt::Key_T) {
+    ToggleTermPanel();
     return true;
   }
   return mods == Qt::NoModifier && event.key() == Qt::Key_Escape && StopSound();

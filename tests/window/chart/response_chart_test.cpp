@@ -123,6 +123,15 @@ TEST_F(ChartKeys, WalkTheMarksTheCrossingsAndTheSeries) {
         {Qt::Key_N, "Step 4: P 1.9922; settled from here"}, {Qt::Key_N, "» No mark after this "
         "step."}, {Qt::Key_Home, "Step 1: P 2.5000"}, {Qt::Key_Home, "» Step 1: P 2.5000"}});
   // clang-format on
+  // T draws the chosen term in a panel of its own, and hides it again; PV has none.
+  Walk({{Qt::Key_T, "» P drawn in a panel of its own."}});
+  EXPECT_EQ(chart.TermPanels(), std::vector<Term>{Term::P});
+  Walk({{Qt::Key_T, "» P's panel hidden."},
+        {Qt::Key_Up, "» Step 1: Error 5.0000"},
+        {Qt::Key_Up, "» Step 1: X .0000"},
+        {Qt::Key_Up, "» Step 1: PV .0000, SP 5, X .0000"},
+        {Qt::Key_T, "» Choose Error, P, I or D with Up and Down, then T draws it in a panel."}});
+  EXPECT_TRUE(chart.TermPanels().empty());
 }
 
 // A kept run chosen stays that run while runs come and go: a fifth Compute

@@ -1,0 +1,74 @@
+#include "window/chart/chart_terms.h"
+
+#include <QMenu>
+
+#include "tests/window/chart/chart_fixture.h"
+
+namespace corvale {
+namespace {
+
+using ChartTermPanels = ChartFixture;
+
+const TermPanel* PanelOf(const ChartReport& report, Term term) {
+  for (const TermPanel& panel : report.terms)
+    if (panel.term == term) return &panel;
+  return nullptr;
+}
+
+// Kp, Ki and Kd .5, SP 5: PV 0, then 3.75 at step 2, so that the error is 5
+// then 1.25, the sum 5 then 6.25, and by hand P 2.5 then .625, I 2.5 then
+// 3.125, D 2.5 then -1.875. Kept behind it, Kp 1 alone: PV 0 then 2.5, P 5
+// then 2.5.
+TEST_F(ChartTermPanels, EachTermIsDrawnInItsOwnPanelForTheCurrentAndTheKeptRuns) {
+  chart.ShowTermPanel(Term::D, true);
+  chart.ShowTermPanel(Term::P, true);
+  const ChartReport report = Afresh({{"1 0 0 5 20"}, {".5 .5 .5 5 20"}});
+  ASSERT_EQ(report.terms.size(), 2u);
+  EXPECT_EQ(report.terms[0].term, Term::P);  // in the terms' order, whatever the clicks'
+  EXPECT_GT(report.terms[0].rect.top(), report.bottom.bottom());
+  EXPECT_GT(report.terms[1].rect.top(), report.terms[0].rect.bottom());
+  const struct {
+    QString path;
+    Term term;
+    double step1, step2;
+  } cases[] = {{"P", Term::P, 2.5, 0.625},
+               {"D", Term::D, 2.5, -1.875},
+               {"kept 0 P", Term::P, 5, 2.5},
+               {"kept 0 D", Term::D, 0, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path.toStdString());
+    const ChartReport::Path* path = report.PathNamed(c.path);
+    const TermPanel* panel = PanelOf(report, c.term);
+    ASSERT_TRUE(path && panel);
+    ASSERT_EQ(path->points.size(), 20);
+    EXPECT_DOUBLE_EQ(path->points[0].x(), report.steps.ToPixel(1));
+    EXPECT_DOUBLE_EQ(path->points[0].y(), panel->values.ToPixel(c.step1));
+    EXPECT_DOUBLE_EQ(path->points[1].y(), panel->values.ToPixel(c.step2));
+    for (const QPointF& point : path->points) EXPECT_TRUE(panel->rect.contains(point));
+  }
+  // Hidden again, the panels give their room back to PV and X.
+  chart.ShowTermPanel(Term::P, false);
+  chart.ShowTermPanel(Term::D, false);
+  const ChartReport without = chart.Report();
+  EXPECT_TRUE(without.terms.empty());
+  EXPECT_EQ(without.PathNamed("P"), nullptr);
+  EXPECT_GT(without.top.height(), report.top.height());
+}
+
+TEST_F(ChartTermPanels, TheMenuShowsAndHidesEachTermsPanel) {
+  Afresh({{".5 .5 .5 5 20"}});
+  std::unique_ptr<QMenu> menu(chart.CreateContextMenu());
+  auto* integral = menu->findChild<QAction*>(QStringLiteral("term-i"));
+  ASSERT_NE(integral, nullptr);
+  EXPECT_FALSE(integral->isChecked());
+  integral->trigger();
+  EXPECT_EQ(chart.TermPanels(), std::vector<Term>{Term::I});
+  menu.reset(chart.CreateContextMenu());
+  integral = menu->findChild<QAction*>(QStringLiteral("term-i"));
+  EXPECT_TRUE(integral->isChecked());
+  integral->trigger();
+  EXPECT_TRUE(chart.TermPanels().empty());
+}
+
+}  // namespace
+}  // namespace corvale
