@@ -537,6 +537,64 @@ Geben Sie 0 oder eine größere Zahl ein.</translation>
     </message>
 </context>
 <context>
+    <name>RunNames</name>
+    <message>
+        <source>Load %1</source>
+        <translation>Last %1</translation>
+    </message>
+    <message>
+        <source>Load %1 from step %2</source>
+        <translation>Last %1 ab Schritt %2</translation>
+    </message>
+    <message>
+        <source>Noise %1</source>
+        <translation>Rauschen %1</translation>
+    </message>
+    <message>
+        <source>Noise %1, seed %2</source>
+        <translation>Rauschen %1, Startwert %2</translation>
+    </message>
+    <message>
+        <source>Anti-windup: conditional</source>
+        <translation>Anti-Windup: bedingt</translation>
+    </message>
+    <message>
+        <source>Anti-windup: back-calculation</source>
+        <translation>Anti-Windup: Rückrechnung</translation>
+    </message>
+    <message>
+        <source>Anti-windup: none</source>
+        <translation>Anti-Windup: keines</translation>
+    </message>
+    <message>
+        <source>Dead time %1</source>
+        <translation>Totzeit %1</translation>
+    </message>
+    <message>
+        <source>D on PV</source>
+        <translation>D auf PV</translation>
+    </message>
+    <message>
+        <source>D on error</source>
+        <translation>D auf Fehler</translation>
+    </message>
+    <message>
+        <source>conditional</source>
+        <comment>anti-windup</comment>
+        <translation>bedingt</translation>
+    </message>
+    <message>
+        <source>back-calculation</source>
+        <comment>anti-windup</comment>
+        <translation>Rückrechnung</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>anti-windup</comment>
+        <translation>keines</translation>
+    </message>
+</context>
+<context>
     <name>corvale::Form1</name>
     <message>
         <source>How many steps one press of Compute or Continue adds: a whole number, at most %1.</source>
@@ -807,20 +865,6 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
         <translation>Frühere Läufe entfernen</translation>
     </message>
     <message>
-        <source>Kp %1, Ki %2, Kd %3</source>
-        <translation>Kp %1, Ki %2, Kd %3</translation>
-    </message>
-    <message>
-        <source>%1, SP %2</source>
-        <comment>gains, then the set point</comment>
-        <translation>%1, SP %2</translation>
-    </message>
-    <message>
-        <source>PV, %1</source>
-        <comment>the current run&apos;s PV and its gains</comment>
-        <translation>PV, %1</translation>
-    </message>
-    <message>
         <source>fall from here (past %1&#xa0;% of the change)</source>
         <translation>Abfall ab hier (über %1&#xa0;% der Änderung)</translation>
     </message>
@@ -951,13 +995,18 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
         <translation>%1; zuerst erklingt SP %2.</translation>
     </message>
     <message>
-        <source>%1 (%2)</source>
-        <comment>a kept run&apos;s PV, then its gains</comment>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
         <source>Mark the rows shown in the table</source>
         <translation>Die in der Tabelle sichtbaren Zeilen markieren</translation>
+    </message>
+    <message>
+        <source>PV, %1</source>
+        <comment>the current run&apos;s PV and its name</comment>
+        <translation>PV, %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a kept run&apos;s PV, then its name</comment>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

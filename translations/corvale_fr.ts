@@ -537,6 +537,64 @@ Saisissez 0 ou un nombre plus grand.</translation>
     </message>
 </context>
 <context>
+    <name>RunNames</name>
+    <message>
+        <source>Load %1</source>
+        <translation>Charge %1</translation>
+    </message>
+    <message>
+        <source>Load %1 from step %2</source>
+        <translation>Charge %1 dès le pas %2</translation>
+    </message>
+    <message>
+        <source>Noise %1</source>
+        <translation>Bruit %1</translation>
+    </message>
+    <message>
+        <source>Noise %1, seed %2</source>
+        <translation>Bruit %1, graine %2</translation>
+    </message>
+    <message>
+        <source>Anti-windup: conditional</source>
+        <translation>Anti-emballement&#xa0;: conditionnel</translation>
+    </message>
+    <message>
+        <source>Anti-windup: back-calculation</source>
+        <translation>Anti-emballement&#xa0;: calcul inverse</translation>
+    </message>
+    <message>
+        <source>Anti-windup: none</source>
+        <translation>Anti-emballement&#xa0;: aucun</translation>
+    </message>
+    <message>
+        <source>Dead time %1</source>
+        <translation>Temps mort %1</translation>
+    </message>
+    <message>
+        <source>D on PV</source>
+        <translation>D sur PV</translation>
+    </message>
+    <message>
+        <source>D on error</source>
+        <translation>D sur erreur</translation>
+    </message>
+    <message>
+        <source>conditional</source>
+        <comment>anti-windup</comment>
+        <translation>conditionnel</translation>
+    </message>
+    <message>
+        <source>back-calculation</source>
+        <comment>anti-windup</comment>
+        <translation>calcul inverse</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>anti-windup</comment>
+        <translation>aucun</translation>
+    </message>
+</context>
+<context>
     <name>corvale::Form1</name>
     <message>
         <source>How many steps one press of Compute or Continue adds: a whole number, at most %1.</source>
@@ -807,20 +865,6 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
         <translation>Supprimer les simulations précédentes</translation>
     </message>
     <message>
-        <source>Kp %1, Ki %2, Kd %3</source>
-        <translation>Kp %1, Ki %2, Kd %3</translation>
-    </message>
-    <message>
-        <source>%1, SP %2</source>
-        <comment>gains, then the set point</comment>
-        <translation>%1, SP %2</translation>
-    </message>
-    <message>
-        <source>PV, %1</source>
-        <comment>the current run&apos;s PV and its gains</comment>
-        <translation>PV, %1</translation>
-    </message>
-    <message>
         <source>fall from here (past %1&#xa0;% of the change)</source>
         <translation>descente à partir d’ici (au-delà de %1&#xa0;% de la variation)</translation>
     </message>
@@ -951,13 +995,18 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
         <translation>%1&#x202f;; SP %2 se fait entendre d’abord.</translation>
     </message>
     <message>
-        <source>%1 (%2)</source>
-        <comment>a kept run&apos;s PV, then its gains</comment>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
         <source>Mark the rows shown in the table</source>
         <translation>Marquer les lignes affichées dans le tableau</translation>
+    </message>
+    <message>
+        <source>PV, %1</source>
+        <comment>the current run&apos;s PV and its name</comment>
+        <translation>PV, %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a kept run&apos;s PV, then its name</comment>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
