@@ -18,11 +18,12 @@ namespace corvale {
 using RunId = std::uint64_t;
 
 // What a run was and what it did, as a comparison of tunings lists it: the
-// gains and SP it ran under last (a Continue may change them), how many
-// steps it has, each command's gains and first row, and the figures of its
-// last step.
+// gains, SP and options it ran under last (a Continue may change them), how
+// many steps it has, each command's gains and first row, and the figures of
+// its last step.
 struct RunSummary {
-  Gains gains;  // Kp, Ki, Kd and SP of the run's last command
+  Gains gains;          // Kp, Ki, Kd and SP of the run's last command
+  LoopOptions options;  // its plant, controller options and disturbances
   std::int64_t steps = 0;
   std::vector<ResponseTrace::Run> setPoints;  // each command's first row and gains
   std::optional<StepFigures> figures;

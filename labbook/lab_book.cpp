@@ -96,6 +96,7 @@ Gains LabBook::CurrentGains() const {
 RunSummary LabBook::CurrentSummary() const {
   RunSummary summary;
   summary.gains = CurrentGains();
+  if (!current_->Runs().empty()) summary.options = current_->Runs().back().options;
   summary.steps = static_cast<std::int64_t>(current_->Size());
   summary.setPoints = current_->Runs();
   summary.figures = figures_;

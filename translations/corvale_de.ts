@@ -535,6 +535,186 @@ Geben Sie 0 oder eine größere Zahl ein.</translation>
         <source>Rise time: %1</source>
         <translation>Anstiegszeit: %1</translation>
     </message>
+    <message>
+        <source>Dead time</source>
+        <translation>Totzeit</translation>
+    </message>
+    <message>
+        <source>Anti-windup</source>
+        <translation>Anti-Windup</translation>
+    </message>
+    <message>
+        <source>D on</source>
+        <translation>D auf</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Last</translation>
+    </message>
+    <message>
+        <source>Load from step</source>
+        <translation>Last ab Schritt</translation>
+    </message>
+    <message>
+        <source>Noise</source>
+        <translation>Rauschen</translation>
+    </message>
+    <message>
+        <source>Noise seed</source>
+        <translation>Startwert</translation>
+    </message>
+    <message>
+        <source>Dead time %1</source>
+        <translation>Totzeit %1</translation>
+    </message>
+    <message>
+        <source>Load from step %1</source>
+        <translation>Last ab Schritt %1</translation>
+    </message>
+    <message>
+        <source>Plant gain K</source>
+        <translation>Streckenverstärkung K</translation>
+    </message>
+    <message>
+        <source>First lag T1 in steps</source>
+        <translation>Erste Verzögerung T1 in Schritten</translation>
+    </message>
+    <message>
+        <source>Second lag T2 in steps</source>
+        <translation>Zweite Verzögerung T2 in Schritten</translation>
+    </message>
+    <message>
+        <source>Dead time in steps</source>
+        <translation>Totzeit in Schritten</translation>
+    </message>
+    <message>
+        <source>Tracking gain Kb</source>
+        <translation>Rückführverstärkung Kb</translation>
+    </message>
+    <message>
+        <source>D acts on</source>
+        <translation>D wirkt auf</translation>
+    </message>
+    <message>
+        <source>Anti-windup: %1</source>
+        <translation>Anti-Windup: %1</translation>
+    </message>
+    <message>
+        <source>D on %1</source>
+        <translation>D auf %1</translation>
+    </message>
+    <message>
+        <source>PV</source>
+        <comment>D acts on</comment>
+        <translation>PV</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <comment>D acts on</comment>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>The plant&apos;s gain: PV settles at K times its input.</source>
+        <translation>Die Verstärkung der Strecke: PV kommt beim K-Fachen ihres Eingangs zur Ruhe.</translation>
+    </message>
+    <message>
+        <source>The time constant of the plant&apos;s lag, in steps; 0 for none.</source>
+        <translation>Die Zeitkonstante der Verzögerung der Strecke in Schritten; 0 für keine.</translation>
+    </message>
+    <message>
+        <source>Steps the plant waits before its input takes effect.</source>
+        <translation>Schritte, die die Strecke wartet, bis ihr Eingang wirkt.</translation>
+    </message>
+    <message>
+        <source>What kept I from winding up while X was held at 0 or 255.</source>
+        <translation>Was I am Aufwickeln hinderte, während X bei 0 oder 255 festgehalten wurde.</translation>
+    </message>
+    <message>
+        <source>Back-calculation&apos;s tracking gain; a dash for the other runs.</source>
+        <translation>Die Rückführverstärkung der Rückrechnung; ein Strich bei den anderen Läufen.</translation>
+    </message>
+    <message>
+        <source>Whether D acted on PV&apos;s change or on the error&apos;s.</source>
+        <translation>Ob D auf die Änderung von PV oder auf die des Fehlers wirkte.</translation>
+    </message>
+    <message>
+        <source>A load added to the plant&apos;s input.</source>
+        <translation>Eine Last, die zum Eingang der Strecke addiert wurde.</translation>
+    </message>
+    <message>
+        <source>The step the load began at; a dash where there was none.</source>
+        <translation>Der Schritt, ab dem die Last wirkte; ein Strich, wo es keine gab.</translation>
+    </message>
+    <message>
+        <source>The noise, up to this much either way, on the PV read.</source>
+        <translation>Das Rauschen auf dem gelesenen PV, bis zu so viel nach oben oder unten.</translation>
+    </message>
+    <message>
+        <source>The seed the noise was drawn from; a dash where there was none.</source>
+        <translation>Der Startwert, aus dem das Rauschen gezogen wurde; ein Strich, wo es keines gab.</translation>
+    </message>
+    <message>
+        <source>As the run&apos;s last Compute or Continue read it; shown while some run differs from another in it.</source>
+        <translation>Wie das letzte Compute oder Continue des Laufs es gelesen hat; angezeigt, solange sich ein Lauf darin von einem anderen unterscheidet.</translation>
+    </message>
+</context>
+<context>
+    <name>RunNames</name>
+    <message>
+        <source>Load %1</source>
+        <translation>Last %1</translation>
+    </message>
+    <message>
+        <source>Load %1 from step %2</source>
+        <translation>Last %1 ab Schritt %2</translation>
+    </message>
+    <message>
+        <source>Noise %1</source>
+        <translation>Rauschen %1</translation>
+    </message>
+    <message>
+        <source>Noise %1, seed %2</source>
+        <translation>Rauschen %1, Startwert %2</translation>
+    </message>
+    <message>
+        <source>Anti-windup: conditional</source>
+        <translation>Anti-Windup: bedingt</translation>
+    </message>
+    <message>
+        <source>Anti-windup: back-calculation</source>
+        <translation>Anti-Windup: Rückrechnung</translation>
+    </message>
+    <message>
+        <source>Anti-windup: none</source>
+        <translation>Anti-Windup: keines</translation>
+    </message>
+    <message>
+        <source>Dead time %1</source>
+        <translation>Totzeit %1</translation>
+    </message>
+    <message>
+        <source>D on PV</source>
+        <translation>D auf PV</translation>
+    </message>
+    <message>
+        <source>D on error</source>
+        <translation>D auf Fehler</translation>
+    </message>
+    <message>
+        <source>conditional</source>
+        <comment>anti-windup</comment>
+        <translation>bedingt</translation>
+    </message>
+    <message>
+        <source>back-calculation</source>
+        <comment>anti-windup</comment>
+        <translation>Rückrechnung</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>anti-windup</comment>
+        <translation>keines</translation>
+    </message>
 </context>
 <context>
     <name>corvale::Form1</name>
@@ -807,20 +987,6 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
         <translation>Frühere Läufe entfernen</translation>
     </message>
     <message>
-        <source>Kp %1, Ki %2, Kd %3</source>
-        <translation>Kp %1, Ki %2, Kd %3</translation>
-    </message>
-    <message>
-        <source>%1, SP %2</source>
-        <comment>gains, then the set point</comment>
-        <translation>%1, SP %2</translation>
-    </message>
-    <message>
-        <source>PV, %1</source>
-        <comment>the current run&apos;s PV and its gains</comment>
-        <translation>PV, %1</translation>
-    </message>
-    <message>
         <source>fall from here (past %1&#xa0;% of the change)</source>
         <translation>Abfall ab hier (über %1&#xa0;% der Änderung)</translation>
     </message>
@@ -951,13 +1117,18 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
         <translation>%1; zuerst erklingt SP %2.</translation>
     </message>
     <message>
-        <source>%1 (%2)</source>
-        <comment>a kept run&apos;s PV, then its gains</comment>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
         <source>Mark the rows shown in the table</source>
         <translation>Die in der Tabelle sichtbaren Zeilen markieren</translation>
+    </message>
+    <message>
+        <source>PV, %1</source>
+        <comment>the current run&apos;s PV and its name</comment>
+        <translation>PV, %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a kept run&apos;s PV, then its name</comment>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -965,10 +1136,6 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
     <message>
         <source>Runs compared</source>
         <translation>Läufe im Vergleich</translation>
-    </message>
-    <message>
-        <source>One row per run: the gains and SP it ran with, and the figures of its last step response. Ctrl+C copies the selected rows; Delete forgets the selected earlier runs.</source>
-        <translation>Eine Zeile je Lauf: die Beiwerte und der Sollwert SP, mit denen er lief, und die Kennwerte seiner letzten Sprungantwort. Strg+C kopiert die ausgewählten Zeilen; Entf entfernt die ausgewählten früheren Läufe.</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
@@ -985,6 +1152,10 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
     <message>
         <source>Forget &amp;earlier runs</source>
         <translation>&amp;Frühere Läufe entfernen</translation>
+    </message>
+    <message>
+        <source>One row per run: the gains and SP it ran with, the plant and options where the runs differ in them, and the figures of its last step response. Ctrl+C copies the selected rows; Delete forgets the selected earlier runs.</source>
+        <translation>Eine Zeile je Lauf: die Beiwerte und der Sollwert SP, mit denen er lief, die Strecke und die Optionen, wo sich die Läufe darin unterscheiden, und die Kennwerte seiner letzten Sprungantwort. Strg+C kopiert die ausgewählten Zeilen; Entf entfernt die ausgewählten früheren Läufe.</translation>
     </message>
 </context>
 <context>

@@ -535,6 +535,186 @@ Saisissez 0 ou un nombre plus grand.</translation>
         <source>Rise time: %1</source>
         <translation>Temps de montée&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Dead time</source>
+        <translation>Temps mort</translation>
+    </message>
+    <message>
+        <source>Anti-windup</source>
+        <translation>Anti-emballement</translation>
+    </message>
+    <message>
+        <source>D on</source>
+        <translation>D sur</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Charge</translation>
+    </message>
+    <message>
+        <source>Load from step</source>
+        <translation>Charge dès le pas</translation>
+    </message>
+    <message>
+        <source>Noise</source>
+        <translation>Bruit</translation>
+    </message>
+    <message>
+        <source>Noise seed</source>
+        <translation>Graine du bruit</translation>
+    </message>
+    <message>
+        <source>Dead time %1</source>
+        <translation>Temps mort %1</translation>
+    </message>
+    <message>
+        <source>Load from step %1</source>
+        <translation>Charge dès le pas %1</translation>
+    </message>
+    <message>
+        <source>Plant gain K</source>
+        <translation>Gain du procédé K</translation>
+    </message>
+    <message>
+        <source>First lag T1 in steps</source>
+        <translation>Premier retard T1 en pas</translation>
+    </message>
+    <message>
+        <source>Second lag T2 in steps</source>
+        <translation>Second retard T2 en pas</translation>
+    </message>
+    <message>
+        <source>Dead time in steps</source>
+        <translation>Temps mort en pas</translation>
+    </message>
+    <message>
+        <source>Tracking gain Kb</source>
+        <translation>Gain de poursuite Kb</translation>
+    </message>
+    <message>
+        <source>D acts on</source>
+        <translation>D agit sur</translation>
+    </message>
+    <message>
+        <source>Anti-windup: %1</source>
+        <translation>Anti-emballement&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>D on %1</source>
+        <translation>D sur %1</translation>
+    </message>
+    <message>
+        <source>PV</source>
+        <comment>D acts on</comment>
+        <translation>PV</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <comment>D acts on</comment>
+        <translation>erreur</translation>
+    </message>
+    <message>
+        <source>The plant&apos;s gain: PV settles at K times its input.</source>
+        <translation>Le gain du procédé&#xa0;: PV se stabilise à K fois son entrée.</translation>
+    </message>
+    <message>
+        <source>The time constant of the plant&apos;s lag, in steps; 0 for none.</source>
+        <translation>La constante de temps du retard du procédé, en pas&#x202f;; 0 pour aucun.</translation>
+    </message>
+    <message>
+        <source>Steps the plant waits before its input takes effect.</source>
+        <translation>Les pas que le procédé attend avant que son entrée agisse.</translation>
+    </message>
+    <message>
+        <source>What kept I from winding up while X was held at 0 or 255.</source>
+        <translation>Ce qui empêchait I de s’emballer tant que X était tenu à 0 ou 255.</translation>
+    </message>
+    <message>
+        <source>Back-calculation&apos;s tracking gain; a dash for the other runs.</source>
+        <translation>Le gain de poursuite du calcul inverse&#x202f;; un tiret pour les autres simulations.</translation>
+    </message>
+    <message>
+        <source>Whether D acted on PV&apos;s change or on the error&apos;s.</source>
+        <translation>Si D agissait sur la variation de PV ou sur celle de l’erreur.</translation>
+    </message>
+    <message>
+        <source>A load added to the plant&apos;s input.</source>
+        <translation>Une charge ajoutée à l’entrée du procédé.</translation>
+    </message>
+    <message>
+        <source>The step the load began at; a dash where there was none.</source>
+        <translation>Le pas où la charge commençait&#x202f;; un tiret là où il n’y en avait pas.</translation>
+    </message>
+    <message>
+        <source>The noise, up to this much either way, on the PV read.</source>
+        <translation>Le bruit sur la PV lue, d’au plus cette valeur dans un sens ou dans l’autre.</translation>
+    </message>
+    <message>
+        <source>The seed the noise was drawn from; a dash where there was none.</source>
+        <translation>La graine dont le bruit était tiré&#x202f;; un tiret là où il n’y en avait pas.</translation>
+    </message>
+    <message>
+        <source>As the run&apos;s last Compute or Continue read it; shown while some run differs from another in it.</source>
+        <translation>Tel que l’a lu le dernier Compute ou Continue de la simulation&#x202f;; affiché tant qu’une simulation en diffère d’une autre.</translation>
+    </message>
+</context>
+<context>
+    <name>RunNames</name>
+    <message>
+        <source>Load %1</source>
+        <translation>Charge %1</translation>
+    </message>
+    <message>
+        <source>Load %1 from step %2</source>
+        <translation>Charge %1 dès le pas %2</translation>
+    </message>
+    <message>
+        <source>Noise %1</source>
+        <translation>Bruit %1</translation>
+    </message>
+    <message>
+        <source>Noise %1, seed %2</source>
+        <translation>Bruit %1, graine %2</translation>
+    </message>
+    <message>
+        <source>Anti-windup: conditional</source>
+        <translation>Anti-emballement&#xa0;: conditionnel</translation>
+    </message>
+    <message>
+        <source>Anti-windup: back-calculation</source>
+        <translation>Anti-emballement&#xa0;: calcul inverse</translation>
+    </message>
+    <message>
+        <source>Anti-windup: none</source>
+        <translation>Anti-emballement&#xa0;: aucun</translation>
+    </message>
+    <message>
+        <source>Dead time %1</source>
+        <translation>Temps mort %1</translation>
+    </message>
+    <message>
+        <source>D on PV</source>
+        <translation>D sur PV</translation>
+    </message>
+    <message>
+        <source>D on error</source>
+        <translation>D sur erreur</translation>
+    </message>
+    <message>
+        <source>conditional</source>
+        <comment>anti-windup</comment>
+        <translation>conditionnel</translation>
+    </message>
+    <message>
+        <source>back-calculation</source>
+        <comment>anti-windup</comment>
+        <translation>calcul inverse</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>anti-windup</comment>
+        <translation>aucun</translation>
+    </message>
 </context>
 <context>
     <name>corvale::Form1</name>
@@ -807,20 +987,6 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
         <translation>Supprimer les simulations précédentes</translation>
     </message>
     <message>
-        <source>Kp %1, Ki %2, Kd %3</source>
-        <translation>Kp %1, Ki %2, Kd %3</translation>
-    </message>
-    <message>
-        <source>%1, SP %2</source>
-        <comment>gains, then the set point</comment>
-        <translation>%1, SP %2</translation>
-    </message>
-    <message>
-        <source>PV, %1</source>
-        <comment>the current run&apos;s PV and its gains</comment>
-        <translation>PV, %1</translation>
-    </message>
-    <message>
         <source>fall from here (past %1&#xa0;% of the change)</source>
         <translation>descente à partir d’ici (au-delà de %1&#xa0;% de la variation)</translation>
     </message>
@@ -951,13 +1117,18 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
         <translation>%1&#x202f;; SP %2 se fait entendre d’abord.</translation>
     </message>
     <message>
-        <source>%1 (%2)</source>
-        <comment>a kept run&apos;s PV, then its gains</comment>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
         <source>Mark the rows shown in the table</source>
         <translation>Marquer les lignes affichées dans le tableau</translation>
+    </message>
+    <message>
+        <source>PV, %1</source>
+        <comment>the current run&apos;s PV and its name</comment>
+        <translation>PV, %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a kept run&apos;s PV, then its name</comment>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -965,10 +1136,6 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
     <message>
         <source>Runs compared</source>
         <translation>Simulations comparées</translation>
-    </message>
-    <message>
-        <source>One row per run: the gains and SP it ran with, and the figures of its last step response. Ctrl+C copies the selected rows; Delete forgets the selected earlier runs.</source>
-        <translation>Une ligne par simulation&#xa0;: les gains et la consigne SP avec lesquels elle a été calculée, et les caractéristiques de sa dernière réponse indicielle. Ctrl+C copie les lignes sélectionnées&#x202f;; Suppr supprime les simulations précédentes sélectionnées.</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
@@ -985,6 +1152,10 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
     <message>
         <source>Forget &amp;earlier runs</source>
         <translation>Supprimer les simulations &amp;précédentes</translation>
+    </message>
+    <message>
+        <source>One row per run: the gains and SP it ran with, the plant and options where the runs differ in them, and the figures of its last step response. Ctrl+C copies the selected rows; Delete forgets the selected earlier runs.</source>
+        <translation>Une ligne par simulation&#xa0;: les gains et la consigne SP avec lesquels elle a été calculée, le procédé et les options là où les simulations en diffèrent, et les caractéristiques de sa dernière réponse indicielle. Ctrl+C copie les lignes sélectionnées&#x202f;; Suppr supprime les simulations précédentes sélectionnées.</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "window/chart/chart_series.h"
 #include "window/words/contexts.h"
 #include "window/words/prose_number.h"
+#include "window/words/run_names.h"
 
 namespace corvale {
 namespace {
@@ -26,29 +27,6 @@ ChartScene::ChartScene(const ChartInput& input, QSizeF size)
       figures_(input.figuresText, style_, !input.picture),
       frame_(MakeFrame(style_, input.locale, size, Content(size), legend_, figures_)) {}
 
-QString ChartScene::GainsName(const Gains& gains, const std::vector<ResponseTrace::Run>& commands,
-                              bool withSetPoints, const QLocale& locale) {
-  const QString name = ChartWords::tr("Kp %1, Ki %2, Kd %3")
-                           .arg(ProseNumber(gains.Kp, locale), ProseNumber(gains.Ki, locale),
-                                ProseNumber(gains.Kd, locale));
-  if (!withSetPoints) return name;
-  // SP as the run changed it: "SP 300 → 5", the first and last of many.
-  const std::vector<double> sps = SetPoints(commands);
-  QStringList shown;
-  for (std::size_t i = 0; i < sps.size(); ++i) {
-    if (sps.size() > 3 && i == 1) shown << QStringLiteral("\u2026");
-    if (sps.size() <= 3 || i == 0 || i + 1 == sps.size()) shown << ProseNumber(sps[i], locale);
-  }
-  return ChartWords::tr("%1, SP %2", "gains, then the set point").arg(name, shown.join(" \u2192 "));
-}
-
-std::vector<double> ChartScene::SetPoints(const std::vector<ResponseTrace::Run>& commands) {
-  std::vector<double> sps;
-  for (const ResponseTrace::Run& command : commands)
-    if (sps.empty() || sps.back() != command.SetPoint()) sps.push_back(command.SetPoint());
-  return sps;
-}
-
 std::vector<LegendEntry> ChartScene::LegendEntries() const {
   const LabBook& book = input_.book ? *input_.book : Empty();
   const ResponseTrace& trace = book.Current();
@@ -60,18 +38,12 @@ std::vector<LegendEntry> ChartScene::LegendEntries() const {
   if (kept.empty() || trace.Size() == 0) {
     line(ChartWords::tr("PV"), style_.pv);
   } else {
-    // A comparison: every run named by its gains, and by SP where the runs'
-    // set points differ.
-    const std::vector<double> current = SetPoints(trace.Runs());
-    const bool setPoints = std::any_of(kept.begin(), kept.end(), [&](const KeptRun& run) {
-      return SetPoints(run.summary.setPoints) != current;
-    });
-    line(ChartWords::tr("PV, %1", "the current run's PV and its gains")
-             .arg(GainsName(book.CurrentGains(), trace.Runs(), setPoints, input_.locale)),
+    // A comparison: every run named by what sets it apart from the others,
+    // the kept ones first, as RunsCompared lists them.
+    const std::vector<QString> names = RunNames(RunsCompared(book), input_.locale);
+    line(ChartWords::tr("PV, %1", "the current run's PV and its name").arg(names.back()),
          style_.pv);
-    for (std::size_t i = 0; i < kept.size(); ++i)
-      line(GainsName(kept[i].summary.gains, kept[i].summary.setPoints, setPoints, input_.locale),
-           style_.Kept(input_.KeptLook(i)));
+    for (std::size_t i = 0; i < kept.size(); ++i) line(names[i], style_.Kept(input_.KeptLook(i)));
   }
   line(ChartWords::tr("SP"), style_.sp);
   line(ChartWords::tr("X"), style_.x);

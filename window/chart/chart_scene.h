@@ -63,12 +63,6 @@ class ChartScene {
   const ChartFrame& Frame() const { return frame_; }
   ChartReport Draw(QPainter& painter) const;
 
-  // The gains a run ran under, and SP's changes, as the legend names it.
-  static QString GainsName(const Gains& gains, const std::vector<ResponseTrace::Run>& commands,
-                           bool withSetPoints, const QLocale& locale);
-  // SP's values in a run's commands, each change once.
-  static std::vector<double> SetPoints(const std::vector<ResponseTrace::Run>& commands);
-
  private:
   std::vector<LegendEntry> LegendEntries() const;
   FrameContent Content(QSizeF size) const;

@@ -1,15 +1,16 @@
 // The chart walked by keyboard and heard: the series the cursor reads and
 // plays, the marks it jumps to, and what it says at each step.
 #include <QKeyEvent>
+#include <algorithm>
 
 #include "labbook/lab_book.h"
 #include "window/chart/chart_cursor.h"
 #include "window/chart/chart_readout.h"
-#include "window/chart/chart_scene.h"
 #include "window/chart/response_chart.h"
 #include "window/sound/chart_sound.h"
 #include "window/words/prose_number.h"
 #include "window/words/response_text.h"
+#include "window/words/run_names.h"
 
 namespace corvale {
 
@@ -172,12 +173,14 @@ QString ResponseChart::PlaySentence(const std::vector<double>& values) const {
 QString ResponseChart::SeriesName() const {
   const QString name = ChartReadout(*book_, Marks(), false, locale_).Name(series_);
   if (series_.kind != SeriesId::Kind::KeptPv) return name;
-  // Which tuning the run's number stands for, as the legend names it.
-  const KeptRun* kept = book_->FindKept(series_.kept);
-  if (!kept) return name;
-  const RunSummary& run = kept->summary;
-  return tr("%1 (%2)", "a kept run's PV, then its gains")
-      .arg(name, ChartScene::GainsName(run.gains, run.setPoints, false, locale_));
+  // Which run the number stands for, as the legend names it.
+  const auto& kept = book_->Kept();
+  const auto at = std::find_if(kept.begin(), kept.end(),
+                               [this](const KeptRun& run) { return run.id == series_.kept; });
+  if (at == kept.end()) return name;
+  const std::vector<QString> names = RunNames(RunsCompared(*book_), locale_);
+  return tr("%1 (%2)", "a kept run's PV, then its name")
+      .arg(name, names[static_cast<std::size_t>(at - kept.begin())]);
 }
 
 bool ResponseChart::IsPv(SeriesId series) {

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <cmath>
 
+#include "window/comparison/setting_cells.h"
 #include "window/words/contexts.h"
 #include "window/words/prose_number.h"
 
@@ -84,6 +85,14 @@ QString ColumnName(RunComparisonModel::Column column) {
   switch (column) {
     case C::kRun:
       return ComparisonWords::tr("Run");
+    case C::kPlantGain:
+      return QStringLiteral("K");
+    case C::kLag1:
+      return QStringLiteral("T1");
+    case C::kLag2:
+      return QStringLiteral("T2");
+    case C::kDeadTime:
+      return ComparisonWords::tr("Dead time");
     case C::kKp:
       return QStringLiteral("Kp");
     case C::kKi:
@@ -92,6 +101,20 @@ QString ColumnName(RunComparisonModel::Column column) {
       return QStringLiteral("Kd");
     case C::kSP:
       return QStringLiteral("SP");
+    case C::kAntiWindup:
+      return ComparisonWords::tr("Anti-windup");
+    case C::kTrackingGain:
+      return QStringLiteral("Kb");
+    case C::kDerivativeOn:
+      return ComparisonWords::tr("D on");
+    case C::kLoad:
+      return ComparisonWords::tr("Load");
+    case C::kLoadStep:
+      return ComparisonWords::tr("Load from step");
+    case C::kNoise:
+      return ComparisonWords::tr("Noise");
+    case C::kNoiseSeed:
+      return ComparisonWords::tr("Noise seed");
     case C::kSteps:
       return ComparisonWords::tr("Steps");
     case C::kRise:
@@ -155,6 +178,8 @@ QString ColumnExplanation(RunComparisonModel::Column column) {
     case C::kAtFull:
       return ComparisonWords::tr(
           "How many steps X sat at this limit in the run's last step response.");
+    default:  // the plant and the options
+      return SettingExplanation(column);
     case C::kColumnCount:
       break;
   }

@@ -38,7 +38,11 @@ QString NamedNumber(C::Column column, const ComparisonCell& cell) {
       return ComparisonWords::tr("X at 0 for %1").arg(Steps(cell));
     case C::kAtFull:
       return ComparisonWords::tr("X at 255 for %1").arg(Steps(cell));
-    default:  // the gains and SP, named as everywhere
+    case C::kDeadTime:
+      return ComparisonWords::tr("Dead time %1").arg(Steps(cell));
+    case C::kLoadStep:
+      return ComparisonWords::tr("Load from step %1").arg(cell.text);
+    default:  // the gains, SP, the plant and the options, named as shown
       return ColumnName(column) + u' ' + cell.text;
   }
 }
@@ -65,7 +69,19 @@ QString SpokenColumnName(C::Column column) {
       return ComparisonWords::tr("Steps X sat at 0");
     case C::kAtFull:
       return ComparisonWords::tr("Steps X sat at 255");
-    default:  // the run, its gains and SP: named as shown
+    case C::kPlantGain:
+      return ComparisonWords::tr("Plant gain K");
+    case C::kLag1:
+      return ComparisonWords::tr("First lag T1 in steps");
+    case C::kLag2:
+      return ComparisonWords::tr("Second lag T2 in steps");
+    case C::kDeadTime:
+      return ComparisonWords::tr("Dead time in steps");
+    case C::kTrackingGain:
+      return ComparisonWords::tr("Tracking gain Kb");
+    case C::kDerivativeOn:
+      return ComparisonWords::tr("D acts on");
+    default:  // the run, its gains, SP and the other options: named as shown
       return ColumnName(column);
   }
 }
@@ -80,6 +96,10 @@ QString SpokenCell(C::Column column, const ComparisonCell& cell, bool bare) {
       return ComparisonWords::tr("Run %1").arg(cell.text);
     case C::kSettling:
       return ComparisonWords::tr("Settling time: %1").arg(cell.text);
+    case C::kAntiWindup:
+      return ComparisonWords::tr("Anti-windup: %1").arg(cell.text);
+    case C::kDerivativeOn:
+      return ComparisonWords::tr("D on %1").arg(cell.text);
     default:
       // Both crossings in one step, as the cell's "under 1" says it; else
       // why the rise has no figure.

@@ -1,9 +1,11 @@
 #include "window/comparison/run_comparison_model.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 #include "window/comparison/comparison_cells.h"
 #include "window/comparison/comparison_speech.h"
+#include "window/comparison/setting_cells.h"
 #include "window/words/prose_number.h"
 
 namespace corvale {
@@ -27,6 +29,16 @@ void RunComparisonModel::Refresh() {
     rows_.push_back(runs_->CurrentSummary());
     ids_.push_back(runs_->CurrentId());
   }
+  // The gains and SP always, as the runs' first difference; the plant and
+  // the options where they differ.
+  const RunFields differing = DifferingFields(rows_);
+  columns_.clear();
+  for (int c = 0; c < kColumnCount; ++c) {
+    const auto column = static_cast<Column>(c);
+    const std::optional<RunField> field = FieldOf(column);
+    const bool always = !field || (column >= kKp && column <= kSP);
+    if (always || differing.Has(*field)) columns_.push_back(column);
+  }
   endResetModel();
 }
 
@@ -35,46 +47,46 @@ std::optional<RunId> RunComparisonModel::KeptIdOf(int row) const {
   return ids_[static_cast<std::size_t>(row)];
 }
 
+int RunComparisonModel::SectionOf(Column column) const {
+  const auto at = std::find(columns_.begin(), columns_.end(), column);
+  return at == columns_.end() ? -1 : static_cast<int>(at - columns_.begin());
+}
+
+std::optional<RunField> RunComparisonModel::FieldOf(Column column) {
+  // The run's settings stand in RunField's order, a column each.
+  static_assert(kNoiseSeed - kPlantGain + 1 == static_cast<int>(RunField::kCount));
+  if (column < kPlantGain || column > kNoiseSeed) return std::nullopt;
+  return static_cast<RunField>(column - kPlantGain);
+}
+
 int RunComparisonModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
 int RunComparisonModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : kColumnCount;
+  return parent.isValid() ? 0 : static_cast<int>(columns_.size());
 }
 
 QVariant RunComparisonModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || index.row() >= rowCount()) return {};
+  if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) return {};
   const RunSummary& run = rows_[static_cast<std::size_t>(index.row())];
-  const auto column = static_cast<Column>(index.column());
+  const Column column = ColumnAt(index.column());
   if (role == Qt::TextAlignmentRole) {
-    return QVariant::fromValue(column == kRun ? Qt::AlignLeft | Qt::AlignVCenter
-                                              : Qt::AlignRight | Qt::AlignVCenter);
+    const bool text = column == kRun || column == kAntiWindup || column == kDerivativeOn;
+    return QVariant::fromValue(text ? Qt::AlignLeft | Qt::AlignVCenter
+                                    : Qt::AlignRight | Qt::AlignVCenter);
   }
   if (role != Qt::DisplayRole && role != kValueRole && role != Qt::AccessibleTextRole) return {};
   ComparisonCell cell;
-  switch (column) {
-    case kRun: {
-      const QString number = ProseCount(index.row() + 1, locale_);
-      cell.text = IsCurrent(index.row())
-                      ? QCoreApplication::translate("RunComparison", "%1, current").arg(number)
-                      : number;
-      break;
-    }
-    case kKp:
-      cell = {ProseNumber(run.gains.Kp, locale_), run.gains.Kp};
-      break;
-    case kKi:
-      cell = {ProseNumber(run.gains.Ki, locale_), run.gains.Ki};
-      break;
-    case kKd:
-      cell = {ProseNumber(run.gains.Kd, locale_), run.gains.Kd};
-      break;
-    case kSP:
-      cell = {ProseNumber(run.gains.SP, locale_), run.gains.SP};
-      break;
-    default:
-      cell = FigureCell(run, column, locale_);
+  if (column == kRun) {
+    const QString number = ProseCount(index.row() + 1, locale_);
+    cell.text = IsCurrent(index.row())
+                    ? QCoreApplication::translate("RunComparison", "%1, current").arg(number)
+                    : number;
+  } else if (const std::optional<RunField> field = FieldOf(column)) {
+    cell = SettingCell(run, *field, locale_);
+  } else {
+    cell = FigureCell(run, column, locale_);
   }
   if (role == kValueRole) return cell.value ? QVariant(*cell.value) : QVariant();
   if (role == Qt::AccessibleTextRole) return SpokenCell(column, cell, reading_.IsBare(index));
@@ -82,8 +94,8 @@ QVariant RunComparisonModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant RunComparisonModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount) return {};
-  const auto column = static_cast<Column>(section);
+  if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
+  const Column column = ColumnAt(section);
   if (role == Qt::DisplayRole) return ColumnName(column);
   if (role == Qt::ToolTipRole) return ColumnExplanation(column);
   // Qt's header cell takes this before the shown name: a name by ear, with its unit.

@@ -6,25 +6,41 @@
 #include <vector>
 
 #include "labbook/lab_book.h"
+#include "labbook/run_differences.h"
 #include "window/access/cell_reading.h"
 
 namespace corvale {
 
 // The runs side by side, one row a run, the earlier ones first and the
 // current one last and marked: the gains and SP it ran under, its steps, and
-// the figures of its last step. Numbers are written as the figures' sentences
-// write them; each number cell also carries its value, for a copy, and its
-// words for a screen reader, with the column's name and unit.
+// the figures of its last step; the plant and the options only where some
+// run differs from another in them, so that the table stays narrow where
+// they are all alike. Numbers are written as the figures' sentences write
+// them; each number cell also carries its value, for a copy, and its words
+// for a screen reader, with the column's name and unit.
 class RunComparisonModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
+  // Every column there can be, in the order they stand; a section of the
+  // model is one of those shown (ColumnAt).
   enum Column {
     kRun,
+    kPlantGain,
+    kLag1,
+    kLag2,
+    kDeadTime,
     kKp,
     kKi,
     kKd,
     kSP,
+    kAntiWindup,
+    kTrackingGain,
+    kDerivativeOn,
+    kLoad,
+    kLoadStep,
+    kNoise,
+    kNoiseSeed,
     kSteps,
     kRise,
     kPeak,
@@ -47,6 +63,12 @@ class RunComparisonModel : public QAbstractTableModel {
   std::optional<RunId> KeptIdOf(int row) const;
   bool IsCurrent(int row) const { return row >= 0 && row + 1 == rowCount() && hasCurrent_; }
   CellReading& Reading() { return reading_; }
+  // The column a section shows, and the section that shows a column; -1
+  // where it is hidden, as the runs are all alike in it.
+  Column ColumnAt(int section) const { return columns_[static_cast<std::size_t>(section)]; }
+  int SectionOf(Column column) const;
+  // What of a run a column shows; none for the run's number and its figures.
+  static std::optional<RunField> FieldOf(Column column);
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -57,7 +79,8 @@ class RunComparisonModel : public QAbstractTableModel {
   const LabBook* runs_;
   const QLocale locale_;
   std::vector<RunSummary> rows_;
-  std::vector<RunId> ids_;  // of each row
+  std::vector<RunId> ids_;       // of each row
+  std::vector<Column> columns_;  // those shown, in order
   bool hasCurrent_ = false;
   CellReading reading_;
 };

@@ -28,8 +28,9 @@ RunComparisonView::RunComparisonView(RunComparisonModel* model, QWidget* parent)
   horizontalHeader()->setHighlightSections(false);
   setAccessibleName(tr("Runs compared"));
   setToolTip(
-      tr("One row per run: the gains and SP it ran with, and the figures of its last step "
-         "response. Ctrl+C copies the selected rows; Delete forgets the selected earlier runs."));
+      tr("One row per run: the gains and SP it ran with, the plant and options where the runs "
+         "differ in them, and the figures of its last step response. Ctrl+C copies the selected "
+         "rows; Delete forgets the selected earlier runs."));
   setAccessibleDescription(toolTip());
   Refresh();
 }

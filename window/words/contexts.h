@@ -23,6 +23,11 @@ struct ResponseWords {
   Q_DECLARE_TR_FUNCTIONS(ResponseText)
 };
 
+// A run's name by what sets it apart, and its options in words.
+struct RunWords {
+  Q_DECLARE_TR_FUNCTIONS(RunNames)
+};
+
 // The runs compared: their cells, their spoken names and the sentence
 // against the run before.
 struct ComparisonWords {

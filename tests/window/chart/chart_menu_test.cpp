@@ -36,7 +36,7 @@ TEST_F(ChartMenu, CopiesTheChartAsPngAndSvgDrawnAsTheScreenShowsIt) {
   }
   EXPECT_TRUE(svg.contains(
       QStringLiteral("viewBox=\"0 0 %1 %2\"").arg(chart->width()).arg(chart->height())));
-  EXPECT_TRUE(svg.contains("Kp 0.5, Ki 0.5, Kd 0.5")) << "the legend, as text";
+  EXPECT_TRUE(svg.contains("PV, Kp 1")) << "the legend, as text";
   EXPECT_TRUE(svg.contains("<title>Step response</title>"));
   QGuiApplication::clipboard()->clear();
   chart->setFocus();

@@ -115,7 +115,7 @@ TEST_F(ChartKeys, WalkTheMarksTheCrossingsAndTheSeries) {
   // clang-format off
   Walk({{Qt::Key_N, "Step 2: PV of run 1 2.5000; " + kRise}, {Qt::Key_N, "Step 7: PV of run 1 "
         "1.6406; settled from here"}, {Qt::Key_N, "» No mark after this step."},
-        {Qt::Key_C, "» PV does not cross SP."}, {Qt::Key_F, "» PV of run 1 (Kp 1, Ki 0, Kd 0): "
+        {Qt::Key_C, "» PV does not cross SP."}, {Qt::Key_F, "» PV of run 1 (Kp 1): "
         + figures}, {Qt::Key_End, "Step 40: PV of run 1 has no value here"},
         {Qt::Key_Home, "Step 1: PV of run 1 .0000"}, {shift(Qt::Key_N), "» No mark before this "
         "step."}, {Qt::Key_Up, "» Step 1: D .0000"}, {Qt::Key_Up, "» Step 1: I .0000"},

@@ -6,6 +6,7 @@
 
 #include "labbook/lab_book.h"
 #include "tests/support/command_runs.h"
+#include "window/comparison/comparison_copy.h"
 #include "window/comparison/run_comparison_view.h"
 
 namespace corvale {
@@ -19,11 +20,11 @@ QString Cell(const C& model, int row, int column) {
   return model.data(model.index(row, column), Qt::DisplayRole).toString();
 }
 
-// A row's cells, each as `cell(column)` gives it, joined by '|'.
+// A row's cells, each as `cell(section)` gives it, joined by '|'.
 template <typename Cell>
-std::string Joined(const Cell& cell) {
+std::string Joined(const C& model, const Cell& cell) {
   QStringList cells;
-  for (int c = 0; c < C::kColumnCount; ++c) cells << cell(c);
+  for (int c = 0; c < model.columnCount(); ++c) cells << cell(c);
   return cells.join(u'|').toStdString();
 }
 
@@ -39,7 +40,7 @@ TEST(RunComparison, ShowsEachRunsGainsAndFiguresWithTheCurrentOneLastAndSaysThem
     return (row < 0 ? table->child(column + 1) : table->tableInterface()->cellAt(row, column))
         ->text(QAccessible::Name);
   };
-  view.setCurrentIndex(model.index(0, C::kSteps));
+  view.setCurrentIndex(model.index(0, model.SectionOf(C::kSteps)));
   // clang-format off
   const std::pair<Qt::Key, const char*> moves[] = {
       {Qt::Key_Right, "under 1"}, {Qt::Key_Right, "2.5"}, {Qt::Key_Down, "Peak 5.2424"},
@@ -66,15 +67,16 @@ TEST(RunComparison, ShowsEachRunsGainsAndFiguresWithTheCurrentOneLastAndSaysThem
     EXPECT_EQ(heard(view.currentIndex().row(), view.currentIndex().column()), said) << said;
   }
   for (int i = 0; i < 3; ++i)
-    EXPECT_EQ(Joined([&](int c) { return Cell(model, rows[i].first, c); }), rows[i].second);
+    EXPECT_EQ(Joined(model, [&](int c) { return Cell(model, rows[i].first, c); }), rows[i].second);
   for (int i = 3; i < 6; ++i)
-    EXPECT_EQ(Joined([&](int c) { return heard(rows[i].first, c); }), rows[i].second);
+    EXPECT_EQ(Joined(model, [&](int c) { return heard(rows[i].first, c); }), rows[i].second);
   EXPECT_TRUE(model.IsCurrent(2));
   EXPECT_EQ(model.KeptIdOf(1), std::optional(history.Kept()[1].id));
   EXPECT_EQ(model.KeptIdOf(2), std::nullopt);
   // A number's value for a copy (5/3 to its ninth digit at step 30); a dash has none.
-  EXPECT_NEAR(model.data(model.index(0, C::kError), C::kValueRole).toDouble(), 10.0 / 3, 1e-8);
-  EXPECT_FALSE(model.data(model.index(2, C::kPeak), C::kValueRole).isValid());
+  EXPECT_NEAR(model.data(model.index(0, model.SectionOf(C::kError)), C::kValueRole).toDouble(),
+              10.0 / 3, 1e-8);
+  EXPECT_FALSE(model.data(model.index(2, model.SectionOf(C::kPeak)), C::kValueRole).isValid());
 }
 
 // As the figures' sentence: SP 0 from rest is no step; gains of 0 leave PV at 0,
@@ -88,7 +90,46 @@ TEST(RunComparison, SaysWhyARunHasNothingToMeasure) {
       "1|0.5|0.5|0.5|0|10|no step|\u2014|\u2014|\u2014|\u2014|\u2014|9|0",
       "2, current|0|0|0|5|10|no response|\u2014|\u2014|\u2014|\u2014|\u2014|9|0"};
   for (int row = 0; row < 2; ++row)
-    EXPECT_EQ(Joined([&](int c) { return Cell(model, row, c); }), rows[row]) << row;
+    EXPECT_EQ(Joined(model, [&](int c) { return Cell(model, row, c); }), rows[row]) << row;
+}
+
+// The plant and the options stand between the run and its figures only where some run differs
+// from another in them; a copy takes the columns shown, and a screen reader hears them named.
+TEST(RunComparison, ShowsThePlantAndOptionsOnlyWhereSomeRunDiffers) {
+  Session session;
+  session.Press(std::vector<std::string>{"C 1 0 0 5 30"});
+  session.fields.SetBox(Box::PlantLag1, "5");
+  session.fields.SetBox(Box::PlantDeadTime, "3");
+  session.fields.SetBox(Box::NoiseSeed, "7");  // without noise: no difference
+  session.fields.SetChoices({.antiWindup = AntiWindup::BackCalculation, .derivativeOnPv = true});
+  session.Press(std::vector<std::string>{"C 1 0 0 5 30"});
+  C model(&session.history, kEnglish);
+  const auto cells = [&model](int row, int role) {
+    return Joined(model, [&](int c) {
+      return row < 0 ? model.headerData(c, Qt::Horizontal, role).toString()
+                     : model.data(model.index(row, c), role).toString();
+    });
+  };
+  const std::string figures = "|under 1|2.5|50.0|6|7|3.3333|0|0";
+  // clang-format off
+  EXPECT_EQ(cells(-1, Qt::DisplayRole), "Run|T1|Dead time|Kp|Ki|Kd|SP|Anti-windup|Kb|D on|Steps|"
+            "Rise|Peak|Overshoot\u00a0%|Settling|Settled at|Error|X at 0|X at 255");
+  EXPECT_EQ(cells(0, Qt::DisplayRole), "1|0|0|1|0|0|5|none|\u2014|error|30" + figures);
+  EXPECT_TRUE(cells(1, Qt::DisplayRole).starts_with("2, current|5|3|1|0|0|5|back-calculation|0.5|PV|30|"));
+  EXPECT_TRUE(cells(0, Qt::AccessibleTextRole).starts_with("Run 1|T1 0|Dead time 0 steps|Kp 1|Ki 0|Kd 0|"
+              "SP 5|Anti-windup: none|Tracking gain Kb: none|D on error|30 steps|"));
+  EXPECT_TRUE(cells(-1, Qt::AccessibleTextRole).starts_with("Run|First lag T1 in steps|Dead time in "
+              "steps|Kp|Ki|Kd|SP|Anti-windup|Tracking gain Kb|D acts on|Steps run|"));
+  // clang-format on
+  EXPECT_TRUE(model.headerData(model.SectionOf(C::kTrackingGain), Qt::Horizontal, Qt::ToolTipRole)
+                  .toString()
+                  .contains("shown while some run differs from another in it"));
+  const QString copied = QString::fromUtf8(RowsAsText(model, {0}));
+  EXPECT_TRUE(
+      copied.startsWith("Run\tT1\tDead time\tKp\tKi\tKd\tSP\tAnti-windup\tKb\tD on\tSteps\t"));
+  EXPECT_EQ(model.SectionOf(C::kNoiseSeed), -1);
+  EXPECT_EQ(model.data(model.index(1, model.SectionOf(C::kDeadTime)), C::kValueRole),
+            QVariant(3.0));
 }
 
 }  // namespace
