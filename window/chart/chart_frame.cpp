@@ -92,9 +92,10 @@ void PlacePanels(ChartFrame& f, const QLocale& locale, const FrameContent& conte
   f.values = ScaleMap(values, f.top.bottom() - inset(f.top), f.top.top() + inset(f.top));
   f.inputs =
       ScaleMap(inputs, f.bottom.bottom() - inset(f.bottom), f.bottom.top() + inset(f.bottom));
-  const double rows = static_cast<double>(content.rows);
+  const StepRange shown = ShownSteps(content.shown, content.rows);  // 1..rows unless zoomed
+  const double first = static_cast<double>(shown.first), last = static_cast<double>(shown.last);
   const double widest = metrics.horizontalAdvance(lastLabel) + u * 2;
-  NiceScale steps = content.rows >= 2 ? StepScale(1, rows, plotWidth, widest)
+  NiceScale steps = content.rows >= 2 ? StepScale(first, last, plotWidth, widest)
                                       : StepScale(0, 2, plotWidth, widest);
   // A single step stands mid-axis, alone.
   if (content.rows < 2) std::erase_if(steps.ticks, [](double t) { return t != 1; });

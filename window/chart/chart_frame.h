@@ -2,9 +2,12 @@
 
 #include <QRectF>
 #include <QSizeF>
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 
 #include "labbook/column_split.h"
+#include "labbook/step_window.h"
 #include "window/chart/chart_figures.h"
 #include "window/chart/chart_style.h"
 #include "window/chart/scale_map.h"
@@ -35,6 +38,10 @@ struct ChartFrame {
   }
   // The last row on the step axis: later rows of a longer earlier run are cut.
   std::size_t RowsOnAxis(std::size_t rows) const;
+  // The first: where the axis is zoomed, the rows before it are off the plot.
+  std::size_t FirstRowOnAxis() const {
+    return static_cast<std::size_t>(std::max(std::ceil(steps.Scale().low) - 1, 0.0));
+  }
 };
 
 // What the frame is made from: the ranges of what is drawn, and the parts
@@ -43,6 +50,7 @@ struct FrameContent {
   ValueRange values;  // every run's PV and SP, and 0
   ValueRange inputs;  // X
   std::size_t rows = 0;
+  StepRange shown;  // the steps on the axis; the whole run when Whole()
 };
 
 ChartFrame MakeFrame(const ChartStyle& style, const QLocale& locale, QSizeF size,

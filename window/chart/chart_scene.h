@@ -43,6 +43,8 @@ struct ChartInput {
   std::vector<std::size_t> keptLooks;
   // The current run's columns from an earlier drawing, kept by the widget.
   CurrentColumns* columns = nullptr;
+  // The steps the step axis shows; the whole run when Whole().
+  StepRange steps;
 
   std::size_t KeptLook(std::size_t index) const {
     return index < keptLooks.size() ? keptLooks[index] : index;
