@@ -1081,10 +1081,6 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
         <translation>Aucune marque avant ce pas.</translation>
     </message>
     <message>
-        <source>Keys: Left and Right, a step; Page Up and Page Down, a tenth of the run; Home and End, its ends; Up and Down, the series; N and Shift+N, the next and the previous mark; C and Shift+C, the next and the previous crossing of SP; F, the figures; P, play the series as sound; Escape, stop it.</source>
-        <translation>Touches&#xa0;: Gauche et Droite, un pas&#x202f;; Page précédente et Page suivante, un dixième de la simulation&#x202f;; Début et Fin, ses extrémités&#x202f;; Haut et Bas, la série&#x202f;; N et Maj+N, la marque suivante ou précédente&#x202f;; C et Maj+C, le croisement de SP suivant ou précédent&#x202f;; F, les caractéristiques&#x202f;; P, faire entendre la série&#x202f;; Échap, l’arrêter.</translation>
-    </message>
-    <message>
         <source>PV does not cross SP.</source>
         <translation>PV ne croise pas SP.</translation>
     </message>
@@ -1129,6 +1125,22 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
         <source>%1 (%2)</source>
         <comment>a kept run&apos;s PV, then its name</comment>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Show the whole run</source>
+        <translation>Afficher toute la simulation</translation>
+    </message>
+    <message>
+        <source>Keys: Left and Right, a step; Page Up and Page Down, a tenth of the run; Home and End, its ends; Up and Down, the series; N and Shift+N, the next and the previous mark; C and Shift+C, the next and the previous crossing of SP; plus and minus, zoom the steps in and out; Shift+Left and Shift+Right, or the brackets, move along them; 0, the whole run; F, the figures; P, play the series as sound; Escape, stop it.</source>
+        <translation>Touches&#xa0;: Gauche et Droite, un pas&#x202f;; Page précédente et Page suivante, un dixième de la simulation&#x202f;; Début et Fin, ses extrémités&#x202f;; Haut et Bas, la série&#x202f;; N et Maj+N, la marque suivante ou précédente&#x202f;; C et Maj+C, le croisement de SP suivant ou précédent&#x202f;; plus et moins, agrandir et réduire les pas&#x202f;; Maj+Gauche et Maj+Droite, ou les crochets, les parcourir&#x202f;; 0, toute la simulation&#x202f;; F, les caractéristiques&#x202f;; P, faire entendre la série&#x202f;; Échap, l’arrêter.</translation>
+    </message>
+    <message>
+        <source>Steps 1 to %1: the whole run.</source>
+        <translation>Pas 1 à %1&#xa0;: toute la simulation.</translation>
+    </message>
+    <message>
+        <source>Steps %1 to %2 of %3.</source>
+        <translation>Pas %1 à %2 sur %3.</translation>
     </message>
 </context>
 <context>

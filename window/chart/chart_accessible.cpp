@@ -102,6 +102,8 @@ QAccessible::State RowAccessible::state() const {
   const bool current = chart_->Cursor() == row_;
   state.focused = current && chart_->hasFocus();
   state.selected = current;
+  // Off a zoomed step axis.
+  state.offscreen = !chart_->Steps().Shows(static_cast<std::size_t>(row_) + 1);
   return state;
 }
 

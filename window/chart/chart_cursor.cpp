@@ -7,7 +7,11 @@
 namespace corvale {
 
 bool ChartCursor::Shown() const {
-  return row_ >= 0 && static_cast<std::size_t>(row_) < std::min(frame_.rows, trace_.Size());
+  if (row_ < 0 || static_cast<std::size_t>(row_) >= std::min(frame_.rows, trace_.Size()))
+    return false;
+  // A zoomed axis may leave it off the plot, panned away from it.
+  const double x = X();
+  return x >= frame_.top.left() - 0.5 && x <= frame_.top.right() + 0.5;
 }
 
 QRectF ChartCursor::PlaceReadout(TextRoom& room) const {

@@ -121,9 +121,10 @@ void PlacePanels(ChartFrame& f, const QLocale& locale, const FrameContent& conte
                       plotWidth, lowerHeight);
     f.terms.push_back({content.terms[i].first, rect, map(termScales[i], rect)});
   }
-  const double rows = static_cast<double>(content.rows);
+  const StepRange shown = ShownSteps(content.shown, content.rows);  // 1..rows unless zoomed
+  const double first = static_cast<double>(shown.first), last = static_cast<double>(shown.last);
   const double widest = metrics.horizontalAdvance(lastLabel) + u * 2;
-  NiceScale steps = content.rows >= 2 ? StepScale(1, rows, plotWidth, widest)
+  NiceScale steps = content.rows >= 2 ? StepScale(first, last, plotWidth, widest)
                                       : StepScale(0, 2, plotWidth, widest);
   // A single step stands mid-axis, alone.
   if (content.rows < 2) std::erase_if(steps.ticks, [](double t) { return t != 1; });

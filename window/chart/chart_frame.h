@@ -2,12 +2,15 @@
 
 #include <QRectF>
 #include <QSizeF>
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <utility>
 #include <vector>
 
 #include "labbook/column_split.h"
 #include "labbook/term_ranges.h"
+#include "labbook/step_window.h"
 #include "window/chart/chart_figures.h"
 #include "window/chart/chart_report.h"
 #include "window/chart/chart_style.h"
@@ -46,6 +49,10 @@ struct ChartFrame {
   const TermPanel* PanelOf(Term term) const;
   // The last row on the step axis: later rows of a longer earlier run are cut.
   std::size_t RowsOnAxis(std::size_t rows) const;
+  // The first: where the axis is zoomed, the rows before it are off the plot.
+  std::size_t FirstRowOnAxis() const {
+    return static_cast<std::size_t>(std::max(std::ceil(steps.Scale().low) - 1, 0.0));
+  }
 };
 
 // What the frame is made from: the ranges of what is drawn, and the parts
@@ -55,6 +62,7 @@ struct FrameContent {
   ValueRange inputs;                               // X
   std::vector<std::pair<Term, ValueRange>> terms;  // those drawn: every run's, and 0
   std::size_t rows = 0;
+  StepRange shown;  // the steps on the axis; the whole run when Whole()
 };
 
 ChartFrame MakeFrame(const ChartStyle& style, const QLocale& locale, QSizeF size,

@@ -59,6 +59,7 @@ void ChartMarks::DrawUnder(QPainter& painter, int first, int last) const {
   const double y1 = std::min(frame_.values.ToPixel(fig.finalValue - reach), top.bottom());
   const double x0 = std::max(frame_.steps.ToPixel(fig.firstStep), top.left());
   const double x1 = std::min(frame_.steps.ToPixel(fig.lastStep), top.right());
+  if (x1 < x0) return;  // the step lies off a zoomed axis
   painter.fillRect(QRectF(QPointF(x0, y0 - 0.5), QPointF(std::max(x1, x0 + 1), y1 + 0.5)), s.band);
   // Its edges dotted, as a textbook draws a tolerance band, so that it is
   // not taken for the grey of the steps at a limit.
@@ -120,6 +121,7 @@ void ChartMarks::DrawPeak(QPainter& painter, TextRoom& room, ChartReport& report
   const ChartStyle& s = frame_.style;
   const StepFigures& fig = *figures_;
   const QPointF peak(frame_.steps.ToPixel(fig.peakStep), frame_.values.ToPixel(fig.peak));
+  if (!OnPlot(peak.x())) return;
   const double r = s.unit * 0.35, line = s.line;
   painter.setPen(QPen(s.text, std::max(1.0, s.pen * 0.8)));
   painter.setBrush(s.base);
@@ -146,15 +148,19 @@ void ChartMarks::DrawRise(QPainter& painter, TextRoom& room, ChartReport& report
   if (!fig.riseFrom || !fig.riseTo) return;
   const ChartStyle& s = frame_.style;
   const QRectF& top = frame_.top;
-  const double a = frame_.steps.ToPixel(*fig.riseFrom), b = frame_.steps.ToPixel(*fig.riseTo);
+  const double from = frame_.steps.ToPixel(*fig.riseFrom), to = frame_.steps.ToPixel(*fig.riseTo);
+  // On a zoomed axis, the part of it on the plot; an end off it unmarked.
+  if (to < top.left() - 0.5 || from > top.right() + 0.5) return;
+  const double a = std::max(from, top.left()), b = std::min(to, top.right());
   const double u = s.unit, line = s.line, bracket = top.bottom() - u * 0.4;
   painter.setPen(s.Thin(Qt::DotLine));
-  painter.drawLine(QPointF(a, top.top()), QPointF(a, top.bottom()));
-  painter.drawLine(QPointF(b, top.top()), QPointF(b, top.bottom()));
+  for (const double end : {from, to})
+    if (OnPlot(end)) painter.drawLine(QPointF(end, top.top()), QPointF(end, top.bottom()));
   painter.setPen(s.Thin());
   painter.drawLine(QPointF(a, bracket), QPointF(b, bracket));
-  painter.drawLine(QPointF(a, bracket - u * 0.3), QPointF(a, bracket + u * 0.3));
-  painter.drawLine(QPointF(b, bracket - u * 0.3), QPointF(b, bracket + u * 0.3));
+  for (const double end : {from, to})
+    if (OnPlot(end))
+      painter.drawLine(QPointF(end, bracket - u * 0.3), QPointF(end, bracket + u * 0.3));
   const QString name = fig.Falling() ? ChartWords::tr("fall") : ChartWords::tr("rise");
   const double w = std::ceil(QFontMetricsF(s.font).horizontalAdvance(name)) + 1;
   const double over = bracket - u * 0.35 - line;
@@ -176,6 +182,7 @@ void ChartMarks::DrawSettled(QPainter& painter, TextRoom& room, ChartReport& rep
   const ChartStyle& s = frame_.style;
   const QRectF& top = frame_.top;
   const double a = frame_.steps.ToPixel(*fig.settledFrom), u = s.unit, line = s.line;
+  if (!OnPlot(a)) return;
   painter.setPen(s.Thin(Qt::DashLine, 1 / 1.5));
   painter.drawLine(QPointF(a, top.top()), QPointF(a, top.bottom()));
   const QString name = ChartWords::tr("settled");

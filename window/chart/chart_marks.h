@@ -44,6 +44,10 @@ class ChartMarks {
   void DrawRise(QPainter& painter, TextRoom& room, ChartReport& report) const;
   void DrawSettled(QPainter& painter, TextRoom& room, ChartReport& report) const;
   void DrawPeak(QPainter& painter, TextRoom& room, ChartReport& report) const;
+  // Whether a step's x lies on the plot, as it may not on a zoomed axis.
+  bool OnPlot(double x) const {
+    return x >= frame_.top.left() - 0.5 && x <= frame_.top.right() + 0.5;
+  }
 
   const ChartFrame& frame_;
   const QLocale& locale_;

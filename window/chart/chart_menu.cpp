@@ -66,6 +66,11 @@ QMenu* MakeChartMenu(ResponseChart* chart, bool runsKept, bool hasRows) {
     QObject::connect(action, &QAction::toggled, chart,
                      [chart, term](bool on) { chart->ShowTermPanel(term, on); });
   }
+  QAction* whole = menu->addAction(ChartWords::tr("Show the whole run") + u'\t' +
+                                   QKeySequence(Qt::Key_0).toString(QKeySequence::NativeText));
+  whole->setObjectName(QLatin1String("whole-run"));
+  whole->setEnabled(!chart->Steps().Whole());
+  QObject::connect(whole, &QAction::triggered, chart, &ResponseChart::ShowWholeRun);
   menu->addSeparator();
   QAction* forget = menu->addAction(ChartWords::tr("Forget earlier runs"));
   forget->setObjectName(QLatin1String("forget-runs"));

@@ -63,6 +63,7 @@ FrameContent ChartScene::Content(QSizeF size) const {
   const ResponseTrace& trace = book.Current();
   FrameContent content;
   content.rows = trace.Size();
+  content.shown = input_.steps;
   const double lastStep = content.rows >= 2 ? static_cast<double>(content.rows) : 2;
   content.values =
       ChartSeries::Extent(book, lastStep, static_cast<std::size_t>(std::max(size.width(), 1.0)));

@@ -47,6 +47,8 @@ struct ChartInput {
   // The current run's columns from an earlier drawing, kept by the widget.
   CurrentColumns* columns = nullptr;
   TermColumns* termColumns = nullptr;
+  // The steps the step axis shows; the whole run when Whole().
+  StepRange steps;
 
   std::size_t KeptLook(std::size_t index) const {
     return index < keptLooks.size() ? keptLooks[index] : index;

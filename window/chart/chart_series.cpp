@@ -27,6 +27,13 @@ std::size_t KeptSlack(const ColumnSplit& split) {
   return static_cast<std::size_t>(std::max(split.RowsPerColumn() / 2, 0.0));
 }
 
+// Whether a series of `rows` rows has more on the axis than the plot has
+// pixel columns: drawn as each column's range, not row by row.
+bool Decimated(const ChartFrame& frame, std::size_t rows) {
+  const std::size_t last = frame.RowsOnAxis(rows), first = frame.FirstRowOnAxis();
+  return last > first && last - first > frame.Split().Columns();
+}
+
 SeriesSource KeptSource(const KeptSeries& series, std::size_t slack) {
   return {series.Size(), [&series](std::size_t r) { return series.Value(r); },
           [&series, slack](std::size_t a, std::size_t b) { return series.Range(a, b, slack); }};
@@ -35,14 +42,16 @@ SeriesSource KeptSource(const KeptSeries& series, std::size_t slack) {
 QPolygonF SeriesPath(const ChartFrame& frame, const ScaleMap& values, const SeriesSource& source,
                      bool* decimated) {
   const std::size_t rows = frame.RowsOnAxis(source.rows);
-  const ColumnSplit split = frame.Split();
-  if (decimated) *decimated = rows > split.Columns();
-  if (rows > split.Columns())
+  const bool many = Decimated(frame, source.rows);
+  if (decimated) *decimated = many;
+  if (many)
     return DecimatedPath(frame, values, source,
-                         Decimate(split, rows, source.range, Decimation::kAlone));
+                         Decimate(frame.Split(), rows, source.range, Decimation::kAlone));
   QPolygonF path;
-  path.reserve(static_cast<qsizetype>(rows));
-  for (std::size_t r = 0; r < rows; ++r)
+  // Of a zoomed axis, the rows on it alone: the first at the plot's left edge.
+  const std::size_t first = std::min(frame.FirstRowOnAxis(), rows);
+  path.reserve(static_cast<qsizetype>(rows - first));
+  for (std::size_t r = first; r < rows; ++r)
     path << QPointF(frame.steps.ToPixel(r + 1.0), values.ToPixel(source.value(r)));
   return path;
 }
@@ -70,16 +79,20 @@ QPolygonF SetPointPath(const ChartFrame& frame, const std::vector<ResponseTrace:
                        std::size_t rows) {
   QPolygonF path;
   const double end = static_cast<double>(frame.RowsOnAxis(rows));
+  // Cut to a zoomed axis' steps, so that no line passes the plot's edges.
+  const double low = std::max(frame.steps.Scale().low, 1.0);
   for (std::size_t i = 0; i < runs.size(); ++i) {
     const double from = static_cast<double>(runs[i].firstRow) + 1;
     if (from > end) break;
     const double to = i + 1 < runs.size() ? static_cast<double>(runs[i + 1].firstRow) + 1 : end;
+    // A command that ended before the axis begins, or as it begins.
+    if (to < low || (to == low && i + 1 < runs.size())) continue;
     const double y = frame.values.ToPixel(runs[i].SetPoint());
-    path << QPointF(frame.steps.ToPixel(from), y)
+    path << QPointF(frame.steps.ToPixel(std::max(from, low)), y)
          << QPointF(frame.steps.ToPixel(std::min(to, end)), y);
   }
-  // A single step: its set point across the plot.
-  if (path.size() == 2 && path[0].x() == path[1].x())
+  // A single step: its set point across the plot (not a zoomed axis' first step).
+  if (path.size() == 2 && path[0].x() == path[1].x() && frame.steps.Scale().low <= 1)
     path = {QPointF(frame.top.left(), path[0].y()), QPointF(frame.top.right(), path[0].y())};
   return path;
 }
@@ -104,7 +117,7 @@ ChartSeries::ChartSeries(const LabBook& book, const ChartFrame& frame,
   const ResponseTrace& trace = book.Current();
   const ColumnSplit split = frame.Split();
   const std::size_t rows = frame.RowsOnAxis(trace.Size());
-  if (rows <= split.Columns()) return;
+  if (!Decimated(frame, trace.Size())) return;
   const double begin = frame.steps.Scale().low - 1, end = frame.steps.Scale().high - 1;
   if (cache && cache->revision == book.Revision() && cache->rows == rows && cache->begin == begin &&
       cache->end == end && cache->columns == split.Columns()) {
@@ -138,12 +151,12 @@ void ChartSeries::Shade(QPainter& painter, double fromX, double toX, ChartReport
 
 void ChartSeries::DrawLimitShading(QPainter& painter, ChartReport& report) const {
   const ResponseTrace& trace = book_.Current();
-  const std::size_t rows = trace.Size();
-  if (rows < 2) return;
-  const ColumnSplit split = frame_.Split();
-  if (rows <= split.Columns()) {
-    // Each stretch of steps at a limit, half a step either side of them.
-    for (std::size_t r = 1; r < rows; ++r) {
+  if (trace.Size() < 2) return;
+  if (!Decimated(frame_, trace.Size())) {
+    // Each stretch of steps at a limit, half a step either side of them;
+    // of a zoomed axis, those on it.
+    const std::size_t rows = frame_.RowsOnAxis(trace.Size());
+    for (std::size_t r = std::max<std::size_t>(frame_.FirstRowOnAxis(), 1); r < rows; ++r) {
       if (trace.LimitAt(r) == Limit::None) continue;
       std::size_t end = r;
       while (end + 1 < rows && trace.LimitAt(end + 1) != Limit::None) ++end;

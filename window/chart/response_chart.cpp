@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -32,6 +31,9 @@ ResponseChart::ResponseChart(const LabBook* book, QLocale locale, QWidget* paren
   ChartAccessible::Install();
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  stepsSaid_.setSingleShot(true);
+  stepsSaid_.setInterval(400);
+  connect(&stepsSaid_, &QTimer::timeout, this, [this] { StepsChanged(false, true); });
 }
 
 ResponseChart::~ResponseChart() = default;
@@ -56,6 +58,13 @@ void ResponseChart::Follow(const BookChange& change, const QString& figuresText,
   // A new run, where a cursor placed on the last one would point at nothing
   // it marked; a Continue carries the cursor on.
   if (change.newRun || cursor_ >= Rows()) cursor_ = -1;
+  // A new run shown whole; a Continue leaves a zoomed axis where it was.
+  if (change.newRun) {
+    stepsSaid_.stop();  // the wheel's steps of the run that went
+    steps_.NewRun(static_cast<std::size_t>(Rows()));
+  } else {
+    steps_.Continue(static_cast<std::size_t>(Rows()));
+  }
   // A kept run's series only while that run is there.
   if (series_.kind == SeriesId::Kind::KeptPv && book_ && !book_->FindKept(series_.kept)) {
     series_ = {};
@@ -126,6 +135,7 @@ ChartInput ResponseChart::Input(bool onScreen) const {
   input.columns = columns_.get();
   input.terms = terms_;
   input.termColumns = termColumns_.get();
+  input.steps = steps_.Range();
   return input;
 }
 
@@ -184,20 +194,11 @@ int ResponseChart::RowAt(double x) const {
 
 QRect ResponseChart::RowRect(int row) const {
   const ChartFrame f = Frame();
-  const double half = std::max(f.top.width() / std::max(Rows(), 1) / 2, 1.0);
+  const double shown = steps_.Whole() ? Rows() : static_cast<double>(steps_.Count());
+  const double half = std::max(f.top.width() / std::max(shown, 1.0) / 2, 1.0);
   const double x = f.steps.ToPixel(row + 1.0);
   return QRectF(QPointF(x - half, f.top.top()), QPointF(x + half, f.Lowest().bottom()))
       .toAlignedRect();
-}
-
-void ResponseChart::mousePressEvent(QMouseEvent* event) {
-  const ChartFrame f = Frame();
-  const QPointF at = event->position();
-  const bool onPlot = at.y() >= f.top.top() && at.y() <= f.Lowest().bottom();
-  const int row = onPlot && event->button() == Qt::LeftButton ? RowAt(at.x()) : -1;
-  if (row < 0) return QWidget::mousePressEvent(event);
-  MoveCursor(row);
-  event->accept();
 }
 
 void ResponseChart::keyPressEvent(QKeyEvent* event) {
@@ -209,7 +210,7 @@ void ResponseChart::keyPressEvent(QKeyEvent* event) {
     ShowMenu(mapToGlobal(cursor_ >= 0 ? RowRect(cursor_).center() : rect().center()));
     return event->accept();
   }
-  if (WalkKey(*event)) return event->accept();
+  if (StepsKey(*event) || WalkKey(*event)) return event->accept();
   const std::optional<int> to =
       CursorAfterKey(event->key(), cursor_, Rows(), firstVisible_, lastVisible_);
   if (!to) return QWidget::keyPressEvent(event);
@@ -236,6 +237,9 @@ void ResponseChart::changeEvent(QEvent* event) {
 }
 
 void ResponseChart::MoveCursor(int row) {
+  // A cursor leaving the steps shown takes them along, their width kept.
+  const StepRange before = steps_.Range();
+  const bool followed = row >= 0 && steps_.Follow(static_cast<std::size_t>(row) + 1);
   SetCursor(row);
   emit RowRequested(row);
   PlayTone();
@@ -243,6 +247,10 @@ void ResponseChart::MoveCursor(int row) {
   QAccessibleEvent event(this, QAccessible::Focus);
   event.setChild(row);
   QAccessible::updateAccessibility(&event);
+  // After a jump (End, a mark) to steps all new, where they stand; a step
+  // at a time, the step said is enough.
+  if (followed && (before.last < steps_.First() || before.first > steps_.Last()))
+    StepsChanged(false, true);
 }
 
 }  // namespace corvale

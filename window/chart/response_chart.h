@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLocale>
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -11,6 +12,7 @@
 #include "labbook/run_series.h"
 #include "labbook/step_info.h"
 #include "labbook/term_ranges.h"
+#include "labbook/step_window.h"
 #include "window/chart/chart_report.h"
 
 class QAccessibleInterface;
@@ -36,8 +38,9 @@ struct ChartFrame;
 // comparison. The rows the table shows are marked; a click asks for that step
 // in the table. From the keyboard, the arrows move a cursor along the steps,
 // which a screen reader speaks; Up and Down choose the series it reads, N and
-// Shift+N jump between the marks. Its context menu copies the chart as an
-// image, or the figures as text.
+// Shift+N jump between the marks. The step axis zooms in and out and pans,
+// by keyboard, wheel and drag, and says the steps it shows. Its context menu
+// copies the chart as an image, or the figures as text.
 class ResponseChart : public QWidget {
   Q_OBJECT
 
@@ -77,6 +80,11 @@ class ResponseChart : public QWidget {
   QString SeriesName() const;
   // The marks N and Shift+N stop at: the chosen series' run's.
   const std::vector<RunMark>& Marks() const;
+  // The steps the step axis shows, and the sentence that says them.
+  const StepWindow& Steps() const { return steps_; }
+  QString StepsSentence() const;
+  // The step axis zoomed out to the whole run, and said.
+  void ShowWholeRun();
   // The height of the chart's text and the width of its lines, in pixels, at
   // the chart's present zoom and place.
   int TextPixelSize() const;
@@ -115,6 +123,9 @@ class ResponseChart : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void changeEvent(QEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
@@ -140,6 +151,16 @@ class ResponseChart : public QWidget {
   void ShowMenu(QPoint global);
   // Up, Down, N and Shift+N; false for any other key.
   bool WalkKey(const QKeyEvent& event);
+  // + and -, Shift+Left and Shift+Right (or [ and ]), and 0: the step axis
+  // zoomed, panned, or the whole run; false for any other key.
+  bool StepsKey(const QKeyEvent& event);
+  // The step, or the place between two, at x on the plot.
+  double StepAt(double x) const;
+  // Where a zoom by key is around: the cursor's step, if shown, else the middle.
+  double ZoomCentre() const;
+  // Redrawn after the steps shown changed, and said: at once, or, for the
+  // wheel's many small turns, once they stop.
+  void StepsChanged(bool changed, bool sayNow);
   void ChooseSeries(int by);
   // The figures of the chosen series' run.
   const std::optional<StepFigures>& SeriesFigures() const;
@@ -176,6 +197,16 @@ class ResponseChart : public QWidget {
   bool stepTones_ = true;
   std::optional<PitchScale> toneScale_;  // the series', once a tone needed it
   double zoom_ = 1;
+  StepWindow steps_;
+  int wheelAngle_ = 0;  // a touchpad's small turns, added up to whole notches
+  bool wheelPans_ = false;
+  QTimer stepsSaid_;  // the steps said once the wheel stops
+  struct Drag {
+    double x = 0;
+    std::size_t first = 0;  // the first step shown when it began
+    bool moved = false;
+  };
+  std::optional<Drag> drag_;
   std::unique_ptr<RowInterfaces> rowInterfaces_;  // a screen reader's views of rows
 };
 

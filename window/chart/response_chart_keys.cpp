@@ -46,9 +46,10 @@ QString ResponseChart::Description() const {
   return tr(
       "Keys: Left and Right, a step; Page Up and Page Down, a tenth of the run; Home and "
       "End, its ends; Up and Down, the series; N and Shift+N, the next and the previous "
-      "mark; C and Shift+C, the next and the previous crossing of SP; F, the figures; T, "
-      "draw the chosen term in a panel of its own or hide it; P, play the series as sound; "
-      "Escape, stop it.");
+      "mark; C and Shift+C, the next and the previous crossing of SP; plus and minus, zoom "
+      "the steps in and out; Shift+Left and Shift+Right, or the brackets, move along them; 0, "
+      "the whole run; F, the figures; T, draw the chosen term in a panel of its own or hide "
+      "it; P, play the series as sound; Escape, stop it.");
 }
 
 void ResponseChart::ChooseSeries(int by) {
