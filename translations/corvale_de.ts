@@ -1131,16 +1131,32 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
         <translation>Den ganzen Lauf zeigen</translation>
     </message>
     <message>
-        <source>Keys: Left and Right, a step; Page Up and Page Down, a tenth of the run; Home and End, its ends; Up and Down, the series; N and Shift+N, the next and the previous mark; C and Shift+C, the next and the previous crossing of SP; plus and minus, zoom the steps in and out; Shift+Left and Shift+Right, or the brackets, move along them; 0, the whole run; F, the figures; P, play the series as sound; Escape, stop it.</source>
-        <translation>Tasten: Links und Rechts, ein Schritt; Bild auf und Bild ab, ein Zehntel des Laufs; Pos1 und Ende, seine Enden; Auf und Ab, die Reihe; N und Umschalt+N, die nächste und die vorige Marke; C und Umschalt+C, die nächste und die vorige Stelle, an der PV SP kreuzt; Plus und Minus, die Schritte vergrößern und verkleinern; Umschalt+Links und Umschalt+Rechts, oder die eckigen Klammern, an ihnen entlang; 0, der ganze Lauf; F, die Kennwerte; P, die Reihe als Ton abspielen; Esc, ihn anhalten.</translation>
-    </message>
-    <message>
         <source>Steps 1 to %1: the whole run.</source>
         <translation>Schritte 1 bis %1: der ganze Lauf.</translation>
     </message>
     <message>
         <source>Steps %1 to %2 of %3.</source>
         <translation>Schritte %1 bis %2 von %3.</translation>
+    </message>
+    <message>
+        <source>Draw in a panel of its own</source>
+        <translation>In einem eigenen Feld zeichnen</translation>
+    </message>
+    <message>
+        <source>Keys: Left and Right, a step; Page Up and Page Down, a tenth of the run; Home and End, its ends; Up and Down, the series; N and Shift+N, the next and the previous mark; C and Shift+C, the next and the previous crossing of SP; plus and minus, zoom the steps in and out; Shift+Left and Shift+Right, or the brackets, move along them; 0, the whole run; F, the figures; T, draw the chosen term in a panel of its own or hide it; P, play the series as sound; Escape, stop it.</source>
+        <translation>Tasten: Links und Rechts, ein Schritt; Bild auf und Bild ab, ein Zehntel des Laufs; Pos1 und Ende, seine Enden; Auf und Ab, die Reihe; N und Umschalt+N, die nächste und die vorige Marke; C und Umschalt+C, die nächste und die vorige Stelle, an der PV SP kreuzt; Plus und Minus, die Schritte vergrößern und verkleinern; Umschalt+Links und Umschalt+Rechts, oder die eckigen Klammern, an ihnen entlang; 0, der ganze Lauf; F, die Kennwerte; T, den gewählten Anteil in einem eigenen Feld zeichnen oder es ausblenden; P, die Reihe als Ton abspielen; Esc, ihn anhalten.</translation>
+    </message>
+    <message>
+        <source>Choose Error, P, I or D with Up and Down, then T draws it in a panel.</source>
+        <translation>Wählen Sie mit Auf und Ab Abweichung, P, I oder D; dann zeichnet T sie in einem eigenen Feld.</translation>
+    </message>
+    <message>
+        <source>%1 drawn in a panel of its own.</source>
+        <translation>%1 in einem eigenen Feld gezeichnet.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s panel hidden.</source>
+        <translation>Feld von %1 ausgeblendet.</translation>
     </message>
 </context>
 <context>

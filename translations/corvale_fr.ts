@@ -1131,16 +1131,32 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
         <translation>Afficher toute la simulation</translation>
     </message>
     <message>
-        <source>Keys: Left and Right, a step; Page Up and Page Down, a tenth of the run; Home and End, its ends; Up and Down, the series; N and Shift+N, the next and the previous mark; C and Shift+C, the next and the previous crossing of SP; plus and minus, zoom the steps in and out; Shift+Left and Shift+Right, or the brackets, move along them; 0, the whole run; F, the figures; P, play the series as sound; Escape, stop it.</source>
-        <translation>Touches&#xa0;: Gauche et Droite, un pas&#x202f;; Page précédente et Page suivante, un dixième de la simulation&#x202f;; Début et Fin, ses extrémités&#x202f;; Haut et Bas, la série&#x202f;; N et Maj+N, la marque suivante ou précédente&#x202f;; C et Maj+C, le croisement de SP suivant ou précédent&#x202f;; plus et moins, agrandir et réduire les pas&#x202f;; Maj+Gauche et Maj+Droite, ou les crochets, les parcourir&#x202f;; 0, toute la simulation&#x202f;; F, les caractéristiques&#x202f;; P, faire entendre la série&#x202f;; Échap, l’arrêter.</translation>
-    </message>
-    <message>
         <source>Steps 1 to %1: the whole run.</source>
         <translation>Pas 1 à %1&#xa0;: toute la simulation.</translation>
     </message>
     <message>
         <source>Steps %1 to %2 of %3.</source>
         <translation>Pas %1 à %2 sur %3.</translation>
+    </message>
+    <message>
+        <source>Draw in a panel of its own</source>
+        <translation>Tracer dans un panneau à part</translation>
+    </message>
+    <message>
+        <source>Keys: Left and Right, a step; Page Up and Page Down, a tenth of the run; Home and End, its ends; Up and Down, the series; N and Shift+N, the next and the previous mark; C and Shift+C, the next and the previous crossing of SP; plus and minus, zoom the steps in and out; Shift+Left and Shift+Right, or the brackets, move along them; 0, the whole run; F, the figures; T, draw the chosen term in a panel of its own or hide it; P, play the series as sound; Escape, stop it.</source>
+        <translation>Touches&#xa0;: Gauche et Droite, un pas&#x202f;; Page précédente et Page suivante, un dixième de la simulation&#x202f;; Début et Fin, ses extrémités&#x202f;; Haut et Bas, la série&#x202f;; N et Maj+N, la marque suivante ou précédente&#x202f;; C et Maj+C, le croisement de SP suivant ou précédent&#x202f;; plus et moins, agrandir et réduire les pas&#x202f;; Maj+Gauche et Maj+Droite, ou les crochets, les parcourir&#x202f;; 0, toute la simulation&#x202f;; F, les caractéristiques&#x202f;; T, tracer le terme choisi dans un panneau à part ou le masquer&#x202f;; P, faire entendre la série&#x202f;; Échap, l’arrêter.</translation>
+    </message>
+    <message>
+        <source>Choose Error, P, I or D with Up and Down, then T draws it in a panel.</source>
+        <translation>Choisissez Erreur, P, I ou D avec Haut et Bas&#x202f;; T le trace alors dans un panneau.</translation>
+    </message>
+    <message>
+        <source>%1 drawn in a panel of its own.</source>
+        <translation>%1 tracé dans un panneau à part.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s panel hidden.</source>
+        <translation>Panneau de %1 masqué.</translation>
     </message>
 </context>
 <context>

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "labbook/column_split.h"
-#include "labbook/term_ranges.h"
 #include "labbook/step_window.h"
+#include "labbook/term_ranges.h"
 #include "window/chart/chart_figures.h"
 #include "window/chart/chart_report.h"
 #include "window/chart/chart_style.h"

@@ -27,8 +27,6 @@ std::size_t KeptSlack(const ColumnSplit& split) {
   return static_cast<std::size_t>(std::max(split.RowsPerColumn() / 2, 0.0));
 }
 
-// Whether a series of `rows` rows has more on the axis than the plot has
-// pixel columns: drawn as each column's range, not row by row.
 bool Decimated(const ChartFrame& frame, std::size_t rows) {
   const std::size_t last = frame.RowsOnAxis(rows), first = frame.FirstRowOnAxis();
   return last > first && last - first > frame.Split().Columns();

@@ -29,6 +29,9 @@ QPolygonF SeriesPath(const ChartFrame& frame, const ScaleMap& values, const Seri
 // The same from the columns' ranges, when they are known already.
 QPolygonF DecimatedPath(const ChartFrame& frame, const ScaleMap& values, const SeriesSource& source,
                         const std::vector<ColumnRange>& columns);
+// Whether a series of `rows` rows has more on the axis than the plot has
+// pixel columns: drawn as each column's range, not row by row.
+bool Decimated(const ChartFrame& frame, std::size_t rows);
 // A kept run's series, whose buckets may reach `slack` rows past a column's
 // own: KeptSlack's for the plot's columns.
 SeriesSource KeptSource(const KeptSeries& series, std::size_t slack);

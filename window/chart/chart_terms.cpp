@@ -93,7 +93,7 @@ void ChartTerms::Draw(QPainter& painter, ChartReport& report) const {
     const SeriesSource source{
         trace.Size(), [&trace, t](std::size_t r) { return TermsOf(trace.Record(r))[t]; },
         [this, t](std::size_t a, std::size_t b) { return book_.CurrentTerms(a, b)[t]; }};
-    const bool decimated = cache_->rows > frame_.Split().Columns();
+    const bool decimated = Decimated(frame_, trace.Size());
     const QPolygonF path = decimated
                                ? DecimatedPath(frame_, panel.values, source, Columns(panel.term))
                                : SeriesPath(frame_, panel.values, source);

@@ -11,8 +11,8 @@
 #include "labbook/run_marks.h"
 #include "labbook/run_series.h"
 #include "labbook/step_info.h"
-#include "labbook/term_ranges.h"
 #include "labbook/step_window.h"
+#include "labbook/term_ranges.h"
 #include "window/chart/chart_report.h"
 
 class QAccessibleInterface;
