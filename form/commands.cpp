@@ -112,9 +112,11 @@ RunOutcome Execute(LabBook& book, PreparedRun run, BookChange change) {
   const std::size_t transcriptRoom =
       kMaxTranscriptText - std::min(kMaxTranscriptText, book.TextBytes());
   std::vector<ResponseSample> rows;
+  std::vector<double> truePv;  // where PV is read with noise
   RowsWritten written;
   try {
     rows.reserve(static_cast<std::size_t>(run.steps));
+    if (run.options.noise != 0) truePv.reserve(static_cast<std::size_t>(run.steps));
     // A row's text is made only when it is shown, read or copied; here its
     // size alone is counted against the budgets.
     const std::size_t separatorBytes = run.numbers.decimalSeparator.size();
@@ -134,8 +136,9 @@ RunOutcome Execute(LabBook& book, PreparedRun run, BookChange change) {
       CommitStep(next, record);
       lastError = record.Error;
       rows.push_back(ResponseSample::Of(record));
+      if (run.options.noise != 0) truePv.push_back(record.truePv);
     }
-    if (book.Add(std::move(rows), run.gains, next, written, outcome.change, run.options)) {
+    if (book.Add(std::move(rows), run.gains, next, written, outcome.change, run.options, truePv)) {
       return outcome;
     }
   } catch (const std::bad_alloc&) {

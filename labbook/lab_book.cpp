@@ -63,11 +63,12 @@ BookChange LabBook::Restart() {
 }
 
 bool LabBook::Add(std::vector<ResponseSample> rows, const Gains& gains, const LoopState& after,
-                  const RowsWritten& written, BookChange& change, const LoopOptions& options) {
+                  const RowsWritten& written, BookChange& change, const LoopOptions& options,
+                  std::span<const double> truePv) {
   const std::size_t first = current_->Size();
   if (!rows.empty()) {
     const std::size_t added = rows.size();
-    if (!current_->Append(std::move(rows), gains, options)) return false;
+    if (!current_->Append(std::move(rows), gains, options, truePv)) return false;
     if (change.rowsAdded == 0) change.firstRow = first;
     change.rowsAdded += added;
     textBytes_ += written.textBytes;

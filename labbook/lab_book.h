@@ -5,6 +5,7 @@
 #include <deque>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "labbook/column_ranges.h"
@@ -65,7 +66,8 @@ class LabBook {
   // everything as it was, when memory runs out: the rows and the state
   // always agree.
   bool Add(std::vector<ResponseSample> rows, const Gains& gains, const LoopState& after,
-           const RowsWritten& written, BookChange& change, const LoopOptions& options = {});
+           const RowsWritten& written, BookChange& change, const LoopOptions& options = {},
+           std::span<const double> truePv = {});
 
   // The current run: every row, shared with whatever copied rows of it.
   const ResponseTrace& Current() const { return *current_; }

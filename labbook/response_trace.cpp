@@ -25,26 +25,38 @@ Limit LimitOf(std::int64_t step, double x) {
 
 void ResponseTrace::Clear() {
   samples_.clear();
+  truePv_.clear();
   blocks_.clear();
   runs_.clear();
   extent_ = {};
 }
 
 bool ResponseTrace::Append(std::vector<ResponseSample> samples, const Gains& gains,
-                           const LoopOptions& options) {
+                           const LoopOptions& options, std::span<const double> truePv) {
   if (samples.empty()) return true;
   const std::size_t first = samples_.size();
   const std::size_t size = first + samples.size();
+  // PV without the noise, held only once some command had noise.
+  const bool noisy = !truePv_.empty() || !truePv.empty();
   // All the memory first: what follows cannot fail, so the trace never holds
   // rows without their blocks or their run.
   try {
     MakeRoom(runs_, runs_.size() + 1);
     MakeRoom(blocks_, (size + kBlock - 1) / kBlock);
     if (first > 0) MakeRoom(samples_, size);
+    if (noisy) MakeRoom(truePv_, size);
   } catch (const std::bad_alloc&) {
     return false;
   }
   runs_.push_back({first, gains, options});
+  if (noisy) {
+    for (std::size_t row = truePv_.size(); row < first; ++row) truePv_.push_back(samples_[row].pv);
+    if (truePv.size() == samples.size()) {
+      truePv_.insert(truePv_.end(), truePv.begin(), truePv.end());
+    } else {
+      for (const ResponseSample& sample : samples) truePv_.push_back(sample.pv);
+    }
+  }
   if (first == 0) {
     samples_.swap(samples);
   } else {

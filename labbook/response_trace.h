@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "simulation/step.h"
@@ -75,11 +76,16 @@ class ResponseTrace {
   void Clear();
   // A command's rows, all under one set of gains; taken over whole when they
   // are the first. False, with the trace as it was, when memory runs out.
+  // `truePv`: each row's PV without the noise the controller read it with,
+  // where there was noise.
   bool Append(std::vector<ResponseSample> samples, const Gains& gains,
-              const LoopOptions& options = {});
+              const LoopOptions& options = {}, std::span<const double> truePv = {});
 
   std::size_t Size() const { return samples_.size(); }
   const ResponseSample& Sample(std::size_t row) const { return samples_[row]; }
+  // Whether some command read PV with noise, and PV as the plant made it.
+  bool Noisy() const { return !truePv_.empty(); }
+  double TruePv(std::size_t row) const { return truePv_.empty() ? samples_[row].pv : truePv_[row]; }
   static std::int64_t StepOf(std::size_t row) { return static_cast<std::int64_t>(row) + 1; }
   Limit LimitAt(std::size_t row) const { return LimitOf(StepOf(row), samples_[row].x); }
   const std::vector<Run>& Runs() const { return runs_; }
@@ -130,6 +136,7 @@ class ResponseTrace {
   ValueRange RangeOf(std::size_t first, std::size_t last) const;
 
   std::vector<ResponseSample> samples_;
+  std::vector<double> truePv_;  // empty until a command had noise
   std::vector<Block> blocks_;
   std::vector<Run> runs_;
   ValueRange extent_;

@@ -100,6 +100,28 @@ void AddSetPoints(std::vector<RunMark>& marks, std::size_t size, ValueAt valueAt
     marks.push_back({row, Kind::Crossing});
 }
 
+// Where the load on the plant's input changes: at a command's first row
+// where it differs from the row before, and at the step the command's load
+// begins.
+void AddLoads(std::vector<RunMark>& marks, std::span<const ResponseTrace::Run> runs,
+              std::size_t size) {
+  double before = 0;
+  for (std::size_t r = 0; r < runs.size(); ++r) {
+    const std::size_t first = runs[r].firstRow;
+    const std::size_t end = r + 1 < runs.size() ? runs[r + 1].firstRow : size;
+    if (first >= end) continue;
+    const LoopOptions& options = runs[r].options;
+    const auto load = [&options](std::size_t row) {
+      return options.LoadAt(ResponseTrace::StepOf(row)) ? options.loadSize : 0.0;
+    };
+    if (load(first) != before) marks.push_back({first, Kind::LoadChange});
+    const auto begins = static_cast<std::size_t>(std::max<std::int64_t>(options.loadStep - 1, 0));
+    if (options.loadSize != 0 && begins > first && begins < end)
+      marks.push_back({begins, Kind::LoadChange});
+    before = load(end - 1);
+  }
+}
+
 std::vector<RunMark> Sorted(std::vector<RunMark> marks) {
   // No two marks share a row and a kind, so a plain sort is as stable, and
   // needs no buffer of its own.
@@ -131,6 +153,7 @@ std::vector<RunMark> FindMarks(const ResponseTrace& trace,
     return trace.PvRange(row, row + kBlock);
   };
   AddSetPoints(marks, trace.Size(), pv, block, trace.Runs(), CrossingBand(trace.Extent()));
+  AddLoads(marks, trace.Runs(), trace.Size());
   return Sorted(std::move(marks));
 }
 
@@ -139,6 +162,22 @@ std::vector<std::size_t> CrossingRows(const std::vector<RunMark>& marks) {
   for (const RunMark& mark : marks)
     if (mark.kind == Kind::Crossing) rows.push_back(mark.row);
   return rows;
+}
+
+std::vector<std::size_t> LoadRows(const std::vector<RunMark>& marks) {
+  std::vector<std::size_t> rows;
+  for (const RunMark& mark : marks)
+    if (mark.kind == Kind::LoadChange) rows.push_back(mark.row);
+  return rows;
+}
+
+double LoadAt(std::span<const ResponseTrace::Run> commands, std::size_t row) {
+  const auto after = std::upper_bound(
+      commands.begin(), commands.end(), row,
+      [](std::size_t r, const ResponseTrace::Run& run) { return r < run.firstRow; });
+  if (after == commands.begin()) return 0;
+  const LoopOptions& options = std::prev(after)->options;
+  return options.LoadAt(ResponseTrace::StepOf(row)) ? options.loadSize : 0;
 }
 
 std::optional<std::size_t> NextMarkRow(const std::vector<RunMark>& marks, long long row,

@@ -12,8 +12,8 @@ namespace corvale {
 
 // A step worth stopping at when walking a run: where its last step response
 // rises (or falls) through 10 % and 90 % of the change, peaks and settles,
-// where X reaches or leaves one of its limits, where SP changes, and where
-// PV crosses SP.
+// where X reaches or leaves one of its limits, where SP or the load changes,
+// and where PV crosses SP.
 struct RunMark {
   enum class Kind {
     RiseStart,
@@ -23,6 +23,7 @@ struct RunMark {
     LimitExit,  // before an entry at the same step: X leaves one limit for the other
     LimitEntry,
     SetPointChange,
+    LoadChange,  // the load on the plant's input begins, ends or changes
     Crossing
   };
   std::size_t row = 0;
@@ -50,8 +51,12 @@ std::vector<std::size_t> Crossings(std::span<const double> values,
 // thousandth of the run's range, less than a pixel of any chart.
 double CrossingBand(const ValueRange& extent);
 
-// The rows of the crossings of SP among `marks`.
+// The rows of the crossings of SP among `marks`, and of the load's changes.
 std::vector<std::size_t> CrossingRows(const std::vector<RunMark>& marks);
+std::vector<std::size_t> LoadRows(const std::vector<RunMark>& marks);
+
+// The load on the plant's input at a row, under the commands that wrote it.
+double LoadAt(std::span<const ResponseTrace::Run> commands, std::size_t row);
 
 // At most so many marks of each kind are found, so that a run that swings
 // between X's limits at every step costs a bounded memory.

@@ -29,6 +29,7 @@ SeriesId::Kind KindOf(Term term) {
 std::vector<SeriesId> SeriesOf(const LabBook& book) {
   using K = SeriesId::Kind;
   std::vector<SeriesId> all = {{K::Pv}, {K::X}, {K::Error}, {K::P}, {K::I}, {K::D}};
+  if (book.Current().Noisy()) all.insert(all.begin() + 1, {K::TruePv});
   for (const KeptRun& run : book.Kept()) all.push_back({K::KeptPv, run.id});
   return all;
 }
@@ -38,6 +39,7 @@ namespace {
 double ValueOf(const ResponseTrace& trace, SeriesId::Kind kind, std::size_t row) {
   if (const std::optional<Term> term = TermOf(kind))
     return TermsOf(trace.Record(row))[static_cast<std::size_t>(*term)];
+  if (kind == SeriesId::Kind::TruePv) return trace.TruePv(row);
   return kind == SeriesId::Kind::X ? trace.Sample(row).x : trace.Sample(row).pv;
 }
 
@@ -86,7 +88,7 @@ const std::vector<RunMark>& SeriesMarks(const LabBook& book, SeriesId series) {
 PitchScale SeriesScale(const LabBook& book, SeriesId series) {
   using K = SeriesId::Kind;
   ValueRange range;
-  if (series.kind == K::Pv || series.kind == K::KeptPv) {
+  if (series.kind == K::Pv || series.kind == K::KeptPv || series.kind == K::TruePv) {
     range = book.Current().Extent();
     for (const KeptRun& run : book.Kept()) {
       range.low = std::min(range.low, run.summary.extent.low);

@@ -15,7 +15,7 @@ namespace corvale {
 // columns, or the PV of a run kept for comparison, named by its id so that
 // it stays the same run however many come and go.
 struct SeriesId {
-  enum class Kind { Pv, X, Error, P, I, D, KeptPv };
+  enum class Kind { Pv, X, Error, P, I, D, KeptPv, TruePv };
   Kind kind = Kind::Pv;
   RunId kept = 0;
 
@@ -26,8 +26,9 @@ struct SeriesId {
 std::optional<Term> TermOf(SeriesId::Kind kind);
 SeriesId::Kind KindOf(Term term);
 
-// The series there are, in the order Up and Down walk them: PV, X, Error, P,
-// I, D, then each kept run's PV, oldest first.
+// The series there are, in the order Up and Down walk them: PV, PV without
+// the noise where the run has noise, X, Error, P, I, D, then each kept run's
+// PV, oldest first.
 std::vector<SeriesId> SeriesOf(const LabBook& book);
 
 // The series' value at `row`; none past its run's end, or for a kept run

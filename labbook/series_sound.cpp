@@ -39,14 +39,19 @@ void Fade(std::vector<double>& wave) {
   }
 }
 
-void AddClick(std::vector<double>& wave, std::size_t at) {
-  const auto length = static_cast<std::size_t>(kClickSeconds * kSampleRate);
+// A knock: as a click, lower and longer, for what happens to the loop from
+// outside it rather than what the series does.
+constexpr double kKnockHz = 700;
+constexpr double kKnockSeconds = 0.03;
+
+void AddClick(std::vector<double>& wave, std::size_t at, double hz = kClickHz,
+              double seconds = kClickSeconds) {
+  const auto length = static_cast<std::size_t>(seconds * kSampleRate);
   for (std::size_t n = 0; n < length && at + n < wave.size(); ++n) {
     const double t = static_cast<double>(n) / static_cast<double>(length);
     const double window = 0.5 - 0.5 * std::cos(2 * std::numbers::pi * t);
-    wave[at + n] +=
-        kClickLoudness * window *
-        std::sin(2 * std::numbers::pi * kClickHz * static_cast<double>(n) / kSampleRate);
+    wave[at + n] += kClickLoudness * window *
+                    std::sin(2 * std::numbers::pi * hz * static_cast<double>(n) / kSampleRate);
   }
 }
 
@@ -83,7 +88,8 @@ Pcm ToneOf(double frequency, double seconds) {
 }
 
 Pcm SeriesSound(std::span<const double> values, const PitchScale& scale,
-                std::span<const std::size_t> clicks, double seconds) {
+                std::span<const std::size_t> clicks, double seconds,
+                std::span<const std::size_t> knocks) {
   const std::size_t rows = values.size();
   const auto total = static_cast<std::size_t>(seconds * kSampleRate);
   if (rows == 0 || total == 0) return {};
@@ -106,6 +112,9 @@ Pcm SeriesSound(std::span<const double> values, const PitchScale& scale,
   Fade(wave);
   for (const std::size_t row : clicks) {
     if (row < rows) AddClick(wave, row * total / rows);
+  }
+  for (const std::size_t row : knocks) {
+    if (row < rows) AddClick(wave, row * total / rows, kKnockHz, kKnockSeconds);
   }
   return ToPcm(wave);
 }

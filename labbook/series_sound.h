@@ -31,8 +31,10 @@ Pcm ToneOf(double frequency, double seconds);
 // follows the value. The rows fall into time slices, about 100 a second and
 // never more than there are rows; each plays its smallest and its largest
 // value in the order the slice runs, so that a long run's swings are heard
-// without a note a row. A soft click marks each of `clicks` (rows).
+// without a note a row. A soft click marks each of `clicks` (rows), and a
+// lower, longer knock each of `knocks`.
 Pcm SeriesSound(std::span<const double> values, const PitchScale& scale,
-                std::span<const std::size_t> clicks, double seconds);
+                std::span<const std::size_t> clicks, double seconds,
+                std::span<const std::size_t> knocks = {});
 
 }  // namespace corvale

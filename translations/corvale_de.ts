@@ -1158,6 +1158,19 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
         <source>%1&apos;s panel hidden.</source>
         <translation>Feld von %1 ausgeblendet.</translation>
     </message>
+    <message>
+        <source>load %1</source>
+        <comment>the load on the plant&apos;s input from here</comment>
+        <translation>Last %1</translation>
+    </message>
+    <message>
+        <source>PV without the noise</source>
+        <translation>PV ohne das Rauschen</translation>
+    </message>
+    <message>
+        <source>the load on the plant&apos;s input becomes %1</source>
+        <translation>die Last am Eingang der Strecke wird %1</translation>
+    </message>
 </context>
 <context>
     <name>corvale::RunComparisonView</name>

@@ -1158,6 +1158,19 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
         <source>%1&apos;s panel hidden.</source>
         <translation>Panneau de %1 masqué.</translation>
     </message>
+    <message>
+        <source>load %1</source>
+        <comment>the load on the plant&apos;s input from here</comment>
+        <translation>charge %1</translation>
+    </message>
+    <message>
+        <source>PV without the noise</source>
+        <translation>PV sans le bruit</translation>
+    </message>
+    <message>
+        <source>the load on the plant&apos;s input becomes %1</source>
+        <translation>la charge à l’entrée du procédé devient %1</translation>
+    </message>
 </context>
 <context>
     <name>corvale::RunComparisonView</name>

@@ -117,3 +117,46 @@ TEST(RunMarks, NextMarkSkipsToTheNextRowWithOne) {
 
 }  // namespace
 }  // namespace corvale
+
+namespace corvale {
+namespace {
+
+// N stops where the load on the plant's input changes: where it begins
+// within a command, and at a Continue that changes it; not at one that
+// carries it on.
+TEST(RunMarks, TheLoadsChangesAreMarked) {
+  struct Command {
+    std::string load, from, command;
+  };
+  const struct {
+    std::vector<Command> commands;
+    std::vector<std::size_t> rows;
+  } cases[] = {
+      {{{"20", "50", "C 1 0 0 5 60"}}, {49}},
+      {{{"20", "1", "C 1 0 0 5 10"}}, {0}},
+      {{{"20", "50", "C 1 0 0 5 60"}, {"20", "50", "+ 1 0 0 5 10"}}, {49}},
+      {{{"20", "50", "C 1 0 0 5 60"}, {"0", "50", "+ 1 0 0 5 10"}}, {49, 60}},
+      {{{"20", "50", "C 1 0 0 5 40"}, {"20", "50", "+ 1 0 0 5 20"}}, {49}},
+      {{{"0", "1", "C 1 0 0 5 10"}, {"-3", "5", "+ 1 0 0 5 10"}}, {10}},
+      {{{"0", "1", "C 1 0 0 5 60"}}, {}},
+  };
+  for (const auto& c : cases) {
+    Session session;
+    for (const Command& command : c.commands) {
+      session.fields.SetBox(Box::LoadSize, command.load);
+      session.fields.SetBox(Box::LoadStep, command.from);
+      ASSERT_TRUE(session.Press(command.command));
+    }
+    EXPECT_EQ(LoadRows(session.history.CurrentMarks()), c.rows) << c.commands.back().command;
+  }
+  // What the load is at a row, as the chart says it there.
+  Session session;
+  session.fields.SetBox(Box::LoadSize, "20");
+  session.fields.SetBox(Box::LoadStep, "5");
+  ASSERT_TRUE(session.Press("C 1 0 0 5 10"));
+  EXPECT_EQ(LoadAt(session.history.Current().Runs(), 3), 0);
+  EXPECT_EQ(LoadAt(session.history.Current().Runs(), 4), 20);
+}
+
+}  // namespace
+}  // namespace corvale

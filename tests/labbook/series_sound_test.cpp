@@ -78,19 +78,30 @@ TEST(SeriesSound, ALongRunPlaysEachSlicesRange) {
 }
 
 // A click at row 5 of 10 over one second: 3 kHz for 4 ms at 0.5 s, on the tone and nowhere else.
-TEST(SeriesSound, ACrossingClicks) {
+// A crossing clicks: 4 ms at 3 kHz; a change of the load knocks: 30 ms at 700 Hz.
+TEST(SeriesSound, ACrossingClicksAndALoadKnocks) {
   const std::vector<double> values(10, 4);
   const Pcm plain = SeriesSound(values, {0, 10}, {}, 1);
-  const Pcm clicked = SeriesSound(values, {0, 10}, std::vector<std::size_t>{5}, 1);
-  ASSERT_EQ(clicked.size(), plain.size());
-  Pcm click(plain.size());
-  for (std::size_t n = 0; n < plain.size(); ++n) {
-    click[n] = static_cast<std::int16_t>(clicked[n] - plain[n]);
-    EXPECT_TRUE((n >= 24000 && n < 24192) || click[n] == 0) << n;
+  const std::vector<std::size_t> at5{5};
+  const struct {
+    bool knock;
+    std::size_t length;
+    double hz;
+  } cases[] = {{false, 192, 3000}, {true, 1440, 700}};
+  for (const auto& c : cases) {
+    const Pcm marked =
+        c.knock ? SeriesSound(values, {0, 10}, {}, 1, at5) : SeriesSound(values, {0, 10}, at5, 1);
+    ASSERT_EQ(marked.size(), plain.size());
+    Pcm mark(plain.size());
+    for (std::size_t n = 0; n < plain.size(); ++n) {
+      mark[n] = static_cast<std::int16_t>(marked[n] - plain[n]);
+      EXPECT_TRUE((n >= 24000 && n < 24000 + c.length) || mark[n] == 0) << n;
+    }
+    EXPECT_NEAR(Amplitude(mark, 24000, c.length, c.hz), 0.5 * 0.3 * 32767, 300);  // Hann-windowed
+    // ... and so it fades out to nothing, with no crack at its end.
+    for (std::size_t n = 24000 + c.length - 6; n < 24000 + c.length; ++n)
+      EXPECT_LT(std::abs(mark[n]), 100) << n;
   }
-  EXPECT_NEAR(Amplitude(click, 24000, 192, 3000), 0.5 * 0.3 * 32767, 300);  // Hann-windowed
-  // ... and so it fades out to nothing, with no crack at its end.
-  for (std::size_t n = 24186; n < 24192; ++n) EXPECT_LT(std::abs(click[n]), 100) << n;
   EXPECT_TRUE(SeriesSound({}, {0, 1}, {}, 1).empty());
 }
 

@@ -35,6 +35,7 @@ QString ChartReadout::Name(SeriesId series) const {
   using K = SeriesId::Kind;
   if (const std::optional<Term> term = TermOf(series.kind)) return ChartTerms::Name(*term);
   if (series.kind == K::Pv) return QStringLiteral("PV");
+  if (series.kind == K::TruePv) return ChartWords::tr("PV without the noise");
   if (series.kind == K::X) return QStringLiteral("X");
   // Numbered as the comparison lists the kept runs, oldest first.
   const auto& kept = book_.Kept();
@@ -85,6 +86,9 @@ QString ChartReadout::MarkText(SeriesId series, const RunMark& mark) const {
     case K::SetPointChange:
       return ChartWords::tr("SP changes to %1")
           .arg(ProseNumber(SetPointAt(SeriesSetPoints(book_, series), mark.row), locale_));
+    case K::LoadChange:
+      return ChartWords::tr("the load on the plant's input becomes %1")
+          .arg(ProseNumber(LoadAt(SeriesSetPoints(book_, series), mark.row), locale_));
     case K::Crossing:
       return ChartWords::tr("PV crosses SP");
   }

@@ -4,6 +4,7 @@
 
 #include "window/chart/chart_axis.h"
 #include "window/chart/chart_cursor.h"
+#include "window/chart/chart_loads.h"
 #include "window/chart/chart_marks.h"
 #include "window/chart/chart_series.h"
 #include "window/words/contexts.h"
@@ -45,6 +46,11 @@ std::vector<LegendEntry> ChartScene::LegendEntries() const {
          style_.pv);
     for (std::size_t i = 0; i < kept.size(); ++i) line(names[i], style_.Kept(input_.KeptLook(i)));
   }
+  // Beside the PV read with the noise, which it is the plant's own of.
+  if (trace.Noisy())
+    entries.insert(
+        entries.begin() + 1,
+        {ChartWords::tr("PV without the noise"), LegendEntry::Sample::kLine, style_.TruePv(), {}});
   line(ChartWords::tr("SP"), style_.sp);
   line(ChartWords::tr("X"), style_.x);
   if (ChartSeries::ReachedLimit(trace))
@@ -154,6 +160,8 @@ ChartReport ChartScene::Draw(QPainter& painter) const {
   series.DrawCurrent(painter, report);
   ChartTerms(book, frame_, input_.keptLooks, input_.termColumns).Draw(painter, report);
   marks.DrawLimits(painter, room, report);
+  ChartLoads(frame_, input_.locale, book.Current(), book.CurrentMarks())
+      .Draw(painter, room, report);
 
   const ChartCursor cursor(frame_, book.Current(), input_.cursor, input_.readout);
   const QRectF readout = cursor.PlaceReadout(room);

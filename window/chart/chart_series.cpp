@@ -206,6 +206,23 @@ void ChartSeries::DrawKept(QPainter& painter, ChartReport& report) const {
   painter.setClipping(false);
 }
 
+void ChartSeries::DrawTruePv(QPainter& painter, ChartReport& report) const {
+  const ResponseTrace& trace = book_.Current();
+  if (!trace.Noisy()) return;
+  const SeriesSource source{trace.Size(), [&trace](std::size_t r) { return trace.TruePv(r); },
+                            [&trace](std::size_t a, std::size_t b) {
+                              ValueRange range{trace.TruePv(a), trace.TruePv(a)};
+                              for (std::size_t r = a + 1; r < b; ++r)
+                                range.Take({trace.TruePv(r), trace.TruePv(r)});
+                              return range;
+                            }};
+  bool decimated = false;
+  const QPolygonF path = SeriesPath(frame_, frame_.values, source, &decimated);
+  painter.setPen(frame_.style.TruePv());
+  painter.drawPolyline(path);
+  report.paths.push_back({QStringLiteral("true PV"), path, decimated});
+}
+
 void ChartSeries::DrawCurrent(QPainter& painter, ChartReport& report) const {
   const ResponseTrace& trace = book_.Current();
   const ChartStyle& s = frame_.style;
@@ -218,6 +235,7 @@ void ChartSeries::DrawCurrent(QPainter& painter, ChartReport& report) const {
     painter.drawPolyline(sp);
     report.paths.push_back({QStringLiteral("SP"), sp, false});
   }
+  DrawTruePv(painter, report);
   bool decimated = false;
   const SeriesSource pvSource{
       trace.Size(), [&trace](std::size_t r) { return trace.Sample(r).pv; },

@@ -74,6 +74,8 @@ class ChartSeries {
   void DrawCurrent(QPainter& painter, ChartReport& report) const;
 
  private:
+  // PV as the plant made it, under the PV the controller read with noise.
+  void DrawTruePv(QPainter& painter, ChartReport& report) const;
   void Shade(QPainter& painter, double fromX, double toX, ChartReport& report) const;
 
   const LabBook& book_;

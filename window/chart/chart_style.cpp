@@ -100,6 +100,12 @@ QPen ChartStyle::KeptSetPoint(std::size_t index) const {
   return kept;
 }
 
+QPen ChartStyle::TruePv() const {
+  QPen dotted(Mixed(pv.color(), base, 0.5), std::max(pen * 0.75, 1.0), Qt::DotLine);
+  dotted.setCapStyle(Qt::FlatCap);
+  return dotted;
+}
+
 QPen ChartStyle::Thin(Qt::PenStyle style, double share) const {
   return QPen(text, std::max(1.0, pen * share), style);
 }

@@ -34,6 +34,9 @@ struct ChartStyle {
   QPen Kept(std::size_t index) const;
   // Its set point: thin, in its colour, dashed as SP is.
   QPen KeptSetPoint(std::size_t index) const;
+  // PV as the plant made it, under a PV read with noise: PV's colour, paler
+  // and thinner, dotted for a reader who does not see the difference.
+  QPen TruePv() const;
   // A thin pen of the text's colour, for marks, at `share` of the line width.
   QPen Thin(Qt::PenStyle style = Qt::SolidLine, double share = 0.5) const;
 };

@@ -185,7 +185,8 @@ QString ResponseChart::SeriesName() const {
 }
 
 bool ResponseChart::IsPv(SeriesId series) {
-  return series.kind == SeriesId::Kind::Pv || series.kind == SeriesId::Kind::KeptPv;
+  using K = SeriesId::Kind;
+  return series.kind == K::Pv || series.kind == K::KeptPv || series.kind == K::TruePv;
 }
 
 double ResponseChart::PlayedSetPoint() const {
@@ -199,8 +200,9 @@ void ResponseChart::Play() {
   const QString sentence = PlaySentence(values);
   if (sentence.isEmpty()) return;
   const PitchScale scale = SeriesScale(*book_, series_);
-  // Clicks where the series' run crosses SP: PV's, for the current run's columns.
-  Pcm sound = SeriesSound(values, scale, CrossingRows(Marks()), kPlaySeconds);
+  // Clicks where the series' run crosses SP: PV's, for the current run's
+  // columns; knocks where its load changes.
+  Pcm sound = SeriesSound(values, scale, CrossingRows(Marks()), kPlaySeconds, LoadRows(Marks()));
   if (!IsPv(series_)) return Sound().Play(std::move(sound), sentence);
   // SP's pitch first, for PV to be heard against: a PV that stays short of
   // it never crosses it, and no click would tell.

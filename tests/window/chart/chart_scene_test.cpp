@@ -150,7 +150,7 @@ TEST_F(ChartDrawing, TheLegendNamesEachRunByWhatSetsItApart) {
       {{{{}, none, ".5 .5 .5 5 60"},
         {{{B::LoadSize, "20"}, {B::LoadStep, "50"}, {B::Noise, ".5"}, {B::NoiseSeed, "3"}}, none,
          ".5 .5 .5 5 60"}},
-       {"PV, Load 20 from step 50, Noise 0.5, seed 3", "Load 0, Noise 0"}},
+       {"PV, Load 20 from step 50, Noise 0.5, seed 3", "PV without the noise", "Load 0, Noise 0"}},
       {{{{{B::NoiseSeed, "3"}}, none, ".5 .5 .5 5 30"}, {{}, none, ".5 .5 .5 5 30"}},
        {"PV, Kp 0.5, Ki 0.5, Kd 0.5", "Kp 0.5, Ki 0.5, Kd 0.5"}},
   };
