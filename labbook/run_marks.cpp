@@ -1,6 +1,7 @@
 #include "labbook/run_marks.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace corvale {
 namespace {
@@ -89,15 +90,11 @@ std::vector<std::size_t> CrossingsOf(std::size_t size, ValueAt valueAt, BlockAt 
   return rows;
 }
 
-template <typename ValueAt, typename BlockAt>
-void AddSetPoints(std::vector<RunMark>& marks, std::size_t size, ValueAt valueAt, BlockAt blockAt,
-                  std::span<const ResponseTrace::Run> runs, double band) {
+void AddSetPointChanges(std::vector<RunMark>& marks, std::span<const ResponseTrace::Run> runs) {
   for (std::size_t r = 1; r < runs.size(); ++r) {
     if (runs[r].SetPoint() != runs[r - 1].SetPoint())
       marks.push_back({runs[r].firstRow, Kind::SetPointChange});
   }
-  for (const std::size_t row : CrossingsOf(size, valueAt, blockAt, runs, band))
-    marks.push_back({row, Kind::Crossing});
 }
 
 // Where the load on the plant's input changes: at a command's first row
@@ -122,13 +119,8 @@ void AddLoads(std::vector<RunMark>& marks, std::span<const ResponseTrace::Run> r
   }
 }
 
-std::vector<RunMark> Sorted(std::vector<RunMark> marks) {
-  // No two marks share a row and a kind, so a plain sort is as stable, and
-  // needs no buffer of its own.
-  std::sort(marks.begin(), marks.end(), [](const RunMark& a, const RunMark& b) {
-    return a.row != b.row ? a.row < b.row : a.kind < b.kind;
-  });
-  return marks;
+bool Before(const RunMark& a, const RunMark& b) {
+  return a.row != b.row ? a.row < b.row : a.kind < b.kind;
 }
 
 }  // namespace
@@ -146,15 +138,31 @@ std::vector<RunMark> FindMarks(const ResponseTrace& trace,
                                const std::optional<StepFigures>& figures) {
   std::vector<RunMark> marks;
   if (figures && figures->settled) AddFigures(marks, *figures);
+  std::sort(marks.begin(), marks.end(), Before);
+  // Every other kind's marks come in row order, each kind merged in as it
+  // comes: a noisy PV crosses SP tens of thousands of times, which a sort of
+  // them all would cost far more than.
+  const auto merged = [&marks](std::size_t from) {
+    std::inplace_merge(marks.begin(), marks.begin() + static_cast<std::ptrdiff_t>(from),
+                       marks.end(), Before);
+  };
+  std::size_t from = marks.size();
   AddLimits(marks, trace);
+  merged(std::exchange(from, marks.size()));
+  AddSetPointChanges(marks, trace.Runs());
+  merged(std::exchange(from, marks.size()));
+  AddLoads(marks, trace.Runs(), trace.Size());
+  merged(std::exchange(from, marks.size()));
   const auto pv = [&trace](std::size_t row) { return trace.Sample(row).pv; };
   const auto block = [&trace](std::size_t row) -> std::optional<ValueRange> {
     if (row % kBlock != 0 || row + kBlock > trace.Size()) return std::nullopt;
     return trace.PvRange(row, row + kBlock);
   };
-  AddSetPoints(marks, trace.Size(), pv, block, trace.Runs(), CrossingBand(trace.Extent()));
-  AddLoads(marks, trace.Runs(), trace.Size());
-  return Sorted(std::move(marks));
+  for (const std::size_t row :
+       CrossingsOf(trace.Size(), pv, block, trace.Runs(), CrossingBand(trace.Extent())))
+    marks.push_back({row, Kind::Crossing});
+  merged(from);
+  return marks;
 }
 
 std::vector<std::size_t> CrossingRows(const std::vector<RunMark>& marks) {

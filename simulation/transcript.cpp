@@ -125,7 +125,23 @@ std::string FormatValue(double value, std::string_view decimalSeparator) {
 }
 
 std::size_t FormattedLength(double value, std::size_t separatorBytes) {
-  if (const std::optional<std::uint64_t> scaled = TenThousandths(std::fabs(value))) {
+  const double magnitude = std::fabs(value);
+  const std::size_t sign = value < 0 ? 1 : 0;
+  // The length is the rounded ten-thousandths' digits alone, and those are
+  // the whole part's of magnitude * 10^4 but where that is within its last
+  // bit of a power of ten, or all nines, which rounding may carry into one
+  // more digit: a test that almost never holds, so that a noisy run's values
+  // cost no misjudged branch, as rounding each of them would.
+  if (magnitude < 1e10) {
+    const auto whole = static_cast<std::uint64_t>(magnitude * 1e4);
+    const int digits = DecimalDigits(whole);
+    const bool clear = digits < kDecimals
+                           ? whole + 1 < ten_thousandths_detail::kPowersOfTen[kDecimals]
+                           : whole + 1 != ten_thousandths_detail::kPowersOfTen[digits] &&
+                                 whole != ten_thousandths_detail::kPowersOfTen[digits - 1];
+    if (clear) return sign + static_cast<std::size_t>(std::max(digits, kDecimals)) + separatorBytes;
+  }
+  if (const std::optional<std::uint64_t> scaled = TenThousandths(magnitude)) {
     const auto digits = static_cast<std::size_t>(DecimalDigits(*scaled));
     return (value < 0 ? 1 : 0) + std::max(digits, std::size_t{kDecimals}) + separatorBytes;
   }
