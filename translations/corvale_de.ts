@@ -800,6 +800,11 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
         <translation>Differentialbeiwert: D = Kd × Änderung der Regelabweichung seit dem vorigen Schritt.
 </translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>a combo box&apos;s choice, then what it does</comment>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>corvale::LoopPage</name>

@@ -800,6 +800,11 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
         <translation>Gain dérivé&#xa0;: D = Kd × variation de l’erreur depuis le pas précédent.
 </translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>a combo box&apos;s choice, then what it does</comment>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>corvale::LoopPage</name>

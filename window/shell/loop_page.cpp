@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "window/access/combo_choice.h"
 #include "window/access/explanation.h"
 #include "window/access/number_box.h"
 #include "window/words/box_label.h"
@@ -107,7 +108,7 @@ LoopPage::LoopPage(const NumberFormat& numbers, QWidget* parent)
   plant_->setMinimumContentsLength(6);
   plant_->setObjectName(QLatin1String("plantModel"));
   for (const NamedPlant& named : kPlants) plant_->addItem(tr(named.name));
-  SetExplanation(plant_, tr("A plant by name; it sets K, T1, T2 and the dead time."));
+  ExplainChoice(plant_, tr("A plant by name; it sets K, T1, T2 and the dead time."));
   add(plant, tr("Model"), plant_);
   for (Box box : kPlantBoxes) {
     connect(addBox(plant, box), &QLineEdit::textEdited, this, &LoopPage::NamePlant);
@@ -125,7 +126,7 @@ LoopPage::LoopPage(const NumberFormat& numbers, QWidget* parent)
   antiWindup_->setMinimumContentsLength(6);
   antiWindup_->setObjectName(QLatin1String("antiWindup"));
   antiWindup_->addItems({tr("None"), tr("Conditional integration"), tr("Back-calculation")});
-  SetExplanation(antiWindup_, tr("What keeps I from winding up while X is held at 0 or 255."));
+  ExplainChoice(antiWindup_, tr("What keeps I from winding up while X is held at 0 or 255."));
   add(controller, tr("Anti-windup"), antiWindup_);
   QLineEdit* const tracking = addBox(controller, Box::TrackingGain);
   tracking->setEnabled(false);
