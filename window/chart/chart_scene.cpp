@@ -153,6 +153,7 @@ ChartReport ChartScene::Draw(QPainter& painter) const {
   series.DrawKept(painter, report);
   series.DrawCurrent(painter, report);
   ChartTerms(book, frame_, input_.keptLooks, input_.termColumns).Draw(painter, report);
+  room.KeepOff(&report.paths);  // the marks' labels hide no data
   marks.DrawLimits(painter, room, report);
 
   const ChartCursor cursor(frame_, book.Current(), input_.cursor, input_.readout);
