@@ -6,6 +6,8 @@
 #include "window/chart/chart_cursor.h"
 #include "window/chart/chart_marks.h"
 #include "window/chart/chart_series.h"
+#include "window/chart/off_axis_marks.h"
+#include "window/chart/value_axis.h"
 #include "window/words/contexts.h"
 #include "window/words/prose_number.h"
 #include "window/words/run_names.h"
@@ -66,7 +68,8 @@ FrameContent ChartScene::Content(QSizeF size) const {
   content.shown = input_.steps;
   const double lastStep = content.rows >= 2 ? static_cast<double>(content.rows) : 2;
   content.values =
-      ChartSeries::Extent(book, lastStep, static_cast<std::size_t>(std::max(size.width(), 1.0)));
+      ValueAxisRange(book, lastStep, static_cast<std::size_t>(std::max(size.width(), 1.0)),
+                     input_.axisCoversEveryRun);
   if (content.rows > 0) content.inputs = trace.XRange(0, content.rows);
   content.terms = ChartTerms::Extents(book, input_.terms, lastStep,
                                       static_cast<std::size_t>(std::max(size.width(), 1.0)));
@@ -160,6 +163,7 @@ ChartReport ChartScene::Draw(QPainter& painter) const {
   const QRectF readout = cursor.PlaceReadout(room);
   DrawFigures(painter, marks, room, report);
   marks.DrawFigures(painter, room, report);
+  OffAxisMarks(book, frame_, input_.keptLooks, input_.locale).Draw(painter, room, report);
   DrawFrames(painter);
   cursor.Draw(painter, readout);
   if (input_.focus) {
