@@ -1176,6 +1176,37 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
         <source>the load on the plant&apos;s input becomes %1</source>
         <translation>die Last am Eingang der Strecke wird %1</translation>
     </message>
+    <message>
+        <source>Value axis covers every run</source>
+        <translation>Werteachse umfasst alle Läufe</translation>
+    </message>
+    <message>
+        <source>%1 above</source>
+        <comment>an earlier run, named as the legend names it, lies above the value axis</comment>
+        <translation>%1 darüber</translation>
+    </message>
+    <message>
+        <source>%1 below</source>
+        <comment>an earlier run, named as the legend names it, lies below the value axis</comment>
+        <translation>%1 darunter</translation>
+    </message>
+    <message>
+        <source>The earlier run %1 goes off the axis above and below: its line is cut at the panel&apos;s top and foot.</source>
+        <translation>Der frühere Lauf %1 verlässt die Achse nach oben und nach unten: Seine Linie ist am oberen und am unteren Rand des Felds abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>The earlier run %1 goes off the axis above: its line is cut at the panel&apos;s top.</source>
+        <translation>Der frühere Lauf %1 verlässt die Achse nach oben: Seine Linie ist am oberen Rand des Felds abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>The earlier run %1 goes off the axis below: its line is cut at the panel&apos;s foot.</source>
+        <translation>Der frühere Lauf %1 verlässt die Achse nach unten: Seine Linie ist am unteren Rand des Felds abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>Value axis covers every run, in the chart&apos;s menu, draws every run whole.</source>
+        <comment>the menu item&apos;s text, then what it does</comment>
+        <translation>Werteachse umfasst alle Läufe, im Menü des Diagramms, zeichnet jeden Lauf ganz.</translation>
+    </message>
 </context>
 <context>
     <name>corvale::RunComparisonView</name>

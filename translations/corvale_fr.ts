@@ -1176,6 +1176,37 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
         <source>the load on the plant&apos;s input becomes %1</source>
         <translation>la charge à l’entrée du procédé devient %1</translation>
     </message>
+    <message>
+        <source>Value axis covers every run</source>
+        <translation>L’axe des valeurs couvre toutes les simulations</translation>
+    </message>
+    <message>
+        <source>%1 above</source>
+        <comment>an earlier run, named as the legend names it, lies above the value axis</comment>
+        <translation>%1 au-dessus</translation>
+    </message>
+    <message>
+        <source>%1 below</source>
+        <comment>an earlier run, named as the legend names it, lies below the value axis</comment>
+        <translation>%1 en dessous</translation>
+    </message>
+    <message>
+        <source>The earlier run %1 goes off the axis above and below: its line is cut at the panel&apos;s top and foot.</source>
+        <translation>La simulation précédente %1 sort de l’axe par le haut et par le bas&#xa0;: sa courbe est coupée en haut et en bas du panneau.</translation>
+    </message>
+    <message>
+        <source>The earlier run %1 goes off the axis above: its line is cut at the panel&apos;s top.</source>
+        <translation>La simulation précédente %1 sort de l’axe par le haut&#xa0;: sa courbe est coupée en haut du panneau.</translation>
+    </message>
+    <message>
+        <source>The earlier run %1 goes off the axis below: its line is cut at the panel&apos;s foot.</source>
+        <translation>La simulation précédente %1 sort de l’axe par le bas&#xa0;: sa courbe est coupée en bas du panneau.</translation>
+    </message>
+    <message>
+        <source>Value axis covers every run, in the chart&apos;s menu, draws every run whole.</source>
+        <comment>the menu item&apos;s text, then what it does</comment>
+        <translation>L’axe des valeurs couvre toutes les simulations, dans le menu du graphique, trace chaque simulation en entier.</translation>
+    </message>
 </context>
 <context>
     <name>corvale::RunComparisonView</name>

@@ -73,7 +73,7 @@ bool ChartMarks::Label(QPainter& painter, TextRoom& room, const QRectF& panel, c
   const QSizeF size(std::ceil(metrics.horizontalAdvance(text)) + 1, frame_.style.line);
   for (const QPointF& at : topLefts) {
     const QRectF rect(at, size);
-    if (!panel.contains(rect) || !room.Fits(rect)) continue;
+    if (!panel.contains(rect) || !room.Fits(rect) || room.OverLines(rect)) continue;
     room.Take(rect, ChartReport::Part::kMark, text);
     painter.fillRect(rect, WithAlpha(frame_.style.base, 220));
     painter.setPen(frame_.style.text);

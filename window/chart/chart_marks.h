@@ -15,8 +15,9 @@ namespace corvale {
 // What the chart marks on the current run: the rows the table shows, the
 // ±2 % band, the rise (or fall) from 10 % to 90 %, the peak, the settling
 // step, and X's limits where it reached them. Each mark's label goes where
-// it has room, clear of every other text, or is left out: the mark stays,
-// and the cursor's readout and a screen reader name it.
+// it has room, clear of every other text and of every series' line, whose
+// data it would hide, or is left out: the mark stays, and the cursor's
+// readout and a screen reader name it.
 class ChartMarks {
  public:
   ChartMarks(const ChartFrame& frame, const QLocale& locale, const ResponseTrace& trace,
@@ -38,7 +39,7 @@ class ChartMarks {
 
  private:
   // A label in the first of the places offered that lies in the panel and
-  // is clear of every text, on the base colour; whether it found one.
+  // is clear of every text and line, on the base colour; whether it found one.
   bool Label(QPainter& painter, TextRoom& room, const QRectF& panel, const QString& text,
              const std::vector<QPointF>& topLefts) const;
   void DrawRise(QPainter& painter, TextRoom& room, ChartReport& report) const;

@@ -54,6 +54,12 @@ QMenu* MakeChartMenu(ResponseChart* chart, bool runsKept, bool hasRows) {
   rows->setCheckable(true);
   rows->setChecked(chart->ShowsVisibleRows());
   QObject::connect(rows, &QAction::toggled, chart, &ResponseChart::ShowVisibleRows);
+  QAction* axis = menu->addAction(ChartWords::tr("Value axis covers every run"));
+  axis->setObjectName(QLatin1String("axis-all-runs"));
+  axis->setCheckable(true);
+  axis->setChecked(chart->ValueAxisCoversEveryRun());
+  axis->setEnabled(runsKept);  // alone, the current run is covered whole either way
+  QObject::connect(axis, &QAction::toggled, chart, &ResponseChart::SetValueAxisCoversEveryRun);
   QMenu* panels = menu->addMenu(ChartWords::tr("Draw in a panel of its own"));
   panels->setObjectName(QLatin1String("term-panels"));
   const char* const names[] = {"term-error", "term-p", "term-i", "term-d"};

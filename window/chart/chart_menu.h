@@ -10,8 +10,9 @@ class ResponseChart;
 // The chart's commands, as its context menu offers them: the chart as an
 // image, PNG and SVG drawn as the screen shows it at the chart's size; the
 // figures' sentences as text; the chosen series played as sound, and its
-// tone at each cursor move turned on or off; the whole run shown again on a
-// zoomed step axis; and forgetting the runs kept for comparison.
+// tone at each cursor move turned on or off; the value axis over every run or
+// the current one; the whole run shown again on a zoomed step axis; and
+// forgetting the runs kept for comparison.
 QMimeData* ChartImageData(const ResponseChart& chart);
 void CopyChart(const ResponseChart& chart);
 void CopyFigures(const ResponseChart& chart);

@@ -7,6 +7,8 @@
 #include "window/chart/chart_loads.h"
 #include "window/chart/chart_marks.h"
 #include "window/chart/chart_series.h"
+#include "window/chart/off_axis_marks.h"
+#include "window/chart/value_axis.h"
 #include "window/words/contexts.h"
 #include "window/words/prose_number.h"
 #include "window/words/run_names.h"
@@ -72,7 +74,8 @@ FrameContent ChartScene::Content(QSizeF size) const {
   content.shown = input_.steps;
   const double lastStep = content.rows >= 2 ? static_cast<double>(content.rows) : 2;
   content.values =
-      ChartSeries::Extent(book, lastStep, static_cast<std::size_t>(std::max(size.width(), 1.0)));
+      ValueAxisRange(book, lastStep, static_cast<std::size_t>(std::max(size.width(), 1.0)),
+                     input_.axisCoversEveryRun);
   if (content.rows > 0) content.inputs = trace.XRange(0, content.rows);
   content.terms = ChartTerms::Extents(book, input_.terms, lastStep,
                                       static_cast<std::size_t>(std::max(size.width(), 1.0)));
@@ -159,6 +162,7 @@ ChartReport ChartScene::Draw(QPainter& painter) const {
   series.DrawKept(painter, report);
   series.DrawCurrent(painter, report);
   ChartTerms(book, frame_, input_.keptLooks, input_.termColumns).Draw(painter, report);
+  room.KeepOff(&report.paths);  // the marks' labels hide no data
   marks.DrawLimits(painter, room, report);
   ChartLoads(frame_, input_.locale, book.Current(), book.CurrentMarks())
       .Draw(painter, room, report);
@@ -167,6 +171,7 @@ ChartReport ChartScene::Draw(QPainter& painter) const {
   const QRectF readout = cursor.PlaceReadout(room);
   DrawFigures(painter, marks, room, report);
   marks.DrawFigures(painter, room, report);
+  OffAxisMarks(book, frame_, input_.keptLooks, input_.locale).Draw(painter, room, report);
   DrawFrames(painter);
   cursor.Draw(painter, readout);
   if (input_.focus) {

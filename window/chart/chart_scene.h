@@ -49,6 +49,9 @@ struct ChartInput {
   TermColumns* termColumns = nullptr;
   // The steps the step axis shows; the whole run when Whole().
   StepRange steps;
+  // Whether the value axis covers every run, or the current one and the
+  // kept runs near it, those far off drawn cut at its ends (ValueAxisRange).
+  bool axisCoversEveryRun = false;
 
   std::size_t KeptLook(std::size_t index) const {
     return index < keptLooks.size() ? keptLooks[index] : index;

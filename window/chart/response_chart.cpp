@@ -81,6 +81,14 @@ void ResponseChart::ShowVisibleRows(bool shown) {
   update();
 }
 
+void ResponseChart::SetValueAxisCoversEveryRun(bool every) {
+  axisCoversEveryRun_ = every;
+  // Which runs are cut at the axis' ends is in the description.
+  QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+  QAccessible::updateAccessibility(&event);
+  update();
+}
+
 void ResponseChart::SetVisibleRows(int first, int last) {
   firstVisible_ = first;
   lastVisible_ = last;
@@ -136,6 +144,7 @@ ChartInput ResponseChart::Input(bool onScreen) const {
   input.terms = terms_;
   input.termColumns = termColumns_.get();
   input.steps = steps_.Range();
+  input.axisCoversEveryRun = axisCoversEveryRun_;
   return input;
 }
 

@@ -60,6 +60,10 @@ class ResponseChart : public QWidget {
   // Whether the rows the table shows are marked; on at first.
   bool ShowsVisibleRows() const { return showVisibleRows_; }
   void ShowVisibleRows(bool shown);
+  // Whether the value axis covers every run drawn, or the current run and
+  // the kept runs near it, the farther ones cut at its ends; off at first.
+  bool ValueAxisCoversEveryRun() const { return axisCoversEveryRun_; }
+  void SetValueAxisCoversEveryRun(bool every);
   // The terms drawn in panels of their own under X, in Error, P, I, D order;
   // none at first.
   const std::vector<Term>& TermPanels() const { return terms_; }
@@ -72,7 +76,8 @@ class ResponseChart : public QWidget {
   // (PV with SP and X), and what holds there.
   QString RowDescription(int row) const;
   const QString& FiguresText() const { return figuresText_; }
-  // The figures, then the keys that walk the chart; empty without a run.
+  // The earlier runs drawn cut at the value axis' ends, then the keys that
+  // walk the chart; empty without a run.
   QString Description() const;
   // The series the cursor reads and plays.
   SeriesId Series() const;
@@ -191,6 +196,7 @@ class ResponseChart : public QWidget {
   int firstVisible_ = 0;
   int lastVisible_ = -1;
   bool showVisibleRows_ = true;
+  bool axisCoversEveryRun_ = false;
   int cursor_ = -1;
   SeriesId series_;
   ChartSound* sound_ = nullptr;  // made when first heard

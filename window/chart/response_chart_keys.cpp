@@ -7,6 +7,7 @@
 #include "window/chart/chart_cursor.h"
 #include "window/chart/chart_readout.h"
 #include "window/chart/response_chart.h"
+#include "window/chart/value_axis.h"
 #include "window/sound/chart_sound.h"
 #include "window/words/prose_number.h"
 #include "window/words/response_text.h"
@@ -40,16 +41,21 @@ QString ResponseChart::RowDescription(int row) const {
 }
 
 QString ResponseChart::Description() const {
-  // The keys alone: the figures, spoken after each run, are read again on F,
-  // not each time the chart takes the focus.
-  if (figuresText_.isEmpty()) return {};
-  return tr(
-      "Keys: Left and Right, a step; Page Up and Page Down, a tenth of the run; Home and "
-      "End, its ends; Up and Down, the series; N and Shift+N, the next and the previous "
-      "mark; C and Shift+C, the next and the previous crossing of SP; plus and minus, zoom "
-      "the steps in and out; Shift+Left and Shift+Right, or the brackets, move along them; 0, "
-      "the whole run; F, the figures; T, draw the chosen term in a panel of its own or hide "
-      "it; P, play the series as sound; Escape, stop it.");
+  // What the eye sees at the panel's edge, then the keys alone: the figures,
+  // spoken after each run, are read again on F, not each time the chart
+  // takes the focus.
+  const QString off = book_ && !book_->Kept().empty()
+                          ? OffAxisSentences(*book_, OffAxisRuns(*book_, Frame()), locale_)
+                          : QString();
+  if (figuresText_.isEmpty()) return off;
+  const QString keys =
+      tr("Keys: Left and Right, a step; Page Up and Page Down, a tenth of the run; Home and "
+         "End, its ends; Up and Down, the series; N and Shift+N, the next and the previous "
+         "mark; C and Shift+C, the next and the previous crossing of SP; plus and minus, zoom "
+         "the steps in and out; Shift+Left and Shift+Right, or the brackets, move along them; 0, "
+         "the whole run; F, the figures; T, draw the chosen term in a panel of its own or hide "
+         "it; P, play the series as sound; Escape, stop it.");
+  return off.isEmpty() ? keys : off + u' ' + keys;
 }
 
 void ResponseChart::ChooseSeries(int by) {

@@ -1,5 +1,7 @@
 #include "window/chart/text_room.h"
 
+#include "window/chart/path_clearance.h"
+
 namespace corvale {
 
 bool TextRoom::Fits(const QRectF& rect) const {
@@ -12,6 +14,8 @@ bool TextRoom::Fits(const QRectF& rect) const {
   }
   return true;
 }
+
+bool TextRoom::OverLines(const QRectF& rect) const { return paths_ && PathsMeet(*paths_, rect); }
 
 void TextRoom::Take(const QRectF& rect, ChartReport::Part part, const QString& text) {
   taken_.push_back(rect);

@@ -25,6 +25,10 @@ class TextRoom {
   // Room that is no text's but that texts must keep clear of: a box under
   // texts, say.
   void Block(const QRectF& rect) { taken_.push_back(rect); }
+  // The series drawn, which the marks' labels over the plot must not hide.
+  void KeepOff(const std::vector<ChartReport::Path>* paths) { paths_ = paths; }
+  // Whether a label at `rect` would hide a point or a line of them.
+  bool OverLines(const QRectF& rect) const;
   // A one-line text drawn in `rect` if it fits there; whether it did.
   bool Draw(QPainter& painter, const QRectF& rect, int flags, const QString& text,
             ChartReport::Part part);
@@ -34,6 +38,7 @@ class TextRoom {
   double gap_;
   ChartReport* report_;
   std::vector<QRectF> taken_;
+  const std::vector<ChartReport::Path>* paths_ = nullptr;
 };
 
 }  // namespace corvale

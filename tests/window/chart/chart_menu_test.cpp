@@ -59,6 +59,23 @@ TEST_F(ChartMenu, TheRowsShownInTheTableCanBeLeftUnmarked) {
   EXPECT_TRUE(legend());
 }
 
+// The value axis over every run, for a run kept: after SP 300, a run at SP 5 on an axis to
+// about 300, or on its own, to 10 at most, with the run at SP 300 cut.
+TEST_F(ChartMenu, TheValueAxisCoversEveryRunWhenAsked) {
+  Compute(".5");
+  EXPECT_FALSE(Action("axis-all-runs")->isEnabled() || Action("axis-all-runs")->isChecked());
+  Press("Command1", {{"guiSP", "300"}});
+  Press("Command1", {{"guiSP", "5"}});
+  const auto top = [this] { return chart->Report().values.Scale().ticks.back(); };
+  EXPECT_LE(top(), 10);
+  ASSERT_TRUE(Action("axis-all-runs")->isEnabled());
+  Action("axis-all-runs")->trigger();
+  EXPECT_TRUE(chart->ValueAxisCoversEveryRun() && Action("axis-all-runs")->isChecked());
+  EXPECT_GE(top(), 300);
+  Action("axis-all-runs")->trigger();
+  EXPECT_LE(top(), 10);
+}
+
 // Copy figures and Play wait for a run, Forget for a run kept.
 TEST_F(ChartMenu, CopiesTheFiguresAndForgetsTheEarlierRuns) {
   for (const char* name : {"copy-figures", "play"}) EXPECT_FALSE(Action(name)->isEnabled()) << name;

@@ -51,11 +51,12 @@ TEST_F(ChartSeries, ManyRowsAColumnKeepEveryPeak) {
   EXPECT_NEAR(report.PathNamed("PV")->points[100].y(), report.values.ToPixel(3), 0.5);
 }
 
-// A kept run is cut at the axis' end, its set point too, and the value axis covers every run
-// drawn, not what a longer kept run did past that end. The runs, each a Compute and its
-// Continues; the earlier run's PV points (0: decimated); the least and most the axis' top tick
-// may be.
+// A kept run is cut at the axis' end, its set point too, and the value axis, asked to cover
+// every run drawn, does, but not what a longer kept run did past that end. The runs, each a
+// Compute and its Continues; the earlier run's PV points (0: decimated); the least and most the
+// axis' top tick may be.
 TEST_F(ChartSeries, KeptRunsAreCutAtTheAxisEnd) {
+  chart.SetValueAxisCoversEveryRun(true);
   const std::tuple<std::vector<std::vector<std::string>>, std::size_t, double, double> cases[] = {
       {{{"1 0 0 5 100"}, {".5 0 0 5 30"}}, 30, 5, 10},
       {{{"1 0 0 5 10"}, {".5 0 0 5 30"}}, 10, 5, 10},
