@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <cmath>
 
+#include "window/chart/path_clearance.h"
 #include "window/words/contexts.h"
 #include "window/words/prose_number.h"
 
@@ -30,7 +31,8 @@ void ChartLoads::Draw(QPainter& painter, TextRoom& room, ChartReport& report) co
     const QRectF left(QPointF(x - margin - size.width(), frame_.bottom.top() + margin), size);
     bool labelled = false;
     for (const QRectF& place : {right, left}) {
-      if (!frame_.bottom.contains(place) || !room.Fits(place)) continue;
+      if (!frame_.bottom.contains(place) || !room.Fits(place) || PathsMeet(report.paths, place))
+        continue;
       painter.setPen(s.text);
       painter.drawText(place, Qt::AlignCenter, label);
       room.Take(place, ChartReport::Part::kMark, label);
