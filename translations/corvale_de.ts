@@ -267,6 +267,86 @@ Geben Sie 0 oder eine größere Zahl ein.</translation>
         <source>SP cannot be reached: with X from %1 to %2, this plant&apos;s PV settles between %3 and %4.</source>
         <translation>SP ist nicht erreichbar: Mit X von %1 bis %2 kommt der Istwert PV dieser Strecke zwischen %3 und %4 zur Ruhe.</translation>
     </message>
+    <message>
+        <source>X at %1: step %2 only.</source>
+        <translation>X bei %1: nur Schritt %2.</translation>
+    </message>
+    <message>
+        <source>X at %1: %2 steps, step %3 to %4.</source>
+        <translation>X bei %1: %2 Schritte, Schritt %3 bis %4.</translation>
+    </message>
+    <message>
+        <source>X at %1: %2 steps between step %3 and %4.</source>
+        <translation>X bei %1: %2 Schritte zwischen Schritt %3 und %4.</translation>
+    </message>
+    <message>
+        <source>%1: PV did not reach %2&#xa0;%.</source>
+        <translation>%1: PV erreichte nicht %2&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>%1: under one step, at step %2.</source>
+        <translation>%1: unter einem Schritt, in Schritt %2.</translation>
+    </message>
+    <message>
+        <source>%1: one step, step %2 to %3.</source>
+        <translation>%1: ein Schritt, Schritt %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2 steps, step %3 to %4.</source>
+        <translation>%1: %2 Schritte, Schritt %3 bis %4.</translation>
+    </message>
+    <message>
+        <source>Settling time: none, PV in the band from step %1 on.</source>
+        <translation>Ausregelzeit: keine, PV ab Schritt %1 im Toleranzband.</translation>
+    </message>
+    <message>
+        <source>Settling time: one step, step %1 to %2.</source>
+        <translation>Ausregelzeit: ein Schritt, Schritt %1 bis %2.</translation>
+    </message>
+    <message>
+        <source>Settling time: %1 steps, step %2 to %3.</source>
+        <translation>Ausregelzeit: %1 Schritte, Schritt %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>No step: SP changed by less than %1.</source>
+        <translation>Kein Sprung: SP änderte sich um weniger als %1.</translation>
+    </message>
+    <message>
+        <source>No response: PV stayed at %1.</source>
+        <translation>Keine Sprungantwort: PV blieb bei %1.</translation>
+    </message>
+    <message>
+        <source>No change: PV ended where it started, at %1.</source>
+        <translation>Keine Änderung: PV endete, wo er begann, bei %1.</translation>
+    </message>
+    <message>
+        <source>Not settled: PV between %1 and %2 from step %3 on.</source>
+        <translation>Nicht eingeschwungen: PV ab Schritt %3 zwischen %1 und %2.</translation>
+    </message>
+    <message>
+        <source>Lowest point: %1 at step %2, overshoot %3&#xa0;%.</source>
+        <translation>Tiefstwert: %1 in Schritt %2, Überschwingweite %3&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>Peak: %1 at step %2, overshoot %3&#xa0;%.</source>
+        <translation>Spitzenwert: %1 in Schritt %2, Überschwingweite %3&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>SP out of reach: PV settles between %1 and %2.</source>
+        <translation>SP nicht erreichbar: PV kommt zwischen %1 und %2 zur Ruhe.</translation>
+    </message>
+    <message>
+        <source>SP out of reach: PV never passes %1.</source>
+        <translation>SP nicht erreichbar: PV steigt nie über %1.</translation>
+    </message>
+    <message>
+        <source>SP out of reach: PV never falls below %1.</source>
+        <translation>SP nicht erreichbar: PV sinkt nie unter %1.</translation>
+    </message>
+    <message>
+        <source>Steady-state error: %1.</source>
+        <translation>Bleibende Regelabweichung: %1.</translation>
+    </message>
 </context>
 <context>
     <name>RunComparison</name>

@@ -267,6 +267,86 @@ Saisissez 0 ou un nombre plus grand.</translation>
         <source>SP cannot be reached: with X from %1 to %2, this plant&apos;s PV settles between %3 and %4.</source>
         <translation>SP est inaccessible&#xa0;: avec X de %1 à %2, la valeur PV de ce procédé se stabilise entre %3 et %4.</translation>
     </message>
+    <message>
+        <source>X at %1: step %2 only.</source>
+        <translation>X en butée à %1&#xa0;: au pas %2 seulement.</translation>
+    </message>
+    <message>
+        <source>X at %1: %2 steps, step %3 to %4.</source>
+        <translation>X en butée à %1&#xa0;: %2 pas, du pas %3 au pas %4.</translation>
+    </message>
+    <message>
+        <source>X at %1: %2 steps between step %3 and %4.</source>
+        <translation>X en butée à %1&#xa0;: %2 pas entre le pas %3 et le pas %4.</translation>
+    </message>
+    <message>
+        <source>%1: PV did not reach %2&#xa0;%.</source>
+        <translation>%1&#xa0;: PV n’a pas atteint %2&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>%1: under one step, at step %2.</source>
+        <translation>%1&#xa0;: moins d’un pas, au pas %2.</translation>
+    </message>
+    <message>
+        <source>%1: one step, step %2 to %3.</source>
+        <translation>%1&#xa0;: un pas, du pas %2 au pas %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2 steps, step %3 to %4.</source>
+        <translation>%1&#xa0;: %2 pas, du pas %3 au pas %4.</translation>
+    </message>
+    <message>
+        <source>Settling time: none, PV in the band from step %1 on.</source>
+        <translation>Temps de réponse&#xa0;: nul, PV dans la bande dès le pas %1.</translation>
+    </message>
+    <message>
+        <source>Settling time: one step, step %1 to %2.</source>
+        <translation>Temps de réponse&#xa0;: un pas, du pas %1 au pas %2.</translation>
+    </message>
+    <message>
+        <source>Settling time: %1 steps, step %2 to %3.</source>
+        <translation>Temps de réponse&#xa0;: %1 pas, du pas %2 au pas %3.</translation>
+    </message>
+    <message>
+        <source>No step: SP changed by less than %1.</source>
+        <translation>Aucun échelon&#xa0;: SP a varié de moins de %1.</translation>
+    </message>
+    <message>
+        <source>No response: PV stayed at %1.</source>
+        <translation>Aucune réponse&#xa0;: PV est resté à %1.</translation>
+    </message>
+    <message>
+        <source>No change: PV ended where it started, at %1.</source>
+        <translation>Aucune variation&#xa0;: PV a fini là où il avait commencé, à %1.</translation>
+    </message>
+    <message>
+        <source>Not settled: PV between %1 and %2 from step %3 on.</source>
+        <translation>Non stabilisé&#xa0;: PV entre %1 et %2 à partir du pas %3.</translation>
+    </message>
+    <message>
+        <source>Lowest point: %1 at step %2, overshoot %3&#xa0;%.</source>
+        <translation>Minimum&#xa0;: %1 au pas %2, dépassement de %3&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>Peak: %1 at step %2, overshoot %3&#xa0;%.</source>
+        <translation>Maximum&#xa0;: %1 au pas %2, dépassement de %3&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>SP out of reach: PV settles between %1 and %2.</source>
+        <translation>SP hors d’atteinte&#xa0;: PV se stabilise entre %1 et %2.</translation>
+    </message>
+    <message>
+        <source>SP out of reach: PV never passes %1.</source>
+        <translation>SP hors d’atteinte&#xa0;: PV ne dépasse jamais %1.</translation>
+    </message>
+    <message>
+        <source>SP out of reach: PV never falls below %1.</source>
+        <translation>SP hors d’atteinte&#xa0;: PV ne descend jamais sous %1.</translation>
+    </message>
+    <message>
+        <source>Steady-state error: %1.</source>
+        <translation>Erreur statique&#xa0;: %1.</translation>
+    </message>
 </context>
 <context>
     <name>RunComparison</name>

@@ -17,30 +17,54 @@ double ChartFigures::HeightOf(const QString& sentence, double wrap) const {
       metrics.boundingRect(QRectF(0, 0, wrap, 1e6), Qt::TextWordWrap, sentence).height());
 }
 
-ChartFigures::Selection ChartFigures::Select(double wrap, double most) const {
-  Selection shown;
-  const auto fill = [&](qsizetype from, double reserved) {
-    shown.lines.clear();
-    shown.height = 0;
-    for (qsizetype i = from; i < sentences_.size(); ++i) {
-      const double h = HeightOf(sentences_[i], wrap);
-      if (shown.height + h + reserved > most) continue;
-      shown.lines << sentences_[i];
-      shown.height += h;
+double ChartFigures::Arrange(const QStringList& lines, double wrap, bool flowing,
+                             std::vector<QRectF>& rects) const {
+  const QFontMetricsF metrics(style_.font);
+  const double gap = style_.unit;  // between sentences on a line
+  rects.clear();
+  double x = 0, y = 0, row = 0;
+  for (const QString& line : lines) {
+    const QRectF natural = metrics.boundingRect(QRectF(0, 0, wrap, 1e6), Qt::TextWordWrap, line);
+    const double width = flowing ? std::min(std::ceil(natural.width()) + 1, wrap) : wrap;
+    const double height = HeightOf(line, width);
+    // A sentence that takes more than a line has lines of its own.
+    if (x > 0 && (x + width > wrap || height > row + 0.5)) {
+      y += row;
+      x = row = 0;
     }
-    shown.hidden = static_cast<int>(sentences_.size() - shown.lines.size());
-  };
-  fill(0, 0);
-  if (shown.hidden == 0 || !toTooltip_) return shown;
-  const QString more = ChartWords::tr("More in the tooltip.");
-  const double moreHeight = HeightOf(more, wrap);
-  fill(sentences_.size() > 1 ? 1 : 0, moreHeight);
-  // The note alone tells nothing the tooltip does not: it comes with a
-  // sentence or not at all.
-  if (!shown.lines.isEmpty()) {
-    shown.lines << more;
-    shown.height += moreHeight;
+    rects.emplace_back(x, y, width, height);
+    x += width + gap;
+    row = std::max(row, height);
+    if (!flowing || width >= wrap) {
+      y += row;
+      x = row = 0;
+    }
   }
+  return y + row;
+}
+
+ChartFigures::Selection ChartFigures::Select(double wrap, double most, bool flowing) const {
+  Selection shown;
+  const auto take = [&](QStringList lines) {
+    std::vector<QRectF> rects;
+    const double height = Arrange(lines, wrap, flowing, rects);
+    if (height > most) return false;
+    shown.lines = std::move(lines);
+    shown.rects = std::move(rects);
+    shown.height = height;
+    return true;
+  };
+  if (take(sentences_) || sentences_.isEmpty()) return shown;
+  const QString more = ChartWords::tr("More in the tooltip.");
+  // The first ones, the most useful; the note alone tells nothing the
+  // tooltip does not: it comes with a sentence or not at all.
+  for (qsizetype count = sentences_.size() - 1; count >= 1; --count) {
+    QStringList first = sentences_.first(count);
+    if (toTooltip_) first << more;
+    if (take(first)) break;
+  }
+  shown.hidden = static_cast<int>(sentences_.size() - shown.lines.size() +
+                                  (toTooltip_ && !shown.lines.isEmpty() ? 1 : 0));
   return shown;
 }
 
@@ -48,12 +72,11 @@ void ChartFigures::DrawInRoom(QPainter& painter, const QRectF& room, const Selec
                               TextRoom& texts) const {
   if (shown.Empty() || !texts.Fits(room)) return;
   painter.setPen(style_.text);
-  double y = room.top();
-  for (const QString& line : shown.lines) {
-    const QRectF rect(room.left(), y, room.width(), HeightOf(line, room.width()));
+  for (std::size_t i = 0; i < shown.rects.size(); ++i) {
+    const QRectF rect = shown.rects[i].translated(room.topLeft());
+    const QString& line = shown.lines[static_cast<qsizetype>(i)];
     texts.Take(rect, ChartReport::Part::kFigures, line);
     painter.drawText(rect, Qt::TextWordWrap, line);
-    y = rect.bottom();
   }
 }
 
@@ -73,6 +96,7 @@ int ChartFigures::DrawOver(QPainter& painter, const QRectF& panel,
     if (HeightOf(where, wrap) > most) return selection.hidden;
     selection.lines << where;
     selection.height = HeightOf(where, wrap);
+    selection.rects = {QRectF(0, 0, wrap, selection.height)};
   }
   const QStringList& shown = selection.lines;
   const double height = selection.height;
@@ -100,12 +124,13 @@ int ChartFigures::DrawOver(QPainter& painter, const QRectF& panel,
   painter.drawRect(best->adjusted(0, 0, -1, -1));
   painter.setPen(style_.text);
   texts.Block(*best);
-  double y = best->top() + pad;
-  for (const QString& s : shown) {
-    const QRectF rect(best->left() + pad, y, best->width() - 2 * pad, HeightOf(s, wrap));
+  for (std::size_t i = 0; i < selection.rects.size(); ++i) {
+    const QString& s = shown[static_cast<qsizetype>(i)];
+    const QRectF& at = selection.rects[i];
+    const QRectF rect(best->left() + pad, best->top() + pad + at.top(), best->width() - 2 * pad,
+                      at.height());
     painter.drawText(rect, Qt::TextWordWrap, s);
     texts.Take(rect, ChartReport::Part::kFigures, s);
-    y = rect.bottom();
   }
   return selection.hidden;
 }

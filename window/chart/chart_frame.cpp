@@ -11,40 +11,48 @@
 namespace corvale {
 namespace {
 
-// The figures' own room: beside the plots in a wide chart, or under them,
-// where the plots keep room enough; all the sentences if they fit, else as
-// many as fit whole. None where the chart has no such room: they stand over
+// The figures' own room: beside the plots in a wide chart, one under the
+// other, or under them, side by side, where the plots keep room enough; all
+// the sentences if they fit, else the first that fit whole. Of the two, the
+// one that shows more; of two that show as many, the one that leaves the
+// plots more room. None where the chart has no such room: they stand over
 // the plot.
 struct FiguresPlace {
   QRectF room;
   ChartFigures::Selection shown;
   bool beside = false;
+  double plot = 0;  // the room left to the plots, roughly: their width times their height
 };
 
-FiguresPlace PlaceFigures(const ChartStyle& s, QSizeF size, double plotTop, double pad,
-                          const ChartFigures& figures) {
+FiguresPlace PlaceFigures(const ChartStyle& s, QSizeF size, double plotTop, double below,
+                          double pad, const ChartFigures& figures) {
   if (figures.Empty()) return {};
   const double u = s.unit, room = size.height() - plotTop - pad;
+  // The plots' room before the figures take theirs: less their axes'.
+  const double width = size.width() - 2 * pad - u * 5, height = room - below;
   FiguresPlace side;
   const double sideWrap = std::floor(std::min(u * 22, size.width() * 0.34));
   if (size.width() >= 1.4 * size.height() && size.width() - sideWrap > u * 25) {
     side.shown = figures.Select(sideWrap, room);
     side.room = QRectF(size.width() - pad - sideWrap, plotTop, sideWrap, side.shown.height);
     side.beside = true;
-    if (!side.shown.Empty() && side.shown.hidden == 0) return side;
+    side.plot = (width - sideWrap - u) * height;
   }
   FiguresPlace under;
   // Up to half the height, the plots keeping twelve lines: a projector's
   // large text would otherwise leave the room little more than one figure.
   const double wrap = size.width() - 2 * pad, most = std::min(room * 0.5, room - u * 12);
   if (most >= s.line) {
-    under.shown = figures.Select(wrap, most);
+    under.shown = figures.Select(wrap, most, true);
     under.room = QRectF(pad, size.height() - pad - under.shown.height, wrap, under.shown.height);
+    under.plot = width * (height - under.shown.height - pad);
   }
   if (under.shown.Empty() && side.shown.Empty()) return {};
   if (under.shown.Empty()) return side;
   if (side.shown.Empty()) return under;
-  return under.shown.hidden < side.shown.hidden ? under : side;
+  if (under.shown.hidden != side.shown.hidden)
+    return under.shown.hidden < side.shown.hidden ? under : side;
+  return under.plot >= side.plot ? under : side;
 }
 
 }  // namespace
@@ -148,14 +156,14 @@ ChartFrame MakeFrame(const ChartStyle& style, const QLocale& locale, QSizeF size
                                        std::max(line, std::floor(size.height() * 0.4)));
   f.legend = QRectF(pad, pad, size.width() - 2 * pad, legendHeight);
   const double plotTop = std::ceil(f.legend.bottom() + pad);
-  const FiguresPlace place = PlaceFigures(style, size, plotTop, pad, figures);
+  const double below = ChartAxis(style, locale).Below();
+  const FiguresPlace place = PlaceFigures(style, size, plotTop, below, pad, figures);
   const bool placed = !place.shown.Empty();
   f.figures = placed ? place.room : QRectF();
   f.figuresShown = place.shown;
   const double textRight = placed && place.beside ? f.figures.width() + u : 0;
   const double textBelow = placed && !place.beside ? f.figures.height() + pad : 0;
-  const double plotBottom =
-      std::floor(size.height() - pad - ChartAxis(style, locale).Below() - textBelow);
+  const double plotBottom = std::floor(size.height() - pad - below - textBelow);
   PlacePanels(f, locale, content, plotTop, plotBottom, textRight);
   return f;
 }

@@ -18,6 +18,7 @@
 #include "window/chart/chart_scene.h"
 #include "window/chart/kept_looks.h"
 #include "window/sound/chart_sound.h"
+#include "window/words/brief_response_text.h"
 
 namespace corvale {
 ResponseChart::ResponseChart(const LabBook* book, QLocale locale, QWidget* parent)
@@ -128,7 +129,9 @@ ChartInput ResponseChart::Input(bool onScreen) const {
   input.book = book_;
   // The figures' marks go with their sentences.
   if (book_ && !figuresText_.isEmpty()) input.figures = book_->CurrentFigures();
-  input.figuresText = figuresText_;
+  // Written out in the chart's fewer words; the text as given where there
+  // are no figures to word.
+  input.figuresText = input.figures ? BriefResponseText(*input.figures, locale_) : figuresText_;
   input.firstVisible = firstVisible_;
   // No rows marked: an empty range.
   input.lastVisible = showVisibleRows_ ? lastVisible_ : firstVisible_ - 1;

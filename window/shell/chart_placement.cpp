@@ -49,6 +49,11 @@ QRect ChartPlacement::Space(QSize window, QSize form, double scale) {
   return area(right) >= area(below) ? right : below;
 }
 
+bool ChartPlacement::Fills(QSize window, QSize form, double scale) {
+  const QRect beside = Space(window, form, scale);
+  return 2 * qint64(beside.width()) * beside.height() < qint64(window.width()) * window.height();
+}
+
 QSize ChartPlacement::LeastWindow(QSize form, double scale, bool right) {
   const int margin = Margin(scale);
   const QSize least = kLeast * scale;
@@ -73,13 +78,19 @@ QRect ChartPlacement::ComparisonSpace(QSize window, QSize form, QRect chart, QRe
   return Holds(space, kLeastComparison * scale) ? space : QRect();
 }
 
-void ChartPlacement::Place(QSize form, double scale) {
-  const QRect chart = Space(window_->size(), form, scale);
+void ChartPlacement::Place(QSize form, double scale, bool kept) {
+  const QSize window = window_->size();
+  const bool fills = kept && Fills(window, form, scale);
+  growth_ = fills ? (window - form).expandedTo(QSize(0, 0)) : QSize(0, 0);
+  const QRect chart = fills ? QRect() : Space(window, form, scale);
   const QRect comparison =
-      comparison_ ? ComparisonSpace(window_->size(), form, chart, box_->geometry(), scale)
-                  : QRect();
+      comparison_ ? ComparisonSpace(window, form, chart, box_->geometry(), scale) : QRect();
+  const bool wasBeside = beside_;
   Move(chart_, chart.isValid(), beside_);
   if (beside_) chart_->setGeometry(chart);
+  // The chart in view stays in view: one that the zoom moved from beside the
+  // form into the box that fills the window is the page it shows.
+  if (wasBeside && fills) box_->ShowPage(chart_);
   if (!comparison_) return;
   Move(comparison_, comparison.isValid(), comparisonBeside_);
   if (comparisonBeside_) comparison_->setGeometry(comparison);

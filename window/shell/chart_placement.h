@@ -17,6 +17,10 @@ class TranscriptBox;
 // of the form or below it, and the comparison the space the chart leaves next
 // to the form: under it when the chart stands to its right, right of it when
 // the chart stands below. The form's controls keep their places either way.
+// A maximised or full-screen window, the screen's whole room, whose chart
+// beside the form would have less than half of it, zoomed on a projector
+// say, does better to show one page at a time as large as it can: the box
+// fills the window, the chart and the comparison behind its switch.
 class ChartPlacement {
  public:
   ChartPlacement(QWidget* window, TranscriptBox* box, ResponseChart* chart);
@@ -26,15 +30,20 @@ class ChartPlacement {
   QWidget* Comparison() const { return comparison_; }
 
   // After the window's size or the zoom changed; `form` is the form's size
-  // at the zoom's `scale`.
-  void Place(QSize form, double scale);
+  // at the zoom's `scale`; `kept`, the window is maximised or full screen.
+  void Place(QSize form, double scale, bool kept);
   bool Beside() const { return beside_; }
   bool ComparisonBeside() const { return comparisonBeside_; }
+  // The box fills the window: how much larger than the form's it is; empty
+  // where it keeps the form's size.
+  QSize BoxGrowth() const { return growth_; }
 
   // The larger of the spaces to the right of the form (the window's whole
   // height) and below it (its whole width), within a margin, of those large
   // enough to read a chart in; empty when neither is.
   static QRect Space(QSize window, QSize form, double scale);
+  // Whether a maximised or full-screen window lets the box fill it.
+  static bool Fills(QSize window, QSize form, double scale);
   // The least window whose space to the right of the form (or below it) is
   // large enough for the chart.
   static QSize LeastWindow(QSize form, double scale, bool right);
@@ -53,6 +62,7 @@ class ChartPlacement {
   QWidget* comparison_ = nullptr;
   bool beside_ = false;
   bool comparisonBeside_ = false;
+  QSize growth_{0, 0};
 };
 
 }  // namespace corvale

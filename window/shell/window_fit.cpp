@@ -33,10 +33,9 @@ bool WindowFit::OnScreen(const Situation& now, QSize client) const {
 bool WindowFit::Fits(const Situation& now, int level) const {
   const QSize form = Form(level);
   const double scale = Zoom::ScaleAt(level);
-  if (now.kept) {
-    const bool holds = form.width() <= now.window.width() && form.height() <= now.window.height();
-    return holds && (!now.chartBeside || ChartPlacement::Space(now.window, form, scale).isValid());
-  }
+  // A maximised window whose chart has no room beside the form shows it
+  // in the box, which fills the window.
+  if (now.kept) return form.width() <= now.window.width() && form.height() <= now.window.height();
   if (!now.chartBeside) return OnScreen(now, form);
   return OnScreen(now, ChartPlacement::LeastWindow(form, scale, true)) ||
          OnScreen(now, ChartPlacement::LeastWindow(form, scale, false));

@@ -29,9 +29,10 @@ struct Fit {
 
 // Decides how far a zoom goes and how large the window becomes with it.
 // Larger goes only as far as the window, frame and all, fits the screen's
-// available area: a maximised one as far as the form fits in it. Where the
-// chart stands beside the form it keeps its room there: a maximised window
-// goes no further, a normal one grows for it as far as the screen allows.
+// available area: a maximised one as far as the form fits in it, the chart
+// in the box that fills it where it has no room beside the form. Where the
+// chart stands beside the form in a normal window it keeps its room there:
+// the window grows for it as far as the screen allows.
 // The window is never smaller than the user made it: it grows where the
 // zoomed form needs more, and gives back only what it grew.
 class WindowFit {

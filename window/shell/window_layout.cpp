@@ -1,5 +1,7 @@
 #include "window/shell/window_layout.h"
 
+#include "window/shell/transcript_box.h"
+
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -22,11 +24,12 @@ WindowLayout::WindowLayout(QWidget* window, Place clientArea,
       zoom_(std::move(places), std::move(parts)),
       fit_(clientArea),
       placement_(window, box, chart),
+      box_(box),
       arranged_(std::move(arranged)),
       expected_(fit_.Form(zoom_.Level())) {
   window_->setMinimumSize(expected_);
   ResizeTo(expected_);
-  placement_.Place(expected_, zoom_.Scale());
+  placement_.Place(expected_, zoom_.Scale(), Kept());
 }
 
 bool WindowLayout::Kept() const { return window_->isMaximized() || window_->isFullScreen(); }
@@ -161,7 +164,8 @@ void WindowLayout::KeepOnScreen() {
 }
 
 void WindowLayout::Rearrange() {
-  placement_.Place(fit_.Form(zoom_.Level()), zoom_.Scale());
+  placement_.Place(fit_.Form(zoom_.Level()), zoom_.Scale(), Kept());
+  zoom_.Stretch(box_, placement_.BoxGrowth());
   if (arranged_) arranged_();
 }
 

@@ -65,6 +65,7 @@ class WindowLayout : public QObject {
   Zoom zoom_;
   WindowFit fit_;
   ChartPlacement placement_;
+  QWidget* box_;
   std::function<void()> arranged_;
   QSize user_{0, 0};  // the size the user gave the window, 0 where they left it to the form
   QSize expected_;    // the normal window's size as the zoom last made or saw it

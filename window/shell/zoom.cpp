@@ -5,6 +5,7 @@
 #include <QToolTip>
 #include <QWidget>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "window/shell/twips.h"
@@ -67,8 +68,26 @@ void Zoom::Apply(int level) {
   // The tooltips' font is the application's: taken as the first window found it.
   static const QFont toolTipFont = QToolTip::font();
   QToolTip::setFont(Scaled(toolTipFont, scale).first);
+  PlaceControls();
+}
+
+void Zoom::Stretch(QWidget* widget, QSize extra) {
+  if (widget == stretched_ && extra == extra_) return;
+  stretched_ = widget;
+  extra_ = extra;
+  PlaceControls();
+}
+
+void Zoom::PlaceControls() {
+  const double scale = Scale();
+  int under = INT_MAX;  // the stretched widget's foot, in twips
+  for (const auto& [widget, place] : places_)
+    if (widget == stretched_) under = place.top + place.height;
   for (const auto& [widget, place] : places_) {
-    widget->setGeometry(TwipsRect(place, scale));
+    QRect rect = TwipsRect(place, scale);
+    if (widget == stretched_) rect.setSize(rect.size() + extra_);
+    if (place.top >= under) rect.translate(0, extra_.height());
+    widget->setGeometry(rect);
     // The layout was drawn for a narrower font: a caption that would be cut
     // off gets the room it needs, keeping its place.
     if (auto* label = qobject_cast<QLabel*>(widget)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QSize>
 #include <QString>
 #include <array>
 #include <utility>
@@ -33,9 +34,14 @@ class Zoom {
   int Level() const { return level_; }
   // Every control's place and font at `level`, clamped to the steps.
   void SetLevel(int level);
+  // The form stretched over a window larger than itself: `widget`'s place
+  // larger by `extra`, and the controls under it as much lower, keeping their
+  // places to each other; as drawn again when `extra` is empty.
+  void Stretch(QWidget* widget, QSize extra);
 
  private:
   void Apply(int level);
+  void PlaceControls();
 
   struct BaseFont {
     QWidget* widget;
@@ -47,6 +53,8 @@ class Zoom {
   std::vector<QWidget*> fonts_;      // the controls' and their parts'
   std::vector<BaseFont> baseFonts_;  // taken before the first zoom
   int level_ = kDefaultLevel;
+  QWidget* stretched_ = nullptr;
+  QSize extra_{0, 0};
 };
 
 }  // namespace corvale

@@ -38,6 +38,21 @@ TEST(ChartPlacement, TakesTheLargerSpaceThatHoldsTheChart) {
   EXPECT_EQ(ChartPlacement::LeastWindow({454, 310}, 1, false), QSize(454, 558));
 }
 
+// Maximised or full screen, the box fills the window where the chart beside the form would
+// have less than half of it.
+TEST(ChartPlacement, FillsAKeptWindowWhereTheChartHasLessThanHalfOfIt) {
+  for (const auto& [window, form, scale, fills] :
+       {std::tuple{QSize(1276, 796), QSize(454, 310), 1.0, false},  // 814 × 780 of 1276 × 796
+        {QSize(1276, 796), QSize(568, 387), 1.25, false},  // 698 × 776: 541,648 ≥ 507,848
+        {QSize(1276, 796), QSize(682, 464), 1.5, true},    // 582 × 772: 449,304
+        {QSize(1276, 796), QSize(795, 542), 1.75, true},   // no room beside at all
+        // Below the form on a square screen: 780 × 478 of 796 × 796, then 776 × 399.
+        {QSize(796, 796), QSize(454, 310), 1.0, false},
+        {QSize(796, 796), QSize(568, 387), 1.25, true}}) {
+    EXPECT_EQ(ChartPlacement::Fills(window, form, scale), fills) << scale;
+  }
+}
+
 // The runs compared: under the form when the chart is right of it, right of
 // it when the chart is below; nowhere when too small.
 TEST(ChartPlacement, PutsTheComparisonWhereTheChartLeavesRoom) {

@@ -27,8 +27,9 @@ TEST(WindowFit, ZoomsAsFarAsTheScreenAndTheChartAllowAndKeepsTheUsersSize) {
       {false, {1100, 700}, true, 150, 1, 150, {1174, 700}}, {false, {1100, 700}, true, 150, -1, 125, {1100, 700}},
       {false, {1100, 700}, true, 150, 0, 100, {1100, 700}}, {false, {1100, 0}, true, 100, 1, 110, {1100, 341}},
       {false, {1100, 0}, true, 100, 3, 150, {1174, 464}},
-      // Maximised within 1276 × 796: the normal window comes back holding the form.
-      {true, {}, true, 100, 1, 110, {500, 341}},       {true, {}, true, 100, 4, 150, {682, 464}},
+      // Maximised within 1276 × 796: the normal window comes back holding the form; 175 %, the
+      // chart in the box that fills the window, 795 × 542.
+      {true, {}, true, 100, 1, 110, {500, 341}},       {true, {}, true, 100, 4, 175, {795, 542}},
       {true, {}, true, 150, -1, 125, {568, 387}},      {true, {}, false, 250, 1, 250, {1136, 774}},
       {true, {1100, 700}, true, 100, 3, 150, {1174, 700}}};
   // clang-format on

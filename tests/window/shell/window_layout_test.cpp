@@ -1,63 +1,33 @@
-// The real window on the offscreen platform's 1280 × 800 projector screen.
-#include "tests/window/window_fixture.h"
+// The real window on the offscreen platform's 1280 × 800 projector screen: where the chart
+// and the runs compared stand, and every control inside the window at every zoom.
+#include <cstring>
+
+#include "tests/window/shell/projector_fixture.h"
 
 namespace corvale {
 namespace {
 
-class Projector : public Window {
- protected:
-  void SetUp() override {
-    for (QScreen* candidate : QGuiApplication::screens())
-      if (candidate->name() == QLatin1String("projector")) screen = candidate;
-    if (!screen) GTEST_SKIP() << "no projector screen: QT_QPA_PLATFORM names another platform";
-    AnswerMessages();
-    Open(QLocale(QLocale::English, QLocale::UnitedStates), screen);
-    pointSize = Box("Loops")->font().pointSizeF();
-  }
-
-  QTabBar* Switch() const { return window->findChild<QTabBar*>("view-switch"); }
-  QStringList Tabs() const {
-    QStringList tabs;
-    for (int i = 0; i < Switch()->count(); ++i) tabs << Switch()->tabText(i);
-    return Switch()->isVisible() ? tabs : QStringList();
-  }
-  double Scale() const { return Box("Loops")->font().pointSizeF() / pointSize; }
-  bool Beside(const char* name) const {
-    QWidget* const widget = Find(name);
-    return widget->parentWidget() == window.get() && widget->isVisible();
-  }
-  static void Settle() {
-    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();  // the window manager's part
-  }
-  void Press(char key) const {  // '+', '-' or '0' with Ctrl
-    QTest::keyClick(Box("Loops"), key, Qt::ControlModifier);
-    Settle();
-  }
-  void Enlarge(QSize size) const { window->resize(size), Settle(); }
-  void Maximise() const { window->showMaximized(), Settle(); }
-  void ExpectEverythingInside() const {
-    const QRect client(QPoint(), window->size());
-    for (const char* control : kControls) {
-      const QString name = QString(control).section(u' ', 0, 0);
-      EXPECT_TRUE(client.contains(Find(name.toLatin1())->geometry())) << control;
-    }
-    for (const char* name : {"chart", "comparison"})
-      EXPECT_TRUE(!Beside(name) || client.contains(Find(name)->geometry())) << name;
-    EXPECT_TRUE(screen->availableGeometry().contains(window->frameGeometry()));
-  }
-
-  QScreen* screen = nullptr;
-  qreal pointSize = 0;
-};
-
-// Maximised, the runs compared stand under the form, left of the chart.
-TEST_F(Projector, AMaximisedWindowPutsTheComparisonUnderTheForm) {
+// Maximised, the runs compared stand under the form, left of the chart, while the chart there
+// has half the window; zoomed further, the box fills the window and shows the chart.
+TEST_F(Projector, AMaximisedWindowPutsTheComparisonUnderTheFormOrFillsTheBox) {
   Maximise();  // at 100 %: chart_placement_test.cpp
-  for (int i = 0; i < 3; ++i) Press('+');
-  EXPECT_EQ(Find("comparison")->geometry(), QRect(24, 476, 637, 308));
-  EXPECT_EQ(Find("chart")->geometry(), QRect(682, 12, 582, 772));
+  for (int i = 0; i < 2; ++i) Press('+');
+  // 568 × 387 at 125 %, a margin of 10: the chart 698 × 776 is more than half of 1276 × 796.
+  EXPECT_EQ(Find("comparison")->geometry(), QRect(20, 397, 531, 389));
+  EXPECT_EQ(Find("chart")->geometry(), QRect(568, 10, 698, 776));
   EXPECT_TRUE(Tabs() == QStringList({"Table", "Loop"}) &&
               !Find("comparison")->accessibleName().isEmpty());
+  // 682 × 464 at 150 % leaves 582 × 772, less than half: the box, 637 × 325, grows by 594 × 332
+  // and the controls under it go down by 332.
+  Press('+');
+  EXPECT_EQ(Find("cwin")->geometry(), QRect(24, 24, 1231, 657));
+  EXPECT_EQ(Find("Loops")->pos(), QPoint(564, 420 + 332));
+  EXPECT_EQ(Tabs(), QStringList({"Table", "Chart", "Runs", "Loop"}));
+  EXPECT_TRUE(Find("chart")->isVisible() && !Beside("chart"));
+  ExpectEverythingInside();
+  Press('-');
+  EXPECT_EQ(Find("cwin")->geometry(), QRect(20, 20, 531, 271));
+  EXPECT_TRUE(Beside("chart") && Beside("comparison"));
 }
 
 // A size the user gives back to the form follows the zoom again.
@@ -112,7 +82,8 @@ struct Trial {
   std::string name;
   const char* keys;              // ' ' for the state before the first key, then '+', '-' or '0'
   std::vector<int> percent;      // after each
-  bool beside;                   // the chart and the runs compared
+  const char* beside;            // after each, or one for all: 'b' the chart and the runs compared
+                                 // beside the form, '.' in the box
   std::vector<QSize> size = {};  // after each, or one for all; none: the form's
 };
 
@@ -137,10 +108,10 @@ TEST_P(Zooming, KeepsEveryControlInsideTheWindow) {
     const std::size_t last = trial.size.size() - 1;  // one size is for every step
     EXPECT_EQ(window->size(), trial.size.empty() ? FormSize(scale) : trial.size[std::min(i, last)])
         << where;
+    const bool beside = trial.beside[std::strlen(trial.beside) == 1 ? 0 : i] == 'b';
     EXPECT_EQ(std::tuple(Beside("chart"), Beside("comparison"), window->isMaximized(),
                          window->isFullScreen()),
-              std::tuple(trial.beside, trial.beside, trial.name == "maximised",
-                         trial.name == "fullscreen"))
+              std::tuple(beside, beside, trial.name == "maximised", trial.name == "fullscreen"))
         << where;
     ExpectEverythingInside();
   }
@@ -149,16 +120,18 @@ TEST_P(Zooming, KeepsEveryControlInsideTheWindow) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Projector, Zooming, testing::Values(
     // The form's size at each step, up to 250 %: 1363 × 929 leaves the screen.
-    Trial{"normal", " +++++++-0-", {100, 110, 125, 150, 175, 200, 250, 250, 200, 100, 90}, false},
-    // Up to 150 %, where the chart keeps its room beside the form.
-    Trial{"maximised", " ++++-0-", {100, 110, 125, 150, 150, 125, 100, 90}, true, {kMaximised}},
-    Trial{"fullscreen", " ++++0", {100, 110, 125, 150, 150, 100}, true, {kProjector}},
+    Trial{"normal", " +++++++-0-", {100, 110, 125, 150, 175, 200, 250, 250, 200, 100, 90}, "."},
+    // The chart beside the form up to 125 %, where it has half the window; then in the box that
+    // fills it, as far as the form fits.
+    Trial{"maximised", " ++++-0-", {100, 110, 125, 150, 175, 150, 100, 90}, "bbb...bb",
+          {kMaximised}},
+    Trial{"fullscreen", " ++++0", {100, 110, 125, 150, 175, 100}, "bbb..b", {kProjector}},
     // Maximised, zoomed to 150 % and restored: the form's size.
-    Trial{"restored", " +-0-", {150, 175, 150, 100, 90}, false},
+    Trial{"restored", " +-0-", {150, 175, 150, 100, 90}, "."},
     // 1100 × 700 by hand, grown to 1174 wide for the chart at 150 %.
-    Trial{"enlarged", " ++++-0-", {100, 110, 125, 150, 150, 125, 100, 90}, true, {{1100, 700},
+    Trial{"enlarged", " ++++-0-", {100, 110, 125, 150, 150, 125, 100, 90}, "b", {{1100, 700},
         {1100, 700}, {1100, 700}, {1174, 700}, {1174, 700}, {1100, 700}, {1100, 700}, {1100, 700}}},
-    Trial{"enlarged_restored", " -0", {150, 125, 100}, true, {{1174, 700}, {1100, 700}, {1100, 700}}}),
+    Trial{"enlarged_restored", " -0", {150, 125, 100}, "b", {{1174, 700}, {1100, 700}, {1100, 700}}}),
     [](const testing::TestParamInfo<Trial>& info) { return info.param.name; });
 // clang-format on
 
