@@ -174,6 +174,22 @@ double PaintMs(QWidget* chart) {
   return Median(times);
 }
 
+// The same with the chart's width changed by a pixel before each repaint, so
+// that nothing of the drawing before serves.
+double ResizedPaintMs(QWidget* chart) {
+  const int width = chart->width();
+  std::vector<double> times;
+  for (int i = 0; i < 21; ++i) {
+    chart->resize(width - i % 2, chart->height());
+    QElapsedTimer timer;
+    timer.start();
+    chart->repaint();
+    times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+  }
+  chart->resize(width, chart->height());
+  return Median(times);
+}
+
 // A teacher comparing five tunings of a million steps each: the chart
 // draws the current run over the four kept ones, at the size it has beside
 // the form maximised on a 1280 × 800 projector. Repainted as it is (the
@@ -193,18 +209,10 @@ void PaintFiveRuns() {
       "| Painting the chart of five 1,000,000-step runs, four of them kept, %d × %d px | "
       "%.2f ms (median of 21) | under 8 ms |\n",
       chart->width(), chart->height(), PaintMs(chart));
-  std::vector<double> times;
-  for (int i = 0; i < 21; ++i) {
-    chart->resize(818 - i % 2, 784);
-    QElapsedTimer timer;
-    timer.start();
-    chart->repaint();
-    times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-  }
   std::printf(
       "| The same, its width changed by a pixel before each paint, so that nothing drawn before "
       "serves | %.2f ms (median of 21) | under 8 ms |\n",
-      Median(times));
+      ResizedPaintMs(chart));
   // P and I in panels of their own, the step axis zoomed to a sixteenth.
   chart->ShowTermPanel(corvale::Term::P, true);
   chart->ShowTermPanel(corvale::Term::I, true);
@@ -215,18 +223,10 @@ void PaintFiveRuns() {
       "%.2f ms (median of 21) | under 8 ms |\n",
       static_cast<unsigned long long>(chart->Steps().First()),
       static_cast<unsigned long long>(chart->Steps().Last()), PaintMs(chart));
-  times.clear();
-  for (int i = 0; i < 21; ++i) {
-    chart->resize(818 - i % 2, 784);
-    QElapsedTimer timer;
-    timer.start();
-    chart->repaint();
-    times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-  }
   std::printf(
       "| The same, its width changed by a pixel before each paint | %.2f ms (median of 21) | "
       "under 8 ms |\n",
-      Median(times));
+      ResizedPaintMs(chart));
 }
 
 // The chart's cursor moved by Left and Right among the last of a million
@@ -273,18 +273,10 @@ void PaintZoomed(corvale::ResponseChart& chart) {
       "| Painting the chart of 1,001,100 rows zoomed to %s, %d × %d px | %.2f ms (median of "
       "21) | under 4 ms |\n",
       shown().c_str(), chart.width(), chart.height(), PaintMs(&chart));
-  std::vector<double> times;
-  for (int i = 0; i < 21; ++i) {
-    chart.resize(chart.width() + (i % 2 ? 1 : -1), chart.height());
-    QElapsedTimer timer;
-    timer.start();
-    chart.repaint();
-    times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-  }
   std::printf(
       "| The same, its width changed by a pixel before each paint, so that nothing drawn before "
       "serves | %.2f ms (median of 21) | under 8 ms |\n",
-      Median(times));
+      ResizedPaintMs(&chart));
   for (int i = 0; i < 7; ++i) QTest::keyClick(&chart, Qt::Key_Plus);
   std::printf(
       "| Painting the chart of 1,001,100 rows zoomed to %s, %d × %d px | %.2f ms (median of "
