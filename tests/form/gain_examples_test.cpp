@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <optional>
 #include <sstream>
+#include <tuple>
 
 #include "form/gain_examples.h"
 #include "labbook/step_info.h"
@@ -111,22 +112,18 @@ TEST(GainClaims, KiRemovesTheSteadyStateError) {
 // The README's third lesson: Kd on Kp .5 and Ki .5, the step PV settles
 // from (none where it never does) and its overshoot.
 TEST(GainClaims, KdDoesNotDampThisLoop) {
-  struct KdExample {
-    double kd;
-    std::optional<std::int64_t> settledFrom;
-    double overshootPercent;
-  };
-  const KdExample examples[] = {{0, 18, 0}, {0.5, 28, 4.8}, {1, std::nullopt, 0}};
+  // Kd, the step PV settles from, the overshoot.
+  const std::tuple<double, std::optional<std::int64_t>, double> examples[] = {
+      {0, 18, 0}, {0.5, 28, 4.8}, {1, std::nullopt, 0}};
   constexpr double kKdExampleKp = 0.5, kKdExampleKi = 0.5, kZigzagChange = 2;
   for (double sp : {5.0, 50.0}) {
-    for (const KdExample& e : examples) {
-      SCOPED_TRACE(testing::Message() << "Kd " << e.kd << ", SP " << sp);
-      const StepFigures f =
-          FiguresOf(kKdExampleKp, kKdExampleKi, e.kd, sp, e.settledFrom ? 100 : 1000);
-      ASSERT_EQ(f.settled, e.settledFrom.has_value());
+    for (const auto& [kd, settledFrom, overshootPercent] : examples) {
+      SCOPED_TRACE(testing::Message() << "Kd " << kd << ", SP " << sp);
+      const StepFigures f = FiguresOf(kKdExampleKp, kKdExampleKi, kd, sp, settledFrom ? 100 : 1000);
+      ASSERT_EQ(f.settled, settledFrom.has_value());
       if (!f.settled) continue;
-      EXPECT_EQ(f.settledFrom, e.settledFrom);
-      EXPECT_NEAR(f.overshootPercent, e.overshootPercent, 0.05);  // as the figures round it
+      EXPECT_EQ(f.settledFrom, settledFrom);
+      EXPECT_NEAR(f.overshootPercent, overshootPercent, 0.05);  // as the figures round it
     }
     // No Kd in between does better: never less overshoot, never sooner.
     double overshoot = 0;

@@ -43,12 +43,12 @@ TEST(LabBook, ComputeKeepsOnlyRunsWithRowsAndSaysWhatChanged) {
 }
 
 // A run keeps its id however many runs come and go around it: the oldest
-// dropped by a fifth Compute takes no other run's name.
-TEST(LabBook, KeepsFourEarlierRunsEachByAnIdOfItsOwn) {
+// dropped by a fifth Compute takes no other run's name. Forgetting names runs by their ids.
+TEST(LabBook, KeepsFourEarlierRunsEachByAnIdOfItsOwnAndForgetsTheRunsNamed) {
   Session session;
   for (const char* kp : {"1", "2", "3", "4", "5"})
     session.Press(std::string("C ") + kp + " 0 0 5 10");
-  const LabBook& book = session.history;
+  LabBook& book = session.history;
   ASSERT_EQ(KeptKp(book), (std::vector<double>{1, 2, 3, 4}));
   const RunId second = book.Kept()[1].id;
   const RunId first = book.Kept()[0].id;
@@ -61,20 +61,14 @@ TEST(LabBook, KeepsFourEarlierRunsEachByAnIdOfItsOwn) {
   EXPECT_EQ(book.FindKept(second)->summary.gains.Kp, 2);
   EXPECT_EQ(book.Kept().back().id, current);  // the run that was current, kept by its id
   EXPECT_NE(book.CurrentId(), current);
-}
 
-TEST(LabBook, ForgetsTheRunsNamedAndNoOther) {
-  Session session;
-  for (const char* kp : {"1", "2", "3", "4", "5"})
-    session.Press(std::string("C ") + kp + " 0 0 5 10");
-  LabBook& book = session.history;
   std::vector<RunId> ids;
   for (const KeptRun& run : book.Kept()) ids.push_back(run.id);
   const RunId gone = book.CurrentId() + 100;  // no run's
   // clang-format off
   const std::tuple<std::vector<RunId>, std::vector<double>, bool> steps[] = {  // forget; left; changed
-      {{ids[1]}, {1, 3, 4}, true}, {{ids[1], gone}, {1, 3, 4}, false},
-      {{ids[3], ids[0]}, {3}, true}, {{}, {3}, false}};
+      {{ids[1]}, {2, 4, 5}, true}, {{ids[1], gone}, {2, 4, 5}, false},
+      {{ids[3], ids[0]}, {4}, true}, {{}, {4}, false}};
   // clang-format on
   for (const auto& [forget, left, changes] : steps) {
     const std::uint64_t before = book.Revision();

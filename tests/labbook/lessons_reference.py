@@ -15,31 +15,11 @@ import os
 import re
 import sys
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path[:0] = [HERE, os.path.join(HERE, "..", "simulation")]
-
-from loop_reference import Loop  # noqa: E402
-from stepinfo_reference import stepinfo  # noqa: E402
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from stepinfo_reference import Runs, stepinfo  # noqa: E402
 
 NBSP = "\u00a0"
 TWO_LAGS = dict(K=1.0, T1=5.0, T2=5.0)
-
-
-class Lesson:
-    """Commands as the window gives them: "C" starts afresh, "+" carries on."""
-
-    def __init__(self):
-        self.loop, self.runs = None, []
-
-    def press(self, kind, kp, ki, kd, sp, loops, options):
-        if kind == "C":
-            self.loop, self.runs = Loop(seed=options.get("seed", 0)), []
-        first = len(self.loop.rows)
-        self.loop.run(loops, kp, ki, kd, sp, **options)
-        self.runs.append((self.loop.rows[first:], sp))
-
-    def rows(self):
-        return self.loop.rows
 
 
 def prose(value, decimals=4):
@@ -121,7 +101,7 @@ SCENARIOS = [
 
 def measured():
     for name, options, commands, kinds in SCENARIOS:
-        lesson = Lesson()
+        lesson = Runs()
         for command in commands:
             lesson.press(*command, options)
         f = stepinfo(lesson)

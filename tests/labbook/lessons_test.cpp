@@ -4,40 +4,12 @@
 // writes it and found there. The expected lines are the ones
 // tests/labbook/lessons_reference.py prints from the two Python references
 // of the loop and of stepinfo.
-#include <charconv>
-#include <fstream>
-#include <iterator>
-#include <regex>
-
 #include "labbook/step_info.h"
 #include "tests/support/command_runs.h"
+#include "tests/support/readme_text.h"
 
 namespace corvale {
 namespace {
-
-std::string Fixed(double value, int decimals) {
-  char buffer[64];
-  return std::string(
-      buffer,
-      std::to_chars(buffer, std::end(buffer), value, std::chars_format::fixed, decimals).ptr);
-}
-
-// A value as the lessons write it: so many decimals at most, no trailing
-// zeros, thousands grouped.
-std::string Prose(double value, int decimals = 4) {
-  std::string text = Fixed(value, decimals);
-  text.erase(text.find_last_not_of('0') + 1);
-  if (text.back() == '.') text.pop_back();
-  if (text == "-0") text = "0";
-  // Grouped by copying: GCC 12 takes an insert into a short string for an overlap.
-  const std::size_t point = std::min(text.find('.'), text.size());
-  std::string grouped;
-  for (std::size_t c = 0; c < text.size(); ++c) {
-    if (c > 0 && text[c - 1] != '-' && c < point && (point - c) % 3 == 0) grouped += ',';
-    grouped += text[c];
-  }
-  return grouped;
-}
 
 std::string Span(const char* limit, const LimitSpan& at) {
   if (at.steps == 0) return std::string("X never at ") + limit;
@@ -167,12 +139,6 @@ const Scenario kLessons[] = {
       {F::Settling, 0, "a settling time of 14 steps, from step 1 to step 15"}}},
 };
 // clang-format on
-
-std::string Readme() {
-  std::ifstream file(CORVALE_SOURCE_DIR "/README.md");
-  const std::string text{std::istreambuf_iterator<char>(file), {}};
-  return std::regex_replace(text, std::regex("[ \\t\\n]+"), " ");
-}
 
 TEST(Lessons, TheLabBookMeasuresWhatEachLessonQuotesAndTheReadmeQuotesIt) {
   const std::string readme = Readme();

@@ -115,12 +115,6 @@ TEST(RunMarks, NextMarkSkipsToTheNextRowWithOne) {
   EXPECT_EQ(CrossingRows(marks), (std::vector<std::size_t>{2, 3, 5}));  // what Play clicks at
 }
 
-}  // namespace
-}  // namespace corvale
-
-namespace corvale {
-namespace {
-
 // N stops where the load on the plant's input changes: where it begins
 // within a command, and at a Continue that changes it; not at one that
 // carries it on.

@@ -61,28 +61,14 @@ TEST(StepWindow, ZoomsPansFollowsAndKeepsToTheRun) {
     window.Show(c.from);
     ASSERT_EQ(window.Range(), c.from) << c.what;
     const StepRange before = window.Range();
-    bool changed = false;
     const auto step = static_cast<std::size_t>(c.a);
-    switch (c.op) {
-      case Op::kZoom:
-        changed = window.Zoom(c.a, c.b);
-        break;
-      case Op::kPan:
-        changed = window.Pan(c.a);
-        break;
-      case Op::kFollow:
-        changed = window.Follow(step);
-        break;
-      case Op::kShow:
-        changed = window.Show({step, static_cast<std::size_t>(c.b)});
-        break;
-      case Op::kContinue:
-        window.Continue(step);
-        break;
-      case Op::kNewRun:
-        window.NewRun(step);
-        break;
-    }
+    bool changed = c.op == Op::kZoom     ? window.Zoom(c.a, c.b)
+                   : c.op == Op::kPan    ? window.Pan(c.a)
+                   : c.op == Op::kFollow ? window.Follow(step)
+                   : c.op == Op::kShow   ? window.Show({step, static_cast<std::size_t>(c.b)})
+                                         : false;
+    if (c.op == Op::kContinue) window.Continue(step);
+    if (c.op == Op::kNewRun) window.NewRun(step);
     if (c.op == Op::kContinue || c.op == Op::kNewRun) changed = window.Range() != before;
     EXPECT_EQ(window.Range(), c.to) << c.what << ": " << window.First() << ".." << window.Last();
     EXPECT_EQ(changed, c.changed) << c.what;

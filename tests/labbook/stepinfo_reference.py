@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Expected step-response figures for tests/labbook/step_info_test.cpp.
 
-Runs the loop in binary64 with the operations in the program's order, then
+Runs tests/simulation/loop_reference.py's loop on the default plant, then
 measures the rows since the set point last changed as MATLAB's and GNU
 Octave's stepinfo do with their default final value, the last sample: plain
 loops over whole lists, none of the trace's blocks. Prints one C++ table row
@@ -11,43 +11,30 @@ per case; the tests hard-code them.
 """
 
 import math
+import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "simulation"))
+from loop_reference import Loop  # noqa: E402
 
 SMALLEST_STEP = 5e-5
 
 
-class Loop:
-    """The simulation's state across Compute and its Continues."""
+class Runs:
+    """The runs since a Compute, each its rows and set point: "C" starts afresh, "+" carries on."""
 
     def __init__(self):
-        # runs: (rows, set point); a row is (step, X, PV, Error, P, I, D)
-        self.runs, self.x, self.integral, self.step = [], 0.0, 0.0, 0
+        self.loop, self.runs = Loop(), []
 
-    def compute(self, kp, ki, kd, sp, loops):
-        self.__init__()
-        self.cont(kp, ki, kd, sp, loops)
-
-    def cont(self, kp, ki, kd, sp, loops):
-        kp, ki, kd, sp = float(kp), float(ki), float(kd), float(sp)
-        last_error = 0.0  # each run starts D afresh
-        rows = []
-        for _ in range(loops):
-            x = self.x
-            pv = x / 2
-            error = sp - pv
-            self.integral = self.integral + error
-            p = kp * error
-            d = kd * (error - last_error)
-            i = ki * self.integral
-            out = (p + d) + i
-            out = 255.0 if out > 255 else 0.0 if out < 0 else out
-            self.step += 1
-            rows.append((self.step, x, pv, error, p, i, d))
-            self.x = out
-            last_error = error
-        self.runs.append((rows, sp))
+    def press(self, kind, kp, ki, kd, sp, loops, options=None):
+        if kind == "C":
+            self.loop, self.runs = Loop(seed=(options or {}).get("seed", 0)), []
+        first = len(self.loop.rows)
+        self.loop.run(int(loops), float(kp), float(ki), float(kd), float(sp), **(options or {}))
+        self.runs.append((self.loop.rows[first:], float(sp)))
 
     def rows(self):
-        return [row for rows, _ in self.runs for row in rows]
+        return self.loop.rows
 
 
 def stepinfo(loop):
@@ -125,11 +112,10 @@ CASES = [
 
 
 def run(commands):
-    loop = Loop()
+    runs = Runs()
     for command in commands:
-        kind, *values = command.split()
-        (loop.compute if kind == "C" else loop.cont)(*values[:4], int(values[4]))
-    return loop
+        runs.press(*command.split())
+    return runs
 
 
 def opt(v):
@@ -142,9 +128,8 @@ def cpp(commands):
 
 def main():
     # The transcript's first rows of the initial values, as the program shows them.
-    loop = Loop()
-    loop.compute(".5", ".5", ".5", "5", 2)
-    assert loop.rows()[1] == (2, 7.5, 3.75, 1.25, 0.625, 3.125, -1.875), loop.rows()[1]
+    second = run(["C .5 .5 .5 5 2"]).rows()[1]
+    assert second == (2, 7.5, 3.75, 1.25, 0.625, 3.125, -1.875), second
 
     for name, commands in CASES:
         f = stepinfo(run(commands))

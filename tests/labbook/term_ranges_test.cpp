@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -36,10 +37,8 @@ TermRange Brute(const ResponseTrace& trace, std::size_t first, std::size_t last)
 }
 
 void ExpectSame(const TermRange& got, const TermRange& want) {
-  for (std::size_t t = 0; t < kTerms; ++t) {
-    EXPECT_EQ(got[t].low, want[t].low) << "term " << t;
-    EXPECT_EQ(got[t].high, want[t].high) << "term " << t;
-  }
+  for (std::size_t t = 0; t < kTerms; ++t)
+    EXPECT_EQ(std::pair(got[t].low, got[t].high), std::pair(want[t].low, want[t].high)) << t;
 }
 
 TEST(TermRanges, AgreeWithEveryRowAcrossBlocksAndAsTheTraceGrows) {
@@ -64,20 +63,15 @@ TEST(TermRanges, KeptTermsAreEachRowsTermsExactlyAndTheirRangesCoverThem) {
   const std::size_t rows = KeptSeries::kExactRows * 3 + 5;
   ASSERT_TRUE(trace.Append(Rows(0, rows), {.Kp = 1.5, .Ki = 0.2, .Kd = 0.3, .SP = 5}));
   const auto kept = KeptSeries::OfTerms(trace);
-  const std::size_t exact[] = {0, 1, 2, KeptSeries::kExactRows - 1};
-  for (const std::size_t row : exact) {
-    const StepRecord r = trace.Record(row);
-    EXPECT_EQ(kept[0].Value(row), r.Error);
-    EXPECT_EQ(kept[1].Value(row), r.P);
-    EXPECT_EQ(kept[2].Value(row), r.I);
-    EXPECT_EQ(kept[3].Value(row), r.D);
-  }
   const TermRange whole = Brute(trace, 0, rows);
   for (std::size_t t = 0; t < kTerms; ++t) {
     ASSERT_EQ(kept[t].Size(), rows);
+    for (const std::size_t row : {0ul, 1ul, 2ul, KeptSeries::kExactRows - 1}) {
+      const StepRecord r = trace.Record(row);
+      EXPECT_EQ(kept[t].Value(row), (std::array{r.Error, r.P, r.I, r.D})[t]) << row;
+    }
     const ValueRange got = kept[t].Range(0, rows, rows);
-    EXPECT_EQ(got.low, whole[t].low) << "term " << t;
-    EXPECT_EQ(got.high, whole[t].high) << "term " << t;
+    EXPECT_EQ(std::pair(got.low, got.high), std::pair(whole[t].low, whole[t].high)) << t;
   }
 }
 

@@ -113,11 +113,8 @@ TEST_F(Window, AContinueInAFreshWindowCopiesItsRowsUnderTheColumnNamesWithTheirV
   QTest::keyClick(Table(), Qt::Key_A, Qt::ControlModifier);
   const auto [text, cells] = Copied();
   EXPECT_TRUE(text.startsWith("Step\tX\tPV\tError\tP\tI\tD\n1\t,0000\t")) << text.toStdString();
+  EXPECT_EQ(cells.value(0).value(1), "X");
   EXPECT_EQ(cells.value(2).value(4), ",6250");
-  const QString html = QGuiApplication::clipboard()->mimeData()->html();
-  EXPECT_TRUE(html.contains("<tr><td>Step</td><td>X</td>") &&
-              html.contains("<td sdval=\"0.625\" sdnum=\"1033;0;0.0000\">,6250</td>"))
-      << html.toStdString();
 }
 
 TEST_F(Window, TheTranscriptTakesNoTypingAndCopiesExactlyItsSelectedCells) {
