@@ -70,7 +70,8 @@ TEST(RunMarks, LongStretchesAreFoundWhereverTheyStart) {
   // it from 512; on it for 1000..1023; above again; on it from 1280; 1 below it
   // from 1600; 9 above it from 1700, and so below SP 10 from 1800; 11 above
   // that from 2100. X at 255 from
-  // row 1 (step 1 is at no limit), at 0 from 600, off its limits from 1100.
+  // row 1 (step 1 is at no limit), at 0 from 600, off its limits from 1024, a
+  // block's first row, which a block at no limit must not pass over.
   std::vector<ResponseSample> first, second;
   for (std::size_t row = 0; row < 2400; ++row) {
     const double pv = row < 512    ? 0
@@ -81,7 +82,7 @@ TEST(RunMarks, LongStretchesAreFoundWhereverTheyStart) {
                       : row < 1700 ? 1
                       : row < 2100 ? 9
                                    : 11;
-    const double x = row < 600 ? 255 : row < 1100 ? 0 : 100;
+    const double x = row < 600 ? 255 : row < 1024 ? 0 : 100;
     (row < 1800 ? first : second).push_back({x, pv, 0});
   }
   ResponseTrace trace;
@@ -92,7 +93,7 @@ TEST(RunMarks, LongStretchesAreFoundWhereverTheyStart) {
       {512, K::Crossing},
       {600, K::LimitExit, Limit::AtFull},
       {600, K::LimitEntry, Limit::AtZero},
-      {1100, K::LimitExit, Limit::AtZero},
+      {1024, K::LimitExit, Limit::AtZero},
       {1280, K::Crossing},  // where the stretch on SP began that PV left below
       {1700, K::Crossing},
       {1800, K::SetPointChange},
