@@ -432,14 +432,6 @@ Geben Sie 0 oder eine größere Zahl ein.</translation>
         <translation>unter 1</translation>
     </message>
     <message>
-        <source>Rise</source>
-        <translation>Anstiegszeit</translation>
-    </message>
-    <message>
-        <source>Peak</source>
-        <translation>Spitzenwert</translation>
-    </message>
-    <message>
         <source>Settling</source>
         <translation>Ausregelzeit</translation>
     </message>
@@ -736,6 +728,14 @@ Geben Sie 0 oder eine größere Zahl ein.</translation>
     <message>
         <source>As the run&apos;s last Compute or Continue read it; shown while some run differs from another in it.</source>
         <translation>Wie das letzte Compute oder Continue des Laufs es gelesen hat; angezeigt, solange sich ein Lauf darin von einem anderen unterscheidet.</translation>
+    </message>
+    <message>
+        <source>Rise or fall</source>
+        <translation>Anstiegs- oder Abfallzeit</translation>
+    </message>
+    <message>
+        <source>Peak or lowest</source>
+        <translation>Spitzen- oder Tiefstwert</translation>
     </message>
 </context>
 <context>

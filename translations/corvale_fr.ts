@@ -432,14 +432,6 @@ Saisissez 0 ou un nombre plus grand.</translation>
         <translation>moins de 1</translation>
     </message>
     <message>
-        <source>Rise</source>
-        <translation>Montée</translation>
-    </message>
-    <message>
-        <source>Peak</source>
-        <translation>Maximum</translation>
-    </message>
-    <message>
         <source>Settling</source>
         <translation>Temps de rép.</translation>
     </message>
@@ -736,6 +728,14 @@ Saisissez 0 ou un nombre plus grand.</translation>
     <message>
         <source>As the run&apos;s last Compute or Continue read it; shown while some run differs from another in it.</source>
         <translation>Tel que l’a lu le dernier Compute ou Continue de la simulation&#x202f;; affiché tant qu’une simulation en diffère d’une autre.</translation>
+    </message>
+    <message>
+        <source>Rise or fall</source>
+        <translation>Montée ou descente</translation>
+    </message>
+    <message>
+        <source>Peak or lowest</source>
+        <translation>Pic ou minimum</translation>
     </message>
 </context>
 <context>

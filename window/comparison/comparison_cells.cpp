@@ -118,9 +118,9 @@ QString ColumnName(RunComparisonModel::Column column) {
     case C::kSteps:
       return ComparisonWords::tr("Steps");
     case C::kRise:
-      return ComparisonWords::tr("Rise");
+      return ComparisonWords::tr("Rise or fall");
     case C::kPeak:
-      return ComparisonWords::tr("Peak");
+      return ComparisonWords::tr("Peak or lowest");
     case C::kOvershoot:
       return ComparisonWords::tr("Overshoot\u00a0%");
     case C::kSettling:

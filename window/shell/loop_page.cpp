@@ -72,6 +72,9 @@ LoopPage::LoopPage(const NumberFormat& numbers, QWidget* parent)
   auto* const scroll = new QScrollArea(this);
   scroll->setWidgetResizable(true);
   scroll->setFrameShape(QFrame::NoFrame);
+  // Its controls take the focus, and it scrolls to each: the area itself is
+  // no stop of its own, which a screen reader would reach and say nothing of.
+  scroll->setFocusPolicy(Qt::NoFocus);
   auto* const inner = new QWidget(scroll);
   auto* const columns = new QHBoxLayout(inner);
   columns->setContentsMargins(4, 2, 4, 2);

@@ -113,7 +113,7 @@ TEST(RunComparison, ShowsThePlantAndOptionsOnlyWhereSomeRunDiffers) {
   const std::string figures = "|under 1|2.5|50.0|6|7|3.3333|0|0";
   // clang-format off
   EXPECT_EQ(cells(-1, Qt::DisplayRole), "Run|T1|Dead time|Kp|Ki|Kd|SP|Anti-windup|Kb|D on|Steps|"
-            "Rise|Peak|Overshoot\u00a0%|Settling|Settled at|Error|X at 0|X at 255");
+            "Rise or fall|Peak or lowest|Overshoot\u00a0%|Settling|Settled at|Error|X at 0|X at 255");
   EXPECT_EQ(cells(0, Qt::DisplayRole), "1|0|0|1|0|0|5|none|\u2014|error|30" + figures);
   EXPECT_TRUE(cells(1, Qt::DisplayRole).starts_with("2, current|5|3|1|0|0|5|back-calculation|0.5|PV|30|"));
   EXPECT_TRUE(cells(0, Qt::AccessibleTextRole).starts_with("Run 1|T1 0|Dead time 0 steps|Kp 1|Ki 0|Kd 0|"

@@ -52,6 +52,10 @@ TEST_F(Window, TheLoopPagesPlantAndOptionsRunAndABadOneIsShown) {
   EXPECT_TRUE(Find("loopPage")->isVisible());
   EXPECT_EQ(window->focusWidget(), Box("trackingGain"));
   messages.clear();
+  // With the page shown, Tab passes from Continue to Kp, through no silent stop.
+  Find("Command2")->setFocus();
+  QTest::keyClick(Find("Command2"), Qt::Key_Tab);
+  EXPECT_EQ(window->focusWidget(), Box("guiKP"));
 }
 
 }  // namespace
