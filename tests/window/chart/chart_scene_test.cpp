@@ -165,9 +165,7 @@ TEST_F(ChartDrawing, TheLegendNamesEachRunByWhatSetsItApart) {
     }
     Show({});
     Render(800, 600);
-    std::vector<QString> named;  // the legend's entries before SP's
-    for (const ChartReport::Text& text : chart.Report().texts)
-      if (text.part == ChartReport::Part::kLegend) named.push_back(text.text);
+    std::vector<QString> named = Texts(chart.Report(), ChartReport::Part::kLegend);
     named.resize(std::find(named.begin(), named.end(), "SP") - named.begin());
     EXPECT_EQ(named, std::vector<QString>(legend.begin(), legend.end()));
   }
@@ -175,10 +173,8 @@ TEST_F(ChartDrawing, TheLegendNamesEachRunByWhatSetsItApart) {
 
 // Five runs of a lesson, the last on another plant, fit two lines of a chart 1280 pixels wide.
 TEST_F(ChartDrawing, TheLegendOfFiveRunsFitsTwoLinesOfAWideChart) {
-  Simulate({".5 0 0 5 30"});
-  Simulate({"1 0 0 5 30"});
-  Simulate({"1.5 0 0 5 30"});
-  Simulate({".5 .5 .5 5 30"});
+  for (const char* run : {".5 0 0 5 30", "1 0 0 5 30", "1.5 0 0 5 30", ".5 .5 .5 5 30"})
+    Simulate({run});
   fields.SetBox(Box::PlantLag1, "5");
   Simulate({"4 .2 10 5 60"});
   chart.SetVisibleRows(10, 19);
