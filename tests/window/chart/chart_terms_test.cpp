@@ -1,6 +1,7 @@
 #include "window/chart/chart_terms.h"
 
 #include <QMenu>
+#include <memory>
 
 #include "tests/window/chart/chart_fixture.h"
 
@@ -46,28 +47,18 @@ TEST_F(ChartTermPanels, EachTermIsDrawnInItsOwnPanelForTheCurrentAndTheKeptRuns)
     EXPECT_DOUBLE_EQ(path->points[1].y(), panel->values.ToPixel(c.step2));
     for (const QPointF& point : path->points) EXPECT_TRUE(panel->rect.contains(point));
   }
-  // Hidden again, the panels give their room back to PV and X.
-  chart.ShowTermPanel(Term::P, false);
-  chart.ShowTermPanel(Term::D, false);
+  // Hidden again from the menu, where each is checked, the panels give their room back to PV
+  // and X.
+  for (const char* name : {"term-p", "term-d"}) {
+    const std::unique_ptr<QMenu> menu(chart.CreateContextMenu());
+    QAction* shown = menu->findChild<QAction*>(name);
+    ASSERT_TRUE(shown && shown->isChecked()) << name;
+    shown->trigger();
+  }
   const ChartReport without = chart.Report();
   EXPECT_TRUE(without.terms.empty());
   EXPECT_EQ(without.PathNamed("P"), nullptr);
   EXPECT_GT(without.top.height(), report.top.height());
-}
-
-TEST_F(ChartTermPanels, TheMenuShowsAndHidesEachTermsPanel) {
-  Afresh({{".5 .5 .5 5 20"}});
-  std::unique_ptr<QMenu> menu(chart.CreateContextMenu());
-  auto* integral = menu->findChild<QAction*>(QStringLiteral("term-i"));
-  ASSERT_NE(integral, nullptr);
-  EXPECT_FALSE(integral->isChecked());
-  integral->trigger();
-  EXPECT_EQ(chart.TermPanels(), std::vector<Term>{Term::I});
-  menu.reset(chart.CreateContextMenu());
-  integral = menu->findChild<QAction*>(QStringLiteral("term-i"));
-  EXPECT_TRUE(integral->isChecked());
-  integral->trigger();
-  EXPECT_TRUE(chart.TermPanels().empty());
 }
 
 }  // namespace
