@@ -1,6 +1,7 @@
 #include "window/chart/chart_terms.h"
 
 #include <QMenu>
+#include <algorithm>
 #include <memory>
 
 #include "tests/window/chart/chart_fixture.h"
@@ -9,12 +10,6 @@ namespace corvale {
 namespace {
 
 using ChartTermPanels = ChartFixture;
-
-const TermPanel* PanelOf(const ChartReport& report, Term term) {
-  for (const TermPanel& panel : report.terms)
-    if (panel.term == term) return &panel;
-  return nullptr;
-}
 
 // Kp, Ki and Kd .5, SP 5: PV 0, then 3.75 at step 2, so that the error is 5
 // then 1.25, the sum 5 then 6.25, and by hand P 2.5 then .625, I 2.5 then
@@ -39,8 +34,8 @@ TEST_F(ChartTermPanels, EachTermIsDrawnInItsOwnPanelForTheCurrentAndTheKeptRuns)
   for (const auto& c : cases) {
     SCOPED_TRACE(c.path.toStdString());
     const ChartReport::Path* path = report.PathNamed(c.path);
-    const TermPanel* panel = PanelOf(report, c.term);
-    ASSERT_TRUE(path && panel);
+    const auto panel = std::ranges::find(report.terms, c.term, &TermPanel::term);
+    ASSERT_TRUE(path && panel != report.terms.end());
     ASSERT_EQ(path->points.size(), 20);
     EXPECT_DOUBLE_EQ(path->points[0].x(), report.steps.ToPixel(1));
     EXPECT_DOUBLE_EQ(path->points[0].y(), panel->values.ToPixel(c.step1));
