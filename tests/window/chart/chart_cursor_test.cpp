@@ -13,10 +13,8 @@ namespace {
 using ChartTexts = ChartFixture;
 
 TEST_F(ChartTexts, TheReadoutStandsBesideTheCursor) {
-  Simulate({".5 .5 .5 5 100"});
-  Measure();
-  Render(800, 600);
-  EXPECT_FALSE(Find(chart.Report(), ChartReport::Part::kReadout)) << "no cursor, no readout";
+  EXPECT_FALSE(Find(Afresh({{".5 .5 .5 5 100"}}, {800, 600}, true), ChartReport::Part::kReadout))
+      << "no cursor, no readout";
   // Tall, and wide with the figures beside the plot.
   for (const QSize size : {QSize(800, 600), QSize(1060, 380)}) {
     for (const Qt::Key key : {Qt::Key_Home, Qt::Key_PageDown, Qt::Key_End}) {

@@ -57,6 +57,18 @@ inline const ChartReport::Text* Find(const ChartReport& report, ChartReport::Par
     if (t.part == part && (text.isEmpty() || t.text == text)) return &t;
   return nullptr;
 }
+// The wordings of a part, in the order drawn.
+inline std::vector<QString> Texts(const ChartReport& report, ChartReport::Part part) {
+  std::vector<QString> texts;
+  for (const ChartReport::Text& text : report.texts)
+    if (text.part == part) texts.push_back(text.text);
+  return texts;
+}
+inline const ChartReport::Mark* MarkNamed(const ChartReport& report, const QString& name) {
+  for (const ChartReport::Mark& mark : report.marks)
+    if (mark.name == name) return &mark;
+  return nullptr;
+}
 
 class ChartFixture : public testing::Test, protected Session {
  protected:
@@ -78,10 +90,13 @@ class ChartFixture : public testing::Test, protected Session {
     chart.Follow(changes, figuresText);
     changes = {};
   }
-  // Afresh, each of the runs Simulated, drawn at a size: what the chart reports.
-  ChartReport Afresh(const std::vector<std::vector<std::string>>& runs, QSize size = {800, 600}) {
+  // Afresh, each of the runs Simulated, with the figures if measured, drawn at a size: what the
+  // chart reports.
+  ChartReport Afresh(const std::vector<std::vector<std::string>>& runs, QSize size = {800, 600},
+                     bool measured = false) {
     Forget();
     for (const std::vector<std::string>& run : runs) Simulate(run);
+    if (measured) Measure();
     Render(size.width(), size.height());
     return chart.Report();
   }

@@ -1,27 +1,9 @@
 #include "tests/window/chart/chart_fixture.h"
-#include "tests/window/chart/chart_menu_fixture.h"
 
 namespace corvale {
 namespace {
 
 using ChartMarks = ChartFixture;
-
-// The README's first run: rise from step 2 to 6, peak 5.2424 at 14, settled from 28.
-TEST_F(ChartMarks, EachMarkStandsAtTheStepItNames) {
-  Simulate({".5 .5 .5 5 100"});
-  Measure();
-  Render(800, 600);
-  const ChartReport report = chart.Report();
-  const AxesReading axes(report);
-  for (const auto& [name, step] :
-       {std::pair{"rise from", 2.0}, {"rise to", 6.0}, {"peak", 14.0}, {"settled", 28.0}}) {
-    const auto mark = std::ranges::find(report.marks, QString(name), &ChartReport::Mark::name);
-    ASSERT_NE(mark, report.marks.end()) << name;
-    EXPECT_EQ(std::pair(mark->step, mark->labelled), std::pair(step, true)) << name;
-    EXPECT_NEAR(mark->at.x(), axes.StepX(step), 1) << name;
-    EXPECT_TRUE(step != 14 || std::abs(mark->at.y() - axes.ValueY(5.2424)) <= 1);
-  }
-}
 
 // Whether a label at `rect` hides a sample of a line drawn through `points`, looked for every
 // quarter of a pixel along it.
@@ -35,73 +17,68 @@ bool Hides(const QRectF& rect, const QPolygonF& points) {
   return false;
 }
 
+struct Marked {
+  const char* name;
+  double step;
+  bool labelled;
+};
+
 // No label hides a sample of any line; each left out is counted (the rise's one label names
-// two marks). The runs, the kept ones first; the chart's size; the text's zoom.
-TEST_F(ChartMarks, LabelsHideNoLine) {
-  const std::tuple<std::vector<std::vector<std::string>>, QSize, double> cases[] = {
-      {{{".5 .5 .5 5 100"}}, {800, 600}, 1},
-      {{{"1.5 0 0 5 30"}}, {743, 342}, 1.75},
-      {{{"1.5 0 0 5 30"}}, {425, 190}, 1},
-      {{{".5 0 0 5 30"}, {"1 0 0 5 30"}, {"1.5 0 0 5 30"}}, {530, 250}, 1},
-      {{{"2.5 0 0 5 30"}}, {800, 600}, 1},
-      {{{".5 .5 .5 300 100", ".5 .5 .5 5 300"}}, {800, 600}, 1},
-      {{{".5 .5 .5 300 100"}, {".5 .5 .5 8 100"}, {".5 .5 .5 5 100"}}, {600, 400}, 1.25}};
-  for (const auto& [runs, size, zoom] : cases) {
-    const std::string name = runs.back()[0] + " at " + std::to_string(size.width());
+// two marks). Each mark stands at the step it names; X's limit is named at its line's end, over
+// the line at 0, under it at 255. The runs, the kept ones first; the chart's size; the text's
+// zoom; marks named; X's limit named.
+TEST_F(ChartMarks, EachMarkStandsAtItsStepAndLabelsHideNoLine) {
+  // clang-format off
+  const std::tuple<std::vector<std::vector<std::string>>, QSize, double, std::vector<Marked>,
+                   const char*> cases[] = {
+      // The README's first run: rise from step 2 to 6, peak 5.2424 at 14, settled from 28.
+      {{{".5 .5 .5 5 100"}}, {800, 600}, 1,
+       {{"rise from", 2, true}, {"rise to", 6, true}, {"peak", 14, true}, {"settled", 28, true}},
+       nullptr},
+      // The box at 175 %, Kp 1.5 alone: PV = X / 2 and X = 1.5 (5 - PV) give PV 0, 3.75 and
+      // 0.9375 at steps 1 to 3, a dip at step 3. The rise passes 10 % and 90 % of the change at
+      // step 2, and its label has no room by the bracket there, where the dip passes: left out.
+      {{{"1.5 0 0 5 30"}}, {743, 342}, 1.75, {{"rise from", 2, false}}, nullptr},
+      {{{"1.5 0 0 5 30"}}, {425, 190}, 1, {}, nullptr},
+      {{{".5 0 0 5 30"}, {"1 0 0 5 30"}, {"1.5 0 0 5 30"}}, {530, 250}, 1, {}, nullptr},
+      {{{"2.5 0 0 5 30"}}, {800, 600}, 1, {}, "0"},
+      {{{".5 .5 .5 300 30"}}, {800, 600}, 1, {}, "255"},
+      {{{".5 .5 .5 300 100", ".5 .5 .5 5 300"}}, {800, 600}, 1, {}, nullptr},
+      {{{".5 .5 .5 300 100"}, {".5 .5 .5 8 100"}, {".5 .5 .5 5 100"}}, {600, 400}, 1.25, {}, nullptr}};
+  // clang-format on
+  for (const auto& [runs, size, zoom, marked, limit] : cases) {
+    SCOPED_TRACE(runs.back()[0] + " at " + std::to_string(size.width()));
     chart.SetZoom(zoom);
-    Forget();
-    for (const std::vector<std::string>& run : runs) Simulate(run);
-    Measure();
-    Render(size.width(), size.height());
-    const ChartReport report = chart.Report();
+    const ChartReport report = Afresh(runs, size, true);
     int labels = 0;
     for (const ChartReport::Text& text : report.texts) {
       if (text.part != ChartReport::Part::kMark) continue;
       ++labels;
       for (const ChartReport::Path& path : report.paths)
         EXPECT_FALSE(Hides(text.rect, path.points))
-            << name << ": " << text.text.toStdString() << " over " << path.name.toStdString();
+            << text.text.toStdString() << " over " << path.name.toStdString();
     }
-    EXPECT_GT(labels, 0) << name;
+    EXPECT_GT(labels, 0);
     EXPECT_EQ(std::ranges::count_if(report.marks,
                                     [](const ChartReport::Mark& mark) {
                                       return !mark.labelled && mark.name != "rise to";
                                     }),
-              report.droppedLabels)
-        << name;
-  }
-}
-
-// At the window's first size, Ctrl++ six times, Kp 1.5 alone: PV = X / 2 and X = 1.5 (5 - PV)
-// give PV 0, 3.75 and 0.9375 at steps 1 to 3, a dip at step 3. The rise passes 10 % and 90 % of the
-// change at step 2, and its label has no room by the bracket there, where the dip at step 3 passes:
-// left out, not drawn over it.
-using LecturersChart = ChartMenu;
-TEST_F(LecturersChart, TheRiseLabelLeavesTheDipAtStep3Seen) {
-  for (int i = 0; i < 6; ++i) QTest::keyClick(Box("guiKI"), Qt::Key_Plus, Qt::ControlModifier);
-  Press("Command1", {{"guiKP", "1.5"}, {"guiKI", "0"}, {"guiKD", "0"}, {"Loops", "30"}});
-  const ChartReport report = chart->Report();
-  const QPointF dip(report.steps.ToPixel(3), report.values.ToPixel(0.9375));
-  for (const ChartReport::Text& text : report.texts) {
-    if (text.part != ChartReport::Part::kMark) continue;
-    EXPECT_FALSE(text.rect.adjusted(-1, -1, 1, 1).contains(dip)) << text.text.toStdString();
-  }
-  const auto rise = std::ranges::find(report.marks, QString("rise from"), &ChartReport::Mark::name);
-  ASSERT_NE(rise, report.marks.end());
-  EXPECT_EQ(std::pair(rise->step, rise->labelled), std::pair(2.0, false));
-}
-
-using ChartTexts = ChartFixture;
-
-TEST_F(ChartTexts, NamesXsLimitAtItsLinesEnd) {
-  for (const auto& [run, name] : {std::pair{".5 .5 .5 300 30", "255"}, {"2.5 0 0 5 30", "0"}}) {
-    const ChartReport report = Afresh({{run}});
-    const ChartReport::Text* label = Find(report, ChartReport::Part::kMark, name);
-    ASSERT_TRUE(label) << run;
+              report.droppedLabels);
+    const AxesReading axes(report);
+    for (const auto& [name, step, labelled] : marked) {
+      const ChartReport::Mark* mark = MarkNamed(report, name);
+      ASSERT_TRUE(mark) << name;
+      EXPECT_EQ(std::pair(mark->step, mark->labelled), std::pair(step, labelled)) << name;
+      EXPECT_NEAR(mark->at.x(), axes.StepX(step), 1) << name;
+      EXPECT_TRUE(step != 14 || std::abs(mark->at.y() - axes.ValueY(5.2424)) <= 1);
+    }
+    if (!limit) continue;
+    const ChartReport::Text* label = Find(report, ChartReport::Part::kMark, limit);
+    ASSERT_TRUE(label);
     EXPECT_LE(label->rect.right(), report.bottom.right());
     EXPECT_GT(label->rect.left(), report.bottom.right() - 3 * chart.TextPixelSize());
-    const double y = report.inputs.ToPixel(std::stod(name));
-    EXPECT_TRUE(std::string(name) == "255" ? label->rect.top() >= y : label->rect.bottom() <= y);
+    const double y = report.inputs.ToPixel(std::stod(limit));
+    EXPECT_TRUE(std::string(limit) == "255" ? label->rect.top() >= y : label->rect.bottom() <= y);
   }
 }
 

@@ -2,6 +2,7 @@
 #include <QPainter>
 
 #include "labbook/lab_book.h"
+#include "tests/window/chart/chart_fixture.h"
 #include "tests/window/chart/chart_menu_fixture.h"
 #include "window/access/announcer.h"
 
@@ -44,54 +45,41 @@ TEST_F(ChartMenu, CopiesTheChartAsPngAndSvgDrawnAsTheScreenShowsIt) {
   EXPECT_TRUE(Clipboard()->hasFormat("image/png") && Clipboard()->hasFormat("image/svg+xml"));
 }
 
-// The band of the rows the table shows can go, its legend entry with it, and come back.
-TEST_F(ChartMenu, TheRowsShownInTheTableCanBeLeftUnmarked) {
+// Copy figures and Play wait for a run, the value axis over every run and Forget for a run
+// kept. The band of the rows the table shows can go, its legend entry with it, and come back.
+// The value axis over every run: after SP 300, a run at SP 5 on an axis to about 300, or on its
+// own, to 10 at most, with the run at SP 300 cut. Forget keeps the current run.
+TEST_F(ChartMenu, EachChoiceWaitsForWhatItActsOn) {
+  for (const char* name : {"copy-figures", "play"}) EXPECT_FALSE(Action(name)->isEnabled()) << name;
   Compute(".5");
+  for (const char* name : {"forget-runs", "axis-all-runs"})
+    EXPECT_FALSE(Action(name)->isEnabled() || Action(name)->isChecked()) << name;
+  Action("copy-figures")->trigger();
+  EXPECT_EQ(Clipboard()->text(), chart->toolTip());
+  EXPECT_TRUE(Clipboard()->text().startsWith("Step response from step 1 to step 30"));
   const auto legend = [this] {
-    QString texts;
-    for (const ChartReport::Text& text : chart->Report().texts) texts += text.text;
-    return texts.contains("Rows shown in the table");
+    return corvale::Find(chart->Report(), ChartReport::Part::kLegend, "Rows shown in the table");
   };
   ASSERT_TRUE(legend() && Action("visible-rows")->isChecked());
   Action("visible-rows")->trigger();
   EXPECT_FALSE(legend() || Action("visible-rows")->isChecked());
   Action("visible-rows")->trigger();
   EXPECT_TRUE(legend());
-}
-
-// The value axis over every run, for a run kept: after SP 300, a run at SP 5 on an axis to
-// about 300, or on its own, to 10 at most, with the run at SP 300 cut.
-TEST_F(ChartMenu, TheValueAxisCoversEveryRunWhenAsked) {
-  Compute(".5");
-  EXPECT_FALSE(Action("axis-all-runs")->isEnabled() || Action("axis-all-runs")->isChecked());
   Press("Command1", {{"guiSP", "300"}});
   Press("Command1", {{"guiSP", "5"}});
   const auto top = [this] { return chart->Report().values.Scale().ticks.back(); };
   EXPECT_LE(top(), 10);
-  ASSERT_TRUE(Action("axis-all-runs")->isEnabled());
   Action("axis-all-runs")->trigger();
-  EXPECT_TRUE(chart->ValueAxisCoversEveryRun() && Action("axis-all-runs")->isChecked());
-  EXPECT_GE(top(), 300);
+  EXPECT_TRUE(Action("axis-all-runs")->isChecked() && top() >= 300);
   Action("axis-all-runs")->trigger();
   EXPECT_LE(top(), 10);
-}
-
-// Copy figures and Play wait for a run, Forget for a run kept.
-TEST_F(ChartMenu, CopiesTheFiguresAndForgetsTheEarlierRuns) {
-  for (const char* name : {"copy-figures", "play"}) EXPECT_FALSE(Action(name)->isEnabled()) << name;
-  Compute(".5");
-  EXPECT_FALSE(Action("forget-runs")->isEnabled());
-  Action("copy-figures")->trigger();
-  EXPECT_EQ(Clipboard()->text(), chart->toolTip());
-  EXPECT_TRUE(Clipboard()->text().startsWith("Step response from step 1 to step 30"));
-  Compute("1");
-  Compute("1.5");
-  ASSERT_EQ(window->Book().Kept().size(), 2u);
+  const auto cut = [this] {
+    return corvale::Find(chart->Report(), ChartReport::Part::kLegend, "SP 300");
+  };
+  ASSERT_TRUE(window->Book().Kept().size() == 2u && cut());
   Action("forget-runs")->trigger();
-  EXPECT_TRUE(window->Book().Kept().empty());
-  EXPECT_EQ(window->Book().Current().Size(), 30u);  // the current run stays
-  for (const ChartReport::Text& text : chart->Report().texts)
-    EXPECT_FALSE(text.text.startsWith("Kp 0.5")) << "the legend forgot it";
+  EXPECT_TRUE(window->Book().Kept().empty() && !cut());  // the legend forgot it
+  EXPECT_EQ(window->Book().Current().Size(), 30u);
 }
 
 // Without a sound server (the tests have none), Play says so once, at once, and the window goes on.

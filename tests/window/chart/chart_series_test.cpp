@@ -51,33 +51,6 @@ TEST_F(ChartSeries, ManyRowsAColumnKeepEveryPeak) {
   EXPECT_NEAR(report.PathNamed("PV")->points[100].y(), report.values.ToPixel(3), 0.5);
 }
 
-// A kept run is cut at the axis' end, its set point too, and the value axis, asked to cover
-// every run drawn, does, but not what a longer kept run did past that end. The runs, each a
-// Compute and its Continues; the earlier run's PV points (0: decimated); the least and most the
-// axis' top tick may be.
-TEST_F(ChartSeries, KeptRunsAreCutAtTheAxisEnd) {
-  chart.SetValueAxisCoversEveryRun(true);
-  const std::tuple<std::vector<std::vector<std::string>>, std::size_t, double, double> cases[] = {
-      {{{"1 0 0 5 100"}, {".5 0 0 5 30"}}, 30, 5, 10},
-      {{{"1 0 0 5 10"}, {".5 0 0 5 30"}}, 10, 5, 10},
-      {{{"1 0 0 5 300000"}, {".5 0 0 5 100000"}}, 0, 5, 10},
-      {{{".5 .5 .5 100 60"}, {".5 .5 .5 5 60"}}, 60, 100, 150},
-      {{{".5 .5 .5 5 60"}, {".5 .5 .5 100 60"}}, 60, 100, 150},
-      {{{".5 .5 .5 5 30", ".5 .5 .5 100 30"}, {".5 .5 .5 5 30"}}, 30, 5, 10}};
-  for (const auto& [runs, points, least, most] : cases) {
-    const ChartReport report = Afresh(runs);
-    const ChartReport::Path* kept = report.PathNamed("kept 0");
-    ASSERT_TRUE(kept && report.PathNamed("kept 0 SP") && history.Kept().size() == 1);
-    EXPECT_EQ(kept->decimated ? 0 : std::size_t(kept->points.size()), points) << runs[0][0];
-    const double top = report.values.Scale().ticks.back();
-    EXPECT_TRUE(top >= least && top <= most) << runs[0][0] << ": " << top;
-    for (const ChartReport::Path& path : report.paths)
-      for (const QPointF& p : path.points)
-        EXPECT_TRUE(p.y() >= report.top.top() - 0.5 && p.x() <= report.top.right() + 0.5)
-            << runs[0][0] << ", " << path.name.toStdString();
-  }
-}
-
 TEST_F(ChartSeries, AKeptRunKeepsItsLook) {
   const std::vector<std::vector<std::size_t>> looks = {
       {}, {0}, {0, 1}, {0, 1, 2}, {0, 1, 2, 3}, {1, 2, 3, 0}, {2, 3, 0, 1}};

@@ -1,6 +1,8 @@
 #include "window/chart/chart_terms.h"
 
 #include <QMenu>
+#include <algorithm>
+#include <memory>
 
 #include "tests/window/chart/chart_fixture.h"
 
@@ -8,12 +10,6 @@ namespace corvale {
 namespace {
 
 using ChartTermPanels = ChartFixture;
-
-const TermPanel* PanelOf(const ChartReport& report, Term term) {
-  for (const TermPanel& panel : report.terms)
-    if (panel.term == term) return &panel;
-  return nullptr;
-}
 
 // Kp, Ki and Kd .5, SP 5: PV 0, then 3.75 at step 2, so that the error is 5
 // then 1.25, the sum 5 then 6.25, and by hand P 2.5 then .625, I 2.5 then
@@ -38,36 +34,26 @@ TEST_F(ChartTermPanels, EachTermIsDrawnInItsOwnPanelForTheCurrentAndTheKeptRuns)
   for (const auto& c : cases) {
     SCOPED_TRACE(c.path.toStdString());
     const ChartReport::Path* path = report.PathNamed(c.path);
-    const TermPanel* panel = PanelOf(report, c.term);
-    ASSERT_TRUE(path && panel);
+    const auto panel = std::ranges::find(report.terms, c.term, &TermPanel::term);
+    ASSERT_TRUE(path && panel != report.terms.end());
     ASSERT_EQ(path->points.size(), 20);
     EXPECT_DOUBLE_EQ(path->points[0].x(), report.steps.ToPixel(1));
     EXPECT_DOUBLE_EQ(path->points[0].y(), panel->values.ToPixel(c.step1));
     EXPECT_DOUBLE_EQ(path->points[1].y(), panel->values.ToPixel(c.step2));
     for (const QPointF& point : path->points) EXPECT_TRUE(panel->rect.contains(point));
   }
-  // Hidden again, the panels give their room back to PV and X.
-  chart.ShowTermPanel(Term::P, false);
-  chart.ShowTermPanel(Term::D, false);
+  // Hidden again from the menu, where each is checked, the panels give their room back to PV
+  // and X.
+  for (const char* name : {"term-p", "term-d"}) {
+    const std::unique_ptr<QMenu> menu(chart.CreateContextMenu());
+    QAction* shown = menu->findChild<QAction*>(name);
+    ASSERT_TRUE(shown && shown->isChecked()) << name;
+    shown->trigger();
+  }
   const ChartReport without = chart.Report();
   EXPECT_TRUE(without.terms.empty());
   EXPECT_EQ(without.PathNamed("P"), nullptr);
   EXPECT_GT(without.top.height(), report.top.height());
-}
-
-TEST_F(ChartTermPanels, TheMenuShowsAndHidesEachTermsPanel) {
-  Afresh({{".5 .5 .5 5 20"}});
-  std::unique_ptr<QMenu> menu(chart.CreateContextMenu());
-  auto* integral = menu->findChild<QAction*>(QStringLiteral("term-i"));
-  ASSERT_NE(integral, nullptr);
-  EXPECT_FALSE(integral->isChecked());
-  integral->trigger();
-  EXPECT_EQ(chart.TermPanels(), std::vector<Term>{Term::I});
-  menu.reset(chart.CreateContextMenu());
-  integral = menu->findChild<QAction*>(QStringLiteral("term-i"));
-  EXPECT_TRUE(integral->isChecked());
-  integral->trigger();
-  EXPECT_TRUE(chart.TermPanels().empty());
 }
 
 }  // namespace

@@ -38,9 +38,7 @@ class ChartKeys : public ChartFixture {
  protected:
   // Afresh, the runs made, the cursor on step 1 of the series `down` below PV.
   void Start(const std::vector<std::vector<std::string>>& runs, int down = 0) {
-    Forget();
-    for (const std::vector<std::string>& run : runs) Simulate(run);
-    Measure();
+    Afresh(runs, {420, 190}, true);
     for (int up = 0; up < 6; ++up) QTest::keyClick(&chart, Qt::Key_Up);
     for (int i = 0; i < down; ++i) QTest::keyClick(&chart, Qt::Key_Down);
   }
@@ -151,6 +149,7 @@ TEST_F(ChartMarks, AKeptRunChosenStaysThatRunWhenTheOldestGoes) {
   for (int more = 0; more < 4; ++more) Simulate({".7 0 0 5 30"});
   Measure();
   EXPECT_EQ(chart.Series(), SeriesId{});  // gone: the current run's PV again
+  for (Qt::Key key : {Qt::Key_F, Qt::Key_N, Qt::Key_P}) QTest::keyClick(&chart, key);
 }
 
 // A server that takes the connection and never answers: a Play waits for it.

@@ -1,15 +1,29 @@
 // The real window on the offscreen platform's 1280 × 800 projector screen: where the chart
 // and the runs compared stand, and every control inside the window at every zoom.
+#include <QComboBox>
 #include <cstring>
+#include <set>
 
+#include "tests/window/chart/chart_fixture.h"
 #include "tests/window/shell/projector_fixture.h"
 
 namespace corvale {
 namespace {
 
 // Maximised, the runs compared stand under the form, left of the chart, while the chart there
-// has half the window; zoomed further, the box fills the window and shows the chart.
+// has half the window; zoomed further, the box fills the window and shows the chart as a class
+// reads it off a projector. The two-lag lesson: Kp 4 and Ki .2 overshoot by 12.4 %, Kd 10 takes
+// it away, the run without D kept. Beside the form at 150 % its panels had 434 × 320 of 1276 ×
+// 796, 12 %, a legend of three lines and four of the six sentences: in the box, half the window
+// or more, and rise, peak and settling written out.
 TEST_F(Projector, AMaximisedWindowPutsTheComparisonUnderTheFormOrFillsTheBox) {
+  auto* plant = window->findChild<QComboBox*>("plantModel");
+  plant->setCurrentIndex(2);
+  emit plant->activated(2);
+  Window::Press(
+      "Command1",
+      {{"guiKP", "4"}, {"guiKI", ".2"}, {"guiKD", "0"}, {"guiSP", "5"}, {"Loops", "100"}});
+  Window::Press("Command1", {{"guiKD", "10"}});
   Maximise();  // at 100 %: chart_placement_test.cpp
   for (int i = 0; i < 2; ++i) Press('+');
   // 568 × 387 at 125 %, a margin of 10: the chart 698 × 776 is more than half of 1276 × 796.
@@ -25,6 +39,19 @@ TEST_F(Projector, AMaximisedWindowPutsTheComparisonUnderTheFormOrFillsTheBox) {
   EXPECT_EQ(Tabs(), QStringList({"Table", "Chart", "Runs", "Loop"}));
   EXPECT_TRUE(Find("chart")->isVisible() && !Beside("chart"));
   ExpectEverythingInside();
+  const ChartReport report = Chart()->Report();
+  const QRectF plot = report.top.united(report.bottom);
+  EXPECT_GE(plot.width() * plot.height(), 0.5 * window->width() * window->height())
+      << plot.width() << " x " << plot.height();
+  std::set<int> lines;  // of the legend, by their tops
+  for (const ChartReport::Text& text : report.texts)
+    if (text.part == ChartReport::Part::kLegend) lines.insert(qRound(text.rect.top()));
+  EXPECT_LE(lines.size(), 2u);
+  const std::vector<QString> figures = Texts(report, ChartReport::Part::kFigures);
+  for (const char* start : {"Rise time: ", "Peak: ", "Settling time: "})
+    EXPECT_TRUE(std::ranges::any_of(figures, [&](const QString& t) { return t.startsWith(start); }))
+        << start;
+  EXPECT_EQ(report.hiddenSentences, 0);
   Press('-');
   EXPECT_EQ(Find("cwin")->geometry(), QRect(20, 20, 531, 271));
   EXPECT_TRUE(Beside("chart") && Beside("comparison"));
@@ -43,24 +70,9 @@ TEST_F(Projector, ASizeGivenBackToTheFormFollowsTheZoomAgain) {
   EXPECT_EQ(window->size(), QSize(1100, 310));
 }
 
-// The switch pages what has no room beside the form; the page chosen comes back.
-TEST_F(Projector, TheSwitchShowsWhatHasNoRoomBesideTheForm) {
-  EXPECT_EQ(Tabs(), QStringList({"Table", "Chart", "Runs", "Loop"}));
-  Switch()->setCurrentIndex(2);
-  EXPECT_TRUE(Find("comparison")->isVisible() && !Find("table")->isVisible());
-  Enlarge({1280, 430});
-  EXPECT_TRUE(Beside("chart") && !Beside("comparison") && Find("comparison")->isVisible());
-  EXPECT_EQ(Tabs(), QStringList({"Table", "Runs", "Loop"}));
-  Enlarge({1200, 700});
-  EXPECT_TRUE(Beside("chart") && Beside("comparison") && Find("table")->isVisible());
-  EXPECT_EQ(Tabs(), QStringList({"Table", "Loop"}));
-  Enlarge({454, 310});
-  EXPECT_EQ(Tabs(), QStringList({"Table", "Chart", "Runs", "Loop"}));
-  EXPECT_TRUE(Switch()->currentIndex() == 2 && Find("comparison")->isVisible());
-}
-
-// Beside the form, the chart and the runs compared come after Continue.
-TEST_F(Projector, TabMovesThroughTheChartAndTheComparisonWhereverTheyStand) {
+// The switch pages what has no room beside the form; the page chosen comes back. Tab moves
+// through the chart and the runs compared wherever they stand: beside the form, after Continue.
+TEST_F(Projector, TheSwitchShowsWhatHasNoRoomBesideTheFormAndTabReachesIt) {
   const auto expectOrder = [this](const std::vector<const char*>& names) {
     Find(names.front())->setFocus();
     for (std::size_t i = 1; i < names.size(); ++i) {
@@ -68,12 +80,21 @@ TEST_F(Projector, TabMovesThroughTheChartAndTheComparisonWhereverTheyStand) {
       EXPECT_EQ(QApplication::focusWidget(), Find(names[i])) << names[i - 1] << " to " << names[i];
     }
   };
+  EXPECT_EQ(Tabs(), QStringList({"Table", "Chart", "Runs", "Loop"}));
   Switch()->setCurrentIndex(2);
+  EXPECT_TRUE(Find("comparison")->isVisible() && !Find("table")->isVisible());
   expectOrder({"Loops", "view-switch", "comparison", "Command1", "Command2", "guiKP"});
-  Enlarge({1200, 700});
-  expectOrder({"Command2", "chart", "comparison", "guiKP"});
   Enlarge({1280, 430});
+  EXPECT_TRUE(Beside("chart") && !Beside("comparison") && Find("comparison")->isVisible());
+  EXPECT_EQ(Tabs(), QStringList({"Table", "Runs", "Loop"}));
   expectOrder({"view-switch", "comparison", "Command1", "Command2", "chart", "guiKP"});
+  Enlarge({1200, 700});
+  EXPECT_TRUE(Beside("chart") && Beside("comparison") && Find("table")->isVisible());
+  EXPECT_EQ(Tabs(), QStringList({"Table", "Loop"}));
+  expectOrder({"Command2", "chart", "comparison", "guiKP"});
+  Enlarge({454, 310});
+  EXPECT_EQ(Tabs(), QStringList({"Table", "Chart", "Runs", "Loop"}));
+  EXPECT_TRUE(Switch()->currentIndex() == 2 && Find("comparison")->isVisible());
 }
 
 // Every control inside, the window on the screen, at every zoom from every state. Faults

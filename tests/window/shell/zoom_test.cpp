@@ -1,5 +1,6 @@
 // The real window zoomed from its twips and stopped by its screen, the chart's text with it.
 #include "tests/window/chart/chart_menu_fixture.h"
+#include "tests/window/shell/projector_fixture.h"
 
 namespace corvale {
 namespace {
@@ -10,8 +11,7 @@ TEST_F(Window, ZoomsTheWholeWindowFromItsTwips) {
   Table()->setStyleSheet("font-size: 20pt; color: #c00000");
   const qreal size = Box("Loops")->font().pointSizeF();
   for (int i = 0; i < 4; ++i) QTest::keyClick(Box("guiKI"), Qt::Key_Plus, Qt::ControlModifier);
-  ExpectPlaces(1.75);
-  EXPECT_EQ(window->size(), FormSize(1.75));
+  ExpectPlaces(1.75);  // the window's size: window_layout_test.cpp
   EXPECT_DOUBLE_EQ(Box("Loops")->font().pointSizeF(), 1.75 * size);
   EXPECT_DOUBLE_EQ(Table()->font().pointSizeF(), 35);
   EXPECT_EQ(Table()->palette().color(QPalette::Text), QColor(0xc00000));  // the sheet still holds
@@ -21,7 +21,6 @@ TEST_F(Window, ZoomsTheWholeWindowFromItsTwips) {
   QLineEdit elsewhere;  // a box of another window, a dialog's say: its keys are its own
   QTest::keyClick(&elsewhere, Qt::Key_Plus, Qt::ControlModifier);
   ExpectPlaces(1);
-  EXPECT_EQ(window->size(), FormSize(1));
   EXPECT_DOUBLE_EQ(Box("Loops")->font().pointSizeF(), size);
 }
 
@@ -32,21 +31,17 @@ TEST_F(ChartMenu, TheTextGrowsWithEveryZoomStep) {
     window->ZoomBy(steps);
     EXPECT_EQ(chart->TextPixelSize(), qRound(base * percent / 100.0)) << percent;
   }
-  window->ZoomBy(0);
-  // Beside the form, on a screen where the chart has half the maximised window there.
-  for (QScreen* screen : QGuiApplication::screens())
-    if (screen->name() == QLatin1String("projector")) window->setScreen(screen);
-  if (window->screen()->name() != QLatin1String("projector")) GTEST_SKIP() << "no projector";
-  window->move(window->screen()->availableGeometry().topLeft());
-  window->showMaximized();
-  QCoreApplication::processEvents();
-  ASSERT_EQ(chart->parentWidget(), window.get());
-  int last = chart->TextPixelSize();
+}
+
+// Beside the form, on a screen where the chart has half the maximised window there.
+TEST_F(Projector, TheChartsTextGrowsWithEveryZoomStepBesideTheForm) {
+  Maximise();
+  int last = Chart()->TextPixelSize();
   for (int i = 0; i < 2; ++i) {
-    window->ZoomBy(1);
-    ASSERT_EQ(chart->parentWidget(), window.get());
-    EXPECT_GT(chart->TextPixelSize(), last) << i;
-    last = chart->TextPixelSize();
+    Press('+');
+    ASSERT_TRUE(Beside("chart")) << i;
+    EXPECT_GT(Chart()->TextPixelSize(), last) << i;
+    last = Chart()->TextPixelSize();
   }
 }
 
