@@ -16,7 +16,8 @@ TEST(RunComparison, CopiesRowsUnderTheColumnNamesWithTheirValues) {
   const QString text = QString::fromUtf8(RowsAsText(model, {0}));
   const QStringList lines = text.split(u'\n');
   ASSERT_EQ(lines.size(), 2);
-  EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Run\tKp\tKi\tKd\tSP\tSteps\tRise or fall\tPeak or lowest\t")));
+  EXPECT_TRUE(lines[0].startsWith(
+      QStringLiteral("Run\tKp\tKi\tKd\tSP\tSteps\tRise or fall\tPeak or lowest\t")));
   EXPECT_TRUE(
       lines[1].startsWith(QStringLiteral("1, current\t1\t0\t0\t5\t30\tunder 1\t2,5\t50,0\t")));
   const QString html = QString::fromUtf8(RowsAsHtml(model, {0}, C::kValueRole));
