@@ -83,7 +83,7 @@ TEST_F(ChartZoom, AZoomedAxisDrawsItsStepsAlone) {
   EXPECT_DOUBLE_EQ(pv->points.front().x(), report.top.left());
   EXPECT_DOUBLE_EQ(pv->points.back().x(), report.top.right());
   for (const char* name : {"SP", "X"})
-    for (const QPointF& p : chart.Report().PathNamed(name)->points)
+    for (const QPointF& p : report.PathNamed(name)->points)
       EXPECT_TRUE(p.x() >= report.top.left() && p.x() <= report.top.right()) << name;
   QImage image(chart.size(), QImage::Format_RGB32);
   QPainter painter(&image);
