@@ -109,7 +109,7 @@ void AddLoads(std::vector<RunMark>& marks, std::span<const ResponseTrace::Run> r
     if (first >= end) continue;
     const LoopOptions& options = runs[r].options;
     const auto load = [&options](std::size_t row) {
-      return options.LoadAt(ResponseTrace::StepOf(row)) ? options.loadSize : 0.0;
+      return options.LoadOn(ResponseTrace::StepOf(row));
     };
     if (load(first) != before) marks.push_back({first, Kind::LoadChange});
     const auto begins = static_cast<std::size_t>(std::max<std::int64_t>(options.loadStep - 1, 0));
@@ -184,8 +184,7 @@ double LoadAt(std::span<const ResponseTrace::Run> commands, std::size_t row) {
       commands.begin(), commands.end(), row,
       [](std::size_t r, const ResponseTrace::Run& run) { return r < run.firstRow; });
   if (after == commands.begin()) return 0;
-  const LoopOptions& options = std::prev(after)->options;
-  return options.LoadAt(ResponseTrace::StepOf(row)) ? options.loadSize : 0;
+  return std::prev(after)->options.LoadOn(ResponseTrace::StepOf(row));
 }
 
 std::optional<std::size_t> NextMarkRow(const std::vector<RunMark>& marks, long long row,

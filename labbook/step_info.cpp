@@ -29,7 +29,7 @@ std::optional<StepFigures> MeasureStep(const ResponseTrace& trace) {
   f.previousSetPoint = first == 0 ? 0 : trace.SetPointOf(first - 1);
   f.setPoint = trace.Runs().back().SetPoint();
   const LoopOptions& last = trace.Runs().back().options;
-  const double load = last.LoadAt(f.lastStep) ? last.loadSize : 0;
+  const double load = last.LoadOn(f.lastStep);
   const double lowest = last.plant.K * (kOutputLow + load);
   const double highest = last.plant.K * (kOutputHigh + load);
   f.settling = {std::min(lowest, highest), std::max(lowest, highest)};

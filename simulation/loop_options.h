@@ -28,6 +28,8 @@ struct LoopOptions {
   std::uint64_t noiseSeed = 0;  // ... drawn from this seed
 
   bool LoadAt(std::int64_t step) const { return loadSize != 0 && step >= loadStep; }
+  // The load on the plant's input at `step`: 0 where there is none.
+  double LoadOn(std::int64_t step) const { return LoadAt(step) ? loadSize : 0; }
 
   friend bool operator==(const LoopOptions&, const LoopOptions&) = default;
 };
