@@ -28,6 +28,8 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent), label_(new QLabel(this)
   label_->resize(1, 1);
 }
 
+QString Announcer::Said() const { return label_->text(); }
+
 void Announcer::Say(const QString& text) {
   label_->setText(text);
   ++spoken_;

@@ -17,8 +17,9 @@ class Announcer : public QWidget {
   explicit Announcer(QWidget* parent = nullptr);
 
   void Say(const QString& text);
-  // How many times it has spoken.
+  // How many times it has spoken, and what it said last.
   int Spoken() const { return spoken_; }
+  QString Said() const;
 
  private:
   QLabel* label_;

@@ -67,9 +67,36 @@ int RunComparisonModel::columnCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(columns_.size());
 }
 
+ComparisonCell RunComparisonModel::CellAt(int row, int section) const {
+  const RunSummary& run = rows_[static_cast<std::size_t>(row)];
+  const Column column = ColumnAt(section);
+  if (column == kRun) {
+    const QString number = ProseCount(row + 1, locale_);
+    return {IsCurrent(row) ? QCoreApplication::translate("RunComparison", "%1, current").arg(number)
+                           : number,
+            std::nullopt};
+  }
+  if (const std::optional<RunField> field = FieldOf(column)) return SettingCell(run, *field, locale_);
+  return FigureCell(run, column, locale_);
+}
+
+QString RunComparisonModel::SpokenRow(int row) const {
+  // The run first, with its place among them all, then every column named.
+  const QString number = ProseCount(row + 1, locale_);
+  const QString count = ProseCount(rowCount(), locale_);
+  QStringList named{
+      IsCurrent(row) ? QCoreApplication::translate("RunComparison", "Run %1 of %2, current")
+                           .arg(number, count)
+                     : QCoreApplication::translate("RunComparison", "Run %1 of %2").arg(number, count)};
+  for (int section = 0; section < columnCount(); ++section) {
+    const Column column = ColumnAt(section);
+    if (column != kRun) named << SpokenCell(column, CellAt(row, section), false);
+  }
+  return named.join(QLatin1String(", "));
+}
+
 QVariant RunComparisonModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) return {};
-  const RunSummary& run = rows_[static_cast<std::size_t>(index.row())];
   const Column column = ColumnAt(index.column());
   if (role == Qt::TextAlignmentRole) {
     const bool text = column == kRun || column == kAntiWindup || column == kDerivativeOn;
@@ -77,19 +104,18 @@ QVariant RunComparisonModel::data(const QModelIndex& index, int role) const {
                                     : Qt::AlignRight | Qt::AlignVCenter);
   }
   if (role != Qt::DisplayRole && role != kValueRole && role != Qt::AccessibleTextRole) return {};
-  ComparisonCell cell;
-  if (column == kRun) {
-    const QString number = ProseCount(index.row() + 1, locale_);
-    cell.text = IsCurrent(index.row())
-                    ? QCoreApplication::translate("RunComparison", "%1, current").arg(number)
-                    : number;
-  } else if (const std::optional<RunField> field = FieldOf(column)) {
-    cell = SettingCell(run, *field, locale_);
-  } else {
-    cell = FigureCell(run, column, locale_);
+  if (role == Qt::AccessibleTextRole) {
+    switch (reading_.Of(index)) {
+      case CellReading::Voice::kSilent:
+        return CellReading::Silence();
+      case CellReading::Voice::kRow:
+        return SpokenRow(index.row());
+      default:
+        return SpokenCell(column, CellAt(index.row(), index.column()), reading_.IsBare(index));
+    }
   }
+  const ComparisonCell cell = CellAt(index.row(), index.column());
   if (role == kValueRole) return cell.value ? QVariant(*cell.value) : QVariant();
-  if (role == Qt::AccessibleTextRole) return SpokenCell(column, cell, reading_.IsBare(index));
   return cell.text;
 }
 

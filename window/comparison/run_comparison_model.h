@@ -11,6 +11,8 @@
 
 namespace corvale {
 
+struct ComparisonCell;
+
 // The runs side by side, one row a run, the earlier ones first and the
 // current one last and marked: the gains and SP it ran under, its steps, and
 // the figures of its last step; the plant and the options only where some
@@ -74,8 +76,13 @@ class RunComparisonModel : public QAbstractTableModel {
   int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  // A row as a screen reader hears it read whole: "Run 2 of 3", then each
+  // column's value named by the column, with its unit.
+  QString SpokenRow(int row) const;
 
  private:
+  ComparisonCell CellAt(int row, int section) const;
+
   const LabBook* runs_;
   const QLocale locale_;
   std::vector<RunSummary> rows_;

@@ -1,5 +1,6 @@
 #include "window/comparison/run_comparison_view.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -8,14 +9,18 @@
 #include <QMenu>
 #include <algorithm>
 
+#include "window/access/announcer.h"
 #include "window/access/cell_reading.h"
+#include "window/access/spoken_menu.h"
 #include "window/comparison/comparison_copy.h"
 #include "window/comparison/run_comparison_model.h"
+#include "window/words/contexts.h"
+#include "window/words/prose_number.h"
 
 namespace corvale {
 
 RunComparisonView::RunComparisonView(RunComparisonModel* model, QWidget* parent)
-    : QTableView(parent), model_(model) {
+    : QTableView(parent), model_(model), announcer_(new Announcer(this)) {
   model_->setParent(this);
   setModel(model_);
   setSelectionBehavior(SelectRows);
@@ -61,14 +66,38 @@ std::vector<RunId> RunComparisonView::SelectedKept() const {
 
 void RunComparisonView::Copy() {
   const std::vector<int> rows = SelectedRows();
-  if (rows.empty()) return;
+  if (rows.empty()) return announcer_->Say(ComparisonWords::tr("No run to copy."));
   QGuiApplication::clipboard()->setMimeData(
       RowsAsMimeData(*model_, rows, RunComparisonModel::kValueRole));
+  announcer_->Say(rows.size() == 1
+                      ? ComparisonWords::tr("Copied 1 run.")
+                      : ComparisonWords::tr("Copied %1 runs.")
+                            .arg(ProseCount(static_cast<std::int64_t>(rows.size()), locale())));
 }
 
 void RunComparisonView::ForgetSelected() {
+  const std::vector<int> rows = SelectedRows();
   const std::vector<RunId> kept = SelectedKept();
-  if (!kept.empty()) emit ForgetRequested(kept);
+  if (rows.empty()) return announcer_->Say(ComparisonWords::tr("No run to forget."));
+  if (kept.empty()) {
+    return announcer_->Say(
+        ComparisonWords::tr("The current run stays, as the transcript shows it: Delete forgets "
+                            "earlier runs."));
+  }
+  const QString said =
+      kept.size() == 1
+          ? ComparisonWords::tr("Run %1 forgotten.").arg(ProseCount(rows.front() + 1, locale()))
+          : ComparisonWords::tr("%1 runs forgotten.")
+                .arg(ProseCount(static_cast<std::int64_t>(kept.size()), locale()));
+  const bool focused = hasFocus();
+  emit ForgetRequested(kept);
+  // The rows were made again: the focus stays on the row where the first
+  // forgotten one stood, and the reader hears what went before that row.
+  announcer_->Say(said);
+  if (focused && model_->rowCount() > 0) {
+    const int row = std::min(rows.front(), model_->rowCount() - 1);
+    selectionModel()->setCurrentIndex(model_->index(row, 0), QItemSelectionModel::NoUpdate);
+  }
 }
 
 QMenu* RunComparisonView::CreateContextMenu() {
@@ -91,11 +120,38 @@ QMenu* RunComparisonView::CreateContextMenu() {
 }
 
 void RunComparisonView::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
   if (event->matches(QKeySequence::Copy)) return Copy();
-  if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
-    return ForgetSelected();
+  if (key == Qt::Key_Delete && modifiers == Qt::NoModifier) return ForgetSelected();
+  if (key == Qt::Key_F10 && modifiers == Qt::ShiftModifier) {
+    return ShowMenu(KeyboardMenuPoint());
   }
+  const int before = currentIndex().row();
   QTableView::keyPressEvent(event);
+  // Up on the first row or Down on the last moves nothing: said, not silent.
+  if (modifiers == Qt::NoModifier && before >= 0 && currentIndex().row() == before) {
+    if (key == Qt::Key_Up) announcer_->Say(ComparisonWords::tr("First run."));
+    if (key == Qt::Key_Down) announcer_->Say(ComparisonWords::tr("Last run."));
+  }
+}
+
+void RunComparisonView::focusInEvent(QFocusEvent* event) {
+  // On entry a cell is current, so that a screen reader reads its row and
+  // where it stands, and Delete has a run to forget; not scrolled to.
+  if (!currentIndex().isValid() && model_->rowCount() > 0) {
+    const bool scrolls = hasAutoScroll();
+    setAutoScroll(false);
+    selectionModel()->setCurrentIndex(model_->index(0, 0), QItemSelectionModel::NoUpdate);
+    setAutoScroll(scrolls);
+  }
+  QTableView::focusInEvent(event);
+  // The window tells a screen reader of the table after this; the cell
+  // after that, so that it is what the reader speaks last.
+  if (QAccessible::isActive()) {
+    QMetaObject::invokeMethod(
+        this, [this] { TellFocused(*this); }, Qt::QueuedConnection);
+  }
 }
 
 void RunComparisonView::changeEvent(QEvent* event) {
@@ -110,10 +166,20 @@ void RunComparisonView::currentChanged(const QModelIndex& current, const QModelI
   QTableView::currentChanged(current, previous);
 }
 
+void RunComparisonView::ShowMenu(QPoint global) {
+  PopUpSpoken(CreateContextMenu(), ComparisonWords::tr("Runs compared menu"), global, *announcer_);
+}
+
+QPoint RunComparisonView::KeyboardMenuPoint() const {
+  // At the current cell, or the table's corner.
+  const QRect cell = visualRect(currentIndex());
+  return viewport()->mapToGlobal(cell.isValid() ? cell.center() : QPoint(0, 0));
+}
+
 void RunComparisonView::contextMenuEvent(QContextMenuEvent* event) {
-  QMenu* menu = CreateContextMenu();
-  menu->setAttribute(Qt::WA_DeleteOnClose);
-  menu->popup(event->globalPos());
+  ShowMenu(event->reason() == QContextMenuEvent::Keyboard ? KeyboardMenuPoint()
+                                                          : event->globalPos());
+  event->accept();
 }
 
 }  // namespace corvale

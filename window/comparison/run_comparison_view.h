@@ -10,12 +10,15 @@ class QMenu;
 
 namespace corvale {
 
+class Announcer;
 class RunComparisonModel;
 
 // The comparison of the runs as a table a screen reader reads as one, each
-// value named by its column once (CellReading). Whole rows are selected; Ctrl+C copies them under
-// the column names for a spreadsheet, and Delete forgets the selected earlier runs (the current run
-// is the transcript's: it stays).
+// value named by its column once (CellReading), a row whole with its place
+// among the runs, on entry too. Whole rows are selected; Ctrl+C copies them
+// under the column names for a spreadsheet, and Delete forgets the selected
+// earlier runs, or the current row's (the current run is the transcript's: it
+// stays), and says what it did.
 class RunComparisonView : public QTableView {
   Q_OBJECT
 
@@ -28,6 +31,8 @@ class RunComparisonView : public QTableView {
   QMenu* CreateContextMenu();
   // The rows selected, in order; the current row where none is.
   std::vector<int> SelectedRows() const;
+  // What it tells a screen reader of its keys.
+  const Announcer& Speech() const { return *announcer_; }
 
  signals:
   // Kept runs, by their ids.
@@ -37,6 +42,7 @@ class RunComparisonView : public QTableView {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
   void changeEvent(QEvent* event) override;
   void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
@@ -44,8 +50,11 @@ class RunComparisonView : public QTableView {
   void Copy();
   void ForgetSelected();
   std::vector<RunId> SelectedKept() const;
+  void ShowMenu(QPoint global);
+  QPoint KeyboardMenuPoint() const;
 
   RunComparisonModel* model_;
+  Announcer* announcer_;
 };
 
 }  // namespace corvale

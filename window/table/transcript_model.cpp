@@ -35,6 +35,20 @@ QString TranscriptModel::Cell(const QModelIndex& index) const {
   return QString::fromStdString(RowFields(index.row())[static_cast<std::size_t>(index.column())]);
 }
 
+QString TranscriptModel::Named(int column, const QString& value) const {
+  return headerData(column, Qt::Horizontal, Qt::DisplayRole).toString() + u' ' + value;
+}
+
+QString TranscriptModel::SpokenRow(int row) const {
+  // Each value named by its column ("X 7.5000"), the step first.
+  const std::array<std::string, kColumns> fields = RowFields(row);
+  QStringList named;
+  for (std::size_t c = 0; c < fields.size(); ++c) {
+    named << Named(static_cast<int>(c), QString::fromStdString(fields[c]));
+  }
+  return named.join(QLatin1String(", "));
+}
+
 int TranscriptModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : rows_;
 }
@@ -49,10 +63,16 @@ QVariant TranscriptModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
       return Cell(index);
     case Qt::AccessibleTextRole:
-      // A screen reader reading a whole row names each value by its column.
-      if (reading_.IsBare(index)) return Cell(index);
-      return headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString() + u' ' +
-             Cell(index);
+      switch (reading_.Of(index)) {
+        case CellReading::Voice::kBare:
+          return Cell(index);
+        case CellReading::Voice::kSilent:
+          return CellReading::Silence();
+        case CellReading::Voice::kRow:
+          return SpokenRow(index.row());
+        default:
+          return Named(index.column(), Cell(index));
+      }
     case Qt::TextAlignmentRole:  // numbers, their separators one above the other
       return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     default:

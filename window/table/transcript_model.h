@@ -34,12 +34,17 @@ class TranscriptModel : public QAbstractTableModel {
                       int role = Qt::DisplayRole) const override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-  // Each cell's accessible text is the column's name and the value, as a
-  // row read whole needs; the cell reached along its row, its value alone.
+  // What a screen reader reads of each cell: the current one, reached from
+  // another row, the whole row with each value named by its column; reached
+  // along its row, its value alone (CellReading).
   CellReading& Reading() { return reading_; }
 
  private:
   QString Cell(const QModelIndex& index) const;
+  // A value named by its column, as a row read whole says it.
+  QString Named(int column, const QString& value) const;
+  // The whole row, each value named.
+  QString SpokenRow(int row) const;
 
   const LabBook* book_;
   int rows_ = 0;  // as the views were last told

@@ -14,10 +14,14 @@
 #include <limits>
 #include <utility>
 
+#include "window/access/announcer.h"
 #include "window/access/cell_reading.h"
+#include "window/access/spoken_menu.h"
 #include "window/table/overview_scroll_bar.h"
+#include "window/table/selection_speech.h"
 #include "window/table/transcript_mime_data.h"
 #include "window/table/transcript_model.h"
+#include "window/words/contexts.h"
 
 namespace corvale {
 namespace {
@@ -27,12 +31,30 @@ QString QtText(const char* context, const char* text) {
   return QCoreApplication::translate(context, text);
 }
 
+// Shift, Ctrl and the like pressed alone: the key that follows decides.
+bool IsModifierKey(int key) {
+  return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt ||
+         key == Qt::Key_Meta || key == Qt::Key_AltGr || key == Qt::Key_Super_L ||
+         key == Qt::Key_Super_R;
+}
+
+bool IsVerticalMove(int key) {
+  return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
+         key == Qt::Key_PageDown;
+}
+
+bool IsMove(int key) {
+  return IsVerticalMove(key) || key == Qt::Key_Left || key == Qt::Key_Right ||
+         key == Qt::Key_Home || key == Qt::Key_End;
+}
+
 }  // namespace
 
 TranscriptView::TranscriptView(const LabBook* runs, QWidget* parent)
     : QTableView(parent),
       model_(new TranscriptModel(runs, this)),
-      overview_(new OverviewScrollBar(runs, this)) {
+      overview_(new OverviewScrollBar(runs, this)),
+      announcer_(new Announcer(this)) {
   setModel(model_);
   setVerticalScrollBar(overview_);
   setEditTriggers(NoEditTriggers);
@@ -98,10 +120,20 @@ QMenu* TranscriptView::CreateContextMenu() {
   return menu;
 }
 
+void TranscriptView::ShowMenu(QPoint global) {
+  PopUpSpoken(CreateContextMenu(), TableWords::tr("Transcript menu"), global, *announcer_);
+}
+
+QPoint TranscriptView::KeyboardMenuPoint() const {
+  // At the current cell, or the table's corner.
+  const QRect cell = visualRect(currentIndex());
+  return viewport()->mapToGlobal(cell.isValid() ? cell.center() : QPoint(0, 0));
+}
+
 void TranscriptView::contextMenuEvent(QContextMenuEvent* event) {
-  QMenu* menu = CreateContextMenu();
-  menu->setAttribute(Qt::WA_DeleteOnClose);
-  menu->popup(event->globalPos());
+  ShowMenu(event->reason() == QContextMenuEvent::Keyboard ? KeyboardMenuPoint()
+                                                          : event->globalPos());
+  event->accept();
 }
 
 QRect TranscriptView::SelectedBlock() const {
@@ -115,6 +147,7 @@ QRect TranscriptView::SelectedBlock() const {
 
 void TranscriptView::Copy() {
   const QRect block = SelectedBlock();
+  announcer_->Say(CopySentence(*model_, block, locale()));
   if (block.isEmpty()) return;
   QGuiApplication::clipboard()->setMimeData(
       new TranscriptMimeData(*model_, block.top(), block.bottom(), block.left(), block.right()));
@@ -132,18 +165,38 @@ void TranscriptView::SelectWholeRows() {
       QItemSelectionModel::ClearAndSelect);
 }
 
+bool TranscriptView::StartsInStepColumn() const {
+  const QRect block = SelectedBlock();
+  return currentIndex().column() == 0 && (block.isEmpty() || block.right() == 0);
+}
+
 void TranscriptView::keyPressEvent(QKeyEvent* event) {
-  if (event == QKeySequence::Copy) {
-    Copy();
-    return;
-  }
-  if (event->key() == Qt::Key_Space && event->modifiers() == Qt::ShiftModifier) {
+  const int key = event->key();
+  const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+  // Shift pressed before the arrow keeps the rows picked.
+  if (IsModifierKey(key)) return QTableView::keyPressEvent(event);
+  if (event == QKeySequence::Copy) return Copy();
+  if (key == Qt::Key_Space && modifiers == Qt::ShiftModifier) {
     SelectWholeRows();
-    return;
+    return announcer_->Say(SelectionSentence(*model_, SelectedBlock(), locale()));
   }
+  if (key == Qt::Key_F10 && modifiers == Qt::ShiftModifier) {
+    return ShowMenu(KeyboardMenuPoint());
+  }
+  if ((key == Qt::Key_Delete || key == Qt::Key_Backspace) && modifiers == Qt::NoModifier) {
+    return announcer_->Say(TableWords::tr("Nothing deleted: only the runs write the transcript."));
+  }
+  const bool extends = modifiers.testFlag(Qt::ShiftModifier) && IsMove(key);
   // A move without Shift starts a new selection, of cells.
-  if (!(event->modifiers() & Qt::ShiftModifier)) rowsPicked_ = false;
+  if (!modifiers.testFlag(Qt::ShiftModifier)) {
+    rowsPicked_ = false;
+  } else if (IsVerticalMove(key) && StartsInStepColumn()) {
+    rowsPicked_ = true;
+  }
   QTableView::keyPressEvent(event);
+  if (extends || event == QKeySequence::SelectAll) {
+    announcer_->Say(SelectionSentence(*model_, SelectedBlock(), locale()));
+  }
 }
 
 void TranscriptView::mousePressEvent(QMouseEvent* event) {
@@ -182,14 +235,7 @@ void TranscriptView::focusInEvent(QFocusEvent* event) {
   // told of after that, so that it is what the reader speaks last.
   if (QAccessible::isActive()) {
     QMetaObject::invokeMethod(
-        this,
-        [this] {
-          if (!hasFocus() || !currentIndex().isValid()) return;
-          QAccessibleEvent focus(this, QAccessible::Focus);
-          focus.setChild(AccessibleChild(*this, currentIndex()));
-          QAccessible::updateAccessibility(&focus);
-        },
-        Qt::QueuedConnection);
+        this, [this] { TellFocused(*this); }, Qt::QueuedConnection);
   }
 }
 

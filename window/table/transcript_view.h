@@ -12,13 +12,16 @@ class QMenu;
 
 namespace corvale {
 
+class Announcer;
 class OverviewScrollBar;
 class LabBook;
 class TranscriptModel;
 
 // The transcript as a read-only table under its column names. Whole rows are
-// selected in the Step column, with Shift+Space or with Ctrl+A, any other
-// block of cells by mouse or by Shift with the arrows; a copy carries exactly
+// selected in the Step column (by mouse, or by Shift with Up and Down), with
+// Shift+Space or with Ctrl+A, any other block of cells by mouse or by Shift
+// with the arrows; a selection made by keys and a copy are spoken. A copy
+// carries exactly
 // the selected cells, as TAB-separated lines and as an HTML table that a
 // spreadsheet pastes into cells. Every column is as wide as its widest value
 // so far, measured on the rows as they arrive. Its scroll bar shows the
@@ -41,6 +44,8 @@ class TranscriptView : public QTableView {
   int CurrentRow() const;
   // Copy and Select All, in the user's language; the caller owns it.
   QMenu* CreateContextMenu();
+  // What it tells a screen reader of its selection, copies and keys.
+  const Announcer& Speech() const { return *announcer_; }
 
  signals:
   void VisibleRowsChanged(int first, int last);
@@ -65,6 +70,11 @@ class TranscriptView : public QTableView {
   void EmitVisibleRows();
   void Copy();
   void SelectWholeRows();
+  // Shift with Up or Down from the Step column picks whole rows, as a drag
+  // down it does.
+  bool StartsInStepColumn() const;
+  void ShowMenu(QPoint global);
+  QPoint KeyboardMenuPoint() const;
   // Takes in the run's widest values; fits the columns if one widened.
   void Widen();
   // The font's advances for the estimates, the rows' height and the columns.
@@ -78,6 +88,7 @@ class TranscriptView : public QTableView {
 
   TranscriptModel* model_;
   OverviewScrollBar* overview_;
+  Announcer* announcer_;
   std::array<std::string, kColumns> widest_;  // each column's widest value so far
   std::array<qreal, kColumns> widestEstimate_{};
   std::array<qreal, 256> byteAdvances_{};  // by UTF-8 byte, in the current font

@@ -28,6 +28,12 @@ struct RunWords {
   Q_DECLARE_TR_FUNCTIONS(RunNames)
 };
 
+// The transcript's table: what it tells a screen reader of its selection,
+// its copies and its keys.
+struct TableWords {
+  Q_DECLARE_TR_FUNCTIONS(corvale::TranscriptView)
+};
+
 // The runs compared: their cells, their spoken names and the sentence
 // against the run before.
 struct ComparisonWords {
