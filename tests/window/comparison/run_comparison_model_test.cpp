@@ -43,10 +43,18 @@ TEST(RunComparison, ShowsEachRunsGainsAndFiguresWithTheCurrentOneLastAndSaysThem
   view.setCurrentIndex(model.index(0, model.SectionOf(C::kSteps)));
   // clang-format off
   const std::pair<Qt::Key, const char*> moves[] = {
-      {Qt::Key_Right, "under 1"}, {Qt::Key_Right, "2.5"}, {Qt::Key_Down, "Peak 5.2424"},
-      {Qt::Key_Right, "4.8"}, {Qt::Key_Down, "Overshoot in percent: none"}};
+      {Qt::Key_Right, "under 1"}, {Qt::Key_Right, "2.5"},
+      {Qt::Key_Down, "Run 2 of 3, Kp 0.5, Ki 0.5, Kd 0.5, SP 5, 100 steps, Rise time 4 steps, Peak "
+                     "5.2424, Overshoot 4.8\u00a0%, Settling time 27 steps, Settled from step 28, "
+                     "Steady-state error 0, X at 0 for 0 steps, X at 255 for 0 steps"},
+      {Qt::Key_Right, "4.8"}, {Qt::Key_Up, "Run 1 of 3, Kp 1, Ki 0, Kd 0, SP 5, 30 steps, Rise "
+                     "time under 1 step, Peak 2.5, Overshoot 50.0\u00a0%, Settling time 6 steps, "
+                     "Settled from step 7, Steady-state error 3.3333, X at 0 for 0 steps, X at 255 "
+                     "for 0 steps"}, {Qt::Key_Right, "6"}};
   // P alone settles at 5/3 after a peak of 2.5; Kp 2.5 rings between 0 and 6.25. Reached
-  // by Down, no cell is read bare: each row shown, then heard whole; the headers heard.
+  // by Down or Up, the current cell reads its row whole, every column however narrow the
+  // window; along the row, its value alone. Each row shown; the others heard cell by cell
+  // with their names, the current row's other cells silent; the headers heard.
   const std::pair<int, const char*> rows[] = {
       {0, "1|1|0|0|5|30|under 1|2.5|50.0|6|7|3.3333|0|0"},
       {1, "2|0.5|0.5|0.5|5|100|4|5.2424|4.8|27|28|0|0|0"},
@@ -68,6 +76,8 @@ TEST(RunComparison, ShowsEachRunsGainsAndFiguresWithTheCurrentOneLastAndSaysThem
   }
   for (int i = 0; i < 3; ++i)
     EXPECT_EQ(Joined(model, [&](int c) { return Cell(model, rows[i].first, c); }), rows[i].second);
+  EXPECT_EQ(Joined(model, [&](int c) { return heard(0, c); }), " | | | | | | | | |6| | | | ");
+  view.setCurrentIndex(model.index(1, 0));
   for (int i = 3; i < 6; ++i)
     EXPECT_EQ(Joined(model, [&](int c) { return heard(rows[i].first, c); }), rows[i].second);
   EXPECT_TRUE(model.IsCurrent(2));

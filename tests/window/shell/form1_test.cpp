@@ -71,12 +71,13 @@ TEST_F(Window, KeysMoveAlongTheTabOrderAndRunOnlyOnAButton) {
   ASSERT_EQ(QApplication::focusWidget(), Table());
   EXPECT_TRUE(cells->cellAt(0, 0)->state().focused);
   // Along a row the reader names the column by its header: the cell there is
-  // its value alone, and named again once Down reads rows whole.
-  // The key; the current cell's name; another cell, and its name.
+  // its value alone; reached by Down, it reads its row whole, the row's other
+  // cells silent. The key; the current cell's name; another cell, and its name.
   const std::tuple<Qt::Key, const char*, int, int, const char*> moves[] = {
-      {Qt::Key_Right, ".0000", 0, 2, "PV .0000"},
-      {Qt::Key_Down, "X 7.5000", 0, 1, "X .0000"},
-      {Qt::Key_Right, "3.7500", 1, 1, "X 7.5000"}};
+      {Qt::Key_Right, ".0000", 0, 2, " "},
+      {Qt::Key_Down, "Step 2, X 7.5000, PV 3.7500, Error 1.2500, P .6250, I 3.1250, D -1.8750",
+       0, 1, "X .0000"},
+      {Qt::Key_Right, "3.7500", 1, 1, " "}};
   for (const auto& [key, current, row, column, other] : moves) {
     QTest::keyClick(Table(), key);
     const QModelIndex at = Table()->currentIndex();
