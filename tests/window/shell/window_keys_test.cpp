@@ -13,15 +13,14 @@ TEST_F(Window, CommandShortcutsWorkAnywhereAndAltTypesNothing) {
     Qt::KeyboardModifiers modifiers;
     int lines;  // the header and a row per step after the key, Loops being 100
   };
-  const Case cases[] = {
-      {"guiKD", Qt::Key_Return, Qt::NoModifier, 1},
-      {"guiKD", Qt::Key_C, Qt::AltModifier, 1},
-      {"guiKP", Qt::Key_Return, Qt::ControlModifier, 101},
-      {"table", Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier, 101},
-      {"guiSP", Qt::Key_Return, Qt::ControlModifier | Qt::ShiftModifier, 201},
-      {"Command1", Qt::Key_Enter, Qt::ControlModifier | Qt::ShiftModifier | Qt::KeypadModifier,
-       301},
-      {"view-switch", Qt::Key_Return, Qt::ControlModifier, 101}};
+  const Case cases[] = {{"guiKD", Qt::Key_Return, Qt::NoModifier, 1},
+                        {"guiKD", Qt::Key_C, Qt::AltModifier, 1},
+                        {"guiKP", Qt::Key_Return, Qt::ControlModifier, 101},
+                        {"table", Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier, 101},
+                        {"guiSP", Qt::Key_Return, Qt::ControlModifier | Qt::ShiftModifier, 201},
+                        {"Command1", Qt::Key_Enter,
+                         Qt::ControlModifier | Qt::ShiftModifier | Qt::KeypadModifier, 301},
+                        {"view-switch", Qt::Key_Return, Qt::ControlModifier, 101}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.focus);
     QWidget* focus = Find(c.focus);
