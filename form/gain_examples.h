@@ -4,7 +4,7 @@
 
 namespace corvale {
 
-// What the gains' tooltips say of this loop in numbers, so that the window
+// What the README's first lesson says of this loop in numbers, so that it
 // cites what the tests find the loop to do.
 
 // P alone never settles from this Kp on: PV swings back by Kp / 2 of each

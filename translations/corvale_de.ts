@@ -817,18 +817,6 @@ Geben Sie 0 oder eine größere Zahl ein.</translation>
 </translation>
     </message>
     <message>
-        <source>Carry on from the last step for Loops more steps, with the gains and SP as they stand now.
-The sum of the errors in I carries on; D starts afresh, so the first of these steps has D = Kd × Error.</source>
-        <translation>Weiterrechnen: ab dem letzten Schritt Loops weitere Schritte berechnen, mit den Beiwerten und dem Sollwert SP, wie sie jetzt eingetragen sind.
-Die Summe der Regelabweichungen im I-Anteil läuft weiter; nur der D-Anteil beginnt neu, im ersten dieser Schritte ist also D = Kd × Error.</translation>
-    </message>
-    <message>
-        <source>Integral gain: I = Ki × the sum of the errors. I keeps growing while PV is below SP, so it removes the steady-state error that P alone leaves. A larger Ki removes it sooner, up to a point: beyond that, PV overshoots, rings and settles later.
-</source>
-        <translation>Integralbeiwert: I = Ki × Summe der Regelabweichungen. Solange PV unter SP liegt, wächst I weiter und beseitigt so die bleibende Regelabweichung, die P allein übrig lässt. Je größer Ki, desto schneller, bis zu einer Grenze: Darüber hinaus schwingt PV über, pendelt und ist später eingeschwungen.
-</translation>
-    </message>
-    <message>
         <source>One row per step. X: the plant&apos;s input, the controller&apos;s output from the step before, limited to %1–%2.
 PV: the process value, the plant&apos;s output (half of X on the original plant).  Error: SP − PV.  P, I, D: the controller&apos;s three terms.
 The switch under the table shows the run as a chart, or the runs compared; a larger window shows the chart beside the boxes, and the runs compared too where it has room.
@@ -837,12 +825,6 @@ Ctrl+plus and Ctrl+minus, or Ctrl with the mouse wheel, make the window larger o
 PV: der Istwert, der Ausgang der Strecke (bei der ursprünglichen Strecke die Hälfte von X).  Error: die Regelabweichung SP − PV.  P, I, D: die drei Anteile des Reglers.
 Der Umschalter unter der Tabelle zeigt den Lauf als Diagramm oder die Läufe im Vergleich; in einem größeren Fenster steht das Diagramm neben den Eingabefeldern und, wo Platz ist, auch die Läufe im Vergleich.
 Strg+Plus und Strg+Minus oder Strg mit dem Mausrad vergrößern bzw. verkleinern das Fenster; Strg+0 stellt die ursprüngliche Größe wieder her.</translation>
-    </message>
-    <message>
-        <source>Start afresh: clear the transcript and run Loops steps from step 1.
-The run before stays in the chart and among the runs compared.</source>
-        <translation>Neu beginnen: das Protokoll leeren und Loops Schritte ab Schritt 1 berechnen.
-Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translation>
     </message>
     <message>
         <source>No rows yet: Compute fills the table, one row per step.</source>
@@ -869,21 +851,71 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
         <translation>Keine Schritte berechnet.</translation>
     </message>
     <message>
-        <source>Proportional gain: P = Kp × Error. With P alone, PV settles short of SP, the nearer the larger Kp. With Loops %1, PV settles up to Kp %2; from Kp %3 on, it never settles.
-</source>
-        <translation>Proportionalbeiwert: P = Kp × Error. Mit P allein kommt PV unterhalb von SP zur Ruhe, umso näher, je größer Kp. Bei Loops %1 schwingt PV bis Kp %2 ein; ab Kp %3 schwingt PV nie ein.
-</translation>
-    </message>
-    <message>
-        <source>Derivative gain: D = Kd × the change in the error from the step before.
-</source>
-        <translation>Differentialbeiwert: D = Kd × Änderung der Regelabweichung seit dem vorigen Schritt.
-</translation>
-    </message>
-    <message>
         <source>%1. %2</source>
         <comment>a combo box&apos;s choice, then what it does</comment>
         <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Proportional gain: P = Kp × Error. P pushes X in proportion to the error of this step: the further PV is from SP, the harder it pushes.
+</source>
+        <translation>Proportionalbeiwert: P = Kp × Error. P stellt X im Verhältnis zur Regelabweichung dieses Schritts: je weiter PV von SP entfernt ist, desto stärker.
+</translation>
+    </message>
+    <message>
+        <source>Proportional gain.</source>
+        <translation>Proportionalbeiwert.</translation>
+    </message>
+    <message>
+        <source>Integral gain: I = Ki × the sum of the errors. I pushes X by the errors of every step so far, added up: it changes for as long as an error is left.
+</source>
+        <translation>Integralbeiwert: I = Ki × Summe der Regelabweichungen. I stellt X nach den Regelabweichungen aller bisherigen Schritte, zusammengezählt: es ändert sich, solange eine Regelabweichung bleibt.
+</translation>
+    </message>
+    <message>
+        <source>Integral gain.</source>
+        <translation>Integralbeiwert.</translation>
+    </message>
+    <message>
+        <source>Derivative gain: D = Kd × the change in the error from the step before. D answers how fast the error changes, not how large it is.
+</source>
+        <translation>Differentialbeiwert: D = Kd × Änderung der Regelabweichung seit dem vorigen Schritt. D antwortet darauf, wie schnell sich die Regelabweichung ändert, nicht wie groß sie ist.
+</translation>
+    </message>
+    <message>
+        <source>Derivative gain.</source>
+        <translation>Differentialbeiwert.</translation>
+    </message>
+    <message>
+        <source>Set point.</source>
+        <translation>Sollwert.</translation>
+    </message>
+    <message>
+        <source>Steps a run adds.</source>
+        <translation>Schritte, die ein Lauf anfügt.</translation>
+    </message>
+    <message>
+        <source>Start afresh: clear the transcript and run Loops steps from step 1.
+The run before stays in the chart and among the runs compared.
+Ctrl+Enter presses it from anywhere in the window.</source>
+        <translation>Neu beginnen: das Protokoll leeren und Loops Schritte ab Schritt 1 berechnen.
+Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.
+Strg+Eingabe drückt die Schaltfläche von überall im Fenster.</translation>
+    </message>
+    <message>
+        <source>Starts afresh from step 1.</source>
+        <translation>Beginnt neu ab Schritt 1.</translation>
+    </message>
+    <message>
+        <source>Carry on from the last step for Loops more steps, with the gains and SP as they stand now.
+The sum of the errors in I carries on; D starts afresh, so the first of these steps has D = Kd × Error.
+Ctrl+Shift+Enter presses it from anywhere in the window.</source>
+        <translation>Weiterrechnen: ab dem letzten Schritt Loops weitere Schritte berechnen, mit den Beiwerten und dem Sollwert SP, wie sie jetzt eingetragen sind.
+Die Summe der Regelabweichungen im I-Anteil läuft weiter; nur der D-Anteil beginnt neu, im ersten dieser Schritte ist also D = Kd × Error.
+Strg+Umschalt+Eingabe drückt die Schaltfläche von überall im Fenster.</translation>
+    </message>
+    <message>
+        <source>Carries on from the last step.</source>
+        <translation>Rechnet ab dem letzten Schritt weiter.</translation>
     </message>
 </context>
 <context>
@@ -1228,10 +1260,6 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
         <translation>In einem eigenen Feld zeichnen</translation>
     </message>
     <message>
-        <source>Keys: Left and Right, a step; Page Up and Page Down, a tenth of the run; Home and End, its ends; Up and Down, the series; N and Shift+N, the next and the previous mark; C and Shift+C, the next and the previous crossing of SP; plus and minus, zoom the steps in and out; Shift+Left and Shift+Right, or the brackets, move along them; 0, the whole run; F, the figures; T, draw the chosen term in a panel of its own or hide it; P, play the series as sound; Escape, stop it.</source>
-        <translation>Tasten: Links und Rechts, ein Schritt; Bild auf und Bild ab, ein Zehntel des Laufs; Pos1 und Ende, seine Enden; Auf und Ab, die Reihe; N und Umschalt+N, die nächste und die vorige Marke; C und Umschalt+C, die nächste und die vorige Stelle, an der PV SP kreuzt; Plus und Minus, die Schritte vergrößern und verkleinern; Umschalt+Links und Umschalt+Rechts, oder die eckigen Klammern, an ihnen entlang; 0, der ganze Lauf; F, die Kennwerte; T, den gewählten Anteil in einem eigenen Feld zeichnen oder es ausblenden; P, die Reihe als Ton abspielen; Esc, ihn anhalten.</translation>
-    </message>
-    <message>
         <source>Choose Error, P, I or D with Up and Down, then T draws it in a panel.</source>
         <translation>Wählen Sie mit Auf und Ab Abweichung, P, I oder D; dann zeichnet T sie in einem eigenen Feld.</translation>
     </message>
@@ -1286,6 +1314,10 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
         <source>Value axis covers every run, in the chart&apos;s menu, draws every run whole.</source>
         <comment>the menu item&apos;s text, then what it does</comment>
         <translation>Werteachse umfasst alle Läufe, im Menü des Diagramms, zeichnet jeden Lauf ganz.</translation>
+    </message>
+    <message>
+        <source>Keys: Left and Right, a step; Page Up and Page Down, a tenth of the run; Home and End, its ends; Up and Down, the series; N and Shift+N, the next and the previous mark; C and Shift+C, the next and the previous crossing of SP; plus and minus, zoom the steps in and out; Shift+Left and Shift+Right, or the brackets, move along them; 0, the whole run; F, the figures; T, draw the chosen term in a panel of its own or hide it; P, play the series as sound; Escape, stop it; Ctrl+Enter, Compute; Ctrl+Shift+Enter, Continue.</source>
+        <translation>Tasten: Links und Rechts, ein Schritt; Bild auf und Bild ab, ein Zehntel des Laufs; Pos1 und Ende, seine Enden; Auf und Ab, die Reihe; N und Umschalt+N, die nächste und die vorige Marke; C und Umschalt+C, die nächste und die vorige Stelle, an der PV SP kreuzt; Plus und Minus, die Schritte vergrößern und verkleinern; Umschalt+Links und Umschalt+Rechts, oder die eckigen Klammern, an ihnen entlang; 0, der ganze Lauf; F, die Kennwerte; T, den gewählten Anteil in einem eigenen Feld zeichnen oder es ausblenden; P, die Reihe als Ton abspielen; Esc, ihn anhalten; Strg+Eingabe, Compute; Strg+Umschalt+Eingabe, Continue.</translation>
     </message>
 </context>
 <context>

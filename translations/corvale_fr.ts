@@ -817,18 +817,6 @@ Saisissez 0 ou un nombre plus grand.</translation>
 </translation>
     </message>
     <message>
-        <source>Carry on from the last step for Loops more steps, with the gains and SP as they stand now.
-The sum of the errors in I carries on; D starts afresh, so the first of these steps has D = Kd × Error.</source>
-        <translation>Poursuivre&#xa0;: calculer Loops pas de plus à partir du dernier pas, avec les gains et la consigne SP tels qu’ils sont saisis.
-La somme des erreurs du terme I se poursuit&#x202f;; seul le terme D repart à neuf&#xa0;: au premier de ces pas, D = Kd × Error.</translation>
-    </message>
-    <message>
-        <source>Integral gain: I = Ki × the sum of the errors. I keeps growing while PV is below SP, so it removes the steady-state error that P alone leaves. A larger Ki removes it sooner, up to a point: beyond that, PV overshoots, rings and settles later.
-</source>
-        <translation>Gain intégral&#xa0;: I = Ki × somme des erreurs. Tant que PV reste sous SP, I continue de croître&#xa0;: il supprime ainsi l’erreur statique que laisse P seul. Plus Ki est élevé, plus elle disparaît vite, jusqu’à un certain point&#xa0;: au-delà, PV dépasse SP, oscille et se stabilise plus tard.
-</translation>
-    </message>
-    <message>
         <source>One row per step. X: the plant&apos;s input, the controller&apos;s output from the step before, limited to %1–%2.
 PV: the process value, the plant&apos;s output (half of X on the original plant).  Error: SP − PV.  P, I, D: the controller&apos;s three terms.
 The switch under the table shows the run as a chart, or the runs compared; a larger window shows the chart beside the boxes, and the runs compared too where it has room.
@@ -837,12 +825,6 @@ Ctrl+plus and Ctrl+minus, or Ctrl with the mouse wheel, make the window larger o
 PV&#xa0;: la valeur mesurée, la sortie du procédé (la moitié de X pour le procédé d’origine).  Error&#xa0;: l’erreur SP − PV.  P, I, D&#xa0;: les trois termes du régulateur.
 Le sélecteur sous le tableau montre la simulation en graphique, ou les simulations comparées&#x202f;; dans une fenêtre plus grande, le graphique se place à côté des champs, et les simulations comparées aussi s’il reste de la place.
 Ctrl+plus et Ctrl+moins, ou Ctrl avec la molette de la souris, agrandissent ou réduisent la fenêtre&#x202f;; Ctrl+0 lui rend sa taille d’origine.</translation>
-    </message>
-    <message>
-        <source>Start afresh: clear the transcript and run Loops steps from step 1.
-The run before stays in the chart and among the runs compared.</source>
-        <translation>Recommencer&#xa0;: vider le relevé et calculer Loops pas à partir du pas 1.
-La simulation précédente reste dans le graphique et parmi les simulations comparées.</translation>
     </message>
     <message>
         <source>No rows yet: Compute fills the table, one row per step.</source>
@@ -869,21 +851,71 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
         <translation>Aucun pas calculé.</translation>
     </message>
     <message>
-        <source>Proportional gain: P = Kp × Error. With P alone, PV settles short of SP, the nearer the larger Kp. With Loops %1, PV settles up to Kp %2; from Kp %3 on, it never settles.
-</source>
-        <translation>Gain proportionnel&#xa0;: P = Kp × Error. Avec P seul, PV se stabilise en deçà de SP, d’autant plus près que Kp est grand. Avec Loops %1, PV se stabilise jusqu’à Kp %2&#x202f;; à partir de Kp %3, il ne se stabilise jamais.
-</translation>
-    </message>
-    <message>
-        <source>Derivative gain: D = Kd × the change in the error from the step before.
-</source>
-        <translation>Gain dérivé&#xa0;: D = Kd × variation de l’erreur depuis le pas précédent.
-</translation>
-    </message>
-    <message>
         <source>%1. %2</source>
         <comment>a combo box&apos;s choice, then what it does</comment>
         <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Proportional gain: P = Kp × Error. P pushes X in proportion to the error of this step: the further PV is from SP, the harder it pushes.
+</source>
+        <translation>Gain proportionnel&#xa0;: P = Kp × Error. P agit sur X en proportion de l’erreur de ce pas&#xa0;: plus PV est loin de SP, plus il agit fort.
+</translation>
+    </message>
+    <message>
+        <source>Proportional gain.</source>
+        <translation>Gain proportionnel.</translation>
+    </message>
+    <message>
+        <source>Integral gain: I = Ki × the sum of the errors. I pushes X by the errors of every step so far, added up: it changes for as long as an error is left.
+</source>
+        <translation>Gain intégral&#xa0;: I = Ki × somme des erreurs. I agit sur X selon les erreurs de tous les pas jusqu’ici, additionnées&#xa0;: il change tant qu’il reste une erreur.
+</translation>
+    </message>
+    <message>
+        <source>Integral gain.</source>
+        <translation>Gain intégral.</translation>
+    </message>
+    <message>
+        <source>Derivative gain: D = Kd × the change in the error from the step before. D answers how fast the error changes, not how large it is.
+</source>
+        <translation>Gain dérivé&#xa0;: D = Kd × variation de l’erreur depuis le pas précédent. D répond à la vitesse à laquelle l’erreur change, non à sa taille.
+</translation>
+    </message>
+    <message>
+        <source>Derivative gain.</source>
+        <translation>Gain dérivé.</translation>
+    </message>
+    <message>
+        <source>Set point.</source>
+        <translation>Consigne.</translation>
+    </message>
+    <message>
+        <source>Steps a run adds.</source>
+        <translation>Pas qu’ajoute un calcul.</translation>
+    </message>
+    <message>
+        <source>Start afresh: clear the transcript and run Loops steps from step 1.
+The run before stays in the chart and among the runs compared.
+Ctrl+Enter presses it from anywhere in the window.</source>
+        <translation>Recommencer&#xa0;: vider le relevé et calculer Loops pas à partir du pas 1.
+La simulation précédente reste dans le graphique et parmi les simulations comparées.
+Ctrl+Entrée appuie sur ce bouton de n’importe où dans la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Starts afresh from step 1.</source>
+        <translation>Recommence au pas 1.</translation>
+    </message>
+    <message>
+        <source>Carry on from the last step for Loops more steps, with the gains and SP as they stand now.
+The sum of the errors in I carries on; D starts afresh, so the first of these steps has D = Kd × Error.
+Ctrl+Shift+Enter presses it from anywhere in the window.</source>
+        <translation>Poursuivre&#xa0;: calculer Loops pas de plus à partir du dernier pas, avec les gains et la consigne SP tels qu’ils sont saisis.
+La somme des erreurs du terme I se poursuit&#x202f;; seul le terme D repart à neuf&#xa0;: au premier de ces pas, D = Kd × Error.
+Ctrl+Maj+Entrée appuie sur ce bouton de n’importe où dans la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Carries on from the last step.</source>
+        <translation>Poursuit depuis le dernier pas.</translation>
     </message>
 </context>
 <context>
@@ -1228,10 +1260,6 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
         <translation>Tracer dans un panneau à part</translation>
     </message>
     <message>
-        <source>Keys: Left and Right, a step; Page Up and Page Down, a tenth of the run; Home and End, its ends; Up and Down, the series; N and Shift+N, the next and the previous mark; C and Shift+C, the next and the previous crossing of SP; plus and minus, zoom the steps in and out; Shift+Left and Shift+Right, or the brackets, move along them; 0, the whole run; F, the figures; T, draw the chosen term in a panel of its own or hide it; P, play the series as sound; Escape, stop it.</source>
-        <translation>Touches&#xa0;: Gauche et Droite, un pas&#x202f;; Page précédente et Page suivante, un dixième de la simulation&#x202f;; Début et Fin, ses extrémités&#x202f;; Haut et Bas, la série&#x202f;; N et Maj+N, la marque suivante ou précédente&#x202f;; C et Maj+C, le croisement de SP suivant ou précédent&#x202f;; plus et moins, agrandir et réduire les pas&#x202f;; Maj+Gauche et Maj+Droite, ou les crochets, les parcourir&#x202f;; 0, toute la simulation&#x202f;; F, les caractéristiques&#x202f;; T, tracer le terme choisi dans un panneau à part ou le masquer&#x202f;; P, faire entendre la série&#x202f;; Échap, l’arrêter.</translation>
-    </message>
-    <message>
         <source>Choose Error, P, I or D with Up and Down, then T draws it in a panel.</source>
         <translation>Choisissez Erreur, P, I ou D avec Haut et Bas&#x202f;; T le trace alors dans un panneau.</translation>
     </message>
@@ -1286,6 +1314,10 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
         <source>Value axis covers every run, in the chart&apos;s menu, draws every run whole.</source>
         <comment>the menu item&apos;s text, then what it does</comment>
         <translation>L’axe des valeurs couvre toutes les simulations, dans le menu du graphique, trace chaque simulation en entier.</translation>
+    </message>
+    <message>
+        <source>Keys: Left and Right, a step; Page Up and Page Down, a tenth of the run; Home and End, its ends; Up and Down, the series; N and Shift+N, the next and the previous mark; C and Shift+C, the next and the previous crossing of SP; plus and minus, zoom the steps in and out; Shift+Left and Shift+Right, or the brackets, move along them; 0, the whole run; F, the figures; T, draw the chosen term in a panel of its own or hide it; P, play the series as sound; Escape, stop it; Ctrl+Enter, Compute; Ctrl+Shift+Enter, Continue.</source>
+        <translation>Touches&#xa0;: Gauche et Droite, un pas&#x202f;; Page précédente et Page suivante, un dixième de la simulation&#x202f;; Début et Fin, ses extrémités&#x202f;; Haut et Bas, la série&#x202f;; N et Maj+N, la marque suivante ou précédente&#x202f;; C et Maj+C, le croisement de SP suivant ou précédent&#x202f;; plus et moins, agrandir et réduire les pas&#x202f;; Maj+Gauche et Maj+Droite, ou les crochets, les parcourir&#x202f;; 0, toute la simulation&#x202f;; F, les caractéristiques&#x202f;; T, tracer le terme choisi dans un panneau à part ou le masquer&#x202f;; P, faire entendre la série&#x202f;; Échap, l’arrêter&#x202f;; Ctrl+Entrée, Compute&#x202f;; Ctrl+Maj+Entrée, Continue.</translation>
     </message>
 </context>
 <context>

@@ -12,7 +12,7 @@
 namespace corvale {
 namespace {
 
-// What the tooltips and the README say a gain does, run through the commands;
+// What the README says a gain does, run through the commands;
 // expected values worked by hand on the loop PV(k+1) = Output(k) / 2.
 enum Column { kX = 1, kPV, kError, kP, kI, kD };
 
@@ -48,7 +48,7 @@ int Crossings(const Loop& loop, double finalValue, double band) {
 }
 
 // Each swing is -Kp / 2 of the one before, so PV settles at SP × Kp / (Kp + 2), and its first
-// swing, Kp × SP / 2, passes that by Kp / 2 of the change. In the Kp tooltip's run as typed PV
+// swing, Kp × SP / 2, passes that by Kp / 2 of the change. In the first lesson's run PV
 // settles up to Kp 1.9 (from step 84) and no further; in 50 steps Kp 1.8 still swings
 // (tests/labbook/stepinfo_reference.py finds the same).
 TEST(GainClaims, KpWithPAloneSettlesShortOfSpAndOnlyBelowTheLimit) {

@@ -54,7 +54,8 @@ QString ResponseChart::Description() const {
          "mark; C and Shift+C, the next and the previous crossing of SP; plus and minus, zoom "
          "the steps in and out; Shift+Left and Shift+Right, or the brackets, move along them; 0, "
          "the whole run; F, the figures; T, draw the chosen term in a panel of its own or hide "
-         "it; P, play the series as sound; Escape, stop it.");
+         "it; P, play the series as sound; Escape, stop it; Ctrl+Enter, Compute; Ctrl+Shift+Enter, "
+         "Continue.");
   return off.isEmpty() ? keys : off + u' ' + keys;
 }
 

@@ -118,8 +118,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent), book_(NumbersOf(locale_)) {
                                      std::vector<QWidget*>{table, cwin->Switch(), comparison_},
                                      cwin, chart_, [this] { Arrange(); });
   layout_->SetComparison(comparison_);
-  keys_ = std::make_unique<WindowKeys>(this, std::vector<QPushButton*>{Command1, Command2},
-                                       [this](int steps) { ZoomBy(steps); });
+  keys_ = std::make_unique<WindowKeys>(
+      this, std::vector<QPushButton*>{Command1, Command2}, [this](int steps) { ZoomBy(steps); },
+      [this](const QString& text) { announcer_->Say(text); });
   BoxFor(Box::Kp)->setFocus();
 
   // In the window's locale, read once as it opened: the initial texts, every
@@ -129,6 +130,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent), book_(NumbersOf(locale_)) {
   for (const BoxDescription& box : kBoxes) {
     BoxFor(box.box)->setText(QString::fromStdString(InitialText(box.box, book_.Numbers())));
   }
+  // The box that opens focused is ready to be typed over, as Tab leaves a box.
+  BoxFor(Box::Kp)->selectAll();
   Explain();
   Connect();
 }
@@ -137,10 +140,11 @@ void Form1::Explain() {
   TranscriptView* const table = cwin->Table();
   const FormExplanations explained = ExplainForm(book_.Numbers(), locale_);
   for (const BoxDescription& box : kBoxes) {
-    if (box.OnForm()) SetExplanation(BoxFor(box.box), explained.boxes[IndexOf(box.box)]);
+    const Explanation& about = explained.boxes[IndexOf(box.box)];
+    if (box.OnForm()) SetExplanation(BoxFor(box.box), about.full, about.brief);
   }
-  SetExplanation(Command1, explained.compute);
-  SetExplanation(Command2, explained.carryOn);
+  SetExplanation(Command1, explained.compute.full, explained.compute.brief);
+  SetExplanation(Command2, explained.carryOn.full, explained.carryOn.brief);
   transcriptExplanation_ = explained.transcript;
   table->setToolTip(transcriptExplanation_);
   table->setAccessibleName(tr("Transcript"));

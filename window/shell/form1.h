@@ -78,9 +78,9 @@ class Form1 : public QWidget {
   ResponseChart* chart_;
   RunComparisonView* comparison_;
   Announcer* announcer_;
-  std::unique_ptr<WindowLayout> layout_;
-  std::unique_ptr<WindowKeys> keys_;  // Ctrl with +, -, 0 or the wheel zooms; Enter presses  // the
-                                      // zoom, the window's size and the chart's place
+  std::unique_ptr<WindowLayout> layout_;  // the zoom, the window's size and the chart's place
+  // Zoom, the commands' shortcuts, F1's explanations and Enter on a button.
+  std::unique_ptr<WindowKeys> keys_;
   QString transcriptExplanation_;
 
   // Read once, as the window opens: the initial texts, every run, message

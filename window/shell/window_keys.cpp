@@ -1,8 +1,11 @@
 #include "window/shell/window_keys.h"
 
-#include <QCoreApplication>
+#include <QAccessible>
+#include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -11,11 +14,39 @@ namespace {
 
 constexpr int kWheelStep = 120;  // one notch of an ordinary wheel, in eighths of a degree
 
+bool IsEnter(const QKeyEvent& key) {
+  return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+}
+
+// The modifiers held, the keypad's own set aside: its Enter is Enter.
+Qt::KeyboardModifiers Held(const QKeyEvent& key) { return key.modifiers() & ~Qt::KeypadModifier; }
+
+// A key the window acts on: claimed before any widget can take it as a
+// shortcut, and acted on once, on its press.
+template <typename Act>
+bool Claim(QEvent* event, Act act) {
+  if (event->type() == QEvent::KeyPress) act();
+  event->accept();
+  return event->type() == QEvent::KeyPress;
+}
+
+// Alt with a letter that no mnemonic took would be typed into a box as the
+// letter alone (Alt with Ctrl is AltGr on some systems, and types).
+bool TypesUnderAlt(QObject* watched, const QKeyEvent& key) {
+  return key.type() == QEvent::KeyPress && qobject_cast<QLineEdit*>(watched) &&
+         (key.modifiers() & Qt::AltModifier) && !(key.modifiers() & Qt::ControlModifier) &&
+         !key.text().isEmpty() && key.text().at(0).isPrint();
+}
+
 }  // namespace
 
 WindowKeys::WindowKeys(QWidget* window, std::vector<QPushButton*> buttons,
-                       std::function<void(int steps)> zoomBy)
-    : window_(window), buttons_(std::move(buttons)), zoomBy_(std::move(zoomBy)) {
+                       std::function<void(int steps)> zoomBy,
+                       std::function<void(const QString&)> say)
+    : window_(window),
+      buttons_(std::move(buttons)),
+      zoomBy_(std::move(zoomBy)),
+      say_(std::move(say)) {
   // Seen before any widget of the window can take them as its own.
   QCoreApplication::instance()->installEventFilter(this);
 }
@@ -23,7 +54,7 @@ WindowKeys::WindowKeys(QWidget* window, std::vector<QPushButton*> buttons,
 WindowKeys::~WindowKeys() { QCoreApplication::instance()->removeEventFilter(this); }
 
 bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
-  const auto* widget = qobject_cast<QWidget*>(watched);
+  auto* widget = qobject_cast<QWidget*>(watched);
   if (!widget || widget->window() != window_) return false;
   if (event->type() == QEvent::Wheel) {
     auto* wheel = static_cast<QWheelEvent*>(event);
@@ -37,7 +68,11 @@ bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
   }
   if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) return false;
   auto* key = static_cast<QKeyEvent*>(event);
-  if (PressesButton(watched, *key)) return true;
+  if (PressesButton(watched, *key) || PressesShortcut(event, *key)) return true;
+  if (key->key() == Qt::Key_F1 && Held(*key) == Qt::NoModifier) {
+    return Claim(event, [this, widget] { Explain(widget); });
+  }
+  if (TypesUnderAlt(watched, *key)) return true;
   if (!(key->modifiers() & Qt::ControlModifier)) return false;
   int steps = 0;
   switch (key->key()) {
@@ -53,19 +88,44 @@ bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
     default:
       return false;
   }
-  // Claimed before any box can take it as a shortcut, acted on once.
-  if (event->type() == QEvent::KeyPress) zoomBy_(steps);
-  event->accept();
-  return event->type() == QEvent::KeyPress;
+  return Claim(event, [this, steps] { zoomBy_(steps); });
 }
 
 bool WindowKeys::PressesButton(QObject* watched, const QKeyEvent& key) const {
   const auto button = std::find(buttons_.begin(), buttons_.end(), watched);
   if (button == buttons_.end()) return false;
-  const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-  if (!enter || (key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+  if (!IsEnter(key) || Held(key) != Qt::NoModifier) return false;
   if (key.type() == QEvent::KeyPress) (*button)->click();
   return key.type() == QEvent::KeyPress;
+}
+
+bool WindowKeys::PressesShortcut(QEvent* event, const QKeyEvent& key) const {
+  if (!IsEnter(key)) return false;
+  std::size_t index = 0;
+  if (Held(key) == Qt::ControlModifier) {
+    index = 0;
+  } else if (Held(key) == (Qt::ControlModifier | Qt::ShiftModifier)) {
+    index = 1;
+  } else {
+    return false;
+  }
+  if (index >= buttons_.size()) return false;
+  QPushButton* const button = buttons_[index];
+  return Claim(event, [button] { button->click(); });
+}
+
+void WindowKeys::Explain(QWidget* focus) const {
+  QWidget* about = focus;
+  while (about && about != window_ && about->toolTip().isEmpty()) about = about->parentWidget();
+  QString text = about ? about->toolTip() : QString();
+  if (text.isEmpty()) {
+    if (QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(focus)) {
+      text = accessible->text(QAccessible::Description);
+    }
+  }
+  if (text.isEmpty()) return;
+  QToolTip::showText(focus->mapToGlobal(QPoint(0, focus->height())), text, focus);
+  say_(text);
 }
 
 }  // namespace corvale

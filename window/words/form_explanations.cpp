@@ -2,7 +2,6 @@
 #include "form/commands.h"
 #include "window/words/contexts.h"
 
-#include "form/gain_examples.h"
 #include "window/words/prose_number.h"
 
 namespace corvale {
@@ -15,7 +14,6 @@ FormExplanations ExplainForm(const NumberFormat& numbers, const QLocale& locale)
                               .arg("0" + point + "5", point + "5");
   // Every other number in the window's own digits.
   const auto count = [&locale](std::int64_t n) { return ProseCount(n, locale); };
-  const auto number = [&locale](double value) { return ProseNumber(value, locale); };
   FormExplanations e;
   e.transcript =
       FormWords::tr(
@@ -28,39 +26,40 @@ FormExplanations ExplainForm(const NumberFormat& numbers, const QLocale& locale)
           "with the mouse wheel, make the window larger or smaller; Ctrl+0 restores its original "
           "size.")
           .arg(count(0), count(255));
-  // What holds of the run as typed, in Loops steps: a Kp just below the limit
-  // rings too long for a short run to settle.
-  e.boxes[IndexOf(Box::Kp)] =
-      FormWords::tr(
-          "Proportional gain: P = Kp \u00D7 Error. With P alone, PV settles short of SP, the "
-          "nearer the larger Kp. With Loops %1, PV settles up to Kp %2; from Kp %3 on, it never "
-          "settles.\n")
-          .arg(count(kPAloneLoops), number(kPAloneSettlesUpTo), number(kPAloneLimit)) +
-      example;
-  e.boxes[IndexOf(Box::Ki)] =
-      FormWords::tr(
-          "Integral gain: I = Ki \u00D7 the sum of the errors. I keeps growing while PV is below "
-          "SP, so it removes the steady-state error that P alone leaves. A larger Ki removes it "
-          "sooner, up to a point: beyond that, PV overshoots, rings and settles later.\n") +
-      example;
-  e.boxes[IndexOf(Box::Kd)] =
-      FormWords::tr(
-          "Derivative gain: D = Kd \u00D7 the change in the error from the step before.\n") +
-      example;
-  e.boxes[IndexOf(Box::SP)] =
-      FormWords::tr("Set point: the value that PV, the process value, should reach.\n") + example;
-  e.boxes[IndexOf(Box::Loops)] =
-      FormWords::tr(
-          "How many steps one press of Compute or Continue adds: a whole number, at most "
-          "%1.")
-          .arg(count(kMaxStepsPerRun));
-  e.compute = FormWords::tr(
-      "Start afresh: clear the transcript and run Loops steps from step 1.\nThe run "
-      "before stays in the chart and among the runs compared.");
-  e.carryOn = FormWords::tr(
-      "Carry on from the last step for Loops more steps, with the gains and SP as they "
-      "stand now.\nThe sum of the errors in I carries on; D starts afresh, so the first of "
-      "these steps has D = Kd \u00D7 Error.");
+  e.boxes[IndexOf(Box::Kp)] = {
+      FormWords::tr("Proportional gain: P = Kp \u00D7 Error. P pushes X in proportion to the "
+                    "error of this step: the further PV is from SP, the harder it pushes.\n") +
+          example,
+      FormWords::tr("Proportional gain.")};
+  e.boxes[IndexOf(Box::Ki)] = {
+      FormWords::tr("Integral gain: I = Ki \u00D7 the sum of the errors. I pushes X by the errors "
+                    "of every step so far, added up: it changes for as long as an error is "
+                    "left.\n") +
+          example,
+      FormWords::tr("Integral gain.")};
+  e.boxes[IndexOf(Box::Kd)] = {
+      FormWords::tr("Derivative gain: D = Kd \u00D7 the change in the error from the step "
+                    "before. D answers how fast the error changes, not how large it is.\n") +
+          example,
+      FormWords::tr("Derivative gain.")};
+  e.boxes[IndexOf(Box::SP)] = {
+      FormWords::tr("Set point: the value that PV, the process value, should reach.\n") + example,
+      FormWords::tr("Set point.")};
+  e.boxes[IndexOf(Box::Loops)] = {
+      FormWords::tr("How many steps one press of Compute or Continue adds: a whole number, at "
+                    "most %1.")
+          .arg(count(kMaxStepsPerRun)),
+      FormWords::tr("Steps a run adds.")};
+  e.compute = {FormWords::tr("Start afresh: clear the transcript and run Loops steps from step "
+                             "1.\nThe run before stays in the chart and among the runs "
+                             "compared.\nCtrl+Enter presses it from anywhere in the window."),
+               FormWords::tr("Starts afresh from step 1.")};
+  e.carryOn = {
+      FormWords::tr("Carry on from the last step for Loops more steps, with the gains and SP as "
+                    "they stand now.\nThe sum of the errors in I carries on; D starts afresh, so "
+                    "the first of these steps has D = Kd \u00D7 Error.\nCtrl+Shift+Enter presses "
+                    "it from anywhere in the window."),
+      FormWords::tr("Carries on from the last step.")};
   return e;
 }
 

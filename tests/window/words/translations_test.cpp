@@ -33,11 +33,11 @@ TEST_F(Window, SpeaksGermanAndFrenchButKeepsItsOwnNames) {
       languages[] = {
           {QLocale::German,
            "Differentialbeiwert: D = Kd × Änderung der Regelabweichung seit dem vorigen "
-           "Schritt.\n",
+           "Schritt. D antwortet",
            "\u201E2\u201C, \u201E0,5\u201C", "&Kopieren",
            "Kp: \u201E\u2068abc\u2069\u201C ist keine Zahl."},
           {QLocale::French,
-           "Gain dérivé\u00A0: D = Kd × variation de l’erreur depuis le pas précédent.\n",
+           "Gain dérivé\u00A0: D = Kd × variation de l’erreur depuis le pas précédent. D répond",
            "\u00AB\u202F2\u202F\u00BB, \u00AB\u202F0,5\u202F\u00BB", "Cop&ier",
            "Kp\u00A0: \u00AB\u202F\u2068abc\u2069\u202F\u00BB n\u2019est pas un nombre."}};
   for (const auto& [language, tip, examples, copy, message] : languages) {
