@@ -1194,10 +1194,6 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
         <translation>%1.</translation>
     </message>
     <message>
-        <source>%1; SP %2 sounds first.</source>
-        <translation>%1; zuerst erklingt SP %2.</translation>
-    </message>
-    <message>
         <source>Mark the rows shown in the table</source>
         <translation>Die in der Tabelle sichtbaren Zeilen markieren</translation>
     </message>
@@ -1286,6 +1282,52 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
         <source>Value axis covers every run, in the chart&apos;s menu, draws every run whole.</source>
         <comment>the menu item&apos;s text, then what it does</comment>
         <translation>Werteachse umfasst alle Läufe, im Menü des Diagramms, zeichnet jeden Lauf ganz.</translation>
+    </message>
+    <message>
+        <source>SP %1 sounds first, then softly alongside.</source>
+        <translation>zuerst erklingt SP %1, dann leise daneben.</translation>
+    </message>
+    <message>
+        <source>to %1 at step %2</source>
+        <comment>SP changes to a value at a step</comment>
+        <translation>bei Schritt %2 auf %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>SP %1 sounds first, then softly alongside, changing %n times, first %2.</source>
+        <translation>
+            <numerusform>zuerst erklingt SP %1, dann leise daneben und ändert sich %n-mal, zuerst %2.</numerusform>
+            <numerusform>zuerst erklingt SP %1, dann leise daneben und ändert sich %n-mal, zuerst %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>changes of SP one after the other</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>SP %1 sounds first, then softly alongside, changing %2.</source>
+        <translation>zuerst erklingt SP %1, dann leise daneben und ändert sich %2.</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <comment>a series&apos; range; the SP it sounds against</comment>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>No series before %1.</source>
+        <translation>Vor %1 kommt keine Reihe.</translation>
+    </message>
+    <message>
+        <source>No series after %1.</source>
+        <translation>Nach %1 kommt keine Reihe mehr.</translation>
+    </message>
+    <message>
+        <source>Crossings of SP are marked on PV.</source>
+        <translation>Die Stellen, an denen PV SP kreuzt, sind bei PV markiert.</translation>
+    </message>
+    <message>
+        <source>No marks on %1.</source>
+        <translation>%1 hat keine Marken.</translation>
     </message>
 </context>
 <context>

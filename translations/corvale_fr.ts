@@ -1194,10 +1194,6 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
         <translation>%1.</translation>
     </message>
     <message>
-        <source>%1; SP %2 sounds first.</source>
-        <translation>%1&#x202f;; SP %2 se fait entendre d’abord.</translation>
-    </message>
-    <message>
         <source>Mark the rows shown in the table</source>
         <translation>Marquer les lignes affichées dans le tableau</translation>
     </message>
@@ -1286,6 +1282,52 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
         <source>Value axis covers every run, in the chart&apos;s menu, draws every run whole.</source>
         <comment>the menu item&apos;s text, then what it does</comment>
         <translation>L’axe des valeurs couvre toutes les simulations, dans le menu du graphique, trace chaque simulation en entier.</translation>
+    </message>
+    <message>
+        <source>SP %1 sounds first, then softly alongside.</source>
+        <translation>SP %1 se fait entendre d’abord, puis doucement à côté.</translation>
+    </message>
+    <message>
+        <source>to %1 at step %2</source>
+        <comment>SP changes to a value at a step</comment>
+        <translation>à %1 au pas %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>SP %1 sounds first, then softly alongside, changing %n times, first %2.</source>
+        <translation>
+            <numerusform>SP %1 se fait entendre d’abord, puis doucement à côté, et change %n fois, d’abord %2.</numerusform>
+            <numerusform>SP %1 se fait entendre d’abord, puis doucement à côté, et change %n fois, d’abord %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>changes of SP one after the other</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>SP %1 sounds first, then softly alongside, changing %2.</source>
+        <translation>SP %1 se fait entendre d’abord, puis doucement à côté, et passe %2.</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <comment>a series&apos; range; the SP it sounds against</comment>
+        <translation>%1&#x202f;; %2</translation>
+    </message>
+    <message>
+        <source>No series before %1.</source>
+        <translation>Aucune série avant %1.</translation>
+    </message>
+    <message>
+        <source>No series after %1.</source>
+        <translation>Aucune série après %1.</translation>
+    </message>
+    <message>
+        <source>Crossings of SP are marked on PV.</source>
+        <translation>Les croisements de SP sont marqués sur PV.</translation>
+    </message>
+    <message>
+        <source>No marks on %1.</source>
+        <translation>Aucune marque sur %1.</translation>
     </message>
 </context>
 <context>
