@@ -176,14 +176,12 @@ void ResponseChart::ShowMenu(QPoint global, bool keyboard) {
   menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->popup(global);
   if (!keyboard) return;
-  // Opened from the keyboard, on its first item, as a desktop's menus open:
-  // the item takes the focus, and a screen reader says the menu and the
-  // item at once instead of nothing until Down.
-  const QList<QAction*> actions = menu->actions();
-  const auto first = std::find_if(actions.begin(), actions.end(), [](const QAction* action) {
-    return action->isEnabled() && !action->isSeparator() && action->isVisible();
-  });
-  if (first != actions.end()) menu->setActiveAction(*first);
+  // Opened from the keyboard, on its first item, as Down would put it: the
+  // item takes the focus, and a screen reader says the menu and the item at
+  // once instead of nothing until Down. (An item made active otherwise is
+  // not told.)
+  QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+  QCoreApplication::sendEvent(menu, &down);
 }
 
 void ResponseChart::contextMenuEvent(QContextMenuEvent* event) {
