@@ -187,10 +187,16 @@ double LoadAt(std::span<const ResponseTrace::Run> commands, std::size_t row) {
   return std::prev(after)->options.LoadOn(ResponseTrace::StepOf(row));
 }
 
+MarkKinds KindsOf(std::initializer_list<RunMark::Kind> kinds) {
+  MarkKinds set;
+  for (const RunMark::Kind kind : kinds) set.set(static_cast<std::size_t>(kind));
+  return set;
+}
+
 std::optional<std::size_t> NextMarkRow(const std::vector<RunMark>& marks, long long row,
-                                       bool forward, bool crossings) {
-  const auto wanted = [crossings](const RunMark& m) {
-    return (m.kind == Kind::Crossing) == crossings;
+                                       bool forward, bool crossings, MarkKinds kinds) {
+  const auto wanted = [crossings, kinds](const RunMark& m) {
+    return (m.kind == Kind::Crossing) == crossings && kinds.test(static_cast<std::size_t>(m.kind));
   };
   if (forward) {
     const auto next = std::find_if(marks.begin(), marks.end(), [&](const RunMark& m) {

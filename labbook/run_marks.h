@@ -1,6 +1,8 @@
 #pragma once
 
+#include <bitset>
 #include <cstddef>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <vector>
@@ -62,10 +64,17 @@ double LoadAt(std::span<const ResponseTrace::Run> commands, std::size_t row);
 // between X's limits at every step costs a bounded memory.
 inline constexpr std::size_t kMostMarks = 1 << 16;
 
-// The row of the first mark after `row` (forward) or before it; none when
-// there is none. A row of -1 stands before the first. `crossings`: only the
-// crossings of SP, else every mark but them, which a ringing PV would bury.
+// A choice of mark kinds, a bit each in Kind's order.
+using MarkKinds = std::bitset<static_cast<std::size_t>(RunMark::Kind::Crossing) + 1>;
+inline constexpr MarkKinds kEveryMark{~0ULL};
+MarkKinds KindsOf(std::initializer_list<RunMark::Kind> kinds);
+
+// The row of the first mark of `kinds` after `row` (forward) or before it;
+// none when there is none. A row of -1 stands before the first.
+// `crossings`: only the crossings of SP, else every mark but them, which a
+// ringing PV would bury.
 std::optional<std::size_t> NextMarkRow(const std::vector<RunMark>& marks, long long row,
-                                       bool forward, bool crossings = false);
+                                       bool forward, bool crossings = false,
+                                       MarkKinds kinds = kEveryMark);
 
 }  // namespace corvale

@@ -85,6 +85,24 @@ const std::vector<RunMark>& SeriesMarks(const LabBook& book, SeriesId series) {
   return run ? run->marks : none;
 }
 
+MarkKinds MarkKindsOf(SeriesId::Kind kind) {
+  using K = SeriesId::Kind;
+  using M = RunMark::Kind;
+  if (kind == K::Pv || kind == K::KeptPv) return kEveryMark;
+  if (kind == K::X) return KindsOf({M::LimitExit, M::LimitEntry, M::SetPointChange, M::LoadChange});
+  return KindsOf({M::SetPointChange, M::LoadChange});
+}
+
+std::vector<Level> SetPointLevels(const LabBook& book, SeriesId series) {
+  std::vector<Level> levels;
+  for (const ResponseTrace::Run& run : SeriesSetPoints(book, series)) {
+    // As the marks have it: any other SP is a change.
+    if (levels.empty() || run.SetPoint() != levels.back().value)
+      levels.push_back({levels.empty() ? 0 : run.firstRow, run.SetPoint()});
+  }
+  return levels;
+}
+
 PitchScale SeriesScale(const LabBook& book, SeriesId series) {
   using K = SeriesId::Kind;
   ValueRange range;

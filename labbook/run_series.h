@@ -41,6 +41,15 @@ std::vector<double> SeriesValues(const LabBook& book, SeriesId series);
 std::vector<ResponseTrace::Run> SeriesSetPoints(const LabBook& book, SeriesId series);
 // The marks of the series' run: the current one's or the kept one's.
 const std::vector<RunMark>& SeriesMarks(const LabBook& book, SeriesId series);
+// The kinds of those marks that belong to the series: PV's (a kept run's
+// too) are all, as its readout gives SP and X with it; X's are its limits;
+// every series has the changes of SP and of the load, which move it from
+// outside. The rise, the peak, the settling and the crossings are the PV
+// the controller read, so not those of PV without the noise.
+MarkKinds MarkKindsOf(SeriesId::Kind kind);
+// The set point each of the series' rows ran under, as levels: one for each
+// stretch of commands with one SP, the first from row 0.
+std::vector<Level> SetPointLevels(const LabBook& book, SeriesId series);
 
 // The range the series' pitch spans, as its axis does: PV's, the current
 // and the kept runs' PV and SP and 0, so that runs compare by ear; X's and

@@ -13,19 +13,31 @@ constexpr double kSlicesPerSecond = 100;
 constexpr double kClickHz = 3000;
 constexpr double kClickSeconds = 0.004;
 constexpr double kClickLoudness = 0.3 * 32767;
+// The levels' voice a fifth as loud as the series': heard beside it, and
+// never so loud that it moves the series' zero crossings, by which its pitch
+// is measured (a fifth of the amplitude at up to four times the pitch
+// changes sign slower than the series does).
+constexpr double kLevelLoudness = kLoudness / 5;
+// A change of level: a click between a crossing's and a knock in pitch and
+// in length.
+constexpr double kTickHz = 1500;
+constexpr double kTickSeconds = 0.012;
 
 // A sine whose pitch changes without a jump in its phase.
 class Oscillator {
  public:
+  explicit Oscillator(double loudness = kLoudness) : loudness_(loudness) {}
+
   void Play(std::vector<double>& out, double frequency, std::size_t samples) {
     const double advance = 2 * std::numbers::pi * frequency / kSampleRate;
     for (std::size_t n = 0; n < samples; ++n) {
-      out.push_back(kLoudness * std::sin(phase_));
+      out.push_back(loudness_ * std::sin(phase_));
       phase_ = std::fmod(phase_ + advance, 2 * std::numbers::pi);
     }
   }
 
  private:
+  double loudness_;
   double phase_ = 0;
 };
 
@@ -52,6 +64,30 @@ void AddClick(std::vector<double>& wave, std::size_t at, double hz = kClickHz,
     const double window = 0.5 - 0.5 * std::cos(2 * std::numbers::pi * t);
     wave[at + n] += kClickLoudness * window *
                     std::sin(2 * std::numbers::pi * hz * static_cast<double>(n) / kSampleRate);
+  }
+}
+
+// The levels' voice added to `wave`, the series' sound of `rows` rows: each
+// level's pitch from its row's time to the next level's, and a tick at each
+// change.
+void AddLevels(std::vector<double>& wave, std::span<const Level> levels, const PitchScale& scale,
+               std::size_t rows) {
+  if (levels.empty()) return;
+  const std::size_t total = wave.size();
+  const auto at = [&](std::size_t row) { return std::min(row, rows) * total / rows; };
+  std::vector<double> voice;
+  voice.reserve(total);
+  Oscillator oscillator(kLevelLoudness);
+  for (std::size_t k = 0; k < levels.size(); ++k) {
+    const std::size_t end = k + 1 < levels.size() ? at(levels[k + 1].firstRow) : total;
+    if (end > voice.size())
+      oscillator.Play(voice, scale.FrequencyOf(levels[k].value), end - voice.size());
+  }
+  Fade(voice);
+  for (std::size_t n = 0; n < total; ++n) wave[n] += voice[n];
+  for (std::size_t k = 1; k < levels.size(); ++k) {
+    const std::size_t row = levels[k].firstRow;
+    if (row > 0 && row < rows) AddClick(wave, at(row), kTickHz, kTickSeconds);
   }
 }
 
@@ -87,9 +123,8 @@ Pcm ToneOf(double frequency, double seconds) {
   return ToPcm(wave);
 }
 
-Pcm SeriesSound(std::span<const double> values, const PitchScale& scale,
-                std::span<const std::size_t> clicks, double seconds,
-                std::span<const std::size_t> knocks) {
+Pcm SeriesSound(std::span<const double> values, const PitchScale& scale, const SoundCues& cues,
+                double seconds) {
   const std::size_t rows = values.size();
   const auto total = static_cast<std::size_t>(seconds * kSampleRate);
   if (rows == 0 || total == 0) return {};
@@ -110,10 +145,11 @@ Pcm SeriesSound(std::span<const double> values, const PitchScale& scale,
     oscillator.Play(wave, scale.FrequencyOf(lowFirst ? *high : *low), samples - samples / 2);
   }
   Fade(wave);
-  for (const std::size_t row : clicks) {
+  AddLevels(wave, cues.levels, scale, rows);
+  for (const std::size_t row : cues.clicks) {
     if (row < rows) AddClick(wave, row * total / rows);
   }
-  for (const std::size_t row : knocks) {
+  for (const std::size_t row : cues.knocks) {
     if (row < rows) AddClick(wave, row * total / rows, kKnockHz, kKnockSeconds);
   }
   return ToPcm(wave);

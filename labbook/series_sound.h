@@ -27,14 +27,31 @@ struct PitchScale {
 // it starts and stops without a crack.
 Pcm ToneOf(double frequency, double seconds);
 
+// A value held from a row on, until the next level's row: SP under the
+// commands of a run.
+struct Level {
+  std::size_t firstRow = 0;
+  double value = 0;
+
+  bool operator==(const Level&) const = default;
+};
+
+// What sounds with a series besides its own pitch: a soft click at each of
+// `clicks` (rows), a lower, longer knock at each of `knocks`, and `levels`
+// as a second, quieter voice that holds each level's pitch from its row on,
+// with a tick of its own where one level gives way to the next.
+struct SoundCues {
+  std::span<const std::size_t> clicks = {};
+  std::span<const std::size_t> knocks = {};
+  std::span<const Level> levels = {};
+};
+
 // The series as sound over `seconds`: time runs along the rows, pitch
 // follows the value. The rows fall into time slices, about 100 a second and
 // never more than there are rows; each plays its smallest and its largest
 // value in the order the slice runs, so that a long run's swings are heard
-// without a note a row. A soft click marks each of `clicks` (rows), and a
-// lower, longer knock each of `knocks`.
-Pcm SeriesSound(std::span<const double> values, const PitchScale& scale,
-                std::span<const std::size_t> clicks, double seconds,
-                std::span<const std::size_t> knocks = {});
+// without a note a row.
+Pcm SeriesSound(std::span<const double> values, const PitchScale& scale, const SoundCues& cues,
+                double seconds);
 
 }  // namespace corvale

@@ -737,6 +737,54 @@ Geben Sie 0 oder eine größere Zahl ein.</translation>
         <source>Peak or lowest</source>
         <translation>Spitzen- oder Tiefstwert</translation>
     </message>
+    <message>
+        <source>Run %1 of %2, current</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No run to copy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied 1 run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied %1 runs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No run to forget.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The current run stays, as the transcript shows it: Delete forgets earlier runs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run %1 forgotten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 runs forgotten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Runs compared menu</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RunNames</name>
@@ -1226,10 +1274,6 @@ Strg+Umschalt+Eingabe drückt die Schaltfläche von überall im Fenster.</transl
         <translation>%1.</translation>
     </message>
     <message>
-        <source>%1; SP %2 sounds first.</source>
-        <translation>%1; zuerst erklingt SP %2.</translation>
-    </message>
-    <message>
         <source>Mark the rows shown in the table</source>
         <translation>Die in der Tabelle sichtbaren Zeilen markieren</translation>
     </message>
@@ -1319,6 +1363,52 @@ Strg+Umschalt+Eingabe drückt die Schaltfläche von überall im Fenster.</transl
         <source>Keys: Left and Right, a step; Page Up and Page Down, a tenth of the run; Home and End, its ends; Up and Down, the series; N and Shift+N, the next and the previous mark; C and Shift+C, the next and the previous crossing of SP; plus and minus, zoom the steps in and out; Shift+Left and Shift+Right, or the brackets, move along them; 0, the whole run; F, the figures; T, draw the chosen term in a panel of its own or hide it; P, play the series as sound; Escape, stop it; Ctrl+Enter, Compute; Ctrl+Shift+Enter, Continue.</source>
         <translation>Tasten: Links und Rechts, ein Schritt; Bild auf und Bild ab, ein Zehntel des Laufs; Pos1 und Ende, seine Enden; Auf und Ab, die Reihe; N und Umschalt+N, die nächste und die vorige Marke; C und Umschalt+C, die nächste und die vorige Stelle, an der PV SP kreuzt; Plus und Minus, die Schritte vergrößern und verkleinern; Umschalt+Links und Umschalt+Rechts, oder die eckigen Klammern, an ihnen entlang; 0, der ganze Lauf; F, die Kennwerte; T, den gewählten Anteil in einem eigenen Feld zeichnen oder es ausblenden; P, die Reihe als Ton abspielen; Esc, ihn anhalten; Strg+Eingabe, Compute; Strg+Umschalt+Eingabe, Continue.</translation>
     </message>
+    <message>
+        <source>SP %1 sounds first, then softly alongside.</source>
+        <translation>zuerst erklingt SP %1, dann leise daneben.</translation>
+    </message>
+    <message>
+        <source>to %1 at step %2</source>
+        <comment>SP changes to a value at a step</comment>
+        <translation>bei Schritt %2 auf %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>SP %1 sounds first, then softly alongside, changing %n times, first %2.</source>
+        <translation>
+            <numerusform>zuerst erklingt SP %1, dann leise daneben und ändert sich %n-mal, zuerst %2.</numerusform>
+            <numerusform>zuerst erklingt SP %1, dann leise daneben und ändert sich %n-mal, zuerst %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>changes of SP one after the other</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>SP %1 sounds first, then softly alongside, changing %2.</source>
+        <translation>zuerst erklingt SP %1, dann leise daneben und ändert sich %2.</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <comment>a series&apos; range; the SP it sounds against</comment>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>No series before %1.</source>
+        <translation>Vor %1 kommt keine Reihe.</translation>
+    </message>
+    <message>
+        <source>No series after %1.</source>
+        <translation>Nach %1 kommt keine Reihe mehr.</translation>
+    </message>
+    <message>
+        <source>Crossings of SP are marked on PV.</source>
+        <translation>Die Stellen, an denen PV SP kreuzt, sind bei PV markiert.</translation>
+    </message>
+    <message>
+        <source>No marks on %1.</source>
+        <translation>%1 hat keine Marken.</translation>
+    </message>
 </context>
 <context>
     <name>corvale::RunComparisonView</name>
@@ -1388,6 +1478,73 @@ Strg+Umschalt+Eingabe drückt die Schaltfläche von überall im Fenster.</transl
     <message>
         <source>Loop: the plant and the loop&apos;s options.</source>
         <translation>Regelkreis: die Strecke und die Optionen des Regelkreises.</translation>
+    </message>
+</context>
+<context>
+    <name>corvale::TranscriptView</name>
+    <message>
+        <source>Nothing selected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All %1 rows selected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1 selected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows %1 to %2 selected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rows %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 selected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is selected to copy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied all %1 rows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied 1 row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied %1 rows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied 1 cell.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied %1 cells.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transcript menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing deleted: only the runs write the transcript.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -737,6 +737,54 @@ Saisissez 0 ou un nombre plus grand.</translation>
         <source>Peak or lowest</source>
         <translation>Pic ou minimum</translation>
     </message>
+    <message>
+        <source>Run %1 of %2, current</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No run to copy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied 1 run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied %1 runs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No run to forget.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The current run stays, as the transcript shows it: Delete forgets earlier runs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run %1 forgotten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 runs forgotten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Runs compared menu</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RunNames</name>
@@ -1226,10 +1274,6 @@ Ctrl+Maj+Entrée appuie sur ce bouton de n’importe où dans la fenêtre.</tran
         <translation>%1.</translation>
     </message>
     <message>
-        <source>%1; SP %2 sounds first.</source>
-        <translation>%1&#x202f;; SP %2 se fait entendre d’abord.</translation>
-    </message>
-    <message>
         <source>Mark the rows shown in the table</source>
         <translation>Marquer les lignes affichées dans le tableau</translation>
     </message>
@@ -1319,6 +1363,52 @@ Ctrl+Maj+Entrée appuie sur ce bouton de n’importe où dans la fenêtre.</tran
         <source>Keys: Left and Right, a step; Page Up and Page Down, a tenth of the run; Home and End, its ends; Up and Down, the series; N and Shift+N, the next and the previous mark; C and Shift+C, the next and the previous crossing of SP; plus and minus, zoom the steps in and out; Shift+Left and Shift+Right, or the brackets, move along them; 0, the whole run; F, the figures; T, draw the chosen term in a panel of its own or hide it; P, play the series as sound; Escape, stop it; Ctrl+Enter, Compute; Ctrl+Shift+Enter, Continue.</source>
         <translation>Touches&#xa0;: Gauche et Droite, un pas&#x202f;; Page précédente et Page suivante, un dixième de la simulation&#x202f;; Début et Fin, ses extrémités&#x202f;; Haut et Bas, la série&#x202f;; N et Maj+N, la marque suivante ou précédente&#x202f;; C et Maj+C, le croisement de SP suivant ou précédent&#x202f;; plus et moins, agrandir et réduire les pas&#x202f;; Maj+Gauche et Maj+Droite, ou les crochets, les parcourir&#x202f;; 0, toute la simulation&#x202f;; F, les caractéristiques&#x202f;; T, tracer le terme choisi dans un panneau à part ou le masquer&#x202f;; P, faire entendre la série&#x202f;; Échap, l’arrêter&#x202f;; Ctrl+Entrée, Compute&#x202f;; Ctrl+Maj+Entrée, Continue.</translation>
     </message>
+    <message>
+        <source>SP %1 sounds first, then softly alongside.</source>
+        <translation>SP %1 se fait entendre d’abord, puis doucement à côté.</translation>
+    </message>
+    <message>
+        <source>to %1 at step %2</source>
+        <comment>SP changes to a value at a step</comment>
+        <translation>à %1 au pas %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>SP %1 sounds first, then softly alongside, changing %n times, first %2.</source>
+        <translation>
+            <numerusform>SP %1 se fait entendre d’abord, puis doucement à côté, et change %n fois, d’abord %2.</numerusform>
+            <numerusform>SP %1 se fait entendre d’abord, puis doucement à côté, et change %n fois, d’abord %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>changes of SP one after the other</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>SP %1 sounds first, then softly alongside, changing %2.</source>
+        <translation>SP %1 se fait entendre d’abord, puis doucement à côté, et passe %2.</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <comment>a series&apos; range; the SP it sounds against</comment>
+        <translation>%1&#x202f;; %2</translation>
+    </message>
+    <message>
+        <source>No series before %1.</source>
+        <translation>Aucune série avant %1.</translation>
+    </message>
+    <message>
+        <source>No series after %1.</source>
+        <translation>Aucune série après %1.</translation>
+    </message>
+    <message>
+        <source>Crossings of SP are marked on PV.</source>
+        <translation>Les croisements de SP sont marqués sur PV.</translation>
+    </message>
+    <message>
+        <source>No marks on %1.</source>
+        <translation>Aucune marque sur %1.</translation>
+    </message>
 </context>
 <context>
     <name>corvale::RunComparisonView</name>
@@ -1388,6 +1478,73 @@ Ctrl+Maj+Entrée appuie sur ce bouton de n’importe où dans la fenêtre.</tran
     <message>
         <source>Loop: the plant and the loop&apos;s options.</source>
         <translation>Boucle : le procédé et les options de la boucle.</translation>
+    </message>
+</context>
+<context>
+    <name>corvale::TranscriptView</name>
+    <message>
+        <source>Nothing selected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All %1 rows selected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1 selected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows %1 to %2 selected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rows %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 selected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is selected to copy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied all %1 rows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied 1 row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied %1 rows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied 1 cell.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied %1 cells.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transcript menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing deleted: only the runs write the transcript.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

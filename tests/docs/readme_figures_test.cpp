@@ -112,7 +112,9 @@ TEST(ReadmeFigures, TheRunsComparedTheRowsAndTheCursorSayWhatTheRunsShow) {
         std::string(evenClimb ? "climb by 86.25 every step" : "climb unevenly") + ", to " +
             topI.substr(0, topI.size() - 6) + "," + topI.substr(topI.size() - 6) + " at step 100",
         "Step 15: X " + FormatValue(pid.Record(14).X, "."),
-        "PV from " + Prose(pv.low) + " to " + Prose(pv.high) + "; SP 5 sounds first.", rows}) {
+        "PV from " + Prose(pv.low) + " to " + Prose(pv.high) +
+            "; SP 5 sounds first, then softly alongside.",
+        rows}) {
     EXPECT_NE(readme.find(measured), std::string::npos) << measured;
   }
 }

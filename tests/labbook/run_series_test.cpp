@@ -65,5 +65,18 @@ TEST(RunSeries, TermsReadBackAsTheStepComputedThem) {
   EXPECT_EQ(state, session.history.State());
 }
 
+// SP as Play sounds it beside PV: the windup Continue's 300 for rows 0-99, then 5; a Continue
+// with the same SP is no new level, one with Kp changed and SP 7 is. A kept run keeps its own.
+TEST(RunSeries, SetPointLevelsChangeOnlyWhereSpDoes) {
+  Session session;
+  session.Press({"C .5 .5 .5 300 100", "+ .5 .5 .5 5 300", "+ 1 .5 .5 5 50", "+ 1 .5 .5 7 10"});
+  const std::vector<Level> windup = {{0, 300}, {100, 5}, {450, 7}};
+  EXPECT_EQ(SetPointLevels(session.history, {SeriesId::Kind::Pv}), windup);
+  EXPECT_TRUE(session.Press("C .5 0 0 5 10"));
+  const RunId kept = session.history.Kept().at(0).id;
+  EXPECT_EQ(SetPointLevels(session.history, {SeriesId::Kind::KeptPv, kept}), windup);
+  EXPECT_EQ(SetPointLevels(session.history, {SeriesId::Kind::Pv}), (std::vector<Level>{{0, 5}}));
+}
+
 }  // namespace
 }  // namespace corvale

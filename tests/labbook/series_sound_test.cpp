@@ -90,7 +90,7 @@ TEST(SeriesSound, ACrossingClicksAndALoadKnocks) {
   } cases[] = {{false, 192, 3000}, {true, 1440, 700}};
   for (const auto& c : cases) {
     const Pcm marked =
-        c.knock ? SeriesSound(values, {0, 10}, {}, 1, at5) : SeriesSound(values, {0, 10}, at5, 1);
+        SeriesSound(values, {0, 10}, c.knock ? SoundCues{{}, at5} : SoundCues{at5}, 1);
     ASSERT_EQ(marked.size(), plain.size());
     Pcm mark(plain.size());
     for (std::size_t n = 0; n < plain.size(); ++n) {
@@ -103,6 +103,29 @@ TEST(SeriesSound, ACrossingClicksAndALoadKnocks) {
       EXPECT_LT(std::abs(mark[n]), 100) << n;
   }
   EXPECT_TRUE(SeriesSound({}, {0, 1}, {}, 1).empty());
+}
+
+// SP 10 to row 5 of 10, then 0, beside a PV of 0 over one second: a voice a fifth as loud as
+// the series' (1,638), 880 Hz for half a second, then 220 Hz, a tick of 12 ms at 1.5 kHz at the
+// change; PV's 220 Hz still counted by its zero crossings under a voice four times as high.
+TEST(SeriesSound, ALevelSoundsSoftlyBesideTheSeriesAndTicksWhereItChanges) {
+  const std::vector<double> values(10, 0);
+  const std::vector<Level> levels = {{0, 10}, {5, 0}};
+  const Pcm plain = SeriesSound(values, {0, 10}, {}, 1);
+  const Pcm heard = SeriesSound(values, {0, 10}, {.levels = levels}, 1);
+  ASSERT_EQ(heard.size(), plain.size());
+  Pcm voice(plain.size());
+  for (std::size_t n = 0; n < plain.size(); ++n)
+    voice[n] = static_cast<std::int16_t>(heard[n] - plain[n]);
+  const std::tuple<std::size_t, std::size_t, double, double> cases[] = {
+      {2400, 19200, 880, 1638},
+      {2400, 19200, 220, 0},
+      {26400, 19200, 220, 1638},
+      {26400, 19200, 880, 0},
+      {24000, 576, 1500, 4915}};  // the tick, Hann-windowed
+  for (const auto& [first, count, hz, amplitude] : cases)
+    EXPECT_NEAR(Amplitude(voice, first, count, hz), amplitude, 300) << first << " " << hz;
+  EXPECT_NEAR(CrossingHz(heard, 2400, 19200), 220, 7);
 }
 
 }  // namespace

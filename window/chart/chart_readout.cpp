@@ -100,13 +100,17 @@ QStringList ChartReadout::Facts(SeriesId series, std::size_t row) const {
   const auto at =
       std::equal_range(marks_.begin(), marks_.end(), RunMark{row},
                        [](const RunMark& a, const RunMark& b) { return a.row < b.row; });
+  // Only the series' own marks: a peak read on X would be taken for X's.
+  const MarkKinds own = MarkKindsOf(series.kind);
   bool entered = false;
   for (auto mark = at.first; mark != at.second; ++mark) {
+    if (!own.test(static_cast<std::size_t>(mark->kind))) continue;
     facts << MarkText(series, *mark);
     entered = entered || mark->kind == RunMark::Kind::LimitEntry;
   }
-  // A kept run's X is not kept: nothing is said of its limits.
-  if (series.kind == SeriesId::Kind::KeptPv) return facts;
+  // X's limits are said with X, and with PV, which reads X too; a kept
+  // run's X is not kept.
+  if (series.kind != SeriesId::Kind::Pv && series.kind != SeriesId::Kind::X) return facts;
   const Limit limit = book_.Current().LimitAt(row);
   if (limit != Limit::None && !entered) {
     facts.prepend(ChartWords::tr("X at its limit %1")

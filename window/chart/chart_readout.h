@@ -25,8 +25,9 @@ class ChartReadout {
   // A value as the table shows it: four decimals, the locale's separator.
   QString Number(double value) const;
   // The step's chosen value (PV with SP and X), then what holds there: X at a
-  // limit (the current run's), and each of `marks` there. Empty for a row
-  // outside the current run.
+  // limit (the current run's, on PV and X), and each of `marks` there that
+  // belongs to the series (MarkKindsOf). Empty for a row outside the current
+  // run.
   QString Row(SeriesId series, int row) const;
 
  private:

@@ -171,10 +171,17 @@ QMenu* ResponseChart::CreateContextMenu() {
   return MakeChartMenu(this, book_ && !book_->Kept().empty(), Rows() > 0);
 }
 
-void ResponseChart::ShowMenu(QPoint global) {
+void ResponseChart::ShowMenu(QPoint global, bool keyboard) {
   QMenu* menu = CreateContextMenu();
   menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->popup(global);
+  if (!keyboard) return;
+  // Opened from the keyboard, on its first item, as Down would put it: the
+  // item takes the focus, and a screen reader says the menu and the item at
+  // once instead of nothing until Down. (An item made active otherwise is
+  // not told.)
+  QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+  QCoreApplication::sendEvent(menu, &down);
 }
 
 void ResponseChart::contextMenuEvent(QContextMenuEvent* event) {
@@ -182,7 +189,7 @@ void ResponseChart::contextMenuEvent(QContextMenuEvent* event) {
   const QPoint at = event->reason() != QContextMenuEvent::Keyboard ? event->pos()
                     : cursor_ >= 0                                 ? RowRect(cursor_).center()
                                                                    : rect().center();
-  ShowMenu(mapToGlobal(at));
+  ShowMenu(mapToGlobal(at), event->reason() == QContextMenuEvent::Keyboard);
   event->accept();
 }
 
@@ -219,7 +226,7 @@ void ResponseChart::keyPressEvent(QKeyEvent* event) {
     return event->accept();
   }
   if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
-    ShowMenu(mapToGlobal(cursor_ >= 0 ? RowRect(cursor_).center() : rect().center()));
+    ShowMenu(mapToGlobal(cursor_ >= 0 ? RowRect(cursor_).center() : rect().center()), true);
     return event->accept();
   }
   if (StepsKey(*event) || WalkKey(*event)) return event->accept();

@@ -106,13 +106,9 @@ class ResponseChart : public QWidget {
   // The chosen series as sound, after a sentence saying what it plays: PV
   // after a tone of SP.
   void Play();
-  // What Play says before it sounds: the series' range, and SP for PV.
-  QString PlaySentence() const {
-    return book_ ? PlaySentence(SeriesValues(*book_, series_)) : QString();
-  }
-  static constexpr double kPlaySeconds = 2.5;
-  // How long SP's tone sounds before PV, followed by half as much silence.
-  static constexpr double kReferenceSeconds = 0.3;
+  // What Play says before it sounds: the series' range, and for PV the SP
+  // it sounds against (ChartPlay).
+  QString PlaySentence() const;
   // Stops the sound; false when none played.
   bool StopSound();
   // Whether each cursor move plays a short tone of its value.
@@ -153,7 +149,8 @@ class ResponseChart : public QWidget {
   // table and spoken.
   void SetCursor(int row);
   void MoveCursor(int row);
-  void ShowMenu(QPoint global);
+  // The context menu at `global`; from the keyboard, on its first item.
+  void ShowMenu(QPoint global, bool keyboard);
   // Up, Down, N and Shift+N; false for any other key.
   bool WalkKey(const QKeyEvent& event);
   // + and -, Shift+Left and Shift+Right (or [ and ]), and 0: the step axis
@@ -176,10 +173,6 @@ class ResponseChart : public QWidget {
   // F: the figures of the series' run, the current one's with how it
   // compares with the run before.
   void SayFigures();
-  QString PlaySentence(const std::vector<double>& values) const;
-  static bool IsPv(SeriesId series);
-  // The SP that PV's sound is heard against: the last its run ran under.
-  double PlayedSetPoint() const;
   ChartSound& Sound();
   void PlayTone();
   // T: the chosen term's panel shown or hidden, and said so.

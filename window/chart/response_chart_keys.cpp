@@ -5,6 +5,7 @@
 
 #include "labbook/lab_book.h"
 #include "window/chart/chart_cursor.h"
+#include "window/chart/chart_play.h"
 #include "window/chart/chart_readout.h"
 #include "window/chart/response_chart.h"
 #include "window/chart/value_axis.h"
@@ -65,7 +66,11 @@ void ResponseChart::ChooseSeries(int by) {
   const auto at = std::find(all.begin(), all.end(), series_);
   const auto count = static_cast<int>(all.size());
   const int index = at == all.end() ? 0 : static_cast<int>(at - all.begin());
-  series_ = all[static_cast<std::size_t>(std::clamp(index + by, 0, count - 1))];
+  // At an end of the list, said so: the same line again would pass for
+  // another series.
+  if (index + by < 0) return Sound().Say(tr("No series before %1.").arg(SeriesName()));
+  if (index + by >= count) return Sound().Say(tr("No series after %1.").arg(SeriesName()));
+  series_ = all[static_cast<std::size_t>(index + by)];
   toneScale_.reset();
   // Spoken as the step it reads: the cursor where it is, or where the
   // arrows would put it first.
@@ -107,11 +112,17 @@ bool ResponseChart::WalkKey(const QKeyEvent& event) {
 
 void ResponseChart::JumpToMark(bool forward, bool crossings) {
   if (!book_ || Rows() == 0) return;
-  const std::optional<std::size_t> row = NextMarkRow(Marks(), cursor_, forward, crossings);
+  // The series' own marks alone, as its readout says them.
+  const MarkKinds own = MarkKindsOf(series_.kind);
+  if (crossings && !own.test(static_cast<std::size_t>(RunMark::Kind::Crossing)))
+    return Sound().Say(tr("Crossings of SP are marked on PV."));
+  const std::optional<std::size_t> row = NextMarkRow(Marks(), cursor_, forward, crossings, own);
   // A kept run may have marks past the current run's end, where the cursor
   // cannot go.
   if (row && *row < static_cast<std::size_t>(Rows())) return MoveCursor(static_cast<int>(*row));
-  const bool any = NextMarkRow(Marks(), -1, true, crossings).has_value();
+  const bool any = NextMarkRow(Marks(), -1, true, crossings, own).has_value();
+  if (!crossings && !any && own != kEveryMark)
+    return Sound().Say(tr("No marks on %1.").arg(SeriesName()));
   if (crossings) {
     Sound().Say(!any      ? tr("PV does not cross SP.")
                 : forward ? tr("No crossing of SP after this step.")
@@ -168,16 +179,6 @@ void ResponseChart::PlayTone() {
   Sound().Tone(toneScale_->FrequencyOf(*value));
 }
 
-QString ResponseChart::PlaySentence(const std::vector<double>& values) const {
-  if (values.empty()) return {};
-  const auto [low, high] = std::minmax_element(values.begin(), values.end());
-  const QString range =
-      tr("%1 from %2 to %3")
-          .arg(SeriesName(), ProseNumber(*low, locale_), ProseNumber(*high, locale_));
-  if (!IsPv(series_)) return tr("%1.").arg(range);
-  return tr("%1; SP %2 sounds first.").arg(range, ProseNumber(PlayedSetPoint(), locale_));
-}
-
 QString ResponseChart::SeriesName() const {
   const QString name = ChartReadout(*book_, Marks(), false, locale_).Name(series_);
   if (series_.kind != SeriesId::Kind::KeptPv) return name;
@@ -191,32 +192,16 @@ QString ResponseChart::SeriesName() const {
       .arg(name, names[static_cast<std::size_t>(at - kept.begin())]);
 }
 
-bool ResponseChart::IsPv(SeriesId series) {
-  using K = SeriesId::Kind;
-  return series.kind == K::Pv || series.kind == K::KeptPv || series.kind == K::TruePv;
-}
-
-double ResponseChart::PlayedSetPoint() const {
-  const std::vector<ResponseTrace::Run> setPoints = SeriesSetPoints(*book_, series_);
-  return setPoints.empty() ? 0 : setPoints.back().SetPoint();
+QString ResponseChart::PlaySentence() const {
+  return book_ ? ChartPlay(*book_, series_, SeriesName(), locale_).Sentence() : QString();
 }
 
 void ResponseChart::Play() {
   if (!book_ || Rows() == 0) return;
-  const std::vector<double> values = SeriesValues(*book_, series_);
-  const QString sentence = PlaySentence(values);
+  const ChartPlay play(*book_, series_, SeriesName(), locale_);
+  const QString sentence = play.Sentence();
   if (sentence.isEmpty()) return;
-  const PitchScale scale = SeriesScale(*book_, series_);
-  // Clicks where the series' run crosses SP: PV's, for the current run's
-  // columns; knocks where its load changes.
-  Pcm sound = SeriesSound(values, scale, CrossingRows(Marks()), kPlaySeconds, LoadRows(Marks()));
-  if (!IsPv(series_)) return Sound().Play(std::move(sound), sentence);
-  // SP's pitch first, for PV to be heard against: a PV that stays short of
-  // it never crosses it, and no click would tell.
-  Pcm pcm = ToneOf(scale.FrequencyOf(PlayedSetPoint()), kReferenceSeconds);
-  pcm.resize(pcm.size() + static_cast<std::size_t>(kSampleRate * kReferenceSeconds / 2));
-  pcm.insert(pcm.end(), sound.begin(), sound.end());
-  Sound().Play(std::move(pcm), sentence);
+  Sound().Play(play.Sound(Marks()), sentence);
 }
 
 }  // namespace corvale

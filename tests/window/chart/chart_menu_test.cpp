@@ -101,25 +101,30 @@ TEST_F(ChartMenu, PlaySaysOnceThatThereIsNoSoundOutput) {
   EXPECT_GE(chart->Cursor(), 0);
 }
 
+// From the keyboard it opens on its first item, as Down puts it there, so that a screen reader
+// says it at once (Orca heard it so); under the mouse, on none.
 TEST_F(ChartMenu, OpensFromTheMouseAndTheKeyboard) {
   Compute(".5");
   chart->setFocus();
   const auto opened = [] {
     QWidget* popup = QApplication::activePopupWidget();
-    const bool menu = qobject_cast<QMenu*>(popup) && popup->findChild<QAction*>("copy-chart");
+    auto* menu = qobject_cast<QMenu*>(popup);
+    const QString item = !menu || !popup->findChild<QAction*>("copy-chart") ? "no menu"
+                         : menu->activeAction() ? menu->activeAction()->objectName()
+                                                : QString();
     if (popup) popup->close();
     QCoreApplication::processEvents();
-    return menu;
+    return item;
   };
   QTest::keyClick(chart, Qt::Key_F10, Qt::ShiftModifier);
-  EXPECT_TRUE(opened()) << "Shift+F10";
+  EXPECT_EQ(opened(), "copy-chart") << "Shift+F10";
   QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(), chart->mapToGlobal(QPoint()));
   QCoreApplication::sendEvent(chart, &key);
-  EXPECT_TRUE(opened()) << "the Menu key";
+  EXPECT_EQ(opened(), "copy-chart") << "the Menu key";
   QContextMenuEvent mouse(QContextMenuEvent::Mouse, chart->rect().center(),
                           chart->mapToGlobal(chart->rect().center()));
   QCoreApplication::sendEvent(chart, &mouse);
-  EXPECT_TRUE(opened()) << "a right click";
+  EXPECT_EQ(opened(), "") << "a right click";
 }
 
 }  // namespace

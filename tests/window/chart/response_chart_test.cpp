@@ -36,7 +36,8 @@ class Joiner : public QTranslator {
 
 class ChartKeys : public ChartFixture {
  protected:
-  // Afresh, the runs made, the cursor on step 1 of the series `down` below PV.
+  // Afresh, the runs made, on the series `down` below PV (the cursor on step 1 once Down
+  // moved it; Up on PV, the first, says so and moves nothing).
   void Start(const std::vector<std::vector<std::string>>& runs, int down = 0) {
     Afresh(runs, {420, 190}, true);
     for (int up = 0; up < 6; ++up) QTest::keyClick(&chart, Qt::Key_Up);
@@ -82,13 +83,15 @@ TEST_F(ChartKeys, WalkTheMarksTheCrossingsAndTheSeries) {
   // clang-format off
   Walk({{Qt::Key_N, "Step 2: PV 2.5000, SP 5, X 5.0000; " + kRise},
         {Qt::Key_N, "Step 7: PV 1.6406, SP 5, X 3.2813; settled from here"},
-        {Qt::Key_N, "» No mark after this step."}, {Qt::Key_Down, "» Step 7: X 3.2813; settled "
-        "from here"}, {Qt::Key_Down, "» Step 7: Error 3.3594; settled from here"},
-        {shift(Qt::Key_N), "Step 2: Error 2.5000; " + kRise}, {Qt::Key_Up, "» Step 2: X 5.0000; "
-        + kRise}});
+        {Qt::Key_N, "» No mark after this step."}, {Qt::Key_Down, "» Step 7: X 3.2813"},
+        {Qt::Key_C, "» Crossings of SP are marked on PV."}, {Qt::Key_Down, "» Step 7: Error "
+        "3.3594"}, {shift(Qt::Key_N), "» No marks on Error."}, {Qt::Key_Up, "» Step 7: X 3.2813"},
+        {Qt::Key_Up, "» Step 7: PV 1.6406, SP 5, X 3.2813; settled from here"},
+        {Qt::Key_Up, "» No series before PV."}});
   Start({{"100 0 0 5 4"}});
   Walk({{Qt::Key_N, "Step 2: PV 127.5000, SP 5, X 255.0000; X reaches its limit 255, PV crosses "
-        "SP"}, {Qt::Key_N, limits}, {Qt::Key_Up, "» " + limits}});
+        "SP"}, {Qt::Key_N, limits}, {Qt::Key_Down, "» Step 3: X .0000; X leaves its limit 255, "
+        "X reaches its limit 0"}, {Qt::Key_Down, "» Step 3: Error 5.0000"}});
   Start({{"100 0 0 200 4"}});
   Walk({{Qt::Key_End, "Step 4: PV 127.5000, SP 200, X 255.0000; X at its limit 255"}});
   // The README's first run: PV 3.75 at step 2, 4.2068 at 13, 5.2424 at 14, 4.4086 at 15, and
@@ -100,10 +103,23 @@ TEST_F(ChartKeys, WalkTheMarksTheCrossingsAndTheSeries) {
         "crosses SP"}, {Qt::Key_C, "Step 14: …; peak, PV crosses SP"}, {Qt::Key_C, "Step 15: …X "
         "8.8172; PV crosses SP"}, {Qt::Key_N, "Step 28: …; settled from here, PV crosses SP"}});
   // clang-format on
-  // Play says the series' own range, and for PV the SP its tone gives first.
-  EXPECT_EQ(chart.PlaySentence(), "PV from 0 to 5.2424; SP 5 sounds first.");
+  // Play says the series' own range, and for PV the SP its tone gives first and where it
+  // changes: the windup Continue, whose marks on PV and on X stay apart (PV 127.5 from step 2,
+  // X at 255 until step 238 and the fall's lowest point at step 277).
+  EXPECT_EQ(chart.PlaySentence(), "PV from 0 to 5.2424; SP 5 sounds first, then softly alongside.");
   QTest::keyClick(&chart, Qt::Key_Down);
   EXPECT_EQ(chart.PlaySentence(), "X from 0 to 10.485.");
+  Start({{".5 .5 .5 300 100", ".5 .5 .5 5 300", ".5 .5 .5 5 10", ".5 .5 .5 7 10"}});
+  EXPECT_EQ(chart.PlaySentence(),
+            "PV from 0 to 127.5; SP 300 sounds first, then softly "
+            "alongside, changing to 5 at step 101, to 7 at step 411.");
+  Start({{".5 .5 .5 300 100", ".5 .5 .5 5 300"}});
+  Walk({{Qt::Key_End, "Step 400: …"},
+        {Qt::Key_N, "» No mark after this step."},
+        {shift(Qt::Key_N), "Step 277: …; lowest point"},
+        {Qt::Key_Down, "» Step 277: X 9.9606"},
+        {shift(Qt::Key_N), "Step 238: X …; X leaves its limit 255"},
+        {shift(Qt::Key_N), "Step 101: X 255.0000; X at its limit 255, SP changes to 5"}});
   // A kept run's series walks that run's marks; past the last, the chart says there is none.
   // The current run, Kp .5 (PV 0, 1.25, .9375, 1.015625), settles from step 4. Home on the
   // first step moves nothing, and so is told: the focus stays.
@@ -117,9 +133,12 @@ TEST_F(ChartKeys, WalkTheMarksTheCrossingsAndTheSeries) {
         + figures}, {Qt::Key_End, "Step 40: PV of run 1 has no value here"},
         {Qt::Key_Home, "Step 1: PV of run 1 .0000"}, {shift(Qt::Key_N), "» No mark before this "
         "step."}, {Qt::Key_Up, "» Step 1: D .0000"}, {Qt::Key_Up, "» Step 1: I .0000"},
-        {Qt::Key_Up, "» Step 1: P 2.5000"}, {Qt::Key_N, "Step 2: P 1.8750; " + kRise},
-        {Qt::Key_N, "Step 4: P 1.9922; settled from here"}, {Qt::Key_N, "» No mark after this "
-        "step."}, {Qt::Key_Home, "Step 1: P 2.5000"}, {Qt::Key_Home, "» Step 1: P 2.5000"}});
+        {Qt::Key_Up, "» Step 1: P 2.5000"}, {Qt::Key_N, "» No marks on P."}, {Qt::Key_End,
+        "Step 40: P …"}, {Qt::Key_Home, "Step 1: P 2.5000"}, {Qt::Key_Home, "» Step 1: P 2.5000"}});
+  Walk({{Qt::Key_Down, "» Step 1: I .0000"}, {Qt::Key_Down, "» Step 1: D .0000"},
+        {Qt::Key_Down, "» Step 1: PV of run 1 .0000"},
+        {Qt::Key_Down, "» No series after PV of run 1 (Kp 1)."}, {Qt::Key_Up, "» Step 1: D .0000"},
+        {Qt::Key_Up, "» Step 1: I .0000"}, {Qt::Key_Up, "» Step 1: P 2.5000"}});
   // clang-format on
   // T draws the chosen term in a panel of its own, and hides it again; PV has none.
   Walk({{Qt::Key_T, "» P drawn in a panel of its own."}});
