@@ -885,6 +885,19 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
         <comment>a combo box&apos;s choice, then what it does</comment>
         <translation>%1. %2</translation>
     </message>
+    <message>
+        <source>Not stepped: too many digits.</source>
+        <translation>Nicht verstellt: zu viele Ziffern.</translation>
+    </message>
+    <message>
+        <source>Not stepped: the box holds no plain number.</source>
+        <translation>Nicht verstellt: Das Feld enthält keine einfache Zahl.</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3</source>
+        <comment>a box&apos;s label, its value, what its run changed</comment>
+        <translation>%1 %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>corvale::LoopPage</name>

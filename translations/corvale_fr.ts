@@ -885,6 +885,19 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
         <comment>a combo box&apos;s choice, then what it does</comment>
         <translation>%1. %2</translation>
     </message>
+    <message>
+        <source>Not stepped: too many digits.</source>
+        <translation>Non modifié : trop de chiffres.</translation>
+    </message>
+    <message>
+        <source>Not stepped: the box holds no plain number.</source>
+        <translation>Non modifié : le champ ne contient pas un nombre simple.</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3</source>
+        <comment>a box&apos;s label, its value, what its run changed</comment>
+        <translation>%1 %2&#xa0;: %3</translation>
+    </message>
 </context>
 <context>
     <name>corvale::LoopPage</name>
