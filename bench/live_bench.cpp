@@ -7,10 +7,13 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <thread>
 #include <vector>
 
 #include "window/chart/response_chart.h"
@@ -73,28 +76,46 @@ void KeyToPaintedChart() {
     window.UntilPainted(before);
     times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
   }
+  const double live = Median(times);
+  const auto repaint = [](QWidget* widget) {
+    std::vector<double> paints;
+    for (int i = 0; i < 21; ++i) {
+      QElapsedTimer timer;
+      timer.start();
+      widget->repaint();
+      paints.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    return Median(paints);
+  };
   std::printf(
-      "| A live re-run of 100 steps, Up or Down in Kp to the chart painted, %d × %d px | %.2f ms "
-      "(median of 41) | under 16 ms |\n",
-      window.chart->width(), window.chart->height(), Median(times));
+      "| A live re-run of 100 steps, Up or Down in Kp to the chart painted, the window %d × %d "
+      "px | %.2f ms (median of 41); the chart's paint alone %.2f ms, the whole window's %.2f ms "
+      "| under 16 ms |\n",
+      window.form.width(), window.form.height(), live, repaint(window.chart),
+      repaint(&window.form));
 }
 
-// A key held for a second at 30 repeats a second on a million-step run.
+// A key held for a second at 30 repeats a second on a million-step run, in
+// its thousandths, where the loop stays stable.
 void HeldKey() {
   LiveWindow window(1'000'000);
+  window.kp->setText(QStringLiteral("0.500"));
   int runs = 0;
   QObject::connect(window.form.findChild<corvale::TranscriptView*>()->Model(),
                    &QAbstractItemModel::modelReset, [&runs] { ++runs; });
+  // The keyboard repeats whether the window is busy or not: from a thread.
   QElapsedTimer held;
-  QTimer repeat;
-  int keys = 0;
-  QObject::connect(&repeat, &QTimer::timeout, [&] {
-    QCoreApplication::postEvent(window.kp, new QKeyEvent(QEvent::KeyPress, Qt::Key_Up, {}));
-    if (++keys == 30) repeat.stop();
-  });
   held.start();
-  repeat.start(33);
-  while (repeat.isActive()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  std::atomic<bool> done = false;
+  std::thread keyboard([&window, &done] {
+    for (int key = 0; key < 30; ++key) {
+      QCoreApplication::postEvent(window.kp, new QKeyEvent(QEvent::KeyPress, Qt::Key_Up, {}));
+      std::this_thread::sleep_for(std::chrono::milliseconds(33));
+    }
+    done = true;
+  });
+  while (!done) QCoreApplication::processEvents();
+  keyboard.join();
   const qint64 lastKey = held.elapsed();
   QElapsedTimer lag;
   lag.start();
@@ -105,7 +126,8 @@ void HeldKey() {
   }
   window.UntilPainted(window.painted.paints);
   std::printf(
-      "| Up held a second (30 keys) on a 1,000,000-step run | %d runs; the last key's value "
+      "| Up held a second (30 keys) in Kp 0.500 on a 1,000,000-step run | %d runs; the last key's "
+      "value "
       "painted %.0f ms after it (%lld ms of keys); Kp %s | fewer runs than keys; within a run's "
       "time |\n",
       runs, static_cast<double>(lag.nsecsElapsed()) / 1e6, static_cast<long long>(lastKey),
@@ -118,7 +140,8 @@ int main(int argc, char* argv[]) {
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
   QApplication application(argc, argv);
-  KeyToPaintedChart();
-  HeldKey();
+  const bool one = argc > 1;
+  if (!one || std::strcmp(argv[1], "--tap") == 0) KeyToPaintedChart();
+  if (!one || std::strcmp(argv[1], "--held") == 0) HeldKey();
   return 0;
 }
