@@ -149,7 +149,7 @@ RunOutcome Execute(LabBook& book, PreparedRun run, BookChange change) {
   return outcome;
 }
 
-RunOutcome Compute(LabBook& book, const FormFields& fields) {
+RunOutcome Compute(LabBook& book, const FormFields& fields, bool keep) {
   auto run = PrepareRun(fields, book.Numbers(), 0);
   if (auto* failure = std::get_if<Failure>(&run)) return RunOutcome::Failed(std::move(*failure));
   PreparedRun& prepared = std::get<PreparedRun>(run);
@@ -163,7 +163,7 @@ RunOutcome Compute(LabBook& book, const FormFields& fields) {
       return RunOutcome::Failed(std::move(*failure));
     }
   }
-  BookChange change = book.Restart();
+  BookChange change = book.Restart(keep);
   return Execute(book, std::move(prepared), std::move(change));
 }
 
@@ -181,7 +181,11 @@ RunOutcome Guarded(const LabBook& book, Command command) {
 }  // namespace
 
 RunOutcome OnCompute(LabBook& book, const FormFields& fields) {
-  return Guarded(book, [&] { return Compute(book, fields); });
+  return Guarded(book, [&] { return Compute(book, fields, true); });
+}
+
+RunOutcome OnComputeInPlace(LabBook& book, const FormFields& fields) {
+  return Guarded(book, [&] { return Compute(book, fields, false); });
 }
 
 RunOutcome OnContinue(LabBook& book, const FormFields& fields) { return PID(book, fields); }

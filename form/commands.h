@@ -41,6 +41,9 @@ struct RunOutcome {
 // first step, is checked first: a Compute that cannot start changes nothing
 // in the lab book.
 RunOutcome OnCompute(LabBook& book, const FormFields& fields);
+// The same Compute, but the current run goes unkept: it gives way to the new
+// one, as the runs between a live change and the next do.
+RunOutcome OnComputeInPlace(LabBook& book, const FormFields& fields);
 
 // Continue: a run that carries on from the state as it stands.
 RunOutcome OnContinue(LabBook& book, const FormFields& fields);

@@ -25,14 +25,14 @@ BookChange& BookChange::operator+=(const BookChange& later) {
 LabBook::LabBook(NumberFormat numbers)
     : numbers_(std::move(numbers)), current_(std::make_shared<ResponseTrace>()) {}
 
-BookChange LabBook::Restart() {
+BookChange LabBook::Restart(bool keep) {
   // Made afresh rather than cleared: a copy of its rows may still hold the
   // old one, and its memory goes back once nothing does. Made first, so that
   // without the memory for it nothing has changed.
   auto fresh = std::make_shared<ResponseTrace>();
   BookChange change;
   change.newRun = true;
-  if (current_->Size() > 0) {
+  if (keep && current_->Size() > 0) {
     try {
       // Its marks are the ones found on its every row, but X's limits: its X
       // is not kept.

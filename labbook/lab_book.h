@@ -59,8 +59,9 @@ class LabBook {
   // A fresh simulation, as Compute begins one: the current run, if it has
   // rows, joins the kept ones (the oldest goes past kKept; without the memory
   // to keep it reduced, it goes unkept), the state is reset and the
-  // transcript begins with its column names.
-  BookChange Restart();
+  // transcript begins with its column names. Without `keep` the current run
+  // goes unkept, as a live change's run gives way to the next one.
+  BookChange Restart(bool keep = true);
   // A command's rows, under the gains, SP and options it read, and the state after
   // its last one, with what the command measured of them. False, with
   // everything as it was, when memory runs out: the rows and the state

@@ -965,6 +965,19 @@ Strg+Umschalt+Eingabe drückt die Schaltfläche von überall im Fenster.</transl
         <source>Carries on from the last step.</source>
         <translation>Rechnet ab dem letzten Schritt weiter.</translation>
     </message>
+    <message>
+        <source>Not stepped: too many digits.</source>
+        <translation>Nicht verstellt: zu viele Ziffern.</translation>
+    </message>
+    <message>
+        <source>Not stepped: the box holds no plain number.</source>
+        <translation>Nicht verstellt: Das Feld enthält keine einfache Zahl.</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3</source>
+        <comment>a box&apos;s label, its value, what its run changed</comment>
+        <translation>%1 %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>corvale::LoopPage</name>

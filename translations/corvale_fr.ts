@@ -965,6 +965,19 @@ Ctrl+Maj+Entrée appuie sur ce bouton de n’importe où dans la fenêtre.</tran
         <source>Carries on from the last step.</source>
         <translation>Poursuit depuis le dernier pas.</translation>
     </message>
+    <message>
+        <source>Not stepped: too many digits.</source>
+        <translation>Non modifié : trop de chiffres.</translation>
+    </message>
+    <message>
+        <source>Not stepped: the box holds no plain number.</source>
+        <translation>Non modifié : le champ ne contient pas un nombre simple.</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3</source>
+        <comment>a box&apos;s label, its value, what its run changed</comment>
+        <translation>%1 %2&#xa0;: %3</translation>
+    </message>
 </context>
 <context>
     <name>corvale::LoopPage</name>

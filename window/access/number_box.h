@@ -15,15 +15,30 @@ class NumberBox : public QLineEdit {
  public:
   explicit NumberBox(QWidget* parent = nullptr);
 
+  // Drops the selection without telling a screen reader, before a text set
+  // by the program replaces it: "unselected" would come before the value.
+  void DeselectQuietly();
+
+ signals:
+  // A step of the digit the caret stands after, asked for: Up or Down one
+  // unit of it, with Shift ten; Page Up or Down ten, with Shift a hundred;
+  // each notch of the wheel over the box as Up or Down. The box's owner
+  // changes the text.
+  void StepRequested(int units);
+
  protected:
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   // Runs `change` to the selection with the line edit's selection signals,
   // and so its accessibility event, held back.
   template <typename Change>
   void Quietly(Change change);
+
+  int wheelAngle_ = 0;  // what the wheel turned short of a whole notch
 };
 
 }  // namespace corvale

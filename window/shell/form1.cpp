@@ -19,6 +19,7 @@
 #include "window/comparison/comparison_sentence.h"
 #include "window/comparison/run_comparison_model.h"
 #include "window/comparison/run_comparison_view.h"
+#include "window/shell/live_tuning.h"
 #include "window/shell/loop_page.h"
 #include "window/shell/queued_input.h"
 #include "window/shell/transcript_box.h"
@@ -132,6 +133,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent), book_(NumbersOf(locale_)) {
   }
   // The box that opens focused is ready to be typed over, as Tab leaves a box.
   BoxFor(Box::Kp)->selectAll();
+  live_ = new LiveTuning({&book_, fields_.get(), boxes_, announcer_, locale_,
+                          [this](const BookChange& change) { Follow(change, false); }},
+                         this);
   Explain();
   Connect();
 }
@@ -238,6 +242,7 @@ RunOutcome Form1::Run(RunOutcome (*command)(LabBook&, const FormFields&)) {
     BusyCursor busy;
     outcome = command(book_, *fields_);
   }
+  live_->Ran(outcome);
   Follow(outcome.change);
   DropQueuedInput();
   return outcome;
@@ -259,7 +264,7 @@ void Form1::OnContinue() {
   if (!outcome.ok()) ReportFailure(*outcome.failure);
 }
 
-void Form1::Follow(const BookChange& change) {
+void Form1::Follow(const BookChange& change, bool speak) {
   if (!change.Any()) return;
   cwin->Table()->Model()->Follow(change);
   cwin->Table()->RefreshOverview();
@@ -276,7 +281,8 @@ void Form1::Follow(const BookChange& change) {
   chart_->Follow(change, text, rowsChanged ? against : chart_->AgainstBefore());
   chart_->setToolTip(text);
   // Spoken once, the focus staying where it is.
-  if (rowsChanged && figures) announcer_->Say(against.isEmpty() ? text : text + u'\n' + against);
+  if (speak && rowsChanged && figures)
+    announcer_->Say(against.isEmpty() ? text : text + u'\n' + against);
 }
 
 void Form1::ReportFailure(const Failure& failure) {

@@ -17,6 +17,7 @@ class QPushButton;
 namespace corvale {
 
 class Announcer;
+class LiveTuning;
 class LoopPage;
 class ResponseChart;
 class RunComparisonView;
@@ -63,8 +64,8 @@ class Form1 : public QWidget {
   void OnContinue();
   void ReportFailure(const Failure& failure);
   // Every view follows what changed in the lab book; a run's figures are
-  // spoken once.
-  void Follow(const BookChange& change);
+  // spoken once, unless `speak` is false (a live change says its own).
+  void Follow(const BookChange& change, bool speak = true);
   // After the chart or the comparison moved: the tab order through
   // whatever is shown.
   void Arrange();
@@ -78,6 +79,7 @@ class Form1 : public QWidget {
   ResponseChart* chart_;
   RunComparisonView* comparison_;
   Announcer* announcer_;
+  LiveTuning* live_ = nullptr;  // Up, Down and the wheel in a box re-run at once
   std::unique_ptr<WindowLayout> layout_;  // the zoom, the window's size and the chart's place
   // Zoom, the commands' shortcuts, F1's explanations and Enter on a button.
   std::unique_ptr<WindowKeys> keys_;
