@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "form/commands.h"
+#include "form/sweep_command.h"
 #include "labbook/lab_book.h"
 
 class QLabel;
@@ -20,6 +21,7 @@ class Announcer;
 class LoopPage;
 class ResponseChart;
 class RunComparisonView;
+class SweepEntry;
 class TranscriptBox;
 class WidgetFormFields;
 class WindowKeys;
@@ -61,10 +63,12 @@ class Form1 : public QWidget {
   void Connect();
   void OnCompute();
   void OnContinue();
+  // Asks what to sweep, `box` first chosen, and runs the sweep.
+  void OnSweep(Box box);
   void ReportFailure(const Failure& failure);
   // Every view follows what changed in the lab book; a run's figures are
   // spoken once.
-  void Follow(const BookChange& change);
+  void Follow(const BookChange& change, bool speak = true);
   // After the chart or the comparison moved: the tab order through
   // whatever is shown.
   void Arrange();
@@ -82,6 +86,8 @@ class Form1 : public QWidget {
   std::unique_ptr<WindowKeys> keys_;  // Ctrl with +, -, 0 or the wheel zooms; Enter presses  // the
                                       // zoom, the window's size and the chart's place
   QString transcriptExplanation_;
+  SweepEntry* sweepEntry_;
+  SweepRequest lastSweep_;  // what the sweep's dialog holds when it opens again
 
   // Read once, as the window opens: the initial texts, every run, message
   // and figure use the same separators.
