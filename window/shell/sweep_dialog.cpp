@@ -70,7 +70,7 @@ SweepDialog::SweepDialog(const LabBook& book, const FormFields& fields, const QL
   connect(buttons, &QDialogButtonBox::accepted, this, &SweepDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &SweepDialog::reject);
   form->addRow(buttons);
-  (initial.from.empty() ? from_ : to_)->setFocus();
+  from_->setFocus();
   from_->selectAll();
   to_->selectAll();
 }
