@@ -8,6 +8,7 @@
 
 #include "form/commands.h"
 #include "form/memory_form_fields.h"
+#include "form/sweep_command.h"
 #include "labbook/lab_book.h"
 #include "labbook/run_marks.h"
 #include "simulation/step.h"
@@ -139,6 +140,21 @@ void BM_Marks(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Marks)->Unit(benchmark::kMillisecond);
+
+// A sweep of Kp in 50 runs of 1,000 steps each, P alone, as a class finds
+// the Kp that settles fastest: every run measured and kept reduced.
+void BM_Sweep(benchmark::State& state) {
+  MemoryFormFields fields;
+  const std::pair<Box, const char*> boxes[] = {
+      {Box::Ki, "0"}, {Box::Kd, "0"}, {Box::Loops, "1000"}};
+  for (const auto& [box, text] : boxes) fields.SetBox(box, text);
+  for (auto _ : state) {
+    LabBook book;
+    if (!OnSweep(book, fields, {Box::Kp, ".1", "2", 50}).ok()) state.SkipWithError("sweep failed");
+    benchmark::DoNotOptimize(book.Kept().size());
+  }
+}
+BENCHMARK(BM_Sweep)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace corvale

@@ -188,6 +188,12 @@ RunOutcome OnComputeInPlace(LabBook& book, const FormFields& fields) {
   return Guarded(book, [&] { return Compute(book, fields, false); });
 }
 
+std::optional<Failure> CheckBoxes(const LabBook& book, const FormFields& fields) {
+  auto run = PrepareRun(fields, book.Numbers(), 0);
+  if (auto* failure = std::get_if<Failure>(&run)) return std::move(*failure);
+  return std::nullopt;
+}
+
 RunOutcome OnContinue(LabBook& book, const FormFields& fields) { return PID(book, fields); }
 
 RunOutcome PID(LabBook& book, const FormFields& fields) {

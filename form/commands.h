@@ -45,6 +45,10 @@ RunOutcome OnCompute(LabBook& book, const FormFields& fields);
 // one, as the runs between a live change and the next do.
 RunOutcome OnComputeInPlace(LabBook& book, const FormFields& fields);
 
+// What would stop a Compute of these boxes before its first step: a text
+// its box cannot take; none where it can start. Changes nothing.
+std::optional<Failure> CheckBoxes(const LabBook& book, const FormFields& fields);
+
 // Continue: a run that carries on from the state as it stands.
 RunOutcome OnContinue(LabBook& book, const FormFields& fields);
 

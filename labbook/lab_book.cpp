@@ -40,10 +40,6 @@ BookChange LabBook::Restart(bool keep) {
                    KeptSeries::OfTerms(*current_), marks_};
       std::erase_if(kept.marks, [](const RunMark& mark) { return mark.limit != Limit::None; });
       kept_.push_back(std::move(kept));
-      if (kept_.size() > kKept) {
-        change.dropped.push_back(kept_.front().id);
-        kept_.pop_front();
-      }
       change.keptChanged = true;
     } catch (const std::bad_alloc&) {
       // The run goes unkept; the next one starts all the same.
@@ -51,6 +47,8 @@ BookChange LabBook::Restart(bool keep) {
   }
   current_ = std::move(fresh);
   currentId_ = nextId_++;
+  currentSweep_ = sweep_;
+  DropOldest(change);
   figures_.reset();
   marks_ = {};
   ranges_ = {};
@@ -60,6 +58,28 @@ BookChange LabBook::Restart(bool keep) {
   textBytes_ = HeaderText().size();
   ++revision_;
   return change;
+}
+
+RunId LabBook::BeginSweep(RunField field) {
+  sweep_ = SweepTag{nextId_++, field};
+  return sweep_->sweep;
+}
+
+void LabBook::DropOldest(BookChange& change) {
+  const RunId current = currentSweep_ ? currentSweep_->sweep : currentId_;
+  std::vector<RunId> entries;  // the others, oldest first
+  for (const KeptRun& run : kept_) {
+    const RunId entry = EntryOf(run);
+    if (entry != current && std::find(entries.begin(), entries.end(), entry) == entries.end())
+      entries.push_back(entry);
+  }
+  for (std::size_t e = 0; e + kKept < entries.size(); ++e) {
+    std::erase_if(kept_, [&](const KeptRun& run) {
+      if (EntryOf(run) != entries[e]) return false;
+      change.dropped.push_back(run.id);
+      return true;
+    });
+  }
 }
 
 bool LabBook::Add(std::vector<ResponseSample> rows, const Gains& gains, const LoopState& after,
@@ -102,6 +122,7 @@ RunSummary LabBook::CurrentSummary() const {
   summary.setPoints = current_->Runs();
   summary.figures = figures_;
   summary.extent = current_->Extent();
+  summary.sweep = currentSweep_;
   return summary;
 }
 
@@ -122,12 +143,16 @@ BookChange LabBook::ForgetKept() {
 
 BookChange LabBook::ForgetKept(const std::vector<RunId>& ids) {
   BookChange change;
+  std::vector<RunId> entries;
   for (const RunId id : ids) {
-    const auto found =
-        std::find_if(kept_.begin(), kept_.end(), [id](const KeptRun& run) { return run.id == id; });
-    if (found == kept_.end()) continue;
-    kept_.erase(found);
-    change.dropped.push_back(id);
+    if (const KeptRun* run = FindKept(id)) entries.push_back(EntryOf(*run));
+  }
+  std::erase_if(kept_, [&](const KeptRun& run) {
+    if (std::find(entries.begin(), entries.end(), EntryOf(run)) == entries.end()) return false;
+    change.dropped.push_back(run.id);
+    return true;
+  });
+  if (!change.dropped.empty()) {
     change.keptChanged = true;
     ++revision_;
   }

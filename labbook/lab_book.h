@@ -40,8 +40,10 @@ struct BookChange {
 };
 
 // Everything the runs are: the state that carries the simulation on, the
-// current run with every row, and up to kKept earlier runs, each named by a
-// RunId, oldest first. Each run's figures and marks are measured once, when
+// current run with every row, and the earlier runs, each named by a RunId,
+// oldest first, in up to kKept entries besides the current run's: an entry
+// is a run of its own or every run of one sweep (EntryOf), kept, dropped and
+// forgotten as a whole. Each run's figures and marks are measured once, when
 // its rows change; the table, the chart, the comparison and the sound only
 // read them. A row is held once, as numbers (ResponseTrace): its text is
 // made when it is shown or copied.
@@ -57,11 +59,15 @@ class LabBook {
   const LoopState& State() const { return state_; }
 
   // A fresh simulation, as Compute begins one: the current run, if it has
-  // rows, joins the kept ones (the oldest goes past kKept; without the memory
-  // to keep it reduced, it goes unkept), the state is reset and the
-  // transcript begins with its column names. Without `keep` the current run
-  // goes unkept, as a live change's run gives way to the next one.
+  // rows, joins the kept ones (the oldest entry goes past kKept; without the
+  // memory to keep it reduced, it goes unkept), the state is reset and the
+  // transcript begins with its column names. During a sweep the new run is
+  // one of the sweep's. Without `keep` the current run goes unkept, as a live
+  // change's run gives way to the next one.
   BookChange Restart(bool keep = true);
+  // The runs begun from here to EndSweep are one sweep of `field`; its id.
+  RunId BeginSweep(RunField field);
+  void EndSweep() { sweep_.reset(); }
   // A command's rows, under the gains, SP and options it read, and the state after
   // its last one, with what the command measured of them. False, with
   // everything as it was, when memory runs out: the rows and the state
@@ -98,7 +104,8 @@ class LabBook {
   // The kept run that came last, the one a new run is compared with.
   const KeptRun* LastKept() const { return kept_.empty() ? nullptr : &kept_.back(); }
 
-  // "Forget earlier runs", and Delete on rows of the comparison.
+  // "Forget earlier runs", and Delete on rows of the comparison: each kept
+  // run named goes with every kept run of its entry.
   BookChange ForgetKept();
   BookChange ForgetKept(const std::vector<RunId>& ids);
 
@@ -108,12 +115,16 @@ class LabBook {
 
  private:
   void Measure();
+  // Drops the oldest entries but the current run's past kKept others.
+  void DropOldest(BookChange& change);
 
   NumberFormat numbers_;
   LoopState state_;
   std::shared_ptr<ResponseTrace> current_;
   RunId currentId_ = 1;
   RunId nextId_ = 2;
+  std::optional<SweepTag> sweep_;         // the sweep under way
+  std::optional<SweepTag> currentSweep_;  // the current run's
   std::optional<StepFigures> figures_;
   std::vector<RunMark> marks_;
   ColumnRanges ranges_;

@@ -785,6 +785,63 @@ Geben Sie 0 oder eine größere Zahl ein.</translation>
         <source>Runs compared menu</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Rise time</source>
+        <translation type="unfinished">Anstiegszeit</translation>
+    </message>
+    <message>
+        <source>Settling time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overshoot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in the order they ran</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>latest first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shortest first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>longest first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>earliest first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in alphabetical order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in reverse alphabetical order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>smallest first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>largest first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorted by %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3.</source>
+        <comment>sorted by …: the run first, its value</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RunNames</name>
@@ -1448,6 +1505,77 @@ Strg+Umschalt+Eingabe drückt die Schaltfläche von überall im Fenster.</transl
     <message>
         <source>One row per run: the gains and SP it ran with, the plant and options where the runs differ in them, and the figures of its last step response. Ctrl+C copies the selected rows; Delete forgets the selected earlier runs.</source>
         <translation>Eine Zeile je Lauf: die Beiwerte und der Sollwert SP, mit denen er lief, die Strecke und die Optionen, wo sich die Läufe darin unterscheiden, und die Kennwerte seiner letzten Sprungantwort. Strg+C kopiert die ausgewählten Zeilen; Entf entfernt die ausgewählten früheren Läufe.</translation>
+    </message>
+</context>
+<context>
+    <name>corvale::SweepDialog</name>
+    <message>
+        <source>Sweep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The box whose number changes from run to run; every other box is read as typed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The first run&apos;s value, written as in the boxes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last run&apos;s value; the runs between are evenly spaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many runs, from %1 to %2, both ends included.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Runs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation type="unfinished">Läufe</translation>
+    </message>
+    <message>
+        <source>Runs: %1 is out of range.
+
+Type a whole number from %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 runs of the steps in Loops are %2 steps, more than a sweep runs.
+
+A sweep runs at most %3 steps in all: choose fewer runs, or type fewer steps in Loops.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Swept %1 from %2 to %3 in %4 runs. The runs compared list them, a row each; Enter on a column there sorts them by it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sweep…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -83,6 +83,37 @@ TEST(LabBook, KeepsFourEarlierRunsEachByAnIdOfItsOwnAndForgetsTheRunsNamed) {
   EXPECT_EQ(book.Current().Size(), 10u);  // the current run stays
 }
 
+// A sweep is one entry however many runs it made: the four entries besides
+// the current run's count it once, and it is dropped and forgotten whole.
+TEST(LabBook, KeepsASweepAsOneEntryDroppedAndForgottenWhole) {
+  Session session;
+  LabBook& book = session.history;
+  for (const char* kp : {"1", "2", "3", "4"}) session.Press(std::string("C ") + kp + " 0 0 5 10");
+  book.BeginSweep(RunField::kKp);
+  for (const char* kp : {"5", "6", "7"}) session.Press(std::string("C ") + kp + " 0 0 5 10");
+  book.EndSweep();
+  // clang-format off
+  const std::tuple<const char*, std::vector<double>> computes[] = {  // then kept
+      {"C 8 0 0 5 10", {2, 3, 4, 5, 6, 7}},  // the sweep is one of four entries
+      {"C 9 0 0 5 10", {3, 4, 5, 6, 7, 8}},
+      {"C 10 0 0 5 10", {4, 5, 6, 7, 8, 9}},
+      {"C 11 0 0 5 10", {5, 6, 7, 8, 9, 10}},
+      {"C 12 0 0 5 10", {8, 9, 10, 11}}};  // all three go at once
+  // clang-format on
+  ASSERT_EQ(KeptKp(book), (std::vector<double>{1, 2, 3, 4, 5, 6}));
+  for (const auto& [command, kept] : computes) {
+    session.Press(command);
+    EXPECT_EQ(KeptKp(book), kept) << command;
+  }
+  book.BeginSweep(RunField::kKp);
+  for (const char* kp : {"13", "14", "15"}) session.Press(std::string("C ") + kp + " 0 0 5 10");
+  book.EndSweep();
+  const RunId thirteen = book.Kept()[4].id;
+  EXPECT_EQ(book.ForgetKept({thirteen}).dropped.size(), 2u);      // 13 and 14; 15 is current
+  EXPECT_EQ(KeptKp(book), (std::vector<double>{9, 10, 11, 12}));  // 8 went as 13 began
+  EXPECT_TRUE(book.CurrentSummary().sweep.has_value());
+}
+
 TEST(LabBook, SummariesCarryTheLastCommandsGainsAndTheStepsFigures) {
   // P alone: PV 0, 2.5, 1.25, 1.875, 1.5625, 1.71875, 1.640625 (within 2 % of 5/3).
   const LabBook history =

@@ -16,7 +16,8 @@ RunSummary Summary(Gains gains, LoopOptions options = {}, std::vector<double> sp
                  .steps = 10,
                  .setPoints = {},
                  .figures = {},
-                 .extent = {}};
+                 .extent = {},
+                 .sweep = {}};
   if (sps.empty()) sps = {gains.SP};
   for (std::size_t i = 0; i < sps.size(); ++i)
     run.setPoints.emplace_back(i * 10, Gains{gains.Kp, gains.Ki, gains.Kd, sps[i]}, options);

@@ -11,6 +11,7 @@
 #include "window/chart/chart_terms.h"
 #include "window/chart/response_chart.h"
 #include "window/words/contexts.h"
+#include "window/words/sweep_key.h"
 
 namespace corvale {
 
@@ -78,6 +79,9 @@ QMenu* MakeChartMenu(ResponseChart* chart, bool runsKept, bool hasRows) {
   whole->setEnabled(!chart->Steps().Whole());
   QObject::connect(whole, &QAction::triggered, chart, &ResponseChart::ShowWholeRun);
   menu->addSeparator();
+  QAction* sweep = menu->addAction(SweepCaption());
+  sweep->setObjectName(QLatin1String("sweep"));
+  QObject::connect(sweep, &QAction::triggered, chart, &ResponseChart::SweepRequested);
   QAction* forget = menu->addAction(ChartWords::tr("Forget earlier runs"));
   forget->setObjectName(QLatin1String("forget-runs"));
   forget->setEnabled(runsKept);

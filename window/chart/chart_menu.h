@@ -12,7 +12,7 @@ class ResponseChart;
 // figures' sentences as text; the chosen series played as sound, and its
 // tone at each cursor move turned on or off; the value axis over every run or
 // the current one; the whole run shown again on a zoomed step axis; and
-// forgetting the runs kept for comparison.
+// a sweep asked for; forgetting the runs kept for comparison.
 QMimeData* ChartImageData(const ResponseChart& chart);
 void CopyChart(const ResponseChart& chart);
 void CopyFigures(const ResponseChart& chart);

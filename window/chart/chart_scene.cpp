@@ -43,10 +43,20 @@ std::vector<LegendEntry> ChartScene::LegendEntries() const {
   } else {
     // A comparison: every run named by what sets it apart from the others,
     // the kept ones first, as RunsCompared lists them.
-    const std::vector<QString> names = RunNames(RunsCompared(book), input_.locale);
+    // A sweep's runs once, by what it swept.
+    const std::vector<RunSummary> runs = RunsCompared(book);
+    const std::vector<QString> names = RunNames(runs, input_.locale);
     line(ChartWords::tr("PV, %1", "the current run's PV and its name").arg(names.back()),
          style_.pv);
-    for (std::size_t i = 0; i < kept.size(); ++i) line(names[i], style_.Kept(input_.KeptLook(i)));
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+      const RunId entry = EntryOf(kept[i]);
+      if (i > 0 && EntryOf(kept[i - 1]) == entry) continue;
+      std::vector<RunSummary> sweep;
+      for (const RunSummary& run : runs)
+        if (run.sweep && run.sweep->sweep == entry) sweep.push_back(run);
+      line(sweep.empty() ? names[i] : SweepName(sweep, input_.locale),
+           style_.Kept(input_.KeptLook(i)));
+    }
   }
   // Beside the PV read with the noise, which it is the plant's own of.
   if (trace.Noisy())

@@ -8,9 +8,10 @@
 
 namespace corvale {
 
-// The kept runs' looks (colour and dashes, ChartStyle::Kept), by run: a run
-// keeps its look while it is kept, however many go before it, and the look
-// the oldest leaves goes to the newest. A kept run is known by its id.
+// The kept runs' looks (colour and dashes, ChartStyle::Kept), by entry: the
+// runs of a sweep share one, and an entry keeps its look while it is kept,
+// however many go before it; the look the oldest leaves goes to the newest.
+// An entry is known by its id (EntryOf).
 class KeptLooks {
  public:
   // Each kept run's look, by its place among the kept ones.
@@ -20,7 +21,7 @@ class KeptLooks {
 
  private:
   struct Known {
-    RunId run;
+    RunId entry;
     std::size_t look;
   };
   std::vector<Known> known_;

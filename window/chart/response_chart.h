@@ -120,6 +120,8 @@ class ResponseChart : public QWidget {
   void RowRequested(int row);
   // The user asked to forget the runs kept for comparison.
   void ForgetRequested();
+  // The user asked for a sweep, from the context menu.
+  void SweepRequested();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

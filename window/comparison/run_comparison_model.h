@@ -63,7 +63,10 @@ class RunComparisonModel : public QAbstractTableModel {
   void Refresh();
   // The kept run a row shows; none for the current run's row.
   std::optional<RunId> KeptIdOf(int row) const;
-  bool IsCurrent(int row) const { return row >= 0 && row + 1 == rowCount() && hasCurrent_; }
+  bool IsCurrent(int row) const { return hasCurrent_ && row == currentRow_; }
+  // The rows of every entry of the kept runs (a run, or a sweep's runs) that
+  // one of `rows` is of, in order: a sweep is copied and forgotten whole.
+  std::vector<int> WholeEntries(const std::vector<int>& rows) const;
   CellReading& Reading() { return reading_; }
   // The column a section shows, and the section that shows a column; -1
   // where it is hidden, as the runs are all alike in it.
@@ -71,6 +74,16 @@ class RunComparisonModel : public QAbstractTableModel {
   int SectionOf(Column column) const;
   // What of a run a column shows; none for the run's number and its figures.
   static std::optional<RunField> FieldOf(Column column);
+
+  // Sorts the rows by a section's column, and keeps them so sorted as runs
+  // come and go, until another sort; by the runs' numbers, ascending, they
+  // stand in the order they ran. The current cell stays on its run.
+  void sort(int section, Qt::SortOrder order = Qt::AscendingOrder) override;
+  Column SortColumn() const { return sortColumn_; }
+  Qt::SortOrder SortOrder() const { return sortOrder_; }
+  // The sort in words, with the run it puts first: "Sorted by Settling
+  // time, shortest first: Kp 0.6, Settling time 12 steps."
+  QString SortedSentence() const;
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -81,12 +94,19 @@ class RunComparisonModel : public QAbstractTableModel {
   QString SpokenRow(int row) const;
 
  private:
-  ComparisonCell CellAt(int row, int section) const;
+  ComparisonCell CellOf(std::size_t row, Column column) const;
+  // The rows put in the order of the sort.
+  void ApplySort();
 
   const LabBook* runs_;
   const QLocale locale_;
   std::vector<RunSummary> rows_;
-  std::vector<RunId> ids_;       // of each row
+  std::vector<RunId> ids_;      // of each row
+  std::vector<RunId> entries_;  // of each row: its entry of the kept runs
+  std::vector<int> numbers_;    // of each row: its place in the order they ran, from 1
+  int currentRow_ = -1;
+  Column sortColumn_ = kRun;
+  Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
   std::vector<Column> columns_;  // those shown, in order
   bool hasCurrent_ = false;
   CellReading reading_;

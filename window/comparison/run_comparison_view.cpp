@@ -53,7 +53,7 @@ std::vector<int> RunComparisonView::SelectedRows() const {
   for (const QModelIndex& index : selectionModel()->selectedRows()) rows.push_back(index.row());
   std::sort(rows.begin(), rows.end());
   if (rows.empty() && currentIndex().isValid()) rows.push_back(currentIndex().row());
-  return rows;
+  return model_->WholeEntries(rows);
 }
 
 std::vector<RunId> RunComparisonView::SelectedKept() const {

@@ -29,7 +29,8 @@ class RunComparisonView : public QTableView {
   void Refresh();
   // Copy, Select All, Forget this run and Forget earlier runs; the caller owns it.
   QMenu* CreateContextMenu();
-  // The rows selected, in order; the current row where none is.
+  // The rows selected, in order, each with the rest of its entry (a sweep is
+  // copied and forgotten whole); the current row where none is.
   std::vector<int> SelectedRows() const;
   // What it tells a screen reader of its keys.
   const Announcer& Speech() const { return *announcer_; }

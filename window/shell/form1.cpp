@@ -17,11 +17,15 @@
 #include "window/access/number_box.h"
 #include "window/chart/response_chart.h"
 #include "window/comparison/comparison_sentence.h"
+#include "window/comparison/comparison_sorting.h"
 #include "window/comparison/run_comparison_model.h"
 #include "window/comparison/run_comparison_view.h"
 #include "window/shell/live_tuning.h"
 #include "window/shell/loop_page.h"
 #include "window/shell/queued_input.h"
+#include "window/shell/sweep_dialog.h"
+#include "window/shell/sweep_entry.h"
+#include "window/shell/sweep_message.h"
 #include "window/shell/transcript_box.h"
 #include "window/shell/widget_form_fields.h"
 #include "window/shell/window_keys.h"
@@ -180,6 +184,11 @@ void Form1::Connect() {
   connect(comparison_, &RunComparisonView::ForgetAllRequested, this, forgetAll);
   connect(chart_, &ResponseChart::ForgetRequested, this, forgetAll);
   connect(loopPage_, &LoopPage::Changed, announcer_, &Announcer::Say);
+  std::vector<std::pair<Box, QLineEdit*>> boxes;
+  for (const BoxDescription& box : kBoxes) boxes.emplace_back(box.box, BoxFor(box.box));
+  sweepEntry_ = new SweepEntry(this, std::move(boxes), [this](Box box) { OnSweep(box); });
+  new ComparisonSorting(comparison_, [this](const QString& said) { announcer_->Say(said); });
+  connect(chart_, &ResponseChart::SweepRequested, this, [this] { OnSweep(lastSweep_.box); });
   connect(Command1, &QPushButton::clicked, this, &Form1::OnCompute);
   connect(Command2, &QPushButton::clicked, this, &Form1::OnContinue);
 }
@@ -262,6 +271,27 @@ void Form1::OnContinue() {
   if (outcome.RowsAdded() > 0) cwin->Table()->ShowRow(static_cast<int>(outcome.change.firstRow));
   if (outcome.ok() && outcome.RowsAdded() == 0) announcer_->Say(tr("No steps run."));
   if (!outcome.ok()) ReportFailure(*outcome.failure);
+}
+
+void Form1::OnSweep(Box box) {
+  SweepRequest initial = lastSweep_;
+  if (box != initial.box || initial.from.empty()) {
+    initial = {box, BoxFor(box)->text().toStdString(), std::string(), lastSweep_.runs};
+  }
+  SweepDialog dialog(book_, *fields_, locale_, initial, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  lastSweep_ = dialog.Request();
+  SweepOutcome outcome;
+  {
+    BusyCursor busy;
+    outcome = corvale::OnSweep(book_, *fields_, lastSweep_);
+  }
+  Follow(outcome.change, false);
+  DropQueuedInput();
+  if (outcome.change.newRun) cwin->Table()->ShowRow(0);
+  if (outcome.failure) return ReportFailure(*outcome.failure);
+  if (outcome.input) return;  // the dialog checked them: only a box changed meanwhile
+  announcer_->Say(SweepSentence(lastSweep_, outcome.runs, book_.Numbers(), locale_));
 }
 
 void Form1::Follow(const BookChange& change, bool speak) {

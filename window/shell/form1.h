@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "form/commands.h"
+#include "form/sweep_command.h"
 #include "labbook/lab_book.h"
 
 class QLabel;
@@ -21,6 +22,7 @@ class LiveTuning;
 class LoopPage;
 class ResponseChart;
 class RunComparisonView;
+class SweepEntry;
 class TranscriptBox;
 class WidgetFormFields;
 class WindowKeys;
@@ -62,6 +64,8 @@ class Form1 : public QWidget {
   void Connect();
   void OnCompute();
   void OnContinue();
+  // Asks what to sweep, `box` first chosen, and runs the sweep.
+  void OnSweep(Box box);
   void ReportFailure(const Failure& failure);
   // Every view follows what changed in the lab book; a run's figures are
   // spoken once, unless `speak` is false (a live change says its own).
@@ -79,11 +83,13 @@ class Form1 : public QWidget {
   ResponseChart* chart_;
   RunComparisonView* comparison_;
   Announcer* announcer_;
-  LiveTuning* live_ = nullptr;  // Up, Down and the wheel in a box re-run at once
+  LiveTuning* live_ = nullptr;            // Up, Down and the wheel in a box re-run at once
   std::unique_ptr<WindowLayout> layout_;  // the zoom, the window's size and the chart's place
   // Zoom, the commands' shortcuts, F1's explanations and Enter on a button.
   std::unique_ptr<WindowKeys> keys_;
   QString transcriptExplanation_;
+  SweepEntry* sweepEntry_;
+  SweepRequest lastSweep_;  // what the sweep's dialog holds when it opens again
 
   // Read once, as the window opens: the initial texts, every run, message
   // and figure use the same separators.

@@ -40,4 +40,9 @@ struct ComparisonWords {
   Q_DECLARE_TR_FUNCTIONS(RunComparison)
 };
 
+// The sweep's dialog, its messages and what it says.
+struct SweepWords {
+  Q_DECLARE_TR_FUNCTIONS(corvale::SweepDialog)
+};
+
 }  // namespace corvale

@@ -102,6 +102,30 @@ QString AtMostOneSeparator(const QLocale& locale) {
 
 }  // namespace
 
+QString UnreadNumberMessage(const QString& label, const std::string& typed, bool outOfRange,
+                            const QLocale& locale) {
+  const QString text = Quoted(typed);
+  if (outOfRange) {
+    // All the digits of the bound: rounded, it would lie beyond it.
+    return QCoreApplication::translate(
+               "FailureMessage", "%1: %2 is out of range.\n\nNumbers must lie between -%3 and %3.")
+        .arg(label, text,
+             QLatin1String("1") + locale.decimalPoint() + QLatin1String("7976931348623157e308"));
+  }
+  if (typed.find_first_not_of(" \t") == std::string::npos) {
+    return QCoreApplication::translate("FailureMessage", "%1 is empty. Type a number there.")
+        .arg(label);
+  }
+  // Examples to type, so in the digits and "e" that every locale reads.
+  return QCoreApplication::translate(
+             "FailureMessage",
+             "%1: %2 is not a number.\n\nType digits with %3, an optional sign and an "
+             "optional exponent, for example %4, -2 or %5.")
+      .arg(label, text, AtMostOneSeparator(locale),
+           QLatin1String("0") + locale.decimalPoint() + QLatin1String("5"),
+           QLatin1String("1") + locale.decimalPoint() + QLatin1String("5e3"));
+}
+
 QString FailureMessage(const Failure& failure, const QLocale& locale) {
   const auto count = [&locale](std::int64_t n) { return ProseCount(n, locale); };
   const QString box = BoxLabel(failure.box);
@@ -119,14 +143,7 @@ QString FailureMessage(const Failure& failure, const QLocale& locale) {
                    "Loops: %1 is not a number.\n\nType how many steps to add, for example 100.")
             .arg(text);
       }
-      // Examples to type, so in the digits and "e" that every locale reads.
-      return QCoreApplication::translate(
-                 "FailureMessage",
-                 "%1: %2 is not a number.\n\nType digits with %3, an optional sign and an "
-                 "optional exponent, for example %4, -2 or %5.")
-          .arg(box, text, AtMostOneSeparator(locale),
-               QLatin1String("0") + locale.decimalPoint() + QLatin1String("5"),
-               QLatin1String("1") + locale.decimalPoint() + QLatin1String("5e3"));
+      return UnreadNumberMessage(box, failure.text, false, locale);
     case FailureReason::NotAWholeNumber:
     case FailureReason::OutOfBounds:
       if (failure.box != Box::Loops) {
@@ -150,12 +167,7 @@ QString FailureMessage(const Failure& failure, const QLocale& locale) {
                                          "%1: %2 is below 0.\n\nType 0 or a number above it.")
           .arg(box, text);
     case FailureReason::OutOfRange:
-      // All the digits of the bound: rounded, it would lie beyond it.
-      return QCoreApplication::translate(
-                 "FailureMessage",
-                 "%1: %2 is out of range.\n\nNumbers must lie between -%3 and %3.")
-          .arg(box, text,
-               QLatin1String("1") + locale.decimalPoint() + QLatin1String("7976931348623157e308"));
+      return UnreadNumberMessage(box, failure.text, true, locale);
     case FailureReason::TooManySteps:
       return QCoreApplication::translate(
                  "FailureMessage",

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <string>
 
 #include "form/failure.h"
 
@@ -11,6 +12,11 @@ namespace corvale {
 // typed, and what would be accepted instead, its numbers written as `locale`
 // writes them, the locale the window reads with. Plain text, never markup.
 QString FailureMessage(const Failure& failure, const QLocale& locale);
+
+// A number that could not be read, in a field named `label`: the same words
+// as a box's NotANumber or OutOfRange failure.
+QString UnreadNumberMessage(const QString& label, const std::string& text, bool outOfRange,
+                            const QLocale& locale);
 
 // The same message as a screen reader should hear it: without the isolate
 // that keeps the shown text's direction, whose marks a reader speaks aloud

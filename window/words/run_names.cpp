@@ -97,4 +97,13 @@ QString AntiWindupWord(AntiWindup antiWindup) {
   return RunWords::tr("none", "anti-windup");
 }
 
+QString SweepName(const std::vector<RunSummary>& runs, const QLocale& locale) {
+  if (runs.empty() || !runs.front().sweep) return {};
+  const RunField field = runs.front().sweep->field;
+  const std::optional<double> last = FieldValue(runs.back(), field);
+  const QString first = RunName(runs.front(), RunFields{field}, locale);
+  if (runs.size() < 2 || !last) return first;
+  return first + QStringLiteral(" \u2026 ") + ProseNumber(*last, locale);
+}
+
 }  // namespace corvale

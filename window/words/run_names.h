@@ -16,6 +16,10 @@ namespace corvale {
 // their gains. One name a run, in the runs' order.
 std::vector<QString> RunNames(const std::vector<RunSummary>& runs, const QLocale& locale);
 
+// A sweep's runs, in order, named by the field it swept from the first
+// run's value to the last's: "Kp 0.1 … 2".
+QString SweepName(const std::vector<RunSummary>& runs, const QLocale& locale);
+
 // A run named by some of its fields: a load and its step as one ("Load 20
 // from step 50", "Load 0"), noise and its seed as one ("Noise 0.5, seed 3",
 // "Noise 0"); Kb only where it applies.
