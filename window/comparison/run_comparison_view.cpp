@@ -91,13 +91,14 @@ void RunComparisonView::ForgetSelected() {
                 .arg(ProseCount(static_cast<std::int64_t>(kept.size()), locale()));
   const bool focused = hasFocus();
   emit ForgetRequested(kept);
-  // The rows were made again: the focus stays on the row where the first
-  // forgotten one stood, and the reader hears what went before that row.
-  announcer_->Say(said);
-  if (focused && model_->rowCount() > 0) {
-    const int row = std::min(rows.front(), model_->rowCount() - 1);
-    selectionModel()->setCurrentIndex(model_->index(row, 0), QItemSelectionModel::NoUpdate);
-  }
+  // The rows were made again: the focus stays where the first forgotten run
+  // stood, and the reader hears, last and whole, what went and where it is.
+  if (!focused || model_->rowCount() == 0) return announcer_->Say(said);
+  const int row = std::min(rows.front(), model_->rowCount() - 1);
+  selectionModel()->setCurrentIndex(model_->index(row, 0), QItemSelectionModel::NoUpdate);
+  announcer_->Say(said + u' ' +
+                  ComparisonWords::tr("Now on run %1 of %2.")
+                      .arg(ProseCount(row + 1, locale()), ProseCount(model_->rowCount(), locale())));
 }
 
 QMenu* RunComparisonView::CreateContextMenu() {
