@@ -737,6 +737,58 @@ Geben Sie 0 oder eine größere Zahl ein.</translation>
         <source>Peak or lowest</source>
         <translation>Spitzen- oder Tiefstwert</translation>
     </message>
+    <message>
+        <source>Run %1 of %2, current</source>
+        <translation>Lauf %1 von %2, aktuell</translation>
+    </message>
+    <message>
+        <source>Run %1 of %2</source>
+        <translation>Lauf %1 von %2</translation>
+    </message>
+    <message>
+        <source>No run to copy.</source>
+        <translation>Kein Lauf zum Kopieren.</translation>
+    </message>
+    <message>
+        <source>Copied 1 run.</source>
+        <translation>1 Lauf kopiert.</translation>
+    </message>
+    <message>
+        <source>Copied %1 runs.</source>
+        <translation>%1 Läufe kopiert.</translation>
+    </message>
+    <message>
+        <source>No run to forget.</source>
+        <translation>Kein Lauf zum Vergessen.</translation>
+    </message>
+    <message>
+        <source>The current run stays, as the transcript shows it: Delete forgets earlier runs.</source>
+        <translation>Der aktuelle Lauf bleibt, da das Protokoll ihn zeigt: Entf vergisst frühere Läufe.</translation>
+    </message>
+    <message>
+        <source>Run %1 forgotten.</source>
+        <translation>Lauf %1 vergessen.</translation>
+    </message>
+    <message>
+        <source>%1 runs forgotten.</source>
+        <translation>%1 Läufe vergessen.</translation>
+    </message>
+    <message>
+        <source>Now on run %1 of %2.</source>
+        <translation>Jetzt auf Lauf %1 von %2.</translation>
+    </message>
+    <message>
+        <source>First run.</source>
+        <translation>Erster Lauf.</translation>
+    </message>
+    <message>
+        <source>Last run.</source>
+        <translation>Letzter Lauf.</translation>
+    </message>
+    <message>
+        <source>Runs compared menu</source>
+        <translation>Menü der Läufe im Vergleich</translation>
+    </message>
 </context>
 <context>
     <name>RunNames</name>
@@ -1356,6 +1408,73 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
     <message>
         <source>Loop: the plant and the loop&apos;s options.</source>
         <translation>Regelkreis: die Strecke und die Optionen des Regelkreises.</translation>
+    </message>
+</context>
+<context>
+    <name>corvale::TranscriptView</name>
+    <message>
+        <source>Nothing selected.</source>
+        <translation>Nichts ausgewählt.</translation>
+    </message>
+    <message>
+        <source>All %1 rows selected.</source>
+        <translation>Alle %1 Zeilen ausgewählt.</translation>
+    </message>
+    <message>
+        <source>Row %1 selected.</source>
+        <translation>Zeile %1 ausgewählt.</translation>
+    </message>
+    <message>
+        <source>Rows %1 to %2 selected.</source>
+        <translation>Zeilen %1 bis %2 ausgewählt.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>rows %1 to %2</source>
+        <translation>Zeilen %1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 selected.</source>
+        <translation>Auswahl: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Nothing is selected to copy.</source>
+        <translation>Nichts zum Kopieren ausgewählt.</translation>
+    </message>
+    <message>
+        <source>Copied all %1 rows.</source>
+        <translation>Alle %1 Zeilen kopiert.</translation>
+    </message>
+    <message>
+        <source>Copied 1 row.</source>
+        <translation>1 Zeile kopiert.</translation>
+    </message>
+    <message>
+        <source>Copied %1 rows.</source>
+        <translation>%1 Zeilen kopiert.</translation>
+    </message>
+    <message>
+        <source>Copied 1 cell.</source>
+        <translation>1 Zelle kopiert.</translation>
+    </message>
+    <message>
+        <source>Copied %1 cells.</source>
+        <translation>%1 Zellen kopiert.</translation>
+    </message>
+    <message>
+        <source>Transcript menu</source>
+        <translation>Menü des Protokolls</translation>
+    </message>
+    <message>
+        <source>Nothing deleted: only the runs write the transcript.</source>
+        <translation>Nichts gelöscht: Nur die Läufe schreiben das Protokoll.</translation>
     </message>
 </context>
 </TS>

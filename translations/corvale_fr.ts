@@ -737,6 +737,58 @@ Saisissez 0 ou un nombre plus grand.</translation>
         <source>Peak or lowest</source>
         <translation>Pic ou minimum</translation>
     </message>
+    <message>
+        <source>Run %1 of %2, current</source>
+        <translation>Simulation %1 sur %2, en cours</translation>
+    </message>
+    <message>
+        <source>Run %1 of %2</source>
+        <translation>Simulation %1 sur %2</translation>
+    </message>
+    <message>
+        <source>No run to copy.</source>
+        <translation>Aucune simulation à copier.</translation>
+    </message>
+    <message>
+        <source>Copied 1 run.</source>
+        <translation>1 simulation copiée.</translation>
+    </message>
+    <message>
+        <source>Copied %1 runs.</source>
+        <translation>%1 simulations copiées.</translation>
+    </message>
+    <message>
+        <source>No run to forget.</source>
+        <translation>Aucune simulation à supprimer.</translation>
+    </message>
+    <message>
+        <source>The current run stays, as the transcript shows it: Delete forgets earlier runs.</source>
+        <translation>La simulation en cours reste, car le relevé la montre&#xa0;: Suppr supprime les simulations précédentes.</translation>
+    </message>
+    <message>
+        <source>Run %1 forgotten.</source>
+        <translation>Simulation %1 supprimée.</translation>
+    </message>
+    <message>
+        <source>%1 runs forgotten.</source>
+        <translation>%1 simulations supprimées.</translation>
+    </message>
+    <message>
+        <source>Now on run %1 of %2.</source>
+        <translation>Vous êtes sur la simulation %1 sur %2.</translation>
+    </message>
+    <message>
+        <source>First run.</source>
+        <translation>Première simulation.</translation>
+    </message>
+    <message>
+        <source>Last run.</source>
+        <translation>Dernière simulation.</translation>
+    </message>
+    <message>
+        <source>Runs compared menu</source>
+        <translation>Menu des simulations comparées</translation>
+    </message>
 </context>
 <context>
     <name>RunNames</name>
@@ -1356,6 +1408,73 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
     <message>
         <source>Loop: the plant and the loop&apos;s options.</source>
         <translation>Boucle : le procédé et les options de la boucle.</translation>
+    </message>
+</context>
+<context>
+    <name>corvale::TranscriptView</name>
+    <message>
+        <source>Nothing selected.</source>
+        <translation>Rien n’est sélectionné.</translation>
+    </message>
+    <message>
+        <source>All %1 rows selected.</source>
+        <translation>Les %1 lignes sont sélectionnées.</translation>
+    </message>
+    <message>
+        <source>Row %1 selected.</source>
+        <translation>Ligne %1 sélectionnée.</translation>
+    </message>
+    <message>
+        <source>Rows %1 to %2 selected.</source>
+        <translation>Lignes %1 à %2 sélectionnées.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>rows %1 to %2</source>
+        <translation>lignes %1 à %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 selected.</source>
+        <translation>Sélection&#xa0;: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Nothing is selected to copy.</source>
+        <translation>Rien n’est sélectionné pour la copie.</translation>
+    </message>
+    <message>
+        <source>Copied all %1 rows.</source>
+        <translation>Les %1 lignes ont été copiées.</translation>
+    </message>
+    <message>
+        <source>Copied 1 row.</source>
+        <translation>1 ligne copiée.</translation>
+    </message>
+    <message>
+        <source>Copied %1 rows.</source>
+        <translation>%1 lignes copiées.</translation>
+    </message>
+    <message>
+        <source>Copied 1 cell.</source>
+        <translation>1 cellule copiée.</translation>
+    </message>
+    <message>
+        <source>Copied %1 cells.</source>
+        <translation>%1 cellules copiées.</translation>
+    </message>
+    <message>
+        <source>Transcript menu</source>
+        <translation>Menu du relevé</translation>
+    </message>
+    <message>
+        <source>Nothing deleted: only the runs write the transcript.</source>
+        <translation>Rien n’a été supprimé&#xa0;: seules les simulations écrivent le relevé.</translation>
     </message>
 </context>
 </TS>

@@ -22,7 +22,8 @@ void PopUpSpoken(QMenu* menu, const QString& name, QPoint global, Announcer& ann
     for (QAction* action : menu->actions()) {
       if (!action->isEnabled() || action->isSeparator() || !action->isVisible()) continue;
       menu->setActiveAction(action);
-      if (to) to->Say(name + QLatin1String(": ") + action->text().section(u'\t', 0, 0).remove(u'&'));
+      if (to)
+        to->Say(name + QLatin1String(": ") + action->text().section(u'\t', 0, 0).remove(u'&'));
       return;
     }
   });

@@ -76,7 +76,8 @@ ComparisonCell RunComparisonModel::CellAt(int row, int section) const {
                            : number,
             std::nullopt};
   }
-  if (const std::optional<RunField> field = FieldOf(column)) return SettingCell(run, *field, locale_);
+  if (const std::optional<RunField> field = FieldOf(column))
+    return SettingCell(run, *field, locale_);
   return FigureCell(run, column, locale_);
 }
 
@@ -85,9 +86,9 @@ QString RunComparisonModel::SpokenRow(int row) const {
   const QString number = ProseCount(row + 1, locale_);
   const QString count = ProseCount(rowCount(), locale_);
   QStringList named{
-      IsCurrent(row) ? QCoreApplication::translate("RunComparison", "Run %1 of %2, current")
-                           .arg(number, count)
-                     : QCoreApplication::translate("RunComparison", "Run %1 of %2").arg(number, count)};
+      IsCurrent(row)
+          ? QCoreApplication::translate("RunComparison", "Run %1 of %2, current").arg(number, count)
+          : QCoreApplication::translate("RunComparison", "Run %1 of %2").arg(number, count)};
   for (int section = 0; section < columnCount(); ++section) {
     const Column column = ColumnAt(section);
     if (column != kRun) named << SpokenCell(column, CellAt(row, section), false);

@@ -96,9 +96,10 @@ void RunComparisonView::ForgetSelected() {
   if (!focused || model_->rowCount() == 0) return announcer_->Say(said);
   const int row = std::min(rows.front(), model_->rowCount() - 1);
   selectionModel()->setCurrentIndex(model_->index(row, 0), QItemSelectionModel::NoUpdate);
-  announcer_->Say(said + u' ' +
-                  ComparisonWords::tr("Now on run %1 of %2.")
-                      .arg(ProseCount(row + 1, locale()), ProseCount(model_->rowCount(), locale())));
+  announcer_->Say(
+      said + u' ' +
+      ComparisonWords::tr("Now on run %1 of %2.")
+          .arg(ProseCount(row + 1, locale()), ProseCount(model_->rowCount(), locale())));
 }
 
 QMenu* RunComparisonView::CreateContextMenu() {

@@ -27,8 +27,7 @@ QString ColumnName(const TranscriptModel& model, int column) {
 
 }  // namespace
 
-QString SelectionSentence(const TranscriptModel& model, const QRect& block,
-                          const QLocale& locale) {
+QString SelectionSentence(const TranscriptModel& model, const QRect& block, const QLocale& locale) {
   if (block.isEmpty()) return TableWords::tr("Nothing selected.");
   const QString top = StepOf(model, block.top()), bottom = StepOf(model, block.bottom());
   if (WholeRows(model, block)) {

@@ -75,8 +75,8 @@ TEST_F(Window, KeysMoveAlongTheTabOrderAndRunOnlyOnAButton) {
   // cells silent. The key; the current cell's name; another cell, and its name.
   const std::tuple<Qt::Key, const char*, int, int, const char*> moves[] = {
       {Qt::Key_Right, ".0000", 0, 2, " "},
-      {Qt::Key_Down, "Step 2, X 7.5000, PV 3.7500, Error 1.2500, P .6250, I 3.1250, D -1.8750",
-       0, 1, "X .0000"},
+      {Qt::Key_Down, "Step 2, X 7.5000, PV 3.7500, Error 1.2500, P .6250, I 3.1250, D -1.8750", 0,
+       1, "X .0000"},
       {Qt::Key_Right, "3.7500", 1, 1, " "}};
   for (const auto& [key, current, row, column, other] : moves) {
     QTest::keyClick(Table(), key);

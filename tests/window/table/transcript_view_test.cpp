@@ -171,9 +171,7 @@ TEST_F(Window, SelectionsCopiesDeleteAndTheMenuAreSpoken) {
   TranscriptView* table = Table();
   table->setFocus();
   table->setCurrentIndex(table->model()->index(2, 1));  // step 3, X
-  const auto copiedLines = [] {
-    return QGuiApplication::clipboard()->text().split(u'\n').size();
-  };
+  const auto copiedLines = [] { return QGuiApplication::clipboard()->text().split(u'\n').size(); };
   // The key, its modifiers; what is said; the lines copied (0: not a copy).
   const std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*, int> keys[] = {
       {Qt::Key_Space, Qt::ShiftModifier, "Row 3 selected.", 0},
