@@ -789,6 +789,26 @@ Geben Sie 0 oder eine größere Zahl ein.</translation>
         <source>Runs compared menu</source>
         <translation>Menü der Läufe im Vergleich</translation>
     </message>
+    <message>
+        <source>No run selected.</source>
+        <translation>Kein Lauf ausgewählt.</translation>
+    </message>
+    <message>
+        <source>Run %1 selected.</source>
+        <translation>Lauf %1 ausgewählt.</translation>
+    </message>
+    <message>
+        <source>All %1 runs selected.</source>
+        <translation>Alle %1 Läufe ausgewählt.</translation>
+    </message>
+    <message>
+        <source>Runs %1 to %2 selected.</source>
+        <translation>Läufe %1 bis %2 ausgewählt.</translation>
+    </message>
+    <message>
+        <source>%1 runs selected.</source>
+        <translation>%1 Läufe ausgewählt.</translation>
+    </message>
 </context>
 <context>
     <name>RunNames</name>

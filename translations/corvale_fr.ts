@@ -789,6 +789,26 @@ Saisissez 0 ou un nombre plus grand.</translation>
         <source>Runs compared menu</source>
         <translation>Menu des simulations comparées</translation>
     </message>
+    <message>
+        <source>No run selected.</source>
+        <translation>Aucune simulation sélectionnée.</translation>
+    </message>
+    <message>
+        <source>Run %1 selected.</source>
+        <translation>Simulation %1 sélectionnée.</translation>
+    </message>
+    <message>
+        <source>All %1 runs selected.</source>
+        <translation>Les %1 simulations sont sélectionnées.</translation>
+    </message>
+    <message>
+        <source>Runs %1 to %2 selected.</source>
+        <translation>Simulations %1 à %2 sélectionnées.</translation>
+    </message>
+    <message>
+        <source>%1 runs selected.</source>
+        <translation>%1 simulations sélectionnées.</translation>
+    </message>
 </context>
 <context>
     <name>RunNames</name>

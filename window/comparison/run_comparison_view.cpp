@@ -136,6 +136,28 @@ void RunComparisonView::keyPressEvent(QKeyEvent* event) {
     if (key == Qt::Key_Up) announcer_->Say(ComparisonWords::tr("First run."));
     if (key == Qt::Key_Down) announcer_->Say(ComparisonWords::tr("Last run."));
   }
+  const bool extends = modifiers.testFlag(Qt::ShiftModifier) &&
+                       (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Home ||
+                        key == Qt::Key_End || key == Qt::Key_PageUp || key == Qt::Key_PageDown);
+  if (extends || event == QKeySequence::SelectAll) SaySelection();
+}
+
+void RunComparisonView::SaySelection() {
+  const std::vector<int> rows = SelectedRows();
+  const auto count = static_cast<int>(rows.size());
+  const auto number = [this](int row) { return ProseCount(row + 1, locale()); };
+  if (count == 0) return announcer_->Say(ComparisonWords::tr("No run selected."));
+  if (count == 1)
+    return announcer_->Say(ComparisonWords::tr("Run %1 selected.").arg(number(rows[0])));
+  if (count == model_->rowCount()) {
+    return announcer_->Say(
+        ComparisonWords::tr("All %1 runs selected.").arg(ProseCount(count, locale())));
+  }
+  // Rows picked one by one need not stand together.
+  announcer_->Say(rows.back() - rows.front() + 1 == count
+                      ? ComparisonWords::tr("Runs %1 to %2 selected.")
+                            .arg(number(rows.front()), number(rows.back()))
+                      : ComparisonWords::tr("%1 runs selected.").arg(ProseCount(count, locale())));
 }
 
 void RunComparisonView::focusInEvent(QFocusEvent* event) {

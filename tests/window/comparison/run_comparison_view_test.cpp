@@ -69,10 +69,8 @@ TEST(RunComparison, SaysItsRowOnEntryAndWhatItsKeysDid) {
       {Qt::Key_Down, Qt::NoModifier, "Last run.", 1},
       {Qt::Key_Delete, Qt::NoModifier,
        "The current run stays, as the transcript shows it: Delete forgets earlier runs.", 1},
-      {Qt::Key_A, Qt::ControlModifier,
-       "The current run stays, as the transcript shows it: Delete "
-       "forgets earlier runs.",
-       1},
+      {Qt::Key_Up, Qt::ShiftModifier, "Runs 2 to 3 selected.", 1},
+      {Qt::Key_A, Qt::ControlModifier, "All 3 runs selected.", 1},
       {Qt::Key_C, Qt::ControlModifier, "Copied 3 runs.", 1},
       {Qt::Key_Delete, Qt::NoModifier, "2 runs forgotten.", 2}};
   for (const auto& [key, modifiers, said, forgotten] : keys) {
