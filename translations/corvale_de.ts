@@ -739,108 +739,132 @@ Geben Sie 0 oder eine größere Zahl ein.</translation>
     </message>
     <message>
         <source>Run %1 of %2, current</source>
-        <translation type="unfinished"></translation>
+        <translation>Lauf %1 von %2, aktuell</translation>
     </message>
     <message>
         <source>Run %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lauf %1 von %2</translation>
     </message>
     <message>
         <source>No run to copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Lauf zum Kopieren.</translation>
     </message>
     <message>
         <source>Copied 1 run.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Lauf kopiert.</translation>
     </message>
     <message>
         <source>Copied %1 runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Läufe kopiert.</translation>
     </message>
     <message>
         <source>No run to forget.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Lauf zum Vergessen.</translation>
     </message>
     <message>
         <source>The current run stays, as the transcript shows it: Delete forgets earlier runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der aktuelle Lauf bleibt, da das Protokoll ihn zeigt: Entf vergisst frühere Läufe.</translation>
     </message>
     <message>
         <source>Run %1 forgotten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lauf %1 vergessen.</translation>
     </message>
     <message>
         <source>%1 runs forgotten.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Läufe vergessen.</translation>
     </message>
     <message>
         <source>First run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster Lauf.</translation>
     </message>
     <message>
         <source>Last run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Lauf.</translation>
     </message>
     <message>
         <source>Runs compared menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menü der Läufe im Vergleich</translation>
     </message>
     <message>
         <source>Rise time</source>
-        <translation type="unfinished">Anstiegszeit</translation>
+        <translation>Anstiegszeit</translation>
     </message>
     <message>
         <source>Settling time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausregelzeit</translation>
     </message>
     <message>
         <source>Overshoot</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschwingweite</translation>
     </message>
     <message>
         <source>in the order they ran</source>
-        <translation type="unfinished"></translation>
+        <translation>in der Reihenfolge, in der sie liefen</translation>
     </message>
     <message>
         <source>latest first</source>
-        <translation type="unfinished"></translation>
+        <translation>die späteste zuerst</translation>
     </message>
     <message>
         <source>shortest first</source>
-        <translation type="unfinished"></translation>
+        <translation>die kürzeste zuerst</translation>
     </message>
     <message>
         <source>longest first</source>
-        <translation type="unfinished"></translation>
+        <translation>die längste zuerst</translation>
     </message>
     <message>
         <source>earliest first</source>
-        <translation type="unfinished"></translation>
+        <translation>die früheste zuerst</translation>
     </message>
     <message>
         <source>in alphabetical order</source>
-        <translation type="unfinished"></translation>
+        <translation>alphabetisch</translation>
     </message>
     <message>
         <source>in reverse alphabetical order</source>
-        <translation type="unfinished"></translation>
+        <translation>umgekehrt alphabetisch</translation>
     </message>
     <message>
         <source>smallest first</source>
-        <translation type="unfinished"></translation>
+        <translation>der kleinste Wert zuerst</translation>
     </message>
     <message>
         <source>largest first</source>
-        <translation type="unfinished"></translation>
+        <translation>der größte Wert zuerst</translation>
     </message>
     <message>
         <source>Sorted by %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortiert nach %1, %2</translation>
     </message>
     <message>
         <source>%1: %2, %3.</source>
         <comment>sorted by …: the run first, its value</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3.</translation>
+    </message>
+    <message>
+        <source>Now on run %1 of %2.</source>
+        <translation>Jetzt auf Lauf %1 von %2.</translation>
+    </message>
+    <message>
+        <source>No run selected.</source>
+        <translation>Kein Lauf ausgewählt.</translation>
+    </message>
+    <message>
+        <source>Run %1 selected.</source>
+        <translation>Lauf %1 ausgewählt.</translation>
+    </message>
+    <message>
+        <source>All %1 runs selected.</source>
+        <translation>Alle %1 Läufe ausgewählt.</translation>
+    </message>
+    <message>
+        <source>Runs %1 to %2 selected.</source>
+        <translation>Läufe %1 bis %2 ausgewählt.</translation>
+    </message>
+    <message>
+        <source>%1 runs selected.</source>
+        <translation>%1 Läufe ausgewählt.</translation>
     </message>
 </context>
 <context>
@@ -1511,71 +1535,75 @@ Strg+Umschalt+Eingabe drückt die Schaltfläche von überall im Fenster.</transl
     <name>corvale::SweepDialog</name>
     <message>
         <source>Sweep</source>
-        <translation type="unfinished"></translation>
+        <translation>Variieren</translation>
     </message>
     <message>
         <source>The box whose number changes from run to run; every other box is read as typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld, dessen Zahl sich von Lauf zu Lauf ändert; alle anderen Felder werden gelesen, wie sie eingegeben sind.</translation>
     </message>
     <message>
         <source>The first run&apos;s value, written as in the boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert des ersten Laufs, geschrieben wie in den Feldern.</translation>
     </message>
     <message>
         <source>The last run&apos;s value; the runs between are evenly spaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert des letzten Laufs; die Läufe dazwischen liegen in gleichen Abständen.</translation>
     </message>
     <message>
         <source>How many runs, from %1 to %2, both ends included.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viele Läufe, von %1 bis %2, beide Enden eingeschlossen.</translation>
     </message>
     <message>
         <source>&amp;Value</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wert</translation>
     </message>
     <message>
         <source>&amp;From</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Von</translation>
     </message>
     <message>
         <source>&amp;To</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bis</translation>
     </message>
     <message>
         <source>&amp;Runs</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Läufe</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Von</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis</translation>
     </message>
     <message>
         <source>Runs</source>
-        <translation type="unfinished">Läufe</translation>
+        <translation>Läufe</translation>
     </message>
     <message>
         <source>Runs: %1 is out of range.
 
 Type a whole number from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Läufe: %1 liegt außerhalb des Bereichs.
+
+Geben Sie eine ganze Zahl von %2 bis %3 ein.</translation>
     </message>
     <message>
         <source>%1 runs of the steps in Loops are %2 steps, more than a sweep runs.
 
 A sweep runs at most %3 steps in all: choose fewer runs, or type fewer steps in Loops.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Läufe mit den Schritten in Loops sind %2 Schritte, mehr als eine Variation rechnet.
+
+Eine Variation rechnet höchstens %3 Schritte insgesamt: Wählen Sie weniger Läufe oder geben Sie in Loops weniger Schritte ein.</translation>
     </message>
     <message>
         <source>Swept %1 from %2 to %3 in %4 runs. The runs compared list them, a row each; Enter on a column there sorts them by it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 bis %3 in %4 Läufen variiert. Die Läufe im Vergleich zeigen sie, je eine Zeile; die Eingabetaste in einer Spalte dort sortiert nach ihr.</translation>
     </message>
     <message>
         <source>Sweep…</source>
-        <translation type="unfinished"></translation>
+        <translation>Variieren …</translation>
     </message>
 </context>
 <context>
@@ -1625,67 +1653,67 @@ A sweep runs at most %3 steps in all: choose fewer runs, or type fewer steps in 
     <name>corvale::TranscriptView</name>
     <message>
         <source>Nothing selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts ausgewählt.</translation>
     </message>
     <message>
         <source>All %1 rows selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle %1 Zeilen ausgewählt.</translation>
     </message>
     <message>
         <source>Row %1 selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 ausgewählt.</translation>
     </message>
     <message>
         <source>Rows %1 to %2 selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen %1 bis %2 ausgewählt.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1</translation>
     </message>
     <message>
         <source>rows %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen %1 bis %2</translation>
     </message>
     <message>
         <source>%1 of %2 selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl: %1, %2.</translation>
     </message>
     <message>
         <source>Nothing is selected to copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zum Kopieren ausgewählt.</translation>
     </message>
     <message>
         <source>Copied all %1 rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle %1 Zeilen kopiert.</translation>
     </message>
     <message>
         <source>Copied 1 row.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Zeile kopiert.</translation>
     </message>
     <message>
         <source>Copied %1 rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeilen kopiert.</translation>
     </message>
     <message>
         <source>Copied 1 cell.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Zelle kopiert.</translation>
     </message>
     <message>
         <source>Copied %1 cells.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zellen kopiert.</translation>
     </message>
     <message>
         <source>Transcript menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menü des Protokolls</translation>
     </message>
     <message>
         <source>Nothing deleted: only the runs write the transcript.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts gelöscht: Nur die Läufe schreiben das Protokoll.</translation>
     </message>
 </context>
 </TS>

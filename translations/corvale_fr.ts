@@ -739,108 +739,132 @@ Saisissez 0 ou un nombre plus grand.</translation>
     </message>
     <message>
         <source>Run %1 of %2, current</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation %1 sur %2, en cours</translation>
     </message>
     <message>
         <source>Run %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation %1 sur %2</translation>
     </message>
     <message>
         <source>No run to copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune simulation à copier.</translation>
     </message>
     <message>
         <source>Copied 1 run.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 simulation copiée.</translation>
     </message>
     <message>
         <source>Copied %1 runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 simulations copiées.</translation>
     </message>
     <message>
         <source>No run to forget.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune simulation à supprimer.</translation>
     </message>
     <message>
         <source>The current run stays, as the transcript shows it: Delete forgets earlier runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>La simulation en cours reste, car le relevé la montre&#xa0;: Suppr supprime les simulations précédentes.</translation>
     </message>
     <message>
         <source>Run %1 forgotten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation %1 supprimée.</translation>
     </message>
     <message>
         <source>%1 runs forgotten.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 simulations supprimées.</translation>
     </message>
     <message>
         <source>First run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Première simulation.</translation>
     </message>
     <message>
         <source>Last run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière simulation.</translation>
     </message>
     <message>
         <source>Runs compared menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu des simulations comparées</translation>
     </message>
     <message>
         <source>Rise time</source>
-        <translation type="unfinished">Temps de montée</translation>
+        <translation>Temps de montée</translation>
     </message>
     <message>
         <source>Settling time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps de réponse</translation>
     </message>
     <message>
         <source>Overshoot</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépassement</translation>
     </message>
     <message>
         <source>in the order they ran</source>
-        <translation type="unfinished"></translation>
+        <translation>dans l’ordre où elles ont été faites</translation>
     </message>
     <message>
         <source>latest first</source>
-        <translation type="unfinished"></translation>
+        <translation>la plus tardive d’abord</translation>
     </message>
     <message>
         <source>shortest first</source>
-        <translation type="unfinished"></translation>
+        <translation>le plus court d’abord</translation>
     </message>
     <message>
         <source>longest first</source>
-        <translation type="unfinished"></translation>
+        <translation>le plus long d’abord</translation>
     </message>
     <message>
         <source>earliest first</source>
-        <translation type="unfinished"></translation>
+        <translation>le plus tôt d’abord</translation>
     </message>
     <message>
         <source>in alphabetical order</source>
-        <translation type="unfinished"></translation>
+        <translation>par ordre alphabétique</translation>
     </message>
     <message>
         <source>in reverse alphabetical order</source>
-        <translation type="unfinished"></translation>
+        <translation>par ordre alphabétique inverse</translation>
     </message>
     <message>
         <source>smallest first</source>
-        <translation type="unfinished"></translation>
+        <translation>la plus petite valeur d’abord</translation>
     </message>
     <message>
         <source>largest first</source>
-        <translation type="unfinished"></translation>
+        <translation>la plus grande valeur d’abord</translation>
     </message>
     <message>
         <source>Sorted by %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Trié par %1, %2</translation>
     </message>
     <message>
         <source>%1: %2, %3.</source>
         <comment>sorted by …: the run first, its value</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2, %3.</translation>
+    </message>
+    <message>
+        <source>Now on run %1 of %2.</source>
+        <translation>Vous êtes sur la simulation %1 sur %2.</translation>
+    </message>
+    <message>
+        <source>No run selected.</source>
+        <translation>Aucune simulation sélectionnée.</translation>
+    </message>
+    <message>
+        <source>Run %1 selected.</source>
+        <translation>Simulation %1 sélectionnée.</translation>
+    </message>
+    <message>
+        <source>All %1 runs selected.</source>
+        <translation>Les %1 simulations sont sélectionnées.</translation>
+    </message>
+    <message>
+        <source>Runs %1 to %2 selected.</source>
+        <translation>Simulations %1 à %2 sélectionnées.</translation>
+    </message>
+    <message>
+        <source>%1 runs selected.</source>
+        <translation>%1 simulations sélectionnées.</translation>
     </message>
 </context>
 <context>
@@ -1511,71 +1535,75 @@ Ctrl+Maj+Entrée appuie sur ce bouton de n’importe où dans la fenêtre.</tran
     <name>corvale::SweepDialog</name>
     <message>
         <source>Sweep</source>
-        <translation type="unfinished"></translation>
+        <translation>Balayage</translation>
     </message>
     <message>
         <source>The box whose number changes from run to run; every other box is read as typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La case dont le nombre change d’une simulation à l’autre ; toutes les autres cases sont lues telles que saisies.</translation>
     </message>
     <message>
         <source>The first run&apos;s value, written as in the boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur de la première simulation, écrite comme dans les cases.</translation>
     </message>
     <message>
         <source>The last run&apos;s value; the runs between are evenly spaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur de la dernière simulation ; celles d’entre elles sont également espacées.</translation>
     </message>
     <message>
         <source>How many runs, from %1 to %2, both ends included.</source>
-        <translation type="unfinished"></translation>
+        <translation>Combien de simulations, de %1 à %2, les deux bouts compris.</translation>
     </message>
     <message>
         <source>&amp;Value</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Valeur</translation>
     </message>
     <message>
         <source>&amp;From</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;De</translation>
     </message>
     <message>
         <source>&amp;To</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;À</translation>
     </message>
     <message>
         <source>&amp;Runs</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Simulations</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>De</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>À</translation>
     </message>
     <message>
         <source>Runs</source>
-        <translation type="unfinished">Simulations</translation>
+        <translation>Simulations</translation>
     </message>
     <message>
         <source>Runs: %1 is out of range.
 
 Type a whole number from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulations : %1 est hors limites.
+
+Saisissez un nombre entier de %2 à %3.</translation>
     </message>
     <message>
         <source>%1 runs of the steps in Loops are %2 steps, more than a sweep runs.
 
 A sweep runs at most %3 steps in all: choose fewer runs, or type fewer steps in Loops.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 simulations des pas de Loops font %2 pas, plus qu’un balayage n’en calcule.
+
+Un balayage calcule au plus %3 pas en tout : choisissez moins de simulations, ou saisissez moins de pas dans Loops.</translation>
     </message>
     <message>
         <source>Swept %1 from %2 to %3 in %4 runs. The runs compared list them, a row each; Enter on a column there sorts them by it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Balayage de %1 de %2 à %3 en %4 simulations. Les simulations comparées les listent, une ligne chacune ; Entrée sur une colonne les y trie selon elle.</translation>
     </message>
     <message>
         <source>Sweep…</source>
-        <translation type="unfinished"></translation>
+        <translation>Balayage…</translation>
     </message>
 </context>
 <context>
@@ -1625,67 +1653,67 @@ A sweep runs at most %3 steps in all: choose fewer runs, or type fewer steps in 
     <name>corvale::TranscriptView</name>
     <message>
         <source>Nothing selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’est sélectionné.</translation>
     </message>
     <message>
         <source>All %1 rows selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les %1 lignes sont sélectionnées.</translation>
     </message>
     <message>
         <source>Row %1 selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 sélectionnée.</translation>
     </message>
     <message>
         <source>Rows %1 to %2 selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes %1 à %2 sélectionnées.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2</translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1</translation>
     </message>
     <message>
         <source>rows %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>lignes %1 à %2</translation>
     </message>
     <message>
         <source>%1 of %2 selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélection&#xa0;: %1, %2.</translation>
     </message>
     <message>
         <source>Nothing is selected to copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’est sélectionné pour la copie.</translation>
     </message>
     <message>
         <source>Copied all %1 rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les %1 lignes ont été copiées.</translation>
     </message>
     <message>
         <source>Copied 1 row.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ligne copiée.</translation>
     </message>
     <message>
         <source>Copied %1 rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lignes copiées.</translation>
     </message>
     <message>
         <source>Copied 1 cell.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 cellule copiée.</translation>
     </message>
     <message>
         <source>Copied %1 cells.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cellules copiées.</translation>
     </message>
     <message>
         <source>Transcript menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu du relevé</translation>
     </message>
     <message>
         <source>Nothing deleted: only the runs write the transcript.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’a été supprimé&#xa0;: seules les simulations écrivent le relevé.</translation>
     </message>
 </context>
 </TS>

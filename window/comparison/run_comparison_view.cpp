@@ -91,13 +91,15 @@ void RunComparisonView::ForgetSelected() {
                 .arg(ProseCount(static_cast<std::int64_t>(kept.size()), locale()));
   const bool focused = hasFocus();
   emit ForgetRequested(kept);
-  // The rows were made again: the focus stays on the row where the first
-  // forgotten one stood, and the reader hears what went before that row.
-  announcer_->Say(said);
-  if (focused && model_->rowCount() > 0) {
-    const int row = std::min(rows.front(), model_->rowCount() - 1);
-    selectionModel()->setCurrentIndex(model_->index(row, 0), QItemSelectionModel::NoUpdate);
-  }
+  // The rows were made again: the focus stays where the first forgotten run
+  // stood, and the reader hears, last and whole, what went and where it is.
+  if (!focused || model_->rowCount() == 0) return announcer_->Say(said);
+  const int row = std::min(rows.front(), model_->rowCount() - 1);
+  selectionModel()->setCurrentIndex(model_->index(row, 0), QItemSelectionModel::NoUpdate);
+  announcer_->Say(
+      said + u' ' +
+      ComparisonWords::tr("Now on run %1 of %2.")
+          .arg(ProseCount(row + 1, locale()), ProseCount(model_->rowCount(), locale())));
 }
 
 QMenu* RunComparisonView::CreateContextMenu() {
@@ -134,6 +136,28 @@ void RunComparisonView::keyPressEvent(QKeyEvent* event) {
     if (key == Qt::Key_Up) announcer_->Say(ComparisonWords::tr("First run."));
     if (key == Qt::Key_Down) announcer_->Say(ComparisonWords::tr("Last run."));
   }
+  const bool extends = modifiers.testFlag(Qt::ShiftModifier) &&
+                       (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Home ||
+                        key == Qt::Key_End || key == Qt::Key_PageUp || key == Qt::Key_PageDown);
+  if (extends || event == QKeySequence::SelectAll) SaySelection();
+}
+
+void RunComparisonView::SaySelection() {
+  const std::vector<int> rows = SelectedRows();
+  const auto count = static_cast<int>(rows.size());
+  const auto number = [this](int row) { return ProseCount(row + 1, locale()); };
+  if (count == 0) return announcer_->Say(ComparisonWords::tr("No run selected."));
+  if (count == 1)
+    return announcer_->Say(ComparisonWords::tr("Run %1 selected.").arg(number(rows[0])));
+  if (count == model_->rowCount()) {
+    return announcer_->Say(
+        ComparisonWords::tr("All %1 runs selected.").arg(ProseCount(count, locale())));
+  }
+  // Rows picked one by one need not stand together.
+  announcer_->Say(rows.back() - rows.front() + 1 == count
+                      ? ComparisonWords::tr("Runs %1 to %2 selected.")
+                            .arg(number(rows.front()), number(rows.back()))
+                      : ComparisonWords::tr("%1 runs selected.").arg(ProseCount(count, locale())));
 }
 
 void RunComparisonView::focusInEvent(QFocusEvent* event) {

@@ -52,6 +52,8 @@ class RunComparisonView : public QTableView {
   void ForgetSelected();
   std::vector<RunId> SelectedKept() const;
   void ShowMenu(QPoint global);
+  // What is selected, said: "Runs 1 to 2 selected."
+  void SaySelection();
   QPoint KeyboardMenuPoint() const;
 
   RunComparisonModel* model_;

@@ -164,5 +164,44 @@ TEST_F(Window, TheTranscriptTakesNoTypingAndCopiesExactlyItsSelectedCells) {
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QString(text).replace("\r\n", "\n"));
 }
 
+// Shift pressed alone, as every keyboard sends it, keeps whole rows picked;
+// Shift with Up or Down from the Step column picks them too.
+TEST_F(Window, SelectionsCopiesDeleteAndTheMenuAreSpoken) {
+  Press("Command1", {{"Loops", "10"}});
+  TranscriptView* table = Table();
+  table->setFocus();
+  table->setCurrentIndex(table->model()->index(2, 1));  // step 3, X
+  const auto copiedLines = [] { return QGuiApplication::clipboard()->text().split(u'\n').size(); };
+  // The key, its modifiers; what is said; the lines copied (0: not a copy).
+  const std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*, int> keys[] = {
+      {Qt::Key_Space, Qt::ShiftModifier, "Row 3 selected.", 0},
+      {Qt::Key_Down, Qt::ShiftModifier, "Rows 3 to 4 selected.", 0},
+      {Qt::Key_Down, Qt::ShiftModifier, "Rows 3 to 5 selected.", 0},
+      {Qt::Key_C, Qt::ControlModifier, "Copied 3 rows.", 4},
+      {Qt::Key_Home, Qt::NoModifier, "Copied 3 rows.", 0},
+      {Qt::Key_Up, Qt::ShiftModifier, "Rows 4 to 5 selected.", 0},
+      {Qt::Key_Right, Qt::NoModifier, "Rows 4 to 5 selected.", 0},
+      {Qt::Key_Right, Qt::ShiftModifier, "X to PV of row 4 selected.", 0},
+      {Qt::Key_Down, Qt::ShiftModifier, "X to PV of rows 4 to 5 selected.", 0},
+      {Qt::Key_C, Qt::ControlModifier, "Copied 4 cells.", 2},
+      {Qt::Key_Delete, Qt::NoModifier, "Nothing deleted: only the runs write the transcript.", 0},
+      {Qt::Key_A, Qt::ControlModifier, "All 10 rows selected.", 0},
+      {Qt::Key_C, Qt::ControlModifier, "Copied all 10 rows.", 11}};
+  for (const auto& [key, modifiers, said, lines] : keys) {
+    QTest::keyClick(table, key, modifiers);
+    EXPECT_EQ(table->Speech().Said(), said) << said;
+    if (lines > 0) {
+      EXPECT_EQ(copiedLines(), lines) << said;
+    }
+  }
+  QTest::keyClick(table, Qt::Key_F10, Qt::ShiftModifier);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return menu->activeAction() != nullptr; }, 1000));
+  EXPECT_EQ(table->Speech().Said(), "Transcript menu: Copy");
+  EXPECT_EQ(menu->activeAction()->objectName(), "edit-copy");
+  menu->close();
+}
+
 }  // namespace
 }  // namespace corvale
