@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real program heard under Xvfb through a PulseAudio null sink of its own (no sound card, as
-# root, without D-Bus): SP's tone first, then the pitch rises with PV, a click where the loop by
-# hand first crosses SP.
+# root, without D-Bus): SP's tone first, then the pitch rises with PV, SP softly beside it, a click
+# where the loop by hand first crosses SP.
 #   sound_test.sh CORVALE    (needs scripts/setup test: pulseaudio, parec, xvfb)
 set -euo pipefail
 fail() { echo "sound: $*" >&2 && exit 1; }
@@ -92,14 +92,17 @@ if not 2.2 < heard < 6: sys.exit("sound: %.2f s heard, not about 2.5 s" % heard)
 early = hz(a[start + 240:start + 1200])
 late = max(hz(a[i:i + 2400]) for i in range(start, start + int(0.4 * (end - start)), 1200))
 if not late > 3 * early: sys.exit("sound: pitch %d Hz at step 1, at most %d Hz by the peak" % (early, late))
+# Beside PV, SP's voice at its pitch, a fifth as loud: at step 1, PV 0 sounds at 220 Hz.
+voice = tone(a[start + 240:start + 1200], want) / max(1, tone(a[start + 240:start + 1200], 220))
+if not 0.1 < voice < 0.3: sys.exit("sound: SP beside PV at %.2f of PV's loudness, not 0.2" % voice)
 # The first click, 3 kHz, within 50 ms of the first crossing's time.
 expected = start + cross * (end - start) / 100
 first = next((i for i in range(start, end - 192, 48) if tone(a[i:i + 192], 3000) > 2000), None)
 if first is None or abs(first - expected) > 0.05 * rate:
     sys.exit("sound: the first click at %s s, PV crosses SP at %.3f s (step %d)" %
              (first and "%.3f" % ((first - start) / rate), (expected - start) / rate, cross + 1))
-print("sound: SP %d Hz, then %.2f s, %d Hz at step 1, %d Hz by the peak, click at step %d" %
-      (reference, heard, early, late, cross + 1))
+print("sound: SP %d Hz, then %.2f s, %d Hz at step 1 (SP beside it at %.2f), %d Hz by the peak, "
+      "click at step %d" % (reference, heard, early, voice, late, cross + 1))
 PY
 
 # Heard after the key: how long from the key to the first sound, or nothing.
