@@ -97,7 +97,6 @@ void LiveTuning::Step(Box box, int units) {
 
 void LiveTuning::Apply(Box box, const QString& text, int caret) {
   QLineEdit* const edit = w_.boxes[IndexOf(box)];
-  if (auto* number = qobject_cast<NumberBox*>(edit)) number->DeselectQuietly();
   applying_ = true;
   edit->setText(text);
   edit->setCursorPosition(caret);
