@@ -1,5 +1,7 @@
 #include "form/recipe.h"
 
+#include <utility>
+
 namespace corvale {
 
 void Recipe::Record(Command command, const FormFields& fields) {
@@ -13,6 +15,10 @@ void Recipe::Record(Command command, const FormFields& fields) {
 
 std::string Recipe::LastText(Box box) const {
   return commands_.empty() ? std::string() : commands_.back().second.ReadBox(box);
+}
+
+void Recipe::Take(Box box, std::string text) {
+  if (!commands_.empty()) commands_.back().second.SetBox(box, std::move(text));
 }
 
 RunOutcome Recipe::Replay(LabBook& book, Box box, const std::string& text, bool keep) {

@@ -25,6 +25,9 @@ class Recipe {
   std::size_t Size() const { return commands_.size(); }
   // The text the last command read in `box`.
   std::string LastText(Box box) const;
+  // From now on the last command reads `text` in `box`, run or not: a change
+  // still waiting when another box changes is run with the other's.
+  void Take(Box box, std::string text);
 
   // The run made again: the Compute, keeping the current run among the kept
   // ones when `keep`, replacing it otherwise, then each Continue, each with

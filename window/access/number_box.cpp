@@ -71,10 +71,6 @@ void NumberBox::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
 }
 
-void NumberBox::DeselectQuietly() {
-  if (hasSelectedText()) Quietly([this] { deselect(); });
-}
-
 void NumberBox::keyPressEvent(QKeyEvent* event) {
   const int units = UnitsOf(*event);
   if (units == 0 || isReadOnly()) {

@@ -15,10 +15,6 @@ class NumberBox : public QLineEdit {
  public:
   explicit NumberBox(QWidget* parent = nullptr);
 
-  // Drops the selection without telling a screen reader, before a text set
-  // by the program replaces it: "unselected" would come before the value.
-  void DeselectQuietly();
-
  signals:
   // A step of the digit the caret stands after, asked for: Up or Down one
   // unit of it, with Shift ten; Page Up or Down ten, with Shift a hundred;

@@ -97,7 +97,6 @@ void LiveTuning::Step(Box box, int units) {
 
 void LiveTuning::Apply(Box box, const QString& text, int caret) {
   QLineEdit* const edit = w_.boxes[IndexOf(box)];
-  if (auto* number = qobject_cast<NumberBox*>(edit)) number->DeselectQuietly();
   applying_ = true;
   edit->setText(text);
   edit->setCursorPosition(caret);
@@ -107,9 +106,9 @@ void LiveTuning::Apply(Box box, const QString& text, int caret) {
   w_.announcer->Say(text);
   if (recipe_.Empty()) return;
   sentenceTimer_.stop();
+  // Another box's change still waiting runs with this one.
   if (pending_ && *pending_ != box) {
-    pending_.reset();  // another box's text, run with this one's in the next series
-    EndSeries();
+    recipe_.Take(*pending_, w_.boxes[IndexOf(*pending_)]->text().toStdString());
   }
   pending_ = box;
   if (!running_) runTimer_.start();

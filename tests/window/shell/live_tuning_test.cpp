@@ -60,9 +60,12 @@ TEST_F(LiveTuningTest, KeysThatWaitRunOnceAndTextThatIsNoNumberStaysAsItIs) {
   for (int i = 0; i < 5; ++i) {
     QCoreApplication::postEvent(Box("guiKP"), new QKeyEvent(QEvent::KeyPress, Qt::Key_Up, {}));
   }
+  // Another box's change while Kp's waits: one run takes both.
+  QCoreApplication::postEvent(Box("guiKI"), new QKeyEvent(QEvent::KeyPress, Qt::Key_Up, {}));
   QCoreApplication::processEvents();
   EXPECT_EQ(Box("guiKP")->text(), "1.0");
   EXPECT_EQ(runs.count(), 1);
+  EXPECT_EQ(FirstRow(), "1\t.0000\t.0000\t5.0000\t5.0000\t3.0000\t2.5000");
   Box("guiKP")->setText("abc");
   Key(Qt::Key_Up);
   EXPECT_EQ(Box("guiKP")->text(), "abc");
