@@ -737,6 +737,63 @@ Geben Sie 0 oder eine größere Zahl ein.</translation>
         <source>Peak or lowest</source>
         <translation>Spitzen- oder Tiefstwert</translation>
     </message>
+    <message>
+        <source>Rise time</source>
+        <translation>Anstiegszeit</translation>
+    </message>
+    <message>
+        <source>Settling time</source>
+        <translation>Ausregelzeit</translation>
+    </message>
+    <message>
+        <source>Overshoot</source>
+        <translation>Überschwingweite</translation>
+    </message>
+    <message>
+        <source>in the order they ran</source>
+        <translation>in der Reihenfolge, in der sie liefen</translation>
+    </message>
+    <message>
+        <source>latest first</source>
+        <translation>die späteste zuerst</translation>
+    </message>
+    <message>
+        <source>shortest first</source>
+        <translation>die kürzeste zuerst</translation>
+    </message>
+    <message>
+        <source>longest first</source>
+        <translation>die längste zuerst</translation>
+    </message>
+    <message>
+        <source>earliest first</source>
+        <translation>die früheste zuerst</translation>
+    </message>
+    <message>
+        <source>in alphabetical order</source>
+        <translation>alphabetisch</translation>
+    </message>
+    <message>
+        <source>in reverse alphabetical order</source>
+        <translation>umgekehrt alphabetisch</translation>
+    </message>
+    <message>
+        <source>smallest first</source>
+        <translation>der kleinste Wert zuerst</translation>
+    </message>
+    <message>
+        <source>largest first</source>
+        <translation>der größte Wert zuerst</translation>
+    </message>
+    <message>
+        <source>Sorted by %1, %2</source>
+        <translation>Sortiert nach %1, %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3.</source>
+        <comment>sorted by …: the run first, its value</comment>
+        <translation>%1: %2, %3.</translation>
+    </message>
 </context>
 <context>
     <name>RunNames</name>
@@ -1313,6 +1370,81 @@ Der vorige Lauf bleibt im Diagramm und bei den Läufen im Vergleich.</translatio
     <message>
         <source>One row per run: the gains and SP it ran with, the plant and options where the runs differ in them, and the figures of its last step response. Ctrl+C copies the selected rows; Delete forgets the selected earlier runs.</source>
         <translation>Eine Zeile je Lauf: die Beiwerte und der Sollwert SP, mit denen er lief, die Strecke und die Optionen, wo sich die Läufe darin unterscheiden, und die Kennwerte seiner letzten Sprungantwort. Strg+C kopiert die ausgewählten Zeilen; Entf entfernt die ausgewählten früheren Läufe.</translation>
+    </message>
+</context>
+<context>
+    <name>corvale::SweepDialog</name>
+    <message>
+        <source>Sweep</source>
+        <translation>Variieren</translation>
+    </message>
+    <message>
+        <source>The box whose number changes from run to run; every other box is read as typed.</source>
+        <translation>Das Feld, dessen Zahl sich von Lauf zu Lauf ändert; alle anderen Felder werden gelesen, wie sie eingegeben sind.</translation>
+    </message>
+    <message>
+        <source>The first run&apos;s value, written as in the boxes.</source>
+        <translation>Der Wert des ersten Laufs, geschrieben wie in den Feldern.</translation>
+    </message>
+    <message>
+        <source>The last run&apos;s value; the runs between are evenly spaced.</source>
+        <translation>Der Wert des letzten Laufs; die Läufe dazwischen liegen in gleichen Abständen.</translation>
+    </message>
+    <message>
+        <source>How many runs, from %1 to %2, both ends included.</source>
+        <translation>Wie viele Läufe, von %1 bis %2, beide Enden eingeschlossen.</translation>
+    </message>
+    <message>
+        <source>&amp;Value</source>
+        <translation>&amp;Wert</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;Von</translation>
+    </message>
+    <message>
+        <source>&amp;To</source>
+        <translation>&amp;Bis</translation>
+    </message>
+    <message>
+        <source>&amp;Runs</source>
+        <translation>&amp;Läufe</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>Läufe</translation>
+    </message>
+    <message>
+        <source>Runs: %1 is out of range.
+
+Type a whole number from %2 to %3.</source>
+        <translation>Läufe: %1 liegt außerhalb des Bereichs.
+
+Geben Sie eine ganze Zahl von %2 bis %3 ein.</translation>
+    </message>
+    <message>
+        <source>%1 runs of the steps in Loops are %2 steps, more than a sweep runs.
+
+A sweep runs at most %3 steps in all: choose fewer runs, or type fewer steps in Loops.</source>
+        <translation>%1 Läufe mit den Schritten in Loops sind %2 Schritte, mehr als eine Variation rechnet.
+
+Eine Variation rechnet höchstens %3 Schritte insgesamt: Wählen Sie weniger Läufe oder geben Sie in Loops weniger Schritte ein.</translation>
+    </message>
+    <message>
+        <source>Swept %1 from %2 to %3 in %4 runs. The runs compared list them, a row each; Enter on a column there sorts them by it.</source>
+        <translation>%1 von %2 bis %3 in %4 Läufen variiert. Die Läufe im Vergleich zeigen sie, je eine Zeile; die Eingabetaste in einer Spalte dort sortiert nach ihr.</translation>
+    </message>
+    <message>
+        <source>Sweep…</source>
+        <translation>Variieren …</translation>
     </message>
 </context>
 <context>

@@ -737,6 +737,63 @@ Saisissez 0 ou un nombre plus grand.</translation>
         <source>Peak or lowest</source>
         <translation>Pic ou minimum</translation>
     </message>
+    <message>
+        <source>Rise time</source>
+        <translation>Temps de montée</translation>
+    </message>
+    <message>
+        <source>Settling time</source>
+        <translation>Temps de réponse</translation>
+    </message>
+    <message>
+        <source>Overshoot</source>
+        <translation>Dépassement</translation>
+    </message>
+    <message>
+        <source>in the order they ran</source>
+        <translation>dans l’ordre où elles ont été faites</translation>
+    </message>
+    <message>
+        <source>latest first</source>
+        <translation>la plus tardive d’abord</translation>
+    </message>
+    <message>
+        <source>shortest first</source>
+        <translation>le plus court d’abord</translation>
+    </message>
+    <message>
+        <source>longest first</source>
+        <translation>le plus long d’abord</translation>
+    </message>
+    <message>
+        <source>earliest first</source>
+        <translation>le plus tôt d’abord</translation>
+    </message>
+    <message>
+        <source>in alphabetical order</source>
+        <translation>par ordre alphabétique</translation>
+    </message>
+    <message>
+        <source>in reverse alphabetical order</source>
+        <translation>par ordre alphabétique inverse</translation>
+    </message>
+    <message>
+        <source>smallest first</source>
+        <translation>la plus petite valeur d’abord</translation>
+    </message>
+    <message>
+        <source>largest first</source>
+        <translation>la plus grande valeur d’abord</translation>
+    </message>
+    <message>
+        <source>Sorted by %1, %2</source>
+        <translation>Trié par %1, %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3.</source>
+        <comment>sorted by …: the run first, its value</comment>
+        <translation>%1 : %2, %3.</translation>
+    </message>
 </context>
 <context>
     <name>RunNames</name>
@@ -1313,6 +1370,81 @@ La simulation précédente reste dans le graphique et parmi les simulations comp
     <message>
         <source>One row per run: the gains and SP it ran with, the plant and options where the runs differ in them, and the figures of its last step response. Ctrl+C copies the selected rows; Delete forgets the selected earlier runs.</source>
         <translation>Une ligne par simulation&#xa0;: les gains et la consigne SP avec lesquels elle a été calculée, le procédé et les options là où les simulations en diffèrent, et les caractéristiques de sa dernière réponse indicielle. Ctrl+C copie les lignes sélectionnées&#x202f;; Suppr supprime les simulations précédentes sélectionnées.</translation>
+    </message>
+</context>
+<context>
+    <name>corvale::SweepDialog</name>
+    <message>
+        <source>Sweep</source>
+        <translation>Balayage</translation>
+    </message>
+    <message>
+        <source>The box whose number changes from run to run; every other box is read as typed.</source>
+        <translation>La case dont le nombre change d’une simulation à l’autre ; toutes les autres cases sont lues telles que saisies.</translation>
+    </message>
+    <message>
+        <source>The first run&apos;s value, written as in the boxes.</source>
+        <translation>La valeur de la première simulation, écrite comme dans les cases.</translation>
+    </message>
+    <message>
+        <source>The last run&apos;s value; the runs between are evenly spaced.</source>
+        <translation>La valeur de la dernière simulation ; celles d’entre elles sont également espacées.</translation>
+    </message>
+    <message>
+        <source>How many runs, from %1 to %2, both ends included.</source>
+        <translation>Combien de simulations, de %1 à %2, les deux bouts compris.</translation>
+    </message>
+    <message>
+        <source>&amp;Value</source>
+        <translation>&amp;Valeur</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;De</translation>
+    </message>
+    <message>
+        <source>&amp;To</source>
+        <translation>&amp;À</translation>
+    </message>
+    <message>
+        <source>&amp;Runs</source>
+        <translation>&amp;Simulations</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>À</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>Simulations</translation>
+    </message>
+    <message>
+        <source>Runs: %1 is out of range.
+
+Type a whole number from %2 to %3.</source>
+        <translation>Simulations : %1 est hors limites.
+
+Saisissez un nombre entier de %2 à %3.</translation>
+    </message>
+    <message>
+        <source>%1 runs of the steps in Loops are %2 steps, more than a sweep runs.
+
+A sweep runs at most %3 steps in all: choose fewer runs, or type fewer steps in Loops.</source>
+        <translation>%1 simulations des pas de Loops font %2 pas, plus qu’un balayage n’en calcule.
+
+Un balayage calcule au plus %3 pas en tout : choisissez moins de simulations, ou saisissez moins de pas dans Loops.</translation>
+    </message>
+    <message>
+        <source>Swept %1 from %2 to %3 in %4 runs. The runs compared list them, a row each; Enter on a column there sorts them by it.</source>
+        <translation>Balayage de %1 de %2 à %3 en %4 simulations. Les simulations comparées les listent, une ligne chacune ; Entrée sur une colonne les y trie selon elle.</translation>
+    </message>
+    <message>
+        <source>Sweep…</source>
+        <translation>Balayage…</translation>
     </message>
 </context>
 <context>
