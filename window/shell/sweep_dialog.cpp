@@ -10,6 +10,7 @@
 #include <QSpinBox>
 
 #include "simulation/parse_number.h"
+#include "window/access/announcer.h"
 #include "window/access/combo_choice.h"
 #include "window/access/explanation.h"
 #include "window/shell/sweep_message.h"
@@ -45,6 +46,11 @@ SweepDialog::SweepDialog(const LabBook& book, const FormFields& fields, const QL
     value_->addItem(BoxLabel(box), static_cast<int>(box));
     if (box == initial.box) value_->setCurrentIndex(value_->count() - 1);
   }
+  // A screen reader is told of a combo box's new choice only while its list
+  // is open: Up and Down on the closed box are said here.
+  auto* announcer = new Announcer(this);
+  connect(value_, &QComboBox::currentIndexChanged, announcer,
+          [this, announcer] { announcer->Say(value_->currentText()); });
   runs_->setRange(kLeastSweepRuns, kMostSweepRuns);
   runs_->setValue(initial.runs);
   ExplainChoice(value_, SweepWords::tr("The box whose number changes from run to run; every "
