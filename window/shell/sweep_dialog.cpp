@@ -48,9 +48,18 @@ SweepDialog::SweepDialog(const LabBook& book, const FormFields& fields, const QL
   }
   // A screen reader is told of a combo box's new choice only while its list
   // is open: Up and Down on the closed box are said here.
-  auto* announcer = new Announcer(this);
-  connect(value_, &QComboBox::currentIndexChanged, announcer,
-          [this, announcer] { announcer->Say(value_->currentText()); });
+  // Made at the first change: one there from the start would be read out,
+  // empty, as the dialog opens.
+  connect(value_, &QComboBox::currentIndexChanged, this, [this] {
+    if (!announcer_) {
+      announcer_ = new Announcer(this);
+      announcer_->show();
+    }
+    announcer_->Say(value_->currentText());
+    // From follows the box chosen until it is typed into.
+    if (!from_->isModified())
+      from_->setText(QString::fromStdString(fields_.ReadBox(Request().box)));
+  });
   runs_->setRange(kLeastSweepRuns, kMostSweepRuns);
   runs_->setValue(initial.runs);
   ExplainChoice(value_, SweepWords::tr("The box whose number changes from run to run; every "
