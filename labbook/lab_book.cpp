@@ -75,7 +75,7 @@ void LabBook::DropOldest(BookChange& change) {
     if (entry != current && (i == 0 || EntryOf(kept_[i - 1]) != entry)) ++entries;
   }
   std::size_t runs = 0;  // those of the entries that go
-  for (std::size_t gone = 0; gone + kKept < entries; ++gone) {
+  for (std::size_t gone = 0; gone + kKept < entries && runs < kept_.size(); ++gone) {
     const RunId entry = EntryOf(kept_[runs]);
     while (runs < kept_.size() && EntryOf(kept_[runs]) == entry) ++runs;
   }
