@@ -66,19 +66,27 @@ RunId LabBook::BeginSweep(RunField field) {
 }
 
 void LabBook::DropOldest(BookChange& change) {
+  // An entry's runs stand together, the oldest entries first and the
+  // current run's last: the oldest go from the front, an entry at a time.
   const RunId current = currentSweep_ ? currentSweep_->sweep : currentId_;
-  std::vector<RunId> entries;  // the others, oldest first
-  for (const KeptRun& run : kept_) {
-    const RunId entry = EntryOf(run);
-    if (entry != current && std::find(entries.begin(), entries.end(), entry) == entries.end())
-      entries.push_back(entry);
+  std::size_t entries = 0;
+  for (std::size_t i = 0; i < kept_.size(); ++i) {
+    const RunId entry = EntryOf(kept_[i]);
+    if (entry != current && (i == 0 || EntryOf(kept_[i - 1]) != entry)) ++entries;
   }
-  for (std::size_t e = 0; e + kKept < entries.size(); ++e) {
-    std::erase_if(kept_, [&](const KeptRun& run) {
-      if (EntryOf(run) != entries[e]) return false;
-      change.dropped.push_back(run.id);
-      return true;
-    });
+  std::size_t runs = 0;  // those of the entries that go
+  for (std::size_t gone = 0; gone + kKept < entries && runs < kept_.size(); ++gone) {
+    const RunId entry = EntryOf(kept_[runs]);
+    while (runs < kept_.size() && EntryOf(kept_[runs]) == entry) ++runs;
+  }
+  try {
+    change.dropped.reserve(change.dropped.size() + runs);
+  } catch (const std::bad_alloc&) {
+    return;  // kept a while longer: one entry more, for want of a few bytes
+  }
+  for (; runs > 0; --runs) {
+    change.dropped.push_back(kept_.front().id);
+    kept_.pop_front();
   }
 }
 

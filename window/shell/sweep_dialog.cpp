@@ -10,6 +10,7 @@
 #include <QSpinBox>
 
 #include "simulation/parse_number.h"
+#include "window/access/announcer.h"
 #include "window/access/combo_choice.h"
 #include "window/access/explanation.h"
 #include "window/shell/sweep_message.h"
@@ -45,6 +46,20 @@ SweepDialog::SweepDialog(const LabBook& book, const FormFields& fields, const QL
     value_->addItem(BoxLabel(box), static_cast<int>(box));
     if (box == initial.box) value_->setCurrentIndex(value_->count() - 1);
   }
+  // A screen reader is told of a combo box's new choice only while its list
+  // is open: Up and Down on the closed box are said here.
+  // Made at the first change: one there from the start would be read out,
+  // empty, as the dialog opens.
+  connect(value_, &QComboBox::currentIndexChanged, this, [this] {
+    if (!announcer_) {
+      announcer_ = new Announcer(this);
+      announcer_->show();
+    }
+    announcer_->Say(value_->currentText());
+    // From follows the box chosen until it is typed into.
+    if (!from_->isModified())
+      from_->setText(QString::fromStdString(fields_.ReadBox(Request().box)));
+  });
   runs_->setRange(kLeastSweepRuns, kMostSweepRuns);
   runs_->setValue(initial.runs);
   ExplainChoice(value_, SweepWords::tr("The box whose number changes from run to run; every "

@@ -13,6 +13,8 @@ class QSpinBox;
 
 namespace corvale {
 
+class Announcer;
+
 // Asks what to sweep: which box's number (sweepValue), from (sweepFrom) and
 // to (sweepTo), in how many runs (sweepRuns). The numbers are read as the
 // boxes read them; OK checks them as the sweep will, and a failure of the
@@ -41,6 +43,7 @@ class SweepDialog : public QDialog {
   QLineEdit* from_;
   QLineEdit* to_;
   QSpinBox* runs_;
+  Announcer* announcer_ = nullptr;
 };
 
 }  // namespace corvale

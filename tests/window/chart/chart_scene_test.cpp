@@ -1,4 +1,5 @@
 // The chart's lines, panels, shading, legend and focus frame, read off its pixels and its report.
+#include "form/sweep_command.h"
 #include "tests/window/chart/chart_fixture.h"
 #include "tests/window/chart/chart_menu_fixture.h"
 
@@ -159,6 +160,17 @@ TEST_F(ChartDrawing, TheLegendNamesEachRunByWhatSetsItApart) {
     named.resize(std::find(named.begin(), named.end(), "SP") - named.begin());
     EXPECT_EQ(named, std::vector<QString>(legend.begin(), legend.end()));
   }
+}
+
+// A sweep is named once, by what it swept from its first run to its last, the current one.
+TEST_F(ChartDrawing, TheLegendNamesASweepOnce) {
+  ASSERT_TRUE(Press("C 3 0 0 5 30"));
+  ASSERT_TRUE(OnSweep(history, fields, {Box::Kp, ".5", "1.5", 3}).ok());
+  Show({});
+  Render(800, 600);
+  std::vector<QString> named = Texts(chart.Report(), ChartReport::Part::kLegend);
+  named.resize(std::find(named.begin(), named.end(), "SP") - named.begin());
+  EXPECT_EQ(named, (std::vector<QString>{"PV, Kp 1.5", "Kp 3", "Kp 0.5 \u2026 1.5"}));
 }
 
 // Five runs of a lesson, the last on another plant, fit two lines of a chart 1280 pixels wide.
