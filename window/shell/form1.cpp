@@ -286,6 +286,7 @@ void Form1::OnSweep(Box box) {
     BusyCursor busy;
     outcome = corvale::OnSweep(book_, *fields_, lastSweep_);
   }
+  if (outcome.change.newRun) live_->Forget();  // a sweep's runs are not a recipe's
   Follow(outcome.change, false);
   DropQueuedInput();
   if (outcome.change.newRun) cwin->Table()->ShowRow(0);

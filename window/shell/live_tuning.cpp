@@ -66,6 +66,12 @@ void LiveTuning::Ran(const RunOutcome& outcome) {
   }
 }
 
+void LiveTuning::Forget() {
+  pending_.reset();
+  EndSeries();
+  recipe_.Clear();
+}
+
 void LiveTuning::EndSeries() {
   series_.reset();
   undo_.clear();

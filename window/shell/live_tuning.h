@@ -49,6 +49,9 @@ class LiveTuning : public QObject {
   // After a command the user ran: what made the run is recorded, and a
   // series of changes ends.
   void Ran(const RunOutcome& outcome);
+  // After runs no recipe makes again, as a sweep's: until the next Compute a
+  // change in a box changes its text alone.
+  void Forget();
   // Whether a change still waits for its run.
   bool Pending() const { return pending_.has_value(); }
 
