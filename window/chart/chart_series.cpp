@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <deque>
+#include <utility>
 
 namespace corvale {
 namespace {
@@ -180,6 +182,22 @@ void ChartSeries::DrawLimitShading(QPainter& painter, ChartReport& report) const
     Shade(painter, left + static_cast<double>(start), left + static_cast<double>(next), report);
 }
 
+namespace {
+
+// A kept run's place among the kept runs of its entry, and how many they are.
+std::pair<std::size_t, std::size_t> PlaceInEntry(const std::deque<KeptRun>& kept, std::size_t i) {
+  const RunId entry = EntryOf(kept[i]);
+  std::size_t place = 0, runs = 0;
+  for (std::size_t k = 0; k < kept.size(); ++k) {
+    if (EntryOf(kept[k]) != entry) continue;
+    if (k < i) ++place;
+    ++runs;
+  }
+  return {place, runs};
+}
+
+}  // namespace
+
 void ChartSeries::DrawKept(QPainter& painter, ChartReport& report) const {
   const std::size_t slack = KeptSlack(frame_.Split());
   const auto& kept = book_.Kept();
@@ -197,6 +215,15 @@ void ChartSeries::DrawKept(QPainter& painter, ChartReport& report) const {
     const QPolygonF pv =
         SeriesPath(frame_, frame_.values, KeptSource(kept[i].pv, slack), &decimated);
     QPen pen = frame_.style.Kept(look);
+    // A sweep's runs in one look, fainter the earlier in the sweep, so that
+    // its order shows: from a third of the colour to the whole.
+    const auto [place, runs] = PlaceInEntry(kept, i);
+    if (runs > 1) {
+      QColor faded = pen.color();
+      faded.setAlphaF(faded.alphaF() *
+                      (1 + 2.0 * static_cast<double>(place) / static_cast<double>(runs - 1)) / 3);
+      pen.setColor(faded);
+    }
     // Dashes on a column's strokes are noise: a decimated line is solid.
     if (decimated) pen.setStyle(Qt::SolidLine);
     painter.setPen(pen);
