@@ -56,6 +56,8 @@ TEST_F(Window, KeysMoveAlongTheTabOrderAndRunOnlyOnAButton) {
   EXPECT_EQ(announcer->Spoken(), 1);
   QAccessibleInterface* notification = QAccessible::queryAccessibleInterface(announcer);
   EXPECT_EQ(notification->role(), QAccessible::Notification);
+  // In a status bar, Orca speaks a message as its words alone, every time alike.
+  EXPECT_EQ(notification->parent()->role(), QAccessible::StatusBar);
   EXPECT_EQ(Said(), Chart()->toolTip());
   EXPECT_EQ(QApplication::focusWidget(), Find("Command1"));
   QAccessibleInterface* table = QAccessible::queryAccessibleInterface(Table());
