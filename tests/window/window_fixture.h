@@ -102,10 +102,16 @@ class Window : public testing::Test {
     return lines.join(QStringLiteral("\r\n"));
   }
   QStringList Lines() const { return Text().split("\r\n"); }
+  // The window's announcer, or a widget's own: in the status bar it makes in
+  // it, not one of a widget inside.
+  Announcer* Voice(const QWidget* widget = nullptr) const {
+    const QWidget* in = widget ? widget : window.get();
+    const auto* bar = in->findChild<QWidget*>("announcer-bar", Qt::FindDirectChildrenOnly);
+    return bar ? bar->findChild<Announcer*>() : nullptr;
+  }
   // What the window's notification, or a widget's, says now, or nothing.
   QString Said(const QWidget* widget = nullptr) const {
-    const QWidget* in = widget ? widget : window.get();
-    auto* said = QAccessible::queryAccessibleInterface(in->findChild<Announcer*>());
+    auto* said = QAccessible::queryAccessibleInterface(Voice(widget));
     return said->childCount() == 1 ? said->child(0)->text(QAccessible::Name) : QString();
   }
   void Click(const char* button) const { QTest::mouseClick(Find(button), Qt::LeftButton); }
