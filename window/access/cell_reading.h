@@ -28,7 +28,7 @@ class CellReading {
   // The current cell moved from `previous`.
   void Follow(const QModelIndex& current, const QModelIndex& previous);
   // The rows were made again: no cell is current.
-  void Forget() { row_ = column_ = -1, alongRow_ = false; }
+  void Forget() { *this = CellReading(); }
   Voice Of(const QModelIndex& index) const;
   bool IsBare(const QModelIndex& index) const { return Of(index) == Voice::kBare; }
 
