@@ -1605,6 +1605,11 @@ Eine Variation rechnet höchstens %3 Schritte insgesamt: Wählen Sie weniger Lä
         <source>Sweep…</source>
         <translation>Variieren …</translation>
     </message>
+    <message>
+        <source>%1 menu</source>
+        <comment>a box&apos;s context menu, by its label</comment>
+        <translation>Menü von %1</translation>
+    </message>
 </context>
 <context>
     <name>corvale::TranscriptBox</name>

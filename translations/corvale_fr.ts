@@ -1605,6 +1605,11 @@ Un balayage calcule au plus %3 pas en tout : choisissez moins de simulations, ou
         <source>Sweep…</source>
         <translation>Balayage…</translation>
     </message>
+    <message>
+        <source>%1 menu</source>
+        <comment>a box&apos;s context menu, by its label</comment>
+        <translation>Menu de %1</translation>
+    </message>
 </context>
 <context>
     <name>corvale::TranscriptBox</name>

@@ -3,6 +3,8 @@
 // made in the runs compared.
 #include "window/shell/sweep_dialog.h"
 
+#include <QMenu>
+
 #include "tests/window/window_fixture.h"
 #include "window/comparison/run_comparison_view.h"
 
@@ -49,6 +51,22 @@ TEST_F(Window, SweepsFromTheKeyThroughItsDialogIntoTheRunsCompared) {
   EXPECT_EQ(compared->rowCount(), 11);
   EXPECT_EQ(window->Book().CurrentGains().Kp, 2);
   EXPECT_TRUE(Said().startsWith("Swept Kp from 0.1 to 2 in 10 runs.")) << Said().toStdString();
+}
+
+// Each box's menu opens by Shift+F10 too, and says itself: the line edit's
+// own items, and a sweep where the box can be swept.
+TEST_F(Window, ABoxMenuOpensByKeyAndIsSpoken) {
+  const std::tuple<const char*, const char*, bool> boxes[] = {{"guiKP", "Kp menu: ", true},
+                                                              {"Loops", "Loops menu: ", false}};
+  for (const auto& [name, said, sweeps] : boxes) {
+    QTest::keyClick(Box(name), Qt::Key_F10, Qt::ShiftModifier);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr) << name;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return menu->activeAction() != nullptr; }, 1000)) << name;
+    EXPECT_TRUE(Said().startsWith(said)) << Said().toStdString();
+    EXPECT_EQ(menu->findChild<QAction*>("sweep") != nullptr, sweeps) << name;
+    menu->close();
+  }
 }
 
 }  // namespace
