@@ -38,6 +38,7 @@ TEST(DigitStep, StepsTheDigitBeforeTheCaretKeepingTheTextsForm) {
       {&comma, {"0,5|", 1, "0,6|"}},
       {&comma, {"0.5|", 1, ""}},  // not this locale's separator
       {&arabic, {"\u0660\u066B\u0665|", 1, "\u0660\u066B\u0666|"}},
+      {&arabic, {"\u0660\u066B\u0669|", 1, "\u0661\u066B\u0660|"}},  // ٠٫٩ to ١٫٠
       {&point, {"abc|", 1, ""}},
       {&point, {"|", 1, ""}},
       {&point, {"1e3|", 1, ""}},

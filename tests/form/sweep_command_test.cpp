@@ -49,6 +49,21 @@ TEST(SweepCommand, RunsEachValueWithTheOtherBoxesAsTypedAsOneEntry) {
   EXPECT_EQ(tag.field, RunField::kKp);
   EXPECT_EQ(*book.Kept()[2].summary.sweep, tag);
   EXPECT_EQ(session.fields.ReadBox(Box::Kp), "1");  // the box keeps its text
+  session.Press("C 1 0 0 5 10");                    // after the sweep: a run of its own again
+  EXPECT_FALSE(book.CurrentSummary().sweep.has_value());
+}
+
+// A box of whole numbers takes each value rounded: 0, .5 and 1 run as 0, 1, 1.
+TEST(SweepCommand, RoundsTheValuesOfABoxOfWholeNumbers) {
+  Session session;
+  const SweepOutcome outcome =
+      OnSweep(session.history, session.fields, {Box::PlantDeadTime, "0", "1", 3});
+  ASSERT_TRUE(outcome.ok());
+  std::vector<std::int64_t> deadTimes;
+  for (const KeptRun& run : session.history.Kept())
+    deadTimes.push_back(run.summary.options.plant.deadTime);
+  deadTimes.push_back(session.history.CurrentSummary().options.plant.deadTime);
+  EXPECT_EQ(deadTimes, (std::vector<std::int64_t>{0, 1, 1}));
 }
 
 TEST(SweepCommand, BadInputStopsItBeforeItChangesAnything) {
