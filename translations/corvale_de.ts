@@ -838,11 +838,6 @@ Geben Sie 0 oder eine größere Zahl ein.</translation>
         <translation>Sortiert nach %1, %2</translation>
     </message>
     <message>
-        <source>%1: %2, %3.</source>
-        <comment>sorted by …: the run first, its value</comment>
-        <translation>%1: %2, %3.</translation>
-    </message>
-    <message>
         <source>Now on run %1 of %2.</source>
         <translation>Jetzt auf Lauf %1 von %2.</translation>
     </message>
@@ -865,6 +860,19 @@ Geben Sie 0 oder eine größere Zahl ein.</translation>
     <message>
         <source>%1 runs selected.</source>
         <translation>%1 Läufe ausgewählt.</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <comment>sorted by …: the run first, its value</comment>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>%1; the next run alike.</source>
+        <translation>%1; der nächste Lauf ebenso.</translation>
+    </message>
+    <message>
+        <source>%1; the next %2 runs alike.</source>
+        <translation>%1; die nächsten %2 Läufe ebenso.</translation>
     </message>
 </context>
 <context>

@@ -838,11 +838,6 @@ Saisissez 0 ou un nombre plus grand.</translation>
         <translation>Trié par %1, %2</translation>
     </message>
     <message>
-        <source>%1: %2, %3.</source>
-        <comment>sorted by …: the run first, its value</comment>
-        <translation>%1 : %2, %3.</translation>
-    </message>
-    <message>
         <source>Now on run %1 of %2.</source>
         <translation>Vous êtes sur la simulation %1 sur %2.</translation>
     </message>
@@ -865,6 +860,19 @@ Saisissez 0 ou un nombre plus grand.</translation>
     <message>
         <source>%1 runs selected.</source>
         <translation>%1 simulations sélectionnées.</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <comment>sorted by …: the run first, its value</comment>
+        <translation>%1 : %2, %3</translation>
+    </message>
+    <message>
+        <source>%1; the next run alike.</source>
+        <translation>%1 ; la simulation suivante de même.</translation>
+    </message>
+    <message>
+        <source>%1; the next %2 runs alike.</source>
+        <translation>%1 ; les %2 simulations suivantes de même.</translation>
     </message>
 </context>
 <context>

@@ -104,8 +104,17 @@ QString RunComparisonModel::SortedSentence() const {
           .arg(SortColumnName(sortColumn_), SortDirection(sortColumn_, sortOrder_));
   if (rows_.empty() || sortColumn_ == kRun) return sorted + u'.';
   const QString name = RunNames(rows_, locale_).front();
-  return ComparisonWords::tr("%1: %2, %3.", "sorted by …: the run first, its value")
-      .arg(sorted, name, SpokenCell(sortColumn_, CellOf(0, sortColumn_), false));
+  const ComparisonCell first = CellOf(0, sortColumn_);
+  const QString said = ComparisonWords::tr("%1: %2, %3", "sorted by …: the run first, its value")
+                           .arg(sorted, name, SpokenCell(sortColumn_, first, false));
+  // Which value comes first is half the answer: how many share it, the other.
+  int alike = 0;
+  while (static_cast<std::size_t>(alike) + 1 < rows_.size() &&
+         CellOf(static_cast<std::size_t>(alike) + 1, sortColumn_).text == first.text)
+    ++alike;
+  if (alike == 0) return said + u'.';
+  if (alike == 1) return ComparisonWords::tr("%1; the next run alike.").arg(said);
+  return ComparisonWords::tr("%1; the next %2 runs alike.").arg(said, ProseCount(alike, locale_));
 }
 
 std::vector<int> RunComparisonModel::WholeEntries(const std::vector<int>& rows) const {

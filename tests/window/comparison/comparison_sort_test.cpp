@@ -40,6 +40,8 @@ TEST(ComparisonSort, SortsASweepByAnyColumnAndSaysWhichRunComesFirst) {
             "Sorted by Settling time, longest first: Kp 1.5, Settling time 14 steps.");
   model.sort(settling, Qt::AscendingOrder);
   EXPECT_EQ(column(C::kSettledFrom), "4|4|7|15");
+  EXPECT_TRUE(model.SortedSentence().endsWith("Settling time 3 steps; the next run alike."))
+      << model.SortedSentence().toStdString();
   EXPECT_TRUE(model.IsCurrent(3));
   // The sweep's rows whole, wherever they stand; the run of its own alone.
   EXPECT_EQ(model.WholeEntries({2}), (std::vector<int>{1, 2, 3}));
