@@ -3,7 +3,9 @@
 // README's text, so that neither can drift alone. The quoted figures were confirmed by
 // tests/labbook/stepinfo_reference.py, which simulates the loop on its own.
 #include <functional>
+#include <map>
 
+#include "form/sweep_command.h"
 #include "labbook/step_info.h"
 #include "simulation/transcript.h"
 #include "tests/support/command_runs.h"
@@ -117,6 +119,25 @@ TEST(ReadmeFigures, TheRunsComparedTheRowsAndTheCursorSayWhatTheRunsShow) {
         rows}) {
     EXPECT_NE(readme.find(measured), std::string::npos) << measured;
   }
+}
+
+// The sweep that answers "which Kp settles fastest", sorted as the README sorts it.
+TEST(ReadmeFigures, TheSweepSortedSaysWhichKpSettlesFastest) {
+  Session session;
+  for (Box box : {Box::Ki, Box::Kd}) session.fields.SetBox(box, "0");
+  ASSERT_TRUE(OnSweep(session.history, session.fields, {Box::Kp, "0.1", "2", 20}).ok());
+  std::map<std::int64_t, std::vector<double>> kps;  // by settling time, in the order they ran
+  const auto take = [&kps](const StepFigures& f, double kp) {
+    if (f.settled) kps[*f.settledFrom - f.firstStep].push_back(kp);
+  };
+  for (const KeptRun& run : session.history.Kept())
+    take(*run.summary.figures, run.summary.gains.Kp);
+  take(*session.history.CurrentFigures(), session.history.CurrentGains().Kp);
+  const auto& [steps, fastest] = *kps.begin();
+  ASSERT_EQ(fastest.size(), 2u);  // the README's words for a tie of two
+  const std::string said = "Sorted by Settling time, shortest first: Kp " + Prose(fastest[0]) +
+                           ", Settling time " + N(steps) + " steps; the next run alike.";
+  EXPECT_NE(Readme().find(said), std::string::npos) << said;
 }
 
 TEST(ReadmeFigures, TheManualPageGivesTheLimitsAndTheSizeOfAMillionRows) {

@@ -15,14 +15,12 @@ struct ReplayCase {
 // A replay is the run the user would have made typing the new text into the
 // last command, and a second one in place of the first keeps nothing more.
 TEST(Recipe, ReplaysEachCommandWithTheChangeInTheLast) {
+  // clang-format off
   const ReplayCase cases[] = {
       {{"C .5 0 0 5 30"}, Box::Kp, "0.6", {"C 0.6 0 0 5 30"}},
-      {{"C .5 .5 .5 300 100", "+ .5 .5 .5 5 300"},
-       Box::SP,
-       "6",
-       {"C .5 .5 .5 300 100", "+ .5 .5 .5 6 300"}},
-      {{"C .5 0 0 5 30", "+ 1 0 0 5 10"}, Box::Loops, "20", {"C .5 0 0 5 30", "+ 1 0 0 5 20"}},
-  };
+      {{"C .5 .5 .5 300 100", "+ .5 .5 .5 5 300"}, Box::SP, "6", {"C .5 .5 .5 300 100", "+ .5 .5 .5 6 300"}},
+      {{"C .5 0 0 5 30", "+ 1 0 0 5 10"}, Box::Loops, "20", {"C .5 0 0 5 30", "+ 1 0 0 5 20"}}};
+  // clang-format on
   for (const ReplayCase& c : cases) {
     Session session;
     Recipe recipe;

@@ -38,13 +38,10 @@ TEST(SweepCommand, RunsEachValueWithTheOtherBoxesAsTypedAsOneEntry) {
     runs.emplace_back(run.summary.gains.Kp, run.pv.Value(1), run.summary.sweep.has_value());
   runs.emplace_back(book.CurrentGains().Kp, book.Current().Sample(1).pv,
                     book.CurrentSummary().sweep.has_value());
-  EXPECT_EQ(runs, (std::vector<std::tuple<double, double, bool>>{{3, 7.5, false},
-                                                                 {1, 2.5, false},
-                                                                 {0, 0, true},
-                                                                 {.25, .625, true},
-                                                                 {.5, 1.25, true},
-                                                                 {.75, 1.875, true},
-                                                                 {1, 2.5, true}}));
+  // clang-format off
+  EXPECT_EQ(runs, (std::vector<std::tuple<double, double, bool>>{
+      {3, 7.5, false}, {1, 2.5, false}, {0, 0, true}, {.25, .625, true}, {.5, 1.25, true}, {.75, 1.875, true}, {1, 2.5, true}}));
+  // clang-format on
   const SweepTag tag = *book.CurrentSummary().sweep;
   EXPECT_EQ(tag.field, RunField::kKp);
   EXPECT_EQ(*book.Kept()[2].summary.sweep, tag);

@@ -20,12 +20,8 @@ TEST_F(LiveTuningTest, UpReRunsInPlaceOfTheLastChangeAndUndoesWithItsRun) {
   Click("Command1");
   Box("guiKP")->setFocus();
   Box("guiKP")->end(false);
-  const struct {
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-    const char* text;
-    const char* p;
-  } steps[] = {
+  // The key; Kp's text and step 1's P after it.
+  const std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*, const char*> steps[] = {
       {Qt::Key_Up, {}, ".6", "3.0000"},
       {Qt::Key_Up, {}, ".7", "3.5000"},
       {Qt::Key_Z, Qt::ControlModifier, ".6", "3.0000"},
@@ -33,13 +29,12 @@ TEST_F(LiveTuningTest, UpReRunsInPlaceOfTheLastChangeAndUndoesWithItsRun) {
       {Qt::Key_Up, Qt::ShiftModifier, "1.7", "8.5000"},
       {Qt::Key_PageDown, {}, "0.7", "3.5000"},  // "1.7" had a whole digit
   };
-  for (const auto& step : steps) {
-    Key(step.key, step.modifiers);
-    EXPECT_EQ(Box("guiKP")->text(), step.text);
-    EXPECT_EQ(Said(), step.text);  // the value at once
-    EXPECT_EQ(FirstRow(),
-              QStringLiteral("1\t.0000\t.0000\t5.0000\t%1\t2.5000\t2.5000").arg(step.p));
-    EXPECT_EQ(window->Book().Kept().size(), 1u) << step.text;  // the ghost alone
+  for (const auto& [key, modifiers, text, p] : steps) {
+    Key(key, modifiers);
+    EXPECT_EQ(Box("guiKP")->text(), text);
+    EXPECT_EQ(Said(), text);  // the value at once
+    EXPECT_EQ(FirstRow(), QStringLiteral("1\t.0000\t.0000\t5.0000\t%1\t2.5000\t2.5000").arg(p));
+    EXPECT_EQ(window->Book().Kept().size(), 1u) << text;  // the ghost alone
   }
   // Then what changed against the ghost.
   QTest::qWait(500);

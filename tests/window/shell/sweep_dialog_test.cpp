@@ -62,8 +62,7 @@ TEST_F(Window, ABoxMenuOpensByKeyAndIsSpoken) {
     QTest::keyClick(Box(name), Qt::Key_F10, Qt::ShiftModifier);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr) << name;
-    EXPECT_TRUE(QTest::qWaitFor([&] { return menu->activeAction() != nullptr; }, 1000)) << name;
-    EXPECT_TRUE(Said().startsWith(said)) << Said().toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Said().startsWith(said); }, 1000)) << name;
     EXPECT_EQ(menu->findChild<QAction*>("sweep") != nullptr, sweeps) << name;
     menu->close();
   }

@@ -6,20 +6,14 @@ namespace {
 // What each term computes, not what it will do to this loop, which is for
 // the class to find out: no gain's tooltip says where PV settles.
 TEST_F(Window, TooltipsSayWhatEachTermComputes) {
-  const std::pair<const char*, const char*> tips[] = {
-      {"guiKP",
-       "Proportional gain: P = Kp × Error. P pushes X in proportion to the error of this step: "
-       "the further PV is from SP, the harder it pushes.\n"},
-      {"guiKI",
-       "Integral gain: I = Ki × the sum of the errors. I pushes X by the errors of every step "
-       "so far, added up: it changes for as long as an error is left.\n"},
-      {"guiKD",
-       "Derivative gain: D = Kd × the change in the error from the step before. D answers how "
-       "fast the error changes, not how large it is.\n"}};
-  for (const auto& [name, tip] : tips) {
-    EXPECT_TRUE(Find(name)->toolTip().startsWith(QString::fromUtf8(tip)))
-        << Find(name)->toolTip().toStdString();
-    EXPECT_FALSE(Find(name)->toolTip().contains("settle")) << name;
+  const std::pair<const char*, const char*> formulas[] = {
+      {"guiKP", "Proportional gain: P = Kp × Error."},
+      {"guiKI", "Integral gain: I = Ki × the sum of the errors."},
+      {"guiKD", "Derivative gain: D = Kd × the change in the error from the step before."}};
+  for (const auto& [name, formula] : formulas) {
+    const QString tip = Find(name)->toolTip();
+    EXPECT_TRUE(tip.startsWith(QString::fromUtf8(formula))) << tip.toStdString();
+    EXPECT_FALSE(tip.contains("settle")) << name;
   }
   EXPECT_TRUE(Find("table")->toolTip().contains(QString::fromUtf8("limited to 0–255.\n")));
   EXPECT_TRUE(Find("table")->toolTip().endsWith(
