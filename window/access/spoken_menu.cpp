@@ -1,6 +1,8 @@
 #include "window/access/spoken_menu.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QPointer>
 #include <QTimer>
@@ -27,6 +29,12 @@ void PopUpSpoken(QMenu* menu, const QString& name, QPoint global, Announcer& ann
       return;
     }
   });
+}
+
+QPoint MenuPoint(const QAbstractItemView& view, const QContextMenuEvent* event) {
+  if (event && event->reason() != QContextMenuEvent::Keyboard) return event->globalPos();
+  const QRect cell = view.visualRect(view.currentIndex());
+  return view.viewport()->mapToGlobal(cell.isValid() ? cell.center() : QPoint(0, 0));
 }
 
 }  // namespace corvale

@@ -127,7 +127,7 @@ void RunComparisonView::keyPressEvent(QKeyEvent* event) {
   if (event->matches(QKeySequence::Copy)) return Copy();
   if (key == Qt::Key_Delete && modifiers == Qt::NoModifier) return ForgetSelected();
   if (key == Qt::Key_F10 && modifiers == Qt::ShiftModifier) {
-    return ShowMenu(KeyboardMenuPoint());
+    return ShowMenu(MenuPoint(*this));
   }
   const int before = currentIndex().row();
   QTableView::keyPressEvent(event);
@@ -194,15 +194,8 @@ void RunComparisonView::ShowMenu(QPoint global) {
   PopUpSpoken(CreateContextMenu(), ComparisonWords::tr("Runs compared menu"), global, *announcer_);
 }
 
-QPoint RunComparisonView::KeyboardMenuPoint() const {
-  // At the current cell, or the table's corner.
-  const QRect cell = visualRect(currentIndex());
-  return viewport()->mapToGlobal(cell.isValid() ? cell.center() : QPoint(0, 0));
-}
-
 void RunComparisonView::contextMenuEvent(QContextMenuEvent* event) {
-  ShowMenu(event->reason() == QContextMenuEvent::Keyboard ? KeyboardMenuPoint()
-                                                          : event->globalPos());
+  ShowMenu(MenuPoint(*this, event));
   event->accept();
 }
 

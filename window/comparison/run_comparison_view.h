@@ -54,7 +54,6 @@ class RunComparisonView : public QTableView {
   void ShowMenu(QPoint global);
   // What is selected, said: "Runs 1 to 2 selected."
   void SaySelection();
-  QPoint KeyboardMenuPoint() const;
 
   RunComparisonModel* model_;
   Announcer* announcer_;

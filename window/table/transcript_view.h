@@ -74,7 +74,6 @@ class TranscriptView : public QTableView {
   // down it does.
   bool StartsInStepColumn() const;
   void ShowMenu(QPoint global);
-  QPoint KeyboardMenuPoint() const;
   // Takes in the run's widest values; fits the columns if one widened.
   void Widen();
   // The font's advances for the estimates, the rows' height and the columns.

@@ -41,15 +41,8 @@ void TranscriptView::ShowMenu(QPoint global) {
   PopUpSpoken(CreateContextMenu(), TableWords::tr("Transcript menu"), global, *announcer_);
 }
 
-QPoint TranscriptView::KeyboardMenuPoint() const {
-  // At the current cell, or the table's corner.
-  const QRect cell = visualRect(currentIndex());
-  return viewport()->mapToGlobal(cell.isValid() ? cell.center() : QPoint(0, 0));
-}
-
 void TranscriptView::contextMenuEvent(QContextMenuEvent* event) {
-  ShowMenu(event->reason() == QContextMenuEvent::Keyboard ? KeyboardMenuPoint()
-                                                          : event->globalPos());
+  ShowMenu(MenuPoint(*this, event));
   event->accept();
 }
 
@@ -89,7 +82,7 @@ void TranscriptView::keyPressEvent(QKeyEvent* event) {
     return announcer_->Say(SelectionSentence(*model_, SelectedBlock(), locale()));
   }
   if (key == Qt::Key_F10 && modifiers == Qt::ShiftModifier) {
-    return ShowMenu(KeyboardMenuPoint());
+    return ShowMenu(MenuPoint(*this));
   }
   if ((key == Qt::Key_Delete || key == Qt::Key_Backspace) && modifiers == Qt::NoModifier) {
     return announcer_->Say(TableWords::tr("Nothing deleted: only the runs write the transcript."));

@@ -53,8 +53,7 @@ TEST_F(Window, SweepsFromTheKeyThroughItsDialogIntoTheRunsCompared) {
   EXPECT_TRUE(Said().startsWith("Swept Kp from 0.1 to 2 in 10 runs.")) << Said().toStdString();
 }
 
-// Each box's menu opens by Shift+F10 too, and says itself: the line edit's
-// own items, and a sweep where the box can be swept.
+// Each box's menu opens by Shift+F10 too and says itself; a sweep where one can be.
 TEST_F(Window, ABoxMenuOpensByKeyAndIsSpoken) {
   const std::tuple<const char*, const char*, bool> boxes[] = {{"guiKP", "Kp menu: ", true},
                                                               {"Loops", "Loops menu: ", false}};
