@@ -9,6 +9,7 @@
 #include "form/commands.h"
 #include "form/memory_form_fields.h"
 #include "form/sweep_command.h"
+#include "labbook/kept_series.h"
 #include "labbook/lab_book.h"
 #include "labbook/run_marks.h"
 #include "simulation/step.h"
@@ -140,6 +141,21 @@ void BM_Marks(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Marks)->Unit(benchmark::kMillisecond);
+
+// A million-step run reduced to be kept behind the next one: its PV and
+// its four terms, as a Compute after it does.
+void BM_KeepRun(benchmark::State& state) {
+  LabBook book;
+  MemoryFormFields fields;
+  fields.SetBox(Box::Loops, "1000000");
+  if (!OnCompute(book, fields).ok()) return state.SkipWithError("run failed");
+  for (auto _ : state) {
+    const KeptSeries pv = KeptSeries::OfPv(book.Current());
+    const std::array<KeptSeries, kTerms> terms = KeptSeries::OfTerms(book.Current());
+    benchmark::DoNotOptimize(pv.Size() + terms[0].Size());
+  }
+}
+BENCHMARK(BM_KeepRun)->Unit(benchmark::kMillisecond);
 
 // A sweep of Kp in 50 runs of 1,000 steps each, P alone, as a class finds
 // the Kp that settles fastest: every run measured and kept reduced.

@@ -1,6 +1,7 @@
 #include "labbook/kept_series.h"
 
 #include <algorithm>
+#include <array>
 
 namespace corvale {
 namespace {
@@ -21,39 +22,71 @@ KeptSeries::Builder::Builder(std::size_t size) {
   series_.levels_.resize(levels);
   for (std::size_t level = 0; level < levels; ++level) {
     const std::size_t width = Width(level);
-    counts_.push_back(std::min(kBucketsPerLevel, (size + width - 1) / width));
-    series_.levels_[level].reserve(counts_.back());
+    const std::size_t buckets = std::min(kBucketsPerLevel, (size + width - 1) / width);
+    reaches_.push_back(buckets * width);
+    series_.levels_[level].reserve(buckets);
   }
 }
 
-void KeptSeries::Builder::Add(double value) {
-  const std::size_t row = row_++;
-  if (row < kExactRows) series_.exact_.push_back(value);
-  // From the widest buckets down, to the first level that no longer reaches
-  // the row: finer ones reach still less far.
-  for (std::size_t level = counts_.size(); level-- > 0;) {
-    const std::size_t bucket = row / Width(level);
-    if (bucket >= counts_[level]) break;
+void KeptSeries::Builder::Add(std::span<const double> values) {
+  const std::size_t start = row_;
+  const std::size_t end = start + values.size();
+  for (std::size_t row = start; row < std::min(end, kExactRows); ++row)
+    series_.exact_.push_back(values[row - start]);
+  for (std::size_t level = 0; level < reaches_.size(); ++level) {
     std::vector<ValueRange>& buckets = series_.levels_[level];
-    if (bucket == buckets.size())
-      buckets.push_back({value, value});
-    else
-      Take(buckets.back(), {value, value});
+    const std::size_t width = Width(level);  // a power of two
+    const std::size_t last = std::min(end, reaches_[level]);
+    for (std::size_t row = start; row < last;) {
+      const std::size_t bucketEnd = std::min(last, (row | (width - 1)) + 1);
+      // Taken in row order from the bucket's first value, as one value at a
+      // time would, so that the result does not depend on where the values
+      // were cut.
+      const bool opens = (row & (width - 1)) == 0;
+      ValueRange range =
+          opens ? ValueRange{values[row - start], values[row - start]} : buckets.back();
+      for (std::size_t r = opens ? row + 1 : row; r < bucketEnd; ++r)
+        Take(range, {values[r - start], values[r - start]});
+      if (opens)
+        buckets.push_back(range);
+      else
+        buckets.back() = range;
+      row = bucketEnd;
+    }
   }
+  row_ = end;
 }
+
+namespace {
+
+// Rows are reduced a block at a time: the block's values made first, then
+// taken into each level in tight loops.
+constexpr std::size_t kBlockRows = 4096;
+
+}  // namespace
 
 KeptSeries KeptSeries::OfPv(const ResponseTrace& trace) {
   Builder pv(trace.Size());
-  for (std::size_t row = 0; row < trace.Size(); ++row) pv.Add(trace.Sample(row).pv);
+  std::array<double, kBlockRows> values;
+  for (std::size_t first = 0; first < trace.Size(); first += kBlockRows) {
+    const std::size_t count = std::min(kBlockRows, trace.Size() - first);
+    for (std::size_t i = 0; i < count; ++i) values[i] = trace.Sample(first + i).pv;
+    pv.Add({values.data(), count});
+  }
   return pv.Finish();
 }
 
 std::array<KeptSeries, kTerms> KeptSeries::OfTerms(const ResponseTrace& trace) {
   std::array<Builder, kTerms> terms{Builder(trace.Size()), Builder(trace.Size()),
                                     Builder(trace.Size()), Builder(trace.Size())};
-  for (std::size_t row = 0; row < trace.Size(); ++row) {
-    const TermValues values = TermsOf(trace.Record(row));
-    for (std::size_t t = 0; t < kTerms; ++t) terms[t].Add(values[t]);
+  std::array<std::array<double, kBlockRows>, kTerms> values;
+  for (std::size_t first = 0; first < trace.Size(); first += kBlockRows) {
+    const std::size_t count = std::min(kBlockRows, trace.Size() - first);
+    for (std::size_t i = 0; i < count; ++i) {
+      const TermValues row = TermsOf(trace.Record(first + i));
+      for (std::size_t t = 0; t < kTerms; ++t) values[t][i] = row[t];
+    }
+    for (std::size_t t = 0; t < kTerms; ++t) terms[t].Add({values[t].data(), count});
   }
   return {terms[0].Finish(), terms[1].Finish(), terms[2].Finish(), terms[3].Finish()};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <vector>
 
 #include "labbook/response_trace.h"
@@ -27,7 +28,7 @@ class KeptSeries {
   // Each of the controller's terms, in Term's order, in one pass.
   static std::array<KeptSeries, kTerms> OfTerms(const ResponseTrace& trace);
 
-  // A series made a value at a time, in row order.
+  // A series made in row order, a span of values at a time.
   class Builder;
 
   std::size_t Size() const { return size_; }
@@ -56,16 +57,17 @@ class KeptSeries {
   std::vector<std::vector<ValueRange>> levels_;  // level k: buckets of 2^(k+1) rows
 };
 
-// A series made a value at a time, in row order, `size` of them in all.
+// A series made in row order, `size` values in all.
 class KeptSeries::Builder {
  public:
   explicit Builder(std::size_t size);
-  void Add(double value);
+  // The next values, in row order.
+  void Add(std::span<const double> values);
   KeptSeries Finish() { return std::move(series_); }
 
  private:
   KeptSeries series_;
-  std::vector<std::size_t> counts_;  // each level's buckets
+  std::vector<std::size_t> reaches_;  // the rows each level's buckets cover
   std::size_t row_ = 0;
 };
 

@@ -5,10 +5,6 @@
 
 namespace corvale {
 
-TermValues TermsOf(const StepRecord& record) {
-  return {record.Error, record.P, record.I, record.D};
-}
-
 TermRange TermsOver(const ResponseTrace& trace, std::size_t first, std::size_t last) {
   const TermValues values = TermsOf(trace.Record(first));
   TermRange range;

@@ -14,7 +14,9 @@ inline constexpr std::size_t kTerms = 4;
 using TermValues = std::array<double, kTerms>;
 using TermRange = std::array<ValueRange, kTerms>;
 
-TermValues TermsOf(const StepRecord& record);
+inline TermValues TermsOf(const StepRecord& record) {
+  return {record.Error, record.P, record.I, record.D};
+}
 
 // Every term's range over a trace's rows, from summaries of whole blocks of
 // rows made when first asked for and kept: a trace only grows, so a whole

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
+#include <span>
 #include <vector>
 
 #include "labbook/response_trace.h"
@@ -100,6 +102,31 @@ TEST(KeptSeries, TheFinestSlackGrowsWithTheRowsReachedAndValuesAreNear) {
   EXPECT_EQ(series.Value(999'999), 0.5 * (999'936 + 999'999) / 2);
   const KeptSeries flat = KeptSeries::OfPv(TraceOf(40000, [](std::size_t) { return 1e-300; }));
   EXPECT_EQ(flat.Value(39999), 1e-300);
+}
+
+// Values given in pieces cut anywhere, a bucket's rows split between two,
+// make the series one piece makes: even where a piece begins with a NaN,
+// which a range would keep if it began there.
+TEST(KeptSeries, PiecesCutInsideBucketsMakeTheSameSeries) {
+  const std::size_t size = 70'001;  // buckets of 2, 4 and 8 rows
+  std::vector<double> values(size);
+  for (std::size_t r = 0; r < size; ++r) values[r] = double((r * 7919) % 1009);
+  values[16385] = values[40001] = std::numeric_limits<double>::quiet_NaN();
+  values[40002] = 5000;  // after the NaN, in the same bucket of 4 rows
+  KeptSeries::Builder whole(size), pieces(size);
+  whole.Add(values);
+  std::size_t row = 0;
+  for (std::size_t cut : {1, 16384, 16385, 16386, 40001, 40003, 65535, 70000, 70001}) {
+    pieces.Add(std::span(values).subspan(row, cut - row));
+    row = cut;
+  }
+  const KeptSeries a = whole.Finish(), b = pieces.Finish();
+  const auto same = [](double x, double y) { return x == y || (x != x && y != y); };
+  for (std::size_t r = 0; r < size; ++r) ASSERT_TRUE(same(a.Value(r), b.Value(r))) << r;
+  for (std::size_t first : {16384, 16385, 40000, 65534}) {
+    const ValueRange x = a.Range(first, first + 9, 0), y = b.Range(first, first + 9, 0);
+    EXPECT_TRUE(same(x.low, y.low) && same(x.high, y.high)) << first;
+  }
 }
 
 // More rows than the transcript allows (about 2.25 million): a few megabytes.
