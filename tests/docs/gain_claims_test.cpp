@@ -51,11 +51,9 @@ int Crossings(const Loop& loop, double finalValue, double band) {
 // settles up to Kp 1.9 (from step 84) and no further; in 50 steps Kp 1.8 still swings
 // (tests/labbook/stepinfo_reference.py finds the same).
 TEST(GainClaims, KpWithPAloneSettlesShortOfSpAndOnlyBelowTheLimit) {
-  const std::tuple<double, double, double> cases[] = {// Kp, the final value, the overshoot
-                                                      {0.5, 1, 25},
-                                                      {1, 5.0 / 3, 50},
-                                                      {1.5, 15.0 / 7, 75},
-                                                      {1.9, 9.5 / 3.9, 95}};
+  // Kp, the final value, the overshoot.
+  const std::tuple<double, double, double> cases[] = {
+      {0.5, 1, 25}, {1, 5.0 / 3, 50}, {1.5, 15.0 / 7, 75}, {1.9, 9.5 / 3.9, 95}};
   std::int64_t settledBefore = 0;
   for (const auto& [kp, finalValue, overshoot] : cases) {
     SCOPED_TRACE(testing::Message() << "Kp " << kp);

@@ -92,12 +92,10 @@ TEST(ReadmeFigures, TheRunsComparedTheRowsAndTheCursorSayWhatTheRunsShow) {
   const StepFigures before = figures(withD, 1), now = figures(withD, 0);
   const ResponseTrace windup = TraceOf({"C .5 .5 .5 300 100"});
   bool evenClimb = true;
-  for (std::size_t row = 2; row < windup.Size(); ++row) {
+  for (std::size_t row = 2; row < windup.Size(); ++row)
     evenClimb = evenClimb && windup.Record(row).I - windup.Record(row - 1).I == 86.25;
-  }
   const std::string topI = N(windup.Record(99).I, 2);
-  const ResponseTrace pid = TraceOf({"C .5 .5 .5 5 100"});
-  const ResponseTrace p = TraceOf({"C .5 0 0 5 100"});
+  const ResponseTrace pid = TraceOf({"C .5 .5 .5 5 100"}), p = TraceOf({"C .5 0 0 5 100"});
   const ValueRange pv = p.PvRange(0, p.Size());
   std::string rows = TranscriptText(HistoryOf({"C .5 .5 .5 5 3"}));
   rows = std::regex_replace(rows, std::regex("\\s+"), " ");

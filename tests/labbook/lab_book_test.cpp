@@ -50,9 +50,7 @@ TEST(LabBook, KeepsFourEarlierRunsEachByAnIdOfItsOwnAndForgetsTheRunsNamed) {
     session.Press(std::string("C ") + kp + " 0 0 5 10");
   LabBook& book = session.history;
   ASSERT_EQ(KeptKp(book), (std::vector<double>{1, 2, 3, 4}));
-  const RunId second = book.Kept()[1].id;
-  const RunId first = book.Kept()[0].id;
-  const RunId current = book.CurrentId();
+  const RunId first = book.Kept()[0].id, second = book.Kept()[1].id, current = book.CurrentId();
   session.fields.SetBox(Box::Kp, "6");
   const RunOutcome sixth = OnCompute(session.history, session.fields);
   EXPECT_EQ(sixth.change.dropped, std::vector<RunId>{first});

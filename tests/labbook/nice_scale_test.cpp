@@ -73,9 +73,8 @@ TEST(NiceScale, ExtremeSpans) {
   const NiceScale five = MakeNiceScale(5, 5, 5);
   EXPECT_TRUE(five.low < 5 && five.high > 5) << five.low << ".." << five.high;
   // No negative zero, no NaN even from NaN or infinities.
-  for (bool loose : {true, false}) {
+  for (bool loose : {true, false})
     for (double t : MakeNiceScale(-0.3, 2, 5, loose).ticks) EXPECT_FALSE(t == 0 && std::signbit(t));
-  }
   ExpectSound(MakeNiceScale(std::nan(""), -std::numeric_limits<double>::infinity(), 5), -kMax, 0);
 }
 

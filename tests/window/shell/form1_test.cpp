@@ -43,9 +43,8 @@ TEST_F(Window, KeysMoveAlongTheTabOrderAndRunOnlyOnAButton) {
   for (const char* name : {"guiKP", "guiKI", "guiKD", "guiSP", "Loops", "view-switch", "table",
                            "Command1", "Command2", "guiKP"}) {
     ASSERT_EQ(QApplication::focusWidget()->objectName(), name);
-    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
       if (Box(name)) QTest::keyClick(Box(name), key);
-    }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   }
   EXPECT_TRUE(Text().isEmpty());

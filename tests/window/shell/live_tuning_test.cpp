@@ -52,9 +52,8 @@ TEST_F(LiveTuningTest, KeysThatWaitRunOnceAndTextThatIsNoNumberStaysAsItIs) {
   QSignalSpy runs(Table()->Model(), &QAbstractItemModel::modelReset);
   Box("guiKP")->setFocus();
   Box("guiKP")->end(false);
-  for (int i = 0; i < 5; ++i) {
+  for (int i = 0; i < 5; ++i)
     QCoreApplication::postEvent(Box("guiKP"), new QKeyEvent(QEvent::KeyPress, Qt::Key_Up, {}));
-  }
   // Another box's change while Kp's waits: one run takes both.
   QCoreApplication::postEvent(Box("guiKI"), new QKeyEvent(QEvent::KeyPress, Qt::Key_Up, {}));
   QCoreApplication::processEvents();
