@@ -79,14 +79,14 @@ KeptSeries KeptSeries::OfPv(const ResponseTrace& trace) {
 std::array<KeptSeries, kTerms> KeptSeries::OfTerms(const ResponseTrace& trace) {
   std::array<Builder, kTerms> terms{Builder(trace.Size()), Builder(trace.Size()),
                                     Builder(trace.Size()), Builder(trace.Size())};
-  std::array<std::array<double, kBlockRows>, kTerms> values;
+  std::vector<double> values(kTerms * kBlockRows);  // each term's block after the one before
   for (std::size_t first = 0; first < trace.Size(); first += kBlockRows) {
     const std::size_t count = std::min(kBlockRows, trace.Size() - first);
     for (std::size_t i = 0; i < count; ++i) {
       const TermValues row = TermsOf(trace.Record(first + i));
-      for (std::size_t t = 0; t < kTerms; ++t) values[t][i] = row[t];
+      for (std::size_t t = 0; t < kTerms; ++t) values[t * kBlockRows + i] = row[t];
     }
-    for (std::size_t t = 0; t < kTerms; ++t) terms[t].Add({values[t].data(), count});
+    for (std::size_t t = 0; t < kTerms; ++t) terms[t].Add({&values[t * kBlockRows], count});
   }
   return {terms[0].Finish(), terms[1].Finish(), terms[2].Finish(), terms[3].Finish()};
 }
