@@ -137,7 +137,11 @@ server=$(cat "$XDG_RUNTIME_DIR/pulse/pid")
 kill -STOP "$server"
 xdotool key p; sleep 0.3
 start=$(date +%s%N); xdotool key alt+F4
-alive() { [[ -e /proc/$app && $(awk '{print $3}' "/proc/$app/stat") != Z ]]; }
+# One read of its state: the program may end, and be reaped, between two looks.
+alive() {
+  local state
+  state=$(awk '{print $3}' "/proc/$app/stat" 2>/dev/null) && [[ -n $state && $state != Z ]]
+}
 for _ in $(seq 50); do alive && sleep 0.1 || break; done
 ended=$((($(date +%s%N) - start) / 1000000))
 kill -CONT "$server"
