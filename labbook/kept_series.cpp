@@ -6,6 +6,10 @@
 namespace corvale {
 namespace {
 
+// Rows are reduced a block at a time: the block's values made first, then
+// taken into each level in tight loops.
+constexpr std::size_t kBlockRows = 4096;
+
 void Take(ValueRange& range, ValueRange other) {
   range.low = std::min(range.low, other.low);
   range.high = std::max(range.high, other.high);
@@ -57,17 +61,9 @@ void KeptSeries::Builder::Add(std::span<const double> values) {
   row_ = end;
 }
 
-namespace {
-
-// Rows are reduced a block at a time: the block's values made first, then
-// taken into each level in tight loops.
-constexpr std::size_t kBlockRows = 4096;
-
-}  // namespace
-
 KeptSeries KeptSeries::OfPv(const ResponseTrace& trace) {
   Builder pv(trace.Size());
-  std::array<double, kBlockRows> values;
+  std::vector<double> values(kBlockRows);
   for (std::size_t first = 0; first < trace.Size(); first += kBlockRows) {
     const std::size_t count = std::min(kBlockRows, trace.Size() - first);
     for (std::size_t i = 0; i < count; ++i) values[i] = trace.Sample(first + i).pv;
