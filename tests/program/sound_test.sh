@@ -138,17 +138,11 @@ kill -STOP "$server"
 xdotool key p; sleep 0.3
 start=$(date +%s%N); xdotool key alt+F4
 # One read of its state: the program may end, and be reaped, between two looks.
-alive() {
-  local state
-  state=$(awk '{print $3}' "/proc/$app/stat" 2>/dev/null) && [[ -n $state && $state != Z ]]
-}
+alive() { local s; s=$(awk '{print $3}' "/proc/$app/stat" 2>/dev/null) && [[ -n $s && $s != Z ]]; }
 for _ in $(seq 50); do alive && sleep 0.1 || break; done
 ended=$((($(date +%s%N) - start) / 1000000))
 kill -CONT "$server"
-if alive; then
-  problems+=("closing with the server stopped hangs")
-else
-  echo "sound: closed in $ended ms with the server stopped"
-fi
+if alive; then problems+=("closing with the server stopped hangs")
+else echo "sound: closed in $ended ms with the server stopped"; fi
 for problem in "${problems[@]}"; do echo "sound: $problem" >&2; done
 ((${#problems[@]} == 0))
