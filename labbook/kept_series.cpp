@@ -8,7 +8,7 @@ namespace {
 
 // Rows are reduced a block at a time: the block's values made first, then
 // taken into each level in tight loops.
-constexpr std::size_t kBlockRows = 4096;
+constexpr std::size_t kRowsAtOnce = 4096;
 
 void Take(ValueRange& range, ValueRange other) {
   range.low = std::min(range.low, other.low);
@@ -63,9 +63,9 @@ void KeptSeries::Builder::Add(std::span<const double> values) {
 
 KeptSeries KeptSeries::OfPv(const ResponseTrace& trace) {
   Builder pv(trace.Size());
-  std::vector<double> values(kBlockRows);
-  for (std::size_t first = 0; first < trace.Size(); first += kBlockRows) {
-    const std::size_t count = std::min(kBlockRows, trace.Size() - first);
+  std::vector<double> values(kRowsAtOnce);
+  for (std::size_t first = 0; first < trace.Size(); first += kRowsAtOnce) {
+    const std::size_t count = std::min(kRowsAtOnce, trace.Size() - first);
     for (std::size_t i = 0; i < count; ++i) values[i] = trace.Sample(first + i).pv;
     pv.Add({values.data(), count});
   }
@@ -75,14 +75,14 @@ KeptSeries KeptSeries::OfPv(const ResponseTrace& trace) {
 std::array<KeptSeries, kTerms> KeptSeries::OfTerms(const ResponseTrace& trace) {
   std::array<Builder, kTerms> terms{Builder(trace.Size()), Builder(trace.Size()),
                                     Builder(trace.Size()), Builder(trace.Size())};
-  std::vector<double> values(kTerms * kBlockRows);  // each term's block after the one before
-  for (std::size_t first = 0; first < trace.Size(); first += kBlockRows) {
-    const std::size_t count = std::min(kBlockRows, trace.Size() - first);
+  std::vector<double> values(kTerms * kRowsAtOnce);  // each term's block after the one before
+  for (std::size_t first = 0; first < trace.Size(); first += kRowsAtOnce) {
+    const std::size_t count = std::min(kRowsAtOnce, trace.Size() - first);
     for (std::size_t i = 0; i < count; ++i) {
       const TermValues row = TermsOf(trace.Record(first + i));
-      for (std::size_t t = 0; t < kTerms; ++t) values[t * kBlockRows + i] = row[t];
+      for (std::size_t t = 0; t < kTerms; ++t) values[t * kRowsAtOnce + i] = row[t];
     }
-    for (std::size_t t = 0; t < kTerms; ++t) terms[t].Add({&values[t * kBlockRows], count});
+    for (std::size_t t = 0; t < kTerms; ++t) terms[t].Add({&values[t * kRowsAtOnce], count});
   }
   return {terms[0].Finish(), terms[1].Finish(), terms[2].Finish(), terms[3].Finish()};
 }
